@@ -1,0 +1,39 @@
+# Two commands for a new Debian 12 machine:
+#   make test   installs what the build needs, builds with the sanitizers and runs every test
+#   make run    installs, builds and starts the program (comes with the program shell)
+SHELL := /bin/bash
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
+JOBS ?= $(shell nproc)
+
+.PHONY: deps test build-test bench fuzz clean
+
+deps:
+	@if ! dpkg -s $(PACKAGES) >/dev/null 2>&1; then \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $(PACKAGES); \
+	fi
+
+build-test: deps
+	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON -DTQ_TESTS=ON
+	cmake --build build-test -j $(JOBS)
+
+test: build-test
+	cd build-test && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Google Benchmark figures of the image codec (optimised build).
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	./build-bench/bench/model_bench
+
+# libFuzzer run of the data-file loader; FUZZ_SECONDS sets how long.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTQ_TESTS=OFF -DTQ_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus && ./build-fuzz/fuzz/fuzz_data_file -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
+
+clean:
+	rm -rf build build-test build-bench build-fuzz

@@ -1,0 +1,133 @@
+#include "model/edit_model.h"
+
+std::uint32_t g_bModified = 0;
+
+IModelHost& NullModelHost() {
+  static IModelHost host;
+  return host;
+}
+
+IModelHost& CModelPart::Host() const { return m_model.Host(); }
+
+CEditModel::CEditModel()
+    : global(*this),
+      message(*this),
+      freqRange(*this),
+      misc(*this),
+      dtmf(*this),
+      keys(*this),
+      flags(*this),
+      identity(*this),
+      store(*this),
+      fiveToneSystem(*this),
+      fiveToneEncode(*this),
+      fiveToneDecode(*this),
+      fiveToneTable(*this),
+      dfa(*this),
+      m_host(&NullModelHost()) {
+  image.fill(0);
+  std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
+  tail.fill(0);
+  // Every record is constructed by now, so the defaults can read each other.
+  ResetEditModel();
+}
+
+CEditModel& TheModel() {
+  static CEditModel model;
+  return model;
+}
+
+void CEditModel::UnpackImage(const std::uint8_t* img) {
+  freqRange.UnpackFromImage(img);
+  global.UnpackFromImage(img);
+  misc.UnpackFromImage(img);
+  dtmf.UnpackFromImage(img);
+  keys.UnpackFromImage(img);
+  flags.UnpackFromImage(img);
+  message.UnpackFromImage(img);
+  store.UnpackFromImage(img);
+
+  for (int g = 0; g < kGroupCount; ++g) store.UnpackGroup(g, img);
+  for (int i = 0; i < kChannelCount; ++i) store.UnpackChannel(i, img);
+  for (int t = 0; t < kTuningPointCount; ++t) store.UnpackTuningPoint(t, img);
+  for (int e = 0; e < kSelCallCount; ++e) store.UnpackSelCall(e, img);
+  for (int s = 0; s < kSeedChannelCount; ++s) store.UnpackSeedChannel(s, img);
+  store.UnpackExtraBytes(img);
+
+  // Again, now that the store holds the group counts its group numbers need.
+  global.UnpackFromImage(img);
+
+  fiveToneSystem.UnpackFromImage(img);
+  fiveToneEncode.UnpackFromImage(img);
+  fiveToneDecode.UnpackFromImage(img);
+  fiveToneTable.UnpackFromImage(img);
+  dfa.UnpackFromImage(img);
+}
+
+void CEditModel::UnpackImageTail(const std::uint8_t* img, const std::uint8_t* tl, int withTail) {
+  store.UnpackTuning(img, tl, withTail);
+  identity.UnpackFromImage(img, tl);
+}
+
+void CEditModel::ResetEditModel() {
+  freqRange.Reset();
+  global.Reset();
+  misc.Reset();
+  dtmf.Reset();
+  keys.Reset();
+  flags.Reset();
+  message.Reset();
+  store.Reset();
+  global.Reset();
+}
+
+// Groups beyond the total of the zones' counts are not in use, whatever a page set.
+void CEditModel::MarkGroupsBeyondCounts() {
+  int total = 0;
+  for (int z = 0; z < kZoneCount; ++z) total += store.GetGroupCount(z);
+  if (total > kGroupCount) total = kGroupCount;
+  for (int g = total; g < kGroupCount; ++g) store.ClearGroupInUse(g);
+}
+
+int CEditModel::PackImage(std::uint8_t* img) {
+  MarkGroupsBeyondCounts();
+  if (!global.CheckAndPack(img, 0)) return 0;
+  if (!store.CheckAndPack(img)) return 0;
+  if (!dtmf.PackToImage(img)) return 0;
+  if (!keys.CheckAndPack(img)) return 0;
+  for (int g = 0; g < kGroupCount; ++g)
+    if (!store.PackGroup(g, img)) return 0;
+  for (int i = 0; i < kChannelCount; ++i) store.PackChannel(i, img);
+  for (int t = 0; t < kTuningPointCount; ++t) store.PackTuningPoint(t, img);
+  for (int e = 0; e < kSelCallCount; ++e) store.PackSelCall(e, img);
+  for (int s = 0; s < kSeedChannelCount; ++s) store.PackSeedChannel(s, img);
+  store.PackExtraBytes(img);
+  global.CheckAndPack(img, 1);
+  identity.PackToImage(img, img + img::kAdjustmentBlock);
+  int r = fiveToneSystem.PackToImage(img);
+  if (!r) return 0;
+  fiveToneEncode.PackToImage(img);
+  fiveToneDecode.PackToImage(img);
+  fiveToneTable.PackToImage(img);
+  dfa.PackToImage(img);
+  return r;
+}
+
+int CEditModel::PackImageDefaults(std::uint8_t* img) {
+  freqRange.PackToImage(img);
+  MarkGroupsBeyondCounts();
+  if (!global.CheckAndPackDefaults(img, 0)) return 0;
+  if (!store.CheckAndPack(img)) return 0;
+  if (!dtmf.PackToImage(img)) return 0;
+  if (!keys.CheckAndPack(img)) return 0;
+  for (int g = 0; g < kGroupCount; ++g)
+    if (!store.PackGroup(g, img)) return 0;
+  for (int i = 0; i < kChannelCount; ++i) store.PackChannel(i, img);
+  for (int t = 0; t < kTuningPointCount; ++t) store.PackTuningPoint(t, img);
+  for (int e = 0; e < kSelCallCount; ++e) store.PackSelCall(e, img);
+  for (int s = 0; s < kSeedChannelCount; ++s) store.PackSeedChannel(s, img);
+  store.PackExtraBytes(img);
+  global.CheckAndPackDefaults(img, 1);
+  store.PackTuning(img, tail.data());
+  return fiveToneSystem.PackToImage(img);
+}

@@ -1,0 +1,73 @@
+// The edit model: every record of the radio's programming, moved as a whole
+// between the memory image and the records, reset to defaults, and loaded from
+// and saved to data files.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/channel_data.h"
+#include "model/channel_store.h"
+#include "model/dfa_table.h"
+#include "model/five_tone.h"
+#include "model/global_settings.h"
+#include "model/image.h"
+#include "model/model_host.h"
+#include "model/sections.h"
+
+// Set by every edit, cleared by a successful load, a save or a discard.
+extern std::uint32_t g_bModified;
+
+class CEditModel {
+ public:
+  CEditModel();
+  CEditModel(const CEditModel&) = delete;
+  CEditModel& operator=(const CEditModel&) = delete;
+
+  // The records, in their order of construction: the band flag and the default
+  // split they set are read by the records constructed after them.
+  CGlobalSettings global;
+  CMessageSection message;
+  CFreqRangeSection freqRange;
+  CMiscOptionSection misc;
+  CDtmfSettings dtmf;
+  CKeyAssignSection keys;
+  CFlagSection flags;
+  CRadioIdentity identity;
+  CChannelStore store;
+  CChannelData spareChannel;
+  CFiveToneSystemData fiveToneSystem;
+  CFiveToneEncodeList fiveToneEncode;
+  CFiveToneDecodeList fiveToneDecode;
+  CFiveToneTableData fiveToneTable;
+  CDfaTable dfa;
+
+  // RadioImage (first kImageSize bytes 0xFF at start) and RadioImageTail.
+  std::array<std::uint8_t, kImageBufferSize> image;
+  std::array<std::uint8_t, kTailSize> tail;
+
+  IModelHost& Host() const { return *m_host; }
+  void SetHost(IModelHost* host) { m_host = host ? host : &NullModelHost(); }
+
+  void UnpackImage(const std::uint8_t* img);
+  void UnpackImageTail(const std::uint8_t* img, const std::uint8_t* tl, int withTail);
+  void ResetEditModel();
+  int PackImage(std::uint8_t* img);
+  int PackImageDefaults(std::uint8_t* img);
+
+  // Data files: the image's bytes 0..32,511 followed by the tail (32,896 bytes).
+  int LoadDataFile(const std::string& path, const std::string& startDirectory);
+  // Packs the model and writes the file; false when a check refused or the file
+  // could not be written (the message has been shown; the old file is intact).
+  bool SaveDataFile(const std::string& path);
+
+ private:
+  void MarkGroupsBeyondCounts();
+  IModelHost* m_host;
+};
+
+// The program's one edit model.
+CEditModel& TheModel();
+inline std::uint8_t* RadioImage() { return TheModel().image.data(); }
+inline std::uint8_t* RadioImageTail() { return TheModel().tail.data(); }
