@@ -5,6 +5,8 @@
 
 #include "model/channel_data.h"
 #include "model/image.h"
+#include "model/small_records.h"
+#include "model/tuning_data.h"
 class CGroupRecord {
  public:
   virtual ~CGroupRecord() = default;
@@ -16,6 +18,13 @@ class CChannelStore : public CModelPart {
   CChannelData channels[kChannelCount];
   CGroupRecord groups[kGroupCount];
   std::uint8_t groupCount[kZoneCount] = {};
+  std::uint8_t zoneFlags[kZoneCount] = {};
+  std::uint32_t modelWord = 0;  // (image 3 << 8) + image 2
+  CSelCallRecord selCalls[kSelCallCount];
+  CSeedChannelRecord seedChannels[kSeedChannelCount];
+  CTuningPointRecord tuningPoints[kTuningPointCount];
+  CTuningData tuning;
+  std::uint8_t ProductionType() const { return std::uint8_t(modelWord >> 8); }
   void Reset() {}
   void UnpackFromImage(const std::uint8_t* image) {}
   int CheckAndPack(std::uint8_t* image) { return 1; }

@@ -33,6 +33,9 @@ class CFlagSection : public CModelPart {
 class CMessageSection : public CModelPart {
  public:
   using CModelPart::CModelPart;
+  double defaultSplit = 0.0;  // MHz
+  void SetDefaultSplit(double mhz) { defaultSplit = mhz; }
+  double GetDefaultSplit() const { return defaultSplit; }
   void Reset() {}
   void UnpackFromImage(const std::uint8_t* image) {}
 };
