@@ -1,0 +1,41 @@
+// Shared pieces of the model tests: a host that records what the model reports,
+// and a fresh model on the heap.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/edit_model.h"
+
+class RecordingHost : public IModelHost {
+ public:
+  std::vector<std::string> messages;
+  int beeps = 0;
+  std::vector<std::string> loadedLabels, savedLabels;
+  std::string serialText;
+  std::uint32_t esn = 0;
+  std::uint8_t previousSystemType = 0;
+  int memMap3 = 0;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void Beep() override { ++beeps; }
+  void OnFileLoaded(const std::string& label, const std::string& serial, std::uint32_t e,
+                    std::uint8_t prev) override {
+    loadedLabels.push_back(label);
+    serialText = serial;
+    esn = e;
+    previousSystemType = prev;
+  }
+  void OnFileSaved(const std::string& label) override { savedLabels.push_back(label); }
+  int GetMemMap3() const override { return memMap3; }
+};
+
+// A model with the recording host attached.
+struct TestModel {
+  RecordingHost host;
+  std::unique_ptr<CEditModel> model = std::make_unique<CEditModel>();
+  TestModel() { model->SetHost(&host); }
+  CEditModel* operator->() { return model.get(); }
+  CEditModel& operator*() { return *model; }
+};
