@@ -3,7 +3,8 @@
 #   make run    installs, builds and starts the program (comes with the program shell)
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-base-dev libgl-dev poppler-utils
 JOBS ?= $(shell nproc)
 
 .PHONY: deps test build-test bench fuzz clean
@@ -19,7 +20,7 @@ build-test: deps
 	cmake --build build-test -j $(JOBS)
 
 test: build-test
-	cd build-test && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 # Google Benchmark figures of the image codec (optimised build).

@@ -1,0 +1,1 @@
+// The link library; its sources arrive with the layer itself.

@@ -1,0 +1,1 @@
+// The shell library; its sources arrive with the layer itself.

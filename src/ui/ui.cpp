@@ -1,0 +1,1 @@
+// The ui library; its sources arrive with the layer itself.
