@@ -1,1 +1,0 @@
-// The link library; its sources arrive with the layer itself.

@@ -1,0 +1,290 @@
+#include "link/serial_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Millis = std::chrono::milliseconds;
+
+// Milliseconds left until deadline, rounded up so that poll never wakes early.
+int RemainingMs(Clock::time_point deadline) {
+  const auto left = deadline - Clock::now();
+  if (left <= Clock::duration::zero()) return 0;
+  const auto ms = std::chrono::ceil<Millis>(left).count();
+  return ms > 1'000'000 ? 1'000'000 : int(ms);
+}
+
+// Puts the line into raw mode at 9600 8N2 without flow control: nothing is
+// translated, echoed or interpreted, and reads return at once (time-outs are
+// done with poll).
+void SetLine(int fd, termios& tio) {
+  tio.c_iflag &= ~tcflag_t(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK);
+  tio.c_oflag &= ~tcflag_t(OPOST | ONLCR);
+  tio.c_lflag &= ~tcflag_t(ECHO | ECHOE | ECHOK | ECHONL | ICANON | ISIG | IEXTEN);
+  tio.c_cflag &= ~tcflag_t(CSIZE | PARENB | PARODD | CRTSCTS);
+  tio.c_cflag |= CS8 | CSTOPB | CREAD | CLOCAL;
+  tio.c_cc[VMIN] = 0;
+  tio.c_cc[VTIME] = 0;
+  cfsetispeed(&tio, B9600);
+  cfsetospeed(&tio, B9600);
+  tcsetattr(fd, TCSANOW, &tio);
+}
+
+}  // namespace
+
+// ---- PosixSerialPort ----
+
+std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  // Nobody else may use the port while we hold it: TIOCEXCL refuses later
+  // opens of the device, the lock also holds against privileged processes.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int e = errno == EWOULDBLOCK ? EBUSY : errno;
+    ::close(fd);
+    errno = e;
+    return nullptr;
+  }
+  termios tio{};
+  if (::tcgetattr(fd, &tio) != 0) {
+    const int e = errno;
+    ::close(fd);
+    errno = e;
+    return nullptr;
+  }
+  ::ioctl(fd, TIOCEXCL);
+  SetLine(fd, tio);
+  // A pseudo-terminal has no modem lines: the failure is of no concern.
+  int lines = TIOCM_DTR | TIOCM_RTS;
+  ::ioctl(fd, TIOCMBIS, &lines);
+  // A freshly opened port starts with empty queues, whatever the line carried before.
+  ::tcflush(fd, TCIOFLUSH);
+  auto port = std::unique_ptr<PosixSerialPort>(new PosixSerialPort(fd));
+  port->m_timeouts = kTimeoutsWrite;
+  return port;
+}
+
+PosixSerialPort::~PosixSerialPort() {
+  // Exclusive use ends with us, also when another descriptor keeps the device open.
+  ::ioctl(m_fd, TIOCNXCL);
+  ::close(m_fd);
+}
+
+bool PosixSerialPort::Read(std::uint8_t* buffer, std::size_t n, std::size_t& got) {
+  got = 0;
+  if (n == 0) return true;
+  const auto start = Clock::now();
+  const std::uint64_t total = std::uint64_t(m_timeouts.readTotalMultiplier) * n + m_timeouts.readTotalConstant;
+  const auto noLimit = Clock::time_point::max();
+  const auto totalDeadline = total ? start + Millis(total) : noLimit;
+  auto lastByte = start;
+  while (got < n) {
+    auto deadline = totalDeadline;
+    if (got > 0 && m_timeouts.readInterval) deadline = std::min(deadline, lastByte + Millis(m_timeouts.readInterval));
+    int wait = -1;
+    if (deadline != noLimit) {
+      wait = RemainingMs(deadline);
+      if (wait == 0) break;
+    }
+    pollfd p{m_fd, POLLIN, 0};
+    const int r = ::poll(&p, 1, wait);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (r == 0) continue;
+    if (p.revents & POLLIN) {
+      const ssize_t k = ::read(m_fd, buffer + got, n - got);
+      if (k > 0) {
+        got += std::size_t(k);
+        lastByte = Clock::now();
+      } else if (k == 0 || (errno != EAGAIN && errno != EINTR)) {
+        return false;  // hung up or failed
+      }
+    } else {
+      return false;  // POLLHUP, POLLERR or POLLNVAL without data: the line is gone
+    }
+  }
+  return true;
+}
+
+bool PosixSerialPort::Write(const std::uint8_t* bytes, std::size_t n, std::size_t& written) {
+  written = 0;
+  const std::uint64_t total = std::uint64_t(m_timeouts.writeTotalMultiplier) * n + m_timeouts.writeTotalConstant;
+  const auto deadline = total ? Clock::now() + Millis(total) : Clock::time_point::max();
+  while (written < n) {
+    const ssize_t k = ::write(m_fd, bytes + written, n - written);
+    if (k > 0) {
+      written += std::size_t(k);
+      continue;
+    }
+    if (k < 0 && errno == EINTR) continue;
+    if (k < 0 && errno != EAGAIN) return false;
+    int wait = -1;
+    if (total) {
+      wait = RemainingMs(deadline);
+      if (wait == 0) return true;  // ran out of time: not a failure
+    }
+    pollfd p{m_fd, POLLOUT, 0};
+    const int r = ::poll(&p, 1, wait);
+    if (r < 0 && errno != EINTR) return false;
+    if (r > 0 && !(p.revents & POLLOUT)) return false;
+  }
+  return true;
+}
+
+void PosixSerialPort::ClearDtr() {
+  int lines = TIOCM_DTR;
+  ::ioctl(m_fd, TIOCMBIC, &lines);
+}
+
+void PosixSerialPort::Purge() { ::tcflush(m_fd, TCIOFLUSH); }
+
+// ---- pacing ----
+
+void IPacing::Sleep(unsigned milliseconds) { std::this_thread::sleep_for(Millis(milliseconds)); }
+
+void IPacing::DelayMicroseconds(unsigned microseconds) {
+  if (microseconds == 0) return;
+  const auto start = Now();
+  while (Now() - start < std::chrono::microseconds(microseconds)) {
+  }
+}
+
+IPacing& RealPacing() {
+  static IPacing pacing;
+  return pacing;
+}
+
+// ---- COM index to device ----
+
+std::filesystem::path ResolveComDevice(int comIndex, const std::filesystem::path& deviceFolder) {
+  if (comIndex < 0 || comIndex > 15) comIndex = 0;
+  const auto link = deviceFolder / ("com" + std::to_string(comIndex + 1));
+  std::error_code ec;
+  if (std::filesystem::symlink_status(link, ec).type() != std::filesystem::file_type::not_found && !ec) return link;
+  return "/dev/ttyS" + std::to_string(comIndex);
+}
+
+// ---- CComPort ----
+
+CComPort::CComPort() : m_pacing(&RealPacing()), m_deviceFolder("dev") { SetOpener(nullptr); }
+
+CComPort::~CComPort() { ClosePort(); }
+
+void CComPort::SetOpener(Opener opener) {
+  if (opener) {
+    m_opener = std::move(opener);
+  } else {
+    m_opener = [](const std::string& path) -> std::unique_ptr<SerialPort> { return PosixSerialPort::Open(path); };
+  }
+}
+
+int CComPort::OpenComPort(int comIndex, ILinkDialog& owner) {
+  if (m_port) return 1;
+  const std::string path = ResolveComDevice(comIndex, m_deviceFolder).string();
+  m_port = m_opener(path);
+  if (!m_port) {
+    owner.MessageBox("Open err", "err");
+    return -1;
+  }
+  m_path = path;
+  m_port->SetTimeouts(kTimeoutsWrite);
+  return 1;
+}
+
+void CComPort::ClosePort() {
+  if (!m_port) return;
+  m_port->ClearDtr();
+  m_port->Purge();
+  CloseHandle();
+}
+
+void CComPort::CloseHandle() {
+  m_port.reset();
+  m_path.clear();
+}
+
+void CComPort::SetCommTimeouts(const CommTimeouts& timeouts) {
+  if (m_port) m_port->SetTimeouts(timeouts);
+}
+
+bool CComPort::ReadFile(std::uint8_t* buffer, std::size_t n, std::size_t& got) {
+  got = 0;
+  return m_port && m_port->Read(buffer, n, got);
+}
+
+bool CComPort::WriteFile(const std::uint8_t* bytes, std::size_t n, std::size_t& written) {
+  written = 0;
+  return m_port && m_port->Write(bytes, n, written);
+}
+
+int CComPort::CommWriteByte(std::uint8_t b) {
+  SetCommTimeouts(kTimeoutsWrite);
+  std::size_t written = 0;
+  const bool ok = WriteFile(&b, 1, written);
+  DelayMicroseconds(200);
+  return ok ? 1 : 0;
+}
+
+int CComPort::CommWriteBytes(const std::uint8_t* bytes, std::size_t n) {
+  SetCommTimeouts(kTimeoutsWrite);
+  std::size_t written = 0;
+  return WriteFile(bytes, n, written) ? 1 : 0;
+}
+
+namespace {
+int ReadOne(CComPort& port, const CommTimeouts& timeouts, std::uint8_t& out) {
+  port.SetCommTimeouts(timeouts);
+  std::uint8_t b = 0;
+  std::size_t got = 0;
+  if (!port.ReadFile(&b, 1, got)) return kCommError;
+  if (got == 0) return kCommTimeout;
+  out = b;
+  return kCommDone;
+}
+}  // namespace
+
+int CComPort::CommReadByte(std::uint8_t& out) { return ReadOne(*this, kTimeoutsRead, out); }
+
+int CComPort::CommReadByteLong(std::uint8_t& out) { return ReadOne(*this, kTimeoutsLong, out); }
+
+int CComPort::ReadByteCancelable(ILinkDialog& dialog, std::uint8_t& out) {
+  SetCommTimeouts(kTimeoutsRead);
+  out = 0;
+  for (;;) {
+    if (dialog.CheckUserAbort() == 1) return kCommTimeout;
+    std::uint8_t b = 0;
+    std::size_t got = 0;
+    if (!ReadFile(&b, 1, got)) return kCommError;
+    if (got == 1) {
+      out = b;
+      return kCommDone;
+    }
+  }
+}
+
+void CComPort::DrainInput(unsigned quietMs, unsigned maxMs) {
+  if (!m_port) return;
+  SetCommTimeouts({quietMs, 0, quietMs, 0, 0});
+  const auto end = Clock::now() + Millis(maxMs);
+  std::uint8_t sink[64];
+  std::size_t got = 0;
+  while (ReadFile(sink, sizeof sink, got) && got > 0 && Clock::now() < end) {
+  }
+  SetCommTimeouts(kTimeoutsWrite);
+}
+
+CComPort& TheComPort() {
+  static CComPort port;
+  return port;
+}

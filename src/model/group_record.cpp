@@ -1,0 +1,123 @@
+#include "model/group_record.h"
+
+#include <cstdio>
+
+#include "model/image.h"
+#include "model/model_host.h"
+
+namespace {
+
+constexpr char kToneMessage[] = "Please set up the CTCSS/DCS information or disable the Horn alert function.";
+constexpr char kAniMessage[] =
+    "Please set up the ANI code at [DTMF ANI] menu or disable the ANI function at the each Group.";
+constexpr char kTpacMessage[] = "DCS code not been programmed for the TPAC function on Zone %d";
+
+}  // namespace
+
+void CGroupRecord::SetDefaultName(int index) {
+  std::snprintf(name, sizeof name, "GROUP%3.3u", unsigned(index + 1) % 1000u);
+}
+
+void CGroupRecord::Reset(int index) {
+  byte0 = 135;
+  byte1 = byte2 = byte3 = 0;
+  byte4 = byte5 = 255;
+  channelWord = index == 0 ? 0 : kNoChannel;
+  idWord = 1;
+  SetDefaultName(index);
+  flags = index == 0 ? kGroupInUse : 0;
+}
+
+void CGroupRecord::SetDefaultData(std::uint8_t zoneFormat) {
+  byte0 = 0x87;
+  byte1 = byte2 = byte3 = 0;
+  byte4 = byte5 = 0xFF;
+  channelWord = IsLtrFormat(zoneFormat) ? 0x13FF : 0x03FF;
+}
+
+void CGroupRecord::InitDefault(int index, std::uint8_t zoneFormat) {
+  SetDefaultData(zoneFormat);
+  SetDefaultName(index);
+  flags = 0;
+}
+
+bool CGroupRecord::HasToneInformation() const {
+  const int type = ToneType();
+  return type == 8 || type == 16 || type == 24;
+}
+
+void CGroupRecord::UnpackFromImage(int g, const std::uint8_t* image, bool idLayout) {
+  const std::uint8_t* p = image + GroupOffset(g);
+  byte0 = p[0];
+  byte1 = p[1];
+  byte2 = p[2];
+  byte3 = p[3];
+  if (idLayout) {
+    idWord = GetBE16(p + 4);
+  } else {
+    byte4 = p[4];
+    byte5 = p[5];
+  }
+  channelWord = GetBE16(p + 6);
+  GetText(p + 8, name, 8);
+}
+
+int CGroupRecord::CheckAndPack(int g, std::uint8_t* image, const GroupPackContext& context, IModelHost& host) {
+  if (InUse()) {
+    const bool hornAlert = (channelWord & kHornAlertMask) >= 0x2000;
+    if (hornAlert && !HasToneInformation()) {
+      host.ShowMessage(kToneMessage);
+      return 0;
+    }
+    if (!IsLtrFormat(context.zoneFormat) && (byte3 & 0x08) && !HasToneInformation()) {
+      host.ShowMessage(kToneMessage);
+      return 0;
+    }
+    if (byte1 & 0x80) {
+      const std::uint8_t code = context.aniFromPttOff ? context.aniCode2 : context.aniCode1;
+      if (code == 0) {
+        host.ShowMessage(kAniMessage);
+        return 0;
+      }
+    }
+    if (channelWord & kTpacBit) {
+      const int type = ToneType();
+      const int subType = byte2 & 0x07;
+      if (!((type == 16 || type == 24) && (subType == 2 || subType == 3))) {
+        char text[sizeof kTpacMessage + 12];
+        std::snprintf(text, sizeof text, kTpacMessage, context.zoneNumber);
+        host.ShowMessage(text);
+        return 0;
+      }
+    }
+  }
+
+  std::uint8_t* p = image + GroupOffset(g);
+  p[0] = byte0;
+  if (context.idLayout) {
+    SetBE16(p + 4, idWord);
+  } else {
+    p[4] = byte4;
+    p[5] = byte5;
+  }
+  p[1] = byte1;
+  p[2] = byte2;
+  byte3 &= std::uint8_t(~0x04);
+  p[3] = byte3;
+  SetBE16(p + 6, channelWord);
+  SetText(p + 8, name, 8);
+  return 1;
+}
+
+void CDefaultGroupRecord::Reset() {
+  for (const DefaultGroupField& f : group_default::kFields) {
+    int shift = 0;
+    while (!((f.mask >> shift) & 1)) ++shift;
+    const std::uint16_t value = std::uint16_t((f.code << shift) & f.mask);
+    if (f.where == group_default::kWord) {
+      word = std::uint16_t((word & ~f.mask) | value);
+    } else {
+      byte[f.where] = std::uint8_t((byte[f.where] & ~f.mask) | value);
+    }
+  }
+}

@@ -1,0 +1,135 @@
+// One group of a zone (250 in CChannelStore) and the group pages' Default
+// column template.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class IModelHost;
+
+// Bits of the group flags byte (kept by the store's group bitmaps, not in the
+// group's own 16 image bytes).
+inline constexpr std::uint8_t kGroupInUse = 0x01;
+inline constexpr std::uint8_t kGroupScanUser = 0x02;    // Scan Memory "User"
+inline constexpr std::uint8_t kGroupScanDealer = 0x10;  // Scan Memory "Dealer"
+
+// Fields of the channel word.
+inline constexpr std::uint16_t kChannelRefMask = 0x03FF;  // channel index, 1023 = none
+inline constexpr std::uint16_t kNoChannel = 0x03FF;
+inline constexpr std::uint16_t kHornAlertMask = 0x3000;   // on at 0x2000 and above ("Busy Lock Out" on the pages)
+inline constexpr std::uint16_t kTimeOutTimerBit = 0x4000;
+inline constexpr std::uint16_t kTpacBit = 0x8000;
+
+// Zone formats (the zone record's format byte AND 0x1C).
+inline constexpr std::uint8_t kZoneFormatMask = 0x1C;
+inline constexpr std::uint8_t kZoneFormatLtr = 0x04;
+inline constexpr std::uint8_t kZoneFormatPassPort = 0x10;
+inline constexpr bool IsLtrFormat(std::uint8_t format) { return (format & kZoneFormatMask) == kZoneFormatLtr; }
+inline constexpr bool IsPassPortFormat(std::uint8_t format) {
+  return (format & kZoneFormatMask) == kZoneFormatPassPort;
+}
+
+// What a group's check and pack needs to know of the rest of the model.
+struct GroupPackContext {
+  std::uint8_t zoneFormat = 0;  // format byte of the group's zone
+  int zoneNumber = 0;           // 1-based zone number shown in messages
+  bool idLayout = false;        // image bytes 4..5 hold the ID word
+  bool aniFromPttOff = false;   // ANI selection bit (image 202 bit 0): the second ANI code applies
+  std::uint8_t aniCode1 = 0;    // high nibble of image 386 (length of the first ANI code)
+  std::uint8_t aniCode2 = 0;    // high nibble of image 394
+};
+
+class CGroupRecord {
+ public:
+  CGroupRecord() = default;
+  CGroupRecord(const CGroupRecord&) = default;
+  CGroupRecord& operator=(const CGroupRecord&) = default;
+  virtual ~CGroupRecord() = default;
+
+  std::uint8_t byte0 = 135;  // option byte (Monitor, Compander, TX Inhibit, Encryption, 2nd TX power)
+  std::uint8_t byte1 = 0;    // bit 7 ANI on
+  std::uint8_t byte2 = 0;    // bits 5..3 tone type (8, 16, 24), bits 2..0 DCS sub-type
+  std::uint8_t byte3 = 0;    // bit 3 Call Alert (needs a tone); bit 2 cleared by every pack
+  std::uint8_t byte4 = 255;  // encode code / TX ID of conventional and LTR groups
+  std::uint8_t byte5 = 255;  // decode code / RX ID
+  std::uint16_t channelWord = kNoChannel;
+  std::uint16_t idWord = 1;  // talk-group ID of PassPort groups (image bytes 4..5)
+  char name[9] = {};
+  std::uint8_t flags = 0;
+
+  // Reset values; group 0 uses the first channel and is in use.
+  void Reset(int index);
+  // The data of a group newly given to a zone: default options, no channel (busy
+  // lock-out 1 in an LTR zone), name "GROUP%3.3d" of index + 1, not in use.
+  void InitDefault(int index, std::uint8_t zoneFormat);
+  // The default options of InitDefault, keeping the name and the flags.
+  void SetDefaultData(std::uint8_t zoneFormat);
+  void SetDefaultName(int index);
+
+  // g selects the image record (3,200 + 16 g); idLayout: bytes 4..5 are the ID word.
+  void UnpackFromImage(int g, const std::uint8_t* image, bool idLayout);
+  // Checks a group in use and writes its 16 bytes; 0 after a refusal, whose
+  // message the host has shown (nothing written then).
+  int CheckAndPack(int g, std::uint8_t* image, const GroupPackContext& context, IModelHost& host);
+
+  int ToneType() const { return byte2 & 0x38; }
+  bool HasToneInformation() const;
+  int ChannelRef() const { return channelWord & kChannelRefMask; }
+  bool InUse() const { return flags & kGroupInUse; }
+};
+
+// The group pages' Default column: the values a Default-column commit copies into
+// every group of the zone. Bytes 0..5 and a 16-bit word (bytes 6..7, low byte
+// first). It is not packed into the image, saved or printed.
+struct CDefaultGroupRecord {
+  std::uint8_t byte[6] = {};
+  std::uint16_t word = 0;
+
+  // Sets every field to the code of its choice list's default entry; bits that no
+  // list shows keep their value.
+  void Reset();
+};
+static_assert(sizeof(CDefaultGroupRecord) == 8);
+
+// One field of the Default column: where it lies and the code its choice list
+// selects by default.
+struct DefaultGroupField {
+  int where;           // 0..5 = default byte, 6 = the default word
+  std::uint16_t mask;  // the field's bits
+  std::uint16_t code;  // the default entry's stored code (unshifted)
+};
+
+// Default codes of the group pages' value tables.
+namespace group_default {
+// Basic views
+inline constexpr std::uint16_t kMonitor = 1;         // "Enable"   - default byte 0 bit 7
+inline constexpr std::uint16_t kTxInhibit = 0;       // "TX Enable" - byte 0 bit 5
+inline constexpr std::uint16_t kCompander = 0;       // "Disable"  - byte 0 bit 6
+inline constexpr std::uint16_t kTimeOutTimer = 1;    // "Enable"   - word bit 14
+inline constexpr std::uint16_t kBusyLockOut = 0;     // "Disable"  - word bits 12-13
+inline constexpr std::uint16_t kScanMemory = 1;      // "Disable"  - byte 5, whole
+// Advanced views
+inline constexpr std::uint16_t kSecondTxPower = 7;   // "Disable"  - byte 0 bits 0-2
+inline constexpr std::uint16_t kEncryption = 0;      // "Disable"  - byte 0 bits 3-4
+inline constexpr std::uint16_t kSignalingNo = 0;     // "Loc. 1"   - byte 1 bits 0-3
+inline constexpr std::uint16_t kSignaling = 0;       // "Disable"  - byte 1 bit 4 / bits 5-6, byte 2 bit 0, byte 4 bit 1
+inline constexpr std::uint16_t kAniMonitor = 0;      // "Disable"  - byte 1 bit 7
+inline constexpr std::uint16_t kAni = 0;             // "Disable"  - byte 2 bit 1
+inline constexpr std::uint16_t kFlatAf = 0;          // "Normal"   - byte 3 bit 0
+inline constexpr std::uint16_t kExtMic = 0;          // "Internal" - byte 3 bit 1
+inline constexpr std::uint16_t kTalkAroundFixed = 0; // "Disable"  - byte 3 bit 6
+inline constexpr std::uint16_t kTalkAroundUser = 0;  // "Disable"  - byte 3 bit 7
+inline constexpr std::uint16_t kTpac = 0;            // "Disable"  - word bit 15
+
+inline constexpr int kWord = 6;
+inline constexpr DefaultGroupField kFields[] = {
+    {0, 0x80, kMonitor},        {0, 0x40, kCompander},       {0, 0x20, kTxInhibit},
+    {0, 0x18, kEncryption},     {0, 0x07, kSecondTxPower},   {1, 0x80, kAniMonitor},
+    {1, 0x60, kSignaling},      {1, 0x10, kSignaling},       {1, 0x0F, kSignalingNo},
+    {2, 0x02, kAni},            {2, 0x01, kSignaling},       {3, 0x80, kTalkAroundUser},
+    {3, 0x40, kTalkAroundFixed}, {3, 0x02, kExtMic},         {3, 0x01, kFlatAf},
+    {4, 0x02, kSignaling},      {5, 0xFF, kScanMemory},      {kWord, 0x8000, kTpac},
+    {kWord, 0x4000, kTimeOutTimer}, {kWord, 0x3000, kBusyLockOut},
+};
+}  // namespace group_default

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/conversions.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(Conversions, CtcssTableMatchesCodesAndIsSafeOutside) {
+  ASSERT_EQ(g_ctcssTexts.size(), 50u);
+  EXPECT_STREQ(g_ctcssTexts[0], " 67.0");
+  EXPECT_STREQ(g_ctcssTexts[11], " 97.4");
+  EXPECT_STREQ(g_ctcssTexts[12], "100.0");
+  EXPECT_STREQ(g_ctcssTexts[38], "250.3");
+  EXPECT_STREQ(g_ctcssTexts[39], "159.8");  // the later additions follow the first 39 tones
+  EXPECT_STREQ(g_ctcssTexts[49], "254.1");
+  for (std::size_t i = 0; i < g_ctcssTexts.size(); ++i) EXPECT_EQ(std::strlen(g_ctcssTexts[i]), 5u) << i;
+  EXPECT_STREQ(g_ctcssTexts[50], "");
+  EXPECT_STREQ(g_ctcssTexts[255], "");
+  EXPECT_STREQ(g_ctcssTexts[-1], "");
+}
+
+TEST(Conversions, DcsTableMatchesCodesAndIsSafeOutside) {
+  ASSERT_EQ(g_dcsTexts.size(), 106u);
+  EXPECT_STREQ(g_dcsTexts[0], "023");
+  EXPECT_STREQ(g_dcsTexts[16], "114");
+  EXPECT_STREQ(g_dcsTexts[65], "411");
+  EXPECT_STREQ(g_dcsTexts[105], "754");
+  for (std::size_t i = 0; i < g_dcsTexts.size(); ++i) {
+    const char* t = g_dcsTexts[i];
+    ASSERT_EQ(std::strlen(t), 3u) << i;
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(t[k] >= '0' && t[k] <= '7') << i;  // octal codes
+    if (i > 0) {
+      EXPECT_LT(std::strcmp(g_dcsTexts[i - 1], t), 0) << i;  // in rising order
+    }
+  }
+  EXPECT_STREQ(g_dcsTexts[106], "");
+  EXPECT_STREQ(g_dcsTexts[std::uint8_t(255)], "");
+}
+
+TEST(Conversions, ChannelToFrequencyDirectRows) {
+  double out = 123.0;
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 0, &out), 450.0125);
+  EXPECT_DOUBLE_EQ(out, 123.0);  // a direct result leaves out alone
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(800, 2, 0, 0, &out), 410.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(100, 0, 0, 0, &out), 1.25);  // base 0.0 rows
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(8, 10, 0, 1, &out), 490.1);
+  // Only the low 16 bits of the channel number count.
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(0x10001, 5, 0, 0, &out), 450.0125);
+}
+
+TEST(Conversions, ChannelToFrequencyBand5bDeliversThroughOut) {
+  double out = 0.0;
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 455.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(401, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 444.99375 + 401 * 0.0125);  // 450.00625 on the offset raster
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(801, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 460.0125);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1600, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 444.99375 + 20.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1789, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 472.3625);
+  // With the split flag the "Band 5" row answers through out as well.
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 1, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 450.0125);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 1, &out), -1.0);
+  EXPECT_DOUBLE_EQ(out, 455.0);
+  // The four-argument form returns the frequency whichever way it came.
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 0), 455.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 0), 450.0125);
+}
+
+TEST(Conversions, ChannelToFrequencyWithoutAFrequencyIsZeroEverywhere) {
+  for (std::uint32_t n : {1790u, 1800u, 5000u, 65535u}) {
+    double out = 777.0;
+    EXPECT_DOUBLE_EQ(ChannelToFrequency(n, 6, 0, 0, &out), 0.0) << n;
+    EXPECT_DOUBLE_EQ(out, 0.0) << n;  // never a stale value
+    EXPECT_DOUBLE_EQ(ChannelToFrequency(n, 6, 0, 1), 0.0) << n;
+  }
+  double out = 777.0;
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 13, 0, 0, &out), 0.0);  // no row of that code
+  EXPECT_DOUBLE_EQ(out, 0.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 6, 0, 0, nullptr), -1.0);  // out may be absent
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(2000, 6, 0, 0, nullptr), 0.0);
+}
+
+TEST(Conversions, ChannelToFrequencyThroughTheDfaTable) {
+  TestModel m;
+  m->dfa.SetEntry(0, 15000000);
+  m->dfa.SetEntry(kDfaEntryCount - 1, 17400000);
+  double out = 5.0;
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, 1, 6, 1, 0, &out), 150.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, kDfaEntryCount, 0, 1, 1, &out), 174.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, 0, 5, 1, 0, &out), 0.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, kDfaEntryCount + 1, 5, 1, 0, &out), 0.0);
+  EXPECT_DOUBLE_EQ(out, 5.0);
+  // The program's model is used when no table is given.
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(0, 5, 1, 0, &out), 0.0);
+}
+
+TEST(Conversions, BandChannelWindowsAndPlan) {
+  const double x = 0.0;
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(400, 6, x), 450.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(401, 6, x), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(800, 7, x), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(801, 7, x), 450.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1200, 7, x), 450.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1600, 8, x), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1789, 8, x), 450.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1790, 8, x), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(400, 9, x), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(800, 9, x), 444.99375);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1201, 10, x), 444.99375);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(99999, 3, 1.0), 421.0);  // no window elsewhere
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1, 17, 1.0), -1.0);
+  EXPECT_DOUBLE_EQ(BandChannelToFrequency(1, -1, 1.0), -1.0);
+
+  // Each windowed row's limits are exactly what its channels give.
+  for (int row = 0; row < kBandPlanRowCount; ++row) {
+    const BandPlanRow* r = BandPlan(row);
+    ASSERT_NE(r, nullptr);
+    EXPECT_LT(r->rxLow, r->rxHigh) << row;
+    EXPECT_LT(r->txLow, r->txHigh) << row;
+    if (!r->hasWindow) continue;
+    const std::uint32_t first = std::max<std::uint32_t>(r->firstChannel, 1);
+    EXPECT_DOUBLE_EQ(r->base + first * kChannelStep, r->rxLow) << row;
+    EXPECT_DOUBLE_EQ(r->base + r->lastChannel * kChannelStep, r->rxHigh) << row;
+    EXPECT_DOUBLE_EQ(r->txLow - r->rxLow, 5.0) << row;
+  }
+  EXPECT_EQ(BandPlan(17), nullptr);
+  EXPECT_STREQ(BandPlan(9)->name, "Band 5b-2");
+}
+
+TEST(Conversions, DigitAndHexCharacters) {
+  const std::string digits = "0123456789ABCD*#";
+  for (int v = 0; v < 16; ++v) {
+    EXPECT_EQ(DigitCodeToChar(v), digits[std::size_t(v)]);
+    EXPECT_EQ(DigitCharToCode(digits[std::size_t(v)]), v);
+    EXPECT_EQ(NibbleToHexChar(v), "0123456789ABCDEF"[v]);
+    EXPECT_EQ(NibbleToHexCharOrZero(v), "0123456789ABCDEF"[v]);
+    EXPECT_EQ(HexCharToValue("0123456789ABCDEF"[v]), v);
+    EXPECT_EQ(HexCharToValueNoCase("0123456789abcdef"[v]), v);
+  }
+  EXPECT_EQ(DigitCodeToChar(14), '*');
+  for (int v : {16, 255, -1}) {
+    EXPECT_EQ(DigitCodeToChar(v), '-');
+    EXPECT_EQ(NibbleToHexChar(v), '-');
+    EXPECT_EQ(NibbleToHexCharOrZero(v), '0');
+  }
+  EXPECT_EQ(DigitCharToCode('E'), -1);
+  EXPECT_EQ(DigitCharToCode('a'), -1);
+  // Outside its characters HexCharToValue keeps its formula; the low four bits of
+  // a lower-case letter still name the digit.
+  EXPECT_EQ(HexCharToValue('a') & 0x0F, 10);
+  EXPECT_GT(HexCharToValue('G'), 15);
+  EXPECT_EQ(HexCharToValueNoCase('G'), 0);
+  EXPECT_EQ(HexCharToValueNoCase('*'), 0);
+  EXPECT_TRUE(IsProductionType11(11));
+  EXPECT_FALSE(IsProductionType11(0x10B));
+}
+
+struct RecordingPrinter : IPrintContext {
+  struct Call {
+    int x, y;
+    std::string text;
+  };
+  std::vector<Call> calls;
+  void TextOut(int x, int y, const std::string& text) override { calls.push_back({x, y, text}); }
+};
+
+TEST(Conversions, PrintLineAdvancesOnlyForFlagOne) {
+  RecordingPrinter dc;
+  int y = 100;
+  PrintLine(&dc, 40, &y, 25, "Zone  1", 0);
+  PrintLine(&dc, 200, &y, 25, "LTR", 1);
+  PrintLine(&dc, 40, &y, 25, "next row", 2);
+  PrintLine(&dc, 40, &y, 25, "", -1);
+  ASSERT_EQ(dc.calls.size(), 4u);
+  EXPECT_EQ(dc.calls[0].y, 100);
+  EXPECT_EQ(dc.calls[1].x, 200);
+  EXPECT_EQ(dc.calls[1].y, 100);
+  EXPECT_EQ(dc.calls[2].y, 125);
+  EXPECT_EQ(dc.calls[2].text, "next row");
+  EXPECT_EQ(y, 125);
+  PrintLine(nullptr, 0, &y, 25, "x", 1);  // no context: only the advance
+  EXPECT_EQ(y, 150);
+}
+
+}  // namespace

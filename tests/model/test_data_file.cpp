@@ -1,0 +1,199 @@
+// Loading and saving data files: every refusal leaves image and model as they
+// were, and a saved file reads back to the same bytes.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "model/default_image.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::uint8_t> ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteAll(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<std::uint8_t> DefaultFile(bool uhf) {
+  std::vector<std::uint8_t> file;
+  EXPECT_TRUE(BuildDefaultDataFile(uhf, file));
+  return file;
+}
+
+class DataFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tq_datafile.XXXXXX";
+    dir = mkdtemp(pattern);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // Loads the UHF default so that the model and image hold known data.
+  void LoadDefault() {
+    WriteAll(dir / "base.X417", DefaultFile(true));
+    ASSERT_EQ(1, m->LoadDataFile((dir / "base.X417").string(), dir.string()));
+    m.host.messages.clear();
+  }
+  // Asserts that a refused load left image, tail and model as they were.
+  void ExpectRefused(const std::vector<std::uint8_t>& bytes, const std::string& message, int beeps = 0) {
+    LoadDefault();
+    const auto image = m->image;
+    const auto tail = m->tail;
+    const auto channelName = std::string(m->store.channels[0].name);
+    g_bModified = 1;
+    WriteAll(dir / "bad.X417", bytes);
+    EXPECT_EQ(0, m->LoadDataFile((dir / "bad.X417").string(), dir.string()));
+    ASSERT_EQ(1u, m.host.messages.size());
+    EXPECT_EQ(message, m.host.messages[0]);
+    EXPECT_EQ(beeps, m.host.beeps);
+    EXPECT_TRUE(image == m->image);
+    EXPECT_TRUE(tail == m->tail);
+    EXPECT_EQ(channelName, m->store.channels[0].name);
+    EXPECT_EQ(1u, g_bModified);
+  }
+
+  fs::path dir;
+  TestModel m;
+};
+
+TEST_F(DataFileTest, MissingFileIsReportedWithItsPath) {
+  const std::string path = (dir / "none.X417").string();
+  EXPECT_EQ(0, m->LoadDataFile(path, dir.string()));
+  ASSERT_EQ(1u, m.host.messages.size());
+  EXPECT_EQ("Problem opening file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
+}
+
+TEST_F(DataFileTest, RefusedFilesChangeNothing) {
+  auto file = DefaultFile(true);
+
+  ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.begin() + 1151), "Problem reading from file");
+
+  auto wrongHardware = file;
+  wrongHardware[32] = 0x60;  // UHF band bits, but not a known hardware code
+  m.host.beeps = 0;
+  ExpectRefused(wrongHardware, "Hardware configuration mismatched!", 1);
+  m.host.beeps = 0;
+
+  // Cut inside the blocks before the 5-Tone block, and cut after it.
+  ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.begin() + 20000), "Problem reading from file");
+  ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.begin() + 30000), "Problem reading from file");
+  ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.end() - 1), "Problem reading from file");
+
+  // A type-11 radio always has its 5-Tone block in the file.
+  ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.begin() + 23680), "Problem reading from file");
+}
+
+TEST_F(DataFileTest, OlderFileTakesItsFiveToneBlockAndTailFromTheBandsQ58) {
+  auto vhf = DefaultFile(false);
+  fs::create_directories(dir / "Data");
+  auto q58 = DataFileToQ58(vhf);
+  ASSERT_EQ(30720u, q58.size());
+  // Mark the parts the loader must take from the .Q58 file.
+  for (std::size_t i = 0; i < 896; ++i) q58[21504 + i] = std::uint8_t(i * 7);
+  q58[22400] = 0x5A;
+  q58[30719] = 0xA5;
+  WriteAll(dir / "Data" / "DEFAULTVP.Q58", q58);
+
+  auto old = std::vector<std::uint8_t>(vhf.begin(), vhf.begin() + 23680);
+  old[3] = 1;  // not production type 11
+  WriteAll(dir / "old.X417", old);
+
+  const auto cwd = fs::current_path();
+  ASSERT_EQ(1, m->LoadDataFile((dir / "old.X417").string(), dir.string()));
+  EXPECT_EQ(cwd, fs::current_path());
+  EXPECT_TRUE(m.host.messages.empty());
+  EXPECT_EQ(std::uint8_t(100 * 7), m->image[23680 + 100]);
+  EXPECT_EQ(0x5A, m->image[24576]);
+  EXPECT_EQ(0xA5, m->tail[383]);
+  EXPECT_EQ(0xA5, m->image[32512 + 383]);
+
+  // Without the .Q58 file the older file is refused and nothing changes.
+  fs::remove(dir / "Data" / "DEFAULTVP.Q58");
+  ExpectRefused(old, "Problem reading from file");
+}
+
+TEST_F(DataFileTest, LoadCopiesTheTailOverTheImagesLastBlocksAndTellsTheHost) {
+  auto file = DefaultFile(true);
+  for (std::size_t i = 0; i < 380; ++i) file[32512 + i] = std::uint8_t(i);
+  m->global.systemType = 0x12;
+  WriteAll(dir / "named.X417", file);
+  g_bModified = 1;
+  ASSERT_EQ(1, m->LoadDataFile((dir / "named.X417").string(), dir.string()));
+  EXPECT_EQ(0u, g_bModified);
+  for (std::size_t i = 0; i < 380; ++i) {
+    ASSERT_EQ(std::uint8_t(i), m->tail[i]);
+    ASSERT_EQ(std::uint8_t(i), m->image[32512 + i]);
+  }
+  ASSERT_EQ(1u, m.host.loadedLabels.size());
+  EXPECT_EQ("File:named.X417", m.host.loadedLabels[0]);
+  EXPECT_EQ(0x12, m.host.previousSystemType);
+}
+
+TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
+  auto file = DefaultFile(true);
+  // Bytes no record owns must be carried through load and save.
+  for (std::size_t i = 22276; i < 23680; ++i) file[i] = std::uint8_t(i * 13);
+  for (std::size_t i = 24576; i < 32512; ++i) file[i] = std::uint8_t(i * 31);
+  WriteAll(dir / "a.X417", file);
+  ASSERT_EQ(1, m->LoadDataFile((dir / "a.X417").string(), dir.string()));
+  g_bModified = 1;
+  ASSERT_TRUE(m->SaveDataFile((dir / "b.X417").string()));
+  EXPECT_EQ(0u, g_bModified);
+  ASSERT_EQ(1u, m.host.savedLabels.size());
+  EXPECT_EQ("File:b.X417", m.host.savedLabels[0]);
+  EXPECT_EQ(file, ReadAll(dir / "b.X417"));
+
+  // Again from the saved file.
+  ASSERT_EQ(1, m->LoadDataFile((dir / "b.X417").string(), dir.string()));
+  ASSERT_TRUE(m->SaveDataFile((dir / "c.X417").string()));
+  EXPECT_EQ(file, ReadAll(dir / "c.X417"));
+}
+
+TEST_F(DataFileTest, SaveWritesTheTailNotTheImagesOwnLastBlocks) {
+  LoadDefault();
+  for (std::size_t i = 0; i < kTailSize; ++i) m->tail[i] = std::uint8_t(0x40 + i % 64);
+  ASSERT_TRUE(m->SaveDataFile((dir / "t.X417").string()));
+  auto saved = ReadAll(dir / "t.X417");
+  ASSERT_EQ(kDataFileSize, saved.size());
+  EXPECT_TRUE(std::equal(m->tail.begin(), m->tail.end(), saved.begin() + kFileImagePart));
+}
+
+TEST_F(DataFileTest, SaveReplacesALongerFileWhole) {
+  LoadDefault();
+  WriteAll(dir / "long.X417", std::vector<std::uint8_t>(40000, 0x33));
+  ASSERT_TRUE(m->SaveDataFile((dir / "long.X417").string()));
+  EXPECT_EQ(kDataFileSize, fs::file_size(dir / "long.X417"));
+}
+
+TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
+  LoadDefault();
+  g_bModified = 1;
+  const std::string path = (dir / "no-such-folder" / "x.X417").string();
+  EXPECT_FALSE(m->SaveDataFile(path));
+  ASSERT_EQ(1u, m.host.messages.size());
+  EXPECT_EQ("Problem Saving file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
+  EXPECT_EQ(1u, g_bModified);
+  EXPECT_TRUE(m.host.savedLabels.empty());
+}
+
+TEST(DefaultFiles, BuiltFilesExistAndMatchTheModelsDefaults) {
+  for (bool uhf : {true, false}) {
+    const fs::path dir = fs::path(TQ_BINARY_DIR) / "Data";
+    auto built = ReadAll(dir / (uhf ? "DEFAULTUP.X417" : "DEFAULTVP.X417"));
+    EXPECT_EQ(DefaultFile(uhf), built);
+    EXPECT_EQ(uhf ? 0x61 : 0x01, built[32]);
+    EXPECT_EQ(30720u, ReadAll(dir / (uhf ? "DEFAULTUP.Q58" : "DEFAULTVP.Q58")).size());
+  }
+}
+
+}  // namespace

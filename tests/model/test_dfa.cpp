@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "model/dfa_table.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(DfaTable, ParsesHexLines) {
+  EXPECT_EQ(CDfaTable::ParseLine("0E4E1C0"), 15000000u);
+  EXPECT_EQ(CDfaTable::ParseLine("   \t0e4e1c0"), 15000000u);  // leading blanks, lower case
+  EXPECT_EQ(CDfaTable::ParseLine("0E4E1C0\r"), 15000000u);
+  EXPECT_EQ(CDfaTable::ParseLine("FF zz"), 255u);  // stops at the first other character
+  EXPECT_EQ(CDfaTable::ParseLine(""), 0u);
+  EXPECT_EQ(CDfaTable::ParseLine("xyz"), 0u);
+  EXPECT_EQ(CDfaTable::ParseLine("-10"), 0u);
+  EXPECT_EQ(CDfaTable::ParseLine("1FFFFFFFFF"), 0xFFFFFFFFu);  // saturates
+  // Only the first 19 characters of a line are read.
+  EXPECT_EQ(CDfaTable::ParseLine(std::string(18, ' ') + "A5"), 0xAu);
+}
+
+TEST(DfaTable, LoadStopsAtTheTableEndAndKeepsLongLinesWhole) {
+  TestModel m;
+  std::ostringstream text;
+  text << "0E4E1C0\n";
+  text << std::string(40, '0') << "123\n";  // an over-long line is one entry
+  text << "\n";                              // an empty line sets 0
+  for (int k = 3; k < kDfaEntryCount; ++k) text << std::hex << (15000000 + 125 * k) << "\n";
+  text << "DEADBEEF\n";  // line 1,346 is ignored
+  m->dfa.SetEntry(2, 99);
+  std::istringstream in(text.str());
+  EXPECT_EQ(m->dfa.LoadFromStream(in), kDfaEntryCount);
+  EXPECT_EQ(m->dfa.GetEntry(0), 15000000u);
+  EXPECT_EQ(m->dfa.GetEntry(1), 0u);
+  EXPECT_EQ(m->dfa.GetEntry(2), 0u);
+  EXPECT_EQ(m->dfa.GetEntry(3), 15000375u);
+  EXPECT_EQ(m->dfa.GetEntry(kDfaEntryCount - 1), std::uint32_t(15000000 + 125 * (kDfaEntryCount - 1)));
+  EXPECT_EQ(m->dfa.GetEntry(kDfaEntryCount), 0u);
+  m->dfa.SetEntry(kDfaEntryCount, 1);  // ignored
+  m->dfa.SetEntry(-1, 1);
+}
+
+TEST(DfaTable, ShortFileSetsOnlyItsLines) {
+  TestModel m;
+  m->dfa.SetEntry(2, 42);
+  std::istringstream in("10\n20");
+  EXPECT_EQ(m->dfa.LoadFromStream(in), 2);
+  EXPECT_EQ(m->dfa.GetEntry(0), 16u);
+  EXPECT_EQ(m->dfa.GetEntry(1), 32u);
+  EXPECT_EQ(m->dfa.GetEntry(2), 42u);
+}
+
+TEST(DfaTable, LoadFromFileAndMissingFile) {
+  TestModel m;
+  const auto dir = std::filesystem::temp_directory_path() / ("dfa_test_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / kDfaFileName).string();
+  { std::ofstream(path) << "0E4E1C0\r\n0E4E6A2\r\n"; }
+  EXPECT_TRUE(m->dfa.LoadFromFile(path));
+  EXPECT_EQ(m->dfa.GetEntry(1), 0xE4E6A2u);
+  EXPECT_TRUE(m.host.messages.empty());
+
+  const std::string missing = (dir / "none.x417").string();
+  m->dfa.SetEntry(0, 7);
+  EXPECT_FALSE(m->dfa.LoadFromFile(missing));
+  ASSERT_EQ(m.host.messages.size(), 1u);
+  EXPECT_EQ(m.host.messages[0], "Problem opening file\n    " + missing + "\n\n   Press any key");
+  EXPECT_EQ(m->dfa.GetEntry(0), 7u);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(DfaTable, ImageRoundTripIsExact) {
+  TestModel m;
+  std::vector<std::uint8_t> image(kImageBufferSize, 0xFF);
+  for (std::size_t i = img::kDfaTable; i < img::kDfaTable + 4 * kDfaEntryCount; ++i)
+    image[i] = std::uint8_t(i * 37 + 11);
+  const std::vector<std::uint8_t> before = image;
+  m->dfa.UnpackFromImage(image.data());
+  EXPECT_EQ(m->dfa.GetEntry(0), GetBE32(&image[img::kDfaTable]));
+  std::fill(image.begin(), image.end(), 0);
+  m->dfa.PackToImage(image.data());
+  EXPECT_TRUE(std::equal(before.begin() + img::kDfaTable, before.begin() + img::kDfaTable + 5380,
+                         image.begin() + img::kDfaTable));
+  EXPECT_EQ(image[img::kDfaTable - 1], 0);  // nothing outside 16,896..22,275
+  EXPECT_EQ(image[img::kDfaTable + 5380], 0);
+  m->dfa.SetEntry(0, 15000000);
+  m->dfa.PackToImage(image.data());
+  EXPECT_EQ(image[img::kDfaTable + 0], 0x00);
+  EXPECT_EQ(image[img::kDfaTable + 1], 0xE4);
+  EXPECT_EQ(image[img::kDfaTable + 2], 0xE1);
+  EXPECT_EQ(image[img::kDfaTable + 3], 0xC0);
+}
+
+}  // namespace

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "model/conversions.h"
+#include "model/sections.h"
+#include "test_support.h"
+
+namespace {
+
+std::vector<std::uint8_t> BlankImage() { return std::vector<std::uint8_t>(kImageBufferSize, 0xFF); }
+
+// ---- Radio identity ------------------------------------------------------------------
+
+TEST(RadioIdentity, SerialEsnAndVersionVectors) {
+  TestModel m;
+  std::vector<std::uint8_t> image = BlankImage();
+  std::vector<std::uint8_t> tail(kTailSize, 0);
+  image[0] = 0x21;
+  image[1] = 0x01;
+  const std::uint8_t serial[4] = {0x0C, 0x01, 0x00, 0x00};
+  std::memcpy(&tail[380], serial, 4);
+  m->identity.UnpackFromImage(image.data(), tail.data());
+  EXPECT_STREQ(m->identity.VersionText(), "01.21");
+  EXPECT_STREQ(m->identity.SerialText(), "0N010000");
+  EXPECT_EQ(m->identity.esnWord1, 1u);
+  EXPECT_EQ(m->identity.esnWord2, 0u);
+  EXPECT_EQ(m->identity.Esn(), 13633536u);
+  EXPECT_EQ(CRadioIdentity::EsnFromWords(0, 0), 13631488u);
+
+  std::fill(image.begin(), image.end(), 0xFF);
+  m->identity.PackToImage(image.data(), image.data() + img::kAdjustmentBlock);
+  EXPECT_EQ(0, std::memcmp(&image[32892], serial, 4));
+  EXPECT_EQ(image[32891], 0xFF);
+  EXPECT_EQ(image[0], 0xFF);  // the version is never packed
+
+  // ESN words are the digit pairs read in decimal.
+  const std::uint8_t other[4] = {0xFF, 0x42, 0x12, 0x34};
+  std::memcpy(&tail[380], other, 4);
+  m->identity.UnpackFromImage(image.data(), tail.data());
+  EXPECT_STREQ(m->identity.SerialText(), "#Q421234");
+  EXPECT_EQ(m->identity.esnWord1, 42u);
+  EXPECT_EQ(m->identity.esnWord2, 1234u);
+  EXPECT_EQ(m->identity.Esn(), 0xD00000u + (42u << 11) + (1234u & 0x7FF));
+}
+
+TEST(RadioIdentity, SerialEncodeIsTheExactInverseOfDecode) {
+  // Every byte value of each serial byte decodes to a text that encodes back to it.
+  for (int pos = 0; pos < 4; ++pos) {
+    for (int v = 0; v < 256; ++v) {
+      std::uint8_t bytes[4] = {0x5A, 0x12, 0x34, 0x56};
+      bytes[pos] = std::uint8_t(v);
+      char text[9];
+      CRadioIdentity::DecodeSerial(bytes, text);
+      std::uint8_t back[4] = {};
+      ASSERT_TRUE(CRadioIdentity::EncodeSerial(text, back)) << text;
+      EXPECT_EQ(0, std::memcmp(bytes, back, 4)) << text;
+    }
+  }
+  // Every character that no byte decodes to is refused at its position.
+  const std::string legal0 = "0123456789ABCD*#";
+  const std::string legalHex = "0123456789ABCDEF";
+  for (int pos = 0; pos < 8; ++pos) {
+    for (int c = 1; c < 256; ++c) {
+      char text[9] = "0N010000";
+      text[pos] = char(c);
+      bool legal;
+      if (pos == 0)
+        legal = legal0.find(char(c)) != std::string::npos;
+      else if (pos == 1)
+        legal = c >= 'B' && c <= 'Q';
+      else
+        legal = legalHex.find(char(c)) != std::string::npos;
+      std::uint8_t out[4] = {1, 2, 3, 4};
+      EXPECT_EQ(CRadioIdentity::EncodeSerial(text, out), legal) << pos << ' ' << c;
+      if (!legal) {
+        EXPECT_EQ(out[0], 1);
+      }
+    }
+  }
+  std::uint8_t out[4];
+  EXPECT_FALSE(CRadioIdentity::EncodeSerial("0N01000", out));    // short
+  EXPECT_FALSE(CRadioIdentity::EncodeSerial("0N0100000", out));  // long
+  EXPECT_FALSE(CRadioIdentity::EncodeSerial("0n010000", out));   // lower case is not a decoded text
+  EXPECT_FALSE(CRadioIdentity::EncodeSerial(nullptr, out));
+}
+
+TEST(RadioIdentity, InvalidSerialLeavesTheStoredBytes) {
+  TestModel m;
+  std::vector<std::uint8_t> area(kTailSize, 0);
+  EXPECT_FALSE(m->identity.SetSerialText("00000000"));  // what an empty serial edit gives
+  EXPECT_STREQ(m->identity.SerialText(), "0N010000");
+  ASSERT_TRUE(m->identity.SetSerialText("0B000000"));
+  m->identity.PackToImage(nullptr, area.data());
+  EXPECT_EQ(area[380] | area[381] | area[382] | area[383], 0);
+  // A text written directly is packed when valid and skipped when no bytes decode to it.
+  std::memcpy(m->identity.serial, "*E00000A", 9);
+  m->identity.PackToImage(nullptr, area.data());
+  EXPECT_EQ(area[380], 0xE3);
+  EXPECT_EQ(area[383], 0x0A);
+  std::memcpy(m->identity.serial, "0A000000", 9);
+  m->identity.PackToImage(nullptr, area.data());
+  EXPECT_EQ(area[380], 0xE3);
+}
+
+// ---- DTMF --------------------------------------------------------------------------------
+
+TEST(DtmfSettings, ResetValuesAndDialStringLayout) {
+  TestModel m;
+  CDtmfSettings& d = m->dtmf;
+  EXPECT_EQ(d.pauseByte, 0xAD);
+  EXPECT_EQ(d.pagingByte, 0x42);
+  EXPECT_STREQ(d.dialTag[0], "DIAL   1");
+  EXPECT_STREQ(d.dialTag[8], "DIAL   9");
+  EXPECT_STREQ(d.dialTag[9], "DIAL   0");
+  EXPECT_EQ(d.pagingCode[9], 0x0FFF);
+  EXPECT_FALSE(d.AnyPagingDecoding());
+
+  std::uint8_t* s = d.DialMemory(3);
+  ASSERT_NE(s, nullptr);
+  CDtmfSettings::SetDialLength(s, 15);
+  for (int p = 1; p <= 15; ++p) CDtmfSettings::SetDialDigit(s, p, p);
+  const std::uint8_t expected[8] = {0xF1, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
+  EXPECT_EQ(0, std::memcmp(s, expected, 8));
+  for (int p = 1; p <= 15; ++p) EXPECT_EQ(CDtmfSettings::DialDigit(s, p), p);
+  EXPECT_EQ(CDtmfSettings::DialDigit(s, 0), -1);
+  EXPECT_EQ(CDtmfSettings::DialDigit(s, 16), -1);
+  CDtmfSettings::SetDialDigit(s, 16, 0);  // ignored
+  CDtmfSettings::SetDialLength(s, 0x12);  // low four bits only
+  EXPECT_EQ(s[0], 0x21);
+  EXPECT_EQ(d.DialMemoryLength(3), 2);
+  EXPECT_EQ(d.DialMemory(10), nullptr);
+  EXPECT_EQ(d.DialMemoryLength(-1), 0);
+}
+
+TEST(DtmfSettings, PackForcesThePagingByteAndRoundTrips) {
+  TestModel m;
+  std::vector<std::uint8_t> image = BlankImage();
+  for (int i = 384; i < 582; ++i) image[std::size_t(i)] = std::uint8_t(i * 7 + 1);  // no NUL inside a tag
+  std::memcpy(&image[482 + 8 * 2], "AB1     ", 8);
+  image[385] = 0x8F;
+  m->dtmf.UnpackFromImage(image.data());
+  EXPECT_EQ(m->dtmf.pagingByte, 0x8F);
+  EXPECT_STREQ(m->dtmf.dialTag[2], "AB1     ");
+  EXPECT_EQ(m->dtmf.aniCode[0], image[386]);
+  EXPECT_EQ(m->dtmf.aniCodePttOff[0], image[394]);
+  EXPECT_EQ(m->dtmf.pagingCode[1], GetBE16(&image[564]));
+
+  std::vector<std::uint8_t> out = BlankImage();
+  EXPECT_EQ(m->dtmf.PackToImage(out.data()), 1);
+  EXPECT_EQ(out[385], 0x4F);  // bit 7 cleared, bit 6 set ...
+  EXPECT_EQ(m->dtmf.pagingByte, 0x4F);  // ... in the record too
+  image[385] = 0x4F;
+  EXPECT_TRUE(std::equal(image.begin() + 384, image.begin() + 582, out.begin() + 384));
+  EXPECT_EQ(out[383], 0xFF);
+  EXPECT_EQ(out[582], 0xFF);
+
+  // A short tag is padded with blanks; bit 13 of any paging code is reported.
+  std::strcpy(m->dtmf.dialTag[0], "AB");
+  m->dtmf.pagingCode[4] = 0x2123;
+  m->dtmf.PackToImage(out.data());
+  EXPECT_EQ(0, std::memcmp(&out[482], "AB      ", 8));
+  EXPECT_TRUE(m->dtmf.AnyPagingDecoding());
+  EXPECT_TRUE(m->dtmf.words[4] & 0x2000);
+}
+
+// ---- Key assignments -------------------------------------------------------------------
+
+TEST(KeyAssign, UnpackSwapsPairsAndPackWritesOnlyItsBits) {
+  TestModel m;
+  std::vector<std::uint8_t> image = BlankImage();
+  for (int i = 0; i < 12; ++i) image[std::size_t(188 + i)] = std::uint8_t(i + 1);
+  image[201] = 0x55;
+  image[202] = 0x9A;
+  image[203] = 0x36;
+  image[208] = 0xF5;
+  m->keys.UnpackFromImage(image.data());
+  const std::uint8_t slots[13] = {2, 1, 4, 3, 6, 5, 8, 7, 10, 9, 12, 11, 0x55};
+  EXPECT_EQ(0, std::memcmp(m->keys.keyFunctionCodes, slots, 13));
+  EXPECT_EQ(m->keys.optionCodes[0], 3);
+  EXPECT_EQ(m->keys.optionCodes[1], 6);
+  EXPECT_EQ(m->keys.optionCodes[2], 9);
+  EXPECT_EQ(m->keys.optionBits[0], 1);
+  EXPECT_EQ(m->keys.optionBits[1], 0);
+  EXPECT_EQ(m->keys.optionBits[2], 1);
+
+  std::vector<std::uint8_t> out(kImageBufferSize, 0);
+  out[202] = 0x0C;
+  out[208] = 0xA8;
+  ASSERT_EQ(m->keys.CheckAndPack(out.data()), 1);
+  EXPECT_TRUE(std::equal(image.begin() + 188, image.begin() + 200, out.begin() + 188));
+  EXPECT_EQ(out[200], 0);
+  EXPECT_EQ(out[201], 0x55);
+  EXPECT_EQ(out[202], 0x9C);  // low nibble kept
+  EXPECT_EQ(out[203], 0x36);
+  EXPECT_EQ(out[208], 0xAD);  // bits 7..3 kept
+}
+
+TEST(KeyAssign, IndividualDialZeroCheckOnlyForType11) {
+  TestModel m;
+  std::vector<std::uint8_t> image(kImageBufferSize, 0);
+  m->keys.keyFunctionCodes[12] = CKeyAssignSection::kPhoneInterconnect;  // slot 12 is checked too
+  m->store.modelWord = 0x0A00;
+  EXPECT_EQ(m->keys.CheckAndPack(image.data()), 1);
+  EXPECT_TRUE(m.host.messages.empty());
+
+  m->store.modelWord = 0x0B00;
+  image.assign(kImageBufferSize, 0);
+  EXPECT_EQ(m->keys.CheckAndPack(image.data()), 0);
+  ASSERT_EQ(m.host.messages.size(), 1u);
+  EXPECT_EQ(m.host.messages[0],
+            "Please set up the Individual Dial memory #0 or disable the Phone Interconnect function.");
+  EXPECT_EQ(image[201], 0);  // nothing written
+
+  // Dial memory #0 is record 9; its length nibble decides, not its first digit.
+  CDtmfSettings::SetDialDigit(m->dtmf.DialMemory(9), 1, 5);
+  EXPECT_EQ(m->keys.CheckAndPack(image.data()), 0);
+  CDtmfSettings::SetDialLength(m->dtmf.DialMemory(9), 1);
+  EXPECT_EQ(m->keys.CheckAndPack(image.data()), 1);
+  EXPECT_EQ(m.host.messages.size(), 2u);
+
+  // Without a phone-interconnect key nothing is asked of the dial memory.
+  m->dtmf.Reset();
+  m->keys.Reset();
+  EXPECT_EQ(m->keys.CheckAndPack(image.data()), 1);
+}
+
+TEST(KeyAssign, PresenceMapHoldsKnownCodesOnly) {
+  TestModel m;
+  CKeyAssignSection& k = m->keys;
+  // Reset slots 0, 1, 11, 10, 0, 13, 12.
+  for (int code : {1, 10, 11, 12, 13}) EXPECT_TRUE(k.IsFunctionAssigned(code)) << code;
+  EXPECT_FALSE(k.IsFunctionAssigned(0));
+  EXPECT_FALSE(k.IsFunctionAssigned(2));
+
+  // Every code 0..255 in every slot, through the unpack: only known codes get a flag.
+  std::vector<std::uint8_t> image = BlankImage();
+  for (int code = 0; code < 256; ++code) {
+    for (int i = 188; i < 200; ++i) image[std::size_t(i)] = std::uint8_t(code);
+    image[201] = std::uint8_t(code);
+    k.UnpackFromImage(image.data());
+    const bool known = (code >= 1 && code <= 31) || (code >= 64 && code <= 78) || (code >= 81 && code <= 91);
+    EXPECT_EQ(k.IsFunctionAssigned(code), known) << code;
+    EXPECT_EQ(CKeyAssignSection::FunctionFlagIndex(code) >= 0, known) << code;
+    EXPECT_TRUE(k.HasFunction(code));
+  }
+  // Known codes map to distinct flags inside the map.
+  std::vector<int> seen(CKeyAssignSection::kFunctionFlagCount, 0);
+  for (int code = 0; code < 256; ++code) {
+    const int i = CKeyAssignSection::FunctionFlagIndex(code);
+    if (i < 0) continue;
+    ASSERT_LT(i, CKeyAssignSection::kFunctionFlagCount);
+    EXPECT_EQ(seen[std::size_t(i)]++, 0) << code;
+  }
+  k.SetFunctionAssigned(200, true);  // ignored
+  k.SetFunctionAssigned(-5, true);
+  EXPECT_FALSE(k.IsFunctionAssigned(200));
+  EXPECT_FALSE(k.IsFunctionAssigned(1000));
+}
+
+// ---- Decoded-only sections ---------------------------------------------------------
+
+TEST(SmallSections, DecodedSectionsAndGroupIndex) {
+  TestModel m;
+  std::vector<std::uint8_t> image = BlankImage();
+  for (int z = 0; z < 32; ++z) image[std::size_t(44 + z)] = std::uint8_t(z + 1);
+  image[140] = 2;
+  image[141] = 0x03;  // zone number 4: groups of zones 0..2 = 1 + 2 + 3
+  image[182] = 0x70;
+  image[184] = 7;
+  image[186] = 0x08;
+  image[187] = 9;
+  image[205] = 0x02;
+  image[207] = 0x7F;
+  image[208] = 0x10;
+  image[209] = 0x10;
+  std::memcpy(&image[768], "HELLO   ", 8);
+  m->misc.UnpackFromImage(image.data());
+  EXPECT_EQ(m->misc.homeZoneNumber, 4u);
+  EXPECT_EQ(m->misc.homeGroupIndex, 8u);
+  EXPECT_EQ(m->misc.flag182Bit5, 1);
+  EXPECT_EQ(m->misc.flag182Bit4, 1);
+  EXPECT_EQ(m->misc.byte184, 7);
+  EXPECT_EQ(m->misc.byte187, 9);
+  EXPECT_EQ(m->misc.mode208, 2);
+  m->flags.UnpackFromImage(image.data());
+  EXPECT_EQ(m->flags.flag207Bit7, 0);
+  m->message.UnpackFromImage(image.data());
+  EXPECT_STREQ(m->message.messageText, "HELLO   ");
+  EXPECT_EQ(m->message.flag182Bit6, 1);
+  EXPECT_EQ(m->message.flag186Bit3, 1);
+  EXPECT_EQ(m->message.flag205Bit1, 1);
+  EXPECT_EQ(m->message.flag209Bit4, 1);
+  m->message.Reset();
+  EXPECT_STREQ(m->message.messageText, "SELFTEST");
+
+  // A "none" home zone decodes as none, not as zone 32.
+  image[141] = 255;
+  m->misc.UnpackFromImage(image.data());
+  EXPECT_EQ(m->misc.homeZoneNumber, 0u);
+  EXPECT_EQ(m->misc.homeGroupIndex, 255u);
+
+  const std::uint8_t* counts = &image[44];
+  EXPECT_EQ(GlobalGroupIndex(counts, 1, 5), 5);
+  EXPECT_EQ(GlobalGroupIndex(counts, 2, 5), 6);
+  EXPECT_EQ(GlobalGroupIndex(counts, 33, 0), 32 * 33 / 2);  // never past the 32 zones
+  EXPECT_EQ(GlobalGroupIndex(counts, 3, 255), 255);
+  EXPECT_EQ(GlobalGroupIndex(counts, 0, 4), 255);
+  m->store.groupCount[0] = 3;
+  EXPECT_EQ(GlobalGroupIndex(m->store, 2, 1), 4);
+}
+
+TEST(SmallSections, DefaultSplitIsKeptByReset) {
+  TestModel m;
+  m->message.SetDefaultSplit(5.0);
+  m->message.Reset();
+  EXPECT_DOUBLE_EQ(m->message.GetDefaultSplit(), 5.0);
+}
+
+}  // namespace

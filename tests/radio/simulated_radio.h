@@ -1,0 +1,188 @@
+// A simulated radio behind a programming cable, on the master side of a
+// pseudo-terminal. The program under test opens the slave side as its serial
+// device. Two parties share the line: the cable echoes every byte the
+// computer writes, always; the radio answers only in the proper mode.
+//
+// The radio is table-driven: control bytes and frame commands are looked up by
+// (mode, first byte). Word mode is built in; further modes add their entries
+// with AddControlByte/AddFrameCommand.
+#pragma once
+
+#include <termios.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace radiosim {
+
+enum class Mode {
+  kOff,       // switched off or not yet in programming mode: silent
+  kReady,     // sent RADIO_READY, waits for its mode byte
+  kWordMode,  // answers the word-mode frames
+};
+
+enum class Fault {
+  kSilence,       // no answer
+  kBadChecksum,   // the answer's checksum is off by one
+  kWrongCommand,  // the answer starts with another command byte
+  kWrongLength,   // the answer carries another length byte
+  kNak,           // the answer is one NAK byte, nothing is stored
+  kChangedValue,  // a word write stores and answers FaultRule::value instead
+  kStuck,         // a word write stores nothing and answers the old value
+};
+
+// Which requests a fault hits: matching requests are counted in arrival order.
+struct FaultRule {
+  Fault fault = Fault::kSilence;
+  int command = -1;   // the request's command byte; -1 any
+  int argument = -1;  // its first data byte (word index, wire block); -1 any
+  int skip = 0;       // matching requests answered normally before the fault
+  int times = 1;      // requests it applies to; -1 every one
+  std::uint16_t value = 0;
+};
+
+struct LoggedFrame {
+  Mode mode = Mode::kOff;
+  std::uint8_t command = 0;
+  std::uint8_t length = 0;
+  std::vector<std::uint8_t> data;  // length - 1 bytes
+  std::uint8_t checksum = 0;
+  bool checksumOk = false;     // a frame with a bad checksum is not answered
+  std::optional<Fault> fault;  // applied to the answer
+};
+
+class SimulatedRadio {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  struct Options {
+    bool cableEcho = true;
+    Mode mode = Mode::kOff;
+    // When set, a radio that is off answers a request by being switched on
+    // this long after the last byte it ignored (the user's power cycle).
+    std::optional<std::chrono::milliseconds> autoPowerOn;
+    // A request whose bytes stop for this long is dropped unfinished (longer
+    // than the computer's longest wait for an echo).
+    std::chrono::milliseconds frameGap{600};
+  };
+
+  // What a table entry's handler sees: it runs on the radio's thread.
+  struct Context {
+    std::vector<std::uint8_t>& image;
+    Mode mode;                        // change it to change the radio's mode
+    std::optional<FaultRule> fault;   // the fault matched by this request
+    std::vector<std::uint8_t> reply;  // written to the computer after the handler
+  };
+  using FrameHandler = std::function<void(Context&, const LoggedFrame& request)>;
+  using ControlHandler = std::function<void(Context&)>;
+
+  SimulatedRadio();
+  explicit SimulatedRadio(Options options);
+  ~SimulatedRadio();
+  SimulatedRadio(const SimulatedRadio&) = delete;
+  SimulatedRadio& operator=(const SimulatedRadio&) = delete;
+
+  const std::string& SlavePath() const { return m_slavePath; }
+  // Makes folder/com<comIndex + 1> a link to the slave side; returns the link.
+  std::filesystem::path LinkAsCom(const std::filesystem::path& folder, int comIndex) const;
+  // The line settings the computer gave the device.
+  termios LineSettings() const;
+
+  Mode GetMode() const;
+  void SetMode(Mode mode);
+  // The user switches the radio off and on: it sends RADIO_READY and waits for its mode byte.
+  void PowerOn();
+  void PowerOnAfter(std::chrono::milliseconds delay);
+
+  // The radio's memory: 257 blocks of 128 bytes; word i is bytes 2i (low) and 2i + 1.
+  std::vector<std::uint8_t> Image() const;
+  void SetImage(const std::vector<std::uint8_t>& image);
+  std::uint16_t Word(int index) const;
+  void SetWord(int index, std::uint16_t value);
+  std::vector<std::uint8_t> Block(int imageBlock) const;
+
+  void InjectFault(const FaultRule& rule);
+  void ClearFaults();
+
+  std::vector<LoggedFrame> Frames() const;
+  std::vector<std::uint8_t> ControlBytes() const;         // bytes taken as control bytes
+  std::vector<std::vector<std::uint8_t>> Chunks() const;  // every byte received, as it arrived
+  void ClearLog();
+  // Waits until at least n frames are logged; false on time-out.
+  bool WaitForFrames(std::size_t n, std::chrono::milliseconds timeout) const;
+
+  // Pulls the cable: the master side closes, the computer's calls fail.
+  void Unplug();
+
+  void AddControlByte(Mode mode, std::uint8_t byte, ControlHandler action);
+  void AddFrameCommand(Mode mode, std::uint8_t command, std::uint8_t length, FrameHandler answer);
+
+ private:
+  struct ControlEntry {
+    Mode mode;
+    std::uint8_t byte;
+    ControlHandler action;
+  };
+  struct FrameEntry {
+    Mode mode;
+    std::uint8_t command;
+    std::uint8_t length;
+    FrameHandler answer;
+  };
+  struct ActiveFault {
+    FaultRule rule;
+    int seen = 0;
+  };
+  struct Timer {
+    Clock::time_point when;
+    std::function<void()> action;
+    bool autoPowerOn = false;
+  };
+
+  void AddWordMode();
+  void Run();
+  void Call(std::function<void()> task);  // runs task on the radio's thread and waits
+  void OnBytes(const std::uint8_t* bytes, std::size_t n);
+  void OnByte(std::uint8_t b);
+  void HandleFrame();
+  std::optional<FaultRule> MatchFault(const LoggedFrame& frame);
+  void SendLocked(const std::vector<std::uint8_t>& bytes);
+  void ScheduleLocked(Clock::time_point when, std::function<void()> action, bool autoPowerOn = false);
+  void PowerOnLocked();
+  void ClosePipes();
+
+  Options m_options;
+  int m_master = -1;
+  int m_slave = -1;  // held open so the line stays up between the computer's opens
+  int m_wake[2] = {-1, -1};
+  std::string m_slavePath;
+
+  mutable std::mutex m_mutex;
+  mutable std::condition_variable m_changed;
+  Mode m_mode;
+  std::vector<std::uint8_t> m_image;
+  std::vector<ControlEntry> m_controls;
+  std::vector<FrameEntry> m_commands;
+  std::vector<ActiveFault> m_faults;
+  std::vector<LoggedFrame> m_frames;
+  std::vector<std::uint8_t> m_controlLog;
+  std::vector<std::vector<std::uint8_t>> m_chunks;
+  std::vector<std::uint8_t> m_pending;
+  const FrameEntry* m_pendingEntry = nullptr;
+  Clock::time_point m_lastByte;
+  std::vector<Timer> m_timers;
+  std::deque<std::function<void()>> m_tasks;
+  bool m_stop = false;
+  std::thread m_thread;
+};
+
+}  // namespace radiosim
