@@ -26,8 +26,8 @@ class CGlobalSettings : public CModelPart {
   // then Reset().
   explicit CGlobalSettings(CEditModel& model);
 
-  // --- Fields, in image order. Those marked "kept" are left alone by Reset();
-  // --- all others get their defaults there.
+  // Fields, in image order. Reset() gives each its default, except those marked
+  // "kept": they hold their construction values until an unpack.
   std::uint8_t byte9 = 0;   // kept; unpacked only
   std::uint8_t byte11 = 0;  // kept; unpacked only; base of the PassPort level pairs (an RSSI offset)
   std::uint8_t byte30 = 0;  // bit 5 system scan
