@@ -26,15 +26,17 @@ test: build-test
 # Google Benchmark figures of the image codec (optimised build).
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=ON
-	cmake --build build-bench -j $(JOBS)
+	cmake --build build-bench -j $(JOBS) --target model_bench
 	./build-bench/bench/model_bench
 
 # libFuzzer run of the data-file loader; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTQ_TESTS=OFF -DTQ_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS)
-	mkdir -p build-fuzz/corpus && ./build-fuzz/fuzz/fuzz_data_file -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_data_file make_default_files
+	./build-fuzz/tools/make_default_files build-fuzz
+	mkdir -p build-fuzz/corpus && cp build-fuzz/Data/*.X417 build-fuzz/corpus/
+	./build-fuzz/fuzz/fuzz_data_file -max_len=33000 -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
 
 clean:
 	rm -rf build build-test build-bench build-fuzz

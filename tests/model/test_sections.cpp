@@ -268,33 +268,18 @@ TEST(SmallSections, DecodedSectionsAndGroupIndex) {
   for (int z = 0; z < 32; ++z) image[std::size_t(44 + z)] = std::uint8_t(z + 1);
   image[140] = 2;
   image[141] = 0x03;  // zone number 4: groups of zones 0..2 = 1 + 2 + 3
-  image[182] = 0x70;
-  image[184] = 7;
-  image[186] = 0x08;
-  image[187] = 9;
-  image[205] = 0x02;
-  image[207] = 0x7F;
   image[208] = 0x10;
-  image[209] = 0x10;
   std::memcpy(&image[768], "HELLO   ", 8);
   m->misc.UnpackFromImage(image.data());
   EXPECT_EQ(m->misc.homeZoneNumber, 4u);
   EXPECT_EQ(m->misc.homeGroupIndex, 8u);
-  EXPECT_EQ(m->misc.flag182Bit5, 1);
-  EXPECT_EQ(m->misc.flag182Bit4, 1);
-  EXPECT_EQ(m->misc.byte184, 7);
-  EXPECT_EQ(m->misc.byte187, 9);
   EXPECT_EQ(m->misc.mode208, 2);
-  m->flags.UnpackFromImage(image.data());
-  EXPECT_EQ(m->flags.flag207Bit7, 0);
   m->message.UnpackFromImage(image.data());
   EXPECT_STREQ(m->message.messageText, "HELLO   ");
-  EXPECT_EQ(m->message.flag182Bit6, 1);
-  EXPECT_EQ(m->message.flag186Bit3, 1);
-  EXPECT_EQ(m->message.flag205Bit1, 1);
-  EXPECT_EQ(m->message.flag209Bit4, 1);
+  m->message.SetDefaultSplit(5.0);
   m->message.Reset();
   EXPECT_STREQ(m->message.messageText, "SELFTEST");
+  EXPECT_DOUBLE_EQ(m->message.GetDefaultSplit(), 5.0);  // set by the band defaults only
 
   // A "none" home zone decodes as none, not as zone 32.
   image[141] = 255;
@@ -310,13 +295,6 @@ TEST(SmallSections, DecodedSectionsAndGroupIndex) {
   EXPECT_EQ(GlobalGroupIndex(counts, 0, 4), 255);
   m->store.groupCount[0] = 3;
   EXPECT_EQ(GlobalGroupIndex(m->store, 2, 1), 4);
-}
-
-TEST(SmallSections, DefaultSplitIsKeptByReset) {
-  TestModel m;
-  m->message.SetDefaultSplit(5.0);
-  m->message.Reset();
-  EXPECT_DOUBLE_EQ(m->message.GetDefaultSplit(), 5.0);
 }
 
 }  // namespace

@@ -180,16 +180,6 @@ TEST_F(DibPrinterTest, PackedBitmapLayout) {
   EXPECT_EQ(printer.GetBits()[2 * 8 + 4], 2);  // the top row is stored last
   EXPECT_EQ(printer.GetBits()[4], 1);
 
-  // A one-bit image has a full two-entry table.
-  QImage mono(9, 1, QImage::Format_Mono);
-  mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  mono.fill(0);
-  mono.setPixel(0, 0, 1);
-  printer.SetBitmap(mono);
-  EXPECT_EQ(printer.GetHeader()->biBitCount, 1);
-  EXPECT_EQ(printer.GetHeader()->biClrUsed, 0u);
-  EXPECT_EQ(printer.GetDib().size(), 40u + 2 * 4 + 4);
-  EXPECT_EQ(printer.GetBits()[0], 0x80);
 }
 
 TEST_F(DibPrinterTest, PrintsTheCapturedPictureOnOnePage) {

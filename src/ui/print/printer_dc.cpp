@@ -81,9 +81,8 @@ CPrinterDC::~CPrinterDC() {
 }
 
 int CPrinterDC::StartDoc(const std::string& docName) {
-  if (m_state == DocState::kOpen) return gdi::SP_ERROR;
+  if (m_state == DocState::kOpen || !m_printer->isValid()) return gdi::SP_ERROR;
   m_printer->setDocName(ToQString(docName));
-  if (!m_painter.begin(m_printer)) return gdi::SP_ERROR;
   m_state = DocState::kOpen;
   m_pageOpen = false;
   m_pageCount = 0;
@@ -94,8 +93,13 @@ int CPrinterDC::StartPage() {
   if (m_state == DocState::kNone && StartDoc() <= 0) return gdi::SP_ERROR;
   if (m_state != DocState::kOpen) return gdi::SP_ERROR;
   if (m_pageOpen) return 1;
-  // The painter's first page exists from StartDoc on; later ones are added.
-  if (m_pageCount > 0 && !m_printer->newPage()) return gdi::SP_ERROR;
+  // The painter begins the output with its first page, so that a document
+  // without pages produces nothing; later pages are added.
+  if (m_pageCount == 0) {
+    if (!m_painter.begin(m_printer)) return gdi::SP_ERROR;
+  } else if (!m_printer->newPage()) {
+    return gdi::SP_ERROR;
+  }
   m_pageOpen = true;
   ++m_pageCount;
   m_bandTop = 0;
@@ -111,7 +115,7 @@ int CPrinterDC::EndPage() {
 int CPrinterDC::EndDoc() {
   if (m_state != DocState::kOpen) return 0;
   EndPage();
-  m_painter.end();
+  if (m_painter.isActive()) m_painter.end();
   m_state = DocState::kEnded;
   return 1;
 }

@@ -1,0 +1,35 @@
+// Shared inside the window layer: what a widget carries for its window (control
+// id, style, text) and a few lookups. Not for use outside src/ui/wnd.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+#include "ui/wnd/win_types.h"
+
+namespace wnd_detail {
+
+// Control id, style bits and "destroyed" mark are kept on the widget itself,
+// because they belong to the window, not to the object bound to it.
+int WidgetId(const QWidget* w);
+void SetWidgetId(QWidget* w, int id);
+DWORD WidgetStyle(const QWidget* w);  // the stored bits, without the live ones
+void SetWidgetStyle(QWidget* w, DWORD style);
+bool IsDead(const QWidget* w);
+void MarkDead(QWidget* w);
+
+// The text of a window: caption of a top-level window, text of a control.
+std::string WidgetText(const QWidget* w);
+void SetWidgetText(QWidget* w, const std::string& text);
+// "&Open" shows as "Open"; "&&" shows one "&".
+QString StripMnemonic(const QString& text);
+
+// The nearest widget from w upwards, inside w's own top-level window, that has
+// a window object; null when there is none.
+CWnd* NearestWindowObject(QWidget* w);
+
+QString ToQString(const std::string& s);
+std::string FromQString(const QString& s);
+
+}  // namespace wnd_detail
