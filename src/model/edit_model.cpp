@@ -89,9 +89,14 @@ void CEditModel::MarkGroupsBeyondCounts() {
   for (int g = total; g < kGroupCount; ++g) store.ClearGroupInUse(g);
 }
 
-int CEditModel::PackImage(std::uint8_t* img) {
+// The checked pack of the records both variants share; the first refusal ends it
+// with 0, leaving the records packed before it in the image.
+int CEditModel::PackRecords(std::uint8_t* img, bool defaults) {
+  auto globalPass = [&](int pass) {
+    return defaults ? global.CheckAndPackDefaults(img, pass) : global.CheckAndPack(img, pass);
+  };
   MarkGroupsBeyondCounts();
-  if (!global.CheckAndPack(img, 0)) return 0;
+  if (!globalPass(0)) return 0;
   if (!store.CheckAndPack(img)) return 0;
   if (!dtmf.PackToImage(img)) return 0;
   if (!keys.CheckAndPack(img)) return 0;
@@ -102,9 +107,14 @@ int CEditModel::PackImage(std::uint8_t* img) {
   for (int e = 0; e < kSelCallCount; ++e) store.PackSelCall(e, img);
   for (int s = 0; s < kSeedChannelCount; ++s) store.PackSeedChannel(s, img);
   store.PackExtraBytes(img);
-  global.CheckAndPack(img, 1);
+  globalPass(1);  // the block counters; this pass never refuses
+  return 1;
+}
+
+int CEditModel::PackImage(std::uint8_t* img) {
+  if (!PackRecords(img, false)) return 0;
   identity.PackToImage(img, img + img::kAdjustmentBlock);
-  int r = fiveToneSystem.PackToImage(img);
+  const int r = fiveToneSystem.PackToImage(img);
   if (!r) return 0;
   fiveToneEncode.PackToImage(img);
   fiveToneDecode.PackToImage(img);
@@ -113,21 +123,11 @@ int CEditModel::PackImage(std::uint8_t* img) {
   return r;
 }
 
+// The image of a model built from defaults: also the band parameters and the
+// tuning tables, but not the identity, the 5-Tone lists or the DFA table.
 int CEditModel::PackImageDefaults(std::uint8_t* img) {
   freqRange.PackToImage(img);
-  MarkGroupsBeyondCounts();
-  if (!global.CheckAndPackDefaults(img, 0)) return 0;
-  if (!store.CheckAndPack(img)) return 0;
-  if (!dtmf.PackToImage(img)) return 0;
-  if (!keys.CheckAndPack(img)) return 0;
-  for (int g = 0; g < kGroupCount; ++g)
-    if (!store.PackGroup(g, img)) return 0;
-  for (int i = 0; i < kChannelCount; ++i) store.PackChannel(i, img);
-  for (int t = 0; t < kTuningPointCount; ++t) store.PackTuningPoint(t, img);
-  for (int e = 0; e < kSelCallCount; ++e) store.PackSelCall(e, img);
-  for (int s = 0; s < kSeedChannelCount; ++s) store.PackSeedChannel(s, img);
-  store.PackExtraBytes(img);
-  global.CheckAndPackDefaults(img, 1);
+  if (!PackRecords(img, true)) return 0;
   store.PackTuning(img, tail.data());
   return fiveToneSystem.PackToImage(img);
 }

@@ -64,6 +64,7 @@ class CEditModel {
 
  private:
   void MarkGroupsBeyondCounts();
+  int PackRecords(std::uint8_t* img, bool defaults);
   IModelHost* m_host;
 };
 
