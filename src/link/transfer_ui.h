@@ -1,0 +1,67 @@
+// What a radio transfer needs from the dialog it runs in, and from the program
+// configuration and command line. The read and send engines talk to the user
+// only through TransferUi, so the dialogs stay thin and the engines can be run
+// against the simulated radio without any window.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "link/serial_port.h"
+
+// The serial-number buffer: eight characters and a terminator, shared by the
+// main window's serial-number field, the "-s" serial stamp of a send and
+// Adjustment Recover. Empty until one of them fills it.
+extern char g_serialNumberBuffer[9];
+
+// Transfer results.
+inline constexpr int kTransferDone = 0;
+inline constexpr int kTransferAborted = 1;  // Esc
+inline constexpr int kTransferFailed = 2;   // failed or refused; the user has been told
+
+// The memory map and modes a transfer works with. The defaults are those of the
+// default memory map (flash start 0x38000, EEPROM end 127) with no privileged mode.
+struct TransferSettings {
+  int comIndex = 0;        // the configured COM index (COM index + 1 is shown)
+  int eepromSizeCode = 1;  // n: image blocks 0..n are the word area
+  int blockCount = 256;    // blocks of the radio's memory
+  std::uint32_t flashStart = 0x38000;
+  int memMap1 = 119;  // last word of a normal send's word range
+  int memMap4 = 8;    // blocks up to here are kept by a read whatever the count
+  int memMap5 = 3;    // first word of the adjustment checksum
+  int memMap6 = 16;   // last word of the adjustment checksum
+  int memMap7 = 254;  // first of the three adjustment blocks
+  int memMap8 = 127;  // the marker word of a send
+  bool blockPushMode = false;
+  bool romEditorTransfer = false;  // started from the memory editor
+  bool modeM = false;              // "-m": identity checks off, every block transferred
+  bool modeS = false;              // "-s": serial stamp on every send
+};
+
+// The dialog side of a transfer: its message lines, block line and progress
+// bar, its boxes and beeps, the prompts a transfer may need, and the Esc check.
+// CheckUserAbort and MessageBox come from ILinkDialog; a MessageBox with an
+// empty caption carries the program's own title.
+class TransferUi : public ILinkDialog {
+ public:
+  virtual void SetMessageLine1(const std::string& text) = 0;  // the first message line
+  virtual void SetMessageLine2(const std::string& text) = 0;  // the second message line
+  virtual void SetBlockLine(const std::string& text) = 0;     // "Receive block ..." / "Send block ..."
+  virtual void SetProgressRange(int low, int high) = 0;
+  virtual void SetProgressPos(int pos) = 0;  // the bar clamps a position beyond its range
+  virtual void MessageBeep() = 0;
+
+  // The radio password dialog, run modally: the text typed when it ended with
+  // OK (upper case, blank-padded to eight characters), nothing after Cancel.
+  virtual std::optional<std::string> AskRadioPassword() = 0;
+
+  // The serial prompt of the "-s" stamp: shows the serial edit (at most four
+  // characters, digits only) holding `initial`, and the Continue button; returns
+  // the edit's text once Enter or Continue ends the prompt, or when the dialog
+  // is closed meanwhile. Esc does not abort the send here.
+  virtual std::string AskSerialNumber(const std::string& initial) = 0;
+
+  // The pauses of the transfer; nullptr uses the port's pacing.
+  virtual IPacing* Pacing() { return nullptr; }
+};
