@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::uint32_t kUhfBandFlag = 96;
-constexpr std::uint32_t kUhfHardware = 0x61;
 
 // Channel steps in 10 Hz units: [step set][step index].
 constexpr int kStepTable[4][4] = {
@@ -92,6 +90,31 @@ bool IsPackedZero(const std::uint8_t* divider, const std::uint8_t* tune) {
   return divider[0] == 0 && divider[1] == 0 && divider[2] == 0 && tune[0] == 0xFF && tune[1] == 0xFF;
 }
 
+// One side's frequency (10 Hz units) from its divider bytes and tune word: the
+// band's default for a tune word of 0, 0 for a packed zero, else divider x step + offset.
+std::int32_t ReadSide(const std::uint8_t* divider, const std::uint8_t* tune, int step, std::int64_t offset,
+                      std::int32_t bandDefault) {
+  if (tune[0] == 0 && tune[1] == 0) return bandDefault;
+  if (IsPackedZero(divider, tune)) return 0;
+  return ClampToInt32(ReadDivider(divider) * step + offset);
+}
+
+// The value the tune word subtracts from the divider: one for UHF, by the side's
+// step set for VHF (step3Base for set 3; none for sets 0 and 1).
+std::int64_t TuneBase(bool uhf, int stepSet, std::int64_t step3Base) {
+  if (uhf) return kUhfTuneBase;
+  if (stepSet == 2) return kVhfTuneBaseStep2;
+  return stepSet == 3 ? step3Base : 0;
+}
+
+// Writes one side: divider n into its three bytes, word and fraction, and the
+// tune word n - base (low 16 bits).
+void WriteSide(std::int64_t n, std::int64_t tuneBase, std::uint16_t& word, std::uint8_t& fraction,
+               std::uint8_t* divider, std::uint8_t* tune) {
+  WriteDivider(n, word, fraction, divider);
+  SetBE16(tune, std::uint16_t(n - tuneBase));
+}
+
 // A tuning-data byte moved by a signed adjustment (bit 7 the sign), kept within 0..255.
 std::uint8_t Limit(std::uint8_t base, std::uint8_t adjustment) {
   return std::uint8_t(std::clamp(int(base) + int(std::int8_t(adjustment)), 0, 255));
@@ -152,22 +175,8 @@ void CChannelData::UnpackFromImage(const std::uint8_t* p, const CEditModel& mode
 
   modeByte = std::uint8_t((modeByte & 0x30) | (p[0] & 0xCF));
 
-  if (p[7] == 0 && p[8] == 0) {
-    rxFreq = bandDefault;
-  } else if (IsPackedZero(p + 1, p + 7)) {
-    rxFreq = 0;
-  } else {
-    const int set = RxStepSet();
-    rxFreq = ClampToInt32(ReadDivider(p + 1) * range.StepUnits(set) + range.OffsetUnits(set));
-  }
-
-  if (p[15] == 0 && p[16] == 0) {
-    txFreq = bandDefault;
-  } else if (IsPackedZero(p + 9, p + 15)) {
-    txFreq = 0;
-  } else {
-    txFreq = ClampToInt32(ReadDivider(p + 9) * range.StepUnits(TxStepSet()));
-  }
+  rxFreq = ReadSide(p + 1, p + 7, range.StepUnits(RxStepSet()), range.OffsetUnits(RxStepSet()), bandDefault);
+  txFreq = ReadSide(p + 9, p + 15, range.StepUnits(TxStepSet()), 0, bandDefault);
 
   if (p[1] == 0xFF) {
     programmed &= std::uint8_t(~1u);
@@ -204,10 +213,7 @@ void CChannelData::PackToImage(std::uint8_t* p, const CEditModel& model) {
     const int set = RxStepSet();
     std::int64_t v = std::int64_t(rxFreq) - range.OffsetUnits(set);
     if (v % 10 == 9) v += 1;
-    const std::int64_t n = v / range.StepUnits(set);
-    WriteDivider(n, rxWord, rxFraction, p + 1);
-    const std::int64_t base = uhf ? kUhfTuneBase : set == 2 ? kVhfTuneBaseStep2 : set == 3 ? kVhfRxTuneBaseStep3 : 0;
-    SetBE16(p + 7, std::uint16_t(n - base));
+    WriteSide(v / range.StepUnits(set), TuneBase(uhf, set, kVhfRxTuneBaseStep3), rxWord, rxFraction, p + 1, p + 7);
     InterpolateTuning(rxFreq / 100000.0, tuningData);
   }
 
@@ -217,11 +223,8 @@ void CChannelData::PackToImage(std::uint8_t* p, const CEditModel& model) {
     const int set = TxStepSet();
     std::int64_t v = txFreq;
     if (v % 5 == 4) v += 1;
-    const std::int64_t n = v / range.StepUnits(set);
-    WriteDivider(n, txWord, txFraction, p + 9);
     // Keyed on the transmit step set, like the receive side on its own.
-    const std::int64_t base = uhf ? kUhfTuneBase : set == 2 ? kVhfTuneBaseStep2 : set == 3 ? kVhfTxTuneBaseStep3 : 0;
-    SetBE16(p + 15, std::uint16_t(n - base));
+    WriteSide(v / range.StepUnits(set), TuneBase(uhf, set, kVhfTxTuneBaseStep3), txWord, txFraction, p + 9, p + 15);
     SetTuningForFrequency(txFreq / 100000.0, tuningData);
   }
 
@@ -388,7 +391,7 @@ bool CFreqRangeSection::IsFrequencyValid(double f, int allowZero, int kind, std:
   const std::int64_t n = RoundedUnits(f);
   const CGlobalSettings& g = Model().global;
   if (g.hardwareByte == kUhfHardware) return n >= kUhfLow && n <= uhfTop;
-  if ((g.systemType & 0x40) == 0) {  // PassPort
+  if (!g.ltrCaptions()) {  // PassPort
     if (kind == 2) return n >= kKind2Low && n <= kVhfHigh;
     return n >= kVhfLow && n <= kVhfNarrowHigh;
   }

@@ -29,7 +29,6 @@ constexpr char kHomeChannelMessage[] = "Home Channel of SYS # %d has not been pr
 constexpr char kBlockDecodeMessage[] =
     "LTR Block decode Start ID must be less than Block decode End ID on System %d ";
 
-constexpr int kPhoneInterconnectKey = 0x10;
 constexpr int kLastLtrId = 250;
 
 constexpr const char* kDisplayTextDefaults[kDisplayTextCount - 1] = {
@@ -131,7 +130,7 @@ int CChannelStore::HomeRepeater(int z) const {
   return home <= kRepeatersPerZone ? home : 0;
 }
 
-bool CChannelStore::IsLtrSystemType() const { return (Model().global.systemType & 0x40) != 0; }
+bool CChannelStore::IsLtrSystemType() const { return Model().global.ltrCaptions(); }
 
 bool CChannelStore::GroupUsesIdLayout(int g) const {
   const int z = ZoneOfGroup(g);
@@ -289,7 +288,7 @@ void CChannelStore::UnpackFromImage(const std::uint8_t* image) {
   zoneCapacity = kZoneCount;
   freeGroupPool = kGroupCount;
 
-  const std::int32_t defaultFrequency = Model().global.bandFlag == 96 ? 45000000 : 15000000;
+  const std::int32_t defaultFrequency = Model().global.bandFlag == kUhfBandFlag ? 45000000 : 15000000;
   for (CChannelData& channel : channels) {
     channel.rxFreq = defaultFrequency;
     channel.txFreq = defaultFrequency;
@@ -423,7 +422,7 @@ int CChannelStore::CheckAndPack(std::uint8_t* image) {
   }
 
   const bool ltr = IsLtrSystemType();
-  const bool interconnectKey = Model().keys.HasFunction(kPhoneInterconnectKey);
+  const bool interconnectKey = Model().keys.HasFunction(CKeyAssignSection::kPhoneInterconnect);
   for (int z = 0; z < kZoneCount; ++z)
     if (!CheckAndPackZone(z, image, ltr, interconnectKey)) return 0;
   return 1;
@@ -584,4 +583,7 @@ void CChannelStore::UnpackTuning(const std::uint8_t* image, const std::uint8_t* 
   tuning.Unpack(image, tail, withTail);
 }
 
-void CChannelStore::PackTuning(std::uint8_t* image, std::uint8_t* tail) { tuning.Pack(image, tail); }
+void CChannelStore::PackTuning(std::uint8_t* image, std::uint8_t* tail) {
+  (void)image;  // the radio's own bytes 14..29 are never written
+  tuning.Pack(tail);
+}

@@ -67,7 +67,7 @@ int CEditModel::LoadDataFile(const std::string& path, const std::string& startDi
     return 0;
   }
   const std::uint8_t hardware = file[img::kHardware];
-  if (hardware != 0x61 && hardware != 0x01) {
+  if (hardware != kUhfHardware && hardware != kVhfHardware) {
     Host().Beep();
     Host().ShowMessage("Hardware configuration mismatched!");
     return 0;
@@ -80,7 +80,7 @@ int CEditModel::LoadDataFile(const std::string& path, const std::string& startDi
     newTail.assign(file.begin() + kFileImagePart, file.end());
   } else if (file.size() == kLegacySize && !IsProductionType11(file[img::kProductionType])) {
     // An older data file: the 5-Tone block and the rest come from the band's default file.
-    const char* q58 = hardware == 0x61 ? "Data/DEFAULTUP.Q58" : "Data/DEFAULTVP.Q58";
+    const char* q58 = hardware == kUhfHardware ? "Data/DEFAULTUP.Q58" : "Data/DEFAULTVP.Q58";
     std::vector<std::uint8_t> def;
     if (!ReadFile(JoinPath(startDirectory, q58), kQ58Size, def) || def.size() < kQ58Size) {
       Host().ShowMessage("Problem reading from file");

@@ -112,10 +112,6 @@ std::string Printf(const char* format, long v) {
   return buf;
 }
 
-void SetBits(std::uint8_t& b, std::uint8_t mask, unsigned value, int shift) {
-  b = std::uint8_t((b & ~mask) | ((value << shift) & mask));
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -182,26 +178,26 @@ int CFiveToneSystemData::PackToImage(std::uint8_t* image) {
   for (int i = 0; i < 5; ++i) {
     tag |= std::uint8_t((displayDigit[i] & 1) << i);
     ani |= std::uint8_t((compareDigit[i] & 1) << i);
-    SetBits(p[15], std::uint8_t(1 << i), decodeCode[i], i);
+    p[15] = WithBits(p[15], std::uint8_t(1 << i), decodeCode[i]);
   }
   p[0] = tag;
   p[1] = ani;
   p[2] = std::uint8_t((groupTone << 4) | (repeatTone & 0x0F));
-  SetBits(p[3], 0x04, autoResetBeep, 2);
-  SetBits(p[3], 0x01, pttCall, 0);
+  p[3] = WithBits(p[3], 0x04, autoResetBeep);
+  p[3] = WithBits(p[3], 0x01, pttCall);
   p[4] = call1EncodeCode;
   p[5] = call2EncodeCode;
   p[6] = extendedFirstTone;
   p[7] = leadInDelay;
   p[8] = leadOutDelay;
-  SetBits(p[10], 0xF0, beepRepeat, 4);
-  SetBits(p[12], 0x80, autoReset, 7);
-  SetBits(p[12], 0x08, pttSwAfOpen, 3);
-  SetBits(p[12], 0x03, monitorSw, 0);
-  SetBits(p[13], 0xC0, channelSw, 6);
-  SetBits(p[13], 0x0C, aniTransmission, 2);
-  SetBits(p[14], 0x70, toneTableNo, 4);
-  SetBits(p[14], 0x0F, callEncodeToneNo, 0);
+  p[10] = WithBits(p[10], 0xF0, beepRepeat);
+  p[12] = WithBits(p[12], 0x80, autoReset);
+  p[12] = WithBits(p[12], 0x08, pttSwAfOpen);
+  p[12] = WithBits(p[12], 0x03, monitorSw);
+  p[13] = WithBits(p[13], 0xC0, channelSw);
+  p[13] = WithBits(p[13], 0x0C, aniTransmission);
+  p[14] = WithBits(p[14], 0x70, toneTableNo);
+  p[14] = WithBits(p[14], 0x0F, callEncodeToneNo);
   return 1;
 }
 
@@ -236,10 +232,10 @@ void CFiveToneEncodeList::PackToImage(std::uint8_t* image) {
   for (int i = 0; i < kEntryCount; ++i) {
     std::uint8_t* p = image + kEncode + kEncodeSize * i;
     const CFiveToneEncodeRec& r = m_recs[i];
-    SetBits(p[0], 0x80, r.select, 7);
-    SetBits(p[0], 0x60, r.muteMode, 5);
-    SetBits(p[0], 0x10, r.firstToneExt, 4);
-    SetBits(p[0], 0x01, r.flag0, 0);
+    p[0] = WithBits(p[0], 0x80, r.select);
+    p[0] = WithBits(p[0], 0x60, r.muteMode);
+    p[0] = WithBits(p[0], 0x10, r.firstToneExt);
+    p[0] = WithBits(p[0], 0x01, r.flag0);
     std::uint8_t flags = 0;
     for (int b = 0; b < 8; ++b) flags |= std::uint8_t((r.digitFlags[b] & 1) << b);
     p[1] = flags;
@@ -322,17 +318,17 @@ void CFiveToneDecodeList::PackToImage(std::uint8_t* image) {
   for (int k = 0; k < kEntryCount; ++k) {
     std::uint8_t* p = image + kDecode + kDecodeSize * k;
     const CFiveToneDecodeRec& r = m_recs[k];
-    SetBits(p[0], 0xC0, r.beepMode, 6);
-    SetBits(p[0], 0x30, kMarks[k], 4);
-    SetBits(p[0], 0x07, r.beepTone, 0);
-    SetBits(p[1], 0x80, r.flag7, 7);
-    SetBits(p[1], 0x40, r.ledBlink, 6);
-    SetBits(p[1], 0x20, r.ptt, 5);
+    p[0] = WithBits(p[0], 0xC0, r.beepMode);
+    p[0] = WithBits(p[0], 0x30, kMarks[k]);
+    p[0] = WithBits(p[0], 0x07, r.beepTone);
+    p[1] = WithBits(p[1], 0x80, r.flag7);
+    p[1] = WithBits(p[1], 0x40, r.ledBlink);
+    p[1] = WithBits(p[1], 0x20, r.ptt);
     PackCode(r.code, p + 2);
   }
-  SetBits(image[kDecodeMark5], 0x30, kMarks[5], 4);
-  SetBits(image[kDecodeMark6], 0x30, kMarks[6], 4);
-  SetBits(image[kDecodeMark7], 0x30, kMarks[7], 4);
+  image[kDecodeMark5] = WithBits(image[kDecodeMark5], 0x30, kMarks[5]);
+  image[kDecodeMark6] = WithBits(image[kDecodeMark6], 0x30, kMarks[6]);
+  image[kDecodeMark7] = WithBits(image[kDecodeMark7], 0x30, kMarks[7]);
   for (int k = 0; k < kNamedDecodeCount; ++k)
     std::memcpy(image + kDecode + kDecodeSize * k + 5, m_recs[k].alias, kAliasLength);
 }

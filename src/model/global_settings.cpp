@@ -172,7 +172,7 @@ int CGlobalSettings::PackPass0(std::uint8_t* image, bool defaults) {
 
   // Bits the radio needs whatever the pages set.
   byte42 = std::uint8_t((byte42 & ~0x10) | 0x80);
-  byte182 = Bits(byte182, 0x40, backLightFlag ? 1 : 0);
+  byte182 = WithBits(byte182, 0x40, backLightFlag ? 1 : 0);
   byte205 |= 0x10;
 
   // Paging decode in any DTMF word turns bit 7 of byte 30 off.

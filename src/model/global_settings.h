@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/image.h"
 #include "model/model_part.h"
 
 class CGlobalSettings : public CModelPart {
@@ -32,10 +33,10 @@ class CGlobalSettings : public CModelPart {
   std::uint8_t byte11 = 0;  // kept; unpacked only; base of the PassPort level pairs (an RSSI offset)
   std::uint8_t byte30 = 0;  // bit 5 system scan
   std::uint8_t byte31 = 0;
-  std::uint32_t bandFlag = 96;        // kept; hardware byte AND 0xE0: 96 UHF, 0 VHF
-  std::uint32_t hardwareByte = 0x61;  // kept; image 32: 0x61 UHF, 0x01 VHF
-  std::uint8_t byte33 = 0;            // written by the defaults pack only
-  std::array<char, 8> password{};     // image 34..41, no terminator
+  std::uint32_t bandFlag = kUhfBandFlag;      // kept; hardware byte AND 0xE0: 96 UHF, 0 VHF
+  std::uint32_t hardwareByte = kUhfHardware;  // kept; image 32: 0x61 UHF, 0x01 VHF
+  std::uint8_t byte33 = 0;                    // written by the defaults pack only
+  std::array<char, 8> password{};             // image 34..41, no terminator
   std::uint8_t byte42 = 0;
   std::uint8_t byte43 = 0;
   std::uint8_t homeGroup = 0;   // image 140 is always written 0
@@ -101,30 +102,30 @@ class CGlobalSettings : public CModelPart {
   // --- Named bits of the option bytes ---------------------------------------
   // Trunking type (image 249 bit 6): set = LTR captions, clear = PassPort.
   bool ltrCaptions() const { return (systemType & 0x40) != 0; }
-  void SetLtrCaptions(bool ltr) { systemType = Bits(systemType, 0x40, ltr ? 1 : 0); }
+  void SetLtrCaptions(bool ltr) { systemType = WithBits(systemType, 0x40, ltr ? 1 : 0); }
   // Option board (image 247): 4 for the module (bits 0-2 = 4 with bits 5-7 = 3),
   // 3 for the board (bits 0-2 = 3), else 0. Setting 4, 3 or 0 keeps bits 3-4.
   std::uint8_t optionBoardCode() const;
   void SetOptionBoardCode(std::uint8_t code);
   // Image 704: bits 4-6 horn alert time, bit 3 external PTT (bit 7 is the Global page's).
   std::uint8_t hornAlertTime() const { return (byte704 >> 4) & 0x07; }
-  void SetHornAlertTime(std::uint8_t code) { byte704 = Bits(byte704, 0x70, code); }
+  void SetHornAlertTime(std::uint8_t code) { byte704 = WithBits(byte704, 0x70, code); }
   std::uint8_t externalPtt() const { return (byte704 >> 3) & 0x01; }
-  void SetExternalPtt(std::uint8_t on) { byte704 = Bits(byte704, 0x08, on); }
+  void SetExternalPtt(std::uint8_t on) { byte704 = WithBits(byte704, 0x08, on); }
   // Image 748 bit 1.
   std::uint8_t ignitionSense() const { return (byte748 >> 1) & 0x01; }
-  void SetIgnitionSense(std::uint8_t on) { byte748 = Bits(byte748, 0x02, on); }
+  void SetIgnitionSense(std::uint8_t on) { byte748 = WithBits(byte748, 0x02, on); }
   // DTMF options: 202 bit 0 ANI transmission (1 = PTT released), 209 bit 0 DTMF
   // monitor, 212 bits 7-6 ANI speed, 213 bits 6-4 first digit delay, 251 bit 3
   // locks the keypad choice (read only).
   std::uint8_t aniTransmission() const { return byte202 & 0x01; }
-  void SetAniTransmission(std::uint8_t v) { byte202 = Bits(byte202, 0x01, v); }
+  void SetAniTransmission(std::uint8_t v) { byte202 = WithBits(byte202, 0x01, v); }
   std::uint8_t dtmfMonitor() const { return byte209 & 0x01; }
-  void SetDtmfMonitor(std::uint8_t v) { byte209 = Bits(byte209, 0x01, v); }
+  void SetDtmfMonitor(std::uint8_t v) { byte209 = WithBits(byte209, 0x01, v); }
   std::uint8_t aniSpeed() const { return (byte212 >> 6) & 0x03; }
-  void SetAniSpeed(std::uint8_t v) { byte212 = Bits(byte212, 0xC0, v); }
+  void SetAniSpeed(std::uint8_t v) { byte212 = WithBits(byte212, 0xC0, v); }
   std::uint8_t firstDigitDelay() const { return (byte213 >> 4) & 0x07; }
-  void SetFirstDigitDelay(std::uint8_t v) { byte213 = Bits(byte213, 0x70, v); }
+  void SetFirstDigitDelay(std::uint8_t v) { byte213 = WithBits(byte213, 0x70, v); }
   bool dtmfKeypadLocked() const { return (byte251 & 0x08) != 0; }
 
   // --- Record operations ------------------------------------------------------
@@ -147,13 +148,6 @@ class CGlobalSettings : public CModelPart {
   std::uint8_t GroupInZone(int g) const;
 
  private:
-  // b with the bits of mask replaced by v shifted to the mask's lowest bit.
-  static std::uint8_t Bits(std::uint8_t b, std::uint8_t mask, unsigned v) {
-    unsigned shift = 0;
-    while (((mask >> shift) & 1u) == 0) ++shift;
-    return std::uint8_t((b & ~mask) | ((v << shift) & mask));
-  }
-
   int PackPass0(std::uint8_t* image, bool defaults);
   void PackPass1(std::uint8_t* image);
   std::uint8_t GroupNumberIn(int g, int z) const;

@@ -111,13 +111,9 @@ int CGroupRecord::CheckAndPack(int g, std::uint8_t* image, const GroupPackContex
 
 void CDefaultGroupRecord::Reset() {
   for (const DefaultGroupField& f : group_default::kFields) {
-    int shift = 0;
-    while (!((f.mask >> shift) & 1)) ++shift;
-    const std::uint16_t value = std::uint16_t((f.code << shift) & f.mask);
-    if (f.where == group_default::kWord) {
-      word = std::uint16_t((word & ~f.mask) | value);
-    } else {
-      byte[f.where] = std::uint8_t((byte[f.where] & ~f.mask) | value);
-    }
+    if (f.where == group_default::kWord)
+      word = WithBits(word, f.mask, f.code);
+    else
+      byte[f.where] = WithBits(byte[f.where], std::uint8_t(f.mask), f.code);
   }
 }

@@ -121,6 +121,11 @@ inline constexpr std::uint16_t kExtMic = 0;          // "Internal" - byte 3 bit 
 inline constexpr std::uint16_t kTalkAroundFixed = 0; // "Disable"  - byte 3 bit 6
 inline constexpr std::uint16_t kTalkAroundUser = 0;  // "Disable"  - byte 3 bit 7
 inline constexpr std::uint16_t kTpac = 0;            // "Disable"  - word bit 15
+// LTR advanced view
+inline constexpr std::uint16_t kCallAlert = 0;       // "Disable"  - byte 3 bit 5
+inline constexpr std::uint16_t kCallVerify = 0;      // "Disable"  - byte 3 bit 4
+inline constexpr std::uint16_t kDataGroup = 0;       // "Disable"  - byte 3 bit 3
+inline constexpr std::uint16_t kBusyLockOutOnTa = 0; // "Disable"  - byte 3 bit 2
 
 inline constexpr int kWord = 6;
 inline constexpr DefaultGroupField kFields[] = {
@@ -128,7 +133,9 @@ inline constexpr DefaultGroupField kFields[] = {
     {0, 0x18, kEncryption},     {0, 0x07, kSecondTxPower},   {1, 0x80, kAniMonitor},
     {1, 0x60, kSignaling},      {1, 0x10, kSignaling},       {1, 0x0F, kSignalingNo},
     {2, 0x02, kAni},            {2, 0x01, kSignaling},       {3, 0x80, kTalkAroundUser},
-    {3, 0x40, kTalkAroundFixed}, {3, 0x02, kExtMic},         {3, 0x01, kFlatAf},
+    {3, 0x40, kTalkAroundFixed}, {3, 0x20, kCallAlert},      {3, 0x10, kCallVerify},
+    {3, 0x08, kDataGroup},      {3, 0x04, kBusyLockOutOnTa}, {3, 0x02, kExtMic},
+    {3, 0x01, kFlatAf},
     {4, 0x02, kSignaling},      {5, 0xFF, kScanMemory},      {kWord, 0x8000, kTpac},
     {kWord, 0x4000, kTimeOutTimer}, {kWord, 0x3000, kBusyLockOut},
 };

@@ -1,10 +1,12 @@
 // The radio's memory image and the byte helpers every record uses.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 // Sizes of the memory image and its buffers.
 inline constexpr std::size_t kBlockSize = 128;
@@ -21,6 +23,11 @@ inline constexpr int kTuningPointCount = 88;
 inline constexpr int kSelCallCount = 320;
 inline constexpr int kSeedChannelCount = 20;
 inline constexpr int kRepeatersPerZone = 20;
+
+// The hardware byte (image 32) of the two radios, and its band bits (AND 0xE0).
+inline constexpr std::uint32_t kUhfHardware = 0x61;
+inline constexpr std::uint32_t kVhfHardware = 0x01;
+inline constexpr std::uint32_t kUhfBandFlag = 96;
 
 // Fixed image positions shared by several records.
 namespace img {
@@ -87,4 +94,11 @@ inline void SetText(std::uint8_t* p, const char* text, std::size_t n) {
   while (len < n && text[len] != '\0') ++len;
   std::memcpy(p, text, len);
   std::memset(p + len, ' ', n - len);
+}
+
+// `value` with the bits of `mask` replaced by `field`, shifted up to the mask's lowest bit.
+template <typename T>
+constexpr T WithBits(T value, std::type_identity_t<T> mask, unsigned field) {
+  const int shift = std::countr_zero(unsigned(mask));
+  return T((value & ~mask) | ((field << shift) & mask));
 }

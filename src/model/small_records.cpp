@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kUhfBandFlag = 96;
-
 // VHF test frequencies (receive = transmit) of tuning points 0..14, 10 Hz units.
 constexpr std::int32_t kVhfTestFrequencies[] = {
     15077500, 15350750, 15625000, 15900000, 16175000, 16450000, 16725000, 17000000,

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kUhfBandFlag = 96;
-
 // Every row of the default tables: mid-scale tuning fields, no power adjustment.
 constexpr std::uint8_t kDefaultRow[CTuningData::kRowSize] = {
     0x24, 0x24, 0x88, 0x80, 0x80, 0x80, 0x00, 0x00, 0x00, 0x80, 0x80, 0x80, 0x80, 0x80};
@@ -56,8 +54,7 @@ void CTuningData::Unpack(const std::uint8_t* image, const std::uint8_t* tail, in
   }
 }
 
-void CTuningData::Pack(std::uint8_t* image, std::uint8_t* tail) const {
-  (void)image;
+void CTuningData::Pack(std::uint8_t* tail) const {
   SetBE16(tail, referenceWord);
   tail[2] = base;
   tail[3] = slopeAbove;

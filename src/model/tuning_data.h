@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/image.h"
+
 class CTuningData {
  public:
   static constexpr int kRowCount = 16;
@@ -22,7 +24,7 @@ class CTuningData {
 
   // Starts with the UHF tables, so that records built before the first reset
   // already interpolate on a sane table.
-  CTuningData() { Reset(96); }
+  CTuningData() { Reset(kUhfBandFlag); }
 
   std::uint8_t imageBytes[kImageCount] = {};  // image 14..29, read only
   std::uint16_t referenceWord = 0;            // 0.1 MHz
@@ -37,7 +39,7 @@ class CTuningData {
   // imageBytes from image 14..29 always; the tail's tables only when withTail is 1.
   void Unpack(const std::uint8_t* image, const std::uint8_t* tail, int withTail);
   // Writes the tail's 263 bytes. Image 14..29 belongs to the radio and is not written.
-  void Pack(std::uint8_t* image, std::uint8_t* tail) const;
+  void Pack(std::uint8_t* tail) const;
 
   // The segment (row) of a frequency in MHz: the first k whose upper tuning
   // frequency k + 1 is not below it; the last row above the table.

@@ -186,6 +186,41 @@ TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
   EXPECT_TRUE(m.host.savedLabels.empty());
 }
 
+TEST_F(DataFileTest, HardwareByteIsCheckedBeforeTheLengthOfTheRest) {
+  const auto file = DefaultFile(true);
+  for (std::size_t length : {std::size_t(1152), std::size_t(5000), std::size_t(23680)}) {
+    std::vector<std::uint8_t> bytes(file.begin(), file.begin() + std::ptrdiff_t(length));
+    bytes[32] = 0x60;
+    m.host.beeps = 0;
+    ExpectRefused(bytes, "Hardware configuration mismatched!", 1);
+  }
+}
+
+TEST_F(DataFileTest, ShortQ58FileRefusesTheOlderFile) {
+  const auto file = DefaultFile(true);
+  std::vector<std::uint8_t> old(file.begin(), file.begin() + 23680);
+  old[3] = 1;
+  auto q58 = DataFileToQ58(file);
+  q58.pop_back();  // one byte short of its tail
+  fs::create_directories(dir / "Data");
+  WriteAll(dir / "Data" / "DEFAULTUP.Q58", q58);
+  ExpectRefused(old, "Problem reading from file");
+  q58.push_back(0x77);
+  WriteAll(dir / "Data" / "DEFAULTUP.Q58", q58);
+  ASSERT_EQ(1, m->LoadDataFile((dir / "bad.X417").string(), dir.string()));
+  EXPECT_EQ(1u, m->store.modelWord >> 8);
+  EXPECT_EQ(0x77, m->tail[kTailSize - 1]);
+}
+
+TEST_F(DataFileTest, BytesBeyondAWholeFileAreIgnored) {
+  auto file = DefaultFile(true);
+  const auto whole = file;
+  file.resize(whole.size() + 100, 0x33);
+  WriteAll(dir / "long.X417", file);
+  ASSERT_EQ(1, m->LoadDataFile((dir / "long.X417").string(), dir.string()));
+  EXPECT_TRUE(std::equal(whole.begin() + kFileImagePart, whole.end(), m->tail.begin()));
+}
+
 TEST(DefaultFiles, BuiltFilesExistAndMatchTheModelsDefaults) {
   for (bool uhf : {true, false}) {
     const fs::path dir = fs::path(TQ_BINARY_DIR) / "Data";
