@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -64,4 +65,61 @@ class TransferUi : public ILinkDialog {
 
   // The pauses of the transfer; nullptr uses the port's pacing.
   virtual IPacing* Pacing() { return nullptr; }
+};
+
+// The steps every transfer engine shares: pauses, message lines, the lead
+// message and the power-cycle wait.
+struct TransferSession {
+  CComPort& port;
+  TransferUi& ui;
+  const TransferSettings& settings;
+
+  void Sleep(unsigned milliseconds) {
+    if (IPacing* pacing = ui.Pacing()) {
+      pacing->Sleep(milliseconds);
+    } else {
+      port.Sleep(milliseconds);
+    }
+  }
+  void Lines(const std::string& first, const std::string& second) {
+    ui.SetMessageLine1(first);
+    ui.SetMessageLine2(second);
+  }
+  // A beep and a first message line; returns kTransferFailed.
+  int FailLine(const std::string& text) {
+    ui.MessageBeep();
+    ui.SetMessageLine1(text);
+    return kTransferFailed;
+  }
+  // A beep and a message box; returns kTransferFailed.
+  int FailBox(const std::string& text) {
+    ui.MessageBeep();
+    ui.MessageBox(text, std::string());
+    return kTransferFailed;
+  }
+  // "Check that lead is" / "connected to COM%d"; returns kTransferFailed.
+  int LeadError() {
+    char com[32];
+    std::snprintf(com, sizeof com, "connected to COM%d", settings.comIndex + 1);
+    ui.MessageBeep();
+    Lines("Check that lead is", com);
+    return kTransferFailed;
+  }
+  void BlockLine(const char* format, int block, int total) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, block, total);
+    ui.SetBlockLine(text);
+  }
+  // Opens the port when it is not open: false after "Problem with COM port".
+  bool OpenPort() {
+    if (port.IsOpen()) return true;
+    if (port.OpenComPort(settings.comIndex, ui) == 1) return true;
+    ui.MessageBox("Problem with COM port", std::string());
+    return false;
+  }
+  // The user switches the radio off and on: waits for RADIO_READY and enters
+  // word mode. kTransferDone, kTransferAborted (Esc) or kTransferFailed (the
+  // lead message has been shown). `action` ends the second line: "uploading"
+  // for a read, "downloading" for a send.
+  int PowerCycle(const char* action);
 };
