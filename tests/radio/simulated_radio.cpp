@@ -256,10 +256,7 @@ void SimulatedRadio::OnByte(std::uint8_t b) {
     for (auto& c : m_controls) {
       if (c.mode == m_mode && c.byte == b) {
         m_controlLog.push_back(b);
-        Context ctx{m_image, m_mode, std::nullopt, {}};
-        c.action(ctx);
-        m_mode = ctx.mode;
-        SendLocked(ctx.reply);
+        RunActionLocked(c.action);
         return;
       }
     }
@@ -301,7 +298,6 @@ void SimulatedRadio::HandleFrame() {
   m_frames.push_back(f);
   Context ctx{m_image, m_mode, rule, {}};
   entry.answer(ctx, f);
-  m_mode = ctx.mode;
   if (rule) {
     auto& reply = ctx.reply;
     switch (rule->fault) {
@@ -325,7 +321,40 @@ void SimulatedRadio::HandleFrame() {
         break;  // the handler stored and answered accordingly
     }
   }
+  FinishLocked(ctx);
+}
+
+void SimulatedRadio::RunActionLocked(const ControlHandler& action) {
+  Context ctx{m_image, m_mode, std::nullopt, {}};
+  action(ctx);
+  FinishLocked(ctx);
+}
+
+void SimulatedRadio::FinishLocked(Context& ctx) {
+  if (ctx.mode != m_mode) {
+    m_pending.clear();
+    m_pendingEntry = nullptr;
+  }
+  m_mode = ctx.mode;
   SendLocked(ctx.reply);
+  for (auto& [delay, action] : ctx.later) {
+    ScheduleLocked(Clock::now() + delay, [this, action = std::move(action)] {
+      std::lock_guard lock(m_mutex);
+      RunActionLocked(action);
+      m_changed.notify_all();
+    });
+  }
+}
+
+void SimulatedRadio::After(std::chrono::milliseconds delay, ControlHandler action) {
+  std::lock_guard lock(m_mutex);
+  ScheduleLocked(Clock::now() + delay, [this, action = std::move(action)] {
+    std::lock_guard inner(m_mutex);
+    RunActionLocked(action);
+    m_changed.notify_all();
+  });
+  const char c = 0;
+  [[maybe_unused]] auto r = ::write(m_wake[1], &c, 1);
 }
 
 std::optional<FaultRule> SimulatedRadio::MatchFault(const LoggedFrame& frame) {

@@ -28,6 +28,9 @@ enum class Mode {
   kOff,       // switched off or not yet in programming mode: silent
   kReady,     // sent RADIO_READY, waits for its mode byte
   kWordMode,  // answers the word-mode frames
+  kAlignment, // answers the alignment commands (added by radio/sim_align.h)
+  kBlockPush, // block-push cloning: pushes or takes blocks (added by radio/sim_block_push.h)
+  kFirmware,  // block-push radio's firmware check (added by radio/sim_block_push.h)
 };
 
 enum class Fault {
@@ -81,6 +84,10 @@ class SimulatedRadio {
     Mode mode;                        // change it to change the radio's mode
     std::optional<FaultRule> fault;   // the fault matched by this request
     std::vector<std::uint8_t> reply;  // written to the computer after the handler
+    // What the radio does on its own later (a restart, a late byte): each
+    // action runs on the radio's thread after its delay, as a control byte's
+    // action does (its reply is sent, its mode taken).
+    std::vector<std::pair<std::chrono::milliseconds, std::function<void(Context&)>>> later = {};
   };
   using FrameHandler = std::function<void(Context&, const LoggedFrame& request)>;
   using ControlHandler = std::function<void(Context&)>;
@@ -123,6 +130,9 @@ class SimulatedRadio {
   // Pulls the cable: the master side closes, the computer's calls fail.
   void Unplug();
 
+  // Runs action on the radio's thread after delay, as a control byte's action.
+  void After(std::chrono::milliseconds delay, ControlHandler action);
+
   void AddControlByte(Mode mode, std::uint8_t byte, ControlHandler action);
   void AddFrameCommand(Mode mode, std::uint8_t command, std::uint8_t length, FrameHandler answer);
 
@@ -158,6 +168,8 @@ class SimulatedRadio {
   void SendLocked(const std::vector<std::uint8_t>& bytes);
   void ScheduleLocked(Clock::time_point when, std::function<void()> action, bool autoPowerOn = false);
   void PowerOnLocked();
+  void RunActionLocked(const ControlHandler& action);
+  void FinishLocked(Context& ctx);  // mode, reply and later actions of a handler
   void ClosePipes();
 
   Options m_options;
