@@ -20,6 +20,7 @@ using SHORT = std::int16_t;
 using COLORREF = std::uint32_t;
 using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -101,6 +102,8 @@ struct NMHDR {
 };
 
 // ---- window messages -------------------------------------------------------
+// Messages that carry text take it in as a `const char*` in lParam; those that
+// give text back (CB_GETLBTEXT, LB_GETTEXT) fill the `std::string*` in lParam.
 inline constexpr UINT WM_NULL = 0x0000;
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
@@ -182,11 +185,17 @@ inline constexpr UINT CB_ADDSTRING = 0x0143;
 inline constexpr UINT CB_DELETESTRING = 0x0144;
 inline constexpr UINT CB_GETCOUNT = 0x0146;
 inline constexpr UINT CB_GETCURSEL = 0x0147;
+inline constexpr UINT CB_GETLBTEXT = 0x0148;
+inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
 inline constexpr UINT CB_INSERTSTRING = 0x014A;
 inline constexpr UINT CB_RESETCONTENT = 0x014B;
+inline constexpr UINT CB_FINDSTRING = 0x014C;
 inline constexpr UINT CB_SETCURSEL = 0x014E;
 inline constexpr UINT CB_SHOWDROPDOWN = 0x014F;
+inline constexpr UINT CB_GETITEMDATA = 0x0150;
+inline constexpr UINT CB_SETITEMDATA = 0x0151;
 inline constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+inline constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
 
 // List box messages.
 inline constexpr UINT LB_ADDSTRING = 0x0180;
@@ -195,7 +204,15 @@ inline constexpr UINT LB_DELETESTRING = 0x0182;
 inline constexpr UINT LB_RESETCONTENT = 0x0184;
 inline constexpr UINT LB_SETCURSEL = 0x0186;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
+inline constexpr UINT LB_GETTEXT = 0x0189;
+inline constexpr UINT LB_GETTEXTLEN = 0x018A;
 inline constexpr UINT LB_GETCOUNT = 0x018B;
+inline constexpr UINT LB_GETTOPINDEX = 0x018E;
+inline constexpr UINT LB_FINDSTRING = 0x018F;
+inline constexpr UINT LB_SETTOPINDEX = 0x0197;
+inline constexpr UINT LB_GETITEMDATA = 0x0199;
+inline constexpr UINT LB_SETITEMDATA = 0x019A;
+inline constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 
 // ---- notification codes ----------------------------------------------------
 inline constexpr UINT BN_CLICKED = 0;

@@ -13,6 +13,7 @@
 #include <cctype>
 #include <unordered_map>
 
+#include "ui/wnd/controls.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/prompt.h"
 #include "ui/wnd/wnd_internal.h"
@@ -142,13 +143,14 @@ void SetWidgetText(QWidget* w, const std::string& text) {
 
 CWnd* NearestWindowObject(QWidget* w) {
   for (; w; w = w->parentWidget()) {
+    if (IsDead(w)) return nullptr;
     if (CWnd* p = CWnd::FromHandlePermanent(w)) return p;
     if (w->isWindow()) break;
   }
   return nullptr;
 }
 
-CWnd* WndFromHandle(HWND h) { return h ? CWnd::FromHandle(h) : nullptr; }
+CWnd* WndFromHandle(HWND h) { return CWnd::FromHandlePermanent(h); }
 CPoint PointFromLParam(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
 }  // namespace wnd_detail
@@ -259,7 +261,7 @@ int CWnd::SetDlgCtrlID(int nID) {
 
 CWnd* CWnd::GetParent() const {
   if (!m_hWnd) return nullptr;
-  return WndFromHandle(m_hWnd->parentWidget());
+  return FromHandle(m_hWnd->parentWidget());
 }
 
 CWnd* CWnd::GetOwner() const { return m_pOwner ? m_pOwner : GetParent(); }
@@ -268,14 +270,14 @@ void CWnd::SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
 
 CWnd* CWnd::GetParentOwner() const {
   if (!m_hWnd) return nullptr;
-  return WndFromHandle(m_hWnd->window());
+  return FromHandle(m_hWnd->window());
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
   if (!m_hWnd) return nullptr;
   QWidget* w = m_hWnd->window();
   while (w->parentWidget()) w = w->parentWidget()->window();
-  return WndFromHandle(w);
+  return FromHandle(w);
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const {
@@ -384,14 +386,15 @@ void CWnd::MoveWindow(const CRect& rect, BOOL bRepaint) {
 BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags) {
   if (!m_hWnd) return FALSE;
   CRect r;
-  GetWindowRect(&r);
-  if (!IsTopLevel(m_hWnd)) {
+  if (IsTopLevel(m_hWnd)) {
+    GetWindowRect(&r);
+  } else {
     const QPoint topLeft = m_hWnd->pos();
     r = CRect(topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->width(), topLeft.y() + m_hWnd->height());
   }
   if (!(nFlags & SWP_NOMOVE)) r = CRect(x, y, x + r.Width(), y + r.Height());
   if (!(nFlags & SWP_NOSIZE)) r = CRect(r.left, r.top, r.left + cx, r.top + cy);
-  if (!(nFlags & (SWP_NOMOVE)) || !(nFlags & SWP_NOSIZE)) MoveWindow(r, !(nFlags & SWP_NOREDRAW));
+  if ((nFlags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) MoveWindow(r, !(nFlags & SWP_NOREDRAW));
   if (m_hWnd && (nFlags & SWP_SHOWWINDOW)) m_hWnd->setVisible(true);
   if (m_hWnd && (nFlags & SWP_HIDEWINDOW)) m_hWnd->setVisible(false);
   return TRUE;
@@ -637,6 +640,12 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A control's own behaviour comes first: its window class procedure.
+  if (WindowClassProc proc = GetWindowClassProc(m_hWnd)) {
+    bool handled = false;
+    const LRESULT r = proc(this, message, wParam, lParam, &handled);
+    if (handled) return r;
+  }
   switch (message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
