@@ -474,3 +474,38 @@ struct ACCEL {
   WORD key = 0;
   WORD cmd = 0;
 };
+
+// ---- painting, colours, menus and help (the objects are in ext/) -------------
+class CDC;
+class CMenu;
+struct HBRUSH__;
+using HBRUSH = HBRUSH__*;
+struct HELPINFO;
+
+// The colour request as the reflected handlers see it (ON_WM_CTLCOLOR_REFLECT).
+inline constexpr UINT WM_CTLCOLOR = 0x0019;
+inline constexpr UINT WM_INITMENUPOPUP = 0x0117;
+inline constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
+
+// The kinds of colour request: WM_CTLCOLORxxx - WM_CTLCOLORMSGBOX.
+inline constexpr UINT CTLCOLOR_MSGBOX = 0;
+inline constexpr UINT CTLCOLOR_EDIT = 1;
+inline constexpr UINT CTLCOLOR_LISTBOX = 2;
+inline constexpr UINT CTLCOLOR_BTN = 3;
+inline constexpr UINT CTLCOLOR_DLG = 4;
+inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
+inline constexpr UINT CTLCOLOR_STATIC = 6;
+
+// RedrawWindow flags.
+inline constexpr UINT RDW_INVALIDATE = 0x0001;
+inline constexpr UINT RDW_INTERNALPAINT = 0x0002;
+inline constexpr UINT RDW_ERASE = 0x0004;
+inline constexpr UINT RDW_VALIDATE = 0x0008;
+inline constexpr UINT RDW_NOINTERNALPAINT = 0x0010;
+inline constexpr UINT RDW_NOERASE = 0x0020;
+inline constexpr UINT RDW_NOCHILDREN = 0x0040;
+inline constexpr UINT RDW_ALLCHILDREN = 0x0080;
+inline constexpr UINT RDW_UPDATENOW = 0x0100;
+inline constexpr UINT RDW_ERASENOW = 0x0200;
+inline constexpr UINT RDW_FRAME = 0x0400;
+inline constexpr UINT RDW_NOFRAME = 0x0800;

@@ -95,6 +95,17 @@ class CWnd {
   QFont GetFont() const;
   void Invalidate(BOOL bErase = TRUE);
   void UpdateWindow();
+  // Invalidates (and with RDW_UPDATENOW paints at once) the window, its
+  // children with RDW_ALLCHILDREN; every paint runs the colour pass. A window
+  // being painted, or one of its parents, is not invalidated again from inside
+  // that paint. (ext/color_pass.cpp)
+  BOOL RedrawWindow(const CRect* lpRectUpdate = nullptr, void* prgnUpdate = nullptr,
+                    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  // The menu bar of a top-level window (ext/menu.cpp). The menu object stays
+  // the caller's; the bar sits above the client area, which keeps its size.
+  CMenu* GetMenu() const;
+  BOOL SetMenu(CMenu* pMenu);
+  void DrawMenuBar();
   // Returns the window that had the focus before.
   CWnd* SetFocus();
   static CWnd* GetFocus();
@@ -172,6 +183,14 @@ class CWnd {
   UINT OnGetDlgCode();
   LRESULT OnNcHitTest(CPoint point);
   void OnSysCommand(UINT nID, LPARAM lParam);
+  // The colour request of a child control (or CTLCOLOR_DLG of the window
+  // itself): the control's reflected handler first, else the system colours;
+  // returns the background brush (ext/color_pass.cpp).
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  // Help for a window: passed on to the parent (a top-level window: its owner).
+  BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+  void OnPaint();
+  void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
   static const MsgMap* GetThisMessageMap();
   virtual const MsgMap* GetMessageMap() const;
