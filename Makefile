@@ -21,7 +21,7 @@ build-test: deps
 
 test: build-test
 	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 # Google Benchmark figures of the image codec (optimised build).
 bench: deps
