@@ -8,6 +8,7 @@ BEGIN_MESSAGE_MAP(CCellHost, CDialog)
   ON_MESSAGE(WM_NUMEDIT_ENTER, OnNextField)
   ON_MESSAGE(WM_LABEL_BACKTAB, OnPrevField)
   ON_NOOPHOOK(LBN_SELCHANGE, kList)
+  ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 }  // namespace cells_test

@@ -86,24 +86,23 @@ class CCellHost : public CDialog {
     if (message == WM_COMMAND && lParam != 0) messages.push_back({message, wParam, 0});
     return CDialog::WindowProc(message, wParam, lParam);
   }
+  // The grid pages' colour handler: the cell's own colours first, then the page's brush.
+  CBrush pageBrush{RGB(200, 220, 255)};
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    return pWnd && pWnd->GetDlgCtrlID() == kLabel3 ? static_cast<HBRUSH>(pageBrush) : brush;
+  }
   void OnOK() override { ++oks; }
   void OnCancel() override { ++cancels; }
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override {
-    DDX_Control(pDX, kNum, num);
-    DDX_Control(pDX, kHex, hex);
-    DDX_Control(pDX, kSerial, serial);
-    DDX_Control(pDX, kFilter, filter);
-    DDX_Control(pDX, kCommit, commit);
-    DDX_Control(pDX, kLabel1, label1);
-    DDX_Control(pDX, kLabel2, label2);
-    DDX_Control(pDX, kLabel3, label3);
-    DDX_Control(pDX, kNotify, notify);
-    DDX_Control(pDX, kRepeat, repeat);
-    DDX_Control(pDX, kCombo, combo);
-    DDX_Control(pDX, kRestrict, restrict);
-    DDX_Control(pDX, kList, list);
+    const std::pair<int, CWnd*> cells[] = {{kNum, &num},       {kHex, &hex},       {kSerial, &serial},
+                                           {kFilter, &filter}, {kCommit, &commit}, {kLabel1, &label1},
+                                           {kLabel2, &label2}, {kLabel3, &label3}, {kNotify, &notify},
+                                           {kRepeat, &repeat}, {kCombo, &combo},   {kRestrict, &restrict},
+                                           {kList, &list}};
+    for (const auto& [id, cell] : cells) DDX_Control(pDX, id, *cell);
   }
   // The grid pages' handlers: the focus to the next or previous control.
   LRESULT OnNextField(WPARAM, LPARAM) {

@@ -119,7 +119,6 @@ BOOL CRepeatButton::PreTranslateMessage(MSG* pMsg) {
 void CRepeatButton::OnLButtonDown(UINT, CPoint) {
   Default();  // the button shows pressed
   if (!m_hWnd) return;
-  if (!m_hNotify) m_hNotify = m_hWnd->parentWidget();
   StopHolding();
   m_bHolding = true;
   m_nTicks = 0;
@@ -168,5 +167,7 @@ void CRepeatButton::Step() {
   value = std::max<long long>(value, m_nMin);
   value = std::min<long long>(value, m_nMax);
   *m_pValue = static_cast<int>(value);
-  if (m_hNotify) ::SendMessage(m_hNotify.data(), WM_REPEAT_STEP, static_cast<WPARAM>(GetDlgCtrlID()), *m_pValue);
+  // The notify window set up, else the parent of the window the button has now.
+  HWND target = m_hNotify ? m_hNotify.data() : (m_hWnd ? m_hWnd->parentWidget() : nullptr);
+  if (target) ::SendMessage(target, WM_REPEAT_STEP, static_cast<WPARAM>(GetDlgCtrlID()), *m_pValue);
 }

@@ -49,7 +49,8 @@ class CRepeatButton : public CButton {
   CRepeatButton();
   ~CRepeatButton() override;
 
-  // pValue is set to the initial value; a maximum below the minimum is raised to it.
+  // hNotify null: the parent. pValue is set to the initial value; a maximum
+  // below the minimum is raised to it.
   // bDown nonzero: each step subtracts the step.
   void Setup(HWND hNotify, int* pValue, int nInitial, int bDown, int nStep, int nMin, int nMax);
   // The tick source of this button (null: the process-wide one). Not owned.

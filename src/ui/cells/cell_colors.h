@@ -1,30 +1,21 @@
-// The colours the cells paint themselves with: the system colours they name
-// (a fixed table, so that what a test reads does not depend on the desktop)
-// and the way a COLORREF reaches the widget's palette.
+// How the cells put their colours on their widgets. They answer the colour
+// pass of the window layer (their reflected WM_CTLCOLOR) and also keep their
+// widget's palette in step themselves, so that a cell shows its colours even
+// before, or without, a paint that runs the pass.
 #pragma once
 
-#include <QColor>
-
-#include "ui/wnd/win_types.h"
+#include "ui/wnd/ext/color_pass.h"
 
 class QWidget;
 
 namespace cell_colors {
 
-inline constexpr COLORREF kWindowText = RGB(0, 0, 0);     // COLOR_WINDOWTEXT
-inline constexpr COLORREF kWindow = RGB(255, 255, 255);   // COLOR_WINDOW
-inline constexpr COLORREF kInfoBk = RGB(255, 255, 225);   // COLOR_INFOBK
-inline constexpr COLORREF kBtnFace = RGB(240, 240, 240);  // COLOR_BTNFACE
-inline constexpr COLORREF kRed = RGB(255, 0, 0);          // 0x0000FF: the focused cell
-
-QColor ToQColor(COLORREF c);
-COLORREF FromQColor(const QColor& c);
+// 0x0000FF: the text of the focused label.
+inline constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // An edit: its text and the background behind it.
 void PaintEdit(QWidget* w, COLORREF text, COLORREF background);
 // A static: its text, drawn transparently on a background filled with the brush.
 void PaintStatic(QWidget* w, COLORREF text, COLORREF background);
-// Redraws at once (invalidate, erase, update now) when the window is shown.
-void RedrawNow(QWidget* w);
 
 }  // namespace cell_colors

@@ -28,16 +28,28 @@ bool IsEnterOrDoubleClick(const MSG* pMsg) {
 
 // ---- CColorEdit ----------------------------------------------------------------------
 
+BEGIN_MESSAGE_MAP(CColorEdit, CEdit)
+  ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
 void CColorEdit::SetColors(COLORREF crText, COLORREF crBackground) {
   m_crText = crText;
   m_crBackground = crBackground;
+  m_brush.DeleteObject();
+  m_brush.CreateSolidBrush(crBackground);
   cell_colors::PaintEdit(m_hWnd, m_crText, m_crBackground);
-  cell_colors::RedrawNow(m_hWnd);
+  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void CColorEdit::SetEditingLook() { SetColors(cell_colors::kWindowText, cell_colors::kInfoBk); }
+void CColorEdit::SetEditingLook() { SetColors(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_INFOBK)); }
 
-void CColorEdit::SetNormalLook() { SetColors(cell_colors::kWindowText, cell_colors::kWindow); }
+void CColorEdit::SetNormalLook() { SetColors(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)); }
+
+HBRUSH CColorEdit::CtlColor(CDC* pDC, UINT) {
+  pDC->SetBkMode(TRANSPARENT);
+  pDC->SetTextColor(m_crText);
+  return m_brush;
+}
 
 void CColorEdit::BeginEdit() {
   EnableWindow(TRUE);
@@ -52,7 +64,7 @@ void CColorEdit::EndEdit() {
 }
 
 void CColorEdit::PreSubclassWindow() {
-  SetColors(cell_colors::kWindowText, cell_colors::kWindow);
+  SetColors(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW));
   CEdit::PreSubclassWindow();
 }
 

@@ -28,10 +28,14 @@ class CColorEdit : public CEdit {
 
  protected:
   void PreSubclassWindow() override;
+  // The reflected colour request: transparent text in the cell's colour on its brush.
+  HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+  DECLARE_MESSAGE_MAP()
 
  private:
-  COLORREF m_crText = cell_colors::kWindowText;
-  COLORREF m_crBackground = cell_colors::kWindow;
+  COLORREF m_crText = GetSysColor(COLOR_WINDOWTEXT);
+  COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
+  CBrush m_brush;
 };
 
 class CClickEdit : public CColorEdit {

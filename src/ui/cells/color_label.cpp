@@ -3,22 +3,28 @@
 #include <QWidget>
 
 #include "ui/messages.h"
-#include "ui/wnd/dlg_template.h"
 #include "ui/wnd/message_loop.h"
 
 BEGIN_MESSAGE_MAP(CColorLabel, CStatic)
   ON_WM_SETFOCUS()
+  ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-QFont CColorLabel::GetLabelFont() { return DialogFont(DlgFont{8, "MS Sans Serif", 400}); }
+CColorLabel::CColorLabel()
+    : m_crText(GetSysColor(COLOR_WINDOWTEXT)),
+      m_crBackground(GetSysColor(COLOR_BTNFACE)),
+      m_brush(m_crBackground),
+      m_logFont(GetStockLogFont(DEFAULT_GUI_FONT)) {}
 
 void CColorLabel::Paint() {
   if (!m_hWnd) return;
-  if (m_hWnd->font() != GetLabelFont()) m_hWnd->setFont(GetLabelFont());
+  if (!(m_hWnd->font() == m_font.GetQFont())) m_hWnd->setFont(m_font.GetQFont());
   cell_colors::PaintStatic(m_hWnd, m_crText, m_crBackground);
 }
 
 void CColorLabel::PreSubclassWindow() {
+  // Fonts need the application, which a window implies.
+  if (!m_font.GetSafeHandle()) m_font.CreateFontIndirect(&m_logFont);
   Paint();
   CStatic::PreSubclassWindow();
 }
@@ -26,7 +32,15 @@ void CColorLabel::PreSubclassWindow() {
 void CColorLabel::SetTextColor(COLORREF crText) {
   m_crText = crText;
   Paint();
-  cell_colors::RedrawNow(m_hWnd);
+  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+HBRUSH CColorLabel::CtlColor(CDC* pDC, UINT nCtlColor) {
+  if (nCtlColor != CTLCOLOR_STATIC) return nullptr;
+  if (m_font.GetSafeHandle()) pDC->SelectObject(&m_font);
+  pDC->SetTextColor(m_crText);
+  pDC->SetBkMode(TRANSPARENT);
+  return m_brush;
 }
 
 void CColorLabel::OnSetFocus(CWnd*) {

@@ -7,30 +7,34 @@
 // cell's text is data and is never handed to the desktop to open.
 #pragma once
 
-#include <QFont>
-
 #include "ui/cells/cell_colors.h"
 #include "ui/wnd/controls.h"
 
 class CColorLabel : public CStatic {
  public:
+  CColorLabel();
   // Stores the colour and redraws the cell at once.
   void SetTextColor(COLORREF crText);
   COLORREF GetTextColor() const { return m_crText; }
   COLORREF GetBkColor() const { return m_crBackground; }
-  // The default GUI font: 8-point "MS Sans Serif", or a sans font of that size.
-  static QFont GetLabelFont();
+  // The default GUI font, once the cell has a window.
+  QFont GetLabelFont() const { return m_font.GetQFont(); }
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
   void PreSubclassWindow() override;
   void OnSetFocus(CWnd* pOldWnd);
+  // The reflected colour request: the font, transparent text in the cell's colour, its brush.
+  HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
   DECLARE_MESSAGE_MAP()
 
  private:
   void Paint();
 
-  COLORREF m_crText = cell_colors::kWindowText;
-  COLORREF m_crBackground = cell_colors::kBtnFace;
+  COLORREF m_crText;
+  COLORREF m_crBackground;
+  CBrush m_brush;
+  LOGFONT m_logFont;
+  CFont m_font;
 };

@@ -43,7 +43,7 @@ void CHexEdit::OnChar(UINT nChar, UINT, UINT) {
   Typing t = BeginTyping();
   QString text = t.text;
   bool taken = false;
-  // The length rules of an accepted character; false after a beep.
+  // The length rules of an accepted character: inserted, or a beep.
   auto insert = [&](UINT c) {
     if (t.start >= m_nMaxLength || text.size() + 1 > m_nMaxLength) {
       MessageBeep(0);

@@ -36,8 +36,9 @@ int CellAtoi(const QString& text) {
 }
 
 HWND CNotifyingEdit::GetNotifyWindow() {
-  if (!m_hNotify && m_hWnd) m_hNotify = m_hWnd->parentWidget();
-  return m_hNotify.data();
+  if (m_hNotify) return m_hNotify.data();
+  // The parent of the window the cell has now: a page's cells outlive its windows.
+  return m_hWnd ? m_hWnd->parentWidget() : nullptr;
 }
 
 CNotifyingEdit::Typing CNotifyingEdit::BeginTyping() const {

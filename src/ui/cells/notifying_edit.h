@@ -34,8 +34,8 @@ int CellAtoi(const QString& text);
 
 class CNotifyingEdit : public CEdit {
  public:
-  // The window the cell's messages go to; null means its parent, looked up at
-  // the first message and kept (and looked up again should that window go).
+  // The window the cell's messages go to; null (or a window that has gone)
+  // means the parent of the cell's window.
   void SetNotifyWindow(HWND hNotify) { m_hNotify = hNotify; }
   HWND GetNotifyWindow();
 

@@ -65,10 +65,7 @@ void ShowListEditor(CWnd* list, int x, int y, int width, int height, const std::
   list->SendMessage(LB_SETCURSEL, static_cast<WPARAM>(selection));
 
   if (bRedraw == 1) {
-    if (CWnd* owner = list->GetOwner()) {
-      owner->Invalidate(TRUE);
-      owner->UpdateWindow();
-    }
+    if (CWnd* owner = list->GetOwner()) owner->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   }
   list->SetFocus();
 }

@@ -17,6 +17,7 @@
 #include <map>
 
 #include "ui/wnd/dlg_template.h"
+#include "ui/wnd/ext/common_controls.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -625,6 +626,7 @@ std::pair<QWidget*, std::unique_ptr<CWnd>> MakeStandardControl(QWidget* parent, 
     case CtlKind::Static:
       return {MakeStatic(parent, item.style), std::make_unique<CStatic>()};
     case CtlKind::Edit:
+      if (item.style & ES_MULTILINE) return MakeMultiLineEdit(parent, item);
       return {MakeEdit(parent, item.style), std::make_unique<CEdit>()};
     case CtlKind::Button:
       return {MakeButton(parent, item.style), std::make_unique<CButton>()};
@@ -633,9 +635,11 @@ std::pair<QWidget*, std::unique_ptr<CWnd>> MakeStandardControl(QWidget* parent, 
     case CtlKind::ListBox:
       return {MakeList(parent, item.style), std::make_unique<CListBox>()};
     case CtlKind::ScrollBar:
-      return {new QScrollBar((item.style & SBS_VERT) ? Qt::Vertical : Qt::Horizontal, parent), nullptr};
+      return MakeScrollBar(parent, item);
     case CtlKind::Custom:
     default:
+      // The common controls (progress bar, trackbar, up-down, tab control) by class name.
+      if (auto made = MakeCommonControl(parent, item); made.first) return made;
       return {new QWidget(parent), nullptr};
   }
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "ui/wnd/dlg_template.h"
+#include "ui/wnd/ext/dialog_keys.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -92,6 +93,13 @@ bool CDialog::BuildWindow(CWnd* pParentWnd, bool modal) {
   m_baseUnits = built.baseUnits;
   m_nDefID = built.defaultButtonId ? built.defaultButtonId : static_cast<UINT>(IDOK);
   ReportSize(this);  // WM_SIZE comes before WM_INITDIALOG
+  if (child && m_hWnd) {
+    // The parent window hears of its new child, before the child initialises.
+    if (CWnd* parent = CWnd::FromHandlePermanent(parentWidget)) {
+      parent->SendMessage(WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, static_cast<unsigned>(GetDlgCtrlID())),
+                          reinterpret_cast<LPARAM>(m_hWnd));
+    }
+  }
   return true;
 }
 
@@ -285,9 +293,27 @@ BOOL CDialog::IsDialogMessage(MSG* pMsg) {
                       reinterpret_cast<LPARAM>(cancel ? cancel->GetSafeHwnd() : nullptr));
           return TRUE;
         }
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+          // Through the control's group (ext/dialog_keys.cpp).
+          if (!(code & DLGC_WANTARROWS) && MoveInGroup(this, control, static_cast<UINT>(pMsg->wParam))) return TRUE;
+          break;
         default:
           break;
       }
+    }
+  }
+  if (pMsg->message == WM_SYSCHAR || pMsg->message == WM_CHAR) {
+    // Mnemonics: with Alt, or alone where the focus takes no characters.
+    CWnd* control = CWnd::FromHandlePermanent(pMsg->hwnd);
+    const auto code = control ? static_cast<UINT>(control->SendMessage(WM_GETDLGCODE, pMsg->wParam,
+                                                                       reinterpret_cast<LPARAM>(pMsg)))
+                              : 0u;
+    const bool takesChars = code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS);
+    if ((pMsg->message == WM_SYSCHAR || !takesChars) && GoToMnemonic(this, control, static_cast<UINT>(pMsg->wParam))) {
+      return TRUE;
     }
   }
   TranslateMessage(pMsg);

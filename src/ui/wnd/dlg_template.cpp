@@ -45,7 +45,7 @@ std::pair<QWidget*, std::unique_ptr<CWnd>> MakeControl(QWidget* parent, const Dl
 void PlaceTopLevel(QWidget* surface, const DialogTemplate& t, CSize units) {
   QWidget* owner = surface->parentWidget();
   if (!(t.style & DS_CENTER) && (t.x || t.y) && owner) {
-    const QPoint origin = owner->mapToGlobal(QPoint(0, 0));
+    const QPoint origin = owner->mapToGlobal(ClientOrigin(owner));
     surface->move(origin.x() + MulDiv(t.x, units.cx, 4), origin.y() + MulDiv(t.y, units.cy, 8));
     return;
   }
@@ -126,7 +126,7 @@ BuiltDialog BuildDialogWindow(CWnd* dialog, const DialogTemplate& t, std::vector
   if (surface->isWindow()) surface->setWindowTitle(ToQString(t.caption));
   surface->resize(MulDiv(t.cx, u.cx, 4), MulDiv(t.cy, u.cy, 8));
   if (surface->isWindow()) PlaceTopLevel(surface, t, u);
-  else surface->move(MulDiv(t.x, u.cx, 4), MulDiv(t.y, u.cy, 8));
+  else surface->move(QPoint(MulDiv(t.x, u.cx, 4), MulDiv(t.y, u.cy, 8)) + ClientOrigin(surface->parentWidget()));
 
   QButtonGroup* radios = nullptr;  // the auto radio buttons of the current group
   for (const DlgItemTemplate& item : t.items) {

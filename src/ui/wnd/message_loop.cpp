@@ -13,6 +13,7 @@
 #include <set>
 #include <unordered_set>
 
+#include "ui/wnd/ext/color_pass.h"
 #include "ui/wnd/wnd.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -242,12 +243,46 @@ class CMessageLoop : public QObject {
   }
 
   void customEvent(QEvent* e) override {
+    if (e->type() == FlushType()) {
+      // The hold has ended: the messages it kept, in the order they were posted.
+      while (holdDepth_ == 0 && !held_.empty()) {
+        HeldMessage m = held_.front();
+        held_.erase(held_.begin());
+        if (!m.hwnd || IsDead(m.hwnd)) continue;
+        MSG msg{m.hwnd, m.message, m.wParam, m.lParam};
+        PumpMessage(&msg);
+      }
+      return;
+    }
     if (e->type() != PostedType()) return;
     auto* pe = static_cast<PostedEvent*>(e);
     if (!pe->hwnd || IsDead(pe->hwnd)) return;  // the window is gone: the message goes with it
+    if (holdDepth_ > 0 || !held_.empty()) {
+      held_.push_back({pe->hwnd, pe->message, pe->wParam, pe->lParam});
+      return;
+    }
     MSG msg{pe->hwnd, pe->message, pe->wParam, pe->lParam};
     PumpMessage(&msg);
   }
+
+ public:
+  // While held, posted messages wait and window timers do not tick.
+  void Hold(bool hold) {
+    if (hold) {
+      ++holdDepth_;
+      return;
+    }
+    if (holdDepth_ > 0 && --holdDepth_ == 0 && !held_.empty()) {
+      QCoreApplication::postEvent(this, new QEvent(FlushType()));
+    }
+  }
+
+  static QEvent::Type FlushType() {
+    static const QEvent::Type type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+  }
+
+ protected:
 
   void timerEvent(QTimerEvent* te) override {
     const int qtId = te->timerId();
@@ -262,6 +297,7 @@ class CMessageLoop : public QObject {
       return;
     }
     if (it->second.running) return;  // the last tick's handler is still at work
+    if (holdDepth_ > 0) return;         // a transfer is looking at its input: no foreign ticks
     it->second.running = true;
     MSG msg{it->second.hwnd, WM_TIMER, it->second.id, 0};
     PumpMessage(&msg);
@@ -309,7 +345,8 @@ class CMessageLoop : public QObject {
     CWnd* target = NearestWindowObject(w);
     if (!target || !target->GetSafeHwnd()->isEnabled()) return false;
     HWND hwnd = target->GetSafeHwnd();
-    const QPoint pos = w == hwnd ? me->position().toPoint() : w->mapTo(hwnd, me->position().toPoint());
+    const QPoint pos = (w == hwnd ? me->position().toPoint() : w->mapTo(hwnd, me->position().toPoint())) -
+                       ClientOrigin(hwnd);
     InputContext ctx;
     ctx.kind = InputContext::Kind::Mouse;
     ctx.receiver = w;
@@ -359,11 +396,26 @@ class CMessageLoop : public QObject {
 
   std::map<int, TimerEntry> timers_;
   QPointer<QWidget> lastFocus_;
+  struct HeldMessage {
+    QPointer<QWidget> hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  std::vector<HeldMessage> held_;
+  int holdDepth_ = 0;
 };
 
 }  // namespace
 
-void AfxInitWindowLayer() { CMessageLoop::Instance(); }
+void AfxInitWindowLayer() {
+  CMessageLoop::Instance();
+  InitPaintFilter();
+}
+
+void wnd_detail::HoldPostedMessages(bool hold) {
+  if (CMessageLoop* loop = CMessageLoop::Instance()) loop->Hold(hold);
+}
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* p = CWnd::FromHandlePermanent(hWnd);
@@ -682,7 +734,7 @@ void DeliverInputDefault(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam) 
       QEvent::Type type = QEvent::MouseButtonPress;
       if (message == WM_LBUTTONUP || message == WM_RBUTTONUP) type = QEvent::MouseButtonRelease;
       if (message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK) type = QEvent::MouseButtonDblClick;
-      const QPointF pos(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      const QPointF pos = QPointF(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) + QPointF(ClientOrigin(hwnd));
       Qt::MouseButtons buttons;
       if (wParam & MK_LBUTTON) buttons |= Qt::LeftButton;
       if (wParam & MK_RBUTTON) buttons |= Qt::RightButton;
@@ -715,7 +767,8 @@ void ReportSize(CWnd* wnd) {
   UINT type = SIZE_RESTORED;
   if (h->isWindow() && h->isMaximized()) type = SIZE_MAXIMIZED;
   if (h->isWindow() && h->isMinimized()) type = SIZE_MINIMIZED;
-  wnd->SendMessage(WM_SIZE, type, MAKELPARAM(static_cast<unsigned>(size.width()), static_cast<unsigned>(size.height())));
+  const int clientHeight = std::max(0, size.height() - ClientOrigin(h).y());
+  wnd->SendMessage(WM_SIZE, type, MAKELPARAM(static_cast<unsigned>(size.width()), static_cast<unsigned>(clientHeight)));
 }
 
 }  // namespace wnd_detail

@@ -71,4 +71,8 @@ namespace wnd_detail {
 void DeliverInputDefault(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Sends WM_SIZE when the widget's size differs from the one last reported.
 void ReportSize(CWnd* wnd);
+// While held (holds nest), posted messages wait and window timers do not tick;
+// the waiting messages are delivered in their order once the last hold ends.
+// The transfer-time input filter holds them while it lets paint through.
+void HoldPostedMessages(bool hold);
 }  // namespace wnd_detail

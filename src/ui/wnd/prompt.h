@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "ui/wnd/win_types.h"
 
 class CDialog;
+class QPrinter;
 
 // File dialog flags.
 inline constexpr DWORD OFN_READONLY = 0x0001;
@@ -21,6 +23,23 @@ inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;
 inline constexpr DWORD OFN_HIDEREADONLY = 0x0004;
 inline constexpr DWORD OFN_PATHMUSTEXIST = 0x0800;
 inline constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
+
+// Print dialog flags.
+inline constexpr DWORD PD_ALLPAGES = 0x00000000;
+inline constexpr DWORD PD_SELECTION = 0x00000001;
+inline constexpr DWORD PD_PAGENUMS = 0x00000002;
+inline constexpr DWORD PD_NOSELECTION = 0x00000004;
+inline constexpr DWORD PD_NOPAGENUMS = 0x00000008;
+inline constexpr DWORD PD_RETURNDC = 0x00000100;
+inline constexpr DWORD PD_USEDEVMODECOPIES = 0x00040000;
+inline constexpr DWORD PD_HIDEPRINTTOFILE = 0x00100000;
+
+// What a print dialog is asked to show.
+struct PrintDialogRequest {
+  DWORD flags = PD_ALLPAGES;
+  int minPage = 1;
+  int maxPage = 0xFFFF;
+};
 
 // What a file dialog is asked to show.
 struct FileDialogRequest {
@@ -44,6 +63,9 @@ class IPromptService {
   virtual std::optional<std::string> GetSaveFileName(CWnd* pOwner, const FileDialogRequest& request) = 0;
   // Runs one of the program's own prompt dialogs modally; returns its result.
   virtual INT_PTR RunDialog(CDialog& dlg) = 0;
+  // The print dialog: the printer chosen, set up as the person left it (page
+  // range, copies), or null when they cancelled. (ext/print_dialog.cpp)
+  virtual std::shared_ptr<QPrinter> PrintDialog(CWnd* pOwner, const PrintDialogRequest& request);
 };
 
 class IBeepSink {
@@ -73,6 +95,8 @@ class CQtPromptService : public IPromptService, public IBeepSink {
   std::optional<std::string> GetOpenFileName(CWnd* pOwner, const FileDialogRequest& request) override;
   std::optional<std::string> GetSaveFileName(CWnd* pOwner, const FileDialogRequest& request) override;
   INT_PTR RunDialog(CDialog& dlg) override;
+  // Shows the system's print dialog.
+  std::shared_ptr<QPrinter> PrintDialog(CWnd* pOwner, const PrintDialogRequest& request) override;
   void MessageBeep(UINT nType) override;
 };
 

@@ -19,7 +19,7 @@
 
 class CScriptedPrompts : public IPromptService, public IBeepSink {
  public:
-  enum class Kind { MessageBox, OpenFile, SaveFile, Dialog };
+  enum class Kind { MessageBox, OpenFile, SaveFile, Dialog, Print };
 
   struct Shown {
     Kind kind = Kind::MessageBox;
@@ -28,6 +28,7 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
     UINT type = 0;        // message boxes: the MB_ flags
     FileDialogRequest request;  // file dialogs
     UINT dialogId = 0;    // dialogs: the template id
+    PrintDialogRequest print;  // print dialogs
   };
 
   CScriptedPrompts();
@@ -42,6 +43,11 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
   // The next dialog is run by this function (which may run it modally and
   // drive it); its return value is the dialog's result.
   void AnswerDialog(std::function<INT_PTR(CDialog&)> run);
+  // The next print dialog's answer: a printer that writes a PDF file at the
+  // path (nothing for Cancel), or a printer the test made. Answer(IDCANCEL)
+  // also cancels a print dialog.
+  void AnswerPrintToPdf(std::optional<std::string> pdfPath);
+  void AnswerPrinter(std::shared_ptr<QPrinter> printer);
 
   const std::vector<Shown>& Prompts() const { return shown_; }
   // The texts of the message boxes shown, in order.
@@ -56,6 +62,7 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
   std::optional<std::string> GetOpenFileName(CWnd* pOwner, const FileDialogRequest& request) override;
   std::optional<std::string> GetSaveFileName(CWnd* pOwner, const FileDialogRequest& request) override;
   INT_PTR RunDialog(CDialog& dlg) override;
+  std::shared_ptr<QPrinter> PrintDialog(CWnd* pOwner, const PrintDialogRequest& request) override;
   void MessageBeep(UINT nType) override;
 
  private:
@@ -64,6 +71,8 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
     bool isFile = false;
     std::optional<std::string> path;
     std::function<INT_PTR(CDialog&)> run;
+    bool isPrint = false;
+    std::shared_ptr<QPrinter> printer;
   };
   std::optional<Prepared> Next();
   std::optional<std::string> FileAnswer(Kind kind, const FileDialogRequest& request);

@@ -324,7 +324,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
 
 void CWnd::GetClientRect(CRect* pRect) const {
   if (!pRect) return;
-  *pRect = m_hWnd ? CRect(0, 0, m_hWnd->width(), m_hWnd->height()) : CRect();
+  *pRect = m_hWnd ? CRect(0, 0, m_hWnd->width(), std::max(0, m_hWnd->height() - ClientOrigin(m_hWnd).y())) : CRect();
 }
 
 void CWnd::GetWindowRect(CRect* pRect) const {
@@ -344,25 +344,25 @@ void CWnd::GetWindowRect(CRect* pRect) const {
 
 void CWnd::ClientToScreen(CPoint* pPoint) const {
   if (!pPoint || !m_hWnd) return;
-  const QPoint p = m_hWnd->mapToGlobal(QPoint(pPoint->x, pPoint->y));
+  const QPoint p = m_hWnd->mapToGlobal(QPoint(pPoint->x, pPoint->y) + ClientOrigin(m_hWnd));
   *pPoint = {p.x(), p.y()};
 }
 
 void CWnd::ClientToScreen(CRect* pRect) const {
   if (!pRect || !m_hWnd) return;
-  const QPoint d = m_hWnd->mapToGlobal(QPoint(0, 0));
+  const QPoint d = m_hWnd->mapToGlobal(ClientOrigin(m_hWnd));
   pRect->OffsetRect(d.x(), d.y());
 }
 
 void CWnd::ScreenToClient(CPoint* pPoint) const {
   if (!pPoint || !m_hWnd) return;
-  const QPoint p = m_hWnd->mapFromGlobal(QPoint(pPoint->x, pPoint->y));
+  const QPoint p = m_hWnd->mapFromGlobal(QPoint(pPoint->x, pPoint->y)) - ClientOrigin(m_hWnd);
   *pPoint = {p.x(), p.y()};
 }
 
 void CWnd::ScreenToClient(CRect* pRect) const {
   if (!pRect || !m_hWnd) return;
-  const QPoint d = m_hWnd->mapFromGlobal(QPoint(0, 0));
+  const QPoint d = m_hWnd->mapFromGlobal(QPoint(0, 0)) - ClientOrigin(m_hWnd);
   pRect->OffsetRect(d.x(), d.y());
 }
 
@@ -373,7 +373,8 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
     m_hWnd->setGeometry(x + m.left(), y + m.top(), std::max(0, nWidth - m.left() - m.right()),
                         std::max(0, nHeight - m.top() - m.bottom()));
   } else {
-    m_hWnd->setGeometry(x, y, std::max(0, nWidth), std::max(0, nHeight));
+    const QPoint o = ClientOrigin(m_hWnd->parentWidget());
+    m_hWnd->setGeometry(x + o.x(), y + o.y(), std::max(0, nWidth), std::max(0, nHeight));
   }
   ReportSize(this);
   if (bRepaint && m_hWnd) m_hWnd->update();
@@ -389,7 +390,7 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags) 
   if (IsTopLevel(m_hWnd)) {
     GetWindowRect(&r);
   } else {
-    const QPoint topLeft = m_hWnd->pos();
+    const QPoint topLeft = m_hWnd->pos() - ClientOrigin(m_hWnd->parentWidget());
     r = CRect(topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->width(), topLeft.y() + m_hWnd->height());
   }
   if (!(nFlags & SWP_NOMOVE)) r = CRect(x, y, x + r.Width(), y + r.Height());
@@ -646,6 +647,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT r = proc(this, message, wParam, lParam, &handled);
     if (handled) return r;
   }
+  // F1 asks for help on the window it is pressed in (ext/help.cpp).
+  if (message == WM_KEYDOWN && wParam == VK_F1 && SendHelpForKey(this)) return 0;
   switch (message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -666,6 +669,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       DestroyWindow();
       return 0;
+    case WM_HELP:
+      return PassHelpUp(this, lParam);
     case WM_NCHITTEST:
       return 1;  // the client area
     case WM_SETTEXT:

@@ -29,6 +29,15 @@ QString StripMnemonic(const QString& text);
 // a window object; null when there is none.
 CWnd* NearestWindowObject(QWidget* w);
 
+// Where the client area starts inside the widget of a window: below its menu
+// bar, if it has one (ext/menu.cpp).
+QPoint ClientOrigin(const QWidget* w);
+// Help (ext/help.cpp): F1 sends WM_HELP to the window it was pressed in; a
+// window that does not handle WM_HELP passes it to its parent (a top-level
+// window to its owner).
+bool SendHelpForKey(CWnd* wnd);
+LRESULT PassHelpUp(CWnd* wnd, LPARAM helpInfo);
+
 QString ToQString(const std::string& s);
 std::string FromQString(const QString& s);
 

@@ -4,6 +4,7 @@
 #include "ui/wnd/controls.h"
 #include "ui/wnd/dialog.h"
 #include "ui/wnd/dlg_template.h"
+#include "ui/wnd/ext/ext_layer.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/msg_map.h"
 #include "ui/wnd/prompt.h"

@@ -222,6 +222,12 @@ class CDC {
   // The outline with the current pen, filled with the current brush.
   BOOL Rectangle(const CRect& rect);
 
+ protected:
+  void SetPainter(QPainter* painter) {
+    m_painter = painter;
+    ApplyPen();
+  }
+
  private:
   struct State {
     COLORREF text, bk;

@@ -1,0 +1,66 @@
+// The print dialog of the prompt service: the system's print dialog in the
+// program, a prepared printer (usually one writing a PDF file) in tests.
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "ui/wnd/prompt.h"
+#include "ui/wnd/scripted_prompt.h"
+#include "ui/wnd/wnd.h"
+
+namespace {
+
+QWidget* OwnerOf(CWnd* pOwner) {
+  if (pOwner && pOwner->GetSafeHwnd()) return pOwner->GetSafeHwnd()->window();
+  return QApplication::activeWindow();
+}
+
+std::shared_ptr<QPrinter> PdfPrinter(const std::string& path) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(QString::fromStdString(path));
+  return printer;
+}
+
+}  // namespace
+
+std::shared_ptr<QPrinter> IPromptService::PrintDialog(CWnd*, const PrintDialogRequest&) { return nullptr; }
+
+std::shared_ptr<QPrinter> CQtPromptService::PrintDialog(CWnd* pOwner, const PrintDialogRequest& request) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), OwnerOf(pOwner));
+  QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+  options.setFlag(QAbstractPrintDialog::PrintSelection, !(request.flags & PD_NOSELECTION));
+  options.setFlag(QAbstractPrintDialog::PrintPageRange, !(request.flags & PD_NOPAGENUMS));
+  options.setFlag(QAbstractPrintDialog::PrintToFile, !(request.flags & PD_HIDEPRINTTOFILE));
+  dialog.setOptions(options);
+  if (request.minPage <= request.maxPage) dialog.setMinMax(request.minPage, request.maxPage);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return printer;
+}
+
+void CScriptedPrompts::AnswerPrintToPdf(std::optional<std::string> pdfPath) {
+  Prepared p;
+  p.isPrint = true;
+  if (pdfPath) p.printer = PdfPrinter(*pdfPath);
+  answers_.push_back(std::move(p));
+}
+
+void CScriptedPrompts::AnswerPrinter(std::shared_ptr<QPrinter> printer) {
+  Prepared p;
+  p.isPrint = true;
+  p.printer = std::move(printer);
+  answers_.push_back(std::move(p));
+}
+
+std::shared_ptr<QPrinter> CScriptedPrompts::PrintDialog(CWnd*, const PrintDialogRequest& request) {
+  Shown s;
+  s.kind = Kind::Print;
+  s.print = request;
+  shown_.push_back(s);
+  auto answer = Next();
+  if (!answer) return nullptr;
+  if (answer->isPrint) return answer->printer;
+  if (answer->isFile && answer->path) return PdfPrinter(*answer->path);
+  return nullptr;  // any other answer cancels
+}

@@ -1,0 +1,260 @@
+// The colour pass, WM_PAINT and RedrawWindow: a control asks its parent (and
+// through it, itself) for its colours before it paints; a parent may enable or
+// disable cells while it answers; nothing repaints for ever.
+#include <QLabel>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+
+#include "ui_test_support.h"
+
+using namespace ui_test;
+
+namespace {
+
+constexpr UINT kDialogId = 9711;
+constexpr int kCell = 1001, kLabel = 1002, kOwnColours = 1003, kPlain = 1004, kSelfPaint = 1005;
+
+void RegisterTemplates() {
+  DialogTemplate t;
+  t.id = kDialogId;
+  t.caption = "Colours";
+  t.style |= WS_VISIBLE;
+  t.cx = 200;
+  t.cy = 120;
+  t.items = {dlg::EditText(kCell, 4, 4, 60, 12),
+             dlg::LText("Label", kLabel, 4, 20, 60, 10, SS_NOTIFY),
+             dlg::EditText(kOwnColours, 4, 34, 60, 12),
+             dlg::EditText(kPlain, 4, 50, 60, 12),
+             dlg::LText("", kSelfPaint, 80, 4, 40, 40),
+             dlg::PushButton("OK", IDOK, 140, 100, 50, 14)};
+  RegisterDialogTemplate(t);
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// A label that answers its own colour request, as the grid cells do.
+class CSelfColouredLabel : public CStatic {
+ public:
+  CSelfColouredLabel() { m_brush.CreateSolidBrush(GetSysColor(COLOR_BTNFACE)); }
+  COLORREF m_text = RGB(0, 0, 0);
+  void SetTextColor(COLORREF c) {
+    m_text = c;
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+
+ protected:
+  HBRUSH CtlColor(CDC* pDC, UINT) {
+    pDC->SetTextColor(m_text);
+    pDC->SetBkMode(TRANSPARENT);
+    return m_brush;
+  }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CBrush m_brush;
+};
+BEGIN_MESSAGE_MAP(CSelfColouredLabel, CStatic)
+  ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+// A window that paints itself.
+class CSelfPainted : public CWnd {
+ public:
+  bool paintItself = true;
+  int paints = 0;
+
+ protected:
+  void OnPaint() {
+    ++paints;
+    if (!paintItself) {
+      Default();
+      return;
+    }
+    CPaintDC dc(this);
+    CRect r;
+    GetClientRect(&r);
+    dc.FillSolidRect(r, RGB(0, 0, 255));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSelfPainted, CWnd)
+  ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A page that colours and enables its cell by its data at every paint.
+class CColourPage : public CDialog {
+ public:
+  CColourPage() : CDialog(kDialogId) {
+    m_grey.CreateSolidBrush(RGB(0xC0, 0xC0, 0xC0));
+    m_white.CreateSolidBrush(RGB(255, 255, 255));
+  }
+  bool cellInUse = true;
+  bool redrawWhileAnswering = false;
+  COLORREF labelTextSeen = 0xFFFFFFFF;
+  std::vector<UINT> kinds;  // the kinds of request about the cell
+  CSelfColouredLabel label;
+  CSelfPainted selfPainted;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Control(pDX, kLabel, label);
+    DDX_Control(pDX, kSelfPaint, selfPainted);
+  }
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);  // the control's own answer first
+    const int id = pWnd->GetDlgCtrlID();
+    if (id == kLabel) labelTextSeen = pDC->GetTextColor();
+    if (id != kCell) return brush;
+    kinds.push_back(nCtlColor);
+    pWnd->EnableWindow(cellInUse);
+    if (redrawWhileAnswering) pWnd->RedrawWindow();
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(RGB(0, 0, 128));
+    return cellInUse ? m_white : m_grey;
+  }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CBrush m_grey;
+  CBrush m_white;
+};
+BEGIN_MESSAGE_MAP(CColourPage, CDialog)
+  ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+class ColourPassTest : public WndTest {
+ protected:
+  void SetUp() override {
+    WndTest::SetUp();
+    RegisterTemplates();
+    ASSERT_TRUE(page.Create(kDialogId));
+    ASSERT_TRUE(Activate(page));
+    Pump(20);
+  }
+  void TearDown() override {
+    page.DestroyWindow();
+    WndTest::TearDown();
+  }
+  QWidget* W(int id) { return page.GetDlgItem(id)->GetSafeHwnd(); }
+  // Paints until nothing more is pending; the number of paints it took.
+  int Settle(PaintCounter& counter) {
+    const int before = counter.paints;
+    for (int i = 0; i < 10; ++i) Pump(10);
+    return counter.paints - before;
+  }
+
+  CColourPage page;
+};
+
+TEST_F(ColourPassTest, ThePageColoursAndDisablesACellWithoutARepaintLoop) {
+  QWidget* cell = W(kCell);
+  PaintCounter counter(cell);
+  EXPECT_EQ(cell->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 255));
+  EXPECT_EQ(cell->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 128));
+  EXPECT_FALSE(page.kinds.empty());
+  EXPECT_EQ(page.kinds.back(), CTLCOLOR_EDIT);
+
+  page.cellInUse = false;
+  page.GetDlgItem(kCell)->RedrawWindow();
+  const int paints = Settle(counter);
+  EXPECT_FALSE(page.GetDlgItem(kCell)->IsWindowEnabled());
+  EXPECT_EQ(cell->palette().color(QPalette::Disabled, QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(page.kinds.back(), CTLCOLOR_STATIC);  // a disabled edit asks as a static
+  EXPECT_GE(paints, 1);
+  EXPECT_LE(paints, 4);
+  EXPECT_EQ(Settle(counter), 0);  // and then it is quiet
+
+  // Back in use; a handler that also asks for a redraw while answering does not loop.
+  page.cellInUse = true;
+  page.redrawWhileAnswering = true;
+  page.GetDlgItem(kCell)->RedrawWindow();
+  EXPECT_LE(Settle(counter), 4);
+  EXPECT_TRUE(page.GetDlgItem(kCell)->IsWindowEnabled());
+  EXPECT_EQ(Settle(counter), 0);
+
+  // What the pass applied is what the screen shows.
+  const QImage image = cell->grab().toImage();
+  EXPECT_EQ(image.pixelColor(cell->width() / 2, cell->height() - 3), QColor(255, 255, 255));
+}
+
+TEST_F(ColourPassTest, TheControlsOwnAnswerComesFirstAndIsApplied) {
+  QWidget* label = W(kLabel);
+  page.label.SetTextColor(RGB(255, 0, 0));  // redraws at once
+  EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(page.labelTextSeen, RGB(255, 0, 0));  // the page saw the label's colour already set
+  const QImage image = label->grab().toImage();
+  EXPECT_EQ(image.pixelColor(label->width() - 2, label->height() - 2), ToQColor(GetSysColor(COLOR_BTNFACE)));
+  page.label.SetTextColor(RGB(0, 0, 0));
+  EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST_F(ColourPassTest, ControlsLeftToTheDefaultsKeepTheirOwnLook) {
+  // A control that colours itself by other means is not repainted in the
+  // system colours by a pass that brings nothing but the defaults.
+  QWidget* own = W(kOwnColours);
+  QPalette p = own->palette();
+  p.setColor(QPalette::Base, QColor(255, 255, 225));
+  own->setPalette(p);
+  page.GetDlgItem(kOwnColours)->RedrawWindow();
+  Pump(10);
+  EXPECT_EQ(own->palette().color(QPalette::Base), QColor(255, 255, 225));
+  EXPECT_TRUE(page.GetDlgItem(kPlain)->IsWindowEnabled());
+}
+
+TEST_F(ColourPassTest, AWindowWithAPaintHandlerPaintsItself) {
+  QWidget* w = W(kSelfPaint);
+  QImage image = w->grab().toImage();
+  EXPECT_EQ(image.pixelColor(w->width() / 2, w->height() / 2), QColor(0, 0, 255));
+  EXPECT_GT(page.selfPainted.paints, 0);
+
+  page.selfPainted.paintItself = false;  // only the default processing: the label paints as usual
+  image = w->grab().toImage();
+  EXPECT_NE(image.pixelColor(w->width() / 2, w->height() / 2), QColor(0, 0, 255));
+  // A paint DC made outside a paint draws nothing and does no harm.
+  CPaintDC outside(&page.selfPainted);
+  EXPECT_EQ(outside.GetPainter(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Fonts, PointFontsAndTheirFallbacks) {
+  ui_test::EnsureApp();
+  // The About title: the dialog font made bold at 15 points.
+  LOGFONT lf = GetStockLogFont(DEFAULT_GUI_FONT);
+  EXPECT_EQ(lf.lfFaceName, "MS Sans Serif");
+  EXPECT_EQ(lf.lfHeight, -11);
+  lf.lfWeight = FW_BOLD;
+  lf.lfHeight = 150;
+  CFont title;
+  ASSERT_TRUE(title.CreatePointFontIndirect(&lf));
+  EXPECT_FALSE(title.CreatePointFontIndirect(&lf));  // once, until deleted
+  EXPECT_EQ(title.GetQFont().pointSizeF(), 15.0);
+  EXPECT_TRUE(title.GetQFont().bold());
+  LOGFONT back;
+  ASSERT_EQ(title.GetLogFont(&back), 1);
+  EXPECT_EQ(back.lfFaceName, "MS Sans Serif");
+  EXPECT_EQ(back.lfWeight, FW_BOLD);
+  // A fixed-pitch face that is not installed falls back to a monospace font.
+  CFont dump;
+  ASSERT_TRUE(dump.CreatePointFont(80, "Courier New"));
+  const QFontInfo info(dump.GetQFont());
+  EXPECT_TRUE(info.fixedPitch() || !QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).fixedPitch());
+  EXPECT_TRUE(title.DeleteObject());
+  EXPECT_EQ(title.GetLogFont(&back), 0);
+}
+
+}  // namespace
