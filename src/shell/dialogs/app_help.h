@@ -5,19 +5,8 @@
 
 #include <functional>
 
+#include "ui/wnd/ext/help.h"
 #include "ui/wnd/win_types.h"
-
-inline constexpr int HELPINFO_WINDOW = 0x0001;
-inline constexpr int HELPINFO_MENUITEM = 0x0002;
-
-struct HELPINFO {
-  UINT cbSize = sizeof(HELPINFO);
-  int iContextType = HELPINFO_WINDOW;
-  int iCtrlId = 0;  // the control (or menu item) help was asked for
-  HWND hItemHandle = nullptr;
-  DWORD_PTR dwContextId = 0;
-  CPoint MousePos;
-};
 
 // WinHelp commands.
 inline constexpr UINT HELP_CONTEXT = 0x0001;
