@@ -31,19 +31,6 @@ std::uint16_t WordAt(const std::uint8_t* image, int i) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string FormatPath(const char* pattern, const std::string& path) {
-  std::string out;
-  for (const char* p = pattern; *p; ++p) {
-    if (p[0] == '%' && p[1] == 's') {
-      out += path;
-      ++p;
-    } else {
-      out += *p;
-    }
-  }
-  return out;
-}
-
 // The last four characters of a path, upper-cased, are "X417".
 bool HasDataFileExtension(const std::string& path) {
   if (path.size() < 4) return false;
@@ -77,8 +64,13 @@ class Recover {
     // Nothing to recover with a block-push memory map; the user's image stays.
     if (m_s.settings.blockPushMode) return kTransferDone;
 
-    if (int st = ReadWords(); st != kTransferDone) return st;
-    if (int st = ReadAdjustmentBlock(); st != kTransferDone) return st;
+    // Words 0..16 as the read's word phase takes them, then image block 254.
+    if (int st = m_s.ReadWordPhase(m_image.data(), kWordsRead, m_errors); st != kTransferDone) return st;
+    m_s.ui.SetProgressRange(0, kAdjustmentBlock);
+    std::uint8_t* adjustment = &m_image[std::size_t(kAdjustmentBlock) * kBlockSize];
+    if (int st = m_s.ReadBlock(kAdjustmentBlock, adjustment, kAdjustmentBlock, kAdjustmentBlock, m_errors);
+        st != kTransferDone)
+      return st;
     m_s.BlockLine(kReceiveBlock, kAdjustmentBlock, kAdjustmentBlock);
     m_s.ui.SetProgressPos(kAdjustmentBlock + 1);
     m_s.Sleep(2000);
@@ -96,63 +88,14 @@ class Recover {
   }
 
  private:
-  // Words 0..16 as the read's word phase takes them, with the power cycle at
-  // the first failure.
-  int ReadWords() {
-    const TransferSettings& cfg = m_s.settings;
-    for (int i = 0; i < kWordsRead;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      std::uint16_t value = 0;
-      const int st = CloneReadWord(m_s.port, std::uint8_t(i), value);
-      if (st == kCommDone) {
-        m_image[2 * std::size_t(i)] = std::uint8_t(value);
-        m_image[2 * std::size_t(i) + 1] = std::uint8_t(value >> 8);
-        ++i;
-        m_s.BlockLine(kReceiveBlock, cfg.eepromSizeCode, cfg.blockCount);
-        m_s.ui.SetProgressPos(cfg.eepromSizeCode);
-      } else if (m_errors == 0) {
-        if (int r = m_s.PowerCycle("uploading"); r != kTransferDone) return r;
-        m_s.Lines("Please wait", "");
-        m_errors = 2;
-      } else if (st == kCommError && ++m_errors > kWordErrorLimit) {
-        return m_s.FailLine(" Upload Error!");
-      }
-      m_s.Sleep(3);
-    }
-    return kTransferDone;
-  }
-
-  // Image block 254 until it arrives; a silent radio is asked again, with the
-  // Esc check before every attempt.
-  int ReadAdjustmentBlock() {
-    m_s.ui.SetProgressRange(0, kAdjustmentBlock);
-    std::uint8_t data[kBlockSize];
-    for (;;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      const int st = CloneReadBlock(m_s.port, std::uint8_t(kAdjustmentBlock - kWireBlockOffset), data);
-      if (st == kCommError && ++m_errors > kBlockErrorLimit) return m_s.FailLine(" Upload Error!");
-      m_s.BlockLine(kReceiveBlock, kAdjustmentBlock, kAdjustmentBlock);
-      m_s.ui.SetProgressPos(kAdjustmentBlock);
-      m_s.Sleep(2);
-      if (st == kCommDone) {
-        std::memcpy(&m_image[std::size_t(kAdjustmentBlock) * kBlockSize], data, kBlockSize);
-        return kTransferDone;
-      }
-    }
-  }
-
   // Words first..last of `image`, each verified and asked again until the
   // radio has it.
   int WriteWords(const std::uint8_t* image, int first, int last) {
     int errors = 0;
-    for (int i = first; i <= last;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      const int st = CloneWriteWord(m_s.port, std::uint8_t(i), WordAt(image, i), 0);
-      if (st == kCommDone) {
-        ++i;
-      } else if (st == kCommError && ++errors > kWordErrorLimit) {
-        return m_s.FailLine(" Download Error!");
-      }
+    for (int i = first; i <= last; ++i) {
+      const int st = m_s.Retry(errors, kWordErrorLimit, " Download Error!",
+                               [&] { return CloneWriteWord(m_s.port, std::uint8_t(i), WordAt(image, i), 0); });
+      if (st != kTransferDone) return st;
     }
     return kTransferDone;
   }
@@ -183,7 +126,7 @@ class Recover {
     ChangeDirectory(remembered);
     if (!path) return kTransferFailed;
     if (!HasDataFileExtension(*path)) {
-      m_s.ui.MessageBox(FormatPath("Problem opening file\n    %s\n\n   Press any key", *path), std::string());
+      m_s.ui.MessageBox(FormatText("Problem opening file\n    %s\n\n   Press any key", *path), std::string());
       return kTransferFailed;
     }
     m_s.ui.MessageBeep();
@@ -270,22 +213,21 @@ int DownloadBlocks(CComPort& port, TransferUi& ui, const TransferSettings& setti
   std::uint8_t frame[1 + kBlockSize];
   int errors = 0;
   auto skipGap = [&](int b) { return b > lastImageBlock && b < kAdjustmentBlock ? kAdjustmentBlock : b; };
-  for (int b = skipGap(kWireBlockOffset); b <= kLastAdjustmentBlock;) {
-    if (ui.CheckUserAbort()) return kTransferAborted;
+  for (int b = skipGap(kWireBlockOffset); b <= kLastAdjustmentBlock; b = skipGap(b + 1)) {
     frame[0] = std::uint8_t(b - kWireBlockOffset);
     const std::uint8_t* data = b >= kAdjustmentBlock ? tail + std::size_t(b - kAdjustmentBlock) * kBlockSize
                                                      : image + std::size_t(b) * kBlockSize;
     std::memcpy(frame + 1, data, kBlockSize);
-    const int st = CloneWriteBlock(port, frame);
-    if (st == kCommDone) {
-      errors = 0;
-      b = skipGap(b + 1);
-    } else if (st == kCommError && ++errors > kBlockErrorLimit) {
-      return s.FailLine(" Download Error!");
-    }
-    s.BlockLine(kSendBlock, b, total + 1);
-    ui.SetProgressPos(b);
-    s.Sleep(30);
+    const int st = s.Retry(errors, kBlockErrorLimit, " Download Error!", [&] {
+      const int written = CloneWriteBlock(port, frame);
+      const int shown = written == kCommDone ? skipGap(b + 1) : b;
+      s.BlockLine(kSendBlock, shown, total + 1);
+      ui.SetProgressPos(shown);
+      s.Sleep(30);
+      return written;
+    });
+    if (st != kTransferDone) return st;
+    errors = 0;
   }
   ui.SetProgressPos(total + 1);
   s.Sleep(2000);

@@ -10,7 +10,6 @@ constexpr unsigned kDrainMs = 3;        // the drain before every frame
 constexpr unsigned kWriteMs = 100;      // one byte written
 constexpr unsigned kEchoMs = 200;       // its echo
 constexpr unsigned kReplyMs = 200;      // a reply byte
-constexpr unsigned kWordReplyMs = 100;  // a byte of a word or block read's reply
 constexpr unsigned kByteGapMs = 2;      // after every byte of a frame
 
 // A radio that never falls quiet is not drained for ever: a port buffer's worth is enough.
@@ -124,6 +123,21 @@ int AlignReceiveFrame(CComPort& port, std::uint8_t command, std::uint8_t length,
   return kAlignDone;
 }
 
+int AlignExchange(CComPort& port, std::uint8_t command, std::uint8_t length, const std::uint8_t* data,
+                  std::uint8_t replyLength, std::uint8_t* reply, unsigned t, int tries, unsigned drainMs,
+                  const std::function<int(const std::uint8_t* reply)>& check) {
+  int st = kAlignDone;
+  for (int n = 0; n < tries; ++n) {
+    if (n > 0) AlignDrain(port, drainMs);
+    st = AlignSendFrame(port, command, length, data);
+    if (st != kAlignDone) continue;
+    st = AlignReceiveFrame(port, command, replyLength, reply, t);
+    if (st == kAlignDone && check) st = check(reply);
+    if (st == kAlignDone) return kAlignDone;
+  }
+  return st;
+}
+
 // ---- commands ----
 
 int AlignSetValue(CComPort& port, std::uint16_t value) {
@@ -136,19 +150,12 @@ int AlignSetValue(CComPort& port, std::uint16_t value) {
 }
 
 int AlignReadInfo(CComPort& port, std::uint8_t out[8]) {
-  int st = kAlignDone;
-  for (int t = 0; t < 3; ++t) {
-    if (t > 0) AlignDrain(port, 5);
-    st = AlignSendFrame(port, ALIGN_CMD_READ_INFO, 1, nullptr);
-    if (st != kAlignDone) continue;
-    std::uint8_t readings[8];
-    st = AlignReceiveFrame(port, ALIGN_CMD_READ_INFO, 9, readings, kReplyMs);
-    if (st != kAlignDone) continue;
-    port.Sleep(20);
-    std::memcpy(out, readings, sizeof readings);
-    return kAlignDone;
-  }
-  return st;
+  std::uint8_t readings[8];
+  const int st = AlignExchange(port, ALIGN_CMD_READ_INFO, 1, nullptr, 9, readings, kReplyMs, 3, 5);
+  if (st != kAlignDone) return st;
+  port.Sleep(20);
+  std::memcpy(out, readings, sizeof readings);
+  return kAlignDone;
 }
 
 int AlignSendCmd2(CComPort& port, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
@@ -235,22 +242,14 @@ int AlignSendCmdQuestion(CComPort& port, int flag) {
 
 int AlignSendF1(CComPort& port, std::uint8_t wordIndex, std::uint16_t value) {
   const std::uint8_t request[3] = {wordIndex, std::uint8_t(value >> 8), std::uint8_t(value)};
-  int st = kAlignDone;
-  for (int t = 0; t < 6; ++t) {
-    if (t > 0) AlignDrain(port, 200);
-    st = AlignSendFrame(port, CMD_WRITE_WORD, 4, request);
-    if (st != kAlignDone) continue;
-    std::uint8_t answer[2];
-    st = AlignReceiveFrame(port, CMD_WRITE_WORD, 3, answer, kReplyMs);
-    if (st != kAlignDone) continue;
-    if (answer[0] != request[1] || answer[1] != request[2]) {
-      st = kAlignOtherValue;
-      continue;
-    }
-    port.Sleep(2);
-    return kAlignDone;
-  }
-  return st;
+  std::uint8_t answer[2];
+  const auto sameValue = [&](const std::uint8_t* a) {
+    return a[0] == request[1] && a[1] == request[2] ? kAlignDone : kAlignOtherValue;
+  };
+  const int st = AlignExchange(port, CMD_WRITE_WORD, 4, request, 3, answer, kReplyMs, 6, 200, sameValue);
+  if (st != kAlignDone) return st;
+  port.Sleep(2);
+  return kAlignDone;
 }
 
 int AlignWriteBlock(CComPort& port, std::uint8_t wireBlock, const std::uint8_t* data) {

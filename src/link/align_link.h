@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "link/clone_protocol.h"
 #include "link/serial_port.h"
@@ -64,6 +65,15 @@ int AlignSendFrame(CComPort& port, std::uint8_t command, std::uint8_t length, co
 // t. data (length - 1 bytes) is written only when the whole frame is good:
 // 1 or 2 from a read, -3 for another command or length byte or a bad checksum.
 int AlignReceiveFrame(CComPort& port, std::uint8_t command, std::uint8_t length, std::uint8_t* data, unsigned t);
+
+// Sends a frame and receives the reply frame of the same command with
+// replyLength, each reply byte with the time-out t, up to `tries` times,
+// draining the line (drainMs) between the tries. `check` (optional) judges a
+// good reply: a status other than 0 tries again. The status of the last try;
+// reply (replyLength - 1 bytes) holds the data of a try that was done.
+int AlignExchange(CComPort& port, std::uint8_t command, std::uint8_t length, const std::uint8_t* data,
+                  std::uint8_t replyLength, std::uint8_t* reply, unsigned t, int tries, unsigned drainMs,
+                  const std::function<int(const std::uint8_t* reply)>& check = {});
 
 // ---- commands ----
 // When a command is tried several times, the line is drained between the

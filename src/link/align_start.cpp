@@ -61,15 +61,8 @@ int CAlignStart::ReadWords(CComPort& port, int first, int last, std::uint8_t* wo
   last = std::min(last, kAlignWordCount - 1);  // the buffer holds words 0..127
   for (int i = std::max(first, 0); i <= last; ++i) {
     const auto index = std::uint8_t(i);
-    int st = kAlignDone;
     std::uint8_t answer[2];
-    for (int t = 0; t < kReadTries; ++t) {
-      if (t > 0) AlignDrain(port, kReadDrainMs);
-      st = AlignSendFrame(port, CMD_READ_WORD, 2, &index);
-      if (st != kAlignDone) continue;
-      st = AlignReceiveFrame(port, CMD_READ_WORD, 3, answer, kWordReplyMs);
-      if (st == kAlignDone) break;
-    }
+    const int st = AlignExchange(port, CMD_READ_WORD, 2, &index, 3, answer, kWordReplyMs, kReadTries, kReadDrainMs);
     if (st != kAlignDone) return st;
     words[2 * i] = answer[1];
     words[2 * i + 1] = answer[0];
@@ -78,15 +71,7 @@ int CAlignStart::ReadWords(CComPort& port, int first, int last, std::uint8_t* wo
 }
 
 int CAlignStart::ReadBlock(CComPort& port, std::uint8_t wireBlock, std::uint8_t* out) {
-  int st = kAlignDone;
-  for (int t = 0; t < kReadTries; ++t) {
-    if (t > 0) AlignDrain(port, kReadDrainMs);
-    st = AlignSendFrame(port, CMD_READ_BLOCK, 2, &wireBlock);
-    if (st != kAlignDone) continue;
-    st = AlignReceiveFrame(port, CMD_READ_BLOCK, 0x81, out, kWordReplyMs);
-    if (st == kAlignDone) return kAlignDone;
-  }
-  return st;
+  return AlignExchange(port, CMD_READ_BLOCK, 2, &wireBlock, 0x81, out, kWordReplyMs, kReadTries, kReadDrainMs);
 }
 
 // ---- the entry dialog ----

@@ -41,10 +41,7 @@ std::uint8_t Sum(const std::uint8_t* bytes, std::size_t n, unsigned start = 0) {
 class BlockPushRead {
  public:
   BlockPushRead(CComPort& port, TransferUi& ui, const TransferSettings& settings, CEditModel& model)
-      : m_s{port, ui, settings},
-        m_model(model),
-        m_image(kImageSize, 0xFF),
-        m_tail(model.tail.begin(), model.tail.end()) {}
+      : m_s{port, ui, settings}, m_model(model), m_scratch(model, ScratchImage::kErased) {}
 
   int Run() {
     const int count = m_s.settings.blockCount;
@@ -80,8 +77,7 @@ class BlockPushRead {
     m_s.Sleep(2000);
     m_s.ui.MessageBeep();
     // The read is complete: only now do image, tail and model change.
-    std::copy(m_image.begin(), m_image.end(), m_model.image.begin());
-    std::copy(m_tail.begin(), m_tail.end(), m_model.tail.begin());
+    m_scratch.CommitTo(m_model);
     m_model.UnpackImage(m_model.image.data());
     g_bModified = 0;
     return kTransferDone;
@@ -169,11 +165,11 @@ class BlockPushRead {
 
   void Store(const Frame& frame) {
     const TransferSettings& cfg = m_s.settings;
-    std::uint8_t* to = &m_image[std::size_t(frame.block) * kBlockSize];  // a byte's block fits the image
+    std::uint8_t* to = &m_scratch.image[std::size_t(frame.block) * kBlockSize];  // a byte's block fits the image
     if (frame.block <= cfg.eepromSizeCode) {
       SwapWordBytes(frame.data, to);
     } else if (frame.block == cfg.blockCount - 1) {
-      std::memcpy(m_tail.data(), frame.data, kBlockSize);
+      std::memcpy(m_scratch.tail.data(), frame.data, kBlockSize);
     } else {
       std::memcpy(to, frame.data, kBlockSize);
     }
@@ -181,8 +177,7 @@ class BlockPushRead {
 
   TransferSession m_s;
   CEditModel& m_model;
-  std::vector<std::uint8_t> m_image;  // the scratch image (kImageSize bytes)
-  std::vector<std::uint8_t> m_tail;   // the scratch tail
+  ScratchImage m_scratch;             // the pushed blocks as they arrive
   bool m_first = true;                // no frame has come yet
   int m_bad = 0;                      // bad frames or silent waits in a row
 };
@@ -193,7 +188,7 @@ class BlockPushSend {
                 int total)
       : m_s{port, ui, settings},
         m_model(model),
-        m_image(model.image.begin(), model.image.begin() + kImageSize),
+        m_scratch(model, ScratchImage::kCopy),
         m_start(start),
         m_total(std::min(total, settings.blockCount)) {
     if (m_total != total) ui.SetProgressRange(0, m_total);
@@ -217,7 +212,7 @@ class BlockPushSend {
     m_s.ui.MessageBeep();
     m_s.ui.SetProgressPos(m_total);
     m_s.Sleep(2000);
-    std::copy(m_image.begin(), m_image.end(), m_model.image.begin());
+    m_scratch.CommitTo(m_model);
     return kTransferDone;
   }
 
@@ -241,7 +236,7 @@ class BlockPushSend {
     if (b <= cfg.eepromSizeCode) {
       SwapWordBytes(&m_image[std::size_t(b) * kBlockSize], out);
     } else if (b == cfg.blockCount - 1) {
-      std::memcpy(out, m_model.tail.data(), kBlockSize);
+      std::memcpy(out, m_scratch.tail.data(), kBlockSize);
     } else {
       std::memcpy(out, &m_image[std::size_t(b) * kBlockSize], kBlockSize);
     }
@@ -417,7 +412,8 @@ class BlockPushSend {
 
   TransferSession m_s;
   CEditModel& m_model;
-  std::vector<std::uint8_t> m_image;  // the image as it is packed and sent
+  ScratchImage m_scratch;                               // the image as it is packed and sent
+  std::vector<std::uint8_t>& m_image = m_scratch.image;
   int m_start;                        // s
   int m_total;
   std::uint8_t m_command = kPushSendCommand;

@@ -8,7 +8,8 @@
 #include "model/edit_model.h"
 
 // The block-push form of the read, run after the common start steps (port open,
-// progress range 0..count) when the memory map is a block-push one.
+// progress range 0..count) when the memory map is a block-push one;
+// ReadFromRadioBlockPush unless another is given.
 using BlockPushRead =
     std::function<int(CComPort& port, TransferUi& ui, const TransferSettings& settings, CEditModel& model)>;
 

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+#include "link/transfer_ui.h"
+
 namespace {
 
 constexpr int kFirstAdjustmentBlock = 254;  // image blocks 254..256 are the tail's three blocks
@@ -20,19 +22,6 @@ int HexValue(unsigned ch) {
   if (ch >= 'A' && ch <= 'F') return int(ch - 'A' + 10);
   if (ch >= 'a' && ch <= 'f') return int(ch - 'a' + 10);
   return -1;
-}
-
-std::string Format(const char* pattern, const std::string& arg) {
-  std::string out;
-  for (const char* p = pattern; *p; ++p) {
-    if (p[0] == '%' && p[1] == 's') {
-      out += arg;
-      ++p;
-    } else {
-      out += *p;
-    }
-  }
-  return out;
 }
 
 }  // namespace
@@ -267,7 +256,7 @@ bool CRomEditorModel::SaveFile(const std::string& chosen) {
   }
   if (!ok) {
     std::filesystem::remove(temp, ec);
-    m_model.Host().ShowMessage(Format("Problem Saving file\n    %s\n\n   Press any key", path));
+    m_model.Host().ShowMessage(FormatText("Problem Saving file\n    %s\n\n   Press any key", path));
     return false;
   }
   const std::string name = std::filesystem::path(path).filename().string();

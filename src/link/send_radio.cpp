@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "link/block_push.h"
 #include "link/clone_protocol.h"
 #include "model/conversions.h"
 
@@ -72,7 +73,7 @@ class WordModeSend {
                int total, bool oneBlock)
       : m_s{port, ui, settings},
         m_model(model),
-        m_image(model.image.begin(), model.image.begin() + kImageSize),
+        m_scratch(model, ScratchImage::kCopy),
         m_t(kAdjustmentBytes, 0xFF),
         m_start(start),
         m_total(total),
@@ -93,7 +94,7 @@ class WordModeSend {
     m_s.ui.SetProgressPos(m_total);
     m_s.Sleep(2000);
     m_s.ui.MessageBeep();
-    std::copy(m_image.begin(), m_image.end(), m_model.image.begin());
+    m_scratch.CommitTo(m_model);
     return kTransferDone;
   }
 
@@ -108,13 +109,11 @@ class WordModeSend {
   // 3 ms pass after it, a bad answer counts against the word limit and a
   // silent radio is simply asked again.
   int ReadWordRetrying(int i, std::uint16_t& value) {
-    for (;;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
+    return m_s.Retry(m_errors, kWordErrorLimit, " Download Error!", [&] {
       const int st = CloneReadWord(m_s.port, std::uint8_t(i), value);
       m_s.Sleep(3);
-      if (st == kCommDone) return kTransferDone;
-      if (st == kCommError && ++m_errors > kWordErrorLimit) return m_s.FailLine(" Download Error!");
-    }
+      return st;
+    });
   }
 
   int Checks() {
@@ -129,12 +128,9 @@ class WordModeSend {
     m_s.Sleep(50);
     if (st != kCommDone) {
       if (int r = m_s.PowerCycle("downloading"); r != kTransferDone) return r;
-      for (;;) {
-        if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-        st = CloneReadWord(m_s.port, 16, value);
-        if (st == kCommDone) break;
-        if (st == kCommError && ++m_errors > kReadyErrorLimit) return m_s.FailLine(" Download Error!");
-      }
+      st = m_s.Retry(m_errors, kReadyErrorLimit, " Download Error!",
+                     [&] { return CloneReadWord(m_s.port, 16, value); });
+      if (st != kTransferDone) return st;
     }
 
     if (CloneReadWord(m_s.port, 1, value) != kCommDone) return m_s.FailBox("Download Error!");
@@ -146,13 +142,12 @@ class WordModeSend {
 
     // A link test: wire block 0 must come through.
     std::uint8_t data[kBlockSize];
-    for (;;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      st = CloneReadBlock(m_s.port, 0, data);
-      if (st == kCommDone) break;
-      if (st == kCommError && ++m_errors > kBlockErrorLimit) return m_s.FailLine(" Download Error!");
-      m_s.Sleep(5);
-    }
+    st = m_s.Retry(m_errors, kBlockErrorLimit, " Download Error!", [&] {
+      const int read = CloneReadBlock(m_s.port, 0, data);
+      if (read != kCommDone) m_s.Sleep(5);
+      return read;
+    });
+    if (st != kTransferDone) return st;
 
     if (CloneReadWord(m_s.port, 124, value) != kCommDone) return m_s.FailBox("Download Error!");
     if (!cfg.modeM && ((value >> 8) & 0x40) != (model.global.systemType & 0x40))
@@ -187,14 +182,13 @@ class WordModeSend {
     const TransferSettings& cfg = m_s.settings;
     const int m7 = cfg.memMap7;
     for (int b = m7; b < m7 + 3; ++b) {
-      for (;;) {
-        if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-        const int st =
+      const int st = m_s.Retry(m_errors, kBlockErrorLimit, " Upload Error!", [&] {
+        const int read =
             CloneReadBlock(m_s.port, std::uint8_t(b - kWireBlockOffset), &m_t[std::size_t(b - m7) * kBlockSize]);
-        if (st == kCommDone) break;
-        if (st == kCommError && ++m_errors > kBlockErrorLimit) return m_s.FailLine(" Upload Error!");
-        m_s.Sleep(10);
-      }
+        if (read != kCommDone) m_s.Sleep(10);
+        return read;
+      });
+      if (st != kTransferDone) return st;
     }
 
     if (cfg.modeM) return m_model.PackImage(m_image.data()) ? kTransferDone : kTransferFailed;
@@ -226,13 +220,16 @@ class WordModeSend {
   int SerialStamp() {
     FillSerialBuffer();  // also in "-m" mode, which skips the identity step
     m_s.ui.SetMessageLine2("Serial No.(MAX 4 fig)");
-    std::string typed =
-        m_s.ui.AskSerialNumber(std::string(g_serialNumberBuffer + 4, strnlen(g_serialNumberBuffer + 4, 4)));
     // The count-up reads the four characters as a decimal number: only digits
-    // are taken.
+    // are taken. The edit starts with the buffer's last four characters when
+    // they are digits (a serial number ending in hexadecimal letters starts it
+    // empty), so a prompt ended without typing always gives a number.
+    std::string initial(g_serialNumberBuffer + 4, strnlen(g_serialNumberBuffer + 4, 4));
+    if (!AllDigits(initial)) initial.clear();
+    std::string typed = m_s.ui.AskSerialNumber(initial);
     while (!AllDigits(typed)) {
       m_s.ui.MessageBeep();
-      typed = m_s.ui.AskSerialNumber(typed);
+      typed = m_s.ui.AskSerialNumber(initial);
     }
     m_s.ui.SetMessageLine2("");
     if (typed.size() > 4) typed.resize(4);
@@ -247,15 +244,12 @@ class WordModeSend {
     frame[0] = std::uint8_t(m_s.settings.memMap7);
     std::memcpy(frame + 1, &m_t[2 * kBlockSize], kBlockSize);
     m_errors = 0;
-    for (;;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      const int st = CloneWriteBlock(m_s.port, frame);
-      if (st == kCommDone) break;
-      if (st == kCommError) {
-        if (++m_errors > kBlockErrorLimit) return m_s.FailLine(" Download Error!");
-        m_s.Sleep(30);
-      }
-    }
+    const int st = m_s.Retry(m_errors, kBlockErrorLimit, " Download Error!", [&] {
+      const int written = CloneWriteBlock(m_s.port, frame);
+      if (written == kCommError) m_s.Sleep(30);  // a silent radio is asked again at once
+      return written;
+    });
+    if (st != kTransferDone) return st;
 
     // The next radio gets the next number.
     int number = std::stoi(std::string(g_serialNumberBuffer + 4, 4));
@@ -270,14 +264,12 @@ class WordModeSend {
   // One word of the word area, written until the radio has it.
   int WriteWord(int i) {
     const bool noVerify = i == 15 || (i >= 54 && i <= 58);
-    for (;;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
-      const std::uint16_t value = std::uint16_t(m_image[2 * std::size_t(i)] | m_image[2 * std::size_t(i) + 1] << 8);
+    const std::uint16_t value = std::uint16_t(m_image[2 * std::size_t(i)] | m_image[2 * std::size_t(i) + 1] << 8);
+    return m_s.Retry(m_errors, kWordErrorLimit, " Download Error!", [&] {
       const int st = CloneWriteWord(m_s.port, std::uint8_t(i), value, noVerify ? 1 : 0);
       m_s.Sleep(30);
-      if (st == kCommDone) return kTransferDone;
-      if (st == kCommError && ++m_errors > kWordErrorLimit) return m_s.FailLine(" Download Error!");
-    }
+      return st;
+    });
   }
 
   bool SkipsWord(int i) const {
@@ -436,35 +428,35 @@ class WordModeSend {
     const int end = m_oneBlock ? std::min(m_start + 1, count) : count;
     m_errors = 0;
     std::uint8_t frame[1 + kBlockSize];
-    for (int b = first; b < end;) {
-      if (m_s.ui.CheckUserAbort()) return kTransferAborted;
+    for (int b = first; b < end; ++b) {
       if (filtered && !SendWritesBlock(m_image.data(), m_model.global.bandFlag, b)) {
-        ++b;
-        m_s.BlockLine(kSendBlock, b, m_total);
-        m_s.ui.SetProgressPos(b);
+        if (m_s.ui.CheckUserAbort()) return kTransferAborted;
+        m_s.BlockLine(kSendBlock, b + 1, m_total);
+        m_s.ui.SetProgressPos(b + 1);
         continue;
       }
       frame[0] = std::uint8_t(b - kWireBlockOffset);
       std::memcpy(frame + 1, &m_image[std::size_t(b) * kBlockSize], kBlockSize);
       if (filtered && b == 3) frame[2] = std::uint8_t((frame[2] & 0x3F) | 0x40);
-      const int st = CloneWriteBlock(m_s.port, frame);
-      if (st == kCommDone) {
-        m_errors = 0;
-        ++b;
-      } else if (st == kCommError && ++m_errors > kBlockErrorLimit) {
-        return m_s.FailLine(" Download Error!");
-      }
-      m_s.BlockLine(kSendBlock, b, m_total);
-      m_s.ui.SetProgressPos(b);
-      m_s.Sleep(30);
+      const int st = m_s.Retry(m_errors, kBlockErrorLimit, " Download Error!", [&] {
+        const int written = CloneWriteBlock(m_s.port, frame);
+        const int shown = written == kCommDone ? b + 1 : b;
+        m_s.BlockLine(kSendBlock, shown, m_total);
+        m_s.ui.SetProgressPos(shown);
+        m_s.Sleep(30);
+        return written;
+      });
+      if (st != kTransferDone) return st;
+      m_errors = 0;
     }
     return kTransferDone;
   }
 
   TransferSession m_s;
   CEditModel& m_model;
-  std::vector<std::uint8_t> m_image;  // the image as it is packed and sent
-  std::vector<std::uint8_t> m_t;      // the radio's three adjustment blocks
+  ScratchImage m_scratch;                               // the image as it is packed and sent
+  std::vector<std::uint8_t>& m_image = m_scratch.image;
+  std::vector<std::uint8_t> m_t;  // the radio's three adjustment blocks
   int m_start;                        // s
   int m_total;                        // shown only
   bool m_oneBlock;
@@ -514,8 +506,10 @@ int SendToRadio(CComPort& port, TransferUi& ui, const TransferSettings& settings
   } else {
     ui.SetProgressRange(0, total);
   }
-  if (settings.blockPushMode)
-    return options.blockPush ? options.blockPush(port, ui, settings, model, start, total) : kTransferFailed;
+  if (settings.blockPushMode) {
+    if (options.blockPush) return options.blockPush(port, ui, settings, model, start, total);
+    return SendToRadioBlockPush(port, ui, settings, model, start, total);
+  }
 
   const ModelSnapshot before(model);
   WordModeSend send(port, ui, settings, model, start, total, options.oneBlock.has_value());

@@ -12,15 +12,16 @@
 
 // The block-push form of the send, run after the common start steps (port
 // open, total and start block chosen, progress range set) when the memory map
-// is a block-push one. startBlock is 0 for a whole send.
+// is a block-push one; SendToRadioBlockPush unless another is given.
+// startBlock is 0 for a whole send.
 using BlockPushSend = std::function<int(CComPort& port, TransferUi& ui, const TransferSettings& settings,
                                         CEditModel& model, int startBlock, int total)>;
 
 struct SendOptions {
   // One-block mode: the hexadecimal block number as typed in the dialog. None
   // for a whole send.
-  std::optional<std::string> oneBlock;
-  BlockPushSend blockPush;
+  std::optional<std::string> oneBlock = {};
+  BlockPushSend blockPush = {};
 };
 
 // Sends the model to the radio: kTransferDone, kTransferAborted (Esc) or

@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "link/serial_port.h"
+#include "model/edit_model.h"
 
 // The serial-number buffer: eight characters and a terminator, shared by the
 // main window's serial-number field, the "-s" serial stamp of a send and
@@ -67,8 +69,37 @@ class TransferUi : public ILinkDialog {
   virtual IPacing* Pacing() { return nullptr; }
 };
 
+// pattern with each "%s" replaced by text, which may be of any length (a path).
+inline std::string FormatText(const char* pattern, const std::string& text) {
+  std::string out;
+  for (const char* p = pattern; *p; ++p) {
+    if (p[0] == '%' && p[1] == 's') {
+      out += text;
+      ++p;
+    } else {
+      out += *p;
+    }
+  }
+  return out;
+}
+
+// A transfer's working copy of the image and its tail. What the radio sends
+// goes here first, and what is sent is packed here; the model's image and tail
+// change only by CommitTo, once the transfer is complete, so a failed, refused
+// or aborted transfer leaves them as they were.
+struct ScratchImage {
+  enum Kind { kErased, kCopy };
+  // kErased (a read): the image 0xFF where nothing arrives; kCopy (a send): the
+  // model's image. The tail starts as the model's in both.
+  ScratchImage(const CEditModel& model, Kind kind);
+  void CommitTo(CEditModel& model) const;
+
+  std::vector<std::uint8_t> image;  // kImageSize bytes
+  std::vector<std::uint8_t> tail;   // kTailSize bytes
+};
+
 // The steps every transfer engine shares: pauses, message lines, the lead
-// message and the power-cycle wait.
+// message, the power-cycle wait and the retried requests.
 struct TransferSession {
   CComPort& port;
   TransferUi& ui;
@@ -122,4 +153,30 @@ struct TransferSession {
   // lead message has been shown). `action` ends the second line: "uploading"
   // for a read, "downloading" for a send.
   int PowerCycle(const char* action);
+
+  // Repeats `attempt`, which returns a link status, until it is done. Esc is
+  // looked for before every attempt; a bad answer counts in `errors` and beyond
+  // `limit` ends the transfer with the first line `failLine`; a silent radio is
+  // simply asked again.
+  template <typename Attempt>
+  int Retry(int& errors, int limit, const char* failLine, Attempt&& attempt) {
+    for (;;) {
+      if (ui.CheckUserAbort()) return kTransferAborted;
+      const int st = attempt();
+      if (st == kCommDone) return kTransferDone;
+      if (st == kCommError && ++errors > limit) return FailLine(failLine);
+    }
+  }
+
+  // The word phase of a read: words 0..words-1 into image (word i at bytes 2i
+  // low, 2i + 1 high). The first failure of the transfer (errors still 0)
+  // brings the power cycle and sets errors to 2; later bad answers count, more
+  // than 10 end it with " Upload Error!".
+  int ReadWordPhase(std::uint8_t* image, int words, int& errors);
+  // Reads image block b (wire block b - 2) into out (written only when it
+  // arrives), retried as Retry does with the block limit of 20 and
+  // " Upload Error!". Every attempt is followed by the block line and the
+  // progress (`shown` once the block is in, b while it is asked again; of
+  // `total`) and 2 ms.
+  int ReadBlock(int b, std::uint8_t* out, int shown, int total, int& errors);
 };

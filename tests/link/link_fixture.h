@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "link/serial_port.h"
@@ -33,11 +32,9 @@ class LinkTest : public ::testing::Test {
  protected:
   static constexpr int kCom = 2;  // COM3
 
-  static radiosim::SimulatedRadio::Options RadioIn(radiosim::Mode mode,
-                                                   std::optional<std::chrono::milliseconds> autoPowerOn = {}) {
+  static radiosim::SimulatedRadio::Options RadioIn(radiosim::Mode mode) {
     radiosim::SimulatedRadio::Options options;
     options.mode = mode;
-    options.autoPowerOn = autoPowerOn;
     return options;
   }
 

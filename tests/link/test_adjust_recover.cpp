@@ -245,8 +245,10 @@ TEST_F(AdjustRecover, ChosenFileRefusals) {
 }
 
 TEST_F(AdjustRecover, SilentRadioPowerCycleAndEsc) {
-  Connect(RadioIn(radiosim::Mode::kOff, std::chrono::milliseconds(400)));  // the user is slower than the answer time-out
+  Connect(RadioIn(radiosim::Mode::kOff));
+  ui.SwitchOnWhenPrompted(*radio);
   ASSERT_EQ(Recover(), kTransferDone);
+  EXPECT_EQ(ui.powerCycles, 1);
   EXPECT_EQ(ui.line1History.front(), "Switch radio OFF, then");
   EXPECT_EQ(ui.line2History.front(), "back ON to start uploading");
 

@@ -368,7 +368,7 @@ TEST_F(AlignLinkTest, RadioRestartsAndComesBackIntoAlignmentMode) {
   align->SetRestart(10ms);
   EXPECT_EQ(AlignSendCmd8(port, 0), kAlignDone);
   ASSERT_TRUE(radio->WaitForFrames(radio->Frames().size(), 1s));
-  for (int i = 0; i < 100 && align->Restarts() < 2; ++i) std::this_thread::sleep_for(5ms);  // the radio's thread
+  for (int i = 0; i < 400 && align->Restarts() < 2; ++i) std::this_thread::sleep_for(5ms);  // the radio's thread
   EXPECT_EQ(align->Restarts(), 2);
   EXPECT_EQ(align->Commands().back(), '8');
 }

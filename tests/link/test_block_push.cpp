@@ -108,14 +108,7 @@ class BlockPushTest : public LinkTest {
     radio->SetImage(memory);
   }
   // The user switches the radio off and on whenever asked to.
-  void PowerOnWhenAsked() {
-    ui.onLine1 = [this](const std::string& text) {
-      if (text == "Switch radio OFF, then") {
-        ++powerCycles;
-        radio->PowerOnAfter(20ms);
-      }
-    };
-  }
+  void PowerOnWhenAsked() { ui.SwitchOnWhenPrompted(*radio); }
   // The port fails the first write of b.
   std::shared_ptr<radiosim::PortFaults> FailFirstWriteOf(std::uint8_t b) {
     auto faults = std::make_shared<radiosim::PortFaults>();
@@ -150,7 +143,6 @@ class BlockPushTest : public LinkTest {
   std::unique_ptr<CEditModel> model = std::make_unique<CEditModel>();
   std::unique_ptr<radiosim::BlockPushRadio> sim;
   std::vector<std::uint8_t> memory;
-  int powerCycles = 0;
 };
 
 // ---- the read ----
@@ -164,7 +156,8 @@ class BlockPushRead : public BlockPushTest {
     g_bModified = 1;
   }
 
-  int Read() { return ReadFromRadio(port, ui, settings, *model, ReadFromRadioBlockPush); }
+  // The block-push map hands the read over to the block-push engine by itself.
+  int Read() { return ReadFromRadio(port, ui, settings, *model); }
 
   // The model holds the radio's blocks in image order, erased bytes beyond
   // them, and the radio's last block at the start of its tail.
@@ -256,7 +249,7 @@ TEST_F(BlockPushRead, SilentRadioIsPowerCycledAndPushesAgainFromTheStart) {
   PowerOnWhenAsked();
   ASSERT_EQ(Read(), kTransferDone);
   ExpectRadioRead();
-  EXPECT_EQ(powerCycles, 2);
+  EXPECT_EQ(ui.powerCycles, 2);
   EXPECT_EQ(CountOf(ui.line2History, std::string("back ON to start uploading")), 2);
 
   auto expected = Range(0, 10);
@@ -311,10 +304,7 @@ class BlockPushSend : public BlockPushTest {
     model->image[226] = 5;  // the pack puts 17 here
   }
 
-  int Send(SendOptions options = {}) {
-    options.blockPush = SendToRadioBlockPush;
-    return SendToRadio(port, ui, settings, *model, options);
-  }
+  int Send(SendOptions options = {}) { return SendToRadio(port, ui, settings, *model, options); }
 
   // The model's image packed, with the send's checksum: the sum of bytes 4..25.
   std::vector<std::uint8_t> Packed() {
@@ -442,7 +432,7 @@ TEST_F(BlockPushSend, UhfRestartSkipsTheFirmwareAndStartsAtBlockZero) {
   const auto expected = Packed();
   ASSERT_EQ(Send(one), kTransferDone);
   EXPECT_EQ(faults->failedWrites, 1);
-  EXPECT_EQ(powerCycles, 1);
+  EXPECT_EQ(ui.powerCycles, 1);
   EXPECT_EQ(ui.line2History.front(), "back ON to start downloading");
 
   const auto bytes = BytesReceived();

@@ -283,15 +283,6 @@ TEST_F(LinkTest, RadioSwitchedOnAndPutIntoWordMode) {
   EXPECT_EQ(v, 0x0102);
 }
 
-TEST_F(LinkTest, UserPowerCycleAfterAnUnansweredRequest) {
-  Connect(RadioIn(Mode::kOff, 400ms));
-  std::uint16_t v = 0;
-  EXPECT_EQ(CloneReadWord(port, 0, v), kCommTimeout);
-  EXPECT_EQ(WaitRadioReady(port, dialog), kCommDone);
-  EXPECT_TRUE(EnterWordMode(port));
-  EXPECT_EQ(CloneReadWord(port, 0, v), kCommDone);
-}
-
 TEST_F(LinkTest, EscWhileWaitingForTheRadio) {
   Connect(RadioIn(Mode::kOff));
   dialog.PressEscAfterChecks(2);

@@ -249,9 +249,11 @@ TEST_F(ReadRadio, PasswordProtectedRadio) {
 
 // A radio that is off: the prompt, RADIO_READY, the word-mode byte, then "Please wait".
 TEST_F(ReadRadio, SilentRadioIsSwitchedOffAndOn) {
-  Connect(RadioIn(Mode::kOff, 400ms));  // the user is slower than the answer time-out
+  Connect(RadioIn(Mode::kOff));
   radio->SetImage(memory);
+  ui.SwitchOnWhenPrompted(*radio);
   ASSERT_EQ(Read(), kTransferDone);
+  EXPECT_EQ(ui.powerCycles, 1);
   EXPECT_EQ(radio->ControlBytes(), (std::vector<std::uint8_t>{kWordModeByte}));
   const std::vector<std::string> first(ui.line1History.begin(), ui.line1History.begin() + 3);
   EXPECT_EQ(first, (std::vector<std::string>{"Switch radio OFF, then", "", "Please wait"}));
@@ -282,9 +284,7 @@ TEST_F(ReadRadio, MissingPortFailsWithItsTwoMessages) {
 // to 2, nine more end the read.
 TEST_F(ReadRadio, BadWordAnswersEndTheReadAfterThePowerCycle) {
   radio->InjectFault({.fault = Fault::kBadChecksum, .command = CMD_READ_WORD, .argument = 5, .times = -1});
-  ui.onLine1 = [&](const std::string& text) {
-    if (text == "Switch radio OFF, then") radio->PowerOnAfter(50ms);
-  };
+  ui.SwitchOnWhenPrompted(*radio);
   const ModelState before(*model);
   EXPECT_EQ(Read(), kTransferFailed);
   EXPECT_EQ(ui.line1, " Upload Error!");

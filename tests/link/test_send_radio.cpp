@@ -410,6 +410,17 @@ TEST_F(SendRadio, SerialStampAndCountUp) {
     EXPECT_EQ(ui.serialPromptsShown.size(), answers.size());
     EXPECT_EQ(ui.beeps, int(answers.size()));  // one for each refused answer, one at the end
   }
+
+  // A number ending in hexadecimal letters cannot be counted up: the edit
+  // starts empty, so a prompt ended without typing stamps 0000 (and is not
+  // asked again and again).
+  Restart();
+  std::memcpy(g_serialNumberBuffer, "0N01A3F0", sizeof g_serialNumberBuffer);
+  radio->SetImage(memory);
+  ASSERT_EQ(Send({.oneBlock = "B9"}), kTransferDone);
+  EXPECT_EQ(ui.serialPromptsShown, (std::vector<std::string>{""}));
+  EXPECT_EQ(radio->Image()[32895], 0x00);
+  EXPECT_STREQ(g_serialNumberBuffer, "0N010001");
 }
 
 // A radio that falls silent while the stamp is written: Esc ends the retries.
@@ -460,9 +471,11 @@ TEST_F(SendRadio, EscInEveryPhaseAbortsAndChangesNothing) {
 }
 
 TEST_F(SendRadio, SilentRadioIsSwitchedOffAndOnOrHasNoLead) {
-  Connect(RadioIn(Mode::kOff, 400ms));
+  Connect(RadioIn(Mode::kOff));
   radio->SetImage(memory);
+  ui.SwitchOnWhenPrompted(*radio);
   ASSERT_EQ(Send({.oneBlock = "B9"}), kTransferDone);
+  EXPECT_EQ(ui.powerCycles, 1);
   EXPECT_EQ(radio->ControlBytes(), (std::vector<std::uint8_t>{kWordModeByte}));
   EXPECT_EQ(ui.line2History.front(), "back ON to start downloading");
 

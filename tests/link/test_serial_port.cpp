@@ -104,14 +104,14 @@ TEST_F(LinkTest, ReadTimeOutsOfTheShortAndLongSets) {
   EXPECT_EQ(port.CommReadByte(b), kCommTimeout);
   auto ms = MillisSince(start);
   EXPECT_GE(ms, 290);
-  EXPECT_LT(ms, 650);
+  EXPECT_LT(ms, 900);  // not the long set's 1000 ms, with room for a busy machine
   EXPECT_EQ(b, 0x5A);
 
   start = std::chrono::steady_clock::now();
   EXPECT_EQ(port.CommReadByteLong(b), kCommTimeout);
   ms = MillisSince(start);
   EXPECT_GE(ms, 990);
-  EXPECT_LT(ms, 1400);
+  EXPECT_LT(ms, 1900);
 }
 
 TEST_F(LinkTest, EchoReadEndsAtTheIntervalOnceBytesFlow) {
@@ -125,7 +125,7 @@ TEST_F(LinkTest, EchoReadEndsAtTheIntervalOnceBytesFlow) {
   EXPECT_EQ(got, 1u);
   EXPECT_EQ(echo[0], 0x33);
   EXPECT_GE(ms, 90);
-  EXPECT_LT(ms, 400);  // far below the 510 ms total
+  EXPECT_LT(ms, 500);  // below the 510 ms total
 
   // Nothing at all: the whole total of 5 x 2 + 500 ms.
   const auto silent = std::chrono::steady_clock::now();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "link/transfer_ui.h"
 #include "model/default_image.h"
 #include "model/image.h"
+#include "radio/simulated_radio.h"
 
 namespace radiosim {
 
@@ -75,6 +77,18 @@ class RecordingTransferUi : public TransferUi {
   std::deque<std::string> serialAnswers;  // answers of the serial prompt, in order
   std::vector<std::string> serialPromptsShown;
   std::string serialLine2WhilePrompting;
+
+  // The user switches `radio` off and on each time the first line asks for it
+  // (powerCycles counts the times). The program shows that line only after it
+  // has given up waiting for an answer, so RADIO_READY cannot be mistaken for one.
+  void SwitchOnWhenPrompted(SimulatedRadio& radio) {
+    onLine1 = [this, &radio](const std::string& text) {
+      if (text != "Switch radio OFF, then") return;
+      ++powerCycles;
+      radio.PowerOnAfter(std::chrono::milliseconds(20));
+    };
+  }
+  int powerCycles = 0;
 
   // Called as things are shown, so a test can act at that moment (switch the
   // simulated radio on, press Esc).

@@ -172,10 +172,13 @@ void SimulatedRadio::Run() {
       std::lock_guard lock(m_mutex);
       tasks.swap(m_tasks);
       const auto now = Clock::now();
-      auto split = std::partition(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.when > now; });
+      auto split =
+          std::stable_partition(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.when > now; });
       due.assign(std::make_move_iterator(split), std::make_move_iterator(m_timers.end()));
       m_timers.erase(split, m_timers.end());
     }
+    // Timers that fell due together (the thread was late) run in the order they were due.
+    std::stable_sort(due.begin(), due.end(), [](const Timer& a, const Timer& b) { return a.when < b.when; });
     for (auto& t : due) t.action();
     for (auto& t : tasks) t();
   }
@@ -212,8 +215,8 @@ void SimulatedRadio::SendLocked(const std::vector<std::uint8_t>& bytes) {
   }
 }
 
-void SimulatedRadio::ScheduleLocked(Clock::time_point when, std::function<void()> action, bool autoPowerOn) {
-  m_timers.push_back({when, std::move(action), autoPowerOn});
+void SimulatedRadio::ScheduleLocked(Clock::time_point when, std::function<void()> action) {
+  m_timers.push_back({when, std::move(action)});
 }
 
 void SimulatedRadio::PowerOnLocked() {
@@ -239,20 +242,7 @@ void SimulatedRadio::OnByte(std::uint8_t b) {
   }
   m_lastByte = now;
   if (m_pending.empty()) {
-    if (m_mode == Mode::kOff) {
-      if (m_options.autoPowerOn) {
-        // The user switches the radio on once the computer has given up waiting.
-        std::erase_if(m_timers, [](const Timer& t) { return t.autoPowerOn; });
-        ScheduleLocked(
-            now + *m_options.autoPowerOn,
-            [this] {
-              std::lock_guard lock(m_mutex);
-              PowerOnLocked();
-            },
-            true);
-      }
-      return;
-    }
+    if (m_mode == Mode::kOff) return;
     for (auto& c : m_controls) {
       if (c.mode == m_mode && c.byte == b) {
         m_controlLog.push_back(b);

@@ -70,9 +70,6 @@ class SimulatedRadio {
   struct Options {
     bool cableEcho = true;
     Mode mode = Mode::kOff;
-    // When set, a radio that is off answers a request by being switched on
-    // this long after the last byte it ignored (the user's power cycle).
-    std::optional<std::chrono::milliseconds> autoPowerOn;
     // A request whose bytes stop for this long is dropped unfinished (longer
     // than the computer's longest wait for an echo).
     std::chrono::milliseconds frameGap{600};
@@ -106,7 +103,12 @@ class SimulatedRadio {
 
   Mode GetMode() const;
   void SetMode(Mode mode);
-  // The user switches the radio off and on: it sends RADIO_READY and waits for its mode byte.
+  // The user switches the radio off and on: it sends RADIO_READY and waits for
+  // its mode byte. Tests do it only where the program waits for RADIO_READY
+  // (see RecordingTransferUi::SwitchOnWhenPrompted), never on a guess of how
+  // long a request takes: a RADIO_READY that comes while the program still
+  // waits for an answer is taken for a bad answer, and the program then waits
+  // for another one for ever.
   void PowerOn();
   void PowerOnAfter(std::chrono::milliseconds delay);
 
@@ -155,7 +157,6 @@ class SimulatedRadio {
   struct Timer {
     Clock::time_point when;
     std::function<void()> action;
-    bool autoPowerOn = false;
   };
 
   void AddWordMode();
@@ -166,7 +167,7 @@ class SimulatedRadio {
   void HandleFrame();
   std::optional<FaultRule> MatchFault(const LoggedFrame& frame);
   void SendLocked(const std::vector<std::uint8_t>& bytes);
-  void ScheduleLocked(Clock::time_point when, std::function<void()> action, bool autoPowerOn = false);
+  void ScheduleLocked(Clock::time_point when, std::function<void()> action);
   void PowerOnLocked();
   void RunActionLocked(const ControlHandler& action);
   void FinishLocked(Context& ctx);  // mode, reply and later actions of a handler
