@@ -1,0 +1,89 @@
+#include "link/dialogs/qt_transfer_ui.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "res/dialogs_link.h"
+
+BYTE g_bContinue = 0;
+
+namespace {
+
+// Takes the Enter key-down that ends a serial-number prompt.
+class EnterWatcher : public QObject {
+ public:
+  explicit EnterWatcher(bool* enter) : enter_(enter) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    *enter_ = true;
+    return true;
+  }
+
+ private:
+  bool* enter_;
+};
+
+}  // namespace
+
+void RunContinueLoop(const std::function<bool()>& closing) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return;
+  // The layer's filter goes in first, so the watcher sees the key before it.
+  AfxInitWindowLayer();
+  bool enter = false;
+  EnterWatcher watcher(&enter);
+  app->installEventFilter(&watcher);
+  while (!enter && !g_bContinue && !(closing && closing()))
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  app->removeEventFilter(&watcher);
+}
+
+CQtTransferUi::CQtTransferUi(CDialog& dialog, CProgressCtrl& progress) : m_dialog(dialog), m_progress(progress) {}
+
+CQtTransferUi::~CQtTransferUi() = default;
+
+int CQtTransferUi::RunTransfer(const std::function<int()>& transfer) {
+  m_filter = std::make_unique<CTransferInputFilter>(&m_dialog);
+  const int result = transfer();
+  m_filter.reset();  // input that came after the last check is dropped too
+  return result;
+}
+
+int CQtTransferUi::CheckUserAbort() {
+  if (m_abortWhenClosed && m_closing && m_closing()) return 1;
+  return m_filter ? m_filter->CheckUserAbort() : 0;
+}
+
+void CQtTransferUi::MessageBox(const std::string& text, const std::string& caption) {
+  GetPromptService().MessageBox(&m_dialog, text, caption.empty() ? AfxGetAppName() : caption, MB_OK);
+}
+
+void CQtTransferUi::SetMessageLine1(const std::string& text) { m_dialog.SetDlgItemText(IDC_LINK_LINE1, text); }
+
+void CQtTransferUi::SetMessageLine2(const std::string& text) { m_dialog.SetDlgItemText(IDC_LINK_LINE2, text); }
+
+void CQtTransferUi::SetBlockLine(const std::string& text) { m_dialog.SetDlgItemText(IDC_LINK_BLOCK, text); }
+
+void CQtTransferUi::SetProgressRange(int low, int high) {
+  if (m_progress.GetSafeHwnd()) m_progress.SetRange32(low, high);
+}
+
+void CQtTransferUi::SetProgressPos(int pos) {
+  if (m_progress.GetSafeHwnd()) m_progress.SetPos(pos);
+}
+
+void CQtTransferUi::MessageBeep() { ::MessageBeep(0); }
+
+std::optional<std::string> CQtTransferUi::AskRadioPassword() {
+  if (!m_passwordPrompt) return std::nullopt;
+  return m_passwordPrompt();
+}
+
+std::string CQtTransferUi::AskSerialNumber(const std::string& initial) {
+  return m_serialPrompt ? m_serialPrompt(initial) : initial;
+}

@@ -1,0 +1,464 @@
+// The page framework: scrolling in real pixels against the reference page,
+// the anchored tab control stretching only the page created last, the page
+// pattern with real key presses (Enter and Esc swallowed, F1 to F7 left to
+// the main dialog, Shift+F9 carried to it, the cells' field moves), and a
+// sample page made of nothing but a template and tables, refreshed from the
+// global settings record and committing choices into bits of its bytes.
+#include <QScrollBar>
+
+#include <tuple>
+#include <vector>
+
+#include "model/edit_model.h"
+#include "ui/cells/color_label.h"
+#include "ui/messages.h"
+#include "ui/page/page.h"
+#include "ui_test_support.h"
+
+using namespace ui_test;
+
+namespace {
+
+constexpr UINT kMainId = 9801, kPageId = 9802;
+constexpr int kTabs = 1024, kEdit1 = 1001, kEdit2 = 1002, kLabel = 1010, kEdit3 = 1003, kCorner = 1021;
+
+void RegisterTemplates() {
+  DialogTemplate m;
+  m.id = kMainId;
+  m.style |= WS_THICKFRAME;
+  m.cx = 320;
+  m.cy = 230;
+  m.items = {dlg::Control("", kTabs, WC_TABCONTROL, WS_CHILD | WS_VISIBLE, 4, 4, 300, 210)};
+  RegisterDialogTemplate(m);
+  DialogTemplate p;
+  p.id = kPageId;
+  p.style = WS_CHILD | WS_VISIBLE;
+  p.x = 2;
+  p.y = 16;
+  p.cx = 200;
+  p.cy = 120;
+  p.items = {dlg::EditText(kEdit1, 4, 12, 60, 12), dlg::EditText(kEdit2, 4, 28, 60, 12),
+             dlg::LText("None", kLabel, 80, 12, 50, 10, SS_NOTIFY | WS_TABSTOP), dlg::EditText(kEdit3, 80, 28, 60, 12),
+             dlg::DefPushButton("OK", IDOK, 140, 80, 50, 14), dlg::LText("corner", kCorner, 150, 110, 50, 10)};
+  RegisterDialogTemplate(p);
+}
+
+class CMainHost : public CDialog {
+ public:
+  CMainHost() : CDialog(kMainId) {}
+  CAnchorTabCtrl tabs;
+  std::vector<UINT> functionKeys;
+  int romEditor = 0, oks = 0, cancels = 0;
+
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam >= VK_F1 && pMsg->wParam <= VK_F7) {
+      functionKeys.push_back(static_cast<UINT>(pMsg->wParam));
+      return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+  }
+  void OnOK() override { ++oks; }
+  void OnCancel() override { ++cancels; }
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    tabs.SubclassDlgItem(kTabs, this);
+    return TRUE;
+  }
+  void OnRomEditor() { ++romEditor; }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMainHost, CDialog)
+  ON_COMMAND(ID_ROM_EDITOR, OnRomEditor)
+END_MESSAGE_MAP()
+
+// A page of the pattern with the grid cells' field moves mapped.
+class CTestPage : public CScrollPage {
+ public:
+  explicit CTestPage(UINT id = kPageId) : CScrollPage(id) {}
+  CColorLabel label;
+  int oks = 0, cancels = 0;
+  void OnOK() override { ++oks; }
+  void OnCancel() override { ++cancels; }
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kLabel, label); }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CTestPage, CScrollPage)
+  ON_MESSAGE(WM_LABEL_TAB, OnNextField)
+  ON_MESSAGE(WM_LABEL_BACKTAB, OnPrevField)
+END_MESSAGE_MAP()
+
+// A window's rectangle in its parent's client coordinates.
+CRect InParent(CWnd& wnd) {
+  CRect r;
+  wnd.GetWindowRect(&r);
+  wnd.GetParent()->ScreenToClient(&r);
+  return r;
+}
+
+int FocusedId() {
+  CWnd* f = CWnd::GetFocus();
+  return f ? f->GetDlgCtrlID() : 0;
+}
+
+class PageTest : public WndTest {
+ protected:
+  void SetUp() override {
+    WndTest::SetUp();
+    RegisterTemplates();
+    g_rcPage = CRect();
+    g_bTakePageRef = 1;  // as the main dialog does while it initialises
+    ASSERT_TRUE(main.Create(kMainId));
+    ASSERT_TRUE(Activate(main));
+  }
+  void TearDown() override {
+    main.DestroyWindow();
+    g_rcPage = CRect();
+    g_bTakePageRef = 0;
+    WndTest::TearDown();
+  }
+  void FocusOn(CDialog& dlg, int id) {
+    dlg.GotoDlgCtrl(dlg.GetDlgItem(id));
+    ASSERT_TRUE(PumpUntil([&] { return FocusedId() == id; }));
+  }
+
+  CMainHost main;
+};
+
+// ---- scrolling ----------------------------------------------------------------------------------
+
+class ScrollTest : public PageTest {
+ protected:
+  void SetUp() override {
+    PageTest::SetUp();
+    ASSERT_TRUE(ref.Create(kPageId, &main.tabs));  // the first page: the reference
+    W = g_rcPageRef.Width();
+    H = g_rcPageRef.Height();
+    ASSERT_TRUE(page.Create(kPageId, &main.tabs));
+    origin = Corner();
+    cx = GetSystemMetrics(SM_CXVSCROLL);
+    cy = GetSystemMetrics(SM_CYHSCROLL);
+    ASSERT_TRUE(W > 100 && cx > 0 && cy > 4 && cy < 40);
+  }
+  void Resize(int width, int height) {
+    const CRect r = InParent(page);
+    page.MoveWindow(r.left, r.top, width, height);
+  }
+  CPoint Corner() {
+    CRect r;
+    page.GetDlgItem(kCorner)->GetWindowRect(&r);
+    page.ScreenToClient(&r);
+    return r.TopLeft();
+  }
+  // How far the content has moved from where the template put it.
+  CPoint Moved() { return {Corner().x - origin.x, Corner().y - origin.y}; }
+  // The positions and maxima of both bars.
+  std::vector<int> Bars() {
+    int lo = 0, hmax = 0, vmax = 0;
+    page.GetScrollRange(CScrollPage::SB_HORZ, &lo, &hmax);
+    page.GetScrollRange(CScrollPage::SB_VERT, &lo, &vmax);
+    return {page.GetScrollPos(CScrollPage::SB_HORZ), hmax, page.GetScrollPos(CScrollPage::SB_VERT), vmax};
+  }
+  void HS(UINT code, UINT pos = 0) { page.SendMessage(WM_HSCROLL, MAKEWPARAM(code, pos), 0); }
+  void VS(UINT code) { page.SendMessage(WM_VSCROLL, MAKEWPARAM(code, 0), 0); }
+
+  CTestPage ref, page;
+  int W = 0, H = 0, cx = 0, cy = 0;
+  CPoint origin;
+};
+
+TEST_F(ScrollTest, LargerThanTheReferenceGivesNegativeRangesAndNothingToScroll) {
+  Resize(W + 30, H + 30);
+  EXPECT_EQ(page.GetHorzRange(), -3);  // -30 / 8, truncated toward zero
+  EXPECT_EQ(page.GetVertRange(), -7);
+  HS(SB_RIGHT);
+  VS(SB_PAGEDOWN);
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+  EXPECT_FALSE(page.IsScrollBarShown(CScrollPage::SB_HORZ) || page.IsScrollBarShown(CScrollPage::SB_VERT));
+}
+
+TEST_F(ScrollTest, TwentyPixelsNarrowerScrollsTwoColumnsOfEightPixels) {
+  Resize(W - 20, H + 40);  // tall enough that the horizontal bar costs no row
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 2, 0, 0}));
+  HS(SB_LINERIGHT);
+  EXPECT_EQ(Moved(), CPoint(-8, 0));
+  HS(SB_PAGERIGHT);  // 8 columns, clamped
+  EXPECT_EQ(Moved(), CPoint(-16, 0));
+  HS(SB_THUMBTRACK, 1);
+  HS(SB_THUMBPOSITION, 2);
+  EXPECT_EQ(Bars(), (std::vector<int>{1, 2, 0, 0}));
+  HS(SB_LEFT);
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+
+  // A click on the bar's right arrow is a line step; the bar lies along the bottom.
+  QScrollBar* bar = nullptr;
+  for (QScrollBar* s : page.GetSafeHwnd()->findChildren<QScrollBar*>()) {
+    if (s->orientation() == Qt::Horizontal) bar = s;
+  }
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->geometry(), QRect(0, H + 40 - cy, W - 20, cy));
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() - 4, bar->height() / 2));
+  EXPECT_EQ(Moved(), CPoint(-8, 0));
+}
+
+TEST_F(ScrollTest, AVerticalPageStepGoesToTheEnd) {
+  Resize(W + 40, H - 40);
+  VS(SB_PAGEDOWN);
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 0, 10, 10}));
+  EXPECT_EQ(Moved(), CPoint(0, -40));
+  VS(SB_PAGEUP);
+  VS(SB_LINEDOWN);
+  EXPECT_EQ(Moved(), CPoint(0, -4));
+}
+
+TEST_F(ScrollTest, TheBarsTakeTheirRoomFromTheClientAreaAndTheGripSitsInItsCorner) {
+  // Narrower only: the horizontal bar costs rows, so a vertical bar follows,
+  // which costs columns in turn.
+  Resize(W - 20, H);
+  EXPECT_EQ(page.GetVertRange(), cy / 4);
+  EXPECT_EQ(page.GetHorzRange(), (20 + cx) / 8);
+  CRect client;
+  page.GetClientRect(&client);
+  EXPECT_EQ(client, CRect(0, 0, W - 20 - cx, H - cy));
+  CWnd* grip = page.GetDlgItem(static_cast<int>(IDC_PAGE_SIZEGRIP));
+  ASSERT_NE(grip, nullptr);
+  EXPECT_FALSE(grip->IsWindowVisible());
+  EXPECT_EQ(InParent(*grip).BottomRight(), client.BottomRight());
+  EXPECT_EQ(grip->SendMessage(WM_NCHITTEST), HTBOTTOMRIGHT);
+}
+
+TEST_F(ScrollTest, AResizeAndANewWindowStartAtTheOrigin) {
+  Resize(W - 40, H - 40);
+  HS(SB_RIGHT);
+  VS(SB_BOTTOM);
+  ASSERT_NE(Moved(), CPoint(0, 0));
+  Resize(W - 12, H + 40);
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 1, 0, 0}));
+
+  HS(SB_RIGHT);
+  page.DestroyWindow();
+  ASSERT_TRUE(page.Create(kPageId, &main.tabs));
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(g_rcPageRef, CRect(0, 0, W, H));  // taken once
+}
+
+TEST_F(ScrollTest, AScrollControlOnThePageDoesNotScrollIt) {
+  Resize(W - 20, H + 40);
+  CScrollBar other;
+  ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 60, 12), &page, 1500));
+  page.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(other.GetSafeHwnd()));
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+}
+
+TEST_F(PageTest, TheTabControlStretchesOnlyThePageCreatedLast) {
+  CTestPage a, b;
+  ASSERT_TRUE(a.Create(kPageId, &main.tabs));
+  const CRect aRect = InParent(a);
+  ASSERT_TRUE(b.Create(kPageId, &main.tabs));
+  b.MoveWindow(aRect.left + 3, aRect.top + 5, aRect.Width(), aRect.Height());
+  const CRect bRect = InParent(b);
+  ASSERT_EQ(main.tabs.Items().GetSize(), 1);
+  EXPECT_EQ(main.tabs.Items()[0].hWnd, b.GetSafeHwnd());
+
+  // b keeps its top-left corner and the right and bottom margins it was
+  // created with; its own size handler gives it the 3 columns it lacks.
+  const CRect tabs = InParent(main.tabs);
+  main.tabs.MoveWindow(tabs.left, tabs.top, tabs.Width() - 24, tabs.Height() + 40);
+  const CRect stretched(bRect.left, bRect.top, aRect.right - 24, aRect.bottom + 40);
+  EXPECT_EQ(InParent(b), stretched);
+  EXPECT_EQ(InParent(a), aRect);
+  EXPECT_EQ(b.GetHorzRange(), 3);
+
+  b.MoveWindow(bRect);
+  main.tabs.SendMessage(WM_SIZE, SIZE_MAXIMIZED, 0);
+  EXPECT_EQ(InParent(b), bRect);
+  main.tabs.SendMessage(WM_SIZE, SIZE_RESTORED, 0);
+  EXPECT_EQ(InParent(b), stretched);
+
+  // With g_rcPage set, a new page's margins come from it; a page gone is no longer moved.
+  CRect client;
+  main.tabs.GetClientRect(&client);
+  g_rcPage = CRect(4, 30, client.right - 10, client.bottom - 6);
+  b.DestroyWindow();
+  ASSERT_TRUE(b.Create(kPageId, &main.tabs));
+  b.MoveWindow(g_rcPage);
+  a.DestroyWindow();
+  main.tabs.MoveWindow(tabs);
+  EXPECT_EQ(InParent(b), CRect(4, 30, tabs.Width() - 10, tabs.Height() - 6));
+}
+
+// ---- the page pattern --------------------------------------------------------------------------
+
+TEST_F(PageTest, EnterAndEscAreSwallowedAndFunctionKeysGoToTheMainDialog) {
+  CTestPage page;
+  ASSERT_TRUE(page.Create(kPageId, &main.tabs));
+  FocusOn(page, kEdit1);
+  Key(Qt::Key_Return);  // would press the page's OK button
+  Key(Qt::Key_Escape);  // would cancel (hide) the page
+  EXPECT_EQ(page.oks + page.cancels + main.oks + main.cancels, 0);
+  EXPECT_TRUE(page.IsWindowVisible());
+
+  for (Qt::Key k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7}) Key(k);
+  EXPECT_EQ(main.functionKeys, (std::vector<UINT>{VK_F1, VK_F1 + 1, VK_F1 + 2, VK_F1 + 3, VK_F1 + 4, VK_F1 + 5,
+                                                  VK_F1 + 6}));
+  Key(Qt::Key_F9, Qt::ShiftModifier);  // the accelerator; its command goes on to the main dialog
+  Key(Qt::Key_F9);
+  EXPECT_EQ(main.romEditor, 1);
+
+  Key(Qt::Key_Tab);  // the rest meets the dialog keyboard
+  EXPECT_EQ(FocusedId(), kEdit2);
+  FocusOn(page, kLabel);
+  Key(Qt::Key_Tab);  // WM_LABEL_TAB -> OnNextField
+  EXPECT_EQ(FocusedId(), kEdit3);
+  FocusOn(page, kLabel);
+  Key(Qt::Key_Tab, Qt::ShiftModifier);  // WM_LABEL_BACKTAB -> OnPrevField
+  EXPECT_EQ(FocusedId(), kEdit2);
+  page.DestroyWindow();
+}
+
+// ---- a sample settings page ---------------------------------------------------------------------
+
+constexpr UINT kSampleId = 9803;
+constexpr int kPowerOnTone = 1039, kControlTones = 1040, kOffHookHorn = 1055, kResumeTime = 1060, kMicSense = 1033;
+
+constexpr std::string_view kOnOff[] = {"Disable", "Enable"};
+constexpr std::string_view kOnFirst[] = {"Enable", "Disable"};
+constexpr ValueTable<2> kOnOffCodes{0, {0, 1}};
+constexpr std::string_view kResume[] = {"250ms", "500ms", "1sec",  "2sec",  "3sec",  "4sec",  "5sec",  "6sec",
+                                        "7sec",  "8sec",  "9sec", "10sec", "11sec", "12sec", "13sec", "14sec"};
+constexpr ValueTable<16> kResumeCodes{3, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}};
+constexpr std::string_view kMic[] = {"+10db", "+6db", "+3db", "Standard", "-3db", "-6db", "-10db"};
+constexpr ValueTable<7> kMicCodes{0, {253, 160, 113, 80, 57, 40, 25}};
+
+std::uint8_t& Byte183() { return TheModel().global.byte183; }
+std::uint8_t& Byte185() { return TheModel().global.byte185; }
+std::uint8_t& Byte222() { return TheModel().global.byte222; }
+
+const ComboField kFields[] = {
+    {kPowerOnTone, kOnOff, kOnOffCodes, &Byte185, 0x10},   {kControlTones, kOnOff, kOnOffCodes, &Byte185, 0x08},
+    {kOffHookHorn, kOnFirst, kOnOffCodes, &Byte185, 0x20}, {kResumeTime, kResume, kResumeCodes, &Byte183, 0x0F},
+    {kMicSense, kMic, kMicCodes, &Byte222, 0xFF},
+};
+
+void RegisterSample() {
+  DialogTemplate t;
+  t.id = kSampleId;
+  t.style = WS_CHILD | WS_VISIBLE;
+  t.cx = 200;
+  t.cy = 120;
+  int y = 4;
+  for (const ComboField& f : kFields) {
+    t.items.push_back(dlg::ComboBox(f.id, 70, y, 70, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
+    y += 16;
+  }
+  RegisterDialogTemplate(t);
+}
+
+class CSamplePage : public CScrollPage {
+ public:
+  CSamplePage() : CScrollPage(kSampleId) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    CScrollPage::OnInitDialog();
+    RefreshComboFields(this, kFields);
+    return TRUE;
+  }
+  void OnShowWindow(BOOL bShow, UINT nStatus) {
+    CScrollPage::OnShowWindow(bShow, nStatus);
+    RefreshComboFields(this, kFields);
+  }
+  void OnSelChange(UINT id) { CommitComboField(this, kFields, static_cast<int>(id)); }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSamplePage, CScrollPage)
+  ON_WM_SHOWWINDOW()
+  ON_CONTROL_RANGE(CBN_SELCHANGE, 1033, 1060, OnSelChange)
+END_MESSAGE_MAP()
+
+class SamplePageTest : public PageTest {
+ protected:
+  void SetUp() override {
+    PageTest::SetUp();
+    RegisterSample();
+    CGlobalSettings& g = TheModel().global;
+    saved = {g.byte183, g.byte185, g.byte222, g_bModified};
+    g.byte183 = 0x35;  // the high nibble is the TX resume time, not this page's
+    g.byte185 = 0x90;  // bit 7 Off Hook Scan, bit 4 Power on Tone
+    g.byte222 = 100;   // no code of the microphone list
+    g_bModified = 0;
+    ASSERT_TRUE(page.Create(kSampleId, &main.tabs));
+  }
+  void TearDown() override {
+    page.DestroyWindow();
+    CGlobalSettings& g = TheModel().global;
+    std::tie(g.byte183, g.byte185, g.byte222, g_bModified) = saved;
+    PageTest::TearDown();
+  }
+  std::string Shown(int id) {
+    std::string text;
+    const WPARAM sel = static_cast<WPARAM>(page.SendDlgItemMessage(id, CB_GETCURSEL));
+    page.SendDlgItemMessage(id, CB_GETLBTEXT, sel, reinterpret_cast<LPARAM>(&text));
+    return text;
+  }
+  std::vector<std::string> AllShown() {
+    std::vector<std::string> shown;
+    for (const ComboField& f : kFields) shown.push_back(Shown(f.id));
+    return shown;
+  }
+  void Choose(int id, Qt::Key key) {
+    FocusOn(page, id);
+    Key(key);
+  }
+
+  CSamplePage page;
+  std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::uint32_t> saved;
+};
+
+TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
+  // "Enable" of Off Hook Horn is bit 0x20 clear; 100 is no microphone code: the default stays.
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Enable", "Disable", "Enable", "4sec", "+10db"}));
+  EXPECT_EQ(g_bModified, 0u);
+
+  Choose(kControlTones, Qt::Key_Down);
+  EXPECT_EQ(TheModel().global.byte185, 0x98);  // bit 3 set, bits 7 and 4 as they were
+  EXPECT_EQ(g_bModified, 1u);
+  g_bModified = 0;
+  Choose(kResumeTime, Qt::Key_Down);
+  EXPECT_EQ(TheModel().global.byte183, 0x36);
+  EXPECT_EQ(g_bModified, 1u);
+  Choose(kMicSense, Qt::Key_Down);
+  EXPECT_EQ(TheModel().global.byte222, 160);  // a whole-byte field holds the code itself
+  Choose(kPowerOnTone, Qt::Key_Up);
+  EXPECT_EQ(TheModel().global.byte185, 0x88);
+
+  // The record changes elsewhere (a file load, a radio read): the next showing shows it.
+  TheModel().global.byte185 = 0x20;
+  TheModel().global.byte183 = 0xFF;
+  g_bModified = 0;
+  page.ShowWindow(SW_HIDE);
+  page.ShowWindow(SW_SHOW);
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Disable", "Disable", "Disable", "14sec", "+6db"}));
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(TheModel().global.byte183, 0xFF);
+}
+
+TEST_F(SamplePageTest, NoSelectionOrAnEntryBeyondTheTableStoresNothing) {
+  page.SendDlgItemMessage(kPowerOnTone, CB_SETCURSEL, static_cast<WPARAM>(-1));
+  EXPECT_FALSE(CommitComboField(&page, kFields, kPowerOnTone));
+  CWnd* combo = page.GetDlgItem(kControlTones);
+  combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Extra"));
+  combo->SendMessage(CB_SETCURSEL, 2);
+  EXPECT_FALSE(CommitComboField(&page, kFields, kControlTones));
+  EXPECT_FALSE(CommitComboField(&page, kFields, 4321));  // no such field
+  EXPECT_EQ(TheModel().global.byte185, 0x90);
+  EXPECT_EQ(g_bModified, 0u);
+}
+
+}  // namespace
