@@ -1,13 +1,14 @@
 # Two commands for a new Debian 12 machine:
 #   make test   installs what the build needs, builds with the sanitizers and runs every test
-#   make run    installs, builds and starts the program (comes with the program shell)
+#   make run    installs what the build needs, builds and starts the program in build-run/,
+#               whose Data/ holds the generated default data files (ARGS=... passes options)
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev libgl-dev poppler-utils
 JOBS ?= $(shell nproc)
 
-.PHONY: deps test build-test bench fuzz clean
+.PHONY: deps test build-test build-run run bench fuzz clean
 
 deps:
 	@if ! dpkg -s $(PACKAGES) >/dev/null 2>&1; then \
@@ -23,11 +24,21 @@ test: build-test
 	cd build-test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure --timeout 300 -j $(JOBS)
 
-# Google Benchmark figures of the image codec (optimised build).
+build-run: deps
+	cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQ_TESTS=OFF
+	cmake --build build-run -j $(JOBS) --target px417 default_files
+
+# The program works in its working folder: build-run/ holds Data/DEFAULTUP.X417 and the other defaults.
+run: build-run
+	cd build-run && ./src/app/px417 $(ARGS)
+
+# Google Benchmark figures (optimised build): the image codec, then whole radio
+# transfers against the simulated radio at the program's real pacing (about a minute).
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=ON
-	cmake --build build-bench -j $(JOBS) --target model_bench
+	cmake --build build-bench -j $(JOBS) --target model_bench link_bench
 	./build-bench/bench/model_bench
+	./build-bench/bench/link_bench
 
 # libFuzzer run of the data-file loader; FUZZ_SECONDS sets how long.
 FUZZ_SECONDS ?= 60
@@ -39,4 +50,4 @@ fuzz: deps
 	./build-fuzz/fuzz/fuzz_data_file -max_len=33000 -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
 
 clean:
-	rm -rf build build-test build-bench build-fuzz
+	rm -rf build build-test build-run build-bench build-fuzz
