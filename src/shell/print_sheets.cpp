@@ -1,0 +1,204 @@
+#include "shell/print_sheets.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <exception>
+#include <map>
+#include <utility>
+
+#include "ui/print/dib_printer.h"
+
+BOOL g_bKeyPrintActive = FALSE;
+
+namespace {
+
+std::map<std::pair<int, int>, SheetRoutine>& Routines() {
+  static std::map<std::pair<int, int>, SheetRoutine> routines;
+  return routines;
+}
+
+// The left edge of a part of a sheet, in character widths from the margin.
+int PartColumn(int sheet, int part) { return sheet == kSheetGlobal && part == kPartGlobal2 ? kGlobal2Column : 0; }
+
+}  // namespace
+
+int SheetOfCommand(UINT nID) {
+  switch (nID) {
+    case ID_PRINT_GLOBAL:
+      return kSheetGlobal;
+    case ID_PRINT_ZONE:
+      return kSheetZone;
+    case ID_PRINT_CHANNELS:
+      return kSheetChannelTable;
+    case ID_PRINT_DTMF:
+      return kSheetDtmf;
+    case ID_PRINT_5TONE_COMMON:
+      return kSheetFiveToneCommon;
+    case ID_PRINT_5TONE_LIST:
+      return kSheetFiveToneList;
+    case ID_PRINT_SEED:
+      return kSheetSeedChannel;
+    case ID_PRINT_SELCALL:
+      return kSheetSelCall;
+    default:
+      return -1;
+  }
+}
+
+int SheetFontTenths(int sheet) { return sheet == kSheetZone ? 80 : 90; }
+
+SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm) {
+  SheetGeometry g;
+  g.charW = tm.tmAveCharWidth;
+  g.x = 4 * g.charW;
+  const int h = tm.tmHeight + tm.tmExternalLeading;
+  g.gap = h / 6;
+  g.pitch = h + 2 * g.gap;
+  return g;
+}
+
+void RegisterSheetRoutine(int sheet, SheetRoutine routine, int part) {
+  if (routine) {
+    Routines()[{sheet, part}] = std::move(routine);
+  } else {
+    Routines().erase({sheet, part});
+  }
+}
+
+bool IsSheetRegistered(int sheet, int part) { return Routines().count({sheet, part}) != 0; }
+
+void ClearSheetRoutines() { Routines().clear(); }
+
+void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet) {
+  // The parts in order; a routine may register further parts while printing,
+  // so the ones to call are taken first.
+  std::vector<std::pair<int, SheetRoutine>> parts;
+  for (const auto& [key, routine] : Routines()) {
+    if (key.first == sheet) parts.emplace_back(key.second, routine);
+  }
+  for (const auto& [part, routine] : parts) {
+    // Mobile Special begins a page of its own, even when the Global parts
+    // before it left theirs open.
+    if (sheet == kSheetGlobal && part == kPartMobileSpecial) dc.EndPage();
+    routine(dc, charW, x + PartColumn(sheet, part) * charW, pitch, gap);
+  }
+}
+
+bool PrintSheets(CWnd* pOwner, int sheet) {
+  PrintDialogRequest request;
+  request.flags = kPrintSheetsDialogFlags;
+  std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
+  if (!printer) return false;
+
+  CWaitCursor wait;
+  CPrinterDC dc(*printer);
+  if (dc.StartDoc() <= 0) return false;
+
+  gdi::FontSpec font;
+  font.pointTenths = SheetFontTenths(sheet);
+  font.face = "MS Sans Serif";
+  const gdi::FontSpec oldFont = dc.SelectFont(font);
+  const SheetGeometry g = SheetGeometryOf(dc.GetTextMetrics());
+
+  if (sheet == kSheetDtmf || sheet == kSheetFiveToneCommon || sheet == kSheetFiveToneList) dc.StartPage();
+  try {
+    PrintPage(dc, g.charW, g.x, g.pitch, g.gap, sheet);
+  } catch (...) {
+    // The job is closed with what was drawn before the failure is passed on.
+    dc.SelectFont(oldFont);
+    dc.EndDoc();
+    throw;
+  }
+
+  dc.SelectFont(oldFont);
+  if (sheet != kSheetZone) dc.EndPage();
+  dc.EndDoc();
+  return true;
+}
+
+bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top) {
+  if (cursor.y + 2 * pitch <= dc.GetDeviceCaps(gdi::VERTRES)) return false;
+  if (cursor.blockX < cursor.x0 + kSecondBlockColumn * charW) {
+    cursor.blockX += kSecondBlockColumn * charW;
+  } else {
+    dc.EndPage();
+    dc.StartPage();
+    cursor.blockX = cursor.x0;
+  }
+  cursor.y = top;
+  return true;
+}
+
+QPixmap CaptureForegroundWindow(HWND hWnd) {
+  if (!hWnd) return {};
+  QWidget* window = hWnd->window();
+  // The window's rectangle on the screen (frame included) less its top 80
+  // pixels, kept inside the screen, then taken in the window's own coordinates.
+  const QRect frame = window->frameGeometry();
+  QRect area(QPoint(std::max(frame.left(), 0), std::max(frame.top() + kCaptureTopCrop, 0)), frame.bottomRight());
+  if (QScreen* screen = window->screen()) {
+    const QSize size = screen->geometry().size();
+    area.setRight(std::min(area.right(), size.width() - 1));
+    area.setBottom(std::min(area.bottom(), size.height() - 1));
+  }
+  area.translate(-window->mapToGlobal(QPoint(0, 0)));
+  area &= window->rect();
+  if (area.isEmpty()) return {};
+  return window->grab(area);
+}
+
+bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {
+  PrintDialogRequest request;
+  request.flags = PD_RETURNDC;
+  request.minPage = 1;
+  request.maxPage = 0xFFFF;
+  std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
+  if (!printer) return false;
+
+  CDibPrinter dib;
+  dib.SetBitmap(bitmap);
+  dib.SetScale(CDibPrinter::kFixed);
+  dib.SetDocName("PX417 Printing");
+  CPrinterDC dc(*printer);
+  dib.Print(&dc);
+  return dc.GetPageCount() > 0;
+}
+
+bool OnPrintKey(CWnd* pOwner, const KeyPageSwitch& pages) {
+  // Whatever happens below, the flag is cleared and the page that was current
+  // comes back.
+  struct Restore {
+    const KeyPageSwitch& pages;
+    bool switched = false;
+    ~Restore() {
+      if (switched && pages.restore) {
+        try {
+          pages.restore();
+        } catch (...) {
+        }
+      }
+      g_bKeyPrintActive = FALSE;
+    }
+  } restore{pages};
+
+  g_bKeyPrintActive = TRUE;
+  bool printed = false;
+  try {
+    HWND hWnd = nullptr;
+    if (pages.showKeyPage) {
+      restore.switched = true;
+      hWnd = pages.showKeyPage();
+    } else if (pOwner) {
+      hWnd = pOwner->GetSafeHwnd();
+    }
+    const QPixmap picture = CaptureForegroundWindow(hWnd);
+    printed = PrintCapturedBitmap(pOwner, picture);
+  } catch (const std::exception& e) {
+    AfxMessageBox(e.what());
+  }
+  return printed;
+}

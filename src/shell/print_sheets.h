@@ -1,0 +1,124 @@
+// The "&Print" menu: one print job per parameter sheet. PrintSheets runs the
+// print dialog, opens the job, picks the font (8 points for the Zone sheet,
+// 9 for the others), derives the line geometry from its metrics and hands the
+// printer context and the geometry to the routines registered for the sheet.
+// The key sheet is a picture of the Key Assignment page, grabbed from the
+// screen and printed as a bitmap.
+#pragma once
+
+#include <QPixmap>
+
+#include <functional>
+#include <optional>
+
+#include "ui/print/printer_dc.h"
+#include "ui/wnd/wnd_layer.h"
+
+// Set while the key sheet is captured and printed: the Key Assignment pages
+// then redraw the whole main window whenever they paint.
+extern BOOL g_bKeyPrintActive;
+
+// Sheet numbers.
+inline constexpr int kSheetGlobal = 0;
+inline constexpr int kSheetZone = 1;
+inline constexpr int kSheetChannelTable = 4;
+inline constexpr int kSheetDtmf = 5;
+inline constexpr int kSheetFiveToneCommon = 6;
+inline constexpr int kSheetFiveToneList = 7;
+inline constexpr int kSheetSeedChannel = 8;
+inline constexpr int kSheetSelCall = 9;
+
+// The print commands.
+inline constexpr UINT ID_PRINT_GLOBAL = 32800;
+inline constexpr UINT ID_PRINT_ZONE = 32801;
+inline constexpr UINT ID_PRINT_SELCALL = 32821;
+inline constexpr UINT ID_PRINT_SEED = 32822;
+inline constexpr UINT ID_PRINT_CHANNELS = 32862;  // no menu item
+inline constexpr UINT ID_PRINT_KEY = 32863;
+inline constexpr UINT ID_PRINT_DTMF = 32864;
+inline constexpr UINT ID_PRINT_5TONE_COMMON = 32875;
+inline constexpr UINT ID_PRINT_5TONE_LIST = 32876;
+
+// The sheet a print command prints, or -1 (the key sheet has no number).
+int SheetOfCommand(UINT nID);
+
+// The print dialog of the sheets: no selection, no page numbers, copies by the
+// device mode, no print-to-file box (0x14000C).
+inline constexpr DWORD kPrintSheetsDialogFlags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
+// The point size of a sheet's font, in tenths of a point.
+int SheetFontTenths(int sheet);
+
+// The line geometry every sheet routine gets, in printer device units.
+struct SheetGeometry {
+  int charW = 0;  // average character width
+  int x = 0;      // left margin: 4 character widths
+  int pitch = 0;  // line pitch: h + 2 gap, h = height + external leading
+  int gap = 0;    // h / 6
+  bool operator==(const SheetGeometry&) const = default;
+};
+SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm);
+
+// ---- the routines of the sheets ------------------------------------------------
+// A sheet routine draws its part of a sheet with the printer context and the
+// geometry, in this order: (dc, charW, x, pitch, gap).
+using SheetRoutine = std::function<void(CPrinterDC& dc, int charW, int x, int pitch, int gap)>;
+
+// The parts of the Global sheet, drawn in this order: Global 1 at the margin,
+// Global 2 beside it on the same page (kGlobal2Column character widths further
+// right), then Mobile Special on a page of its own.
+inline constexpr int kPartGlobal1 = 0;
+inline constexpr int kPartGlobal2 = 1;
+inline constexpr int kPartMobileSpecial = 2;
+inline constexpr int kGlobal2Column = 55;
+
+// Registers (or replaces) the routine of a sheet; the Global sheet takes one
+// routine per part, every other sheet one routine (part 0). An empty routine
+// removes the registration. The page objects the routines run on must outlive
+// their registration.
+void RegisterSheetRoutine(int sheet, SheetRoutine routine, int part = 0);
+bool IsSheetRegistered(int sheet, int part = 0);
+void ClearSheetRoutines();
+
+// ---- the print job ----------------------------------------------------------------
+// The whole job of one sheet. Returns false when nothing was printed (the
+// dialog was cancelled or the job could not be opened).
+bool PrintSheets(CWnd* pOwner, int sheet);
+// Calls the routines of the sheet in order, each with its own left edge.
+void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet);
+
+// The overflow rule of the long sheets, applied after each line: when
+// y + 2 pitch passes the page height, the list goes on in a second column block
+// 75 character widths to the right at the top of the same page, or, when the
+// block is already the right one, on a new page back at the margin. `top` is
+// where the block's header row goes. Returns true when the list moved; the
+// caller then prints the header row again at (blockX, y).
+struct SheetCursor {
+  int x0 = 0;      // the left edge of the first block
+  int blockX = 0;  // the left edge of the current block
+  int y = 0;
+};
+inline constexpr int kSecondBlockColumn = 75;
+bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top);
+
+// ---- the key sheet --------------------------------------------------------------------
+// How the key sheet reaches the Key Assignment page: showKeyPage switches to it
+// when another page is current and returns the window to capture (the main
+// window); restore goes back to the page that was current. restore runs in
+// every case once showKeyPage has run.
+struct KeyPageSwitch {
+  std::function<HWND()> showKeyPage;
+  std::function<void()> restore;
+};
+
+// The key sheet: capture the window, print the picture. A failure of the
+// bitmap printer is shown with its text; the flag is cleared and the page
+// restored in every case. Returns true when a page was printed.
+bool OnPrintKey(CWnd* pOwner, const KeyPageSwitch& pages);
+// The window below the caption, menu and tab row (its top 80 pixels left out),
+// kept inside the screen. A null picture when there is nothing to capture.
+QPixmap CaptureForegroundWindow(HWND hWnd);
+inline constexpr int kCaptureTopCrop = 80;
+// Runs the print dialog and prints the picture at its own size ("PX417
+// Printing"). Returns true when a page was printed; exceptions of the bitmap
+// printer are passed on.
+bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap);

@@ -1,0 +1,329 @@
+// The print dispatch with stub sheet routines: the job is printed to a PDF
+// through the scripted print dialog and read back with the poppler tools.
+#include <QImage>
+#include <QPalette>
+#include <QPixmap>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+
+#include "model/conversions.h"
+#include "shell/print_sheets.h"
+#include "ui/test_print_support.h"
+#include "ui/ui_test_support.h"
+
+using namespace print_test;
+
+namespace {
+
+// What a routine was handed.
+struct Call {
+  int charW = 0, x = 0, pitch = 0, gap = 0;
+  gdi::FontSpec font;
+  SheetGeometry expected;  // from the metrics of the font selected at the call
+  int dpi = 0;
+  int vertRes = 0;
+};
+
+class PrintSheetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui_test::EnsureApp();
+    ClearSheetRoutines();
+    g_bKeyPrintActive = FALSE;
+  }
+  void TearDown() override { ClearSheetRoutines(); }
+
+  // A routine that records its call and prints one line of `text`, beginning
+  // and ending pages as asked.
+  SheetRoutine Stub(const std::string& text, bool startPage, bool endPage, Call* call = nullptr) {
+    return [=](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
+      if (call) {
+        *call = {charW, x, pitch, gap, dc.GetCurrentFont(), SheetGeometryOf(dc.GetTextMetrics()),
+                 dc.GetDeviceCaps(gdi::LOGPIXELSX), dc.GetDeviceCaps(gdi::VERTRES)};
+      }
+      if (startPage) dc.StartPage();
+      int y = gap + 2 * pitch;
+      PrintLine(&dc, x, &y, pitch, text, 1);
+      if (endPage) dc.EndPage();
+    };
+  }
+
+  // Prints the sheet into a fresh PDF; returns its path.
+  std::string Print(int sheet, const std::string& name) {
+    const std::string pdf = tmp.File(name);
+    prompts.AnswerPrintToPdf(pdf);
+    EXPECT_TRUE(PrintSheets(nullptr, sheet));
+    return pdf;
+  }
+
+  CScriptedPrompts prompts;
+  TempDir tmp;
+};
+
+TEST_F(PrintSheetsTest, FontAndGeometryFollowTheSheet) {
+  Call zone, dtmf;
+  RegisterSheetRoutine(kSheetZone, Stub("ZONE", true, true, &zone));
+  RegisterSheetRoutine(kSheetDtmf, Stub("DTMF", false, false, &dtmf));
+  Print(kSheetZone, "zone.pdf");
+  Print(kSheetDtmf, "dtmf.pdf");
+
+  ASSERT_EQ(prompts.Prompts().size(), 2u);
+  EXPECT_EQ(prompts.Prompts()[0].kind, CScriptedPrompts::Kind::Print);
+  EXPECT_EQ(prompts.Prompts()[0].print.flags, 0x14000Cu);
+
+  EXPECT_EQ(zone.font.pointTenths, 80);
+  EXPECT_EQ(dtmf.font.pointTenths, 90);
+  EXPECT_EQ(dtmf.font.face, "MS Sans Serif");
+  for (const Call* c : {&zone, &dtmf}) {
+    EXPECT_EQ((SheetGeometry{c->charW, c->x, c->pitch, c->gap}), c->expected);
+    EXPECT_EQ(c->x, 4 * c->charW);
+    // A point-sized font at the printer's resolution, not at the screen's.
+    const double points = c->font.pointTenths / 10.0;
+    EXPECT_GT(c->pitch, points * c->dpi / 72.0);
+    EXPECT_LT(c->pitch, 2.5 * points * c->dpi / 72.0);
+  }
+  EXPECT_LT(zone.charW, dtmf.charW);
+  EXPECT_LT(zone.pitch, dtmf.pitch);
+
+  // The formula on its own: h = 37 + 5 = 42, gap 7, pitch 56.
+  gdi::TEXTMETRIC tm;
+  tm.tmAveCharWidth = 17;
+  tm.tmHeight = 37;
+  tm.tmExternalLeading = 5;
+  EXPECT_EQ(SheetGeometryOf(tm), (SheetGeometry{17, 68, 56, 7}));
+}
+
+TEST_F(PrintSheetsTest, EachSheetGetsItsPagesAndOnlyOneTrailingEnd) {
+  RegisterSheetRoutine(kSheetGlobal, Stub("G1", true, false), kPartGlobal1);
+  RegisterSheetRoutine(kSheetGlobal, Stub("G2", false, true), kPartGlobal2);
+  RegisterSheetRoutine(kSheetGlobal, Stub("MOBILE", true, false), kPartMobileSpecial);
+  // The Zone routine ends every page of its own.
+  RegisterSheetRoutine(kSheetZone, [this](CPrinterDC& dc, int, int x, int pitch, int gap) {
+    for (const char* zone : {"ZA", "ZB", "ZC"}) {
+      dc.StartPage();
+      int y = gap + 2 * pitch;
+      PrintLine(&dc, x, &y, pitch, zone, 1);
+      dc.EndPage();
+    }
+  });
+  for (int sheet : {kSheetDtmf, kSheetFiveToneCommon, kSheetFiveToneList}) {
+    RegisterSheetRoutine(sheet, Stub("S" + std::to_string(sheet), false, false));
+  }
+  for (int sheet : {kSheetSeedChannel, kSheetSelCall}) {
+    RegisterSheetRoutine(sheet, Stub("S" + std::to_string(sheet), true, false));
+  }
+
+  const std::map<int, int> expectedPages = {{0, 2}, {1, 3}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}};
+  for (const auto& [sheet, pages] : expectedPages) {
+    const std::string pdf = Print(sheet, "sheet" + std::to_string(sheet) + ".pdf");
+    EXPECT_EQ(PdfPageCount(pdf), pages) << "sheet " << sheet;
+    if (sheet >= 5) {
+      EXPECT_NE(FindWord(PdfWords(pdf), "S" + std::to_string(sheet)), nullptr) << "sheet " << sheet;
+    }
+  }
+  const auto zoneWords = PdfWords(tmp.File("sheet1.pdf"));
+  ASSERT_NE(FindWord(zoneWords, "ZC"), nullptr);
+  EXPECT_EQ(FindWord(zoneWords, "ZC")->page, 3);
+
+  // The commands of the menu reach their sheets; the key sheet has no number.
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_GLOBAL), 0);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_CHANNELS), 4);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_5TONE_LIST), 7);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_SELCALL), 9);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_KEY), -1);
+}
+
+TEST_F(PrintSheetsTest, GlobalSheetPutsTheSecondHalfBesideTheFirst) {
+  Call left, right;
+  RegisterSheetRoutine(kSheetGlobal, Stub("LEFTHALF", true, false, &left), kPartGlobal1);
+  RegisterSheetRoutine(kSheetGlobal, Stub("RIGHTHALF", false, true, &right), kPartGlobal2);
+  RegisterSheetRoutine(kSheetGlobal, Stub("MOBILE", true, false), kPartMobileSpecial);
+  const std::string pdf = Print(kSheetGlobal, "global.pdf");
+
+  EXPECT_EQ(right.x, left.x + 55 * left.charW);
+  const auto words = PdfWords(pdf);
+  const PdfWord* l = FindWord(words, "LEFTHALF");
+  const PdfWord* r = FindWord(words, "RIGHTHALF");
+  const PdfWord* m = FindWord(words, "MOBILE");
+  ASSERT_TRUE(l && r && m);
+  EXPECT_EQ(l->page, 1);
+  EXPECT_EQ(r->page, 1);
+  EXPECT_NEAR(r->yMin, l->yMin, 0.5);
+  EXPECT_NEAR(r->xMin - l->xMin, 55.0 * left.charW * 72.0 / left.dpi, 1.0);
+  EXPECT_EQ(m->page, 2);
+  EXPECT_NEAR(m->xMin, l->xMin, 0.5);
+
+  // Without its second half the sheet still gives Mobile Special a page of its own.
+  RegisterSheetRoutine(kSheetGlobal, nullptr, kPartGlobal2);
+  EXPECT_FALSE(IsSheetRegistered(kSheetGlobal, kPartGlobal2));
+  const auto alone = PdfWords(Print(kSheetGlobal, "global1only.pdf"));
+  ASSERT_NE(FindWord(alone, "MOBILE"), nullptr);
+  EXPECT_EQ(FindWord(alone, "MOBILE")->page, 2);
+}
+
+TEST_F(PrintSheetsTest, CancelledDialogPrintsNothing) {
+  bool called = false;
+  RegisterSheetRoutine(kSheetDtmf, [&](CPrinterDC&, int, int, int, int) { called = true; });
+  prompts.AnswerPrintToPdf(std::nullopt);
+  EXPECT_FALSE(PrintSheets(nullptr, kSheetDtmf));
+  EXPECT_FALSE(called);
+}
+
+TEST_F(PrintSheetsTest, LongSheetsMoveToASecondBlockThenToANewPage) {
+  // Lines until the list has moved three times (right block, new page, right
+  // block), then one more; the header is printed again after every move.
+  std::vector<SheetCursor> moves;
+  int charW = 0;
+  RegisterSheetRoutine(kSheetChannelTable, [&](CPrinterDC& dc, int cw, int x, int pitch, int gap) {
+    charW = cw;
+    dc.StartPage();
+    const int top = gap + 2 * pitch;
+    SheetCursor c{x, x, top};
+    PrintLine(&dc, c.blockX, &c.y, pitch, "HEAD", 1);
+    for (int line = 0; moves.size() < 3 && line < 10000; ++line) {
+      PrintLine(&dc, c.blockX, &c.y, pitch, "ROW", 1);
+      if (ApplyOverflowRule(dc, c, cw, pitch, top)) {
+        moves.push_back(c);
+        PrintLine(&dc, c.blockX, &c.y, pitch, "HEAD", 1);
+      }
+    }
+    PrintLine(&dc, c.blockX, &c.y, pitch, "LAST", 1);
+  });
+  const std::string pdf = Print(kSheetChannelTable, "channels.pdf");
+
+  ASSERT_EQ(moves.size(), 3u);
+  EXPECT_EQ(moves[0].blockX, moves[0].x0 + 75 * charW);
+  EXPECT_EQ(moves[1].blockX, moves[1].x0);
+  EXPECT_EQ(moves[2].blockX, moves[2].x0 + 75 * charW);
+  EXPECT_EQ(PdfPageCount(pdf), 2);
+  int heads[3] = {0, 0, 0};
+  for (const auto& w : PdfWords(pdf)) {
+    if (w.text == "HEAD" && w.page <= 2) ++heads[w.page];
+  }
+  EXPECT_EQ(heads[1], 2);
+  EXPECT_EQ(heads[2], 2);
+  EXPECT_EQ(FindWord(PdfWords(pdf), "LAST")->page, 2);
+}
+
+TEST_F(PrintSheetsTest, OverflowStartsOnlyPastThePageHeight) {
+  auto dc = CPrinterDC::CreatePdf(tmp.File("edge.pdf"), 300);
+  dc->StartDoc();
+  dc->StartPage();
+  const int height = dc->GetDeviceCaps(gdi::VERTRES);
+  SheetCursor c{100, 100, height - 20};
+  EXPECT_FALSE(ApplyOverflowRule(*dc, c, 10, 10, 50));  // exactly at the limit
+  EXPECT_EQ(c.y, height - 20);
+  c.y = height - 19;
+  EXPECT_TRUE(ApplyOverflowRule(*dc, c, 10, 10, 50));
+  EXPECT_EQ(c.y, 50);
+  EXPECT_EQ(c.blockX, 850);
+  EXPECT_EQ(dc->GetPageCount(), 1);
+  c.y = height;
+  EXPECT_TRUE(ApplyOverflowRule(*dc, c, 10, 10, 50));
+  EXPECT_EQ(c.blockX, 100);
+  EXPECT_EQ(dc->GetPageCount(), 2);
+}
+
+// A top-level window: white above the 80-pixel crop, black below.
+struct KeyWindow {
+  QWidget window;
+  QWidget body{&window};
+  KeyWindow() {
+    window.resize(400, 300);
+    QPalette white;
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    window.setAutoFillBackground(true);
+    QPalette black;
+    black.setColor(QPalette::Window, Qt::black);
+    body.setPalette(black);
+    body.setAutoFillBackground(true);
+    body.setGeometry(0, 80, 400, 220);
+    window.move(0, 0);
+    window.show();
+  }
+};
+
+TEST_F(PrintSheetsTest, KeySheetCapturesTheWindowBelowTheTabsAndPrintsIt) {
+  KeyWindow key;
+  const QPixmap picture = CaptureForegroundWindow(&key.window);
+  ASSERT_FALSE(picture.isNull());
+  // The 80 pixels are counted from the top of the window's frame.
+  const int cropTop = kCaptureTopCrop - (key.window.geometry().top() - key.window.frameGeometry().top());
+  ASSERT_GE(cropTop, 0);
+  ASSERT_LE(cropTop, 80);
+  EXPECT_EQ(picture.width(), 400);
+  EXPECT_EQ(picture.height(), 300 - cropTop);
+  const QImage image = picture.toImage();
+  EXPECT_EQ(QColor(image.pixel(10, 80 - cropTop)), QColor(Qt::black));
+  if (cropTop < 80) {
+    EXPECT_EQ(QColor(image.pixel(10, 79 - cropTop)), QColor(Qt::white));
+  }
+
+  int shown = 0, restored = 0;
+  BOOL flagWhileShown = FALSE;
+  KeyPageSwitch pages{[&]() -> HWND {
+                        ++shown;
+                        flagWhileShown = g_bKeyPrintActive;
+                        return &key.body;  // any window of the main window
+                      },
+                      [&] {
+                        ++restored;
+                        EXPECT_TRUE(g_bKeyPrintActive);
+                      }};
+  const std::string pdf = tmp.File("key.pdf");
+  prompts.AnswerPrintToPdf(pdf);
+  EXPECT_TRUE(OnPrintKey(nullptr, pages));
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(restored, 1);
+  EXPECT_TRUE(flagWhileShown);
+  EXPECT_FALSE(g_bKeyPrintActive);
+  ASSERT_EQ(prompts.Prompts().size(), 1u);
+  EXPECT_EQ(prompts.Prompts()[0].print.flags, PD_RETURNDC);
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+
+  EXPECT_EQ(PdfPageCount(pdf), 1);
+  const GreyImage page = RenderPage(pdf, 1, 36);
+  ASSERT_GT(page.width, 0);
+  int dark = 0;
+  for (unsigned char p : page.pixels) dark += p < 64;
+  EXPECT_GT(dark, 20);
+
+  // A cancelled dialog prints nothing but still goes back and clears the flag.
+  prompts.AnswerPrintToPdf(std::nullopt);
+  EXPECT_FALSE(OnPrintKey(nullptr, pages));
+  EXPECT_EQ(restored, 2);
+  EXPECT_FALSE(g_bKeyPrintActive);
+}
+
+TEST_F(PrintSheetsTest, KeySheetFailuresAreShownAndTheFlagCleared) {
+  // A window no taller than the crop leaves nothing to print.
+  QWidget flat;
+  flat.resize(300, 60);
+  flat.move(0, 0);
+  flat.show();
+  int restored = 0;
+  KeyPageSwitch pages{[&]() -> HWND { return &flat; }, [&] { ++restored; }};
+  prompts.AnswerPrintToPdf(tmp.File("flat.pdf"));
+  EXPECT_FALSE(OnPrintKey(nullptr, pages));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid bitmap."});
+  EXPECT_FALSE(g_bKeyPrintActive);
+  EXPECT_EQ(restored, 1);
+  EXPECT_FALSE(std::filesystem::exists(tmp.File("flat.pdf")));
+
+  // A failure while switching to the key page is shown the same way.
+  prompts.Clear();
+  KeyPageSwitch failing{[]() -> HWND { throw std::runtime_error("No key page."); }, [&] { ++restored; }};
+  EXPECT_FALSE(OnPrintKey(nullptr, failing));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"No key page."});
+  EXPECT_FALSE(g_bKeyPrintActive);
+  EXPECT_EQ(restored, 2);
+}
+
+}  // namespace
