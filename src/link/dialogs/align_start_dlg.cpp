@@ -1,0 +1,125 @@
+#include "link/dialogs/align_start_dlg.h"
+
+// ---- the welcome dialog ----
+
+BEGIN_MESSAGE_MAP(CAlignWelcomeDlg, CDialog)
+  ON_BN_CLICKED(IDC_ALIGN_START, OnStart)
+END_MESSAGE_MAP()
+
+CAlignWelcomeDlg::CAlignWelcomeDlg(std::string text, CWnd* pParent)
+    : CDialog(IDD, pParent), m_text(std::move(text)) {
+  RegisterAlignDialogTemplates();
+}
+
+BOOL CAlignWelcomeDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CWnd::SetDlgItemText(IDC_ALIGN_HEADING, m_text);
+  if (CWnd* start = GetDlgItem(IDC_ALIGN_START)) start->ShowWindow(SW_SHOW);
+  if (CWnd* cancel = GetDlgItem(IDCANCEL)) cancel->ShowWindow(SW_SHOW);
+  return TRUE;
+}
+
+void CAlignWelcomeDlg::OnStart() { CDialog::EndDialog(0); }
+
+// ---- the entry dialog ----
+
+BEGIN_MESSAGE_MAP(CAlignStartDlg, CDialog)
+  ON_WM_TIMER()
+  ON_BN_CLICKED(IDC_ALIGN_OK, OnOkButton)
+END_MESSAGE_MAP()
+
+CAlignStartDlg::CAlignStartDlg(CComPort& port, AlignRunState& run, int comIndex, PasswordPrompt askPassword,
+                               CWnd* pParent)
+    : CDialog(IDD, pParent), m_run(run), m_askPassword(std::move(askPassword)), m_start(port, run, *this, comIndex) {
+  RegisterAlignDialogTemplates();
+}
+
+CAlignStartDlg::~CAlignStartDlg() = default;
+
+void CAlignStartDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_ALIGN_PROGRESS, m_progress);
+}
+
+BOOL CAlignStartDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  ShowDlgItem(IDC_ALIGN_START, false);
+  ShowDlgItem(IDCANCEL, false);
+  SetTimer(kStartTimer, kStartDelayMs);
+  // The image was filled with 0xFF when the run's start was made.
+  return TRUE;
+}
+
+void CAlignStartDlg::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent != kStartTimer) return;
+  KillTimer(kStartTimer);
+  int status = kAlignDone;
+  {
+    CTransferInputFilter filter(this);
+    m_filter = &filter;
+    status = m_start.EnterAlignmentMode();
+    m_filter = nullptr;
+  }
+  m_lastStatus = status;
+  if (status != kAlignDone) PostMessage(WM_CLOSE);
+}
+
+void CAlignStartDlg::OnOkButton() {
+  // Enter reaches the default button even while it is hidden: only a finished
+  // upload may lead to the alignment window.
+  if (!GetDlgItem(IDC_ALIGN_OK) || !GetDlgItem(IDC_ALIGN_OK)->IsWindowVisible()) return;
+  ::MessageBeep(0);
+  CDialog::EndDialog(0);
+}
+
+void CAlignStartDlg::OnCancel() {
+  m_run.continueFlag = 0;
+  CDialog::OnCancel();
+}
+
+int CAlignStartDlg::CheckUserAbort() { return m_filter ? m_filter->CheckUserAbort() : 0; }
+
+void CAlignStartDlg::MessageBox(const std::string& text, const std::string& caption) {
+  CWnd::MessageBox(text, caption.empty() ? nullptr : caption.c_str(), MB_OK);
+}
+
+void CAlignStartDlg::SetDlgItemText(int id, const std::string& text) { CWnd::SetDlgItemText(id, text); }
+
+void CAlignStartDlg::ShowDlgItem(int id, bool show) {
+  if (CWnd* w = GetDlgItem(id)) w->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CAlignStartDlg::GotoDlgCtrl(int id) {
+  if (CWnd* w = GetDlgItem(id)) CDialog::GotoDlgCtrl(w);
+}
+
+void CAlignStartDlg::SetProgressRange(int low, int high) {
+  if (m_progress.GetSafeHwnd()) m_progress.SetRange32(low, high);
+}
+
+void CAlignStartDlg::SetProgressPos(int pos) {
+  if (m_progress.GetSafeHwnd()) m_progress.SetPos(pos);
+}
+
+void CAlignStartDlg::MessageBeep() { ::MessageBeep(0); }
+
+void CAlignStartDlg::EndDialog(int result) {
+  // Ending without the alignment window is the Cancel path: the run stops.
+  if (result == IDCANCEL) m_run.continueFlag = 0;
+  CDialog::EndDialog(result);
+}
+
+std::optional<std::string> CAlignStartDlg::AskRadioPassword() {
+  if (!m_askPassword) return std::nullopt;
+  return m_askPassword(this);
+}
+
+bool CAlignStartDlg::RunWelcomeDialog(const std::string& text) {
+  CAlignWelcomeDlg welcome(text, this);
+  const INT_PTR result = GetPromptService().RunDialog(welcome);
+  if (result != 0) {
+    m_run.continueFlag = 0;  // the welcome dialog's Cancel is the entry dialog's
+    return false;
+  }
+  return true;
+}
