@@ -198,92 +198,110 @@ void LoadDefaultModel(CEditModel& model) {
   model.store.channels[0].programmed = 1;
 }
 
-// ---- word mode ----
+// What every transfer benchmark holds: the line, the settings, the model and
+// the tally.
+struct Bench {
+  Bench(const char* name, Mode radioMode, const TransferSettings& transferSettings)
+      : line(name, radioMode), mode(radioMode), settings(transferSettings) {
+    model->SetHost(&host);
+  }
 
-void BM_WordModeRead(benchmark::State& state) {
-  Line line("read", Mode::kWordMode);
-  if (!line.opened) return state.SkipWithError("cannot open the simulated radio's port");
-  const auto memory = FullRadioMemory();
+  Line line;
+  Mode mode;
+  TransferSettings settings;
+  QuietHost host;
+  std::unique_ptr<CEditModel> model = std::make_unique<CEditModel>();
+  Tally tally;
+};
+
+TransferSettings WordModeSettings() {
   TransferSettings settings;
   settings.comIndex = kCom;
-  QuietHost host;
-  auto model = std::make_unique<CEditModel>();
-  model->SetHost(&host);
-  Tally tally;
-  long long blocks = 0;
+  return settings;
+}
 
+// One transfer an iteration, timed, on a radio loaded afresh with memory.
+// prepare runs untimed before each transfer; check after a transfer that
+// reported done with no box: it returns the bytes the radio answered, or -1
+// when the run was not clean (the benchmark then stops with failure).
+template <class Transfer, class Prepare, class Check>
+void RunTransfers(benchmark::State& state, Bench& b, const std::vector<std::uint8_t>& memory, Transfer transfer,
+                  Prepare prepare, Check check, const char* failure) {
   for (auto _ : state) {
     state.PauseTiming();
-    line.radio->SetMode(Mode::kWordMode);
-    line.radio->SetImage(memory);
-    line.radio->ClearLog();
-    line.pacing.Reset();
+    b.line.radio->SetMode(b.mode);
+    b.line.radio->SetImage(memory);
+    b.line.radio->ClearLog();
+    b.line.pacing.Reset();
+    prepare();
     radiosim::RecordingTransferUi ui;
     state.ResumeTiming();
 
     const auto start = std::chrono::steady_clock::now();
-    const int result = ReadFromRadio(line.port, ui, settings, *model);
+    const int result = transfer(b.line.port, ui, b.settings, *b.model);
     const double elapsed = SecondsSince(start);
 
     state.PauseTiming();
-    long long answers = 0;
-    if (result != kTransferDone || !WordModeAnswers(*line.radio, answers) || !ui.boxes.empty()) {
-      state.SkipWithError("the read did not complete cleanly");
+    const long long answers = result == kTransferDone && ui.boxes.empty() ? check() : -1;
+    if (answers < 0) {
+      state.SkipWithError(failure);
       break;
     }
-    for (const auto& f : line.radio->Frames()) blocks += f.command == CMD_READ_BLOCK;
-    tally.Add(BytesWritten(*line.radio), answers, line.pacing, elapsed);
+    b.tally.Add(BytesWritten(*b.line.radio), answers, b.line.pacing, elapsed);
     state.ResumeTiming();
   }
-  tally.Report(state);
-  if (tally.transfers) state.counters["blocks"] = double(blocks) / double(tally.transfers);
+  b.tally.Report(state);
+}
+
+// The program's read and send, as RunTransfers calls them.
+int Read(CComPort& port, TransferUi& ui, const TransferSettings& settings, CEditModel& model) {
+  return ReadFromRadio(port, ui, settings, model);
+}
+int Send(CComPort& port, TransferUi& ui, const TransferSettings& settings, CEditModel& model) {
+  return SendToRadio(port, ui, settings, model);
+}
+
+// ---- word mode ----
+
+void BM_WordModeRead(benchmark::State& state) {
+  Bench bench("read", Mode::kWordMode, WordModeSettings());
+  if (!bench.line.opened) return state.SkipWithError("cannot open the simulated radio's port");
+  const auto memory = FullRadioMemory();
+  long long blocks = 0;
+  RunTransfers(
+      state, bench, memory, Read, [] {},
+      [&] {
+        long long answers = 0;
+        if (!WordModeAnswers(*bench.line.radio, answers)) return -1LL;
+        for (const auto& f : bench.line.radio->Frames()) blocks += f.command == CMD_READ_BLOCK;
+        return answers;
+      },
+      "the read did not complete cleanly");
+  if (bench.tally.transfers) state.counters["blocks"] = double(blocks) / double(bench.tally.transfers);
 }
 BENCHMARK(BM_WordModeRead)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 void BM_WordModeSend(benchmark::State& state) {
-  Line line("send", Mode::kWordMode);
-  if (!line.opened) return state.SkipWithError("cannot open the simulated radio's port");
+  Bench bench("send", Mode::kWordMode, WordModeSettings());
+  if (!bench.line.opened) return state.SkipWithError("cannot open the simulated radio's port");
   auto memory = radiosim::DefaultRadioMemory();
   radiosim::SetAdjustmentChecksum(memory);
-  TransferSettings settings;
-  settings.comIndex = kCom;
-  QuietHost host;
-  auto model = std::make_unique<CEditModel>();
-  model->SetHost(&host);
-  Tally tally;
   long long words = 0, blocks = 0;
-
-  for (auto _ : state) {
-    state.PauseTiming();
-    line.radio->SetMode(Mode::kWordMode);
-    line.radio->SetImage(memory);
-    line.radio->ClearLog();
-    line.pacing.Reset();
-    LoadDefaultModel(*model);
-    radiosim::RecordingTransferUi ui;
-    state.ResumeTiming();
-
-    const auto start = std::chrono::steady_clock::now();
-    const int result = SendToRadio(line.port, ui, settings, *model);
-    const double elapsed = SecondsSince(start);
-
-    state.PauseTiming();
-    long long answers = 0;
-    if (result != kTransferDone || !WordModeAnswers(*line.radio, answers) || !ui.boxes.empty()) {
-      state.SkipWithError("the send did not complete cleanly");
-      break;
-    }
-    for (const auto& f : line.radio->Frames()) {
-      words += f.command == CMD_WRITE_WORD;
-      blocks += f.command == CMD_WRITE_BLOCK;
-    }
-    tally.Add(BytesWritten(*line.radio), answers, line.pacing, elapsed);
-    state.ResumeTiming();
-  }
-  tally.Report(state);
-  if (tally.transfers) {
-    state.counters["words_written"] = double(words) / double(tally.transfers);
-    state.counters["blocks_written"] = double(blocks) / double(tally.transfers);
+  RunTransfers(
+      state, bench, memory, Send, [&] { LoadDefaultModel(*bench.model); },
+      [&] {
+        long long answers = 0;
+        if (!WordModeAnswers(*bench.line.radio, answers)) return -1LL;
+        for (const auto& f : bench.line.radio->Frames()) {
+          words += f.command == CMD_WRITE_WORD;
+          blocks += f.command == CMD_WRITE_BLOCK;
+        }
+        return answers;
+      },
+      "the send did not complete cleanly");
+  if (bench.tally.transfers) {
+    state.counters["words_written"] = double(words) / double(bench.tally.transfers);
+    state.counters["blocks_written"] = double(blocks) / double(bench.tally.transfers);
   }
 }
 BENCHMARK(BM_WordModeSend)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
@@ -301,86 +319,41 @@ TransferSettings BlockPushSettings() {
 }
 
 void BM_BlockPushRead(benchmark::State& state) {
-  Line line("push_read", Mode::kBlockPush);
-  if (!line.opened) return state.SkipWithError("cannot open the simulated radio's port");
-  radiosim::BlockPushRadio sim(*line.radio, radiosim::BlockPushOptions{kPushCount, kPushWordArea});
+  Bench bench("push_read", Mode::kBlockPush, BlockPushSettings());
+  if (!bench.line.opened) return state.SkipWithError("cannot open the simulated radio's port");
+  radiosim::BlockPushRadio sim(*bench.line.radio, radiosim::BlockPushOptions{kPushCount, kPushWordArea});
   auto memory = radiosim::DefaultRadioMemory();
   for (int b = 2; b < kPushCount; ++b) radiosim::StampBlock(memory, b, 0x31);
-  const TransferSettings settings = BlockPushSettings();
-  QuietHost host;
-  auto model = std::make_unique<CEditModel>();
-  model->SetHost(&host);
-  Tally tally;
-
-  for (auto _ : state) {
-    state.PauseTiming();
-    line.radio->SetMode(Mode::kBlockPush);
-    line.radio->SetImage(memory);
-    line.radio->ClearLog();
-    line.pacing.Reset();
-    const std::size_t pushedBefore = sim.Pushed().size();
-    radiosim::RecordingTransferUi ui;
-    state.ResumeTiming();
-
-    const auto start = std::chrono::steady_clock::now();
-    const int result = ReadFromRadio(line.port, ui, settings, *model);
-    const double elapsed = SecondsSince(start);
-
-    state.PauseTiming();
-    const long long pushed = static_cast<long long>(sim.Pushed().size() - pushedBefore);
-    if (result != kTransferDone || pushed != kPushCount || !ui.boxes.empty()) {
-      state.SkipWithError("the block-push read did not complete cleanly");
-      break;
-    }
-    // Each pushed frame: start byte, 0x82, block number, 128 data bytes, sum.
-    tally.Add(BytesWritten(*line.radio), pushed * (4 + kBlockSize), line.pacing, elapsed);
-    state.ResumeTiming();
-  }
-  tally.Report(state);
+  std::size_t pushedBefore = 0;
+  RunTransfers(
+      state, bench, memory, Read, [&] { pushedBefore = sim.Pushed().size(); },
+      [&] {
+        const long long pushed = static_cast<long long>(sim.Pushed().size() - pushedBefore);
+        // Each pushed frame: start byte, 0x82, block number, 128 data bytes, sum.
+        return pushed == kPushCount ? pushed * (4 + kBlockSize) : -1LL;
+      },
+      "the block-push read did not complete cleanly");
 }
 BENCHMARK(BM_BlockPushRead)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 void BM_BlockPushSend(benchmark::State& state) {
-  Line line("push_send", Mode::kBlockPush);
-  if (!line.opened) return state.SkipWithError("cannot open the simulated radio's port");
-  radiosim::BlockPushRadio sim(*line.radio, radiosim::BlockPushOptions{kPushCount, kPushWordArea});
+  Bench bench("push_send", Mode::kBlockPush, BlockPushSettings());
+  if (!bench.line.opened) return state.SkipWithError("cannot open the simulated radio's port");
+  radiosim::BlockPushRadio sim(*bench.line.radio, radiosim::BlockPushOptions{kPushCount, kPushWordArea});
   auto memory = radiosim::DefaultRadioMemory();
   for (int b = 0; b < kPushCount; ++b) radiosim::StampBlock(memory, b, 0x77);
-  const TransferSettings settings = BlockPushSettings();
-  QuietHost host;
-  auto model = std::make_unique<CEditModel>();
-  model->SetHost(&host);
-  Tally tally;
-
-  for (auto _ : state) {
-    state.PauseTiming();
-    line.radio->SetMode(Mode::kBlockPush);
-    line.radio->SetImage(memory);
-    line.radio->ClearLog();
-    line.pacing.Reset();
-    LoadDefaultModel(*model);
-    radiosim::RecordingTransferUi ui;
-    state.ResumeTiming();
-
-    const auto start = std::chrono::steady_clock::now();
-    const int result = SendToRadio(line.port, ui, settings, *model);
-    const double elapsed = SecondsSince(start);
-
-    state.PauseTiming();
-    long long acks = 0;
-    bool clean = result == kTransferDone && ui.boxes.empty();
-    for (const auto& f : line.radio->Frames()) {
-      if (f.mode != Mode::kBlockPush || !f.checksumOk || f.fault) clean = false;
-      ++acks;  // every block frame is answered with one ACK
-    }
-    if (!clean || acks != kPushCount) {
-      state.SkipWithError("the block-push send did not complete cleanly");
-      break;
-    }
-    tally.Add(BytesWritten(*line.radio), acks, line.pacing, elapsed);
-    state.ResumeTiming();
-  }
-  tally.Report(state);
+  RunTransfers(
+      state, bench, memory, Send, [&] { LoadDefaultModel(*bench.model); },
+      [&] {
+        long long acks = 0;
+        bool clean = true;
+        for (const auto& f : bench.line.radio->Frames()) {
+          if (f.mode != Mode::kBlockPush || !f.checksumOk || f.fault) clean = false;
+          ++acks;  // every block frame is answered with one ACK
+        }
+        return clean && acks == kPushCount ? acks : -1LL;
+      },
+      "the block-push send did not complete cleanly");
 }
 BENCHMARK(BM_BlockPushSend)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 

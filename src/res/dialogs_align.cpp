@@ -1,36 +1,26 @@
 #include "res/dialogs_align.h"
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/ext/progress.h"
 #include "ui/wnd/ext/trackbar.h"
 #include "ui/wnd/ext/updown.h"
 
+using namespace res_detail;
+
 namespace {
 
-constexpr DWORD kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 constexpr DWORD kHidden = WS_VISIBLE;  // taken out: shown by the dialog when needed
 
 // Controls of the entry and welcome dialogs (the link names them).
 constexpr int kLine1 = 1009, kProgress = 1010, kLine2 = 1011, kHeading = 1012, kLine3 = 1013;
 constexpr int kStart = 1125, kOk = 1506;
 
-DialogTemplate MakeTemplate(UINT id, const char* caption, int cx, int cy, std::vector<DlgItemTemplate> items) {
-  DialogTemplate t;
-  t.id = id;
-  t.caption = caption;
-  t.cx = cx;
-  t.cy = cy;
-  t.style = kModal;
-  t.font = DlgFont{8, "MS Sans Serif", 400};
-  t.items = std::move(items);
-  return t;
-}
-
 }  // namespace
 
 const DialogTemplate& AlignStartDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       105, "PX417", 220, 120,
       {
           CText("", kHeading, 10, 8, 200, 10),
@@ -47,7 +37,7 @@ const DialogTemplate& AlignStartDialogTemplate() {
 
 const DialogTemplate& AlignWelcomeDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(106, "PX417", 300, 110,
+  static const DialogTemplate t = ModalTemplate(106, "PX417", 300, 110,
                                                {
                                                    LText("", kHeading, 10, 8, 280, 70),
                                                    DefPushButton("Start", kStart, 80, 88, 50, 14),
@@ -59,7 +49,7 @@ const DialogTemplate& AlignWelcomeDialogTemplate() {
 const DialogTemplate& AlignDialogTemplate() {
   using namespace dlg;
   static const DialogTemplate t = [] {
-    DialogTemplate d = MakeTemplate(IDD_ALIGN, "PX417", 420, 300, {});
+    DialogTemplate d = ModalTemplate(IDD_ALIGN, "PX417", 420, 300, {});
     auto& v = d.items;
     v.push_back(CText("Alignment Software for TQ-5100 PassPort", IDC_STATIC, 10, 4, 400, 10));
     // Identity and channel.
@@ -133,11 +123,5 @@ const DialogTemplate& AlignDialogTemplate() {
 }
 
 void RegisterAlignDialogTemplates() {
-  static const bool registered = [] {
-    RegisterDialogTemplate(AlignDialogTemplate());
-    RegisterDialogTemplate(AlignStartDialogTemplate());
-    RegisterDialogTemplate(AlignWelcomeDialogTemplate());
-    return true;
-  }();
-  (void)registered;
+  RegisterTemplatesOnce<&AlignDialogTemplate, &AlignStartDialogTemplate, &AlignWelcomeDialogTemplate>();
 }

@@ -1,23 +1,12 @@
 #include "res/dialogs_link.h"
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/ext/common_controls.h"
 
+using namespace res_detail;
+
 namespace {
-
-constexpr DWORD kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-
-DialogTemplate MakeTemplate(UINT id, const char* caption, int cx, int cy, std::vector<DlgItemTemplate> items) {
-  DialogTemplate t;
-  t.id = id;
-  t.caption = caption;
-  t.cx = cx;
-  t.cy = cy;
-  t.style = kModal;
-  t.font = DlgFont{8, "MS Sans Serif", 400};
-  t.items = std::move(items);
-  return t;
-}
 
 DlgItemTemplate ProgressBar(int x, int y, int cx, int cy, DWORD remove = 0) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER;
@@ -29,7 +18,7 @@ DlgItemTemplate ProgressBar(int x, int y, int cx, int cy, DWORD remove = 0) {
 
 const DialogTemplate& CloneDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_CLONE, "PX417", 187, 105,
       {
           CText("", IDC_LINK_HEADING, 10, 6, 167, 10),
@@ -53,7 +42,7 @@ const DialogTemplate& CloneDialogTemplate() {
 
 const DialogTemplate& RecoverDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_RECOVER, "PX417", 187, 105,
       {
           CText("", IDC_LINK_HEADING, 10, 6, 167, 10),
@@ -71,10 +60,5 @@ const DialogTemplate& RecoverDialogTemplate() {
 }
 
 void RegisterLinkDialogTemplates() {
-  static const bool registered = [] {
-    RegisterDialogTemplate(CloneDialogTemplate());
-    RegisterDialogTemplate(RecoverDialogTemplate());
-    return true;
-  }();
-  (void)registered;
+  RegisterTemplatesOnce<&CloneDialogTemplate, &RecoverDialogTemplate>();
 }

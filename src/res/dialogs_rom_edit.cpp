@@ -1,6 +1,9 @@
 #include "res/dialogs_rom_edit.h"
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
+
+using namespace res_detail;
 
 const DialogTemplate& RomEditDialogTemplate() {
   using namespace dlg;
@@ -12,7 +15,7 @@ const DialogTemplate& RomEditDialogTemplate() {
     d.cy = 210;
     // Modeless beside the main window; its owner shows it.
     d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
-    d.font = DlgFont{8, "MS Sans Serif", 400};
+    d.font = DialogFont();
     d.items = {
         LText("          00 01 02 03 04 05 06 07  08 09 0A 0B 0C 0D 0E 0F", IDC_ROM_COLUMN_HEADER, 7, 8, 264, 8,
               SS_NOPREFIX),
@@ -36,6 +39,5 @@ const DialogTemplate& RomEditDialogTemplate() {
 }
 
 void RegisterRomEditDialogTemplate() {
-  static const bool registered = (RegisterDialogTemplate(RomEditDialogTemplate()), true);
-  (void)registered;
+  RegisterTemplatesOnce<&RomEditDialogTemplate>();
 }

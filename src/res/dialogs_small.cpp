@@ -1,28 +1,13 @@
 #include "res/dialogs_small.h"
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
 
-namespace {
-
-constexpr DWORD kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-
-DialogTemplate MakeTemplate(UINT id, const char* caption, int cx, int cy, std::vector<DlgItemTemplate> items) {
-  DialogTemplate t;
-  t.id = id;
-  t.caption = caption;
-  t.cx = cx;
-  t.cy = cy;
-  t.style = kModal;
-  t.font = DlgFont{8, "MS Sans Serif", 400};
-  t.items = std::move(items);
-  return t;
-}
-
-}  // namespace
+using namespace res_detail;
 
 const DialogTemplate& ConfigDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_CONFIG, "Configuration", 179, 93,
       {
           LText("Select COM Port", IDC_COM_CAPTION, 20, 14, 70, 8),
@@ -41,7 +26,7 @@ const DialogTemplate& ConfigDialogTemplate() {
 
 const DialogTemplate& HelpDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_HELP, "HELP", 270, 197,
       {
           EditText(IDC_HELP_TEXT, 7, 7, 256, 163, ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL),
@@ -53,7 +38,7 @@ const DialogTemplate& HelpDialogTemplate() {
 
 const DialogTemplate& PasswordDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_PASSWORD, "PASSWORD", 170, 93,
       {
           LText("Enter password", IDC_STATIC, 25, 16, 120, 8),
@@ -66,7 +51,7 @@ const DialogTemplate& PasswordDialogTemplate() {
 
 const DialogTemplate& RadioPasswordDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_RADIO_PASSWORD, "Password", 155, 70,
       {
           LText("Detected Password protection!!", IDC_STATIC, 12, 7, 131, 8),
@@ -80,7 +65,7 @@ const DialogTemplate& RadioPasswordDialogTemplate() {
 
 const DialogTemplate& SystemCopyDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = MakeTemplate(
+  static const DialogTemplate t = ModalTemplate(
       IDD_SYSTEM_COPY, "System Data Copy", 187, 93,
       {
           LText("Source", IDC_COPY_SOURCE_CAPTION, 20, 14, 60, 8),
@@ -94,13 +79,5 @@ const DialogTemplate& SystemCopyDialogTemplate() {
 }
 
 void RegisterSmallDialogTemplates() {
-  static const bool registered = [] {
-    RegisterDialogTemplate(ConfigDialogTemplate());
-    RegisterDialogTemplate(HelpDialogTemplate());
-    RegisterDialogTemplate(PasswordDialogTemplate());
-    RegisterDialogTemplate(RadioPasswordDialogTemplate());
-    RegisterDialogTemplate(SystemCopyDialogTemplate());
-    return true;
-  }();
-  (void)registered;
+  RegisterTemplatesOnce<&ConfigDialogTemplate, &HelpDialogTemplate, &PasswordDialogTemplate, &RadioPasswordDialogTemplate, &SystemCopyDialogTemplate>();
 }

@@ -2,7 +2,10 @@
 
 #include <vector>
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
+
+using namespace res_detail;
 
 namespace {
 
@@ -20,14 +23,7 @@ void Row(std::vector<DlgItemTemplate>& items, const char* caption, int captionId
 const DialogTemplate& Global1PageTemplate() {
   static const DialogTemplate t = [] {
     using namespace dlg;
-    DialogTemplate d;
-    d.id = IDD_GLOBAL1;
-    d.x = 4;
-    d.y = 16;
-    d.cx = 372;
-    d.cy = 302;
-    d.style = WS_CHILD | DS_SETFONT | DS_CONTROL;
-    d.font = DlgFont{8, "MS Sans Serif", 400};
+    DialogTemplate d = PageTemplate(IDD_GLOBAL1);
     auto& items = d.items;
 
     // Left column.
@@ -104,11 +100,7 @@ const DialogTemplate& Global1PageTemplate() {
 }
 
 void RegisterGlobal1PageTemplate() {
-  static const bool registered = [] {
-    RegisterDialogTemplate(Global1PageTemplate());
-    return true;
-  }();
-  (void)registered;
+  RegisterTemplatesOnce<&Global1PageTemplate>();
 }
 
 std::string Global1String(UINT stringId) {

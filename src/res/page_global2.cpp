@@ -1,6 +1,9 @@
 #include "res/page_global2.h"
 
+#include "res/template_common.h"
 #include "ui/wnd/dlg_template.h"
+
+using namespace res_detail;
 
 namespace {
 
@@ -19,14 +22,7 @@ void Row(std::vector<DlgItemTemplate>& items, const char* caption, int captionId
 const DialogTemplate& Global2PageTemplate() {
   using namespace dlg;
   static const DialogTemplate t = [] {
-    DialogTemplate d;
-    d.id = IDD_GLOBAL2;
-    d.x = 4;
-    d.y = 16;
-    d.cx = 372;
-    d.cy = 302;
-    d.style = WS_CHILD | DS_SETFONT | DS_CONTROL;
-    d.font = DlgFont{8, "MS Sans Serif", 400};
+    DialogTemplate d = PageTemplate(IDD_GLOBAL2);
     auto& items = d.items;
 
     // Left column: the emergency function.
@@ -128,9 +124,5 @@ const DialogTemplate& Global2PageTemplate() {
 }
 
 void RegisterGlobal2PageTemplate() {
-  static const bool registered = [] {
-    RegisterDialogTemplate(Global2PageTemplate());
-    return true;
-  }();
-  (void)registered;
+  RegisterTemplatesOnce<&Global2PageTemplate>();
 }

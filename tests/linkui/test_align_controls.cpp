@@ -14,16 +14,11 @@ constexpr UINT kDialogId = 9841;
 constexpr int kMeter = 1001, kSlider = 1002, kFlatMeter = 1003;
 
 void RegisterTemplate() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Meters";
-  t.style |= WS_VISIBLE;
-  t.cx = 200;
-  t.cy = 160;
-  t.items = {dlg::Control("", kMeter, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE | PBS_VERTICAL, 10, 10, 20, 120),
-             dlg::Control("", kSlider, TRACKBAR_CLASS, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH, 50, 10, 24, 120),
-             dlg::Control("", kFlatMeter, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE, 90, 10, 100, 12)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(
+      kDialogId, "Meters", 200, 160,
+      {dlg::Control("", kMeter, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE | PBS_VERTICAL, 10, 10, 20, 120),
+       dlg::Control("", kSlider, TRACKBAR_CLASS, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH, 50, 10, 24, 120),
+       dlg::Control("", kFlatMeter, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE, 90, 10, 100, 12)});
 }
 
 QColor Sys(int index) { return ToQColor(GetSysColor(index)); }

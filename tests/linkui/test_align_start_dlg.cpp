@@ -45,8 +45,6 @@ class AlignStartDlgTest : public AlignUiTest {
   bool welcomeButtons = false;
 };
 
-bool Visible(CWnd& dlg, int id) { return dlg.GetDlgItem(id) && dlg.GetDlgItem(id)->IsWindowVisible(); }
-
 }  // namespace
 
 TEST_F(AlignStartDlgTest, HandshakeChecksWelcomeUploadAndOk) {

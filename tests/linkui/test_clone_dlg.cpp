@@ -2,8 +2,6 @@
 // texts before, during and after a transfer, a read and a send through it, Esc
 // while the transfer waits, the "-s" serial prompt and Next Radio, and one-block
 // mode from the memory editor.
-#include <QTimer>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -25,27 +23,6 @@ using radiosim::WordOf;
 namespace {
 
 constexpr std::uint8_t kRadioSerial[4] = {0x0C, 0x01, 0x23, 0x45};  // "0N012345"
-
-// Runs `step` every 10 ms while it lives, also inside the transfer and its
-// prompts, where the test cannot otherwise act.
-class Autopilot {
- public:
-  explicit Autopilot(std::function<void()> step) {
-    QObject::connect(&m_timer, &QTimer::timeout, [this, step = std::move(step)] {
-      if (m_busy) return;
-      m_busy = true;
-      step();
-      m_busy = false;
-    });
-    m_timer.start(10);
-  }
-
- private:
-  QTimer m_timer;
-  bool m_busy = false;
-};
-
-bool Visible(CDialog& dlg, int id) { return dlg.GetDlgItem(id)->IsWindowVisible(); }
 
 class CloneDlgTest : public LinkTest {
  protected:
@@ -212,7 +189,7 @@ TEST_F(CloneDlgTest, EscAbortsAWaitingTransfer) {
   auto dlg = MakeDialog(CCloneDlg::kModeRead);
   auto pressed = std::chrono::steady_clock::time_point{};
   bool waited = false;
-  Autopilot esc([&] {
+  TimedAutopilot esc([&] {
     if (pressed != std::chrono::steady_clock::time_point{} || !dlg->GetSafeHwnd()) return;
     if (dlg->GetDlgItemText(IDC_LINK_LINE1) != "Switch radio OFF, then") return;
     waited = true;
@@ -238,7 +215,7 @@ TEST_F(CloneDlgTest, NextRadioSendsToASecondRadio) {
 
   std::vector<std::string> promptsSeen;
   bool pressEnter = false;
-  Autopilot answer([&] {
+  TimedAutopilot answer([&] {
     if (!dlg->GetSafeHwnd() || !Visible(*dlg, IDC_LINK_CONTINUE)) return;
     promptsSeen.push_back(dlg->GetDlgItemText(IDC_LINK_SERIAL) + "|" + dlg->GetDlgItemText(IDC_LINK_LINE2));
     EXPECT_TRUE(Visible(*dlg, IDC_LINK_SERIAL));
@@ -295,7 +272,7 @@ TEST_F(CloneDlgTest, ClosingDuringTheSerialPromptFinishesTheSend) {
   settings.modeS = true;
   auto dlg = MakeDialog(CCloneDlg::kModeSend);
   bool closed = false;
-  Autopilot close([&] {
+  TimedAutopilot close([&] {
     if (closed || !dlg->GetSafeHwnd() || !Visible(*dlg, IDC_LINK_CONTINUE)) return;
     closed = true;
     dlg->SendMessage(WM_CLOSE);

@@ -1,8 +1,6 @@
 // The recover dialog run modally against the simulated radio: its states, a
 // repair from a chosen file with the serial prompt typed in, a default-file
 // repair, a refusal, the block-push map, and closing during the serial prompt.
-#include <QTimer>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -25,27 +23,6 @@ using radiosim::WordOf;
 namespace {
 
 constexpr std::size_t kA = img::kAdjustmentBlock;
-
-// Runs `step` every 10 ms while it lives, also inside the repair and its
-// serial prompt, where the test cannot otherwise act.
-class Autopilot {
- public:
-  explicit Autopilot(std::function<void()> step) {
-    QObject::connect(&m_timer, &QTimer::timeout, [this, step = std::move(step)] {
-      if (m_busy) return;
-      m_busy = true;
-      step();
-      m_busy = false;
-    });
-    m_timer.start(10);
-  }
-
- private:
-  QTimer m_timer;
-  bool m_busy = false;
-};
-
-bool Visible(CDialog& dlg, int id) { return dlg.GetDlgItem(id)->IsWindowVisible(); }
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -132,7 +109,7 @@ TEST_F(RecoverDlgTest, ChosenFileWithTypedSerialEndToEnd) {
   auto dlg = MakeDialog();
   std::string shown, line2, typed;
   bool asked = false;
-  Autopilot answer([&] {
+  TimedAutopilot answer([&] {
     if (asked || !dlg->GetSafeHwnd() || !Visible(*dlg, IDC_LINK_CONTINUE)) return;
     asked = true;
     shown = dlg->GetDlgItemText(IDC_LINK_SERIAL);
@@ -242,7 +219,7 @@ TEST_F(RecoverDlgTest, ClosingDuringTheSerialPromptAborts) {
 
   auto dlg = MakeDialog();
   bool closed = false;
-  Autopilot esc([&] {
+  TimedAutopilot esc([&] {
     if (closed || !dlg->GetSafeHwnd() || !Visible(*dlg, IDC_LINK_CONTINUE)) return;
     closed = true;
     Key(Qt::Key_Escape);

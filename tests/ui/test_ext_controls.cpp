@@ -18,29 +18,22 @@ constexpr int kDump = 1014, kNotes = 1015, kBar = 1010, kSlider = 1066, kBuddy =
 constexpr int kScroll = 1070, kTabs = 1024, kWrapSpin = 1047, kWrapBuddy = 1278;
 
 void RegisterTemplates() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Controls";
-  t.style |= WS_VISIBLE;
-  t.cx = 400;
-  t.cy = 260;
-  t.items = {
-      dlg::EditText(kDump, 4, 4, 150, 40, ES_MULTILINE | ES_READONLY | WS_VSCROLL),
-      dlg::EditText(kNotes, 4, 50, 150, 40, ES_MULTILINE | ES_WANTRETURN),
-      dlg::Control("", kBar, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE | PBS_VERTICAL, 160, 4, 10, 80),
-      dlg::Control("", kSlider, TRACKBAR_CLASS, WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS, 180, 4,
-                   30, 120),
-      dlg::LText("0", kBuddy, 220, 4, 30, 12),
-      dlg::Control("", kSpin, UPDOWN_CLASS,
-                   WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT, 250, 4, 11, 12),
-      dlg::LText("0", kWrapBuddy, 220, 20, 30, 12),
-      dlg::Control("", kWrapSpin, UPDOWN_CLASS, WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_WRAP,
-                   250, 20, 11, 12),
-      dlg::ScrollBar(kScroll, 270, 4, 10, 100, SBS_VERT),
-      dlg::Control("", kTabs, WC_TABCONTROL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 4, 130, 250, 120),
-      dlg::DefPushButton("OK", IDOK, 300, 230, 40, 14),
-      dlg::PushButton("Cancel", IDCANCEL, 350, 230, 40, 14)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(
+      kDialogId, "Controls", 400, 260,
+      {dlg::EditText(kDump, 4, 4, 150, 40, ES_MULTILINE | ES_READONLY | WS_VSCROLL),
+       dlg::EditText(kNotes, 4, 50, 150, 40, ES_MULTILINE | ES_WANTRETURN),
+       dlg::Control("", kBar, PROGRESS_CLASS, WS_CHILD | WS_VISIBLE | PBS_VERTICAL, 160, 4, 10, 80),
+       dlg::Control("", kSlider, TRACKBAR_CLASS, WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS, 180, 4,
+                    30, 120),
+       dlg::LText("0", kBuddy, 220, 4, 30, 12),
+       dlg::Control("", kSpin, UPDOWN_CLASS, WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT,
+                    250, 4, 11, 12),
+       dlg::LText("0", kWrapBuddy, 220, 20, 30, 12),
+       dlg::Control("", kWrapSpin, UPDOWN_CLASS, WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_WRAP,
+                    250, 20, 11, 12),
+       dlg::ScrollBar(kScroll, 270, 4, 10, 100, SBS_VERT),
+       dlg::Control("", kTabs, WC_TABCONTROL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 4, 130, 250, 120),
+       dlg::DefPushButton("OK", IDOK, 300, 230, 40, 14), dlg::PushButton("Cancel", IDCANCEL, 350, 230, 40, 14)});
 
   DialogTemplate page;
   page.id = kPageId;

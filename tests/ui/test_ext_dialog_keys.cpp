@@ -10,22 +10,13 @@ constexpr UINT kDialogId = 9751;
 constexpr int kTx = 1054, kA = 3621, kB = 3611, kC = 3612, kWide = 1126, kName = 1070, kEdit = 1071, kStart = 1068;
 
 void RegisterTemplate() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Keys";
-  t.style |= WS_VISIBLE;
-  t.cx = 200;
-  t.cy = 120;
-  t.items = {dlg::GroupBox("TX", kTx, 2, 2, 90, 60),
-             dlg::AutoRadioButton("TX VCV", kA, 6, 12, 80, 10, WS_GROUP | WS_TABSTOP),
-             dlg::AutoRadioButton("Power High", kB, 6, 24, 80, 10),
-             dlg::AutoRadioButton("Power Low-High", kC, 6, 36, 80, 10),
-             dlg::AutoCheckBox("&Wide", kWide, 100, 12, 50, 10, WS_GROUP),
-             dlg::LText("&Name", kName, 100, 30, 30, 10),
-             dlg::EditText(kEdit, 130, 28, 50, 12),
-             dlg::PushButton("&Start", kStart, 100, 60, 40, 14),
-             dlg::PushButton("OK", IDOK, 100, 100, 40, 14)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(
+      kDialogId, "Keys", 200, 120,
+      {dlg::GroupBox("TX", kTx, 2, 2, 90, 60), dlg::AutoRadioButton("TX VCV", kA, 6, 12, 80, 10, WS_GROUP | WS_TABSTOP),
+       dlg::AutoRadioButton("Power High", kB, 6, 24, 80, 10), dlg::AutoRadioButton("Power Low-High", kC, 6, 36, 80, 10),
+       dlg::AutoCheckBox("&Wide", kWide, 100, 12, 50, 10, WS_GROUP), dlg::LText("&Name", kName, 100, 30, 30, 10),
+       dlg::EditText(kEdit, 130, 28, 50, 12), dlg::PushButton("&Start", kStart, 100, 60, 40, 14),
+       dlg::PushButton("OK", IDOK, 100, 100, 40, 14)});
 }
 
 class CKeysDialog : public CDialog {

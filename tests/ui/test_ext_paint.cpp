@@ -16,33 +16,11 @@ constexpr UINT kDialogId = 9711;
 constexpr int kCell = 1001, kLabel = 1002, kOwnColours = 1003, kPlain = 1004, kSelfPaint = 1005;
 
 void RegisterTemplates() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Colours";
-  t.style |= WS_VISIBLE;
-  t.cx = 200;
-  t.cy = 120;
-  t.items = {dlg::EditText(kCell, 4, 4, 60, 12),
-             dlg::LText("Label", kLabel, 4, 20, 60, 10, SS_NOTIFY),
-             dlg::EditText(kOwnColours, 4, 34, 60, 12),
-             dlg::EditText(kPlain, 4, 50, 60, 12),
-             dlg::LText("", kSelfPaint, 80, 4, 40, 40),
-             dlg::PushButton("OK", IDOK, 140, 100, 50, 14)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(kDialogId, "Colours", 200, 120,
+                        {dlg::EditText(kCell, 4, 4, 60, 12), dlg::LText("Label", kLabel, 4, 20, 60, 10, SS_NOTIFY),
+                         dlg::EditText(kOwnColours, 4, 34, 60, 12), dlg::EditText(kPlain, 4, 50, 60, 12),
+                         dlg::LText("", kSelfPaint, 80, 4, 40, 40), dlg::PushButton("OK", IDOK, 140, 100, 50, 14)});
 }
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 // A label that answers its own colour request, as the grid cells do.
 class CSelfColouredLabel : public CStatic {

@@ -18,28 +18,11 @@ constexpr int kStart = 1125, kLine = 1009;
 constexpr UINT kLater = WM_USER + 0x80;
 
 void RegisterTemplates() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Transfer";
-  t.style |= WS_VISIBLE;
-  t.cx = 160;
-  t.cy = 80;
-  t.items = {dlg::PushButton("Start", kStart, 4, 50, 50, 14), dlg::LText("Please wait", kLine, 4, 4, 100, 10),
-             dlg::PushButton("Cancel", IDCANCEL, 100, 50, 50, 14)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(
+      kDialogId, "Transfer", 160, 80,
+      {dlg::PushButton("Start", kStart, 4, 50, 50, 14), dlg::LText("Please wait", kLine, 4, 4, 100, 10),
+       dlg::PushButton("Cancel", IDCANCEL, 100, 50, 50, 14)});
 }
-
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 class CTransferDialog : public CDialog {
  public:

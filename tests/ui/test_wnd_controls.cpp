@@ -14,29 +14,19 @@ constexpr int kRadioA = 1107, kRadioB = 1108, kRadioC = 1109, kAutoCheck = 1110,
 constexpr int kCell = 1112, kButton = 1113, kPlainLabel = 1114;
 
 void RegisterTemplate() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Controls";
-  t.style |= WS_VISIBLE;
-  t.cx = 300;
-  t.cy = 220;
-  t.items = {dlg::EditText(kEdit, 4, 4, 80, 12),
-             dlg::EditText(kEdit2, 4, 20, 80, 12),
-             dlg::ComboBox(kList, 4, 36, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL),
-             dlg::ComboBox(kDrop, 4, 52, 80, 60, CBS_DROPDOWN),
-             dlg::ListBox(kListBox, 100, 4, 80, 60),
-             dlg::ListBox(kQuietList, 190, 4, 80, 60, 0, LBS_NOTIFY),
-             dlg::AutoRadioButton("A", kRadioA, 4, 80, 40, 10, WS_GROUP | WS_TABSTOP),
-             dlg::AutoRadioButton("B", kRadioB, 4, 92, 40, 10),
-             dlg::AutoRadioButton("C", kRadioC, 4, 104, 40, 10, WS_GROUP),
-             dlg::AutoCheckBox("Auto", kAutoCheck, 60, 80, 50, 10, WS_GROUP),
-             dlg::CheckBox("Manual", kManualCheck, 60, 92, 50, 10),
-             dlg::LText("&Cell", kCell, 60, 110, 40, 10, SS_NOTIFY | WS_TABSTOP),
-             dlg::PushButton("Press", kButton, 60, 130, 40, 14),
-             dlg::LText("Plain", kPlainLabel, 110, 110, 40, 10),
-             dlg::PushButton("OK", IDOK, 180, 200, 50, 14),
-             dlg::PushButton("Cancel", IDCANCEL, 240, 200, 50, 14)};
-  RegisterDialogTemplate(t);
+  RegisterVisibleDialog(
+      kDialogId, "Controls", 300, 220,
+      {dlg::EditText(kEdit, 4, 4, 80, 12), dlg::EditText(kEdit2, 4, 20, 80, 12),
+       dlg::ComboBox(kList, 4, 36, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL),
+       dlg::ComboBox(kDrop, 4, 52, 80, 60, CBS_DROPDOWN), dlg::ListBox(kListBox, 100, 4, 80, 60),
+       dlg::ListBox(kQuietList, 190, 4, 80, 60, 0, LBS_NOTIFY),
+       dlg::AutoRadioButton("A", kRadioA, 4, 80, 40, 10, WS_GROUP | WS_TABSTOP),
+       dlg::AutoRadioButton("B", kRadioB, 4, 92, 40, 10), dlg::AutoRadioButton("C", kRadioC, 4, 104, 40, 10, WS_GROUP),
+       dlg::AutoCheckBox("Auto", kAutoCheck, 60, 80, 50, 10, WS_GROUP),
+       dlg::CheckBox("Manual", kManualCheck, 60, 92, 50, 10),
+       dlg::LText("&Cell", kCell, 60, 110, 40, 10, SS_NOTIFY | WS_TABSTOP),
+       dlg::PushButton("Press", kButton, 60, 130, 40, 14), dlg::LText("Plain", kPlainLabel, 110, 110, 40, 10),
+       dlg::PushButton("OK", IDOK, 180, 200, 50, 14), dlg::PushButton("Cancel", IDCANCEL, 240, 200, 50, 14)});
 }
 
 using Note = std::pair<int, UINT>;  // control id, notification code

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/wnd/scripted_prompt.h"
@@ -82,6 +83,54 @@ inline INT_PTR RunModal(CDialog& dlg, const std::function<void()>& drive, int li
   guard.start(limitMs);
   return dlg.DoModal();
 }
+
+// Registers a visible dialog box of a test with its controls.
+inline void RegisterVisibleDialog(UINT id, const char* caption, int cx, int cy, std::vector<DlgItemTemplate> items) {
+  DialogTemplate t;
+  t.id = id;
+  t.caption = caption;
+  t.style |= WS_VISIBLE;
+  t.cx = cx;
+  t.cy = cy;
+  t.items = std::move(items);
+  RegisterDialogTemplate(t);
+}
+
+// Whether the dialog has the control and it is visible.
+inline bool Visible(CWnd& dlg, int id) { return dlg.GetDlgItem(id) && dlg.GetDlgItem(id)->IsWindowVisible(); }
+
+// Runs `step` every 10 ms while it lives, also inside a modal transfer and its
+// prompts, where the test cannot otherwise act. A step is not entered again
+// while it runs.
+class TimedAutopilot {
+ public:
+  explicit TimedAutopilot(std::function<void()> step) {
+    QObject::connect(&m_timer, &QTimer::timeout, [this, step = std::move(step)] {
+      if (m_busy) return;
+      m_busy = true;
+      step();
+      m_busy = false;
+    });
+    m_timer.start(10);
+  }
+
+ private:
+  QTimer m_timer;
+  bool m_busy = false;
+};
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
 
 // A fixture with the application up and the prompts scripted.
 class WndTest : public ::testing::Test {

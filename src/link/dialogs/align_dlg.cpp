@@ -209,12 +209,16 @@ void CAlignDlg::EnterIdle() {
   m_rightMeter.ShowWindow(SW_HIDE);
   Show(IDC_ALIGN_OK_ITEM, false);
   Show(IDC_ALIGN_CANCEL_ITEM, false);
-  for (const auto& item : AlignItems())
-    if (CWnd* w = GetDlgItem(item.buttonId)) w->EnableWindow(TRUE);
-  for (int id : {IDC_ALIGN_TX_GROUP, IDC_ALIGN_RX_GROUP})
-    if (CWnd* w = GetDlgItem(id)) w->EnableWindow(TRUE);
+  EnableItemChoice(TRUE);
   for (int id : kLeftLabels) Show(id, false);
   for (int id : kRightLabels) Show(id, false);
+}
+
+void CAlignDlg::EnableItemChoice(BOOL enable) {
+  for (const auto& item : AlignItems())
+    if (CWnd* w = GetDlgItem(item.buttonId)) w->EnableWindow(enable);
+  for (int id : {IDC_ALIGN_TX_GROUP, IDC_ALIGN_RX_GROUP})
+    if (CWnd* w = GetDlgItem(id)) w->EnableWindow(enable);
 }
 
 void CAlignDlg::ShowColumns(bool right) {
@@ -239,6 +243,21 @@ void CAlignDlg::SetupSlider(int value) {
   SetLeft(value);
   SetInt(IDC_ALIGN_LEFT_MAX, m_nSliderMax);
   ShowColumns(false);
+}
+
+void CAlignDlg::ShowRightMeter() {
+  m_rightMeter.SetRange32(0, m_nMeterMax);
+  m_rightMeter.SetStep(1);
+  m_rightMeter.SetPos(0);
+  m_rightMeter.ShowWindow(SW_SHOW);
+}
+
+void CAlignDlg::SetupMeterColumn(const char* heading) {
+  ShowRightMeter();
+  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_VALUE, "");
+  SetInt(IDC_ALIGN_RIGHT_MAX, m_nMeterMax);
+  ShowColumns(true);
+  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_HEADING, heading);
 }
 
 int CAlignDlg::SliderValue() const { return m_nSliderMax - m_slider.GetPos(); }
@@ -271,10 +290,7 @@ void CAlignDlg::OnStartItem() {
   m_leftMeter.ShowWindow(SW_SHOW);
   Show(IDC_ALIGN_OK_ITEM, true);
   Show(IDC_ALIGN_CANCEL_ITEM, true);
-  for (const auto& other : AlignItems())
-    if (CWnd* w = GetDlgItem(other.buttonId)) w->EnableWindow(FALSE);
-  for (int id : {IDC_ALIGN_TX_GROUP, IDC_ALIGN_RX_GROUP})
-    if (CWnd* w = GetDlgItem(id)) w->EnableWindow(FALSE);
+  EnableItemChoice(FALSE);
   m_spin.EnableWindow(FALSE);
 
   const int code = item->code;
@@ -359,10 +375,7 @@ void CAlignDlg::StartReceiverItem(int code) {
   m_rxStored = high ? B(2 * m_rxWord + 1) : B(2 * m_rxWord);
   ResetAveraging();
   m_slider.ShowWindow(SW_HIDE);
-  m_rightMeter.SetRange32(0, m_nMeterMax);
-  m_rightMeter.SetStep(1);
-  m_rightMeter.SetPos(0);
-  m_rightMeter.ShowWindow(SW_SHOW);
+  ShowRightMeter();
   m_leftMeter.SetRange32(0, m_nSliderMax);
   m_leftMeter.SetStep(1);
   m_nValue = m_rxStored;
@@ -391,14 +404,7 @@ void CAlignDlg::StartRxTune() {
   m_rxTune = int(Channel(c).tune);
   SetupSlider(m_rxTune);
   CWnd::SetDlgItemText(IDC_ALIGN_LEFT_HEADING, "Tune");
-  m_rightMeter.SetRange32(0, m_nMeterMax);
-  m_rightMeter.SetStep(1);
-  m_rightMeter.SetPos(0);
-  m_rightMeter.ShowWindow(SW_SHOW);
-  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_VALUE, "");
-  SetInt(IDC_ALIGN_RIGHT_MAX, m_nMeterMax);
-  ShowColumns(true);
-  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_HEADING, "RSSI Level");
+  SetupMeterColumn("RSSI Level");
   if (!Link(AlignSendCmd2(m_port, std::uint8_t(m_rxTune), B(27), 0, B(28)))) return;
   SelectChannel(c);
   StartPoll();
@@ -409,14 +415,7 @@ void CAlignDlg::StartVcv(int code) {
   m_nMeterMax = 255;
   SetupSlider(tx ? B(26) : B(27));
   CWnd::SetDlgItemText(IDC_ALIGN_LEFT_HEADING, tx ? "TX VCV" : "RX VCV");
-  m_rightMeter.SetRange32(0, m_nMeterMax);
-  m_rightMeter.SetStep(1);
-  m_rightMeter.SetPos(0);
-  m_rightMeter.ShowWindow(SW_SHOW);
-  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_VALUE, "");
-  SetInt(IDC_ALIGN_RIGHT_MAX, m_nMeterMax);
-  ShowColumns(true);
-  CWnd::SetDlgItemText(IDC_ALIGN_RIGHT_HEADING, "VCV Level");
+  SetupMeterColumn("VCV Level");
   ResetAveraging();
   if (tx) {
     Link(AlignSendCmd4(m_port));  // shown, and the start goes on

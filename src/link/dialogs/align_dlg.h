@@ -155,8 +155,14 @@ class CAlignDlg : public CDialog {
   void StepChannel();
   // ---- the item cycle ----
   void EnterIdle();
+  // The item buttons and their groups, which choose the next item.
+  void EnableItemChoice(BOOL enable);
   void ShowColumns(bool right);
   void SetupSlider(int value);
+  // The right meter, emptied and shown, over 0..m_nMeterMax.
+  void ShowRightMeter();
+  // The right meter and both columns, the right one under the heading.
+  void SetupMeterColumn(const char* heading);
   void SetLeft(int value);
   int SliderValue() const;
   bool StartTransmitItem(int code);

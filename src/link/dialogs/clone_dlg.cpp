@@ -148,15 +148,7 @@ void CCloneDlg::OnContinue() {
 std::string CCloneDlg::AskSerialNumber(const std::string& initial) {
   m_editSerial.SetFilterMode(7);  // digits: the count-up reads them as a number
   m_editSerial.LimitText(kSerialDigits);
-  m_editSerial.SetWindowText(initial);
-  m_editSerial.ShowWindow(SW_SHOW);
-  CWnd* proceed = GetDlgItem(IDC_LINK_CONTINUE);
-  proceed->ShowWindow(SW_SHOW);
-  g_bContinue = 0;
-  GotoDlgCtrl(proceed);
-  RunContinueLoop([this] { return m_bCloseRequested; });
-  m_editSerial.ShowWindow(SW_HIDE);
-  proceed->ShowWindow(SW_HIDE);
+  RunSerialPrompt(*this, m_editSerial, initial, [this] { return m_bCloseRequested; });
   // Only digits are handed on, whatever reached the edit by other ways than typing.
   std::string digits;
   for (char c : m_editSerial.GetWindowText())

@@ -50,11 +50,7 @@ void CCustomSlider::DrawThumb(CDC& dc, const CRect& rc, bool vertical) {
   if (rc.IsRectEmpty()) return;
   dc.FillSolidRect(rc, m_shades.face);
   const int l = rc.left, t = rc.top, r = rc.right - 1, b = rc.bottom - 1;
-  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) {
-    dc.SelectObject(&pen);
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-  };
+  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) { DrawPenLine(dc, pen, x1, y1, x2, y2); };
   // Raised: light outer and inner edges top-left, dark ones bottom-right.
   line(m_penF2, l, t, r, t);
   line(m_penF2, l, t, l, b);
@@ -88,11 +84,7 @@ void CCustomSlider::DrawChannel(CDC& dc, const CRect& rc, bool enabled) {
   const bool horizontal = thumb.Height() > thumb.Width();
   dc.FillSolidRect(rc, groove);
   const int l = rc.left, t = rc.top, r = rc.right - 1, b = rc.bottom - 1;
-  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) {
-    dc.SelectObject(&pen);
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-  };
+  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) { DrawPenLine(dc, pen, x1, y1, x2, y2); };
   // Sunken, with the corner pixels left out so that the groove looks rounded.
   line(m_penM2, l + 1, t, r, t);
   line(m_penM2, l, t + 1, l, b);

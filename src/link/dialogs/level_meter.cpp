@@ -26,6 +26,12 @@ COLORREF HalfWayColor(COLORREF from, COLORREF to) {
              HalfWay(GetBValue(from), GetBValue(to)));
 }
 
+void DrawPenLine(CDC& dc, CPen& pen, int x1, int y1, int x2, int y2) {
+  dc.SelectObject(&pen);
+  dc.MoveTo(x1, y1);
+  dc.LineTo(x2, y2);
+}
+
 BEGIN_MESSAGE_MAP(CLevelMeter, CProgressCtrl)
   ON_WM_PAINT()
 END_MESSAGE_MAP()
@@ -82,11 +88,7 @@ CRect CLevelMeter::BarRect(const CRect& client, int low, int high, int pos, bool
 void CLevelMeter::DrawBar(CDC& dc, const CRect& r, bool vertical) {
   dc.FillSolidRect(r, m_shades.l3);
   const int l = r.left, t = r.top, rt = r.right - 1, b = r.bottom - 1;
-  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) {
-    dc.SelectObject(&pen);
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-  };
+  auto line = [&dc](CPen& pen, int x1, int y1, int x2, int y2) { DrawPenLine(dc, pen, x1, y1, x2, y2); };
   if (r.Width() < 3 || r.Height() < 3) return;
   // Light on the leading edges: the top (the bar's growing end when
   // vertical) and the left.

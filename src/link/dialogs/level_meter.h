@@ -16,6 +16,8 @@ COLORREF LightenColor(COLORREF color, int amount);
 COLORREF DarkenColor(COLORREF color, int amount);
 // Each byte of from moved half way towards to.
 COLORREF HalfWayColor(COLORREF from, COLORREF to);
+// A one-pixel line from (x1, y1) up to (not including) (x2, y2) in the pen.
+void DrawPenLine(CDC& dc, CPen& pen, int x1, int y1, int x2, int y2);
 
 class CLevelMeter : public CProgressCtrl {
  public:

@@ -43,6 +43,18 @@ void RunContinueLoop(const std::function<bool()>& closing) {
   app->removeEventFilter(&watcher);
 }
 
+void RunSerialPrompt(CDialog& dialog, CWnd& edit, const std::string& initial, const std::function<bool()>& closing) {
+  edit.SetWindowText(initial);
+  edit.ShowWindow(SW_SHOW);
+  CWnd* proceed = dialog.GetDlgItem(IDC_LINK_CONTINUE);
+  proceed->ShowWindow(SW_SHOW);
+  g_bContinue = 0;
+  dialog.GotoDlgCtrl(proceed);
+  RunContinueLoop(closing);
+  edit.ShowWindow(SW_HIDE);
+  proceed->ShowWindow(SW_HIDE);
+}
+
 CQtTransferUi::CQtTransferUi(CDialog& dialog, CProgressCtrl& progress) : m_dialog(dialog), m_progress(progress) {}
 
 CQtTransferUi::~CQtTransferUi() = default;

@@ -20,6 +20,10 @@ extern BYTE g_bContinue;
 // until Enter is pressed (the key goes no further), the continue flag is set,
 // or `closing` says the dialog is being closed.
 void RunContinueLoop(const std::function<bool()>& closing);
+// The serial-number prompt of a transfer dialog: shows the edit (holding
+// `initial`) and the continue button, runs the loop above with the focus on
+// the button, and hides both again. The caller reads the edit.
+void RunSerialPrompt(CDialog& dialog, CWnd& edit, const std::string& initial, const std::function<bool()>& closing);
 
 class CQtTransferUi : public TransferUi {
  public:

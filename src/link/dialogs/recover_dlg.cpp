@@ -120,15 +120,7 @@ std::string CRecoverDlg::AskSerialNumber(const std::string& initial) {
     for (char c : {' ', '+', '-'}) m_editSerial.AddRefusedChar(c);
     m_bSerialEditSetUp = true;
   }
-  m_editSerial.SetWindowText(initial);
-  m_editSerial.ShowWindow(SW_SHOW);
-  CWnd* proceed = GetDlgItem(IDC_LINK_CONTINUE);
-  proceed->ShowWindow(SW_SHOW);
-  g_bContinue = 0;
-  GotoDlgCtrl(proceed);
-  RunContinueLoop([this] { return m_bCloseRequested; });
-  m_editSerial.ShowWindow(SW_HIDE);
-  proceed->ShowWindow(SW_HIDE);
+  RunSerialPrompt(*this, m_editSerial, initial, [this] { return m_bCloseRequested; });
   return m_editSerial.GetWindowText();
 }
 

@@ -695,13 +695,6 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
   if (bRedraw) m_hWnd->update();
 }
 
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
-
 int CComboBox::AddString(const std::string& text) {
   if (!m_hWnd) return CB_ERR;
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));

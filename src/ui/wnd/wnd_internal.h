@@ -38,6 +38,13 @@ QPoint ClientOrigin(const QWidget* w);
 bool SendHelpForKey(CWnd* wnd);
 LRESULT PassHelpUp(CWnd* wnd, LPARAM helpInfo);
 
+// SendMessage from a const member of a control class: the message only reads
+// the window's state.
+template <class T>
+LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
+}
+
 QString ToQString(const std::string& s);
 std::string FromQString(const QString& s);
 

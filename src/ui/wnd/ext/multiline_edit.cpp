@@ -15,6 +15,7 @@
 #include "ui/wnd/ext/common_controls.h"
 #include "ui/wnd/ext/multiline_edit.h"
 #include "ui/wnd/message_loop.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -220,16 +221,14 @@ int MultiLineEditModelOffset(const QString& model, int shownOffset) {
 namespace wnd_detail {
 
 MadeControl MakeMultiLineEdit(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(kMultiLineClass, &MultiLineEditProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&MultiLineEditProc>(kMultiLineClass);
   auto* edit = new WndMultiLineEdit(parent);
   edit->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
   edit->SetReadOnlyLook((item.style & ES_READONLY) != 0);
   edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy((item.style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   edit->setFocusPolicy(Qt::StrongFocus);
-  SetWindowClass(edit, kMultiLineClass);
-  return {edit, std::make_unique<CEdit>()};
+  return TagControl<CEdit>(edit, kMultiLineClass);
 }
 
 }  // namespace wnd_detail

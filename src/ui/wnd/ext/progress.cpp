@@ -6,6 +6,7 @@
 
 #include "ui/wnd/controls.h"
 #include "ui/wnd/ext/common_controls.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -106,22 +107,13 @@ LRESULT ProgressProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool
 namespace wnd_detail {
 
 MadeControl MakeProgress(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(PROGRESS_CLASS, &ProgressProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&ProgressProc>(PROGRESS_CLASS);
   auto* bar = new WndProgress(parent);
   bar->setOrientation((item.style & PBS_VERTICAL) ? Qt::Vertical : Qt::Horizontal);
-  SetWindowClass(bar, PROGRESS_CLASS);
-  return {bar, std::make_unique<CProgressCtrl>()};
+  return TagControl<CProgressCtrl>(bar, PROGRESS_CLASS);
 }
 
 }  // namespace wnd_detail
-
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
 
 BOOL CProgressCtrl::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID) {
   if (!CreateControlWindow(*this, CtlKind::Custom, PROGRESS_CLASS, dwStyle, rect, pParentWnd, nID)) return FALSE;

@@ -9,6 +9,7 @@
 #include "ui/wnd/controls.h"
 #include "ui/wnd/ext/gdi.h"
 #include "ui/wnd/message_loop.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -171,23 +172,14 @@ LRESULT ScrollBarProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, boo
 namespace wnd_detail {
 
 MadeControl MakeScrollBar(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(kScrollBarClass, &ScrollBarProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&ScrollBarProc>(kScrollBarClass);
   QWidget* w = nullptr;
   if (item.style & (SBS_SIZEGRIP | SBS_SIZEBOX)) w = new WndSizeGrip(parent);
   else w = new WndScrollBar(parent, item.style);
-  SetWindowClass(w, kScrollBarClass);
-  return {w, std::make_unique<CScrollBar>()};
+  return TagControl<CScrollBar>(w, kScrollBarClass);
 }
 
 }  // namespace wnd_detail
-
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
 
 BOOL CScrollBar::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID) {
   CRect r = rect;

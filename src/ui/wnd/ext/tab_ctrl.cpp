@@ -12,6 +12,7 @@
 
 #include "ui/wnd/controls.h"
 #include "ui/wnd/message_loop.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -177,21 +178,12 @@ LRESULT TabProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool* han
 namespace wnd_detail {
 
 MadeControl MakeTabControl(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(WC_TABCONTROL, &TabProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&TabProc>(WC_TABCONTROL);
   auto* host = new WndTabHost(parent, item.style);
-  SetWindowClass(host, WC_TABCONTROL);
-  return {host, std::make_unique<CTabCtrl>()};
+  return TagControl<CTabCtrl>(host, WC_TABCONTROL);
 }
 
 }  // namespace wnd_detail
-
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
 
 BOOL CTabCtrl::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID) {
   if (!CreateControlWindow(*this, CtlKind::Custom, WC_TABCONTROL, dwStyle, rect, pParentWnd, nID)) return FALSE;

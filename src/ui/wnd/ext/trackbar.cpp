@@ -11,6 +11,7 @@
 #include "ui/wnd/controls.h"
 #include "ui/wnd/ext/gdi.h"
 #include "ui/wnd/message_loop.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -292,21 +293,12 @@ LRESULT TrackbarProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool
 namespace wnd_detail {
 
 MadeControl MakeTrackbar(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(TRACKBAR_CLASS, &TrackbarProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&TrackbarProc>(TRACKBAR_CLASS);
   auto* slider = new WndSlider(parent, item.style);
-  SetWindowClass(slider, TRACKBAR_CLASS);
-  return {slider, std::make_unique<CSliderCtrl>()};
+  return TagControl<CSliderCtrl>(slider, TRACKBAR_CLASS);
 }
 
 }  // namespace wnd_detail
-
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
 
 BOOL CSliderCtrl::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID) {
   if (!CreateControlWindow(*this, CtlKind::Custom, TRACKBAR_CLASS, dwStyle, rect, pParentWnd, nID)) return FALSE;

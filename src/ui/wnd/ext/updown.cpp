@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/wnd/controls.h"
+#include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/wnd_internal.h"
 
 using namespace wnd_detail;
@@ -218,21 +219,12 @@ LRESULT UpDownProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool* 
 namespace wnd_detail {
 
 MadeControl MakeUpDown(QWidget* parent, const DlgItemTemplate& item) {
-  static const bool registered = (RegisterWindowClass(UPDOWN_CLASS, &UpDownProc), true);
-  (void)registered;
+  RegisterWindowClassOnce<&UpDownProc>(UPDOWN_CLASS);
   auto* updown = new WndUpDown(parent, item.style);
-  SetWindowClass(updown, UPDOWN_CLASS);
-  return {updown, std::make_unique<CSpinButtonCtrl>()};
+  return TagControl<CSpinButtonCtrl>(updown, UPDOWN_CLASS);
 }
 
 }  // namespace wnd_detail
-
-namespace {
-template <class T>
-LRESULT Send(const T* self, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return const_cast<T*>(self)->SendMessage(message, wParam, lParam);
-}
-}  // namespace
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID) {
   if (!CreateControlWindow(*this, CtlKind::Custom, UPDOWN_CLASS, dwStyle, rect, pParentWnd, nID)) return FALSE;

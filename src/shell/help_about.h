@@ -1,0 +1,30 @@
+// Help and About: the help file beside the program, opened with the desktop's
+// handler at the topic of a help context id; the About box.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "res/main_dialog.h"
+#include "ui/wnd/wnd_layer.h"
+
+// The help file: "px417.chm" in the program's folder unless set otherwise.
+std::string GetHelpFilePath();
+void SetHelpFilePath(const std::string& path);
+
+// Opens the help file at a topic; the default hands the file to the desktop.
+using HelpOpener = std::function<bool(const std::string& path, DWORD topic)>;
+void SetHelpOpener(HelpOpener opener);
+
+// The help topic of a context id: the topic map's entry, or the id itself.
+DWORD HelpTopicOf(DWORD contextId);
+
+// "Not Exist Html Help File\n\n   File Path [ %s ]" with the path.
+std::string MissingHelpFileText(const std::string& path);
+
+class CAboutDlg : public CDialog {
+ public:
+  enum { IDD = IDD_ABOUT };
+  explicit CAboutDlg(CWnd* pParent = nullptr);
+  BOOL OnInitDialog() override;
+};

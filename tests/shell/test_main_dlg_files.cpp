@@ -1,0 +1,290 @@
+// The Files, Radio and Help commands of the main dialog: the file dialogs and
+// their extension rules, the save prompt on exit and open, the byte-exact
+// round trip of a saved file, the DFA table before a VHF send, the serial
+// field, help with and without the help file, and the About box.
+#include "test_main_dlg_support.h"
+
+#include "shell/file_commands.h"
+#include "ui/messages.h"
+
+using namespace main_dlg_test;
+using namespace ui_test;
+
+namespace {
+
+const std::string kAskToSave = "Save changes to File:start.X417?";
+
+class MainDlgFilesTest : public MainDlgTest {
+ protected:
+  void SetUp() override {
+    MainDlgTest::SetUp();
+    WriteDataFile(dir / "Data/start.X417");
+    WriteDataFile(dir / "Data/other.x417", true);
+    Start({"Data/start.X417"});
+    prompts.Clear();
+  }
+  void Edit() { g_bModified = 1; }
+};
+
+}  // namespace
+
+TEST(FileCommandRules, ExtensionsAndRequests) {
+  EXPECT_TRUE(HasX417Extension("a.x417"));
+  EXPECT_TRUE(HasX417Extension("X417"));
+  EXPECT_FALSE(HasX417Extension("417"));
+  EXPECT_FALSE(HasX417Extension("a.X418"));
+  EXPECT_EQ(WithDefaultExtension("/home/a.b/radio"), "/home/a.b/radio.X417");
+  EXPECT_EQ(WithDefaultExtension("radio.txt"), "radio.txt");
+  EXPECT_EQ(WithDefaultExtension("radio"), "radio.X417");
+
+  const FileDialogRequest open = OpenFileRequest();
+  EXPECT_EQ(open.title, "Select file");
+  EXPECT_EQ(open.filter, "PX62 Files (*.X417)|*.X417||");
+  EXPECT_EQ(open.initialDir, "Data");
+  EXPECT_EQ(open.flags, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+  const FileDialogRequest save = SaveFileRequest();
+  EXPECT_EQ(save.title, "Select save file");
+  EXPECT_EQ(save.filter, "*.X417|*.X417||");
+  EXPECT_EQ(save.flags & OFN_FILEMUSTEXIST, 0u);
+  // Lower-case files are listed by the filter.
+  EXPECT_TRUE(QtNameFilters(open.filter).join(";").contains("*.X417"));
+}
+
+TEST_F(MainDlgFilesTest, OpenLoadsAndRefusesOtherExtensions) {
+  prompts.AnswerFile((dir / "Data/other.x417").string());
+  Command(ID_FILE_OPEN_X);
+  EXPECT_EQ(prompts.Prompts().at(0).kind, CScriptedPrompts::Kind::OpenFile);
+  EXPECT_EQ(prompts.Prompts().at(0).request.title, "Select file");
+  EXPECT_EQ(dlg->GetFileLabel(), "File:other.x417");
+  EXPECT_EQ(TheModel().global.bandFlag, 0u);
+  EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), 0);
+  EXPECT_EQ(fs::current_path(), dir);
+
+  fs::copy_file(dir / "Data/start.X417", dir / "Data/start.dat");
+  prompts.Clear();
+  prompts.AnswerFile((dir / "Data/start.dat").string());
+  Command(ID_FILE_OPEN_ALT);
+  EXPECT_EQ(prompts.MessageTexts(),
+            std::vector<std::string>{"Problem opening file\n    " + (dir / "Data/start.dat").string() +
+                                     "\n\n   Press any key"});
+  EXPECT_EQ(dlg->GetFileLabel(), "File:other.x417");
+}
+
+TEST_F(MainDlgFilesTest, SaveAppendsTheExtensionAndRoundTripsByteExact) {
+  fs::create_directory(dir / "a.b");
+  prompts.AnswerFile((dir / "a.b/first").string());
+  Edit();
+  Command(ID_FILE_SAVE_X);
+  ASSERT_TRUE(fs::exists(dir / "a.b/first.X417"));
+  EXPECT_EQ(dlg->GetFileLabel(), "File:first.X417");
+  EXPECT_EQ(g_bModified, 0u);
+
+  prompts.AnswerFile((dir / "a.b/first.X417").string());
+  Command(ID_FILE_OPEN_X);
+  prompts.AnswerFile((dir / "a.b/second.X417").string());
+  Command(ID_FILE_SAVE_X);
+  EXPECT_EQ(ReadBytes(dir / "a.b/first.X417"), ReadBytes(dir / "a.b/second.X417"));
+  EXPECT_EQ(ReadBytes(dir / "a.b/first.X417").size(), kDataFileSize);
+
+  prompts.Clear();
+  prompts.AnswerFile((dir / "third.txt").string());
+  Command(ID_FILE_SAVE_ALT);
+  EXPECT_FALSE(fs::exists(dir / "third.txt"));
+  EXPECT_EQ(prompts.MessageTexts().size(), 1u);
+}
+
+TEST_F(MainDlgFilesTest, ExitAsksAboutUnsavedChanges) {
+  // Cancel: the program stays, the changes too.
+  Edit();
+  prompts.Answer(IDCANCEL);
+  Command(ID_FILE_EXIT);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_EQ(prompts.Prompts()[0].type & 0xF, MB_YESNOCANCEL);
+  EXPECT_TRUE(dlg->IsWindowVisible());
+  EXPECT_EQ(g_bModified, 1u);
+
+  // Yes, then Cancel in the save dialog: nothing is lost, the program stays.
+  prompts.Answer(IDYES);
+  prompts.AnswerFile(std::nullopt);
+  Command(ID_FILE_EXIT);
+  EXPECT_TRUE(dlg->IsWindowVisible());
+  EXPECT_EQ(g_bModified, 1u);
+
+  // The same through the close box.
+  prompts.Answer(IDYES);
+  prompts.AnswerFile(std::nullopt);
+  dlg->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_TRUE(dlg->IsWindowVisible());
+
+  // Yes and a save: written, then the program ends.
+  prompts.Answer(IDYES);
+  prompts.AnswerFile((dir / "kept").string());
+  Command(ID_FILE_EXIT);
+  Pump();
+  EXPECT_TRUE(fs::exists(dir / "kept.X417"));
+  EXPECT_FALSE(dlg->IsWindowVisible());
+}
+
+TEST_F(MainDlgFilesTest, ExitWithNoEndsWithoutSaving) {
+  Edit();
+  prompts.Answer(IDNO);
+  Command(ID_FILE_EXIT);
+  Pump();
+  EXPECT_FALSE(dlg->IsWindowVisible());
+  EXPECT_EQ(prompts.Prompts().size(), 1u);
+}
+
+TEST_F(MainDlgFilesTest, OpenAsksAboutUnsavedChanges) {
+  Edit();
+  prompts.Answer(IDYES);
+  prompts.AnswerFile(std::nullopt);  // the save dialog cancelled: no open
+  Command(ID_FILE_OPEN_X);
+  EXPECT_EQ(prompts.Prompts().size(), 2u);
+  EXPECT_EQ(g_bModified, 1u);
+
+  // No, then Cancel in the open dialog: the changes are still marked.
+  prompts.Clear();
+  prompts.Answer(IDNO);
+  prompts.AnswerFile(std::nullopt);
+  Command(ID_FILE_OPEN_X);
+  EXPECT_EQ(prompts.Prompts().size(), 2u);
+  EXPECT_EQ(g_bModified, 1u);
+
+  // No, then a file: loaded, the flag cleared by the load.
+  prompts.Answer(IDNO);
+  prompts.AnswerFile((dir / "Data/other.x417").string());
+  Command(ID_FILE_OPEN_X);
+  EXPECT_EQ(dlg->GetFileLabel(), "File:other.x417");
+  EXPECT_EQ(g_bModified, 0u);
+}
+
+TEST_F(MainDlgFilesTest, SendReadsTheDfaTableOnlyForVhf) {
+  TheModel().global.bandFlag = 0;
+  Command(ID_RADIO_SEND);
+  EXPECT_EQ(prompts.MessageTexts(),
+            std::vector<std::string>{ProblemOpeningFileText((dir / "PX417_DFA.x417").string())});
+
+  {
+    std::ofstream out(dir / "PX417_DFA.x417");
+    out << "1A2B\n  ff\n";
+  }
+  prompts.Clear();
+  Command(ID_RADIO_SEND_ALT);
+  EXPECT_EQ(TheModel().dfa.GetEntry(0), 0x1A2Bu);
+  EXPECT_EQ(TheModel().dfa.GetEntry(1), 0xFFu);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kLinkNotAvailable});
+
+  fs::remove(dir / "PX417_DFA.x417");
+  TheModel().global.bandFlag = kUhfBandFlag;
+  prompts.Clear();
+  Command(ID_RADIO_SEND);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kLinkNotAvailable});
+}
+
+TEST_F(MainDlgFilesTest, SerialFieldRules) {
+  CWnd* edit = dlg->GetDlgItem(IDC_SERIAL_EDIT);
+  edit->SetWindowText("1C3");
+  dlg->SendMessage(WM_SERIALEDIT_CHANGE, IDC_SERIAL_EDIT, 0);
+  EXPECT_STREQ(TheModel().identity.SerialText(), "1C300000");
+  edit->SetWindowText("1B");
+  dlg->SendMessage(WM_SERIALEDIT_CHANGE, IDC_SERIAL_EDIT, 0);
+  EXPECT_EQ(edit->GetWindowText(), "1");
+  EXPECT_STREQ(TheModel().identity.SerialText(), "1C300000");
+  EXPECT_EQ(g_bModified, 1u);
+  EXPECT_EQ(CRadioIdentity::EsnFromWords(1, 0), 13633536u);
+}
+
+TEST_F(MainDlgFilesTest, HelpWithAndWithoutTheHelpFile) {
+  Command(ID_HELP_TOPICS);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{MissingHelpFileText((dir / "px417.chm").string())});
+  EXPECT_EQ(prompts.MessageTexts()[0], "Not Exist Html Help File\n\n   File Path [ " + (dir / "px417.chm").string() + " ]");
+
+  std::ofstream(dir / "px417.chm") << "help";
+  std::vector<std::pair<std::string, DWORD>> opened;
+  SetHelpOpener([&](const std::string& path, DWORD topic) {
+    opened.emplace_back(path, topic);
+    return true;
+  });
+  prompts.Clear();
+  Command(ID_HELP_TOPICS_ALT);
+  HELPINFO info;
+  info.iCtrlId = 1046;
+  dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  info.iCtrlId = 4321;
+  dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0], std::make_pair((dir / "px417.chm").string(), DWORD{32775}));
+  EXPECT_EQ(opened[1].second, 10440u);
+  EXPECT_EQ(opened[2].second, 4321u);
+}
+
+TEST_F(MainDlgFilesTest, AboutAndGetStarted) {
+  std::string title;
+  int weight = 0;
+  prompts.AnswerDialog([&](CDialog& d) {
+    return RunModal(d, [&] {
+      title = d.GetDlgItem(IDC_ABOUT_TITLE)->GetWindowText();
+      weight = d.GetDlgItem(IDC_ABOUT_TITLE)->GetFont().bold() ? 700 : 400;
+      d.EndDialog(IDOK);
+    });
+  });
+  Command(ID_HELP_ABOUT);
+  EXPECT_EQ(title, "PX417 Version 1.04");
+  EXPECT_EQ(weight, 700);
+  EXPECT_EQ(prompts.Prompts().back().caption, "About PX417");
+  Command(ID_HELP_GET_STARTED);
+  EXPECT_EQ(prompts.Prompts().back().dialogId, 214u);
+}
+
+namespace {
+
+// The link's dialogs as a test stands them in: a read puts a model-11 radio
+// with its own serial into the model.
+class CFakeLink : public IRadioLinkCommands {
+ public:
+  bool ReadFromRadio(CWnd*) override {
+    calls.push_back("read");
+    TheModel().store.modelWord = 11 << 8;
+    TheModel().identity.SetSerialText("7D123456");
+    return done;
+  }
+  void SendToRadio(CWnd*) override { calls.push_back("send"); }
+  void Alignment(CWnd*) override { calls.push_back("align"); }
+  void AdjustmentRecover(CWnd*) override { calls.push_back("recover"); }
+  void OpenRomEditor(CWnd*) override { calls.push_back("editor"); }
+
+  bool done = true;
+  std::vector<std::string> calls;
+};
+
+}  // namespace
+
+TEST_F(MainDlgFilesTest, RadioCommandsRunTheLinkDialogs) {
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  Command(ID_PAGE_DTMF);
+  Command(ID_RADIO_READ);
+  EXPECT_EQ(dlg->GetFileLabel(), "");
+  EXPECT_EQ(dlg->GetDlgItemText(IDC_SERIAL_EDIT), "7D123456");
+  EXPECT_EQ(dlg->GetTabCtrl().GetItemCount(), 9);
+  EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), 0);
+  EXPECT_NE(PageWindow(139), nullptr);
+
+  // A read that did not complete keeps the file label.
+  dlg->SetFileLabel("File:x.X417");
+  link.done = false;
+  Command(ID_RADIO_READ_ALT);
+  EXPECT_EQ(dlg->GetFileLabel(), "File:x.X417");
+
+  Command(ID_RADIO_SEND);
+  Command(ID_RADIO_ALIGNMENT);
+  Command(ID_RADIO_RECOVER);
+  std::ofstream(dir / "KM907.CFG") << std::string(64, '\0');
+  TheProgramConfig().Load();
+  ASSERT_TRUE(TheProgramConfig().HasMemoryMapFile());
+  Command(ID_ROM_EDITOR);
+  SetRadioLinkCommands(nullptr);
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"read", "read", "send", "align", "recover", "editor"}));
+}

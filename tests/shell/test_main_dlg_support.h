@@ -1,0 +1,117 @@
+// The main dialog in an offscreen window, in a temporary working folder, with
+// the prompts scripted and the model back at its defaults for every test.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/edit_model.h"
+#include "shell/help_about.h"
+#include "shell/main_dlg.h"
+#include "shell/page_registry.h"
+#include "shell/program_config.h"
+#include "ui/ui_test_support.h"
+
+namespace main_dlg_test {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// The process end of a usage message, caught.
+struct UsageExit {
+  int code;
+};
+
+inline Bytes ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+class MainDlgTest : public ui_test::WndTest {
+ protected:
+  void SetUp() override {
+    WndTest::SetUp();
+    char name[] = "/tmp/maindlgXXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir = name;
+    oldCwd = fs::current_path();
+    fs::current_path(dir);
+    fs::create_directory(dir / "Data");
+    TheProgramConfig() = CProgramConfig();
+    TheModel().ResetEditModel();
+    TheModel().store.modelWord = 0;
+    g_bModified = 0;
+    g_bModeM = g_bModeS = FALSE;
+    g_strDataFile = kDefaultDataFile;
+    g_rcPage = CRect();
+    SetProcessExitHandler([](int code) { throw UsageExit{code}; });
+    SetHelpFilePath((dir / "px417.chm").string());
+    SetHelpOpener(nullptr);
+  }
+  void TearDown() override {
+    dlg.reset();
+    ui_test::Pump();
+    SetProcessExitHandler(nullptr);
+    SetHelpOpener(nullptr);
+    SetHelpFilePath("");
+    fs::current_path(oldCwd);
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+    WndTest::TearDown();
+  }
+
+  // A data file of the model's defaults (UHF unless told), written as the
+  // program writes it.
+  void WriteDataFile(const fs::path& path, bool vhf = false) {
+    CEditModel& model = TheModel();
+    model.ResetEditModel();
+    model.image.fill(0xFF);
+    model.PackImageDefaults(model.image.data());
+    model.image[img::kHardware] = vhf ? kVhfHardware : kUhfHardware;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(model.image.data()), std::streamsize(kFileImagePart));
+    out.write(reinterpret_cast<const char*>(model.tail.data()), std::streamsize(kTailSize));
+  }
+
+  // Makes the main dialog with the command line and shows it.
+  CMainDlg& Start(std::vector<std::string> words = {}) {
+    dlg = std::make_unique<CMainDlg>(std::move(words));
+    EXPECT_TRUE(dlg->Create(IDD_MAIN, nullptr));
+    EXPECT_TRUE(ui_test::Activate(*dlg));
+    ui_test::Pump();
+    return *dlg;
+  }
+
+  // Sends a menu command as the menu does.
+  void Command(UINT id) { dlg->SendMessage(WM_COMMAND, id, 0); }
+
+  CWnd* PageWindow(UINT id) {
+    CDialog& page = dlg->Page(id);
+    return page.GetSafeHwnd() ? &page : nullptr;
+  }
+
+  std::vector<std::string> TabLabels() {
+    std::vector<std::string> labels;
+    CTabCtrl& tab = dlg->GetTabCtrl();
+    for (int i = 0; i < tab.GetItemCount(); ++i) {
+      std::string text;
+      TCITEM item;
+      item.pszText = &text;
+      tab.GetItem(i, &item);
+      labels.push_back(text);
+    }
+    return labels;
+  }
+
+  fs::path dir;
+  fs::path oldCwd;
+  std::unique_ptr<CMainDlg> dlg;
+};
+
+}  // namespace main_dlg_test
