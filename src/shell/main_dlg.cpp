@@ -1,5 +1,9 @@
 #include "shell/main_dlg.h"
 
+#include "pages/settings/global1_page.h"
+#include "pages/settings/global2_page.h"
+#include "shell/print_sheets.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -125,6 +129,12 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
   ON_COMMAND_RANGE(ID_PAGE_SEL_CALL, ID_PAGE_SEED, OnPageCommand)
   ON_COMMAND_RANGE(ID_PAGE_DTMF, ID_PAGE_DTMF, OnPageCommand)
   ON_COMMAND_RANGE(ID_PAGE_FIVE_TONE, ID_PAGE_FIVE_TONE, OnPageCommand)
+  ON_COMMAND_RANGE(ID_PRINT_GLOBAL, ID_PRINT_ZONE, OnPrintCommand)
+  ON_COMMAND_RANGE(ID_PRINT_SEL_CALL, ID_PRINT_SEED, OnPrintCommand)
+  ON_COMMAND_RANGE(ID_PRINT_CHANNELS, ID_PRINT_CHANNELS, OnPrintCommand)
+  ON_COMMAND_RANGE(ID_PRINT_DTMF, ID_PRINT_DTMF, OnPrintCommand)
+  ON_COMMAND_RANGE(ID_PRINT_FIVE_TONE_COMMON, ID_PRINT_FIVE_TONE_CODES, OnPrintCommand)
+  ON_COMMAND(ID_PRINT_KEY, OnPrintKeySheet)
   ON_COMMAND(ID_SET_ZONE_FLAG, OnSetZoneFlag)
   ON_COMMAND(ID_CLEAR_ZONE_FLAG, OnClearZoneFlag)
   ON_COMMAND(ID_SET_GROUP_IN_USE, OnSetGroupInUse)
@@ -149,8 +159,9 @@ BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(std::vector<std::string> commandLine, CWnd* pParent)
-    : CDialog(IDD, pParent), m_commandLine(std::move(commandLine)), m_host(*this) {
+    : CDialog(IDD, pParent), m_commandLine(std::move(commandLine)), m_host(*this), m_pageHooks(*this) {
   RegisterMainDialogResources();
+  RegisterPagesAndSheets();
   m_strModel[0] = "TQ-5100-RM3K-50(UHF)";
   g_pMainDlg = this;
   TheModel().SetHost(&m_host);
@@ -164,7 +175,55 @@ CMainDlg::~CMainDlg() {
   TheModel().SetHost(nullptr);
   TheProgramConfig().SetMessageSink(nullptr);
   SetAppWinHelp(nullptr);
+  SetMainDlgHooks(nullptr);
+  ClearSheetRoutines();
   if (g_pMainDlg == this) g_pMainDlg = nullptr;
+}
+
+bool CMainDlgPageHooks::QuerySaveChanges() { return m_dlg.QuerySaveChanges(); }
+bool CMainDlgPageHooks::IsModeM() const { return g_bModeM != FALSE; }
+
+// The pages that are built, and the sheet routines they print; every other tab
+// shows the placeholder page.
+void CMainDlg::RegisterPagesAndSheets() {
+  RegisterGlobal1Page(RegisterPage);
+  RegisterGlobal2Page(RegisterPage);
+  SetMainDlgHooks(&m_pageHooks);
+  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
+    PrintGlobal1Sheet(&dc, charW, x, pitch, gap);
+  }, kPartGlobal1);
+  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
+    PrintGlobal2Sheet(&dc, charW, x, pitch, gap);
+  }, kPartGlobal2);
+}
+
+void CMainDlg::OnPrintCommand(UINT nID) {
+  const int sheet = SheetOfCommand(nID);
+  if (sheet >= 0) PrintSheets(this, sheet);
+}
+
+// The key sheet is a picture of the Key Assignment page: show that tab, print
+// the window, and go back to the tab that was current.
+void CMainDlg::OnPrintKeySheet() {
+  const int keyTab = TabIndexOf(PageSlot::KeyAssign);
+  const int previous = m_tab.GetCurSel();
+  KeyPageSwitch pages;
+  pages.showKeyPage = [this, keyTab, previous]() -> HWND {
+    if (keyTab >= 0 && previous != keyTab) {
+      LeavePage();
+      m_tab.SetCurSel(keyTab);
+      EnterPage();
+    }
+    return GetSafeHwnd();
+  };
+  pages.restore = [this, keyTab, previous] {
+    if (keyTab >= 0 && previous != keyTab) {
+      LeavePage();
+      m_tab.SetCurSel(previous);
+      EnterPage();
+    }
+  };
+  OnPrintKey(this, pages);
 }
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX) {

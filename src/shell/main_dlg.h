@@ -17,6 +17,7 @@
 #include "ui/layout/anchor_layout.h"
 #include "ui/page/page.h"
 #include "ui/wnd/wnd_layer.h"
+#include "pages/settings/page_hooks.h"
 
 class CMainDlg;
 
@@ -51,6 +52,17 @@ class CShellModelHost : public CPromptModelHost {
                     std::uint8_t previousSystemType) override;
   void OnFileSaved(const std::string& fileLabel) override;
   int GetMemMap3() const override;
+
+ private:
+  CMainDlg& m_dlg;
+};
+
+// What the settings pages ask of the main dialog: its save prompt and the mode.
+class CMainDlgPageHooks : public IMainDlgHooks {
+ public:
+  explicit CMainDlgPageHooks(CMainDlg& dlg) : m_dlg(dlg) {}
+  bool QuerySaveChanges() override;
+  bool IsModeM() const override;
 
  private:
   CMainDlg& m_dlg;
@@ -141,6 +153,8 @@ class CMainDlg : public CDialog {
   void OnTabSelChange(NMHDR* pNMHDR, LRESULT* pResult);
   LRESULT OnModelChanged(WPARAM wParam, LPARAM lParam);
   void OnPageCommand(UINT nID);
+  void OnPrintCommand(UINT nID);
+  void OnPrintKeySheet();
   LRESULT OnShowPageInterconnect(WPARAM wParam, LPARAM lParam);
   LRESULT OnShowPageZone(WPARAM wParam, LPARAM lParam);
   LRESULT OnShowPageLtrAdvanced(WPARAM wParam, LPARAM lParam);
@@ -163,6 +177,7 @@ class CMainDlg : public CDialog {
   // The dialog id of a slot's page (Key Assignment and Zone depend on the model and sub-page).
   UINT PageId(PageSlot slot) const;
   int TabIndexOf(PageSlot slot) const;
+  void RegisterPagesAndSheets();
   bool CreatePageIn(UINT nIDD);
   void SetZoneFlag(bool on);
   void SetGroupInUse(bool on);
@@ -170,6 +185,7 @@ class CMainDlg : public CDialog {
 
   std::vector<std::string> m_commandLine;
   CShellModelHost m_host;
+  CMainDlgPageHooks m_pageHooks;
   CAnchorTabCtrl m_tab;
   CSerialEdit m_editSerial;
   CEdit m_editEsn;

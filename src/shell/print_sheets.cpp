@@ -36,13 +36,13 @@ int SheetOfCommand(UINT nID) {
       return kSheetChannelTable;
     case ID_PRINT_DTMF:
       return kSheetDtmf;
-    case ID_PRINT_5TONE_COMMON:
+    case ID_PRINT_FIVE_TONE_COMMON:
       return kSheetFiveToneCommon;
-    case ID_PRINT_5TONE_LIST:
+    case ID_PRINT_FIVE_TONE_CODES:
       return kSheetFiveToneList;
     case ID_PRINT_SEED:
       return kSheetSeedChannel;
-    case ID_PRINT_SELCALL:
+    case ID_PRINT_SEL_CALL:
       return kSheetSelCall;
     default:
       return -1;

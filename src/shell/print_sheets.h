@@ -6,6 +6,8 @@
 // screen and printed as a bitmap.
 #pragma once
 
+#include "res/main_dialog.h"
+
 #include <QPixmap>
 
 #include <functional>
@@ -28,16 +30,9 @@ inline constexpr int kSheetFiveToneList = 7;
 inline constexpr int kSheetSeedChannel = 8;
 inline constexpr int kSheetSelCall = 9;
 
-// The print commands.
-inline constexpr UINT ID_PRINT_GLOBAL = 32800;
-inline constexpr UINT ID_PRINT_ZONE = 32801;
-inline constexpr UINT ID_PRINT_SELCALL = 32821;
-inline constexpr UINT ID_PRINT_SEED = 32822;
-inline constexpr UINT ID_PRINT_CHANNELS = 32862;  // no menu item
-inline constexpr UINT ID_PRINT_KEY = 32863;
-inline constexpr UINT ID_PRINT_DTMF = 32864;
-inline constexpr UINT ID_PRINT_5TONE_COMMON = 32875;
-inline constexpr UINT ID_PRINT_5TONE_LIST = 32876;
+// The print commands are the menu's (res/main_dialog.h); the channel table
+// sheet has a command but no menu item.
+inline constexpr UINT ID_PRINT_CHANNELS = 32862;
 
 // The sheet a print command prints, or -1 (the key sheet has no number).
 int SheetOfCommand(UINT nID);

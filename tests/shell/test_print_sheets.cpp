@@ -134,8 +134,8 @@ TEST_F(PrintSheetsTest, EachSheetGetsItsPagesAndOnlyOneTrailingEnd) {
   // The commands of the menu reach their sheets; the key sheet has no number.
   EXPECT_EQ(SheetOfCommand(ID_PRINT_GLOBAL), 0);
   EXPECT_EQ(SheetOfCommand(ID_PRINT_CHANNELS), 4);
-  EXPECT_EQ(SheetOfCommand(ID_PRINT_5TONE_LIST), 7);
-  EXPECT_EQ(SheetOfCommand(ID_PRINT_SELCALL), 9);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_FIVE_TONE_CODES), 7);
+  EXPECT_EQ(SheetOfCommand(ID_PRINT_SEL_CALL), 9);
   EXPECT_EQ(SheetOfCommand(ID_PRINT_KEY), -1);
 }
 
