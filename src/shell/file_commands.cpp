@@ -217,8 +217,6 @@ void CMainDlg::OnFileLoaded(const std::string& fileLabel, const std::string& ser
 
 // ---- the link's dialogs ------------------------------------------------------------------
 
-#if __has_include("link/dialogs/clone_dlg.h")
-
 #include "link/align_start.h"
 #include "link/dialogs/align_dlg.h"
 #include "link/dialogs/align_start_dlg.h"
@@ -229,7 +227,6 @@ void CMainDlg::OnFileLoaded(const std::string& fileLabel, const std::string& ser
 #include "shell/dialogs/radio_password_dlg.h"
 
 namespace {
-
 
 // The memory map and modes of a transfer, from the configuration and the command line.
 TransferSettings CurrentTransferSettings() {
@@ -275,15 +272,10 @@ class CRadioLink : public IRadioLinkCommands {
   }
 
   void Alignment(CWnd* pOwner) override {
-    AlignRunState& run = TheAlignRun();
-    run.continueFlag = 1;
-    CAlignStartDlg start(TheComPort(), run, TheProgramConfig().GetComPort(),
-                         [](CWnd* pParent) { return AskRadioPassword(pParent); }, pOwner);
-    start.DoModal();
-    if (run.continueFlag != 1) return;
-    CAlignDlg dlg(TheComPort(), run, TheProgramConfig().GetAlignTable1(), TheProgramConfig().GetAlignTable2(),
-                  pOwner);
-    dlg.DoModal();
+    const CProgramConfig& c = TheProgramConfig();
+    RunAlignment(TheComPort(), TheAlignRun(), c.GetComPort(),
+                 [](CWnd* pParent) { return AskRadioPassword(pParent); }, c.GetAlignTable1(), c.GetAlignTable2(),
+                 pOwner);
   }
 
   void AdjustmentRecover(CWnd* pOwner) override {
@@ -320,15 +312,8 @@ class CRadioLink : public IRadioLinkCommands {
 
 }  // namespace
 
-bool InstallLinkDialogs() {
+void InstallLinkDialogs() {
   static CRadioLink link;
   SetRadioLinkCommands(&link);
-  return true;
 }
 
-
-#else
-
-bool InstallLinkDialogs() { return false; }
-
-#endif

@@ -32,3 +32,23 @@ TEST_F(MainDlgTest, GlobalSheetPrintsBothHalvesSideBySide) {
 
 }  // namespace
 }  // namespace main_dlg_test
+
+namespace main_dlg_test {
+namespace {
+
+TEST_F(MainDlgTest, KeySheetPrintsAPictureAndReturnsToTheTab) {
+  Start();
+  Command(ID_PAGE_GLOBAL2);
+  const int before = dlg->GetTabCtrl().GetCurSel();
+  print_test::TempDir tmp;
+  const std::string pdf = tmp.File("keys.pdf");
+  prompts.AnswerPrintToPdf(pdf);
+  Command(ID_PRINT_KEY);
+  ui_test::Pump();
+  EXPECT_EQ(1, print_test::PdfPageCount(pdf));
+  EXPECT_EQ(before, dlg->GetTabCtrl().GetCurSel());
+  EXPECT_FALSE(g_bKeyPrintActive);
+}
+
+}  // namespace
+}  // namespace main_dlg_test
