@@ -108,6 +108,16 @@ void LinkNotAvailable() {
   AfxMessageBox(kLinkNotAvailable);
 }
 
+// Runs a radio command on the link's dialogs; without them, says so.
+template <class Command>
+void OnRadioLink(Command&& command) {
+  if (g_pRadioLink) {
+    command(*g_pRadioLink);
+  } else {
+    LinkNotAvailable();
+  }
+}
+
 }  // namespace
 
 void CMainDlg::OnReadFromRadio() {
@@ -137,37 +147,21 @@ void CMainDlg::OnSendToRadio() {
       return;
     }
   }
-  if (g_pRadioLink) {
-    g_pRadioLink->SendToRadio(this);
-  } else {
-    LinkNotAvailable();
-  }
+  OnRadioLink([this](IRadioLinkCommands& link) { link.SendToRadio(this); });
   ShowSerialAndEsn();
 }
 
 void CMainDlg::OnAlignment() {
-  if (g_pRadioLink) {
-    g_pRadioLink->Alignment(this);
-  } else {
-    LinkNotAvailable();
-  }
+  OnRadioLink([this](IRadioLinkCommands& link) { link.Alignment(this); });
 }
 
 void CMainDlg::OnAdjustmentRecover() {
-  if (g_pRadioLink) {
-    g_pRadioLink->AdjustmentRecover(this);
-  } else {
-    LinkNotAvailable();
-  }
+  OnRadioLink([this](IRadioLinkCommands& link) { link.AdjustmentRecover(this); });
   ShowSerialAndEsn();
 }
 
 void CMainDlg::OpenRomEditor() {
-  if (g_pRadioLink) {
-    g_pRadioLink->OpenRomEditor(this);
-  } else {
-    LinkNotAvailable();
-  }
+  OnRadioLink([this](IRadioLinkCommands& link) { link.OpenRomEditor(this); });
 }
 
 void CMainDlg::OnConfigure() {
