@@ -511,7 +511,15 @@ void CAlignDlg::OnOkItem() {
 
 bool CAlignDlg::OkTransmitItem(int code) {
   const AlignItem& item = *FindAlignItem(code);
-  if (code == kItemTxVcv || code == kItemRxVcv) StopPoll();
+  if (code == kItemTxVcv || code == kItemRxVcv) {
+    // The VCV is set against the level the radio reads back: with no reading
+    // yet the value was never checked, so it is not locked in.
+    if (!m_bHaveAverage) {
+      ::MessageBeep(0);
+      return false;
+    }
+    StopPoll();
+  }
   bool done = true;
   switch (code) {
     case kItemMaxDeviation:
