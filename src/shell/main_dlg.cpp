@@ -1,7 +1,6 @@
 #include "shell/main_dlg.h"
 
-#include "pages/settings/global1_page.h"
-#include "pages/settings/global2_page.h"
+#include "pages/register_pages.h"
 #include "shell/print_sheets.h"
 
 #include <unistd.h>
@@ -186,15 +185,8 @@ bool CMainDlgPageHooks::IsModeM() const { return g_bModeM != FALSE; }
 // The pages that are built, and the sheet routines they print; every other tab
 // shows the placeholder page.
 void CMainDlg::RegisterPagesAndSheets() {
-  RegisterGlobal1Page(RegisterPage);
-  RegisterGlobal2Page(RegisterPage);
+  ::RegisterPagesAndSheets();
   SetMainDlgHooks(&m_pageHooks);
-  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
-    PrintGlobal1Sheet(&dc, charW, x, pitch, gap);
-  }, kPartGlobal1);
-  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
-    PrintGlobal2Sheet(&dc, charW, x, pitch, gap);
-  }, kPartGlobal2);
 }
 
 void CMainDlg::OnPrintCommand(UINT nID) {

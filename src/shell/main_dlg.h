@@ -17,7 +17,7 @@
 #include "ui/layout/anchor_layout.h"
 #include "ui/page/page.h"
 #include "ui/wnd/wnd_layer.h"
-#include "pages/settings/page_hooks.h"
+#include "ui/page/page_registry.h"
 
 class CMainDlg;
 

@@ -1,29 +1,9 @@
 #include "shell/page_registry.h"
 
-#include <map>
-
 #include "res/main_dialog.h"
 
-namespace {
-
-std::map<UINT, PageFactory>& Factories() {
-  static std::map<UINT, PageFactory> factories;
-  return factories;
-}
-
-}  // namespace
-
-void RegisterPage(UINT nIDD, PageFactory factory) { Factories()[nIDD] = std::move(factory); }
-
-bool IsPageRegistered(UINT nIDD) {
-  const auto it = Factories().find(nIDD);
-  return it != Factories().end() && it->second;
-}
-
 std::unique_ptr<CDialog> CreatePageObject(UINT nIDD) {
-  if (IsPageRegistered(nIDD)) {
-    if (auto page = Factories()[nIDD]()) return page;
-  }
+  if (auto page = MakeRegisteredPage(nIDD)) return page;
   return std::make_unique<CPlaceholderPage>(nIDD);
 }
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <map>
 #include <utility>
 
 #include "ui/print/dib_printer.h"
@@ -15,11 +14,6 @@
 BOOL g_bKeyPrintActive = FALSE;
 
 namespace {
-
-std::map<std::pair<int, int>, SheetRoutine>& Routines() {
-  static std::map<std::pair<int, int>, SheetRoutine> routines;
-  return routines;
-}
 
 // The left edge of a part of a sheet, in character widths from the margin.
 int PartColumn(int sheet, int part) { return sheet == kSheetGlobal && part == kPartGlobal2 ? kGlobal2Column : 0; }
@@ -61,25 +55,10 @@ SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm) {
   return g;
 }
 
-void RegisterSheetRoutine(int sheet, SheetRoutine routine, int part) {
-  if (routine) {
-    Routines()[{sheet, part}] = std::move(routine);
-  } else {
-    Routines().erase({sheet, part});
-  }
-}
-
-bool IsSheetRegistered(int sheet, int part) { return Routines().count({sheet, part}) != 0; }
-
-void ClearSheetRoutines() { Routines().clear(); }
-
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet) {
   // The parts in order; a routine may register further parts while printing,
   // so the ones to call are taken first.
-  std::vector<std::pair<int, SheetRoutine>> parts;
-  for (const auto& [key, routine] : Routines()) {
-    if (key.first == sheet) parts.emplace_back(key.second, routine);
-  }
+  const std::vector<std::pair<int, SheetRoutine>> parts = SheetParts(sheet);
   for (const auto& [part, routine] : parts) {
     // Mobile Special begins a page of its own, even when the Global parts
     // before it left theirs open.
@@ -117,19 +96,6 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
   dc.SelectFont(oldFont);
   if (sheet != kSheetZone) dc.EndPage();
   dc.EndDoc();
-  return true;
-}
-
-bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top) {
-  if (cursor.y + 2 * pitch <= dc.GetDeviceCaps(gdi::VERTRES)) return false;
-  if (cursor.blockX < cursor.x0 + kSecondBlockColumn * charW) {
-    cursor.blockX += kSecondBlockColumn * charW;
-  } else {
-    dc.EndPage();
-    dc.StartPage();
-    cursor.blockX = cursor.x0;
-  }
-  cursor.y = top;
   return true;
 }
 

@@ -14,21 +14,13 @@
 #include <optional>
 
 #include "ui/print/printer_dc.h"
+#include "ui/print/sheet_registry.h"
+#include "ui/print/sheet_writer.h"
 #include "ui/wnd/wnd_layer.h"
 
 // Set while the key sheet is captured and printed: the Key Assignment pages
 // then redraw the whole main window whenever they paint.
 extern BOOL g_bKeyPrintActive;
-
-// Sheet numbers.
-inline constexpr int kSheetGlobal = 0;
-inline constexpr int kSheetZone = 1;
-inline constexpr int kSheetChannelTable = 4;
-inline constexpr int kSheetDtmf = 5;
-inline constexpr int kSheetFiveToneCommon = 6;
-inline constexpr int kSheetFiveToneList = 7;
-inline constexpr int kSheetSeedChannel = 8;
-inline constexpr int kSheetSelCall = 9;
 
 // The print commands are the menu's (res/main_dialog.h); the channel table
 // sheet has a command but no menu item.
@@ -53,47 +45,12 @@ struct SheetGeometry {
 };
 SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm);
 
-// ---- the routines of the sheets ------------------------------------------------
-// A sheet routine draws its part of a sheet with the printer context and the
-// geometry, in this order: (dc, charW, x, pitch, gap).
-using SheetRoutine = std::function<void(CPrinterDC& dc, int charW, int x, int pitch, int gap)>;
-
-// The parts of the Global sheet, drawn in this order: Global 1 at the margin,
-// Global 2 beside it on the same page (kGlobal2Column character widths further
-// right), then Mobile Special on a page of its own.
-inline constexpr int kPartGlobal1 = 0;
-inline constexpr int kPartGlobal2 = 1;
-inline constexpr int kPartMobileSpecial = 2;
-inline constexpr int kGlobal2Column = 55;
-
-// Registers (or replaces) the routine of a sheet; the Global sheet takes one
-// routine per part, every other sheet one routine (part 0). An empty routine
-// removes the registration. The page objects the routines run on must outlive
-// their registration.
-void RegisterSheetRoutine(int sheet, SheetRoutine routine, int part = 0);
-bool IsSheetRegistered(int sheet, int part = 0);
-void ClearSheetRoutines();
-
 // ---- the print job ----------------------------------------------------------------
 // The whole job of one sheet. Returns false when nothing was printed (the
 // dialog was cancelled or the job could not be opened).
 bool PrintSheets(CWnd* pOwner, int sheet);
 // Calls the routines of the sheet in order, each with its own left edge.
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet);
-
-// The overflow rule of the long sheets, applied after each line: when
-// y + 2 pitch passes the page height, the list goes on in a second column block
-// 75 character widths to the right at the top of the same page, or, when the
-// block is already the right one, on a new page back at the margin. `top` is
-// where the block's header row goes. Returns true when the list moved; the
-// caller then prints the header row again at (blockX, y).
-struct SheetCursor {
-  int x0 = 0;      // the left edge of the first block
-  int blockX = 0;  // the left edge of the current block
-  int y = 0;
-};
-inline constexpr int kSecondBlockColumn = 75;
-bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top);
 
 // ---- the key sheet --------------------------------------------------------------------
 // How the key sheet reaches the Key Assignment page: showKeyPage switches to it

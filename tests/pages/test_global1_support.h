@@ -9,7 +9,7 @@
 
 #include "model/edit_model.h"
 #include "pages/settings/global1_page.h"
-#include "pages/settings/page_hooks.h"
+#include "ui/page/page_registry.h"
 #include "ui/messages.h"
 #include "ui/ui_test_support.h"
 

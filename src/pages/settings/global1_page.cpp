@@ -7,7 +7,7 @@
 #include "model/conversions.h"
 #include "model/edit_model.h"
 #include "pages/settings/global1_tables.h"
-#include "pages/settings/page_hooks.h"
+#include "ui/page/page_registry.h"
 #include "ui/choice/choice_lists.h"
 #include "ui/messages.h"
 
