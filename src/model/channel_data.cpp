@@ -8,6 +8,7 @@
 
 #include "model/conversions.h"
 #include "model/edit_model.h"
+#include "model/global_fields.h"
 #include "model/tuning_data.h"
 
 namespace {
@@ -391,7 +392,7 @@ bool CFreqRangeSection::IsFrequencyValid(double f, int allowZero, int kind, std:
   const std::int64_t n = RoundedUnits(f);
   const CGlobalSettings& g = Model().global;
   if (g.hardwareByte == kUhfHardware) return n >= kUhfLow && n <= uhfTop;
-  if (!g.ltrCaptions()) {  // PassPort
+  if (!gf::kLtrCaptions.Get(Model())) {  // PassPort
     if (kind == 2) return n >= kKind2Low && n <= kVhfHigh;
     return n >= kVhfLow && n <= kVhfNarrowHigh;
   }

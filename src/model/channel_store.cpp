@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/edit_model.h"
+#include "model/global_fields.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ int CChannelStore::HomeRepeater(int z) const {
   return home <= kRepeatersPerZone ? home : 0;
 }
 
-bool CChannelStore::IsLtrSystemType() const { return Model().global.ltrCaptions(); }
+bool CChannelStore::IsLtrSystemType() const { return gf::kLtrCaptions.Get(Model()) != 0; }
 
 bool CChannelStore::GroupUsesIdLayout(int g) const {
   const int z = ZoneOfGroup(g);
@@ -531,7 +532,7 @@ int CChannelStore::PackGroup(int g, std::uint8_t* image) {
   context.zoneFormat = z >= 0 ? zoneFormat[z] : 0;
   context.zoneNumber = z + 1;
   context.idLayout = GroupUsesIdLayout(g);
-  context.aniFromPttOff = Model().global.aniTransmission() != 0;
+  context.aniFromPttOff = gf::kAniTransmission.Get(Model()) != 0;
   context.aniCode1 = std::uint8_t(Model().dtmf.AniCodeLength());
   context.aniCode2 = std::uint8_t(Model().dtmf.AniCodePttOffLength());
   return groups[g].CheckAndPack(g, image, context, Host());

@@ -1,5 +1,7 @@
 #include "model/edit_model.h"
 
+#include "model/conversions.h"
+
 std::uint32_t g_bModified = 0;
 
 IModelHost& NullModelHost() {
@@ -130,4 +132,29 @@ int CEditModel::PackImageDefaults(std::uint8_t* img) {
   if (!PackRecords(img, true)) return 0;
   store.PackTuning(img, tail.data());
   return fiveToneSystem.PackToImage(img);
+}
+
+void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& startFolder) {
+  global.hardwareByte = hardwareCode;
+  global.bandFlag = hardwareCode & 0xE0;
+  const std::uint32_t band = global.bandFlag;
+  store.modelWord |= 0x0B00;
+  const std::uint8_t systemType = global.systemType;
+  freqRange.SetBandDefaults();
+
+  const bool uhf = band == kUhfBandFlag;
+  const int loaded = LoadDataFile(uhf ? "Data/DEFAULTUP.X417" : "Data/DEFAULTVP.X417", startFolder);
+  if (!loaded) ResetEditModel();
+
+  std::int32_t first;
+  if (uhf) first = hardwareCode == 0x61 ? 45000000 : 48000000;
+  else first = (hardwareCode == 0x01 || IsProductionType11(store.ProductionType())) ? 13400000 : 14600000;
+  store.SetChannelFreq1(0, first);
+  store.SetChannelFreq2(0, first);
+
+  if (!loaded) (void)PackImageDefaults(image.data());
+
+  global.bandFlag = band;
+  global.systemType = systemType;
+  global.hardwareByte = hardwareCode;
 }

@@ -56,6 +56,13 @@ class CEditModel {
   int PackImage(std::uint8_t* img);
   int PackImageDefaults(std::uint8_t* img);
 
+  // Begins anew from the default data of the band of a hardware code (0x61 UHF,
+  // else VHF), keeping the system type: the record's hardware code and band,
+  // the production type 11, the band's frequency ranges, the band's default data
+  // file under startFolder (the model's defaults, packed into the image, when it
+  // cannot be loaded), and the first channel's frequencies for the band.
+  void ChangeModel(std::uint32_t hardwareCode, const std::string& startFolder);
+
   // Data files: the image's bytes 0..32,511 followed by the tail (32,896 bytes).
   int LoadDataFile(const std::string& path, const std::string& startDirectory);
   // Packs the model and writes the file; false when a check refused or the file

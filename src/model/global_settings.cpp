@@ -325,6 +325,22 @@ void CGlobalSettings::SetOptionBoardCode(std::uint8_t code) {
     byte247 = kept;
 }
 
+std::string CGlobalSettings::PasswordText() const {
+  std::string text;
+  for (char c : password) {
+    if (c == '\0') break;
+    text += c;
+  }
+  return text;
+}
+
+void CGlobalSettings::SetPasswordText(const std::string& text) {
+  for (std::size_t i = 0; i < password.size(); ++i) {
+    if (text.empty()) password[i] = '\0';
+    else password[i] = i < text.size() ? text[i] : ' ';
+  }
+}
+
 std::uint8_t CGlobalSettings::GroupIndexOf(int g, int z) const {
   if (g < 0 || g == kNone || z < 0 || z >= kZoneCount) return kNone;
   if (g >= Model().store.GetGroupCount(z)) return kNone;

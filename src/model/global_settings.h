@@ -4,12 +4,10 @@
 // option bytes the Global, Mobile Special and DTMF pages edit bit by bit.
 //
 // Representation: every option byte is held whole, as the image carries it, in a
-// member named after its image position (byte185 is image byte 185), so a page
-// edits its bits with a read-mask-write on that member. A byte that the pages
-// know by a name carries that name as the member itself (homeSystem,
-// afMinVrLevel, extMicSense, ...); a name that stands for some bits of a byte is
-// a small accessor pair over the whole byte (ltrCaptions() over systemType,
-// hornAlertTime() over byte704, ...).
+// member named after its image position (byte185 is image byte 185). A byte that
+// the pages know by a name carries that name as the member itself (homeSystem,
+// afMinVrLevel, extMicSense, ...). The fields within the bytes are named once,
+// in model/global_fields.h.
 //
 // Zones are indices 0..31, 255 none. Groups are held as global group indices
 // 0..249, 255 none; the image holds a group as its number within its zone.
@@ -17,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/image.h"
 #include "model/model_part.h"
@@ -99,34 +98,15 @@ class CGlobalSettings : public CModelPart {
   std::uint8_t byte757 = 0x02;    // kept; emergency LED blink off, colour red
   std::uint8_t extMicSense = 80;  // kept; image 758, "Standard"
 
-  // --- Named bits of the option bytes ---------------------------------------
-  // Trunking type (image 249 bit 6): set = LTR captions, clear = PassPort.
-  bool ltrCaptions() const { return (systemType & 0x40) != 0; }
-  void SetLtrCaptions(bool ltr) { systemType = WithBits(systemType, 0x40, ltr ? 1 : 0); }
-  // Option board (image 247): 4 for the module (bits 0-2 = 4 with bits 5-7 = 3),
+  // Image 247 as a choice: 4 for the module (bits 0-2 = 4 with bits 5-7 = 3),
   // 3 for the board (bits 0-2 = 3), else 0. Setting 4, 3 or 0 keeps bits 3-4.
   std::uint8_t optionBoardCode() const;
   void SetOptionBoardCode(std::uint8_t code);
-  // Image 704: bits 4-6 horn alert time, bit 3 external PTT (bit 7 is the Global page's).
-  std::uint8_t hornAlertTime() const { return (byte704 >> 4) & 0x07; }
-  void SetHornAlertTime(std::uint8_t code) { byte704 = WithBits(byte704, 0x70, code); }
-  std::uint8_t externalPtt() const { return (byte704 >> 3) & 0x01; }
-  void SetExternalPtt(std::uint8_t on) { byte704 = WithBits(byte704, 0x08, on); }
-  // Image 748 bit 1.
-  std::uint8_t ignitionSense() const { return (byte748 >> 1) & 0x01; }
-  void SetIgnitionSense(std::uint8_t on) { byte748 = WithBits(byte748, 0x02, on); }
-  // DTMF options: 202 bit 0 ANI transmission (1 = PTT released), 209 bit 0 DTMF
-  // monitor, 212 bits 7-6 ANI speed, 213 bits 6-4 first digit delay, 251 bit 3
-  // locks the keypad choice (read only).
-  std::uint8_t aniTransmission() const { return byte202 & 0x01; }
-  void SetAniTransmission(std::uint8_t v) { byte202 = WithBits(byte202, 0x01, v); }
-  std::uint8_t dtmfMonitor() const { return byte209 & 0x01; }
-  void SetDtmfMonitor(std::uint8_t v) { byte209 = WithBits(byte209, 0x01, v); }
-  std::uint8_t aniSpeed() const { return (byte212 >> 6) & 0x03; }
-  void SetAniSpeed(std::uint8_t v) { byte212 = WithBits(byte212, 0xC0, v); }
-  std::uint8_t firstDigitDelay() const { return (byte213 >> 4) & 0x07; }
-  void SetFirstDigitDelay(std::uint8_t v) { byte213 = WithBits(byte213, 0x70, v); }
-  bool dtmfKeypadLocked() const { return (byte251 & 0x08) != 0; }
+  // The password as text: its characters up to the first zero byte. A typed
+  // password is stored padded with blanks to eight (a longer text is cut); an
+  // empty one clears every byte.
+  std::string PasswordText() const;
+  void SetPasswordText(const std::string& text);
 
   // --- Record operations ------------------------------------------------------
   void Reset();

@@ -1,17 +1,24 @@
 #include "pages/register_pages.h"
 
+#include <memory>
+
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
+namespace {
+
+template <class Page>
+void Register(UINT idd) {
+  RegisterPage(idd, [] { return std::unique_ptr<CDialog>(new Page); });
+}
+
+}  // namespace
+
 void RegisterPagesAndSheets() {
-  RegisterGlobal1Page(RegisterPage);
-  RegisterGlobal2Page(RegisterPage);
-  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
-    PrintGlobal1Sheet(&dc, charW, x, pitch, gap);
-  }, kPartGlobal1);
-  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
-    PrintGlobal2Sheet(&dc, charW, x, pitch, gap);
-  }, kPartGlobal2);
+  Register<CGlobal1Page>(IDD_GLOBAL1);
+  Register<CGlobal2Page>(IDD_GLOBAL2);
+  RegisterSheetRoutine(kSheetGlobal, PrintGlobal1Sheet, kPartGlobal1);
+  RegisterSheetRoutine(kSheetGlobal, PrintGlobal2Sheet, kPartGlobal2);
 }

@@ -27,10 +27,10 @@ const DialogTemplate& Global1PageTemplate() {
     auto& items = d.items;
 
     // Left column.
-    items.push_back(GroupBox("MODEL", IDC_G1_GRP_MODEL, 4, 2, 180, 28));
+    items.push_back(Bold(GroupBox("MODEL", IDC_G1_GRP_MODEL, 4, 2, 180, 28)));
     items.push_back(ComboBox(IDC_G1_MODEL, 12, 12, 164, 60, kList));
 
-    items.push_back(GroupBox("Display", IDC_G1_GRP_DISPLAY, 4, 32, 180, 104));
+    items.push_back(Bold(GroupBox("Display", IDC_G1_GRP_DISPLAY, 4, 32, 180, 104)));
     Row(items, "LCD Angle", 1521, IDC_G1_LCD_ANGLE, 12, 42, 96, 80);
     Row(items, "Configure", 1522, IDC_G1_CONFIGURE, 12, 55, 96, 80);
     Row(items, "Back Light", IDC_STATIC, IDC_G1_BACK_LIGHT, 12, 68, 96, 80);
@@ -41,7 +41,7 @@ const DialogTemplate& Global1PageTemplate() {
     items.push_back(LText("User LED Off time", IDC_STATIC, 12, 122, 82, 8));
     items.push_back(EditText(IDC_G1_LED_OFF, 96, 120, 50, 12, ES_AUTOHSCROLL));
 
-    items.push_back(GroupBox("Audible Sounds", IDC_G1_GRP_AUDIBLE, 4, 138, 180, 92));
+    items.push_back(Bold(GroupBox("Audible Sounds", IDC_G1_GRP_AUDIBLE, 4, 138, 180, 92)));
     Row(items, "Microphone Sens.", 1524, IDC_G1_MIC_SENS, 12, 148, 96, 80);
     Row(items, "Beep Level", 1525, IDC_G1_BEEP_LEVEL, 12, 161, 96, 80);
     Row(items, "Scan Beep", 1526, IDC_G1_SCAN_BEEP_AUDIBLE, 12, 174, 96, 80);
@@ -49,13 +49,13 @@ const DialogTemplate& Global1PageTemplate() {
     Row(items, "Controls Tones", 1528, IDC_G1_CONTROLS_TONES, 12, 200, 96, 80);
     Row(items, "TPAC Beep", 1530, IDC_G1_TPAC_BEEP, 12, 213, 96, 80);
 
-    items.push_back(GroupBox("Microphone Hook Function", IDC_G1_GRP_MIC_HOOK, 4, 232, 180, 52));
+    items.push_back(Bold(GroupBox("Microphone Hook Function", IDC_G1_GRP_MIC_HOOK, 4, 232, 180, 52)));
     Row(items, "Off Hook Scan", 1531, IDC_G1_OFF_HOOK_SCAN, 12, 242, 96, 80);
     Row(items, "Off Hook Monitor", 1532, IDC_G1_OFF_HOOK_MONITOR, 12, 255, 96, 80);
     Row(items, "Off Hook Horn", 1533, IDC_G1_OFF_HOOK_HORN, 12, 268, 96, 80);
 
     // Right column.
-    items.push_back(GroupBox("Scan Function", IDC_G1_GRP_SCAN, 188, 2, 180, 146));
+    items.push_back(Bold(GroupBox("Scan Function", IDC_G1_GRP_SCAN, 188, 2, 180, 146)));
     Row(items, "Zone Scan", IDC_STATIC, IDC_G1_ZONE_SCAN, 196, 12, 290, 72);
     items.back().style |= WS_DISABLED;
     Row(items, "Dual Watch Time A", 1534, IDC_G1_DUAL_WATCH_A, 196, 25, 290, 72);
@@ -71,18 +71,18 @@ const DialogTemplate& Global1PageTemplate() {
     Row(items, "Talk Back", 1541, IDC_G1_TALK_BACK, 196, 116, 290, 72);
     Row(items, "Scan Display", IDC_STATIC, IDC_G1_SCAN_DISPLAY, 196, 129, 290, 72);
 
-    items.push_back(GroupBox("Power saving", IDC_G1_GRP_POWER_SAVING, 188, 150, 180, 40));
+    items.push_back(Bold(GroupBox("Power saving", IDC_G1_GRP_POWER_SAVING, 188, 150, 180, 40)));
     Row(items, "RX save mode", 1587, IDC_G1_RX_SAVE, 196, 160, 290, 72);
     Row(items, "Low Battery Alert", 1588, IDC_G1_LOW_BATTERY_ALERT, 196, 173, 290, 72);
 
-    items.push_back(GroupBox("Handheld", IDC_G1_GRP_HANDHELD, 188, 192, 180, 27));
+    items.push_back(Bold(GroupBox("Handheld", IDC_G1_GRP_HANDHELD, 188, 192, 180, 27)));
     Row(items, "Rotary Switch mode", 1585, IDC_G1_ROTARY_SWITCH, 196, 202, 290, 72);
 
-    items.push_back(GroupBox("Option Board", IDC_G1_GRP_OPTION_BOARD, 188, 221, 180, 27));
+    items.push_back(Bold(GroupBox("Option Board", IDC_G1_GRP_OPTION_BOARD, 188, 221, 180, 27)));
     Row(items, "Option Board", IDC_STATIC, IDC_G1_OPTION_BOARD, 196, 231, 290, 72);
     items.back().style |= WS_DISABLED;
 
-    items.push_back(GroupBox("Password", IDC_G1_GRP_PASSWORD, 188, 250, 180, 27));
+    items.push_back(Bold(GroupBox("Password", IDC_G1_GRP_PASSWORD, 188, 250, 180, 27)));
     items.push_back(LText("Password", IDC_STATIC, 196, 262, 90, 8));
     items.push_back(EditText(IDC_G1_PASSWORD, 290, 260, 72, 12, ES_AUTOHSCROLL | ES_UPPERCASE));
 
@@ -101,41 +101,4 @@ const DialogTemplate& Global1PageTemplate() {
 
 void RegisterGlobal1PageTemplate() {
   RegisterTemplatesOnce<&Global1PageTemplate>();
-}
-
-std::string Global1String(UINT stringId) {
-  switch (stringId) {
-    case 32820: return "MODEL";
-    case 32821: return "Display";
-    case 32822: return "LCD Angle";
-    case 32823: return "Configure";
-    case 32824: return "Back Light";
-    case 32825: return "Audible Sounds";
-    case 32826: return "Microphone Sens.";
-    case 32827: return "Beep Level";
-    case 32828: return "Scan Beep";
-    case 32829: return "Power on Tone";
-    case 32830: return "Controls Tones";
-    case 32831: return "TPAC Beep";
-    case 32832: return "Microphone Hook Function";
-    case 32833: return "Off Hook Scan";
-    case 32834: return "Off Hook Monitor";
-    case 32835: return "Off Hook Horn";
-    case 32836: return "Scan Function";
-    case 32837: return "Dual Watch Time A";
-    case 32838: return "Dual Watch Time B";
-    case 32839: return "Scan Resume Time1(RX)";
-    case 32840: return "Scan Resume Time2(TX)";
-    case 32841: return "Home Grp Scan";
-    case 32842: return "Scan Beep";
-    case 32843: return "Revert Group";
-    case 32844: return "Talk Back";
-    case 32856: return "Handheld";
-    case 32857: return "Rotary Switch mode";
-    case 32858: return "Power saving";
-    case 32859: return "RX save mode";
-    case 32860: return "Low Battery Alert";
-    case 32861: return "APO time";
-    default: return {};
-  }
 }

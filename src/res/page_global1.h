@@ -2,8 +2,6 @@
 // its captions. Control ids are the ones the page class binds.
 #pragma once
 
-#include <string>
-
 #include "ui/wnd/win_types.h"
 
 struct DialogTemplate;
@@ -66,19 +64,3 @@ inline constexpr int IDC_G1_GRP_OPTION_BOARD = 1433;
 const DialogTemplate& Global1PageTemplate();
 // Registers the template with the window layer; only the first call does.
 void RegisterGlobal1PageTemplate();
-
-// The caption controls the page sets from the string table, in order, and the
-// string ids they take.
-struct Global1Caption {
-  int controlId;
-  UINT stringId;
-};
-inline constexpr Global1Caption kGlobal1Captions[] = {
-    {1425, 32820}, {1424, 32821}, {1521, 32822}, {1522, 32823}, {1426, 32825}, {1524, 32826},
-    {1525, 32827}, {1526, 32828}, {1527, 32829}, {1528, 32830}, {1530, 32831}, {1428, 32832},
-    {1531, 32833}, {1532, 32834}, {1533, 32835}, {1429, 32836}, {1534, 32837}, {1535, 32838},
-    {1536, 32839}, {1537, 32840}, {1538, 32841}, {1539, 32842}, {1540, 32843}, {1541, 32844},
-    {1431, 32856}, {1585, 32857}, {1432, 32858}, {1587, 32859}, {1588, 32860}, {1589, 32861},
-};
-// The text of one of those strings (and of 32824, "Back Light"); empty for any other id.
-std::string Global1String(UINT stringId);

@@ -27,7 +27,7 @@ const DialogTemplate& Global2PageTemplate() {
 
     // Left column: the emergency function.
     items.push_back(GroupBox("Emergency", IDC_STATIC, 4, 2, 178, 218));
-    items.push_back(LText("Emergency", IDC_G2_CAP_EMERGENCY, 10, 12, 80, 8));
+    items.push_back(Bold(LText("Emergency", IDC_G2_CAP_EMERGENCY, 10, 12, 80, 8)));
     int y = 22;
     items.push_back(LText("Zone/Group", IDC_G2_CAP_ZONE_GROUP, 10, y + 2, 58, 8));
     items.push_back(ComboBox(IDC_G2_EMRG_ZONE, 72, y, 50, 100, kList));
@@ -64,14 +64,14 @@ const DialogTemplate& Global2PageTemplate() {
 
     // Left column, below: the TPAC options.
     items.push_back(GroupBox("", IDC_STATIC, 4, 224, 178, 62));
-    items.push_back(LText("TPAC Option", IDC_G2_CAP_TPAC, 10, 232, 80, 8));
+    items.push_back(Bold(LText("TPAC Option", IDC_G2_CAP_TPAC, 10, 232, 80, 8)));
     Row(items, "TPAC Beep", IDC_G2_CAP_TPAC_BEEP, IDC_G2_TPAC_BEEP, 10, 244, 58, 104);
     Row(items, "TPAC Tx Time", IDC_G2_CAP_TPAC_TX_TIME, IDC_G2_TPAC_TX_TIME, 10, 257, 58, 104);
     Row(items, "TPAC mode", IDC_STATIC, IDC_G2_TPAC_MODE, 10, 270, 58, 104);
 
     // Right column: the radio's advanced settings.
     items.push_back(GroupBox("", IDC_STATIC, 188, 2, 180, 78));
-    items.push_back(LText("Radio Advanced Setting", IDC_G2_CAP_ADVANCED, 194, 12, 120, 8));
+    items.push_back(Bold(LText("Radio Advanced Setting", IDC_G2_CAP_ADVANCED, 194, 12, 120, 8)));
     Row(items, "SQL. Level Offset", IDC_G2_CAP_SQL_OFFSET, IDC_G2_SQL_OFFSET, 194, 24, 66, 96);
     Row(items, "Data Mode", IDC_STATIC, IDC_G2_DATA_MODE, 194, 37, 66, 96);
     Row(items, "Clone", IDC_G2_CAP_CLONE, IDC_G2_CLONE, 194, 50, 66, 96, WS_DISABLED);
@@ -80,15 +80,16 @@ const DialogTemplate& Global2PageTemplate() {
     // The power-on status.
     items.push_back(GroupBox("", IDC_STATIC, 188, 84, 180, 28));
     Row(items, "Power On Status", IDC_G2_CAP_POWER_ON, IDC_G2_POWER_ON, 194, 94, 66, 96);
+    items[items.size() - 2].bold = true;
 
     // The transmission guard times.
     items.push_back(GroupBox("", IDC_STATIC, 188, 116, 180, 52));
-    items.push_back(LText("Transmission guard", IDC_G2_CAP_TX_GUARD, 194, 126, 120, 8));
+    items.push_back(Bold(LText("Transmission guard", IDC_G2_CAP_TX_GUARD, 194, 126, 120, 8)));
     Row(items, "T.O.T Penalty Time", IDC_G2_CAP_TOT_PENALTY, IDC_G2_TOT_PENALTY, 194, 138, 66, 96);
     Row(items, "T.O.T Release Time", IDC_G2_CAP_TOT_RELEASE, IDC_G2_TOT_RELEASE, 194, 151, 66, 96);
 
     // The special zones and groups; the group lists are the radio's own choice.
-    items.push_back(GroupBox("Special Zone/Group", IDC_G2_CAP_SPECIAL, 188, 172, 180, 108));
+    items.push_back(Bold(GroupBox("Special Zone/Group", IDC_G2_CAP_SPECIAL, 188, 172, 180, 108)));
     items.push_back(LText("Zone", IDC_G2_CAP_ZONE, 258, 183, 50, 8));
     items.push_back(LText("Group", IDC_G2_CAP_GROUP, 312, 183, 50, 8));
     struct PairRow {
@@ -105,7 +106,7 @@ const DialogTemplate& Global2PageTemplate() {
     };
     y = 194;
     for (const PairRow& p : pairs) {
-      items.push_back(LText(p.caption, p.captionId, 194, y + 2, 60, 8));
+      items.push_back(Bold(LText(p.caption, p.captionId, 194, y + 2, 60, 8)));
       items.push_back(ComboBox(p.zoneId, 258, y, 50, 100, kList));
       items.push_back(ComboBox(p.groupId, 312, y, 50, 100, kList | WS_DISABLED));
       y += kPitch;

@@ -322,28 +322,38 @@ TEST_F(PageTest, EnterAndEscAreSwallowedAndFunctionKeysGoToTheMainDialog) {
   page.DestroyWindow();
 }
 
-// ---- a sample settings page ---------------------------------------------------------------------
+// ---- a sample field page ------------------------------------------------------------------------
 
 constexpr UINT kSampleId = 9803;
-constexpr int kPowerOnTone = 1039, kControlTones = 1040, kOffHookHorn = 1055, kResumeTime = 1060, kMicSense = 1033;
+constexpr int kPowerOnTone = 1039, kControlTones = 1040, kOffHookHorn = 1055, kResumeTime = 1060, kMicSense = 1033,
+              kWide = 1041;
 
-constexpr std::string_view kOnOff[] = {"Disable", "Enable"};
-constexpr std::string_view kOnFirst[] = {"Enable", "Disable"};
-constexpr ValueTable<2> kOnOffCodes{0, {0, 1}};
-constexpr std::string_view kResume[] = {"250ms", "500ms", "1sec",  "2sec",  "3sec",  "4sec",  "5sec",  "6sec",
-                                        "7sec",  "8sec",  "9sec", "10sec", "11sec", "12sec", "13sec", "14sec"};
-constexpr ValueTable<16> kResumeCodes{3, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}};
-constexpr std::string_view kMic[] = {"+10db", "+6db", "+3db", "Standard", "-3db", "-6db", "-10db"};
-constexpr ValueTable<7> kMicCodes{0, {253, 160, 113, 80, 57, 40, 25}};
+constexpr Choice kOnOff[] = {{"Disable", 0}, {"Enable", 1}};
+constexpr ChoiceList kOffFirst{kOnOff, 0};
+constexpr Choice kOnFirst[] = {{"Enable", 0}, {"Disable", 1}};
+constexpr ChoiceList kOnFirstList{kOnFirst, 0};
+constexpr Choice kResume[] = {{"250ms", 0},  {"500ms", 1},  {"1sec", 2},   {"2sec", 3},   {"3sec", 4},   {"4sec", 5},
+                              {"5sec", 6},   {"6sec", 7},   {"7sec", 8},   {"8sec", 9},   {"9sec", 10},  {"10sec", 11},
+                              {"11sec", 12}, {"12sec", 13}, {"13sec", 14}, {"14sec", 15}};
+constexpr ChoiceList kResumeList{kResume, 3};
+constexpr Choice kMic[] = {{"+10db", 253}, {"+6db", 160}, {"+3db", 113}, {"Standard", 80},
+                           {"-3db", 57},   {"-6db", 40},  {"-10db", 25}};
+constexpr ChoiceList kMicList{kMic, 0};
+// A list whose second code is wider than its field's two bits.
+constexpr Choice kWideCodes[] = {{"one", 1}, {"seven", 7}};
+constexpr ChoiceList kWideList{kWideCodes, 0};
 
-std::uint8_t& Byte183() { return TheModel().global.byte183; }
-std::uint8_t& Byte185() { return TheModel().global.byte185; }
-std::uint8_t& Byte222() { return TheModel().global.byte222; }
-
-const ComboField kFields[] = {
-    {kPowerOnTone, kOnOff, kOnOffCodes, &Byte185, 0x10},   {kControlTones, kOnOff, kOnOffCodes, &Byte185, 0x08},
-    {kOffHookHorn, kOnFirst, kOnOffCodes, &Byte185, 0x20}, {kResumeTime, kResume, kResumeCodes, &Byte183, 0x0F},
-    {kMicSense, kMic, kMicCodes, &Byte222, 0xFF},
+template <auto Byte>
+constexpr BitField Global(std::uint8_t mask) {
+  return Bits<&CEditModel::global, Byte>(mask);
+}
+const Binding kSampleBindings[] = {
+    Combo(kPowerOnTone, Global<&CGlobalSettings::byte185>(0x10), kOffFirst),
+    Combo(kControlTones, Global<&CGlobalSettings::byte185>(0x08), kOffFirst),
+    Combo(kOffHookHorn, Global<&CGlobalSettings::byte185>(0x20), kOnFirstList),
+    Combo(kResumeTime, Global<&CGlobalSettings::byte183>(0x0F), kResumeList),
+    Combo(kMicSense, Global<&CGlobalSettings::byte222>(0xFF), kMicList),
+    Combo(kWide, Global<&CGlobalSettings::byte186>(0x30), kWideList),
 };
 
 void RegisterSample() {
@@ -353,34 +363,12 @@ void RegisterSample() {
   t.cx = 200;
   t.cy = 120;
   int y = 4;
-  for (const ComboField& f : kFields) {
-    t.items.push_back(dlg::ComboBox(f.id, 70, y, 70, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
+  for (const Binding& b : kSampleBindings) {
+    t.items.push_back(dlg::ComboBox(b.id, 70, y, 70, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
     y += 16;
   }
   RegisterDialogTemplate(t);
 }
-
-class CSamplePage : public CScrollPage {
- public:
-  CSamplePage() : CScrollPage(kSampleId) {}
-
- protected:
-  BOOL OnInitDialog() override {
-    CScrollPage::OnInitDialog();
-    RefreshComboFields(this, kFields);
-    return TRUE;
-  }
-  void OnShowWindow(BOOL bShow, UINT nStatus) {
-    CScrollPage::OnShowWindow(bShow, nStatus);
-    RefreshComboFields(this, kFields);
-  }
-  void OnSelChange(UINT id) { CommitComboField(this, kFields, static_cast<int>(id)); }
-  DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CSamplePage, CScrollPage)
-  ON_WM_SHOWWINDOW()
-  ON_CONTROL_RANGE(CBN_SELCHANGE, 1033, 1060, OnSelChange)
-END_MESSAGE_MAP()
 
 class SamplePageTest : public PageTest {
  protected:
@@ -388,9 +376,10 @@ class SamplePageTest : public PageTest {
     PageTest::SetUp();
     RegisterSample();
     CGlobalSettings& g = TheModel().global;
-    saved = {g.byte183, g.byte185, g.byte222, g_bModified};
+    saved = {g.byte183, g.byte185, g.byte186, g.byte222, g_bModified};
     g.byte183 = 0x35;  // the high nibble is the TX resume time, not this page's
     g.byte185 = 0x90;  // bit 7 Off Hook Scan, bit 4 Power on Tone
+    g.byte186 = 0x85;
     g.byte222 = 100;   // no code of the microphone list
     g_bModified = 0;
     ASSERT_TRUE(page.Create(kSampleId, &main.tabs));
@@ -398,7 +387,7 @@ class SamplePageTest : public PageTest {
   void TearDown() override {
     page.DestroyWindow();
     CGlobalSettings& g = TheModel().global;
-    std::tie(g.byte183, g.byte185, g.byte222, g_bModified) = saved;
+    std::tie(g.byte183, g.byte185, g.byte186, g.byte222, g_bModified) = saved;
     PageTest::TearDown();
   }
   std::string Shown(int id) {
@@ -409,21 +398,22 @@ class SamplePageTest : public PageTest {
   }
   std::vector<std::string> AllShown() {
     std::vector<std::string> shown;
-    for (const ComboField& f : kFields) shown.push_back(Shown(f.id));
+    for (const Binding& b : kSampleBindings) shown.push_back(Shown(b.id));
     return shown;
   }
   void Choose(int id, Qt::Key key) {
     FocusOn(page, id);
     Key(key);
   }
+  bool CommitOf(int id) { return page.BindingSet().Commit(*FindBinding(kSampleBindings, id)); }
 
-  CSamplePage page;
-  std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::uint32_t> saved;
+  CFieldPage page{kSampleId, kSampleBindings};
+  std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t, std::uint32_t> saved;
 };
 
 TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
   // "Enable" of Off Hook Horn is bit 0x20 clear; 100 is no microphone code: the default stays.
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Enable", "Disable", "Enable", "4sec", "+10db"}));
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Enable", "Disable", "Enable", "4sec", "+10db", "one"}));
   EXPECT_EQ(g_bModified, 0u);
 
   Choose(kControlTones, Qt::Key_Down);
@@ -437,6 +427,10 @@ TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
   EXPECT_EQ(TheModel().global.byte222, 160);  // a whole-byte field holds the code itself
   Choose(kPowerOnTone, Qt::Key_Up);
   EXPECT_EQ(TheModel().global.byte185, 0x88);
+  // A code wider than the field keeps every bit outside the mask (and reads back as 3,
+  // which the list does not have).
+  Choose(kWide, Qt::Key_Down);
+  EXPECT_EQ(TheModel().global.byte186, 0xB5);
 
   // The record changes elsewhere (a file load, a radio read): the next showing shows it.
   TheModel().global.byte185 = 0x20;
@@ -444,19 +438,18 @@ TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
   g_bModified = 0;
   page.ShowWindow(SW_HIDE);
   page.ShowWindow(SW_SHOW);
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Disable", "Disable", "Disable", "14sec", "+6db"}));
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Disable", "Disable", "Disable", "14sec", "+6db", "one"}));
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_EQ(TheModel().global.byte183, 0xFF);
 }
 
-TEST_F(SamplePageTest, NoSelectionOrAnEntryBeyondTheTableStoresNothing) {
+TEST_F(SamplePageTest, NoSelectionOrAnEntryBeyondTheListStoresNothing) {
   page.SendDlgItemMessage(kPowerOnTone, CB_SETCURSEL, static_cast<WPARAM>(-1));
-  EXPECT_FALSE(CommitComboField(&page, kFields, kPowerOnTone));
+  EXPECT_FALSE(CommitOf(kPowerOnTone));
   CWnd* combo = page.GetDlgItem(kControlTones);
   combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Extra"));
   combo->SendMessage(CB_SETCURSEL, 2);
-  EXPECT_FALSE(CommitComboField(&page, kFields, kControlTones));
-  EXPECT_FALSE(CommitComboField(&page, kFields, 4321));  // no such field
+  EXPECT_FALSE(CommitOf(kControlTones));
   EXPECT_EQ(TheModel().global.byte185, 0x90);
   EXPECT_EQ(g_bModified, 0u);
 }

@@ -1,320 +1,166 @@
 #include "pages/settings/global1_page.h"
 
-#include <cstdio>
 #include <optional>
-#include <span>
 
 #include "model/conversions.h"
-#include "model/edit_model.h"
-#include "pages/settings/global1_tables.h"
-#include "ui/page/page_registry.h"
-#include "ui/choice/choice_lists.h"
+#include "model/global_fields.h"
 #include "ui/messages.h"
-
-using namespace global1;
+#include "ui/page/page_registry.h"
 
 namespace {
 
-CGlobalSettings& G() { return TheModel().global; }
+constexpr Choice kOnOff[] = {{"Disable", 0}, {"Enable", 1}};
+constexpr ChoiceList kOffFirst{kOnOff, 0};
+constexpr ChoiceList kOnFirst{kOnOff, 1};
+constexpr Choice kModel[] = {{kGlobal1ModelName, 1}};
+constexpr ChoiceList kModelList{kModel, -1};
+constexpr Choice kLcdAngle[] = {{"Normal", 0}, {"Invert", 1}};
+constexpr ChoiceList kLcdAngleList{kLcdAngle, 1};
+constexpr Choice kConfigure[] = {{"Disable", 0},
+                                 {"Alternative with tag time (1 sec)", 2},
+                                 {"Alternative with tag time (2 sec)", 4},
+                                 {"Alternative with tag time (3 sec)", 6}};
+constexpr ChoiceList kConfigureList{kConfigure, 0, ""};
+constexpr Choice kBackLight[] = {{"Continuous", 0}, {"Key On, Called", 1}};
+constexpr ChoiceList kBackLightList{kBackLight, 0, "Key On, Called"};
+constexpr Choice kDimmer[] = {{"DM1", 0}, {"DM2", 1}, {"DM3", 2}, {"DM4", 3}};
+constexpr ChoiceList kDimmerList{kDimmer, 0};
+constexpr Choice kContrast[] = {{"0", 0}, {"1", 1}, {"2", 2},   {"3", 3},   {"4", 4},   {"5", 5},   {"6", 6},   {"7", 7},
+                                {"8", 8}, {"9", 9}, {"10", 10}, {"11", 11}, {"12", 12}, {"13", 13}, {"14", 14}, {"15", 15}};
+constexpr ChoiceList kContrastList{kContrast, 0};
+constexpr Choice kRxSave[] = {{"ABS", 0}, {"1:1", 1}, {"1:2", 2}, {"1:3", 3},
+                              {"1:4", 4}, {"1:5", 5}, {"1:6", 6}, {"1:7", 7}};
+constexpr ChoiceList kRxSaveList{kRxSave, 0};
+constexpr Choice kMicSens[] = {{"+10db", 253}, {"+6db", 160}, {"+3db", 113}, {"Standard", 80},
+                               {"-3db", 57},   {"-6db", 40},  {"-10db", 25}};
+constexpr ChoiceList kMicSensList{kMicSens, 0, "-10db"};
+constexpr Choice kBeepLevel[] = {{"Low", 32}, {"Middle", 64}, {"High", 160}};
+constexpr ChoiceList kBeepLevelList{kBeepLevel, 0, "High"};
+constexpr Choice kApo[] = {{"Disable", 0}, {"0.5h", 1}, {"1h", 2}, {"8h", 3}};
+constexpr ChoiceList kApoList{kApo, 0};
+constexpr Choice kLock[] = {{"Panel Keys", 1}, {"Panel Keys + PTT", 3}};
+constexpr ChoiceList kLockList{kLock, 0};
+constexpr Choice kHorn[] = {{"Enable", 0}, {"Disable", 1}};
+constexpr ChoiceList kHornList{kHorn, 0};
+constexpr Choice kNoYes[] = {{"No", 0}, {"Yes", 1}};
+constexpr ChoiceList kNoYesList{kNoYes, 0};
+constexpr Choice kRotary[] = {{"Group select", 0}, {"System select", 1}};
+constexpr ChoiceList kRotaryList{kRotary, 0};
+constexpr Choice kDualWatch[] = {{"0.7sec", 7},  {"1.0sec", 10}, {"1.5sec", 15}, {"2.0sec", 20}, {"2.5sec", 25},
+                                 {"3.0sec", 30}, {"3.5sec", 35}, {"4.0sec", 40}, {"5.0sec", 50}};
+constexpr ChoiceList kDualWatchList{kDualWatch, 0};
+constexpr Choice kResumeRx[] = {{"250ms", 0},  {"500ms", 1},  {"1sec", 2},   {"2sec", 3},   {"3sec", 4},   {"4sec", 5},
+                                {"5sec", 6},   {"6sec", 7},   {"7sec", 8},   {"8sec", 9},   {"9sec", 10},  {"10sec", 11},
+                                {"11sec", 12}, {"12sec", 13}, {"13sec", 14}, {"14sec", 15}};
+constexpr ChoiceList kResumeRxList{kResumeRx, 3};
+constexpr Choice kResumeTx[] = {{"2sec", 0},   {"3sec", 1},   {"4sec", 2},   {"5sec", 3},   {"6sec", 4},   {"7sec", 5},
+                                {"8sec", 6},   {"9sec", 7},   {"10sec", 8},  {"15sec", 9},  {"20sec", 10}, {"25sec", 11},
+                                {"30sec", 12}, {"40sec", 13}, {"50sec", 14}, {"60sec", 15}};
+constexpr ChoiceList kResumeTxList{kResumeTx, 3};
+constexpr Choice kRevert[] = {{"Start Group", 0}, {"Last Busy", 3}};
+constexpr ChoiceList kRevertList{kRevert, 0};
+constexpr Choice kScanDisplay[] = {{"Revert Grp", 0}, {"- SCAN -", 1}};
+constexpr ChoiceList kScanDisplayList{kScanDisplay, 1};
+constexpr Choice kOptionBoard[] = {{"OPM-410", 4}, {"OPB-83", 3}, {"None", 0}};
+constexpr ChoiceList kOptionBoardList{kOptionBoard, 0};
 
-// How a list's field is held in the record.
-enum class Hold { Bits, BackLightFlag, OptionBoard };
+// "%d" of the stored byte times 10, then "msec"; typed: 0 to 2550 ms, rounded to 10 ms.
+constexpr NumberFormat kLedTime{
+    [](std::uint32_t code) { return std::to_string(code * 10) + "msec"; },
+    [](const std::string& text) -> std::optional<std::uint32_t> {
+      long v = 0;  // the text's leading digits, saturated far above any valid time
+      for (char c : text) {
+        if (c < '0' || c > '9' || v > 1000000) break;
+        v = v * 10 + (c - '0');
+      }
+      if (v > 2550) return std::nullopt;
+      return static_cast<std::uint32_t>((v + 5) / 10);
+    }};
 
-struct ListField {
-  int id;
-  std::span<const std::string_view> texts;
-  ValueTableRef table;
-  std::uint8_t& (*byte)();  // Bits only
-  std::uint8_t mask;
-  Hold hold = Hold::Bits;
+const Binding kBindings[] = {
+    Combo(IDC_G1_MODEL, gf::kNamedModel, kModelList),
+    Combo(IDC_G1_LCD_ANGLE, gf::kLcdAngle, kLcdAngleList),
+    Combo(IDC_G1_CONFIGURE, gf::kConfigure, kConfigureList),
+    Combo(IDC_G1_BACK_LIGHT, gf::kBackLight, kBackLightList),
+    Combo(IDC_G1_DIMMER, gf::kDimmer, kDimmerList),
+    Combo(IDC_G1_CONTRAST, gf::kContrast, kContrastList),
+    Number(IDC_G1_LED_ON, gf::kLedOnTime, kLedTime, 4),
+    Number(IDC_G1_LED_OFF, gf::kLedOffTime, kLedTime, 4),
+    Combo(IDC_G1_RX_SAVE, gf::kRxSave, kRxSaveList),
+    Combo(IDC_G1_MIC_SENS, gf::kMicSens, kMicSensList),
+    Combo(IDC_G1_BEEP_LEVEL, gf::kBeepLevel, kBeepLevelList),
+    Combo(IDC_G1_SCAN_BEEP_AUDIBLE, gf::kScanBeep, kOnFirst),
+    Combo(IDC_G1_LOW_BATTERY_ALERT, gf::kLowBatteryAlert, kOnFirst),
+    Combo(IDC_G1_POWER_ON_TONE, gf::kPowerOnTone, kOffFirst),
+    Combo(IDC_G1_CONTROLS_TONES, gf::kControlsTones, kOffFirst),
+    Combo(IDC_G1_FUNCTIONAL_TONES, gf::kFunctionalTones, kOffFirst),
+    Combo(IDC_G1_APO_TIME, gf::kApoTime, kApoList),
+    Combo(IDC_G1_TPAC_BEEP, gf::kTpacBeep, kOnFirst),
+    Combo(IDC_G1_LOW_BATTERY, gf::kLowBatteryAlert, kOffFirst),
+    Combo(IDC_G1_HIGH_BATTERY, gf::kHighBattery, kOffFirst),
+    Combo(IDC_G1_LOCK_RESTRICTION, gf::kLockRestriction, kLockList),
+    Combo(IDC_G1_OFF_HOOK_SCAN, gf::kOffHookScan, kOffFirst),
+    Combo(IDC_G1_OFF_HOOK_MONITOR, gf::kOffHookMonitor, kOffFirst),
+    Combo(IDC_G1_OFF_HOOK_HORN, gf::kOffHookHorn, kHornList),
+    Combo(IDC_G1_SYSTEM_SCAN, gf::kSystemScan, kNoYesList),
+    Combo(IDC_G1_ROTARY_SWITCH, gf::kRotarySwitch, kRotaryList),
+    Combo(IDC_G1_ZONE_SCAN, gf::kZoneScan, kOffFirst),
+    Combo(IDC_G1_DUAL_WATCH_A, gf::kDualWatchA, kDualWatchList),
+    Combo(IDC_G1_DUAL_WATCH_B, gf::kDualWatchB, kDualWatchList),
+    Combo(IDC_G1_SCAN_RESUME_RX, gf::kScanResumeRx, kResumeRxList),
+    Combo(IDC_G1_SCAN_RESUME_TX, gf::kScanResumeTx, kResumeTxList),
+    Combo(IDC_G1_HOME_GRP_SCAN, gf::kHomeGroupScan, kOffFirst),
+    Combo(IDC_G1_SCAN_EDIT, gf::kScanEdit, kOnFirst),
+    Combo(IDC_G1_SCAN_BEEP_SCAN, gf::kScanBeep, kOnFirst),
+    Combo(IDC_G1_REVERT_GROUP, gf::kRevertGroup, kRevertList),
+    Combo(IDC_G1_TALK_BACK, gf::kTalkBack, kOnFirst),
+    Combo(IDC_G1_SCAN_DISPLAY, gf::kScanDisplay, kScanDisplayList),
+    Combo(IDC_G1_OPTION_BOARD, gf::kOptionBoard, kOptionBoardList),
+    Text(IDC_G1_PASSWORD, gf::kPassword, 8),
 };
-
-template <auto Member>
-std::uint8_t& Byte() {
-  return G().*Member;
-}
-
-// In the order the page refreshes them.
-const ListField kFields[] = {
-    {IDC_G1_LCD_ANGLE, kLcdAngleTexts, kLcdAngleTable, &Byte<&CGlobalSettings::byte42>, 0x01},
-    {IDC_G1_CONFIGURE, kConfigureTexts, kConfigureTable, &Byte<&CGlobalSettings::byte182>, 0x0E},
-    {IDC_G1_BACK_LIGHT, kBackLightTexts, kBackLightTable, nullptr, 0, Hold::BackLightFlag},
-    {IDC_G1_DIMMER, kDimmerTexts, kDimmerTable, &Byte<&CGlobalSettings::byte244>, 0x03},
-    {IDC_G1_CONTRAST, kContrastTexts, kContrastTable, &Byte<&CGlobalSettings::byte43>, 0xF0},
-    {IDC_G1_RX_SAVE, kRxSaveTexts, kRxSaveTable, &Byte<&CGlobalSettings::byte186>, 0x07},
-    {IDC_G1_MIC_SENS, kMicSensTexts, kMicSensTable, &Byte<&CGlobalSettings::byte222>, 0xFF},
-    {IDC_G1_BEEP_LEVEL, kBeepLevelTexts, kBeepLevelTable, &Byte<&CGlobalSettings::byte223>, 0xFF},
-    {IDC_G1_SCAN_BEEP_AUDIBLE, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte209>, 0x04},
-    {IDC_G1_LOW_BATTERY_ALERT, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte204>, 0x02},
-    {IDC_G1_POWER_ON_TONE, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte185>, 0x10},
-    {IDC_G1_CONTROLS_TONES, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte185>, 0x08},
-    {IDC_G1_FUNCTIONAL_TONES, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte185>, 0x04},
-    {IDC_G1_APO_TIME, kApoTexts, kApoTable, &Byte<&CGlobalSettings::byte186>, 0xC0},
-    {IDC_G1_TPAC_BEEP, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte202>, 0x08},
-    {IDC_G1_LOW_BATTERY, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte204>, 0x02},
-    {IDC_G1_HIGH_BATTERY, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte204>, 0x01},
-    {IDC_G1_LOCK_RESTRICTION, kLockTexts, kLockTable, &Byte<&CGlobalSettings::byte208>, 0x07},
-    {IDC_G1_OFF_HOOK_SCAN, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte185>, 0x80},
-    {IDC_G1_OFF_HOOK_MONITOR, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte185>, 0x40},
-    {IDC_G1_OFF_HOOK_HORN, kHornTexts, kHornTable, &Byte<&CGlobalSettings::byte185>, 0x20},
-    {IDC_G1_SYSTEM_SCAN, kNoYesTexts, kNoYesTable, &Byte<&CGlobalSettings::byte30>, 0x20},
-    {IDC_G1_ROTARY_SWITCH, kRotaryTexts, kRotaryTable, &Byte<&CGlobalSettings::byte182>, 0x80},
-    {IDC_G1_ZONE_SCAN, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte246>, 0x20},
-    {IDC_G1_DUAL_WATCH_A, kDualWatchTexts, kDualWatchTable, &Byte<&CGlobalSettings::byte184>, 0xFF},
-    {IDC_G1_DUAL_WATCH_B, kDualWatchTexts, kDualWatchTable, &Byte<&CGlobalSettings::byte187>, 0xFF},
-    {IDC_G1_SCAN_RESUME_RX, kResumeRxTexts, kResumeTable, &Byte<&CGlobalSettings::byte183>, 0x0F},
-    {IDC_G1_SCAN_RESUME_TX, kResumeTxTexts, kResumeTable, &Byte<&CGlobalSettings::byte183>, 0xF0},
-    {IDC_G1_HOME_GRP_SCAN, kOnOffTexts, kOnOffDefault0, &Byte<&CGlobalSettings::byte182>, 0x20},
-    {IDC_G1_SCAN_EDIT, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte209>, 0x08},
-    {IDC_G1_SCAN_BEEP_SCAN, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte209>, 0x04},
-    {IDC_G1_REVERT_GROUP, kRevertTexts, kRevertTable, &Byte<&CGlobalSettings::byte208>, 0x18},
-    {IDC_G1_TALK_BACK, kOnOffTexts, kOnOffDefault1, &Byte<&CGlobalSettings::byte182>, 0x10},
-    {IDC_G1_SCAN_DISPLAY, kScanDisplayTexts, kScanDisplayTable, &Byte<&CGlobalSettings::byte704>, 0x80},
-    {IDC_G1_OPTION_BOARD, kOptionBoardTexts, kOptionBoardTable, nullptr, 0, Hold::OptionBoard},
-};
-static_assert(std::size(kFields) == CGlobal1Page::kListCount);
-
-std::uint32_t StoredCode(const ListField& f) {
-  switch (f.hold) {
-    case Hold::BackLightFlag: return G().backLightFlag;
-    case Hold::OptionBoard: return G().optionBoardCode();
-    case Hold::Bits: break;
-  }
-  return FieldCode(f.byte(), f.mask);
-}
-
-void StoreCode(const ListField& f, std::uint32_t code) {
-  switch (f.hold) {
-    case Hold::BackLightFlag:
-      G().backLightFlag = code & 0xFF;
-      g_bModified = 1;
-      return;
-    case Hold::OptionBoard:
-      G().SetOptionBoardCode(static_cast<std::uint8_t>(code));
-      g_bModified = 1;
-      return;
-    case Hold::Bits:
-      StoreFieldCode(f.byte(), f.mask, code & 0xFF);
-      return;
-  }
-}
-
-// The lists enabled for production type 11 and those enabled for the others.
-constexpr int kType11Lists[] = {IDC_G1_CONFIGURE,      IDC_G1_BACK_LIGHT,       IDC_G1_MIC_SENS,
-                                IDC_G1_BEEP_LEVEL,     IDC_G1_OFF_HOOK_SCAN,    IDC_G1_OFF_HOOK_MONITOR,
-                                IDC_G1_OFF_HOOK_HORN};
-constexpr int kOtherLists[] = {IDC_G1_ROTARY_SWITCH, IDC_G1_RX_SAVE, IDC_G1_LOW_BATTERY_ALERT};
-
-// "%d" of the byte times 10, then "msec".
-std::string LedText(std::uint8_t stored) { return std::to_string(stored * 10) + "msec"; }
-
-// The value of the text's leading digits (0 without any), saturated far above
-// any valid time.
-long LeadingNumber(const std::string& text) {
-  long v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') break;
-    v = v * 10 + (c - '0');
-    if (v > 1000000) return v;
-  }
-  return v;
-}
 
 bool IsType11() { return IsProductionType11(TheModel().store.ProductionType()); }
+bool IsNotType11() { return !IsType11(); }
+bool Never() { return false; }
+bool ModeM() { return MainDlgHooks().IsModeM(); }
+
+// The lists of production type 11 radios and those of the others.
+const EnableRule kRules[] = {
+    {IDC_G1_LCD_ANGLE, Never},           {IDC_G1_CONFIGURE, IsType11},        {IDC_G1_BACK_LIGHT, IsType11},
+    {IDC_G1_MIC_SENS, IsType11},         {IDC_G1_BEEP_LEVEL, IsType11},       {IDC_G1_OFF_HOOK_SCAN, IsType11},
+    {IDC_G1_OFF_HOOK_MONITOR, IsType11}, {IDC_G1_OFF_HOOK_HORN, IsType11},    {IDC_G1_ROTARY_SWITCH, IsNotType11},
+    {IDC_G1_RX_SAVE, IsNotType11},       {IDC_G1_LOW_BATTERY_ALERT, IsNotType11}, {IDC_G1_OPTION_BOARD, ModeM},
+};
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CGlobal1Page, CScrollPage)
+std::span<const Binding> Global1Bindings() { return kBindings; }
+
+BEGIN_MESSAGE_MAP(CGlobal1Page, CFieldPage)
   ON_CBN_SELCHANGE(IDC_G1_MODEL, OnSelchangeModel)
-  ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_G1_LCD_ANGLE, IDC_G1_SCAN_DISPLAY, OnSelchangeList)
-  ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_G1_ROTARY_SWITCH, IDC_G1_OPTION_BOARD, OnSelchangeList)
-  ON_CONTROL_RANGE(EN_SETFOCUS, IDC_G1_PASSWORD, IDC_G1_PASSWORD, OnSelectAll)
-  ON_CONTROL_RANGE(EN_SETFOCUS, IDC_G1_LED_ON, IDC_G1_LED_OFF, OnSelectAll)
-  ON_EN_KILLFOCUS(IDC_G1_LED_ON, OnKillfocusLedOnTime)
-  ON_EN_KILLFOCUS(IDC_G1_LED_OFF, OnKillfocusLedOffTime)
-  ON_MESSAGE(WM_SERIALEDIT_CHANGE, OnPasswordCommit)
-  ON_MESSAGE(WM_NUMEDIT_CHANGE, IgnoreNumEditChange)
-  ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
-CGlobal1Page::CGlobal1Page(CWnd* pParent) : CScrollPage(IDD_GLOBAL1, pParent) { RegisterGlobal1PageTemplate(); }
-
-void CGlobal1Page::DoDataExchange(CDataExchange* pDX) {
-  CScrollPage::DoDataExchange(pDX);
-  DDX_Control(pDX, IDC_G1_MODEL, m_model);
-  for (std::size_t i = 0; i < kListCount; ++i) DDX_Control(pDX, kFields[i].id, m_lists[i]);
-  DDX_Control(pDX, IDC_G1_PASSWORD, m_password);
+CGlobal1Page::CGlobal1Page(CWnd* pParent) : CFieldPage(IDD_GLOBAL1, kBindings, kRules, pParent) {
+  RegisterGlobal1PageTemplate();
 }
 
-BOOL CGlobal1Page::OnInitDialog() {
-  CScrollPage::OnInitDialog();
-  m_hAccel = LoadPageAccelerator();
-
-  for (const Global1Caption& c : kGlobal1Captions) SetDlgItemText(c.controlId, Global1String(c.stringId));
-  m_boldFont = GetFont();
-  m_boldFont.setWeight(QFont::Bold);
-  for (int id : {IDC_G1_GRP_MODEL, IDC_G1_GRP_DISPLAY, IDC_G1_GRP_AUDIBLE, IDC_G1_GRP_MIC_HOOK, IDC_G1_GRP_SCAN,
-                 IDC_G1_GRP_PASSWORD, IDC_G1_GRP_HANDHELD, IDC_G1_GRP_POWER_SAVING, IDC_G1_GRP_OPTION_BOARD}) {
-    if (CWnd* caption = GetDlgItem(id)) caption->SetFont(m_boldFont);
-  }
-
-  m_model.SetEditParams(GetSafeHwnd(), 0);
-  m_password.SetEditParams(GetSafeHwnd(), 8);
-  for (CNumEdit* led : {&m_ledOn, &m_ledOff}) {
-    if (!led->GetSafeHwnd()) led->SubclassDlgItem(led == &m_ledOn ? IDC_G1_LED_ON : IDC_G1_LED_OFF, this);
-    led->Setup(GetSafeHwnd(), 4, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
-    led->AddRefusedChar(' ');
-    led->AddRefusedChar('+');
-    led->AddRefusedChar('-');
-  }
-  if (CWnd* board = GetDlgItem(IDC_G1_OPTION_BOARD)) board->EnableWindow(MainDlgHooks().IsModeM() ? TRUE : FALSE);
-
-  UpdateControls();
-  return TRUE;
-}
-
-BOOL CGlobal1Page::PreTranslateMessage(MSG* pMsg) { return PagePreTranslateMessage(this, m_hAccel, pMsg); }
-
-CWnd* CGlobal1Page::MainWindow() const {
-  if (!GetSafeHwnd()) return nullptr;
+void CGlobal1Page::OnRefresh() {
   CWnd* main = GetParentOwner();
-  return main == this ? nullptr : main;
-}
-
-void CGlobal1Page::SelectModelFromRecord() {
-  const CGlobalSettings& g = G();
-  const ValueTable<1>& table = (g.hardwareByte & 0x38) == 0x38 ? kModelTableAlt : kModelTable;
-  SelectComboByValue1(&m_model, table, g.hardwareByte, TheModel().store.ProductionType());
-}
-
-void CGlobal1Page::UpdateControls() {
-  if (!GetSafeHwnd()) return;
-  CGlobalSettings& g = G();
-
-  m_model.ResetContent();
-  FillCombo1(&m_model, kGlobal1ModelName, 0);
-  SelectModelFromRecord();
-  if (CWnd* main = MainWindow()) main->SendMessage(WM_MODEL_CHANGED, 0, m_model.GetCurSel());
-
-  for (std::size_t i = 0; i < kListCount; ++i) {
-    const ListField& f = kFields[i];
-    RefreshCombo(&m_lists[i], f.texts, f.table, StoredCode(f));
-    if (f.id == IDC_G1_CONTRAST) {
-      SetDlgItemText(IDC_G1_LED_ON, LedText(g.byte755));
-      SetDlgItemText(IDC_G1_LED_OFF, LedText(g.byte756));
-    }
+  if (main && main != this) {
+    main->SendMessage(WM_MODEL_CHANGED, 0, SendDlgItemMessage(IDC_G1_MODEL, CB_GETCURSEL));
   }
-
-  // The password, up to its first zero byte.
-  std::string password;
-  for (char c : g.password) {
-    if (c == '\0') break;
-    password += c;
-  }
-  m_password.SetWindowText(password);
-
-  const bool type11 = IsType11();
-  if (CWnd* angle = GetDlgItem(IDC_G1_LCD_ANGLE)) angle->EnableWindow(FALSE);
-  for (int id : kType11Lists) {
-    if (CWnd* w = GetDlgItem(id)) w->EnableWindow(type11 ? TRUE : FALSE);
-  }
-  for (int id : kOtherLists) {
-    if (CWnd* w = GetDlgItem(id)) w->EnableWindow(type11 ? FALSE : TRUE);
-  }
-}
-
-void CGlobal1Page::OnSelchangeList(UINT nID) {
-  for (std::size_t i = 0; i < kListCount; ++i) {
-    const ListField& f = kFields[i];
-    if (f.id != static_cast<int>(nID)) continue;
-    const std::optional<std::uint32_t> code = ChosenCode(&m_lists[i], f.table);
-    if (!code) return;
-    StoreCode(f, *code);
-    // The two "Scan Beep" lists show one field.
-    const int mirror = f.id == IDC_G1_SCAN_BEEP_AUDIBLE ? IDC_G1_SCAN_BEEP_SCAN
-                       : f.id == IDC_G1_SCAN_BEEP_SCAN  ? IDC_G1_SCAN_BEEP_AUDIBLE
-                                                        : 0;
-    if (mirror) SendDlgItemMessage(mirror, CB_SETCURSEL, m_lists[i].GetCurSel(), 0);
-    return;
-  }
-}
-
-void CGlobal1Page::OnSelectAll(UINT nID) { SendDlgItemMessage(static_cast<int>(nID), EM_SETSEL, 0, -1); }
-
-void CGlobal1Page::CommitLedTime(CNumEdit& edit, std::uint8_t& stored) {
-  const long v = LeadingNumber(edit.GetWindowText());
-  if (v >= 0 && v <= 2550) {
-    stored = static_cast<std::uint8_t>((v + 5) / 10);
-    g_bModified = 1;
-  }
-  edit.SetWindowText(LedText(stored));
-}
-
-void CGlobal1Page::OnKillfocusLedOnTime() { CommitLedTime(m_ledOn, G().byte755); }
-void CGlobal1Page::OnKillfocusLedOffTime() { CommitLedTime(m_ledOff, G().byte756); }
-
-LRESULT CGlobal1Page::OnPasswordCommit(WPARAM wParam, LPARAM) {
-  if (static_cast<int>(wParam) != IDC_G1_PASSWORD) return 0;
-  const std::string text = m_password.GetWindowText();
-  auto& password = G().password;
-  for (std::size_t i = 0; i < password.size(); ++i) {
-    if (text.empty()) password[i] = '\0';
-    else password[i] = i < text.size() ? text[i] : ' ';
-  }
-  g_bModified = 1;
-  return 0;
-}
-
-LRESULT CGlobal1Page::IgnoreNumEditChange(WPARAM, LPARAM) { return 0; }
-
-void CGlobal1Page::OnShowWindow(BOOL bShow, UINT nStatus) {
-  CScrollPage::OnShowWindow(bShow, nStatus);
-  UpdateControls();
 }
 
 void CGlobal1Page::OnSelchangeModel() {
-  if (!MainDlgHooks().QuerySaveChanges()) {
-    SelectModelFromRecord();
+  const Binding& model = *FindBinding(Bindings(), IDC_G1_MODEL);
+  const LRESULT index = SendDlgItemMessage(IDC_G1_MODEL, CB_GETCURSEL);
+  // A cancelled save prompt, or nothing selected: the list shows the record again.
+  if (!MainDlgHooks().QuerySaveChanges() || index != 0) {
+    BindingSet().RefreshBinding(model);
     return;
   }
-  const std::string startFolder = MainDlgHooks().StartFolder();
-  const int index = m_model.GetCurSel();
-  // With nothing selected there is no model to change to.
-  const std::optional<std::uint32_t> chosen = kModelTable.ValueAt(index);
-  if (!chosen) {
-    SelectModelFromRecord();
-    return;
-  }
-  const std::uint32_t code = *chosen;
-
-  CEditModel& model = TheModel();
-  CGlobalSettings& g = model.global;
-  g.hardwareByte = code;
-  g.bandFlag = code & 0xE0;
-  const std::uint32_t band = g.bandFlag;
-  model.store.modelWord |= 0x0B00;
-  const std::uint8_t systemType = g.systemType;
-  model.freqRange.SetBandDefaults();
-  if (CWnd* main = MainWindow()) main->SendMessage(WM_MODEL_CHANGED, 0, index);
-
-  const bool uhf = band == kUhfBandFlag;
-  const int loaded = model.LoadDataFile(uhf ? "Data/DEFAULTUP.X417" : "Data/DEFAULTVP.X417", startFolder);
-  if (!loaded) model.ResetEditModel();
-
-  std::int32_t first;
-  if (uhf) first = code == 0x61 ? 45000000 : 48000000;
-  else first = (code == 0x01 || IsProductionType11(model.store.ProductionType())) ? 13400000 : 14600000;
-  model.store.SetChannelFreq1(0, first);
-  model.store.SetChannelFreq2(0, first);
-
-  if (!loaded) (void)model.PackImageDefaults(model.image.data());
-
-  g.bandFlag = band;
-  g.systemType = systemType;
-  g.hardwareByte = code;
+  CWnd* main = GetParentOwner();
+  if (main && main != this) main->SendMessage(WM_MODEL_CHANGED, 0, index);
+  TheModel().ChangeModel(kUhfHardware, MainDlgHooks().StartFolder());
   UpdateControls();
-}
-
-void CGlobal1Page::PrintSheet(CPrinterDC* pDC, int cw, int x, int pitch, int gap) {
-  PrintGlobal1Sheet(pDC, cw, x, pitch, gap);
 }

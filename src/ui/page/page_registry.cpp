@@ -28,6 +28,14 @@ bool IsPageRegistered(UINT nIDD) {
   return it != Factories().end() && it->second;
 }
 
+std::vector<UINT> RegisteredPageIds() {
+  std::vector<UINT> ids;
+  for (const auto& [id, factory] : Factories()) {
+    if (factory) ids.push_back(id);
+  }
+  return ids;
+}
+
 std::unique_ptr<CDialog> MakeRegisteredPage(UINT nIDD) {
   const auto it = Factories().find(nIDD);
   if (it == Factories().end() || !it->second) return nullptr;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/wnd/dialog.h"
 
@@ -15,6 +16,8 @@ using PageFactory = std::function<std::unique_ptr<CDialog>()>;
 // Registers (or replaces) the page class of a dialog id.
 void RegisterPage(UINT nIDD, PageFactory factory);
 bool IsPageRegistered(UINT nIDD);
+// The registered dialog ids, in ascending order.
+std::vector<UINT> RegisteredPageIds();
 // A new page object of the registered class; null when none is registered.
 std::unique_ptr<CDialog> MakeRegisteredPage(UINT nIDD);
 

@@ -142,6 +142,11 @@ BuiltDialog BuildDialogWindow(CWnd* dialog, const DialogTemplate& t, std::vector
     widget->setEnabled(!(item.style & WS_DISABLED));
     widget->setVisible((item.style & WS_VISIBLE) != 0);
     if (!item.text.empty()) SetWidgetText(widget, item.text);
+    if (item.bold) {
+      QFont bold = font;
+      bold.setWeight(QFont::Bold);
+      widget->setFont(bold);
+    }
     const DWORD type = item.style & BS_TYPEMASK;
     if (item.kind == CtlKind::Button && type == BS_AUTORADIOBUTTON) {
       if (!radios) {
@@ -166,7 +171,7 @@ namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 DlgItemTemplate Item(CtlKind kind, std::string text, int id, int x, int y, int cx, int cy, DWORD style, DWORD add,
                      DWORD remove) {
-  return {kind, id, std::move(text), x, y, cx, cy, (style | add) & ~remove, {}};
+  return {kind, id, std::move(text), x, y, cx, cy, (style | add) & ~remove, {}, false};
 }
 }  // namespace
 
@@ -220,6 +225,11 @@ DlgItemTemplate Control(std::string text, int id, std::string className, DWORD s
   const CtlKind kind = KindOfClass(className);
   DlgItemTemplate item{kind, id, std::move(text), x, y, cx, cy, style | WS_CHILD, {}};
   if (kind == CtlKind::Custom) item.className = std::move(className);
+  return item;
+}
+
+DlgItemTemplate Bold(DlgItemTemplate item) {
+  item.bold = true;
   return item;
 }
 

@@ -26,6 +26,7 @@ struct DlgItemTemplate {
   int cy = 0;
   DWORD style = WS_CHILD | WS_VISIBLE;
   std::string className;  // for CtlKind::Custom: the name its factory was registered under
+  bool bold = false;      // drawn in the bold weight of the dialog's font (group captions)
 };
 
 struct DlgFont {
@@ -98,4 +99,6 @@ DlgItemTemplate ComboBox(int id, int x, int y, int cx, int cy, DWORD add = 0, DW
 DlgItemTemplate ListBox(int id, int x, int y, int cx, int cy, DWORD add = 0, DWORD remove = 0);
 DlgItemTemplate ScrollBar(int id, int x, int y, int cx, int cy, DWORD add = 0, DWORD remove = 0);
 DlgItemTemplate Control(std::string text, int id, std::string className, DWORD style, int x, int y, int cx, int cy);
+// The same control with its text in bold.
+DlgItemTemplate Bold(DlgItemTemplate item);
 }  // namespace dlg

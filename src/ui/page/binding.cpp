@@ -1,0 +1,304 @@
+#include "ui/page/binding.h"
+
+#include <cstdio>
+
+#include "model/edit_model.h"
+#include "ui/cells/cells.h"
+#include "ui/choice/choice_list_adapter.h"
+#include "ui/messages.h"
+#include "ui/wnd/controls.h"
+
+namespace {
+
+constexpr std::uint32_t kNone = 255;  // no zone, no group
+
+CEditModel& M() { return TheModel(); }
+
+std::string GroupName(std::uint32_t group) {
+  char text[16];
+  std::snprintf(text, sizeof text, "Grp %2u", static_cast<unsigned>(group + 1));
+  return text;
+}
+
+// Two fields overlap when they hold some of the same bits.
+bool SameBits(const Field& a, const Field& b) {
+  if (a.IsBits() && b.IsBits()) return a.bits.byte == b.bits.byte && (a.bits.mask & b.bits.mask) != 0;
+  return !a.IsBits() && !b.IsBits() && a.get != nullptr && a.get == b.get;
+}
+
+}  // namespace
+
+const Binding* FindBinding(std::span<const Binding> bindings, int id) {
+  for (const Binding& b : bindings) {
+    if (b.id == id) return &b;
+  }
+  return nullptr;
+}
+
+namespace {
+
+std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, bool print) {
+  const std::uint32_t code = b.field.Get(M());
+  if (b.kind == BindKind::ZoneList) return M().store.FormatZoneName(static_cast<int>(code));
+  const Binding* zone = FindBinding(bindings, b.partner);
+  const std::uint32_t zoneCode = zone ? zone->field.Get(M()) : kNone;
+  if (zoneCode == kNone || code == kNone) return "None";
+  if (code >= static_cast<std::uint32_t>(kGroupCount)) return "None";
+  const bool inUse = M().store.groups[code].InUse();
+  // The list shows only groups in use; a sheet may print the stored group anyway.
+  if (!inUse && (!print || (b.flags & kBindPrintInUseOnly))) return "None";
+  return GroupName(code);
+}
+
+std::string CheckText(const Binding& b, bool print) {
+  const std::uint32_t code = b.field.Get(M());
+  if (b.list) return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
+  return code ? "Enable" : "Disable";
+}
+
+std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool print) {
+  switch (b.kind) {
+    case BindKind::Combo: {
+      const std::uint32_t code = b.field.Get(M());
+      return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
+    }
+    case BindKind::Number:
+      return b.number && b.number->text ? b.number->text(b.field.Get(M())) : std::to_string(b.field.Get(M()));
+    case BindKind::Text:
+    case BindKind::Dial:
+      return b.text.get ? b.text.get(M(), 0) : std::string();
+    case BindKind::Check:
+      return CheckText(b, print);
+    case BindKind::ZoneList:
+    case BindKind::GroupList:
+      return ZoneGroupText(bindings, b, print);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string PageText(std::span<const Binding> bindings, const Binding& b) { return TextOf(bindings, b, false); }
+std::string PrintText(std::span<const Binding> bindings, const Binding& b) { return TextOf(bindings, b, true); }
+std::string PrintText(std::span<const Binding> bindings, int id) {
+  const Binding* b = FindBinding(bindings, id);
+  return b ? PrintText(bindings, *b) : std::string();
+}
+
+// ---- CBindingSet ----------------------------------------------------------------------------
+
+CBindingSet::CBindingSet(std::span<const Binding> bindings, std::span<const EnableRule> rules)
+    : m_bindings(bindings), m_rules(rules), m_maps(bindings.size()) {
+  for (ListIndexMap& map : m_maps) map.fill(kNone);
+}
+
+CBindingSet::~CBindingSet() {
+  for (auto& control : m_controls) {
+    if (control && control->GetSafeHwnd()) control->UnsubclassWindow();
+  }
+}
+
+void CBindingSet::Attach(CWnd& owner) {
+  m_owner = &owner;
+  for (auto& control : m_controls) {
+    if (control && control->GetSafeHwnd()) control->UnsubclassWindow();
+  }
+  m_controls.clear();
+  m_controls.resize(m_bindings.size());
+  HWND notify = owner.GetSafeHwnd();
+  for (std::size_t i = 0; i < m_bindings.size(); ++i) {
+    const Binding& b = m_bindings[i];
+    std::unique_ptr<CWnd> control;
+    switch (b.kind) {
+      case BindKind::Combo:
+      case BindKind::ZoneList:
+      case BindKind::GroupList:
+        control = std::make_unique<CComboBox>();
+        break;
+      case BindKind::Number: {
+        auto edit = std::make_unique<CNumEdit>();
+        edit->Setup(notify, b.maxLength, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
+        for (char c : {' ', '+', '-'}) edit->AddRefusedChar(c);
+        control = std::move(edit);
+        break;
+      }
+      case BindKind::Text: {
+        auto edit = std::make_unique<CSerialEdit>();
+        edit->SetEditParams(notify, b.maxLength);
+        control = std::move(edit);
+        break;
+      }
+      case BindKind::Dial: {
+        auto edit = std::make_unique<CHexEdit>();
+        edit->SetEditParams(notify, b.maxLength);
+        edit->AddAllowedChar('*');
+        edit->AddAllowedChar('#');
+        for (char c : {'e', 'f', 'E', 'F'}) edit->AddRefusedChar(c);
+        control = std::move(edit);
+        break;
+      }
+      case BindKind::Check:
+        control = std::make_unique<CButton>();
+        break;
+    }
+    // A control the template does not have is passed over.
+    if (control && control->SubclassDlgItem(static_cast<UINT>(b.id), &owner)) m_controls[i] = std::move(control);
+  }
+}
+
+CWnd* CBindingSet::Control(const Binding& b) const {
+  const std::size_t i = IndexOf(b);
+  return i < m_controls.size() ? m_controls[i].get() : nullptr;
+}
+
+const ListIndexMap* CBindingSet::MapOf(const Binding& b) const {
+  const std::size_t i = IndexOf(b);
+  return i < m_maps.size() ? &m_maps[i] : nullptr;
+}
+
+void CBindingSet::Refresh() {
+  for (const Binding& b : m_bindings) RefreshBinding(b);
+  ApplyEnableRules();
+}
+
+void CBindingSet::RefreshBinding(const Binding& b) {
+  CWnd* control = Control(b);
+  if (!control) return;
+  switch (b.kind) {
+    case BindKind::Combo: {
+      auto* combo = static_cast<CComboBox*>(control);
+      combo->ResetContent();
+      for (const Choice& c : b.list->choices) combo->AddString(std::string(c.text));
+      combo->SetCurSel(b.list->PositionOf(b.field.Get(M())));
+      break;
+    }
+    case BindKind::Number:
+    case BindKind::Text:
+    case BindKind::Dial:
+      control->SetWindowText(PageText(m_bindings, b));
+      break;
+    case BindKind::Check:
+      static_cast<CButton*>(control)->SetCheck(b.field.Get(M()) ? 1 : 0);
+      break;
+    case BindKind::ZoneList: {
+      auto* combo = static_cast<CComboBox*>(control);
+      combo->ResetContent();
+      CChoiceListAdapter adapter(*combo);
+      const int zone = static_cast<int>(b.field.Get(M()));
+      if (b.flags & kBindWithPassPort) M().store.FillZoneCombo(adapter, m_maps[IndexOf(b)], zone);
+      else M().store.FillNonPassPortZoneCombo(adapter, m_maps[IndexOf(b)], zone);
+      break;
+    }
+    case BindKind::GroupList: {
+      const Binding* zone = FindBinding(m_bindings, b.partner);
+      CChoiceListAdapter adapter(*static_cast<CComboBox*>(control));
+      M().store.FillGroupCombo(adapter, m_maps[IndexOf(b)], static_cast<int>(b.field.Get(M())),
+                               zone ? static_cast<int>(zone->field.Get(M())) : static_cast<int>(kNone));
+      break;
+    }
+  }
+}
+
+void CBindingSet::ApplyEnableRules() {
+  if (!m_owner) return;
+  for (const EnableRule& r : m_rules) {
+    if (CWnd* w = m_owner->GetDlgItem(r.id)) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
+  }
+}
+
+void CBindingSet::RefreshGroups(const Binding& zoneList) {
+  if (const Binding* groups = FindBinding(m_bindings, zoneList.partner)) RefreshBinding(*groups);
+}
+
+void CBindingSet::RefreshSharers(const Binding& b) {
+  for (const Binding& other : m_bindings) {
+    if (&other != &b && other.kind == b.kind && SameBits(other.field, b.field)) RefreshBinding(other);
+  }
+}
+
+bool CBindingSet::Commit(const Binding& b) {
+  CWnd* control = Control(b);
+  if (!control) return false;
+  CEditModel& m = M();
+  switch (b.kind) {
+    case BindKind::Combo: {
+      const int sel = static_cast<CComboBox*>(control)->GetCurSel();
+      // No entry chosen, or a field the table only shows: nothing to store.
+      if (sel < 0 || static_cast<std::size_t>(sel) >= b.list->size() || !b.field.IsSet()) return false;
+      if (!b.field.IsBits() && !b.field.set) return false;
+      b.field.Set(m, 0, b.list->CodeAt(sel));
+      break;
+    }
+    case BindKind::Number: {
+      const std::optional<std::uint32_t> code = b.number->parse(control->GetWindowText());
+      if (code) b.field.Set(m, 0, *code);
+      control->SetWindowText(PageText(m_bindings, b));
+      if (!code) return false;
+      break;
+    }
+    case BindKind::Text:
+    case BindKind::Dial:
+      if (!b.text.set) return false;
+      b.text.set(m, 0, control->GetWindowText());
+      break;
+    case BindKind::Check:
+      b.field.Set(m, 0, static_cast<CButton*>(control)->GetCheck() ? 1 : 0);
+      break;
+    case BindKind::ZoneList:
+    case BindKind::GroupList: {
+      const int sel = static_cast<CComboBox*>(control)->GetCurSel();
+      if (sel < 0 || static_cast<std::size_t>(sel) >= kListIndexMapSize) return false;
+      const std::uint32_t value = m_maps[IndexOf(b)][static_cast<std::size_t>(sel)];
+      if (b.kind == BindKind::ZoneList) {
+        // Another zone: its group is chosen anew.
+        const Binding* groups = FindBinding(m_bindings, b.partner);
+        if (groups && value != b.field.Get(m)) groups->field.Set(m, 0, kNone);
+        b.field.Set(m, 0, value);
+        RefreshGroups(b);
+      } else {
+        b.field.Set(m, 0, value);
+      }
+      break;
+    }
+  }
+  g_bModified = 1;
+  RefreshSharers(b);
+  if (m_onCommit) m_onCommit(b);
+  return true;
+}
+
+bool CBindingSet::HandleCommand(int id, UINT code) {
+  const Binding* b = FindBinding(m_bindings, id);
+  if (!b) return false;
+  switch (code) {
+    case CBN_SELCHANGE:
+      if (b->kind != BindKind::Combo && b->kind != BindKind::ZoneList && b->kind != BindKind::GroupList) return false;
+      Commit(*b);
+      return true;
+    case BN_CLICKED:
+      if (b->kind != BindKind::Check) return false;
+      Commit(*b);
+      return true;
+    case EN_KILLFOCUS:
+      if (b->kind != BindKind::Number) return false;
+      Commit(*b);
+      return true;
+    case EN_SETFOCUS:
+      if (b->kind != BindKind::Number && b->kind != BindKind::Text && b->kind != BindKind::Dial) return false;
+      // Posted, so that the click that gave the focus does not undo the selection.
+      if (CWnd* control = Control(*b)) control->PostMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CBindingSet::HandleCellMessage(UINT message, int id) {
+  const Binding* b = FindBinding(m_bindings, id);
+  if (!b) return false;
+  if (message == WM_SERIALEDIT_CHANGE && b->kind == BindKind::Text) return Commit(*b), true;
+  if (message == WM_HEXEDIT_CHANGE && b->kind == BindKind::Dial) return Commit(*b), true;
+  // A number is stored when its cell loses the focus, not at every key.
+  if (message == WM_NUMEDIT_CHANGE && b->kind == BindKind::Number) return true;
+  return false;
+}

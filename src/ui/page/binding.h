@@ -1,0 +1,170 @@
+// Bindings: a page's controls tied to the model's fields, written as a table.
+//
+// A binding names its control id, its kind, the field it shows (a Field, a
+// TextField or a zone/group pair), its choice list or text format, and when an
+// edit is stored. One set of routines exchanges every binding: the refresh
+// shows each field in its control, the commit stores a control's edit into its
+// field and sets g_bModified, and the enable rules (data too) enable or disable
+// controls by the model's state. The page text of a binding (what its control
+// shows) and its print text (what a sheet prints) come from the same table, so
+// screen and paper cannot disagree except where a choice list says so.
+//
+//   const Binding kBindings[] = {
+//       Combo(IDC_POWER_ON_TONE, gf::kPowerOnTone, kOffFirst),
+//       Number(IDC_LED_ON, gf::kLedOnTime, kLedFormat, 4),
+//       Text(IDC_PASSWORD, gf::kPassword, 8),
+//       Dial(IDC_CODE, gf::kEmergencyCode),
+//       ZoneList(IDC_HOME_ZONE, IDC_HOME_GROUP, gf::kHomeZone, gf::kHomeGroup),
+//   };
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/channel_store.h"
+#include "model/field.h"
+#include "ui/wnd/wnd.h"
+
+enum class BindKind : std::uint8_t {
+  Combo,      // a drop-down list of a ChoiceList, stored on a choice
+  Number,     // a number cell with a text format, stored on focus loss
+  Text,       // a letters-and-digits cell (upper case), stored on every key
+  Dial,       // a dial-string cell (digits, A-D, '*', '#'), stored on every key
+  Check,      // a check box, stored on a click
+  ZoneList,   // a list of the zones in use; its group list follows it
+  GroupList,  // a list of the groups in use of the partner zone list's zone
+};
+
+// A number's text in its cell and on paper, and what a typed text stores.
+struct NumberFormat {
+  std::string (*text)(std::uint32_t code) = nullptr;
+  // The code a typed text stores; nothing when the text is refused (the cell
+  // then shows the stored code again).
+  std::optional<std::uint32_t> (*parse)(const std::string& text) = nullptr;
+};
+
+// Flags of a binding.
+inline constexpr std::uint8_t kBindWithPassPort = 0x01;   // ZoneList: PassPort zones are listed too
+inline constexpr std::uint8_t kBindPrintInUseOnly = 0x02;  // GroupList: a group not in use prints "None"
+
+struct Binding {
+  int id = 0;
+  BindKind kind = BindKind::Combo;
+  Field field{};                     // Combo, Number, Check, ZoneList, GroupList
+  const ChoiceList* list = nullptr;  // Combo; Check: printed texts of 0 and 1 (else "Disable"/"Enable")
+  TextField text{};                  // Text, Dial
+  const NumberFormat* number = nullptr;  // Number
+  int maxLength = 0;                 // Text, Dial, Number: characters the cell takes
+  int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
+  std::uint8_t flags = 0;
+};
+
+constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
+  return {id, BindKind::Combo, field, &list};
+}
+constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits) {
+  Binding b{id, BindKind::Number, field};
+  b.number = &format;
+  b.maxLength = maxDigits;
+  return b;
+}
+constexpr Binding Text(int id, TextField text, int maxLength) {
+  Binding b{id, BindKind::Text};
+  b.text = text;
+  b.maxLength = maxLength;
+  return b;
+}
+constexpr Binding Dial(int id, TextField text, int maxLength = 15) {
+  Binding b{id, BindKind::Dial};
+  b.text = text;
+  b.maxLength = maxLength;
+  return b;
+}
+constexpr Binding Check(int id, Field field, const ChoiceList* printed = nullptr) {
+  return {id, BindKind::Check, field, printed};
+}
+// A zone list and the group list that follows it: two bindings.
+constexpr Binding ZoneList(int zoneId, int groupId, Field zone, std::uint8_t flags = 0) {
+  Binding b{zoneId, BindKind::ZoneList, zone};
+  b.partner = groupId;
+  b.flags = flags;
+  return b;
+}
+constexpr Binding GroupList(int groupId, int zoneId, Field group, std::uint8_t flags = 0) {
+  Binding b{groupId, BindKind::GroupList, group};
+  b.partner = zoneId;
+  b.flags = flags;
+  return b;
+}
+
+// A control enabled exactly when `enabled` says so, at every refresh.
+struct EnableRule {
+  int id = 0;
+  bool (*enabled)() = nullptr;
+};
+
+// The binding of a control id; null when the table has none.
+const Binding* FindBinding(std::span<const Binding> bindings, int id);
+// What the control of a binding shows for the model's current value, and what
+// a sheet prints for it.
+std::string PageText(std::span<const Binding> bindings, const Binding& b);
+std::string PrintText(std::span<const Binding> bindings, const Binding& b);
+// The same by control id; empty for an id the table does not have.
+std::string PrintText(std::span<const Binding> bindings, int id);
+
+// The routines of a binding table over the controls of one window (a page or a
+// dialog): it makes the cell objects of the controls, refreshes, commits and
+// applies the enable rules. The window forwards its notifications to Handle.
+class CBindingSet {
+ public:
+  using CommitHook = std::function<void(const Binding&)>;
+
+  CBindingSet(std::span<const Binding> bindings, std::span<const EnableRule> rules);
+  ~CBindingSet();
+  CBindingSet(const CBindingSet&) = delete;
+  CBindingSet& operator=(const CBindingSet&) = delete;
+
+  std::span<const Binding> Bindings() const { return m_bindings; }
+  std::span<const EnableRule> Rules() const { return m_rules; }
+
+  // Binds the cell objects to the window's controls (from OnInitDialog); the
+  // notifications of the cells go to `owner`.
+  void Attach(CWnd& owner);
+  // Every control from its field, in table order, then the enable rules.
+  void Refresh();
+  void RefreshBinding(const Binding& b);
+  void ApplyEnableRules();
+  // Called after every stored commit, with the binding that stored.
+  void SetCommitHook(CommitHook hook) { m_onCommit = std::move(hook); }
+
+  // A notification of a control (WM_COMMAND code) or a cell message
+  // (WM_NUMEDIT_CHANGE, WM_HEXEDIT_CHANGE, WM_SERIALEDIT_CHANGE): true when a
+  // binding took it.
+  bool HandleCommand(int id, UINT code);
+  bool HandleCellMessage(UINT message, int id);
+
+  // Stores the control's edit into the field: true when something was stored
+  // (g_bModified is then set and the controls that show the same bits refreshed).
+  bool Commit(const Binding& b);
+
+  // The list's position-to-zone or position-to-group map of a list binding.
+  const ListIndexMap* MapOf(const Binding& b) const;
+
+ private:
+  CWnd* Control(const Binding& b) const;
+  std::size_t IndexOf(const Binding& b) const { return static_cast<std::size_t>(&b - m_bindings.data()); }
+  void RefreshGroups(const Binding& zoneList);
+  void RefreshSharers(const Binding& b);
+
+  std::span<const Binding> m_bindings;
+  std::span<const EnableRule> m_rules;
+  CWnd* m_owner = nullptr;
+  std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
+  std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
+  CommitHook m_onCommit;
+};

@@ -1,0 +1,116 @@
+// The contract every field page keeps, checked over the binding table of each
+// registered page: a choice made with the keyboard stores its code into its
+// own field and changes no other field and no other image bits; a code no
+// entry has shows the list's default entry; the control shows what the sheet
+// prints, except where the list itself says otherwise.
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "page_harness.h"
+
+namespace page_test {
+namespace {
+
+class BindingContract : public PageHarness {
+ protected:
+  // Values of the other bindings' fields, to see that a choice left them alone.
+  std::map<const Binding*, std::uint32_t> Others(std::span<const Binding> all, const Binding& b) {
+    std::map<const Binding*, std::uint32_t> values;
+    for (const Binding& o : all) {
+      if (&o == &b || !o.field.IsSet() || SharesBits(o, b)) continue;
+      values[&o] = o.field.Get(TheModel());
+    }
+    return values;
+  }
+  static bool SharesBits(const Binding& a, const Binding& b) {
+    if (a.field.IsBits() && b.field.IsBits())
+      return a.field.bits.byte == b.field.bits.byte && (a.field.bits.mask & b.field.bits.mask);
+    return a.field.get == b.field.get && !a.field.IsBits() && !b.field.IsBits();
+  }
+  static bool Settable(const Binding& b) { return b.field.IsBits() || b.field.set; }
+
+  void CheckCombo(std::span<const Binding> all, const Binding& b) {
+    const ChoiceList& list = *b.list;
+    ASSERT_GT(list.size(), 0u);
+    ASSERT_TRUE(list.defaultIndex >= -1 && list.defaultIndex < static_cast<int>(list.size()));
+    const std::uint32_t maxCode = b.field.IsBits() ? b.field.bits.MaxCode() : ~0u;
+
+    // Every entry, chosen by keys from the last one down.
+    for (int k = static_cast<int>(list.size()) - 1; k >= 0 && Settable(b); --k) {
+      SCOPED_TRACE("entry " + std::to_string(k));
+      if (list.CodeAt(k) > maxCode) continue;
+      const auto others = Others(all, b);
+      const auto before = Packed();
+      Choose(b.id, k);
+      EXPECT_EQ(b.field.Get(TheModel()), list.CodeAt(k));
+      EXPECT_EQ(Shown(b.id), list.TextAt(k));
+      for (const auto& [o, value] : others) EXPECT_EQ(o->field.Get(TheModel()), value) << "field of " << o->id;
+      // A bit field's choice changes bits of one image byte, under its mask.
+      if (b.field.IsBits()) {
+        const auto after = Packed();
+        int bytes = 0;
+        for (std::size_t i = 0; i < after.size(); ++i) {
+          const std::uint8_t diff = before[i] ^ after[i];
+          if (!diff) continue;
+          ++bytes;
+          EXPECT_EQ(diff & ~b.field.bits.mask, 0) << "image byte " << i;
+        }
+        EXPECT_LE(bytes, 1);
+      }
+    }
+
+    // Screen and paper for every listed code and for the first code no entry has.
+    if (!Settable(b)) return;
+    std::vector<std::uint32_t> codes;
+    for (const Choice& c : list.choices) codes.push_back(c.code);
+    for (std::uint32_t code = 0; code <= std::min<std::uint32_t>(maxCode, 255); ++code) {
+      if (list.Find(code) < 0) {
+        codes.push_back(code);
+        break;
+      }
+    }
+    for (std::uint32_t code : codes) {
+      SCOPED_TRACE("code " + std::to_string(code));
+      b.field.Set(TheModel(), 0, code);
+      if (b.field.Get(TheModel()) != code) continue;  // a field that takes only some codes
+      FieldPage()->UpdateControls();
+      const bool listed = list.Find(code) >= 0;
+      EXPECT_EQ(Sel(b.id), listed ? list.Find(code) : list.defaultIndex);
+      EXPECT_EQ(Shown(b.id), PageText(all, b));
+      if (listed || !list.printOther) EXPECT_EQ(PrintText(all, b), Shown(b.id));
+      else EXPECT_EQ(PrintText(all, b), list.printOther);
+    }
+  }
+
+  void CheckPage(UINT idd) {
+    SCOPED_TRACE("page " + std::to_string(idd));
+    Open(idd);
+    CFieldPage* page = FieldPage();
+    if (!page) return;  // grid pages keep their own contract
+    const std::span<const Binding> all = page->Bindings();
+    for (const Binding& b : all) {
+      SCOPED_TRACE("control " + std::to_string(b.id));
+      ASSERT_NE(Page().GetDlgItem(b.id), nullptr) << "the template has no such control";
+      if (b.kind == BindKind::Combo) CheckCombo(all, b);
+      // Every other kind shows on screen what it prints.
+      else EXPECT_EQ(Shown(b.id), PageText(all, b));
+      LoadRadio();
+    }
+    // No two bindings name one control.
+    std::map<int, int> ids;
+    for (const Binding& b : all) EXPECT_EQ(++ids[b.id], 1) << b.id;
+  }
+};
+
+TEST_F(BindingContract, EveryFieldPageOfEveryBand) {
+  for (UINT idd : RegisteredPageIds()) {
+    for (auto [band, type] : {std::pair{Band::Uhf, 11}, std::pair{Band::Vhf, 0}}) {
+      LoadRadio(band, static_cast<std::uint8_t>(type));
+      CheckPage(idd);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace page_test
