@@ -76,9 +76,10 @@ std::uint8_t LevelBase(std::uint8_t base, std::uint8_t code) {
   return std::uint8_t(std::clamp(base + level, 0, 255));
 }
 
+// Up to eight characters into a nine-byte field, the rest zero.
 void CopyText(char* out, const char* text) {
   std::memset(out, 0, 9);
-  std::strncpy(out, text, 8);
+  std::copy(text, std::find(text, text + 8, '\0'), out);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // Data files: image bytes 0..32,511 followed by the 384 bytes of RadioImageTail.
 // A load reads the whole file into a scratch buffer and changes nothing until
 // every check has passed, so a refused or short file leaves image and model as
-// they were. A save packs first and then replaces the file as a whole.
+// they were; only regular files are read, and bytes beyond the data file's size
+// are ignored. A save packs first and then replaces the file as a whole.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
 #include <vector>
 
@@ -33,8 +35,16 @@ std::string Format(const char* pattern, const std::string& arg) {
   return out;
 }
 
-// Reads at most `limit` bytes of a file; false when it cannot be opened.
+// True for a regular file (through links). Anything else is refused before it is
+// opened: a FIFO or a device would hold the program waiting, a folder has no data.
+bool IsRegularFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+// Reads at most `limit` bytes of a regular file; false when it cannot be opened.
 bool ReadFile(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   out.assign(limit, 0);
@@ -47,6 +57,37 @@ bool ReadFile(const std::string& path, std::size_t limit, std::vector<std::uint8
 std::string FileLabel(const std::string& path) {
   std::size_t cut = path.find_last_of("/\\");
   return "File:" + (cut == std::string::npos ? path : path.substr(cut + 1));
+}
+
+// The file a save writes: the end of a chain of symbolic links, so that a link
+// stays a link and its target gets the data. Empty for a chain that never ends.
+std::filesystem::path SaveTarget(const std::filesystem::path& path) {
+  std::filesystem::path p = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(p, ec)) return p;
+    const std::filesystem::path link = std::filesystem::read_symlink(p, ec);
+    if (ec) return {};
+    p = link.is_absolute() ? link : p.parent_path() / link;
+  }
+  return {};
+}
+
+// Creates a new file of a name of its own beside `target` (never one that exists)
+// and returns it open for writing, with its name; null when none can be made.
+std::FILE* CreateTempBeside(const std::filesystem::path& target, std::filesystem::path& temp) {
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
+    temp = target;
+    temp += suffix;
+    // "x": fails when the name exists, so no other file is ever overwritten.
+    if (std::FILE* f = std::fopen(temp.c_str(), "wbx")) return f;
+    std::error_code ec;
+    if (!std::filesystem::exists(temp, ec) || ec) return nullptr;  // not a clash: the folder refuses
+  }
+  return nullptr;
 }
 
 std::string JoinPath(const std::string& dir, const std::string& rel) {
@@ -106,28 +147,43 @@ int CEditModel::LoadDataFile(const std::string& path, const std::string& startDi
   return 1;
 }
 
+namespace {
+
+// Writes the image part and the tail to a new file beside `target` and puts it
+// in the target's place, with the mode of the file it replaces.
+bool WriteInPlaceOf(const std::filesystem::path& target, const std::uint8_t* image, const std::uint8_t* tail) {
+  std::error_code ec;
+  const std::filesystem::file_status existing = std::filesystem::status(target, ec);
+  const bool exists = std::filesystem::exists(existing);
+  if (exists) {
+    if (!std::filesystem::is_regular_file(existing)) return false;
+    // A file that cannot be written to is not replaced either.
+    std::FILE* check = std::fopen(target.c_str(), "r+b");
+    if (!check) return false;
+    std::fclose(check);
+  }
+  std::filesystem::path temp;
+  std::FILE* out = CreateTempBeside(target, temp);
+  if (!out) return false;
+  bool ok = std::fwrite(image, 1, kFileImagePart, out) == kFileImagePart &&
+            std::fwrite(tail, 1, kTailSize, out) == kTailSize;
+  ok = std::fclose(out) == 0 && ok;
+  ec.clear();
+  if (ok && exists) std::filesystem::permissions(temp, existing.permissions(), ec);
+  if (ok && !ec) std::filesystem::rename(temp, target, ec);
+  if (ok && !ec) return true;
+  std::filesystem::remove(temp, ec);
+  return false;
+}
+
+}  // namespace
+
 bool CEditModel::SaveDataFile(const std::string& path) {
   if (!PackImage(image.data())) return false;
 
-  // Write a complete new file beside the old one, then put it in its place.
-  const std::string temp = path + ".tmp";
-  bool ok = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(reinterpret_cast<const char*>(image.data()), std::streamsize(kFileImagePart));
-      out.write(reinterpret_cast<const char*>(tail.data()), std::streamsize(kTailSize));
-      out.flush();
-      ok = bool(out);
-    }
-  }
-  if (ok) {
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    ok = !ec;
-  }
-  if (!ok) {
-    std::remove(temp.c_str());
+  // The file the path names, through its links, gets the data; a link stays a link.
+  const std::filesystem::path target = SaveTarget(path);
+  if (target.empty() || !WriteInPlaceOf(target, image.data(), tail.data())) {
     Host().ShowMessage(Format("Problem Saving file\n    %s\n\n   Press any key", path));
     return false;
   }

@@ -1,5 +1,7 @@
 #include "model/default_image.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 
 #include "model/edit_model.h"
@@ -72,7 +74,9 @@ bool BuildDefaultDataFile(bool uhf, std::vector<std::uint8_t>& file) {
 
 std::vector<std::uint8_t> DataFileToQ58(const std::vector<std::uint8_t>& file) {
   constexpr std::size_t kSkip = 21504;
-  std::vector<std::uint8_t> q58(kSkip, 0xFF);
-  q58.insert(q58.end(), file.begin() + img::kFiveToneBlock, file.end());
+  // The skipped part, then the data file from its 5-Tone block on.
+  const std::size_t rest = file.size() > img::kFiveToneBlock ? file.size() - img::kFiveToneBlock : 0;
+  std::vector<std::uint8_t> q58(kSkip + rest, 0xFF);
+  std::copy(file.end() - std::ptrdiff_t(rest), file.end(), q58.begin() + std::ptrdiff_t(kSkip));
   return q58;
 }

@@ -1,7 +1,9 @@
 #include "model/dfa_table.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "model/conversions.h"
 #include "model/edit_model.h"
@@ -47,11 +49,24 @@ int CDfaTable::LoadFromStream(std::istream& in) {
 }
 
 bool CDfaTable::LoadFromFile(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) {
+  // Only a regular file is opened: a FIFO or a device would hold the program.
+  std::error_code ec;
+  std::ifstream in;
+  if (std::filesystem::is_regular_file(path, ec)) in.open(path);
+  if (!in.is_open()) {
     Host().ShowMessage("Problem opening file\n    " + path + "\n\n   Press any key");
     return false;
   }
-  LoadFromStream(in);
+  // The send packs every word of the table: a file without all of them would
+  // leave words unset, so it is refused whole and the table keeps its words.
+  std::vector<std::uint32_t> words;
+  std::string line;
+  while (words.size() < m_words.size() && std::getline(in, line)) words.push_back(ParseLine(line));
+  if (words.size() < m_words.size()) {
+    Host().ShowMessage("Problem reading from file\n    " + path + "\n\n   " + std::to_string(words.size()) +
+                       " of the " + std::to_string(kDfaEntryCount) + " frequency lines found: nothing is sent.");
+    return false;
+  }
+  m_words = std::move(words);
   return true;
 }

@@ -31,8 +31,10 @@ class CDfaTable : public CModelPart {
   void PackToImage(std::uint8_t* image);
 
   // Fills the table from the hex-text file at `path`, line k becoming word k.
-  // When the file cannot be opened shows "Problem opening file..." with the path
-  // and returns false, the table unchanged.
+  // When the file cannot be opened (or is no regular file) shows "Problem
+  // opening file..." with the path; when it has fewer lines than the table has
+  // words, "Problem reading from file..." with the path and the count. Either
+  // returns false with the table unchanged.
   bool LoadFromFile(const std::string& path);
   // The same from an open text stream; returns the number of words set.
   int LoadFromStream(std::istream& in);

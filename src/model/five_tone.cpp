@@ -1,5 +1,6 @@
 #include "model/five_tone.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -390,19 +391,32 @@ constexpr std::uint32_t kInitialGaps[kToneSetCount] = {70, 100, 40, 35, 70};
 
 CFiveToneTableData::CFiveToneTableData(CEditModel& model)
     : CModelPart(model), m_scale(10000), m_factor(10000), m_tolerance(10) {
-  for (int k = 0; k < kToneCount; ++k) m_tone[k] = kInitialTones[k];
+  for (int k = 0; k < kToneCount; ++k) m_tone[k] = m_word[k] = kInitialTones[k];
   for (int c = 0; c < kToneSetCount; ++c) {
     m_period[c] = kInitialPeriods[c];
     m_gap[c] = kInitialGaps[c];
   }
 }
 
+// Both directions round to the nearest, in whole numbers, so a tone written
+// from a word gives that word back.
+std::uint32_t CFiveToneTableData::ToneOfWord(std::uint16_t word) const {
+  return std::uint32_t((std::uint64_t(word) * m_scale + 5000) / 10000);
+}
+
+std::uint16_t CFiveToneTableData::WordOfTone(std::uint32_t tone) const {
+  const std::uint64_t word = (std::uint64_t(tone) * 20000 + m_scale) / (2 * std::uint64_t(m_scale));
+  return std::uint16_t(std::min<std::uint64_t>(word, 65535));
+}
+
 void CFiveToneTableData::UnpackFromImage(const std::uint8_t* image) {
   m_scale = GetBE16(image + kScale);
   m_factor = GetBE16(image + kFactor);
   m_tolerance = image[kTolerance];
-  for (int k = 0; k < kToneCount; ++k)
-    m_tone[k] = std::uint32_t(double(GetBE16(image + kToneWords + 2 * k)) * double(m_scale) * 0.0001);
+  for (int k = 0; k < kToneCount; ++k) {
+    m_word[k] = GetBE16(image + kToneWords + 2 * k);
+    m_tone[k] = ToneOfWord(m_word[k]);
+  }
   for (int c = 0; c < kToneSetCount; ++c) {
     m_period[c] = image[kPeriods + c];
     m_gap[c] = image[kGaps + c] * 5u;
@@ -411,9 +425,13 @@ void CFiveToneTableData::UnpackFromImage(const std::uint8_t* image) {
 
 void CFiveToneTableData::PackToImage(std::uint8_t* image) {
   // A zero scale, factor or tone has no word to give: the image keeps its words.
+  // A tone that still shows what its stored word gives keeps that word, so a
+  // scale that maps several words to one tone does not move it either.
   if (m_scale != 0) {
-    const double divisor = m_scale * 0.0001;
-    for (int k = 0; k < kToneCount; ++k) SetBE16(image + kToneWords + 2 * k, ClampWord(m_tone[k] / divisor + 0.5));
+    for (int k = 0; k < kToneCount; ++k) {
+      const std::uint16_t word = m_tone[k] == ToneOfWord(m_word[k]) ? m_word[k] : WordOfTone(m_tone[k]);
+      SetBE16(image + kToneWords + 2 * k, word);
+    }
   }
   const double a = m_factor * 0.0001;
   const double b = m_tolerance * 0.001;

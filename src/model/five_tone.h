@@ -241,8 +241,12 @@ class CFiveToneTableData : public CModelPart {
 
  private:
   static bool InSets(int set) { return set >= 0 && set < five_tone::kToneSetCount; }
+  // Tone and stored word by the scale, each rounded to the nearest (scale not 0).
+  std::uint32_t ToneOfWord(std::uint16_t word) const;
+  std::uint16_t WordOfTone(std::uint32_t tone) const;
 
   std::array<std::uint32_t, five_tone::kToneCount> m_tone{};  // Hz
+  std::array<std::uint16_t, five_tone::kToneCount> m_word{};  // the stored words the tones came from
   std::array<std::uint8_t, five_tone::kToneSetCount> m_period{};
   std::array<std::uint32_t, five_tone::kToneSetCount> m_gap{};
   std::uint32_t m_scale;   // 10,000 = stored word equals the tone

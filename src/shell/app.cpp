@@ -5,7 +5,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -69,7 +72,30 @@ void OnTerminateSignal(int) {
   [[maybe_unused]] const ssize_t n = write(g_closePipe[1], &byte, 1);
 }
 
+// Answers each open message box as Cancel would (OK where that is its only
+// button) and cancels each open file dialog, so that nothing waits for a person.
+void CancelOpenPrompts() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible()) continue;
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+      QAbstractButton* answer = box->button(QMessageBox::Cancel);
+      if (!answer && box->buttons().size() == 1) answer = box->buttons().front();
+      if (!answer) answer = box->button(QMessageBox::No);
+      if (answer) {
+        answer->click();
+      } else {
+        box->reject();
+      }
+    } else if (auto* files = qobject_cast<QFileDialog*>(window)) {
+      files->reject();
+    }
+  }
+}
+
+// The close box's request; the prompts in its way are answered first. Closing
+// still asks about unsaved changes, and nothing is saved without that answer.
 void RequestClose() {
+  CancelOpenPrompts();
   if (g_pMainDlg && g_pMainDlg->GetSafeHwnd()) g_pMainDlg->PostMessage(WM_CLOSE);
 }
 

@@ -47,7 +47,8 @@ class CMainApp {
 };
 
 // Makes a close request of the main window (the same as its close box) out of
-// SIGTERM and SIGINT; a second signal ends the program at once. When the
+// SIGTERM and SIGINT, answering any open message box as Cancel and cancelling
+// any open file dialog first; a second signal ends the program at once. When the
 // environment variable PX417_CLOSE_AFTER_MS holds a number, a timer makes the
 // same request that many milliseconds after start-up, after printing the
 // window title and the file label on stdout: for tests and unattended runs.

@@ -126,12 +126,19 @@ void CMainDlg::OnReadFromRadio() {
     LinkNotAvailable();
     return;
   }
+  // The read replaces the data in hand: unsaved changes are offered for saving first.
+  if (!QuerySaveChanges()) return;
   const bool done = g_pRadioLink->ReadFromRadio(this);
-  LeavePage();
-  EnterPage();
   // The data no longer comes from a file.
   if (done) SetFileLabel("");
+  ShowReplacedData();
+}
+
+void CMainDlg::ShowReplacedData() {
+  LeavePage();
+  EnterPage();
   ShowSerialAndEsn();
+  ShowModelName(0);
   BuildTabs();
 }
 
@@ -156,8 +163,14 @@ void CMainDlg::OnAlignment() {
 }
 
 void CMainDlg::OnAdjustmentRecover() {
-  OnRadioLink([this](IRadioLinkCommands& link) { link.AdjustmentRecover(this); });
-  ShowSerialAndEsn();
+  if (!g_pRadioLink) {
+    LinkNotAvailable();
+    return;
+  }
+  // A recovery may load a data file over the data in hand.
+  if (!QuerySaveChanges()) return;
+  g_pRadioLink->AdjustmentRecover(this);
+  ShowReplacedData();
 }
 
 void CMainDlg::OpenRomEditor() {
@@ -206,6 +219,7 @@ void CMainDlg::OnFileLoaded(const std::string& fileLabel, const std::string& ser
   SetFileLabel(fileLabel);
   m_editSerial.SetWindowText(serialText);
   m_editEsn.SetWindowText(std::to_string(esn));
+  ShowModelName(0);
   if (IsWindowVisible()) BuildTabs();
 }
 
@@ -295,6 +309,7 @@ class CRadioLink : public IRadioLinkCommands {
     services.transferSettings = CurrentTransferSettings;
     services.prepareClone = PrepareClone;
     services.setRomModified = [](bool on) { TheProgramConfig().SetRomModified(on); };
+    services.querySaveChanges = [] { return g_pMainDlg == nullptr || g_pMainDlg->QuerySaveChanges(); };
     services.onDestroyed = [this] { m_pEditor = nullptr; };
     m_pEditor = new CRomEditDlg(pOwner, TheModel(), map, std::move(services));
     m_pEditor->ShowWindow(SW_SHOW);

@@ -537,10 +537,18 @@ BOOL CMainDlg::PreTranslateMessage(MSG* pMsg) {
 }
 
 LRESULT CMainDlg::OnModelChanged(WPARAM, LPARAM lParam) {
-  if (lParam >= 0 && lParam < static_cast<LPARAM>(m_strModel.size())) {
-    m_labelModel.SetWindowText(m_strModel[static_cast<std::size_t>(lParam)]);
-  }
+  if (lParam >= 0 && lParam < static_cast<LPARAM>(m_strModel.size())) ShowModelName(static_cast<int>(lParam));
   return 0;
+}
+
+// The name is shown as the Global sheet prints it: only for a radio whose
+// hardware byte is one of the MODEL codes and whose production type is 11, so
+// that no other radio (a VHF one above all) is called by the UHF model's name.
+void CMainDlg::ShowModelName(int index) {
+  const CEditModel& model = TheModel();
+  const std::uint32_t hardware = model.global.hardwareByte;
+  const bool named = (hardware == 0x61 || hardware == 0xB9) && IsModel11();
+  m_labelModel.SetWindowText(named ? m_strModel[static_cast<std::size_t>(index)] : std::string());
 }
 
 void CMainDlg::OnRomEditor() {

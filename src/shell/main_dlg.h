@@ -129,6 +129,11 @@ class CMainDlg : public CDialog {
   LRESULT OnSerialEditChange(WPARAM wParam, LPARAM lParam);
   // The identity fields from the model.
   void ShowSerialAndEsn();
+  // The model label: model string `index` when the model is one the list names, else empty.
+  void ShowModelName(int index);
+  // After a read or a recovery replaced the data: the current page, the
+  // identity fields, the model name and the tabs, all from the model.
+  void ShowReplacedData();
   void SetFileLabel(const std::string& text);
   std::string GetFileLabel() const;
 

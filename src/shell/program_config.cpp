@@ -60,6 +60,21 @@ std::uint8_t SwapNibbles(std::uint8_t b) { return static_cast<std::uint8_t>((b <
 // The stored indices are signed 16-bit values.
 int AsI16(std::uint16_t v) { return static_cast<std::int16_t>(v); }
 
+// Only regular files are read: a FIFO or a device would hold the program
+// before its window opens, and a folder holds no settings. Anything else counts
+// as a missing file.
+void OpenIfRegular(std::ifstream& in, const std::filesystem::path& path) {
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
+}
+
+// True when nothing but a regular file (or nothing at all) has the name.
+bool NoOtherKindOfFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
 std::string SaveErrorText(const std::filesystem::path& path) {
   return "Problem Saving file\n    " + path.string() + "\n\n   Press any key";
 }
@@ -88,8 +103,9 @@ void CProgramConfig::SetSecondTableDefaults() {
 void CProgramConfig::Load() {
   bool error = false;
 
-  std::ifstream file1(File1Path(), std::ios::binary);
-  if (file1) {
+  std::ifstream file1;
+  OpenIfRegular(file1, File1Path());
+  if (file1.is_open()) {
     std::uint16_t v = 0;
     if (ReadU16(file1, v)) {
       SetComPort(AsI16(v));
@@ -131,8 +147,9 @@ void CProgramConfig::Load() {
     m_alignTable2[16] = m_alignTable2[17] = 188;
   }
 
-  std::ifstream file2(File2Path(), std::ios::binary);
-  if (file2) {
+  std::ifstream file2;
+  OpenIfRegular(file2, File2Path());
+  if (file2.is_open()) {
     m_file2Read = 1;
     std::uint16_t v = 0;
     std::uint32_t flash = 0;
@@ -217,7 +234,10 @@ bool CProgramConfig::Save() {
   for (int i = 0; i < 10; ++i) PutU16(bytes, m_alignTable2[i] & 0xFFFF);
 
   const auto path1 = File1Path();
-  {
+  if (!NoOtherKindOfFile(path1)) {
+    ShowMessage(SaveErrorText(path1));
+    ok = false;
+  } else {
     // An existing file is overwritten in place, not truncated.
     std::fstream file1(path1, std::ios::binary | std::ios::in | std::ios::out);
     if (file1) {
@@ -242,7 +262,10 @@ bool CProgramConfig::Save() {
   // The memory-map file is only ever rewritten, never created.
   const auto path2 = File2Path();
   std::error_code ec;
-  if (std::filesystem::exists(path2, ec)) {
+  if (std::filesystem::exists(path2, ec) && !NoOtherKindOfFile(path2)) {
+    ShowMessage(SaveErrorText(path2));
+    ok = false;
+  } else if (std::filesystem::exists(path2, ec)) {
     std::string bytes2;
     PutU16(bytes2, static_cast<std::uint16_t>(m_comIndex));
     PutU16(bytes2, static_cast<std::uint16_t>(m_lptIndex));

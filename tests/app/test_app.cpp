@@ -2,6 +2,7 @@
 // line and closes cleanly when told to; a second copy ends at once.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -127,6 +128,25 @@ TEST_F(AppTest, EndsCleanlyOnSigterm) {
   kill(run.pid, SIGTERM);
   const Result r = Wait(run);
   EXPECT_EQ(r.exitCode, 0);
+}
+
+// A message box waiting at start-up (the named data file cannot be opened) does
+// not keep the program up: a close request answers it as Cancel and closes the
+// program. A FIFO as data file is refused without waiting for a writer.
+TEST_F(AppTest, CloseRequestsAnswerAnOpenMessageBox) {
+  ASSERT_EQ(mkfifo((dir / "work/Data/pipe.X417").c_str(), 0600), 0);
+  const Result timed = Wait(Start({"Data/pipe.X417"}, {"PX417_CLOSE_AFTER_MS=500"}));
+  EXPECT_EQ(timed.exitCode, 0);
+  EXPECT_EQ(timed.output.rfind("PX417 for TQ-5100 PassPort ( Version 1.04 )\n", 0), 0u) << timed.output;
+
+  const Child run = Start({"Data/missing.X417"});
+  const auto until = std::chrono::steady_clock::now() + 20s;
+  while (!IsUp() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(IsUp());
+  std::this_thread::sleep_for(500ms);
+  kill(run.pid, SIGTERM);
+  const Result r = Wait(run, 10s);
+  EXPECT_EQ(r.exitCode, 0);  // a second signal would have ended it with 128 + 15
 }
 
 TEST_F(AppTest, SecondInstanceEndsAtOnce) {

@@ -1,6 +1,7 @@
 // Loading and saving data files: every refusal leaves image and model as they
 // were, and a saved file reads back to the same bytes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -219,6 +220,85 @@ TEST_F(DataFileTest, BytesBeyondAWholeFileAreIgnored) {
   WriteAll(dir / "long.X417", file);
   ASSERT_EQ(1, m->LoadDataFile((dir / "long.X417").string(), dir.string()));
   EXPECT_TRUE(std::equal(whole.begin() + kFileImagePart, whole.end(), m->tail.begin()));
+}
+
+// Only regular files are read: a FIFO would hold the program, a folder is no
+// data file. Both are refused as files that do not open, and a FIFO in place of
+// the band's ".Q58" file as a failed fallback, with image and model unchanged.
+TEST_F(DataFileTest, OnlyRegularFilesAreRead) {
+  ASSERT_EQ(mkfifo((dir / "fifo.X417").c_str(), 0600), 0);
+  fs::create_directory(dir / "folder.X417");
+  for (const char* name : {"fifo.X417", "folder.X417"}) {
+    LoadDefault();
+    const auto image = m->image;
+    const std::string path = (dir / name).string();
+    EXPECT_EQ(0, m->LoadDataFile(path, dir.string()));
+    ASSERT_EQ(1u, m.host.messages.size());
+    EXPECT_EQ("Problem opening file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
+    EXPECT_TRUE(image == m->image);
+  }
+
+  const auto file = DefaultFile(true);
+  std::vector<std::uint8_t> old(file.begin(), file.begin() + 23680);
+  old[3] = 1;
+  fs::create_directories(dir / "Data");
+  ASSERT_EQ(mkfifo((dir / "Data" / "DEFAULTUP.Q58").c_str(), 0600), 0);
+  ExpectRefused(old, "Problem reading from file");
+}
+
+// A save through a link writes the file it points at (the link stays a link)
+// with that file's mode, by way of a new file of its own name in the target's
+// folder: a file named "<name>.tmp" is not touched, and nothing is left over.
+TEST_F(DataFileTest, SaveThroughALinkWritesItsTargetAndKeepsItsMode) {
+  LoadDefault();
+  const auto expected = ReadAll(dir / "base.X417");
+  fs::create_directory(dir / "store");
+  WriteAll(dir / "store" / "radio.X417", std::vector<std::uint8_t>(100, 0x11));
+  fs::permissions(dir / "store" / "radio.X417", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  WriteAll(dir / "store" / "radio.X417.tmp", {1, 2, 3});
+  fs::create_symlink("store/radio.X417", dir / "hop.X417");  // relative to the link's folder
+  fs::create_symlink(dir / "hop.X417", dir / "link.X417");   // a chain of two
+
+  ASSERT_TRUE(m->SaveDataFile((dir / "link.X417").string()));
+  EXPECT_TRUE(fs::is_symlink(dir / "link.X417"));
+  EXPECT_TRUE(fs::is_symlink(dir / "hop.X417"));
+  EXPECT_EQ(expected, ReadAll(dir / "store" / "radio.X417"));
+  EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+            fs::status(dir / "store" / "radio.X417").permissions());
+  EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3}), ReadAll(dir / "store" / "radio.X417.tmp"));
+  EXPECT_EQ(2, std::distance(fs::directory_iterator(dir / "store"), fs::directory_iterator()));
+  ASSERT_EQ(1u, m.host.savedLabels.size());
+  EXPECT_EQ("File:link.X417", m.host.savedLabels[0]);
+
+  // A link to a file not yet there creates it; a new file gets the usual mode.
+  fs::create_symlink("store/new.X417", dir / "dangling.X417");
+  ASSERT_TRUE(m->SaveDataFile((dir / "dangling.X417").string()));
+  EXPECT_EQ(expected, ReadAll(dir / "store" / "new.X417"));
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling.X417"));
+}
+
+// What cannot take a data file is refused with the save message and keeps what
+// it was: a FIFO (never opened, so nothing waits), a read-only file, a link loop.
+TEST_F(DataFileTest, SaveRefusesWhatIsNoWritableRegularFile) {
+  LoadDefault();
+  ASSERT_EQ(mkfifo((dir / "fifo.X417").c_str(), 0600), 0);
+  WriteAll(dir / "locked.X417", {7});
+  fs::permissions(dir / "locked.X417", fs::perms::owner_read);
+  fs::create_symlink("loop2.X417", dir / "loop1.X417");
+  fs::create_symlink("loop1.X417", dir / "loop2.X417");
+  const bool root = geteuid() == 0;  // root writes read-only files
+  for (const char* name : {"fifo.X417", "locked.X417", "loop1.X417"}) {
+    if (root && std::string(name) == "locked.X417") continue;
+    m.host.messages.clear();
+    const std::string path = (dir / name).string();
+    EXPECT_FALSE(m->SaveDataFile(path)) << name;
+    ASSERT_EQ(1u, m.host.messages.size());
+    EXPECT_EQ("Problem Saving file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo.X417"));
+  EXPECT_EQ(std::vector<std::uint8_t>{7}, ReadAll(dir / "locked.X417"));
+  // Nothing but what the test made.
+  EXPECT_EQ(5, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
 TEST(DefaultFiles, BuiltFilesExistAndMatchTheModelsDefaults) {

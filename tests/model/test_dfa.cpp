@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/dfa_table.h"
@@ -58,22 +59,40 @@ TEST(DfaTable, ShortFileSetsOnlyItsLines) {
   EXPECT_EQ(m->dfa.GetEntry(2), 42u);
 }
 
-TEST(DfaTable, LoadFromFileAndMissingFile) {
+// A whole file fills the table; a missing, short or non-regular file is
+// refused with its path named and leaves every word as it was.
+TEST(DfaTable, LoadFromFileTakesOnlyAWholeRegularFile) {
   TestModel m;
   const auto dir = std::filesystem::temp_directory_path() / ("dfa_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / kDfaFileName).string();
-  { std::ofstream(path) << "0E4E1C0\r\n0E4E6A2\r\n"; }
+  {
+    std::ofstream out(path);
+    for (int k = 0; k < kDfaEntryCount; ++k) out << std::hex << (0xE4E1C0 + k) << "\r\n";
+  }
   EXPECT_TRUE(m->dfa.LoadFromFile(path));
-  EXPECT_EQ(m->dfa.GetEntry(1), 0xE4E6A2u);
+  EXPECT_EQ(m->dfa.GetEntry(1), 0xE4E1C1u);
+  EXPECT_EQ(m->dfa.GetEntry(kDfaEntryCount - 1), 0xE4E1C0u + kDfaEntryCount - 1);
   EXPECT_TRUE(m.host.messages.empty());
 
+  const std::string shortPath = (dir / "short.x417").string();
+  { std::ofstream(shortPath) << "0E4E1C0\n0E4E6A2\n"; }
   const std::string missing = (dir / "none.x417").string();
-  m->dfa.SetEntry(0, 7);
-  EXPECT_FALSE(m->dfa.LoadFromFile(missing));
-  ASSERT_EQ(m.host.messages.size(), 1u);
-  EXPECT_EQ(m.host.messages[0], "Problem opening file\n    " + missing + "\n\n   Press any key");
-  EXPECT_EQ(m->dfa.GetEntry(0), 7u);
+  const std::string fifo = (dir / "fifo.x417").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& refused : {shortPath, missing, fifo, dir.string()}) {
+    m.host.messages.clear();
+    EXPECT_FALSE(m->dfa.LoadFromFile(refused)) << refused;
+    ASSERT_EQ(m.host.messages.size(), 1u);
+    EXPECT_NE(m.host.messages[0].find("\n    " + refused + "\n"), std::string::npos) << m.host.messages[0];
+  }
+  EXPECT_EQ(m.host.messages[0], "Problem opening file\n    " + dir.string() + "\n\n   Press any key");
+  m.host.messages.clear();
+  m->dfa.LoadFromFile(shortPath);
+  EXPECT_EQ(m.host.messages[0], "Problem reading from file\n    " + shortPath +
+                                    "\n\n   2 of the 1345 frequency lines found: nothing is sent.");
+  EXPECT_EQ(m->dfa.GetEntry(0), 0xE4E1C0u);
+  EXPECT_EQ(m->dfa.GetEntry(1), 0xE4E1C1u);
   std::filesystem::remove_all(dir);
 }
 

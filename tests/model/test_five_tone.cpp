@@ -227,8 +227,47 @@ TEST(FiveToneTable, WordsLimitsAndGapsFromTheTones) {
   SetBE16(&img[kToneWords + 2], 3);
   t.UnpackFromImage(img.data());
   EXPECT_EQ(t.GetTone(0), 1001u);
-  EXPECT_EQ(t.GetTone(1), 1u);  // 1.5 truncated
+  EXPECT_EQ(t.GetTone(1), 2u);  // 1.5 rounded
   EXPECT_EQ(t.GetGap(1), 5u);
+}
+
+// Opening and saving again and again leaves every tone word as it was, at any
+// scale: both ways round to the nearest, and a word that no whole tone gives
+// back (several words to one tone) is kept while its tone is not edited. A
+// tone typed in goes to the nearest word and shows the same after a reopen.
+TEST(FiveToneTable, ToneWordsDoNotDriftAtAnyScale) {
+  TestModel m;
+  auto& t = m->fiveToneTable;
+  for (const std::uint16_t scale : {1, 3333, 5000, 7500, 9999, 10001, 12345, 20000, 65535}) {
+    SCOPED_TRACE(scale);
+    auto img = TableImage(scale, 10000, 10);
+    for (int first = 0; first < 0x10000; first += kToneCount) {
+      for (int k = 0; k < kToneCount; ++k) SetBE16(&img[kToneWords + 2 * k], std::uint16_t(first + k));
+      for (int cycle = 0; cycle < 3; ++cycle) {
+        t.UnpackFromImage(img.data());
+        t.PackToImage(img.data());
+      }
+      for (int k = 0; k < kToneCount; ++k) ASSERT_EQ(GetBE16(&img[kToneWords + 2 * k]), first + k);
+    }
+  }
+  // The drift that was seen: 2400 Hz at scale 12,345 is word 1944, which must read as 2400 again.
+  auto img = TableImage(12345, 10000, 10);
+  t.UnpackFromImage(img.data());
+  ASSERT_TRUE(t.SetCellText(1, 5, "2400"));
+  ASSERT_TRUE(t.SetCellText(2, 5, "2401"));
+  t.PackToImage(img.data());
+  EXPECT_EQ(GetBE16(&img[kToneWords]), 1944);
+  t.UnpackFromImage(img.data());
+  EXPECT_EQ(t.GetTone(0), 2400u);
+  EXPECT_EQ(t.GetTone(1), 2401u);
+  // At scale 5,000 word 4801 reads as 2401 Hz, like 4802; an edit to 2400 gives 4800.
+  img = TableImage(5000, 10000, 10);
+  SetBE16(&img[kToneWords], 4801);
+  t.UnpackFromImage(img.data());
+  EXPECT_EQ(t.GetTone(0), 2401u);
+  ASSERT_TRUE(t.SetCellText(1, 5, "2400"));
+  t.PackToImage(img.data());
+  EXPECT_EQ(GetBE16(&img[kToneWords]), 4800);
 }
 
 TEST(FiveToneTable, ZeroDivisorsLeaveTheWordsAndLargeResultsSaturate) {

@@ -346,8 +346,13 @@ TEST_F(MainDlgTest, ChannelClearedSweepKeepsTheFlagBits) {
 
 TEST_F(MainDlgTest, ModelLabel) {
   Start();
+  TheModel().store.modelWord = 11 << 8;
+  TheModel().global.hardwareByte = kUhfHardware;
   dlg->SendMessage(WM_MODEL_CHANGED, 0, 0);
   EXPECT_EQ(dlg->GetDlgItemText(IDC_MODEL_LABEL), "TQ-5100-RM3K-50(UHF)");
   dlg->SendMessage(WM_MODEL_CHANGED, 0, 9);  // no such string: nothing changes
   EXPECT_EQ(dlg->GetDlgItemText(IDC_MODEL_LABEL), "TQ-5100-RM3K-50(UHF)");
+  TheModel().global.hardwareByte = kVhfHardware;  // not a MODEL code: no name
+  dlg->SendMessage(WM_MODEL_CHANGED, 0, 0);
+  EXPECT_EQ(dlg->GetDlgItemText(IDC_MODEL_LABEL), "");
 }

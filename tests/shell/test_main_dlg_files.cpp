@@ -4,6 +4,7 @@
 // field, help with and without the help file, and the About box.
 #include "test_main_dlg_support.h"
 
+#include "link/dialogs/rom_edit_dlg.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
 
@@ -159,29 +160,6 @@ TEST_F(MainDlgFilesTest, OpenAsksAboutUnsavedChanges) {
   EXPECT_EQ(g_bModified, 0u);
 }
 
-TEST_F(MainDlgFilesTest, SendReadsTheDfaTableOnlyForVhf) {
-  TheModel().global.bandFlag = 0;
-  Command(ID_RADIO_SEND);
-  EXPECT_EQ(prompts.MessageTexts(),
-            std::vector<std::string>{ProblemOpeningFileText((dir / "PX417_DFA.x417").string())});
-
-  {
-    std::ofstream out(dir / "PX417_DFA.x417");
-    out << "1A2B\n  ff\n";
-  }
-  prompts.Clear();
-  Command(ID_RADIO_SEND_ALT);
-  EXPECT_EQ(TheModel().dfa.GetEntry(0), 0x1A2Bu);
-  EXPECT_EQ(TheModel().dfa.GetEntry(1), 0xFFu);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kLinkNotAvailable});
-
-  fs::remove(dir / "PX417_DFA.x417");
-  TheModel().global.bandFlag = kUhfBandFlag;
-  prompts.Clear();
-  Command(ID_RADIO_SEND);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kLinkNotAvailable});
-}
-
 TEST_F(MainDlgFilesTest, SerialFieldRules) {
   CWnd* edit = dlg->GetDlgItem(IDC_SERIAL_EDIT);
   edit->SetWindowText("1C3");
@@ -248,16 +226,33 @@ class CFakeLink : public IRadioLinkCommands {
     calls.push_back("read");
     TheModel().store.modelWord = 11 << 8;
     TheModel().identity.SetSerialText("7D123456");
+    if (hardware) TheModel().global.hardwareByte = hardware;
     return done;
   }
   void SendToRadio(CWnd*) override { calls.push_back("send"); }
   void Alignment(CWnd*) override { calls.push_back("align"); }
-  void AdjustmentRecover(CWnd*) override { calls.push_back("recover"); }
+  // A recovery that leaves a radio of another production type in the model.
+  void AdjustmentRecover(CWnd*) override {
+    calls.push_back("recover");
+    TheModel().store.modelWord = 1 << 8;
+    TheModel().identity.SetSerialText("3E000042");
+  }
   void OpenRomEditor(CWnd*) override { calls.push_back("editor"); }
 
   bool done = true;
+  std::uint8_t hardware = 0;  // the hardware byte a read brings; 0 leaves it
   std::vector<std::string> calls;
 };
+
+// The memory editor window, when one is up.
+CDialog* FindRomEditor() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* editor = dynamic_cast<CRomEditDlg*>(CWnd::FromHandlePermanent(w)); editor && w->isVisible()) {
+      return editor;
+    }
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -287,4 +282,124 @@ TEST_F(MainDlgFilesTest, RadioCommandsRunTheLinkDialogs) {
   Command(ID_ROM_EDITOR);
   SetRadioLinkCommands(nullptr);
   EXPECT_EQ(link.calls, (std::vector<std::string>{"read", "read", "send", "align", "recover", "editor"}));
+}
+
+// A VHF send needs the whole DFA table file of the working folder: a missing or
+// short one is refused with its path named, and nothing is sent.
+TEST_F(MainDlgFilesTest, VhfSendTakesOnlyAWholeDfaTable) {
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  const std::string path = (dir / "PX417_DFA.x417").string();
+  TheModel().global.bandFlag = 0;
+  Command(ID_RADIO_SEND);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{ProblemOpeningFileText(path)});
+
+  std::ofstream(path) << "1A2B\n  ff\n";
+  prompts.Clear();
+  Command(ID_RADIO_SEND_ALT);
+  ASSERT_EQ(prompts.MessageTexts().size(), 1u);
+  EXPECT_NE(prompts.MessageTexts()[0].find(path), std::string::npos);
+  EXPECT_NE(TheModel().dfa.GetEntry(0), 0x1A2Bu);
+  EXPECT_TRUE(link.calls.empty());
+
+  {
+    std::ofstream out(path);
+    for (int k = 0; k < kDfaEntryCount; ++k) out << (k == 1 ? "  ff" : "1A2B") << "\n";
+  }
+  prompts.Clear();
+  Command(ID_RADIO_SEND);
+  EXPECT_EQ(TheModel().dfa.GetEntry(0), 0x1A2Bu);
+  EXPECT_EQ(TheModel().dfa.GetEntry(1), 0xFFu);
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+
+  fs::remove(path);
+  TheModel().global.bandFlag = kUhfBandFlag;
+  Command(ID_RADIO_SEND);
+  SetRadioLinkCommands(nullptr);
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"send", "send"}));
+}
+
+// Reading, Adjustment Recover and the memory editor's file load replace the
+// data in hand: unsaved changes are offered for saving first, and Cancel stops
+// the command before it starts.
+TEST_F(MainDlgFilesTest, CommandsThatReplaceTheDataAskAboutUnsavedChanges) {
+  CFakeLink link;
+  link.done = false;  // the file label stays, and with it the prompt's text
+  SetRadioLinkCommands(&link);
+  for (const UINT command : {ID_RADIO_READ, ID_RADIO_RECOVER}) {
+    Edit();
+    prompts.Clear();
+    prompts.Answer(IDCANCEL);
+    Command(command);
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+    EXPECT_TRUE(link.calls.empty());
+    prompts.Answer(IDNO);
+    Command(command);
+    EXPECT_EQ(link.calls.size(), 1u);
+    link.calls.clear();
+  }
+  SetRadioLinkCommands(nullptr);
+
+  InstallLinkDialogs();
+  std::ofstream(dir / "KM907.CFG") << std::string(10, '\0');
+  TheProgramConfig().Load();
+  prompts.Clear();
+  Command(ID_ROM_EDITOR);
+  CDialog* editor = FindRomEditor();
+  ASSERT_NE(editor, nullptr);
+  Edit();
+  prompts.AnswerFile((dir / "Data/other.x417").string());
+  prompts.Answer(IDCANCEL);
+  editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_LOAD, 0);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_EQ(dlg->GetFileLabel(), "File:start.X417");
+  prompts.AnswerFile((dir / "Data/other.x417").string());
+  prompts.Answer(IDNO);
+  editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_LOAD, 0);
+  EXPECT_EQ(dlg->GetFileLabel(), "File:other.x417");
+  editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
+  Pump();
+  EXPECT_EQ(FindRomEditor(), nullptr);
+  SetRadioLinkCommands(nullptr);
+}
+
+// After every read, recovery and load the main window shows the model in hand:
+// its tabs, and the model name only for a radio the MODEL list names (hardware
+// byte 0x61 or 0xB9 and production type 11), so a VHF radio is never called UHF.
+TEST_F(MainDlgFilesTest, ModelNameAndTabsFollowTheDataInHand) {
+  const std::string kName = "TQ-5100-RM3K-50(UHF)";
+  auto modelLabel = [this] { return dlg->GetDlgItemText(IDC_MODEL_LABEL); };
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  link.hardware = kUhfHardware;
+  Command(ID_RADIO_READ);
+  EXPECT_EQ(modelLabel(), kName);
+  link.hardware = kVhfHardware;
+  Command(ID_RADIO_READ);
+  EXPECT_EQ(modelLabel(), "");
+  EXPECT_EQ(dlg->GetTabCtrl().GetItemCount(), 9);
+  link.hardware = 0xB9;
+  Command(ID_RADIO_READ);
+  EXPECT_EQ(modelLabel(), kName);
+
+  Command(ID_PAGE_DTMF);
+  Command(ID_RADIO_RECOVER);
+  EXPECT_EQ(modelLabel(), "");
+  EXPECT_EQ(dlg->GetTabCtrl().GetItemCount(), 7);
+  EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), 0);
+  EXPECT_EQ(dlg->GetDlgItemText(IDC_SERIAL_EDIT), "3E000042");
+  SetRadioLinkCommands(nullptr);
+
+  // A VHF file of production type 11.
+  WriteDataFile(dir / "Data/vhf11.X417", true);
+  {
+    std::fstream f(dir / "Data/vhf11.X417", std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(img::kProductionType);
+    f.put(11);
+  }
+  prompts.AnswerFile((dir / "Data/vhf11.X417").string());
+  Command(ID_FILE_OPEN_X);
+  ASSERT_EQ(dlg->GetFileLabel(), "File:vhf11.X417");
+  EXPECT_EQ(dlg->GetTabCtrl().GetItemCount(), 9);
+  EXPECT_EQ(modelLabel(), "");
 }

@@ -1,6 +1,7 @@
 #include "shell/program_config.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -240,4 +241,33 @@ TEST_F(ProgramConfigTest, AFailedSaveIsReported) {
   EXPECT_FALSE(config.Save());
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Problem Saving file\n    " + config.File1Path().string() + "\n\n   Press any key");
+}
+
+// Only regular files are read or written: a FIFO or a folder in the place of
+// either file counts as no file (nothing waits, the memory editor stays
+// refused), and a save refuses to write into one.
+TEST_F(ProgramConfigTest, FilesThatAreNotRegularAreNotUsed) {
+  ASSERT_EQ(mkfifo((dir / "PX417.CFG").c_str(), 0600), 0);
+  fs::create_directory(dir / "KM907.CFG");
+  config.Load();
+  EXPECT_EQ(config.GetComPort(), 0);
+  EXPECT_EQ(config.GetAlignTable1()[0], 255u);
+  EXPECT_FALSE(config.HasMemoryMapFile());
+  EXPECT_TRUE(messages.empty());
+
+  EXPECT_FALSE(config.Save());
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "Problem Saving file\n    " + config.File1Path().string() + "\n\n   Press any key");
+  EXPECT_TRUE(fs::is_fifo(dir / "PX417.CFG"));
+
+  fs::remove(dir / "PX417.CFG");
+  fs::remove(dir / "KM907.CFG");
+  ASSERT_EQ(mkfifo((dir / "KM907.CFG").c_str(), 0600), 0);
+  config.Load();
+  EXPECT_FALSE(config.HasMemoryMapFile());
+  messages.clear();
+  EXPECT_FALSE(config.Save());
+  EXPECT_EQ(messages, std::vector<std::string>{"Problem Saving file\n    " + config.File2Path().string() +
+                                               "\n\n   Press any key"});
+  EXPECT_TRUE(fs::is_fifo(dir / "KM907.CFG"));
 }

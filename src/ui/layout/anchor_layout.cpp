@@ -88,7 +88,7 @@ BOOL CAnchorArray::Serialize(std::vector<std::uint8_t>& archive, BOOL bStoring) 
   if (count > (archive.size() - pos) / kItemBytes) return FALSE;
   std::vector<AnchorItem> items(count);
   for (AnchorItem& item : items) {
-    std::uint32_t v[5];
+    std::uint32_t v[5] = {};
     for (std::uint32_t& x : v) Get32(archive, pos, x);
     item.left = static_cast<LONG>(v[0]);
     item.top = static_cast<LONG>(v[1]);

@@ -13,14 +13,19 @@ CScriptedPrompts::~CScriptedPrompts() {
   SetBeepSink(previousBeep_);
 }
 
-void CScriptedPrompts::Answer(int result) { answers_.push_back(Prepared{result, false, std::nullopt, {}}); }
+// Each answer is made in place and names only the members it sets; the others
+// keep their defaults. (Moving a made answer into the queue instead draws
+// GCC 12's false "may be used uninitialized" for the empty path.)
+void CScriptedPrompts::Answer(int result) { answers_.emplace_back().result = result; }
 
 void CScriptedPrompts::AnswerFile(std::optional<std::string> path) {
-  answers_.push_back(Prepared{IDOK, true, std::move(path), {}});
+  Prepared& answer = answers_.emplace_back();
+  answer.isFile = true;
+  answer.path = std::move(path);
 }
 
 void CScriptedPrompts::AnswerDialog(std::function<INT_PTR(CDialog&)> run) {
-  answers_.push_back(Prepared{IDOK, false, std::nullopt, std::move(run)});
+  answers_.emplace_back().run = std::move(run);
 }
 
 std::vector<std::string> CScriptedPrompts::MessageTexts() const {

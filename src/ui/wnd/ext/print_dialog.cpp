@@ -40,17 +40,15 @@ std::shared_ptr<QPrinter> CQtPromptService::PrintDialog(CWnd* pOwner, const Prin
 }
 
 void CScriptedPrompts::AnswerPrintToPdf(std::optional<std::string> pdfPath) {
-  Prepared p;
+  Prepared& p = answers_.emplace_back();  // made in place: see Answer
   p.isPrint = true;
   if (pdfPath) p.printer = PdfPrinter(*pdfPath);
-  answers_.push_back(std::move(p));
 }
 
 void CScriptedPrompts::AnswerPrinter(std::shared_ptr<QPrinter> printer) {
-  Prepared p;
+  Prepared& p = answers_.emplace_back();
   p.isPrint = true;
   p.printer = std::move(printer);
-  answers_.push_back(std::move(p));
 }
 
 std::shared_ptr<QPrinter> CScriptedPrompts::PrintDialog(CWnd*, const PrintDialogRequest& request) {

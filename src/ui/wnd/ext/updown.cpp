@@ -24,10 +24,12 @@ constexpr int kRepeatMs = 100;
 
 std::string PositionText(int pos, bool thousands) {
   std::string digits = std::to_string(pos < 0 ? -static_cast<long long>(pos) : static_cast<long long>(pos));
-  if (thousands) {
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
+  std::string text = pos < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (thousands && i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
   }
-  return pos < 0 ? "-" + digits : digits;
+  return text;
 }
 
 class WndUpDown : public QWidget {
