@@ -1,8 +1,6 @@
 #include "model/dtmf_ani.h"
 
 #include "model/conversions.h"
-#include "model/dial_string.h"
-#include "model/tag_text.h"
 
 namespace {
 
@@ -10,37 +8,7 @@ constexpr std::uint16_t kDecodingBit = 0x2000;
 constexpr int kPagingDigits = 3;
 constexpr int kNoPagingDigit = 15;
 
-CDtmfSettings& Dtmf(CEditModel& m) { return m.dtmf; }
-
 }  // namespace
-
-namespace df {
-
-const Field kDecoding{
-    [](CEditModel& m, int k) -> std::uint32_t { return (Dtmf(m).pagingCode[k] & kDecodingBit) ? 1 : 0; },
-    [](CEditModel& m, int k, std::uint32_t on) {
-      std::uint16_t& w = Dtmf(m).pagingCode[k];
-      w = std::uint16_t(on & 1 ? w | kDecodingBit : w & ~kDecodingBit);
-    }};
-
-const TextField kDialMemory{
-    [](CEditModel& m, int r) { return DialText(Dtmf(m).dialMemory[r]); },
-    [](CEditModel& m, int r, const std::string& text) { SetDialText(Dtmf(m).dialMemory[r], text); }};
-const TextField kAniCode{[](CEditModel& m, int) { return DialText(Dtmf(m).aniCode); },
-                         [](CEditModel& m, int, const std::string& text) { SetDialText(Dtmf(m).aniCode, text); }};
-const TextField kAniCodePttOff{
-    [](CEditModel& m, int) { return DialText(Dtmf(m).aniCodePttOff); },
-    [](CEditModel& m, int, const std::string& text) { SetDialText(Dtmf(m).aniCodePttOff, text); }};
-const TextField kDialTag{[](CEditModel& m, int r) { return TagText(Dtmf(m).dialTag[r]); },
-                         [](CEditModel& m, int r, const std::string& text) { SetTagText(Dtmf(m).dialTag[r], text); }};
-const TextField kPagingCode{
-    [](CEditModel& m, int k) { return PagingCodeText(Dtmf(m).pagingCode[k]); },
-    [](CEditModel& m, int k, const std::string& text) { SetPagingCodeText(Dtmf(m).pagingCode[k], text); }};
-const TextField kPauseCharCodeText{
-    [](CEditModel& m, int) { return PauseCharCodeText(Dtmf(m).pauseByte); },
-    [](CEditModel& m, int, const std::string& text) { SetPauseCharCodeText(Dtmf(m).pauseByte, text); }};
-
-}  // namespace df
 
 std::string PagingCodeText(std::uint16_t code) {
   std::string text(kPagingDigits, ' ');

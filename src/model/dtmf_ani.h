@@ -11,8 +11,35 @@
 #include <string>
 #include <string_view>
 
+#include "model/dial_string.h"
 #include "model/edit_model.h"
 #include "model/field.h"
+#include "model/tag_text.h"
+
+// ---- Codecs -------------------------------------------------------------------------------
+
+// Paging code: bit 13 decoding, digits in bits 11..8, 7..4, 3..0, each 0..13
+// ("0".."9", "A".."D"); 14 and 15 stand for no digit.
+// With decoding off, three blanks. With it on, each digit's character and a
+// blank for a digit of 14 or 15, without the blanks that end the text.
+std::string PagingCodeText(std::uint16_t code);
+// Stores the three digits of a text: position i takes the digit of character i
+// ("0".."9", "A".."D", either case); a blank, any other character and a position
+// past the end of the text store 15, which shows as a blank. Bits 15..12 stay.
+// True when the word changed.
+bool SetPagingCodeText(std::uint16_t& code, std::string_view text);
+
+// Pause character code: one character, "*" for 14, "#" for 15, else the
+// upper-case hexadecimal digit.
+std::string PauseCharCodeText(std::uint8_t pauseByte);
+// Stores the first character of a text: a dial character ("0".."9", "A".."D",
+// "*", "#"); an empty text stores 0; any other character stores nothing.
+// True when the byte changed.
+bool SetPauseCharCodeText(std::uint8_t& pauseByte, std::string_view text);
+
+// True when the DTMF KeyPad choice is locked: a production-type-11 radio with
+// bit 3 of image byte 251 set.
+bool IsDtmfKeypadLocked(const CEditModel& model);
 
 namespace df {
 
@@ -32,19 +59,36 @@ inline constexpr BitField kKeypad = D<&R::pagingByte>(0x20);
 inline constexpr BitField kSpeed = D<&R::pagingByte>(0x10);
 inline constexpr BitField kCallingTimes = D<&R::pagingByte>(0x03);
 // Bit 13 of paging code k (the index).
-extern const Field kDecoding;
+inline constexpr Field kDecoding{
+    [](CEditModel& m, int k) -> std::uint32_t { return (m.dtmf.pagingCode[k] >> 13) & 1; },
+    [](CEditModel& m, int k, std::uint32_t on) {
+      std::uint16_t& w = m.dtmf.pagingCode[k];
+      w = std::uint16_t((w & ~0x2000) | ((on & 1) << 13));
+    }};
 
 // ---- Texts -------------------------------------------------------------------------------
-// Dial memory r (the index), the ANI code and the ANI code (PTT off): DialText / SetDialText.
-extern const TextField kDialMemory;
-extern const TextField kAniCode;
-extern const TextField kAniCodePttOff;
-// Tag r (the index): TagText / SetTagText.
-extern const TextField kDialTag;
-// Paging code k (the index): PagingCodeText / SetPagingCodeText.
-extern const TextField kPagingCode;
-// The pause character code: PauseCharCodeText / SetPauseCharCodeText.
-extern const TextField kPauseCharCodeText;
+// Dial memory r (the index), the ANI code and the ANI code (PTT off).
+inline constexpr TextField kDialMemory{
+    [](CEditModel& m, int r) { return DialText(m.dtmf.dialMemory[r]); },
+    [](CEditModel& m, int r, const std::string& text) { SetDialText(m.dtmf.dialMemory[r], text); }};
+inline constexpr TextField kAniCode{
+    [](CEditModel& m, int) { return DialText(m.dtmf.aniCode); },
+    [](CEditModel& m, int, const std::string& text) { SetDialText(m.dtmf.aniCode, text); }};
+inline constexpr TextField kAniCodePttOff{
+    [](CEditModel& m, int) { return DialText(m.dtmf.aniCodePttOff); },
+    [](CEditModel& m, int, const std::string& text) { SetDialText(m.dtmf.aniCodePttOff, text); }};
+// Tag r (the index).
+inline constexpr TextField kDialTag{
+    [](CEditModel& m, int r) { return TagText(m.dtmf.dialTag[r]); },
+    [](CEditModel& m, int r, const std::string& text) { SetTagText(m.dtmf.dialTag[r], text); }};
+// Paging code k (the index).
+inline constexpr TextField kPagingCode{
+    [](CEditModel& m, int k) { return PagingCodeText(m.dtmf.pagingCode[k]); },
+    [](CEditModel& m, int k, const std::string& text) { SetPagingCodeText(m.dtmf.pagingCode[k], text); }};
+// The pause character code.
+inline constexpr TextField kPauseCharCodeText{
+    [](CEditModel& m, int) { return PauseCharCodeText(m.dtmf.pauseByte); },
+    [](CEditModel& m, int, const std::string& text) { SetPauseCharCodeText(m.dtmf.pauseByte, text); }};
 
 // ---- Lists -------------------------------------------------------------------------------
 inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
@@ -81,27 +125,3 @@ constexpr int DialRecordOfRow(int row) { return row < 0 || row >= kRowCount ? -1
 
 }  // namespace df
 
-// ---- Codecs -------------------------------------------------------------------------------
-
-// Paging code: bit 13 decoding, digits in bits 11..8, 7..4, 3..0, each 0..13
-// ("0".."9", "A".."D"); 14 and 15 stand for no digit.
-// With decoding off, three blanks. With it on, each digit's character and a
-// blank for a digit of 14 or 15, without the blanks that end the text.
-std::string PagingCodeText(std::uint16_t code);
-// Stores the three digits of a text: position i takes the digit of character i
-// ("0".."9", "A".."D", either case); a blank, any other character and a position
-// past the end of the text store 15, which shows as a blank. Bits 15..12 stay.
-// True when the word changed.
-bool SetPagingCodeText(std::uint16_t& code, std::string_view text);
-
-// Pause character code: one character, "*" for 14, "#" for 15, else the
-// upper-case hexadecimal digit.
-std::string PauseCharCodeText(std::uint8_t pauseByte);
-// Stores the first character of a text: a dial character ("0".."9", "A".."D",
-// "*", "#"); an empty text stores 0; any other character stores nothing.
-// True when the byte changed.
-bool SetPauseCharCodeText(std::uint8_t& pauseByte, std::string_view text);
-
-// True when the DTMF KeyPad choice is locked: a production-type-11 radio with
-// bit 3 of image byte 251 set.
-bool IsDtmfKeypadLocked(const CEditModel& model);

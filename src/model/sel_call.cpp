@@ -3,14 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/tag_text.h"
-
-namespace {
-
-CSelCallRecord& Entry(CEditModel& m, int index) { return m.store.selCalls[index]; }
-std::uint8_t& ZoneCodeByte(CEditModel& m, int index) { return Entry(m, index).zoneCode; }
-
-}  // namespace
 
 int SelCallRecordIndex(int block, int row) {
   if (row < 1 || row > kSelCallRows || block < 0) return -1;
@@ -55,16 +47,3 @@ TargetMinEntry ParseTargetMin(std::string_view text) {
   if (value > kTargetMinHigh) return {kTargetMinHigh, true};
   return {std::uint32_t(value), false};
 }
-
-namespace sc {
-
-const BitField kZoneCode{&ZoneCodeByte};
-const Field kTargetMin{[](CEditModel& m, int i) -> std::uint32_t { return Entry(m, i).targetMin; },
-                       [](CEditModel& m, int i, std::uint32_t v) { Entry(m, i).targetMin = v; }};
-const TextField kTargetMinText{
-    [](CEditModel& m, int i) { return std::to_string(Entry(m, i).targetMin); },
-    [](CEditModel& m, int i, const std::string& text) { Entry(m, i).targetMin = ParseTargetMin(text).value; }};
-const TextField kAlias{[](CEditModel& m, int i) { return TagText(Entry(m, i).alias); },
-                       [](CEditModel& m, int i, const std::string& text) { SetTagText(Entry(m, i).alias, text); }};
-
-}  // namespace sc

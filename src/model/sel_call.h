@@ -10,6 +10,7 @@
 #include "model/edit_model.h"
 #include "model/field.h"
 #include "model/offered_list.h"
+#include "model/tag_text.h"
 
 inline constexpr int kSelCallRows = 20;    // rows of a block
 inline constexpr int kSelCallBlocks = 5;   // blocks "#1 - #20" .. "#81 - #100"
@@ -44,8 +45,16 @@ TargetMinEntry ParseTargetMin(std::string_view text);
 
 namespace sc {
 // Fields of Sel Call record `index` (0..319).
-extern const BitField kZoneCode;
-extern const Field kTargetMin;
-extern const TextField kTargetMinText;  // "%d"; a stored text is brought into 1..65519
-extern const TextField kAlias;          // TagText / SetTagText
+inline constexpr BitField kZoneCode{
+    [](CEditModel& m, int i) -> std::uint8_t& { return m.store.selCalls[i].zoneCode; }};
+inline constexpr Field kTargetMin{
+    [](CEditModel& m, int i) -> std::uint32_t { return m.store.selCalls[i].targetMin; },
+    [](CEditModel& m, int i, std::uint32_t v) { m.store.selCalls[i].targetMin = v; }};
+// "%d"; a stored text is brought into 1..65519.
+inline constexpr TextField kTargetMinText{
+    [](CEditModel& m, int i) { return std::to_string(m.store.selCalls[i].targetMin); },
+    [](CEditModel& m, int i, const std::string& text) { m.store.selCalls[i].targetMin = ParseTargetMin(text).value; }};
+inline constexpr TextField kAlias{
+    [](CEditModel& m, int i) { return TagText(m.store.selCalls[i].alias); },
+    [](CEditModel& m, int i, const std::string& text) { SetTagText(m.store.selCalls[i].alias, text); }};
 }  // namespace sc
