@@ -4,9 +4,7 @@
 
 int DialLength(const std::uint8_t* s) { return s[0] >> 4; }
 
-void SetDialLength(std::uint8_t* s, int length) {
-  s[0] = std::uint8_t((s[0] & 0x0F) | ((length & 0x0F) << 4));
-}
+void SetDialLength(std::uint8_t* s, int length) { s[0] = std::uint8_t((s[0] & 0x0F) | ((length & 0x0F) << 4)); }
 
 int DialDigit(const std::uint8_t* s, int position) {
   if (position < 1 || position > kDialStringDigits) return -1;

@@ -52,19 +52,18 @@ constexpr BitField D(std::uint8_t mask) {
 // ---- Bits of the pause and paging bytes ------------------------------------------------------
 inline constexpr BitField kPauseCharacter = D<&R::pauseByte>(0x80);  // 0 Enable, 1 Disable
 inline constexpr BitField kPauseTime = D<&R::pauseByte>(0x70);
-inline constexpr BitField kPauseCharCode = D<&R::pauseByte>(0x0F);   // digit code, see PauseCharCodeText
-inline constexpr BitField kAnswerBack = D<&R::pagingByte>(0x80);     // packed as 0
-inline constexpr BitField kAutoReset = D<&R::pagingByte>(0x40);      // packed as 1
+inline constexpr BitField kPauseCharCode = D<&R::pauseByte>(0x0F);  // digit code, see PauseCharCodeText
+inline constexpr BitField kAnswerBack = D<&R::pagingByte>(0x80);    // packed as 0
+inline constexpr BitField kAutoReset = D<&R::pagingByte>(0x40);     // packed as 1
 inline constexpr BitField kKeypad = D<&R::pagingByte>(0x20);
 inline constexpr BitField kSpeed = D<&R::pagingByte>(0x10);
 inline constexpr BitField kCallingTimes = D<&R::pagingByte>(0x03);
 // Bit 13 of paging code k (the index).
-inline constexpr Field kDecoding{
-    [](CEditModel& m, int k) -> std::uint32_t { return (m.dtmf.pagingCode[k] >> 13) & 1; },
-    [](CEditModel& m, int k, std::uint32_t on) {
-      std::uint16_t& w = m.dtmf.pagingCode[k];
-      w = std::uint16_t((w & ~0x2000) | ((on & 1) << 13));
-    }};
+inline constexpr Field kDecoding{[](CEditModel& m, int k) -> std::uint32_t { return (m.dtmf.pagingCode[k] >> 13) & 1; },
+                                 [](CEditModel& m, int k, std::uint32_t on) {
+                                   std::uint16_t& w = m.dtmf.pagingCode[k];
+                                   w = std::uint16_t((w & ~0x2000) | ((on & 1) << 13));
+                                 }};
 
 // ---- Texts -------------------------------------------------------------------------------
 // Dial memory r (the index), the ANI code and the ANI code (PTT off).
@@ -124,4 +123,3 @@ inline constexpr int kRowCount = 10;
 constexpr int DialRecordOfRow(int row) { return row < 0 || row >= kRowCount ? -1 : row == 0 ? 9 : row - 1; }
 
 }  // namespace df
-

@@ -1,6 +1,5 @@
 #include "model/key_assign.h"
 
-
 #include "model/conversions.h"
 #include "model/sections.h"
 
@@ -78,59 +77,56 @@ constexpr KeyName kNames[] = {
 // code that no slot holds.
 enum : std::uint8_t {
   kOffered = 0,
-  kDropOnPress = 1,       // never on a press slot
-  kDropOnHold = 2,        // never on a hold slot
-  kDropAlways = 4,        // never listed
-  kNotWhileFree = 8,      // only to the slot that holds it
-  kHoldWhileFree = 16,    // while free, to hold slots only
-  kBoardWhileFree = 32,   // while free, only with the option board fitted
+  kDropOnPress = 1,      // never on a press slot
+  kDropOnHold = 2,       // never on a hold slot
+  kDropAlways = 4,       // never listed
+  kNotWhileFree = 8,     // only to the slot that holds it
+  kHoldWhileFree = 16,   // while free, to hold slots only
+  kBoardWhileFree = 32,  // while free, only with the option board fitted
 };
 
-struct Visit {
+struct Rule {
   std::uint8_t code;
   std::uint8_t rule;
 };
 
-constexpr Visit kPanelVisits[] = {
-    {1, kOffered},  {10, kOffered}, {11, kOffered}, {12, kOffered},      {13, kOffered},       {3, kOffered},
-    {14, kOffered}, {19, kOffered}, {25, kOffered}, {26, kOffered},      {27, kOffered},       {28, kOffered},
-    {29, kOffered}, {5, kOffered},  {6, kOffered},  {4, kNotWhileFree},  {9, kNotWhileFree},   {15, kOffered},
-    {16, kOffered}, {17, kOffered}, {20, kOffered}, {23, kOffered},      {2, kOffered},        {8, kOffered},
-    {31, kNotWhileFree}, {64, kHoldWhileFree}, {65, kHoldWhileFree}, {66, kHoldWhileFree}, {67, kHoldWhileFree},
-    {68, kHoldWhileFree}, {69, kOffered}, {70, kOffered}, {71, kOffered}, {72, kOffered}, {73, kOffered},
-    {74, kOffered}, {75, kOffered}, {76, kOffered}, {77, kOffered}, {78, kBoardWhileFree}, {7, kNotWhileFree},
-    // The PassPort functions.
-    {81, kDropOnHold}, {82, kDropOnPress}, {83, kOffered}, {84, kOffered}, {86, kOffered}, {87, kOffered},
-    {88, kOffered}, {89, kDropAlways}, {90, kOffered}, {91, kOffered},
-};
+// The codes each layout's list visits, in list order, and the rules of the codes
+// that are not simply offered.
+constexpr std::uint8_t kPanelOrder[] = {1,  10, 11, 12, 13, 3,  14, 19, 25, 26, 27, 28, 29, 5,  6,  4,  9,
+                                        15, 16, 17, 20, 23, 2,  8,  31, 64, 65, 66, 67, 68, 69, 70, 71, 72,
+                                        73, 74, 75, 76, 77, 78, 7,  81, 82, 83, 84, 86, 87, 88, 89, 90, 91};
+constexpr Rule kPanelRules[] = {{4, kNotWhileFree},   {7, kNotWhileFree},    {9, kNotWhileFree},   {31, kNotWhileFree},
+                                {64, kHoldWhileFree}, {65, kHoldWhileFree},  {66, kHoldWhileFree}, {67, kHoldWhileFree},
+                                {68, kHoldWhileFree}, {78, kBoardWhileFree}, {81, kDropOnHold},    {82, kDropOnPress},
+                                {89, kDropAlways}};
+constexpr std::uint8_t kSideOrder[] = {1,  10, 11, 12, 13, 3,  14, 19, 25, 26, 27, 28, 29, 5,  6,  4,  9,  15, 16, 17,
+                                       20, 23, 2,  22, 18, 31, 64, 65, 66, 67, 68, 81, 82, 83, 84, 86, 87, 88, 89, 90};
+constexpr std::uint8_t kSideHoldOnly = kDropOnPress | kNotWhileFree;
+constexpr Rule kSideRules[] = {{4, kNotWhileFree},   {9, kNotWhileFree},  {14, kHoldWhileFree}, {15, kNotWhileFree},
+                               {17, kHoldWhileFree}, {18, kNotWhileFree}, {20, kNotWhileFree},  {22, kNotWhileFree},
+                               {25, kHoldWhileFree}, {26, kNotWhileFree}, {27, kNotWhileFree},  {28, kNotWhileFree},
+                               {29, kNotWhileFree},  {31, kNotWhileFree}, {64, kDropOnPress},   {65, kSideHoldOnly},
+                               {66, kSideHoldOnly},  {67, kSideHoldOnly}, {68, kSideHoldOnly},  {81, kDropOnHold},
+                               {82, kDropOnPress},   {89, kDropAlways}};
 
-constexpr Visit kSideVisits[] = {
-    {1, kOffered},  {10, kOffered},      {11, kOffered},      {12, kOffered},      {13, kOffered},
-    {3, kOffered},  {14, kHoldWhileFree}, {19, kOffered},     {25, kHoldWhileFree}, {26, kNotWhileFree},
-    {27, kNotWhileFree}, {28, kNotWhileFree}, {29, kNotWhileFree}, {5, kOffered}, {6, kOffered},
-    {4, kNotWhileFree},  {9, kNotWhileFree},  {15, kNotWhileFree}, {16, kOffered}, {17, kHoldWhileFree},
-    {20, kNotWhileFree}, {23, kOffered},      {2, kOffered},       {22, kNotWhileFree}, {18, kNotWhileFree},
-    {31, kNotWhileFree},
-    // Hold slots only.
-    {64, kDropOnPress}, {65, kDropOnPress | kNotWhileFree}, {66, kDropOnPress | kNotWhileFree},
-    {67, kDropOnPress | kNotWhileFree}, {68, kDropOnPress | kNotWhileFree},
-    // The PassPort functions.
-    {81, kDropOnHold}, {82, kDropOnPress}, {83, kOffered}, {84, kOffered}, {86, kOffered}, {87, kOffered},
-    {88, kOffered}, {89, kDropAlways}, {90, kOffered},
-};
+template <std::size_t N>
+std::uint8_t RuleOf(const Rule (&rules)[N], int code) {
+  for (const Rule& r : rules)
+    if (r.code == code) return r.rule;
+  return kOffered;
+}
 
 constexpr std::uint8_t kEmergency = 17;
 constexpr bool IsPairCode(int code) { return code == kEmergency || code == 75 || code == 78; }
 constexpr std::uint8_t kOptionBoardFitted = 3;
 
-bool IsOffered(const CKeyAssignSection& keys, int slot, Visit v, std::uint8_t optionBoard) {
+bool IsOffered(const CKeyAssignSection& keys, int slot, int code, std::uint8_t rule, std::uint8_t optionBoard) {
   const bool hold = IsHoldSlot(slot);
-  if ((v.rule & kDropAlways) || ((v.rule & kDropOnPress) && !hold) || ((v.rule & kDropOnHold) && hold))
-    return false;
-  if (keys.IsFunctionAssigned(v.code)) return keys.keyFunctionCodes[slot] == v.code;
-  if (v.rule & kNotWhileFree) return false;
-  if ((v.rule & kHoldWhileFree) && !hold) return false;
-  if ((v.rule & kBoardWhileFree) && optionBoard != kOptionBoardFitted) return false;
+  if ((rule & kDropAlways) || ((rule & kDropOnPress) && !hold) || ((rule & kDropOnHold) && hold)) return false;
+  if (keys.IsFunctionAssigned(code)) return keys.keyFunctionCodes[slot] == code;
+  if (rule & kNotWhileFree) return false;
+  if ((rule & kHoldWhileFree) && !hold) return false;
+  if ((rule & kBoardWhileFree) && optionBoard != kOptionBoardFitted) return false;
   return true;
 }
 
@@ -150,14 +146,15 @@ OfferedList KeyFunctionChoices(const CKeyAssignSection& keys, KeyLayout layout, 
   OfferedList list;
   list.Add("None", 0);
   if (slot < 0 || slot >= kKeySlotCount) return list;
-  const auto visit = [&](const auto& visits) {
-    for (const Visit& v : visits)
-      if (IsOffered(keys, slot, v, optionBoard)) list.Add(std::string(KeyFunctionName(layout, v.code)), v.code);
+  const auto visit = [&](const auto& order, const auto& rules) {
+    for (std::uint8_t code : order)
+      if (IsOffered(keys, slot, code, RuleOf(rules, code), optionBoard))
+        list.Add(std::string(KeyFunctionName(layout, code)), code);
   };
   if (layout == KeyLayout::kPanel)
-    visit(kPanelVisits);
+    visit(kPanelOrder, kPanelRules);
   else
-    visit(kSideVisits);
+    visit(kSideOrder, kSideRules);
   const int own = list.Find(keys.keyFunctionCodes[slot]);
   list.selected = own < 0 ? 0 : own;
   return list;
@@ -177,8 +174,7 @@ void AssignKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, std:
   keys.UpdatePresence(code);
 }
 
-bool ChooseKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, const OfferedList& offered,
-                       int position) {
+bool ChooseKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, const OfferedList& offered, int position) {
   const auto code = offered.CodeAt(position);
   if (!code || slot < 0 || slot >= kKeySlotCount) return false;
   AssignKeyFunction(keys, layout, slot, std::uint8_t(*code));

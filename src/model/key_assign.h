@@ -42,8 +42,7 @@ OfferedList KeyFunctionChoices(const CKeyAssignSection& keys, KeyLayout layout, 
 // the slot) in the slot; on the panel layout a pair code goes to the partner
 // slot as well. Brings the presence flags in line. False, storing nothing, for
 // a position the list does not have (no selection) or a slot outside 0..11.
-bool ChooseKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, const OfferedList& offered,
-                       int position);
+bool ChooseKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, const OfferedList& offered, int position);
 // The same for a code: what a choice of that code stores.
 void AssignKeyFunction(CKeyAssignSection& keys, KeyLayout layout, int slot, std::uint8_t code);
 

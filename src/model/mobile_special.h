@@ -32,13 +32,14 @@ inline constexpr Choice kHornAlertTimes[] = {{"No Limited", 0}, {"10 sec", 1}, {
                                              {"40 sec", 4},     {"50 sec", 5}, {"60 sec", 6}, {"3 min", 7}};
 inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
 inline constexpr Choice kInputFunctions[] = {
-    {"None", 0},          {"MON", 1},          {"Dimmer", 2},     {"Hook", 3},         {"Scan", 4},
-    {"Emergency", 6},     {"CH SW0", 8},       {"CH SW1", 9},     {"CH SW2", 10},      {"CH SW3", 11},
-    {"TX Low power", 13}, {"Call 1", 14},      {"Call 2", 15},    {"AF Min VR", 19},   {"Ext Beep", 21},
-    {"MIC PTT Inhibit", 22}, {"AF MUTE", 24},  {"Data mode", 25}};
+    {"None", 0},     {"MON", 1},        {"Dimmer", 2},        {"Hook", 3},
+    {"Scan", 4},     {"Emergency", 6},  {"CH SW0", 8},        {"CH SW1", 9},
+    {"CH SW2", 10},  {"CH SW3", 11},    {"TX Low power", 13}, {"Call 1", 14},
+    {"Call 2", 15},  {"AF Min VR", 19}, {"Ext Beep", 21},     {"MIC PTT Inhibit", 22},
+    {"AF MUTE", 24}, {"Data mode", 25}};
 inline constexpr Choice kOutputFunctions[] = {
-    {"None", 0},        {"Busy", 1},           {"AF Mute", 2},        {"ACC1", 3},          {"ACC2", 4},
-    {"Horn Alert", 5},  {"Public Address", 6}, {"PTT", 7},            {"TX Power", 8},      {"Short cut GP1", 14},
+    {"None", 0},           {"Busy", 1},           {"AF Mute", 2},       {"ACC1", 3},     {"ACC2", 4},
+    {"Horn Alert", 5},     {"Public Address", 6}, {"PTT", 7},           {"TX Power", 8}, {"Short cut GP1", 14},
     {"Short cut GP2", 15}, {"Short cut GP3", 16}, {"Short cut GP4", 17}};
 
 // A code no entry has shows the first entry, on the page and on the sheet.

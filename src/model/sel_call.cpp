@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-
 int SelCallRecordIndex(int block, int row) {
   if (row < 1 || row > kSelCallRows || block < 0) return -1;
   const int index = kSelCallRows * block + row - 1;

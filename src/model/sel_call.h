@@ -12,8 +12,8 @@
 #include "model/offered_list.h"
 #include "model/tag_text.h"
 
-inline constexpr int kSelCallRows = 20;    // rows of a block
-inline constexpr int kSelCallBlocks = 5;   // blocks "#1 - #20" .. "#81 - #100"
+inline constexpr int kSelCallRows = 20;   // rows of a block
+inline constexpr int kSelCallBlocks = 5;  // blocks "#1 - #20" .. "#81 - #100"
 inline constexpr std::uint8_t kSelCallGlobal = 0;
 inline constexpr std::uint8_t kSelCallDisable = 255;
 inline constexpr std::uint32_t kTargetMinLow = 1;
@@ -45,11 +45,9 @@ TargetMinEntry ParseTargetMin(std::string_view text);
 
 namespace sc {
 // Fields of Sel Call record `index` (0..319).
-inline constexpr BitField kZoneCode{
-    [](CEditModel& m, int i) -> std::uint8_t& { return m.store.selCalls[i].zoneCode; }};
-inline constexpr Field kTargetMin{
-    [](CEditModel& m, int i) -> std::uint32_t { return m.store.selCalls[i].targetMin; },
-    [](CEditModel& m, int i, std::uint32_t v) { m.store.selCalls[i].targetMin = v; }};
+inline constexpr BitField kZoneCode{[](CEditModel& m, int i) -> std::uint8_t& { return m.store.selCalls[i].zoneCode; }};
+inline constexpr Field kTargetMin{[](CEditModel& m, int i) -> std::uint32_t { return m.store.selCalls[i].targetMin; },
+                                  [](CEditModel& m, int i, std::uint32_t v) { m.store.selCalls[i].targetMin = v; }};
 // "%d"; a stored text is brought into 1..65519.
 inline constexpr TextField kTargetMinText{
     [](CEditModel& m, int i) { return std::to_string(m.store.selCalls[i].targetMin); },

@@ -70,7 +70,9 @@ TEST(DtmfCodes, PagingAndPauseCodesShowWhatIsStored) {
 
 TEST(TagText, UpperCaseLettersDigitsAndBlanksPadded) {
   char tag[9] = "DIAL   1";
-  SetTagText(tag, "a\xE9-b\x7F" "c 9xyzw");  // 8-bit, punctuation and control characters refused
+  SetTagText(tag,
+             "a\xE9-b\x7F"
+             "c 9xyzw");  // 8-bit, punctuation and control characters refused
   EXPECT_STREQ(tag, "ABC 9XYZ");
   SetTagText(tag, "q1");
   EXPECT_STREQ(tag, "Q1      ");

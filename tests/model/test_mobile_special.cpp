@@ -43,7 +43,7 @@ TEST(MobileSpecial, PortRulesAndFieldTexts) {
   g.accInputFunction = {0, 25, 0, 0, 25};
   g.accOutputFunction = {1, 0, 0, 0, 14};
   EXPECT_EQ(PortChoices(g, PortSide::kInput, 0).Find(kDataModeInput), -1);  // ACC6's only
-  EXPECT_TRUE(ChoosePortFunction(g, PortSide::kInput, 0, 0));  // "None" keeps the output
+  EXPECT_TRUE(ChoosePortFunction(g, PortSide::kInput, 0, 0));               // "None" keeps the output
   EXPECT_EQ(g.accOutputFunction[0], 1);
   EXPECT_TRUE(ChoosePortFunction(g, PortSide::kInput, 0, 1));  // "MON" clears it
   EXPECT_EQ(g.accOutputFunction[0], 0);
@@ -98,8 +98,8 @@ TEST(MobileSpecial, RandomSwitchTableChoices) {
   g.groupSwitchGroup = {4, 5, 0, 6, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 7};
   EXPECT_EQ(SwitchZoneText(*m) + SwitchGroupText(*m, 0) + SwitchGroupText(*m, 1), "Zone  2Grp  5None");
   EXPECT_TRUE(NormaliseSwitchTable(*m));
-  EXPECT_EQ(g.groupSwitchGroup, (std::array<std::uint8_t, 16>{4, 255, 255, 6, 255, 255, 255, 255, 255, 255, 255,
-                                                               255, 255, 255, 255, 255}));
+  EXPECT_EQ(g.groupSwitchGroup,
+            (std::array<std::uint8_t, 16>{4, 255, 255, 6, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255}));
   g.groupSwitchZone = 40;
   g.groupSwitchGroup.fill(0);
   EXPECT_EQ(SwitchZoneText(*m), "None");

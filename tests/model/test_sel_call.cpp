@@ -32,8 +32,8 @@ TEST(SelCall, TargetMinRowsAndAliases) {
     std::uint32_t value;
     bool clamped;
   };
-  for (const Case& c : {Case{"70000", 65519, true}, Case{"0", 1, true}, Case{"", 1, true},
-                        Case{"65519", 65519, false}, Case{"99999999999999999999", 65519, true}}) {
+  for (const Case& c : {Case{"70000", 65519, true}, Case{"0", 1, true}, Case{"", 1, true}, Case{"65519", 65519, false},
+                        Case{"99999999999999999999", 65519, true}}) {
     const TargetMinEntry e = ParseTargetMin(c.typed);
     EXPECT_EQ(e.value, c.value) << c.typed;
     EXPECT_EQ(e.clamped, c.clamped) << c.typed;
@@ -44,7 +44,9 @@ TEST(SelCall, TargetMinRowsAndAliases) {
   EXPECT_EQ(SelCallRowCaption(4, 20), "#100");
   EXPECT_EQ(SelCallRowCaption(0, 1), "  #1");
   sc::kTargetMinText.set(*m, index, "70000");
-  sc::kAlias.set(*m, index, "ab\xC3\xA9" "1");
+  sc::kAlias.set(*m, index,
+                 "ab\xC3\xA9"
+                 "1");
   EXPECT_EQ(m->store.selCalls[99].targetMin, 65519u);
   EXPECT_STREQ(m->store.selCalls[99].alias, "AB1     ");
   EXPECT_EQ(m->store.selCalls[98].targetMin, 1u);
