@@ -1,36 +1,36 @@
-// Dial strings: up to 15 digit codes in 8 bytes. Byte 0 holds the length in
-// bits 7..4 and digit 1 in bits 3..0; byte m (1..7) holds digit 2m in bits 7..4
-// and digit 2m + 1 in bits 3..0. A digit code is 0..9, 10..13 for "A".."D",
-// 14 for "*" and 15 for "#".
+// Dial strings: the ANI codes, the dial memories, the emergency code and the
+// Connect Dial of a conventional zone. Eight bytes: byte 0 bits 7..4 hold the
+// length 0..15; digit 1 lies in byte 0 bits 3..0, digit 2m in byte m bits 7..4
+// and digit 2m + 1 in byte m bits 3..0 (m = 1..7). A digit is a digit code:
+// 0..9, 10..13 "A".."D", 14 "*", 15 "#".
 //
-// As text, a dial string is exactly its stored digits, one character each, with
-// no padding: the text and the stored length always agree.
+// The text of a dial string is exactly its stored digits, with no padding, and
+// storing a text leaves nothing behind it: a field never shows a digit that is
+// not dialled, and never dials one it does not show.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace dial {
+inline constexpr int kDialStringBytes = 8;
+inline constexpr int kDialStringDigits = 15;
 
-inline constexpr int kMaxDigits = 15;
-inline constexpr int kBytes = 8;
+int DialLength(const std::uint8_t* s);
+void SetDialLength(std::uint8_t* s, int length);  // the low four bits of `length`
+// Digit at position 1..15; -1 outside (nothing written there).
+int DialDigit(const std::uint8_t* s, int position);
+void SetDialDigit(std::uint8_t* s, int position, int digit);  // the low four bits of `digit`
 
-// The character of a digit code.
-char DigitChar(int code);
-// The code of a dial character ('0'-'9', 'A'-'D' in either case, '*', '#'); -1 otherwise.
-int DigitCode(char c);
+// The digit code of a typed character: "0".."9", "A".."D" (either case), "*"
+// 14, "#" 15; -1 for any other character.
+int DialCodeOfChar(char c);
+// The character of a digit code: "0".."9", "A".."D", "*", "#".
+char DialCharOfCode(int code);
 
-int Length(const std::uint8_t* s);
-// Digit `position` (1..15); -1 outside.
-int Digit(const std::uint8_t* s, int position);
-// Writes the low four bits of the code at `position` (1..15); nothing outside.
-void SetDigit(std::uint8_t* s, int position, int code);
-
-// The stored digits as text.
-std::string Text(const std::uint8_t* s);
-// Stores the text's leading dial characters (at most 15) as the string: the
-// length is their number, and every digit place past it holds 0.
-void SetText(std::uint8_t* s, std::string_view text);
-
-}  // namespace dial
+// The stored digits as text: the first `length` digits, nothing after them.
+std::string DialText(const std::uint8_t* s);
+// Stores a text: its dial characters in order (any other character, a blank
+// among them, is left out), at most fifteen; the length is their number and
+// the digit places after them are cleared. True when a byte changed.
+bool SetDialText(std::uint8_t* s, std::string_view text);

@@ -144,7 +144,7 @@ inline constexpr TextField kPassword{
 
 // The emergency code, a dial string as text.
 inline constexpr TextField kEmergencyCode{
-    [](CEditModel& m, int) { return dial::Text(m.global.emergencyCode.data()); },
-    [](CEditModel& m, int, const std::string& text) { dial::SetText(m.global.emergencyCode.data(), text); }};
+    [](CEditModel& m, int) { return DialText(m.global.emergencyCode.data()); },
+    [](CEditModel& m, int, const std::string& text) { SetDialText(m.global.emergencyCode.data(), text); }};
 
 }  // namespace gf

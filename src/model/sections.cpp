@@ -88,27 +88,6 @@ int CDtmfSettings::PackToImage(std::uint8_t* image) {
   return 1;
 }
 
-void CDtmfSettings::SetDialLength(std::uint8_t* s, int length) {
-  s[0] = std::uint8_t((s[0] & 0x0F) | ((length & 0x0F) << 4));
-}
-
-int CDtmfSettings::DialDigit(const std::uint8_t* s, int position) {
-  if (position < 1 || position > kDialDigits) return -1;
-  if (position == 1) return s[0] & 0x0F;
-  const std::uint8_t b = s[position / 2];
-  return position % 2 == 0 ? b >> 4 : b & 0x0F;
-}
-
-void CDtmfSettings::SetDialDigit(std::uint8_t* s, int position, int digit) {
-  if (position < 1 || position > kDialDigits) return;
-  digit &= 0x0F;
-  std::uint8_t& b = s[position / 2];
-  if (position % 2 == 1)
-    b = std::uint8_t((b & 0xF0) | digit);
-  else
-    b = std::uint8_t((b & 0x0F) | (digit << 4));
-}
-
 std::uint8_t* CDtmfSettings::DialMemory(int r) { return (r >= 0 && r < kDialCount) ? dialMemory[r] : nullptr; }
 
 const std::uint8_t* CDtmfSettings::DialMemory(int r) const {
@@ -176,26 +155,18 @@ bool CKeyAssignSection::HasFunction(int code) const {
   return false;
 }
 
-int CKeyAssignSection::FunctionFlagIndex(int code) {
-  if (code >= 1 && code <= 31) return code - 1;       // 0..30
-  if (code >= 64 && code <= 78) return code - 33;     // 31..45
-  if (code >= 81 && code <= 91) return code - 35;     // 46..56
-  return -1;
-}
-
 bool CKeyAssignSection::IsFunctionAssigned(int code) const {
-  const int i = FunctionFlagIndex(code);
-  return i >= 0 && m_keyFunctionAssigned[i] != 0;
+  return code > 0 && code < kCodeCount && m_keyFunctionAssigned[code] != 0;
 }
 
-void CKeyAssignSection::SetFunctionAssigned(int code, bool assigned) {
-  const int i = FunctionFlagIndex(code);
-  if (i >= 0) m_keyFunctionAssigned[i] = assigned ? 1 : 0;
+void CKeyAssignSection::UpdatePresence(int code) {
+  if (code > 0 && code < kCodeCount) m_keyFunctionAssigned[code] = HasFunction(code) ? 1 : 0;
 }
 
 void CKeyAssignSection::RebuildPresenceMap() {
   std::memset(m_keyFunctionAssigned, 0, sizeof m_keyFunctionAssigned);
-  for (std::uint8_t c : keyFunctionCodes) SetFunctionAssigned(c, true);
+  for (std::uint8_t c : keyFunctionCodes)
+    if (c != 0) m_keyFunctionAssigned[c] = 1;
 }
 
 // ---- CFlagSection and CMessageSection ----------------------------------------------------

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/dial_string.h"
 #include "model/model_part.h"
 
 class CChannelStore;
@@ -60,12 +61,11 @@ class CDtmfSettings : public CModelPart {
   void UnpackFromImage(const std::uint8_t* image);
   int PackToImage(std::uint8_t* image);  // always 1
 
-  // Dial-string fields; positions are 1..15. Out-of-range positions read -1 and
-  // are not written; written values keep their low four bits.
-  static int DialLength(const std::uint8_t* s) { return s[0] >> 4; }
-  static void SetDialLength(std::uint8_t* s, int length);
-  static int DialDigit(const std::uint8_t* s, int position);
-  static void SetDialDigit(std::uint8_t* s, int position, int digit);
+  // Dial-string fields (model/dial_string.h); positions are 1..15.
+  static int DialLength(const std::uint8_t* s) { return ::DialLength(s); }
+  static void SetDialLength(std::uint8_t* s, int length) { ::SetDialLength(s, length); }
+  static int DialDigit(const std::uint8_t* s, int position) { return ::DialDigit(s, position); }
+  static void SetDialDigit(std::uint8_t* s, int position, int digit) { ::SetDialDigit(s, position, digit); }
 
   // Dial memory r (0..9), nullptr outside.
   std::uint8_t* DialMemory(int r);
@@ -83,7 +83,7 @@ class CKeyAssignSection : public CModelPart {
  public:
   static constexpr int kSlotCount = 13;
   static constexpr int kPageSlotCount = 12;  // the slots the key pages edit
-  static constexpr int kFunctionFlagCount = 57;
+  static constexpr int kCodeCount = 256;  // every value a slot byte can hold
   static constexpr std::uint8_t kPhoneInterconnect = 0x10;
   static constexpr std::uint8_t kEmergency = 0x11;
   static constexpr std::uint8_t kHomeZone = 0x13;
@@ -106,16 +106,16 @@ class CKeyAssignSection : public CModelPart {
   // True when any of the 13 slots holds `code`.
   bool HasFunction(int code) const;
 
-  // Presence map: one flag per known key-function code (1..31, 64..78, 81..91),
-  // set when some slot holds that code. Other codes have no flag: they read as
-  // not assigned and are never written.
-  static int FunctionFlagIndex(int code);  // -1 for a code without a flag
+  // Presence map: one flag per slot code 1..255, set exactly when some slot
+  // holds that code (a slot byte from a radio or a file may hold any value).
+  // Code 0, no function, has no flag; codes outside 0..255 read as not assigned.
   bool IsFunctionAssigned(int code) const;
-  void SetFunctionAssigned(int code, bool assigned);
+  // Brings the flag of `code` in line with the slots.
+  void UpdatePresence(int code);
   void RebuildPresenceMap();
 
  private:
-  std::uint8_t m_keyFunctionAssigned[kFunctionFlagCount] = {};
+  std::uint8_t m_keyFunctionAssigned[kCodeCount] = {};
 };
 
 // Decoded from the image, never packed.

@@ -11,6 +11,7 @@
 
 #include "model/conversions.h"
 #include "model/edit_model.h"
+#include "model/global_fields.h"
 #include "shell/command_line.h"
 #include "shell/dialogs/password_dlg.h"
 #include "shell/page_registry.h"
@@ -545,9 +546,7 @@ LRESULT CMainDlg::OnModelChanged(WPARAM, LPARAM lParam) {
 // hardware byte is one of the MODEL codes and whose production type is 11, so
 // that no other radio (a VHF one above all) is called by the UHF model's name.
 void CMainDlg::ShowModelName(int index) {
-  const CEditModel& model = TheModel();
-  const std::uint32_t hardware = model.global.hardwareByte;
-  const bool named = (hardware == 0x61 || hardware == 0xB9) && IsModel11();
+  const bool named = gf::kNamedModel.Get(TheModel()) != 0;
   m_labelModel.SetWindowText(named ? m_strModel[static_cast<std::size_t>(index)] : std::string());
 }
 

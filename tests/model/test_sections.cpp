@@ -227,7 +227,7 @@ TEST(KeyAssign, IndividualDialZeroCheckOnlyForType11) {
   EXPECT_EQ(m->keys.CheckAndPack(image.data()), 1);
 }
 
-TEST(KeyAssign, PresenceMapHoldsKnownCodesOnly) {
+TEST(KeyAssign, PresenceMapHasAFlagForEverySlotByte) {
   TestModel m;
   CKeyAssignSection& k = m->keys;
   // Reset slots 0, 1, 11, 10, 0, 13, 12.
@@ -235,29 +235,23 @@ TEST(KeyAssign, PresenceMapHoldsKnownCodesOnly) {
   EXPECT_FALSE(k.IsFunctionAssigned(0));
   EXPECT_FALSE(k.IsFunctionAssigned(2));
 
-  // Every code 0..255 in every slot, through the unpack: only known codes get a flag.
-  std::vector<std::uint8_t> image = BlankImage();
+  // Every code 1..255 in one slot, through the unpack: each gets its flag and
+  // only that one; code 0 never has a flag.
+  std::vector<std::uint8_t> image(kImageBufferSize, 0);
   for (int code = 0; code < 256; ++code) {
-    for (int i = 188; i < 200; ++i) image[std::size_t(i)] = std::uint8_t(code);
-    image[201] = std::uint8_t(code);
+    image[189] = std::uint8_t(code);  // slot 0
     k.UnpackFromImage(image.data());
-    const bool known = (code >= 1 && code <= 31) || (code >= 64 && code <= 78) || (code >= 81 && code <= 91);
-    EXPECT_EQ(k.IsFunctionAssigned(code), known) << code;
-    EXPECT_EQ(CKeyAssignSection::FunctionFlagIndex(code) >= 0, known) << code;
-    EXPECT_TRUE(k.HasFunction(code));
+    for (int other = -1; other < 257; other += 1)
+      ASSERT_EQ(k.IsFunctionAssigned(other), code != 0 && other == code) << code << " " << other;
   }
-  // Known codes map to distinct flags inside the map.
-  std::vector<int> seen(CKeyAssignSection::kFunctionFlagCount, 0);
-  for (int code = 0; code < 256; ++code) {
-    const int i = CKeyAssignSection::FunctionFlagIndex(code);
-    if (i < 0) continue;
-    ASSERT_LT(i, CKeyAssignSection::kFunctionFlagCount);
-    EXPECT_EQ(seen[std::size_t(i)]++, 0) << code;
-  }
-  k.SetFunctionAssigned(200, true);  // ignored
-  k.SetFunctionAssigned(-5, true);
-  EXPECT_FALSE(k.IsFunctionAssigned(200));
-  EXPECT_FALSE(k.IsFunctionAssigned(1000));
+  // A flag follows the slots when it is brought in line.
+  k.keyFunctionCodes[0] = 0;
+  k.UpdatePresence(255);
+  EXPECT_FALSE(k.IsFunctionAssigned(255));
+  k.keyFunctionCodes[7] = 200;
+  k.UpdatePresence(200);
+  k.UpdatePresence(1000);  // no such code: ignored
+  EXPECT_TRUE(k.IsFunctionAssigned(200));
 }
 
 // ---- Decoded-only sections ---------------------------------------------------------
