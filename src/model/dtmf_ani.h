@@ -1,7 +1,7 @@
 // The DTMF ANI data as the DTMF ANI page and the DTMF sheet see it: the fields
 // of CDtmfSettings, their lists, and the texts of the dial strings, tags, paging
 // codes and the pause character code. The CGlobalSettings bits of the page are
-// in model/settings_fields.h.
+// in model/global_fields.h.
 //
 // Records: the ten dial memories and tags are records 0..9 (record 9 is
 // "Location #0"); the ten paging codes are codes 0..9.

@@ -124,13 +124,22 @@ inline constexpr BitField kShortCutGroup[4] = {{&ShortCutGroupByte<0>}, {&ShortC
 // ---- Bits the other pages and the records use ------------------------------------------
 // Trunking type (image 249 bit 6): 1 = LTR captions, 0 = PassPort.
 inline constexpr BitField kLtrCaptions = G<&R::systemType>(0x40);
-// Image 704: horn alert time and external PTT (Mobile Special).
-inline constexpr BitField kHornAlertTime = G<&R::byte704>(0x70);
+// ---- Mobile Special ----------------------------------------------------------------------
+inline constexpr BitField kExtMicSense = G<&R::extMicSense>();
+inline constexpr BitField kHornAlertTime = G<&R::byte704>(0x70);  // bit 7 is Global 1's
 inline constexpr BitField kExternalPtt = G<&R::byte704>(0x08);
-// Image 748 bit 1 (Mobile Special).
 inline constexpr BitField kIgnitionSense = G<&R::byte748>(0x02);
-// DTMF options: ANI transmission (1 = PTT released), DTMF monitor, ANI speed,
-// first digit delay, and the read-only keypad lock of image 251.
+inline constexpr BitField kAfMinVrLevel = G<&R::afMinVrLevel>();  // 0..31
+// Index 0..4: ACC Port1..Port5 outputs; ACC Port1..Port4 and Port6 inputs.
+inline constexpr BitField kAccOutput = ArrayBits<&CEditModel::global, &R::accOutputFunction>();
+inline constexpr BitField kAccInput = ArrayBits<&CEditModel::global, &R::accInputFunction>();
+// Zone index 0..31, 255 none; index 0..15: the global group index of switch position #n, 255 none.
+inline constexpr BitField kGroupSwitchZone = G<&R::groupSwitchZone>();
+inline constexpr BitField kGroupSwitchGroup = ArrayBits<&CEditModel::global, &R::groupSwitchGroup>();
+// ---- DTMF ANI ----------------------------------------------------------------------------
+// ANI transmission (1 = PTT released), DTMF monitor, ANI speed, first digit
+// delay (3 or 4), and image 251 bit 3: read only, with it set a production
+// type 11 radio keeps its DTMF KeyPad choice.
 inline constexpr BitField kAniTransmission = G<&R::byte202>(0x01);
 inline constexpr BitField kDtmfMonitor = G<&R::byte209>(0x01);
 inline constexpr BitField kAniSpeed = G<&R::byte212>(0xC0);

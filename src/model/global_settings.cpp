@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/edit_model.h"
+#include "model/mobile_special.h"
 
 namespace {
 
@@ -146,6 +147,7 @@ void CGlobalSettings::UnpackFromImage(const std::uint8_t* image) {
   std::copy_n(image + kAccOutput, accOutputFunction.size(), accOutputFunction.begin());
   for (int k = 0; k < 5; ++k) accInputFunction[k] = image[kAccInput[k]];
   groupSwitchZone = image[kGroupSwitchZone];
+  if (groupSwitchZone >= kZoneCount) groupSwitchZone = kNone;  // a zone no radio has
   for (int k = 0; k < 16; ++k) groupSwitchGroup[k] = GroupIndexOf(image[kGroupSwitchGroups + k], groupSwitchZone);
   byte748 = image[748];
   byte755 = image[755];
@@ -275,6 +277,9 @@ int CGlobalSettings::PackPass0(std::uint8_t* image, bool defaults) {
   image[705] = byte705;
   std::copy_n(accOutputFunction.begin(), accOutputFunction.size(), image + kAccOutput);
   for (int k = 0; k < 5; ++k) image[kAccInput[k]] = accInputFunction[k];
+  // A switch zone that is no zone, and a position that is no in-use group of
+  // the switch zone, are none.
+  NormaliseSwitchTable(Model());
   image[kGroupSwitchZone] = groupSwitchZone;
   for (int k = 0; k < 16; ++k) image[kGroupSwitchGroups + k] = GroupNumberIn(groupSwitchGroup[k], groupSwitchZone);
   image[748] = byte748;

@@ -1,7 +1,7 @@
 // The Mobile Special settings as the Mobile Special page and its sheet see
 // them: the lists of the plain fields, the accessory ports of the DSUB-15
 // connector and the group switch table, with the invariants their choices keep.
-// The fields themselves are named in model/settings_fields.h.
+// The fields themselves are named in model/global_fields.h.
 //
 // Ports: port 0..5 is ACC Port1..Port6. Ports 0..3 have an input and an
 // output, port 4 (ACC5) an output only, port 5 (ACC6) an input only. A choice

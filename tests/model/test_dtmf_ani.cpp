@@ -5,7 +5,7 @@
 
 #include "model/dial_string.h"
 #include "model/dtmf_ani.h"
-#include "model/settings_fields.h"
+#include "model/global_fields.h"
 #include "model/tag_text.h"
 #include "test_support.h"
 
@@ -88,10 +88,10 @@ TEST(DtmfFields, EachChoiceWritesOnlyItsBitsAndPacksThere) {
     std::uint8_t mask;
   };
   const Case cases[] = {
-      {sf::kAniTransmission, df::kAniTransmissionList, 202, 0x01},
-      {sf::kDtmfMonitor, df::kMonitorList, 209, 0x01},
-      {sf::kAniSpeed, df::kAniSpeedList, 212, 0xC0},
-      {sf::kFirstDigitDelay, df::kFirstDigitDelayList, 213, 0x70},
+      {gf::kAniTransmission, df::kAniTransmissionList, 202, 0x01},
+      {gf::kDtmfMonitor, df::kMonitorList, 209, 0x01},
+      {gf::kAniSpeed, df::kAniSpeedList, 212, 0xC0},
+      {gf::kFirstDigitDelay, df::kFirstDigitDelayList, 213, 0x70},
       {df::kPauseCharacter, df::kPauseCharacterList, 384, 0x80},
       {df::kPauseTime, df::kPauseTimeList, 384, 0x70},
       {df::kSpeed, df::kSpeedList, 385, 0x10},
@@ -120,7 +120,7 @@ TEST(DtmfFields, EachChoiceWritesOnlyItsBitsAndPacksThere) {
   EXPECT_EQ(after[385] & 0xC0, 0x40);
   // A code outside a list: the page and the sheet show its default entry.
   m->global.byte213 = 0x00;
-  EXPECT_EQ(ChoiceText(*m, sf::kFirstDigitDelay, df::kFirstDigitDelayList), "300msec");
+  EXPECT_EQ(ChoiceText(*m, gf::kFirstDigitDelay, df::kFirstDigitDelayList), "300msec");
   EXPECT_EQ(df::kFirstDigitDelayList.PrintText(0), "300msec");
   // The KeyPad choice is locked for production type 11 with image 251 bit 3 only.
   m->global.byte251 = 0x08;

@@ -196,6 +196,7 @@ TEST_F(GlobalSettingsTest, ImageGroupNumbersRoundTrip) {
             (std::array<int, 3>{g.groupSwitchGroup[0], g.groupSwitchGroup[1], g.groupSwitchGroup[2]}));
 
   g.groupSwitchGroup[3] = 9;  // a group of zone 0, not of the list zone
+  m->store.groups[19].flags |= kGroupInUse;  // only an in-use group of the list zone is written
   ASSERT_EQ(1, Pack0());
   EXPECT_EQ(3, image[234]);
   EXPECT_EQ(3, image[732]);
