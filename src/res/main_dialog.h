@@ -16,7 +16,7 @@ inline constexpr int IDC_FILE_LABEL = 1519;
 inline constexpr int IDC_MODEL_LABEL = 1520;
 inline constexpr int IDC_ESN_EDIT = 1521;
 inline constexpr int IDC_MAIN_TAB = 1024;
-inline constexpr int IDC_SIZE_GRIP = 59936;
+inline constexpr int IDC_SIZE_GRIP = IDC_PAGE_SIZEGRIP;  // the pages' id of a size grip
 inline constexpr int IDC_TOOLBAR = 59392;
 
 // About box.
@@ -60,6 +60,8 @@ inline constexpr UINT ID_PRINT_FIVE_TONE_COMMON = 32875;
 inline constexpr UINT ID_PRINT_FIVE_TONE_CODES = 32876;
 inline constexpr UINT ID_PRINT_SEED = 32822;
 inline constexpr UINT ID_PRINT_SEL_CALL = 32821;
+// The channel table sheet has a command but no menu item.
+inline constexpr UINT ID_PRINT_CHANNELS = 32862;
 inline constexpr UINT ID_HELP_TOPICS = 32791;
 inline constexpr UINT ID_HELP_TOPICS_ALT = 32874;
 inline constexpr UINT ID_HELP_GET_STARTED = 32793;

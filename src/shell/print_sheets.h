@@ -22,10 +22,7 @@
 // then redraw the whole main window whenever they paint.
 extern BOOL g_bKeyPrintActive;
 
-// The print commands are the menu's (res/main_dialog.h); the channel table
-// sheet has a command but no menu item.
-inline constexpr UINT ID_PRINT_CHANNELS = 32862;
-
+// The print commands are the menu's (res/main_dialog.h).
 // The sheet a print command prints, or -1 (the key sheet has no number).
 int SheetOfCommand(UINT nID);
 

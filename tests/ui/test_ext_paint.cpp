@@ -80,6 +80,7 @@ class CColourPage : public CDialog {
   }
   bool cellInUse = true;
   bool redrawWhileAnswering = false;
+  bool markPlain = false;  // the plain cell is coloured only while this is set
   COLORREF labelTextSeen = 0xFFFFFFFF;
   std::vector<UINT> kinds;  // the kinds of request about the cell
   CSelfColouredLabel label;
@@ -94,6 +95,10 @@ class CColourPage : public CDialog {
     HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);  // the control's own answer first
     const int id = pWnd->GetDlgCtrlID();
     if (id == kLabel) labelTextSeen = pDC->GetTextColor();
+    if (id == kPlain && markPlain) {
+      pDC->SetTextColor(RGB(255, 0, 0));
+      return m_grey;
+    }
     if (id != kCell) return brush;
     kinds.push_back(nCtlColor);
     pWnd->EnableWindow(cellInUse);
@@ -189,6 +194,22 @@ TEST_F(ColourPassTest, ControlsLeftToTheDefaultsKeepTheirOwnLook) {
   Pump(10);
   EXPECT_EQ(own->palette().color(QPalette::Base), QColor(255, 255, 225));
   EXPECT_TRUE(page.GetDlgItem(kPlain)->IsWindowEnabled());
+}
+
+TEST_F(ColourPassTest, ACellColouredOnlyInSomeStatesGetsItsOwnColoursBack) {
+  QWidget* plain = W(kPlain);
+  const QColor base = plain->palette().color(QPalette::Active, QPalette::Base);
+  const QColor text = plain->palette().color(QPalette::Active, QPalette::Text);
+  page.markPlain = true;
+  page.GetDlgItem(kPlain)->RedrawWindow();
+  Pump(10);
+  EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+  page.markPlain = false;
+  page.GetDlgItem(kPlain)->RedrawWindow();
+  Pump(10);
+  EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Base), base);
+  EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), text);
 }
 
 TEST_F(ColourPassTest, AWindowWithAPaintHandlerPaintsItself) {

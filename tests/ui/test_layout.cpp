@@ -3,6 +3,7 @@
 #include <QSizeGrip>
 
 #include "ui/layout/anchor_layout.h"
+#include "ui/page/page_pattern.h"
 #include "ui_test_support.h"
 
 using namespace ui_test;
@@ -11,7 +12,7 @@ namespace {
 
 constexpr UINT kMainId = 9741;
 constexpr UINT kMainMenuId = 9742;
-constexpr int kTabs = 1024, kLabel = 1519, kGrip = 59936;
+constexpr int kTabs = 1024, kLabel = 1519, kGrip = IDC_PAGE_SIZEGRIP;
 
 AnchorItem Item(UINT flags, LONG l, LONG t, LONG r, LONG b) {
   AnchorItem item;
@@ -121,7 +122,7 @@ class CMainLike : public CDialog {
   }
   void OnSize(UINT nType, int cx, int cy) {
     CDialog::OnSize(nType, cx, cy);
-    if (layout.OnSize(this, nType)) PlaceSizeGrip(this);
+    if (layout.OnSize(this, nType)) PlaceSizeGrip(this, IDC_PAGE_SIZEGRIP);
   }
   DECLARE_MESSAGE_MAP()
 };

@@ -105,4 +105,4 @@ class CAnchorLayout {
 // Puts the size grip (the child with the id) into the bottom-right corner of
 // the owner's client area, keeping its size: hidden, moved, shown again.
 // Nothing while the owner is maximised.
-void PlaceSizeGrip(CWnd* pOwner, int nGripId = 59936);
+void PlaceSizeGrip(CWnd* pOwner, int nGripId);

@@ -19,6 +19,8 @@
 inline constexpr UINT IDR_ACCELERATOR = 138;
 // The memory-editor command.
 inline constexpr UINT ID_ROM_EDITOR = 32774;
+// The size grip every page (and the main dialog) keeps in its bottom-right corner.
+inline constexpr UINT IDC_PAGE_SIZEGRIP = 59936;
 
 // The table IDR_ACCELERATOR, registered with the window layer the first time
 // it is asked for.

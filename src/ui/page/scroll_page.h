@@ -9,7 +9,7 @@
 // page's client area now. The page's own scroll bars show only while their
 // range is above 0 and, like a window's scroll bars, take their room from the
 // client area. Any resize brings the content back to its origin before the
-// new ranges apply. A size grip (id 59936) is kept, hidden, in the bottom-right
+// new ranges apply. A size grip (IDC_PAGE_SIZEGRIP) is kept, hidden, in the bottom-right
 // corner of the client area.
 //
 // The page pattern lives here as well: the key filter (page_pattern.h) with
@@ -30,8 +30,6 @@ extern CRect g_rcPageRef;
 // Set to 1 by the main dialog during its own initialisation; the first page
 // initialised after that takes g_rcPageRef and clears it.
 extern std::uint32_t g_bTakePageRef;
-
-inline constexpr UINT IDC_PAGE_SIZEGRIP = 59936;
 
 // The page's size grip: a size box whose client area counts as the
 // bottom-right corner of the window.
