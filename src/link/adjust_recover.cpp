@@ -192,9 +192,9 @@ class Recover {
 
 int UpdateChecksumWord(const TransferSettings& settings, std::uint8_t* image) {
   std::uint16_t sum = 0;
-  for (int i = settings.memMap6; i >= settings.memMap5; --i) sum = std::uint16_t(sum + WordAt(image, i));
-  image[4] = std::uint8_t(sum);
-  image[5] = std::uint8_t(sum >> 8);
+  for (int i = settings.memMap6; i >= AdjustmentSumFirst(settings); --i) sum = std::uint16_t(sum + WordAt(image, i));
+  image[2 * kAdjustmentChecksumWord] = std::uint8_t(sum);
+  image[2 * kAdjustmentChecksumWord + 1] = std::uint8_t(sum >> 8);
   return 0;
 }
 

@@ -60,8 +60,9 @@ int RecoverAdjustment(CComPort& port, TransferUi& ui, const TransferSettings& se
 int DownloadBlocks(CComPort& port, TransferUi& ui, const TransferSettings& settings, const std::uint8_t* image,
                    const std::uint8_t* tail);
 
-// Stores the 16-bit sum of the words memMap5..memMap6 (3..16 by default) of
-// `image` in image bytes 4 (low) and 5 (high). Returns 0.
+// Stores the adjustment checksum of `image` (the 16-bit sum of the words
+// AdjustmentSumFirst..memMap6, 3..16 by default) in word 2, image bytes 4
+// (low) and 5 (high). Returns 0.
 int UpdateChecksumWord(const TransferSettings& settings, std::uint8_t* image);
 
 // The adjustment block's first word, big-endian, and the ranges it must lie

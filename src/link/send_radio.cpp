@@ -159,21 +159,19 @@ class WordModeSend {
   // radio's checksum word compared with the sum.
   int AdjustmentChecksum() {
     const TransferSettings& cfg = m_s.settings;
-    const int lo = cfg.memMap5, hi = cfg.memMap6;
     std::uint16_t sum = 0, value = 0;
-    for (int i = hi; i >= lo; --i) {
+    for (int i = cfg.memMap6; i >= AdjustmentSumFirst(cfg); --i) {
       if (int st = ReadWordRetrying(i, value); st != kTransferDone) return st;
       if (!cfg.modeM) StoreWord(i, value);
       sum = std::uint16_t(sum + value);
     }
     // The checksum word is read like the others, so only a value that arrived
     // is compared.
-    if (int st = ReadWordRetrying(lo - 1, value); st != kTransferDone) return st;
+    if (int st = ReadWordRetrying(kAdjustmentChecksumWord, value); st != kTransferDone) return st;
     if (value != sum) {
       m_s.FailBox("Adjustment Data Checksum mismatched!");
-      m_image[4] = std::uint8_t(sum);
-      m_image[5] = std::uint8_t(sum >> 8);
-      CloneWriteWord(m_s.port, 2, sum, 0);
+      StoreWord(kAdjustmentChecksumWord, sum);
+      CloneWriteWord(m_s.port, kAdjustmentChecksumWord, sum, 0);
     }
     return kTransferDone;
   }

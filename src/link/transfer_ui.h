@@ -42,6 +42,15 @@ struct TransferSettings {
   bool modeS = false;              // "-s": serial stamp on every send
 };
 
+// The adjustment checksum is word 2 (image bytes 4 and 5) on every memory map:
+// the 16-bit sum of the words AdjustmentSumFirst..memMap6. Some maps name word
+// 2 itself as their first summed word; a sum that took the checksum in would
+// change with every rewrite, so the sum never starts before word 3.
+inline constexpr int kAdjustmentChecksumWord = 2;
+inline int AdjustmentSumFirst(const TransferSettings& settings) {
+  return settings.memMap5 > kAdjustmentChecksumWord ? settings.memMap5 : kAdjustmentChecksumWord + 1;
+}
+
 // The dialog side of a transfer: its message lines, block line and progress
 // bar, its boxes and beeps, the prompts a transfer may need, and the Esc check.
 // CheckUserAbort and MessageBox come from ILinkDialog; a MessageBox with an

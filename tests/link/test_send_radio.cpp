@@ -283,6 +283,39 @@ TEST_F(SendRadio, AdjustmentChecksumIsComparedOnlyWithAWordThatArrived) {
   EXPECT_EQ(model->image[4] | model->image[5] << 8, sum);
 }
 
+// Word 2 is the checksum on every memory map, the sum of the words from
+// max(word 5, 3) to word 6: a consistent radio passes untouched, and a wrong
+// checksum is rewritten with a sum that leaves word 2 out.
+TEST_F(SendRadio, AdjustmentChecksumIsWordTwoOnEveryMap) {
+  struct Map {
+    std::uint32_t flashStart;
+    int word5, word6;
+  };
+  const Map maps[] = {{0x38000, 3, 16}, {0x1A500, 2, 3}, {0x1B400, 2, 12}, {0x1A500, 2, 14} /* unknown start */};
+  for (const Map& m : maps) {
+    SCOPED_TRACE(m.word6);
+    settings.flashStart = m.flashStart;
+    settings.memMap5 = m.word5;
+    settings.memMap6 = m.word6;
+    radiosim::SetAdjustmentChecksum(memory, m.word6);
+    const std::uint16_t sum = WordOf(memory, 2);
+    for (int send = 0; send < 2; ++send) {
+      Restart();
+      radio->SetImage(memory);
+      ASSERT_EQ(Send({.oneBlock = "B9"}), kTransferDone);
+      EXPECT_TRUE(ui.boxes.empty());
+      EXPECT_EQ(radio->Word(2), sum);
+      for (const auto& w : WordWrites()) EXPECT_NE(w.first, 2);
+    }
+    Restart();
+    radiosim::SetWordOf(memory, 2, std::uint16_t(sum + 1));
+    radio->SetImage(memory);
+    ASSERT_EQ(Send({.oneBlock = "B9"}), kTransferDone);
+    EXPECT_EQ(ui.boxes, (std::vector<std::string>{"Adjustment Data Checksum mismatched!"}));
+    EXPECT_EQ(radio->Word(2), sum);
+  }
+}
+
 TEST_F(SendRadio, OneBlockMode) {
   struct Case {
     std::string text;

@@ -116,11 +116,15 @@ inline void SetWordOf(std::vector<std::uint8_t>& memory, int i, std::uint16_t va
   memory[2 * std::size_t(i) + 1] = std::uint8_t(value >> 8);
 }
 
-// Word 2 = the 16-bit sum of words 3..16, as a consistent radio holds it.
-inline void SetAdjustmentChecksum(std::vector<std::uint8_t>& memory) {
+// The 16-bit sum of words 3..last (16 on the default memory map).
+inline std::uint16_t AdjustmentSum(const std::vector<std::uint8_t>& memory, int last = 16) {
   std::uint16_t sum = 0;
-  for (int i = 3; i <= 16; ++i) sum = std::uint16_t(sum + WordOf(memory, i));
-  SetWordOf(memory, 2, sum);
+  for (int i = 3; i <= last; ++i) sum = std::uint16_t(sum + WordOf(memory, i));
+  return sum;
+}
+// Word 2 = that sum, as a consistent radio holds it.
+inline void SetAdjustmentChecksum(std::vector<std::uint8_t>& memory, int last = 16) {
+  SetWordOf(memory, 2, AdjustmentSum(memory, last));
 }
 
 // Fills image block b with bytes that name the block, so a test sees where
