@@ -89,7 +89,9 @@ class WordModeSend {
     if (int st = WordWrites(); st != kTransferDone) return st;
     if (int st = BlockWrites(); st != kTransferDone) return st;
 
-    CloneWriteWord(m_s.port, std::uint8_t(m_s.settings.memMap8), kMarkerDone, 0);
+    // Without the marker the radio keeps "send in progress": it is written
+    // until it takes, like any verified word.
+    if (int st = WriteWord(m_s.settings.memMap8, kMarkerDone, false); st != kTransferDone) return st;
     m_s.BlockLine(kSendBlock, m_total, m_total);
     m_s.ui.SetProgressPos(m_total);
     m_s.Sleep(2000);
@@ -262,7 +264,9 @@ class WordModeSend {
   // One word of the word area, written until the radio has it.
   int WriteWord(int i) {
     const bool noVerify = i == 15 || (i >= 54 && i <= 58);
-    const std::uint16_t value = std::uint16_t(m_image[2 * std::size_t(i)] | m_image[2 * std::size_t(i) + 1] << 8);
+    return WriteWord(i, std::uint16_t(m_image[2 * std::size_t(i)] | m_image[2 * std::size_t(i) + 1] << 8), noVerify);
+  }
+  int WriteWord(int i, std::uint16_t value, bool noVerify) {
     return m_s.Retry(m_errors, kWordErrorLimit, " Download Error!", [&] {
       const int st = CloneWriteWord(m_s.port, std::uint8_t(i), value, noVerify ? 1 : 0);
       m_s.Sleep(30);

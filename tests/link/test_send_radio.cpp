@@ -386,6 +386,31 @@ TEST_F(SendRadio, FailedWritesEndTheSendWithTheMarkerHeld) {
   EXPECT_EQ(std::count(words.begin(), words.end(), 30), 11);
   EXPECT_EQ(words.back(), 30);
   EXPECT_TRUE(ModelState(*model) == before);
+
+  // The closing marker is written again until it takes, or the send fails:
+  // it never reports done while the radio holds "send in progress".
+  for (const int refusals : {-1, 1}) {
+    Restart();
+    radio->InjectFault({.fault = Fault::kStuck, .command = CMD_WRITE_WORD, .argument = 127, .skip = 1,
+                        .times = refusals});
+    const auto markers = [&] {
+      std::vector<std::uint16_t> v;
+      for (const auto& [index, value] : WordWrites())
+        if (index == 127) v.push_back(value);
+      return v;
+    };
+    if (refusals == 1) {
+      ASSERT_EQ(Send({.oneBlock = "B9"}), kTransferDone);
+      EXPECT_EQ(markers(), (std::vector<std::uint16_t>{0xFFFF, 0xA55A, 0xA55A}));
+      EXPECT_EQ(radio->Word(127), 0xA55A);
+    } else {
+      EXPECT_EQ(Send({.oneBlock = "B9"}), kTransferFailed);
+      EXPECT_EQ(ui.line1, " Download Error!");
+      EXPECT_EQ(markers().size(), 12u);  // the start marker and eleven tries
+      EXPECT_EQ(radio->Word(127), 0xFFFF);
+      EXPECT_TRUE(ModelState(*model) == before);
+    }
+  }
 }
 
 // Words 54..58 are not verified; a corrected word that gets no answer is passed over.
