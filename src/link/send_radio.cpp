@@ -502,6 +502,10 @@ int SendToRadio(CComPort& port, TransferUi& ui, const TransferSettings& settings
     if (options.oneBlock->empty()) return session.FailLine(" No input address ");
     const long v = ParseBlockNumber(*options.oneBlock);
     if (v < 0 || v + 1 > settings.blockCount) return session.FailLine("Parameter Error");
+    // In word mode a block is either in the word area (0..n) or a wire block
+    // (from 2); with a word area of block 0 only, block 1 is neither.
+    if (!settings.blockPushMode && v > settings.eepromSizeCode && v < kWireBlockOffset)
+      return session.FailLine("Parameter Error");
     start = int(v);
     total = start + 1;
     ui.SetProgressRange(start, start + 1);

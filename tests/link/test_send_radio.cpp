@@ -354,6 +354,13 @@ TEST_F(SendRadio, OneBlockMode) {
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_TRUE(radio->Frames().empty()) << text;
   }
+
+  // With a word area of block 0 only, block 1 can be sent neither way.
+  Restart();
+  settings.eepromSizeCode = 0;
+  EXPECT_EQ(Send({.oneBlock = "1"}), kTransferFailed);
+  EXPECT_EQ(ui.line1, "Parameter Error");
+  EXPECT_TRUE(radio->Frames().empty());
 }
 
 TEST(BlockNumber, HexadecimalWithAtMostEightSignificantDigits) {
