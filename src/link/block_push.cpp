@@ -279,8 +279,9 @@ class BlockPushSend {
         ++b;
         continue;
       }
-      // NAK, or ten bytes that were no answer: the same block again.
-      if (answer < 0 && ++bad > kBadLimit) return m_s.FailLine(kNoResponse);
+      // NAK, or ten bytes that were no answer: the same block again. Both
+      // count, so a radio that refuses a block for ever ends the send.
+      if (++bad > kBadLimit) return m_s.FailLine(kNoResponse);
       PleaseWait();
     }
     return kTransferDone;

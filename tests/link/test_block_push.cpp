@@ -384,14 +384,42 @@ TEST_F(BlockPushSend, NakOrAnUnansweredBlockSendsItAgain) {
   ExpectRadioHolds(expected);
 }
 
+// Ten bytes that are no answer, or a NAK, ten times in a row end the send.
 TEST_F(BlockPushSend, AnswersThatNeverComeRightEndWithNoResponse) {
-  sim->AnswerBlockWith(2, std::vector<std::uint8_t>(10, 0x33), -1);
   const auto image = ModelImage();
-  EXPECT_EQ(Send(), kTransferFailed);
-  EXPECT_EQ(ui.line1, " No response from radio ");
-  EXPECT_EQ(CountOf(PushedBlocksSent(), 2), 10);
-  EXPECT_EQ(radio->Block(2), BlockOf(memory.data(), 2));
-  EXPECT_EQ(ModelImage(), image);
+  for (const auto& answer : {std::vector<std::uint8_t>(10, 0x33), std::vector<std::uint8_t>{NAK}}) {
+    radio->ClearLog();
+    sim->AnswerBlockWith(2, answer, 10);
+    ui = {};
+    EXPECT_EQ(Send(), kTransferFailed);
+    EXPECT_EQ(ui.line1, " No response from radio ");
+    EXPECT_EQ(CountOf(PushedBlocksSent(), 2), 10);
+    EXPECT_EQ(radio->Block(2), BlockOf(memory.data(), 2));
+    EXPECT_EQ(ModelImage(), image);
+  }
+}
+
+// The radio's answer comes after the cable's echo of all 132 bytes of a
+// block. Block 5 ends in ACK and its sum is ACK too, and the radio refuses it
+// once: a send that read fewer echoes would take an echo for the answer.
+TEST_F(BlockPushSend, AnswerIsReadAfterTheWholeEcho) {
+  settings.romEditorTransfer = true;  // the image goes as it is
+  std::uint8_t* block = &model->image[5 * kBlockSize];
+  block[kBlockSize - 1] = ACK;
+  unsigned sum = kPushSendCommand + kPushFrameLength + 5;
+  for (std::size_t k = 0; k + 2 < kBlockSize; ++k) sum += block[k];
+  block[kBlockSize - 2] = std::uint8_t(ACK - sum - ACK);
+  sim->AnswerBlockWith(5, {NAK});
+  auto expected = ModelImage();
+  StoreBlockPushChecksum(expected.data(), settings.flashStart);
+
+  ASSERT_EQ(Send(), kTransferDone);
+  const auto frames = FramesIn(Mode::kBlockPush);
+  ASSERT_EQ(frames.size(), std::size_t(kCount + 1));
+  EXPECT_EQ(frames[5].data.back(), ACK);
+  EXPECT_EQ(frames[5].checksum, ACK);
+  EXPECT_EQ(CountOf(PushedBlocksSent(), 5), 2);
+  ExpectRadioHolds(expected);
 }
 
 TEST_F(BlockPushSend, RefusedPackSendsNothingUnlessTheEditorSends) {
