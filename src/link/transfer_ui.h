@@ -76,6 +76,11 @@ class TransferUi : public ILinkDialog {
 
   // The pauses of the transfer; nullptr uses the port's pacing.
   virtual IPacing* Pacing() { return nullptr; }
+
+  // Called when the transfer fails with its reason on the message lines
+  // rather than in a box (the dialog then shows the lines in a box before it
+  // closes).
+  virtual void FailureOnLines() {}
 };
 
 // pattern with each "%s" replaced by text, which may be of any length (a path).
@@ -129,6 +134,7 @@ struct TransferSession {
   int FailLine(const std::string& text) {
     ui.MessageBeep();
     ui.SetMessageLine1(text);
+    ui.FailureOnLines();
     return kTransferFailed;
   }
   // A beep and a message box; returns kTransferFailed.
@@ -143,6 +149,7 @@ struct TransferSession {
     std::snprintf(com, sizeof com, "connected to COM%d", settings.comIndex + 1);
     ui.MessageBeep();
     Lines("Check that lead is", com);
+    ui.FailureOnLines();
     return kTransferFailed;
   }
   void BlockLine(const char* format, int block, int total) {

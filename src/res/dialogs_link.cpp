@@ -31,6 +31,7 @@ const DialogTemplate& CloneDialogTemplate() {
           EditText(IDC_CLONE_BLOCK_NUMBER, 80, 67, 30, 12, ES_AUTOHSCROLL, WS_VISIBLE),
           LText("", IDC_CLONE_BLOCK_RANGE, 114, 69, 60, 8, 0, WS_VISIBLE),
           EditText(IDC_LINK_SERIAL, 80, 67, 40, 12, ES_AUTOHSCROLL, WS_VISIBLE),
+          CText("", IDC_LINK_STATUS, 10, 88, 167, 8, 0, WS_VISIBLE),  // where Start and Cancel were
           PushButton("Start", IDC_LINK_START, 30, 84, 50, 14),
           PushButton("Cancel", IDCANCEL, 107, 84, 50, 14),
           DefPushButton("OK", IDC_LINK_OK, 30, 84, 50, 14, 0, WS_VISIBLE),
@@ -51,6 +52,7 @@ const DialogTemplate& RecoverDialogTemplate() {
           ProgressBar(10, 42, 167, 10, WS_VISIBLE),
           LText("", IDC_LINK_BLOCK, 10, 56, 120, 8, 0, WS_VISIBLE),
           EditText(IDC_LINK_SERIAL, 10, 67, 60, 12, ES_AUTOHSCROLL, WS_VISIBLE),
+          CText("", IDC_LINK_STATUS, 10, 88, 167, 8, 0, WS_VISIBLE),  // where Start and Cancel were
           PushButton("Start", IDC_LINK_START, 30, 84, 50, 14),
           PushButton("Cancel", IDCANCEL, 107, 84, 50, 14),
           DefPushButton("OK", IDC_LINK_OK, 30, 84, 50, 14, 0, WS_VISIBLE),

@@ -15,6 +15,7 @@ inline constexpr int IDC_LINK_LINE1 = 1009;     // first message line
 inline constexpr int IDC_LINK_PROGRESS = 1010;  // progress bar
 inline constexpr int IDC_LINK_LINE2 = 1011;     // second message line
 inline constexpr int IDC_LINK_HEADING = 1012;
+inline constexpr int IDC_LINK_STATUS = 1013;    // "Esc cancels" while a transfer runs
 inline constexpr int IDC_LINK_BLOCK = 1019;     // block line
 inline constexpr int IDC_CLONE_ESN = 1020;      // ESN line
 inline constexpr int IDC_LINK_START = 1125;

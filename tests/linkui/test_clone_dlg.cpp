@@ -93,7 +93,7 @@ TEST_F(CloneDlgTest, IdleStatesAndKeys) {
                        EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_LINK_START));
                        for (int id : {IDC_LINK_START, int(IDCANCEL), IDC_LINK_PROGRESS}) EXPECT_TRUE(Visible(dlg, id));
                        for (int id : {IDC_CLONE_ONE_BLOCK, IDC_CLONE_BLOCK_NUMBER, IDC_LINK_SERIAL, IDC_LINK_OK,
-                                      IDC_CLONE_NEXT_RADIO, IDC_LINK_CONTINUE})
+                                      IDC_CLONE_NEXT_RADIO, IDC_LINK_CONTINUE, IDC_LINK_STATUS})
                          EXPECT_FALSE(Visible(dlg, id)) << id;
                        for (int id : {IDC_LINK_LINE1, IDC_LINK_LINE2, IDC_LINK_BLOCK, IDC_CLONE_ESN})
                          EXPECT_EQ(dlg.GetDlgItemText(id), "");
@@ -140,6 +140,7 @@ TEST_F(CloneDlgTest, ReadFillsTheModelAndShowsCompletion) {
         EXPECT_FALSE(Visible(*dlg, IDCANCEL));
         EXPECT_EQ(CWnd::GetFocus(), dlg->GetDlgItem(IDC_LINK_OK));
         EXPECT_EQ(dlg->GetDlgItemText(IDC_LINK_BLOCK), "Receive block 256 / 256");
+        EXPECT_FALSE(Visible(*dlg, IDC_LINK_STATUS));  // nothing to cancel any more
         EXPECT_EQ(g_bTransferDone, 1);
         Click(dlg->GetDlgItem(IDC_LINK_OK));
       },
@@ -193,6 +194,8 @@ TEST_F(CloneDlgTest, EscAbortsAWaitingTransfer) {
     if (pressed != std::chrono::steady_clock::time_point{} || !dlg->GetSafeHwnd()) return;
     if (dlg->GetDlgItemText(IDC_LINK_LINE1) != "Switch radio OFF, then") return;
     waited = true;
+    EXPECT_TRUE(Visible(*dlg, IDC_LINK_STATUS));
+    EXPECT_EQ(dlg->GetDlgItemText(IDC_LINK_STATUS), "Esc cancels");
     pressed = std::chrono::steady_clock::now();
     QTest::keyClick(dlg->GetSafeHwnd(), Qt::Key_Escape);
   });
@@ -219,6 +222,7 @@ TEST_F(CloneDlgTest, NextRadioSendsToASecondRadio) {
     if (!dlg->GetSafeHwnd() || !Visible(*dlg, IDC_LINK_CONTINUE)) return;
     promptsSeen.push_back(dlg->GetDlgItemText(IDC_LINK_SERIAL) + "|" + dlg->GetDlgItemText(IDC_LINK_LINE2));
     EXPECT_TRUE(Visible(*dlg, IDC_LINK_SERIAL));
+    EXPECT_FALSE(Visible(*dlg, IDC_LINK_STATUS));  // Esc does not end this prompt
     EXPECT_EQ(CWnd::GetFocus(), dlg->GetDlgItem(IDC_LINK_CONTINUE));
     if (pressEnter) {
       Key(Qt::Key_Return);
@@ -313,15 +317,44 @@ TEST_F(CloneDlgTest, OneBlockFromTheMemoryEditor) {
   EXPECT_EQ(BlocksWritten(*radio), std::vector<int>{0xB9});
 }
 
-// A refused send closes the dialog at once, after its box; nothing counts as done.
-TEST_F(CloneDlgTest, FailureClosesTheDialog) {
-  memory[3] = 12;  // another production type
-  radio->SetImage(memory);
-  auto dlg = MakeDialog(CCloneDlg::kModeSend);
-  const INT_PTR result = RunModal(*dlg, [&] { Click(dlg->GetDlgItem(IDC_LINK_START)); }, 10000);
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(g_bTransferDone, 0);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Production type mismatch!"});
+// A failed transfer closes the dialog; its reason is shown in one box first,
+// also when the transfer put it on the message lines. Nothing counts as done.
+TEST_F(CloneDlgTest, FailureIsShownInABoxBeforeTheDialogCloses) {
+  struct Case {
+    const char* name;
+    int mode;
+    std::function<void()> fault;
+    std::string box;
+  };
+  const Case cases[] = {
+      {"refused", CCloneDlg::kModeSend, [&] { memory[3] = 12; }, "Production type mismatch!"},
+      {"bad blocks", CCloneDlg::kModeRead,
+       [&] { radio->InjectFault({.fault = radiosim::Fault::kBadChecksum, .command = CMD_READ_BLOCK, .times = -1}); },
+       "Upload Error!"},
+      {"refused blocks", CCloneDlg::kModeSend,
+       [&] { radio->InjectFault({.fault = radiosim::Fault::kNak, .command = CMD_WRITE_BLOCK, .times = -1}); },
+       "Download Error!"},
+      {"pulled cable", CCloneDlg::kModeRead,
+       [&] {
+         ASSERT_EQ(port.OpenComPort(kCom, dialog), 1);  // pulled once the port is open
+         radio->Unplug();
+       },
+       "Check that lead is\nconnected to COM3"},
+  };
+  const auto good = memory;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    prompts.Clear();
+    radio->ClearFaults();
+    memory = good;
+    c.fault();
+    radio->SetImage(memory);
+    auto dlg = MakeDialog(c.mode);
+    const INT_PTR result = RunModal(*dlg, [&] { Click(dlg->GetDlgItem(IDC_LINK_START)); }, 10000);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(g_bTransferDone, 0);
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{c.box});
+  }
   EXPECT_NE(radio->Word(127), 0xA55A);
 }
 

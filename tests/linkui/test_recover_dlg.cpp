@@ -179,8 +179,9 @@ TEST_F(RecoverDlgTest, DefaultFileRepairKeepsTheBarHidden) {
   EXPECT_EQ(radio->Word(16), WordOf(uhf, 16));
 }
 
-// A refusal shows its box and closes the dialog; with the block-push map the
-// dialog completes without a byte on the line.
+// A refusal shows its box and closes the dialog, and so does a failure on
+// the message lines; with the block-push map the dialog completes without a
+// byte on the line.
 TEST_F(RecoverDlgTest, RefusalAndBlockPushMap) {
   memory[img::kHardware] = memory[img::kHardware + 1] = 0xFF;
   SetA(3000);
@@ -190,6 +191,17 @@ TEST_F(RecoverDlgTest, RefusalAndBlockPushMap) {
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Production mismatch!"});
   EXPECT_TRUE(Written(CMD_WRITE_WORD).empty());
   dlg.reset();
+
+  // A failure that stands on the message lines is shown in a box as well.
+  prompts.Clear();
+  SetA(4800);
+  memory[img::kHardware] = 0x61;
+  radio->SetImage(memory);
+  radio->InjectFault({.fault = radiosim::Fault::kNak, .command = CMD_WRITE_WORD, .times = -1});
+  auto failing = MakeDialog();
+  EXPECT_EQ(RunModal(*failing, [&] { Click(failing->GetDlgItem(IDC_LINK_START)); }, 10000), 0);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Download Error!"});
+  failing.reset();
 
   radio->ClearLog();
   settings.blockPushMode = true;

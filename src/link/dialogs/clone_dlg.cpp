@@ -117,7 +117,8 @@ void CCloneDlg::OnTimer(UINT_PTR nIDEvent) {
     }
     if (m_nMode == kModeRead) GotoDlgCtrl(ok);
   } else if (result == kTransferFailed) {
-    EndDialog(0);  // the failure has been shown
+    m_ui.ShowFailureBox();  // a reason on the lines is read before they go
+    EndDialog(0);
   }
   // Aborted: the close the Esc check posted ends the dialog.
   CDialog::OnTimer(nIDEvent);
@@ -148,7 +149,9 @@ void CCloneDlg::OnContinue() {
 std::string CCloneDlg::AskSerialNumber(const std::string& initial) {
   m_editSerial.SetFilterMode(7);  // digits: the count-up reads them as a number
   m_editSerial.LimitText(kSerialDigits);
+  m_ui.ShowEscHint(false);  // Esc does not end this prompt
   RunSerialPrompt(*this, m_editSerial, initial, [this] { return m_bCloseRequested; });
+  m_ui.ShowEscHint(true);
   // Only digits are handed on, whatever reached the edit by other ways than typing.
   std::string digits;
   for (char c : m_editSerial.GetWindowText())

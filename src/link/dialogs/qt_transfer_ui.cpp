@@ -10,6 +10,15 @@ BYTE g_bContinue = 0;
 
 namespace {
 
+constexpr const char* kEscCancels = "Esc cancels";
+
+// The text without the blanks around it (some message lines carry them).
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // Takes the Enter key-down that ends a serial-number prompt.
 class EnterWatcher : public QObject {
  public:
@@ -60,10 +69,29 @@ CQtTransferUi::CQtTransferUi(CDialog& dialog, CProgressCtrl& progress) : m_dialo
 CQtTransferUi::~CQtTransferUi() = default;
 
 int CQtTransferUi::RunTransfer(const std::function<int()>& transfer) {
+  m_failureOnLines = false;
+  ShowEscHint(true);
   m_filter = std::make_unique<CTransferInputFilter>(&m_dialog);
   const int result = transfer();
   m_filter.reset();  // input that came after the last check is dropped too
+  ShowEscHint(false);
   return result;
+}
+
+void CQtTransferUi::ShowEscHint(bool show) {
+  CWnd* status = m_dialog.GetDlgItem(IDC_LINK_STATUS);
+  if (!status) return;
+  status->SetWindowText(show ? kEscCancels : "");
+  status->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CQtTransferUi::ShowFailureBox() {
+  if (!m_failureOnLines) return;
+  m_failureOnLines = false;
+  std::string text = Trimmed(m_dialog.GetDlgItemText(IDC_LINK_LINE1));
+  const std::string second = Trimmed(m_dialog.GetDlgItemText(IDC_LINK_LINE2));
+  if (!second.empty()) text += (text.empty() ? "" : "\n") + second;
+  if (!text.empty()) MessageBox(text, std::string());
 }
 
 int CQtTransferUi::CheckUserAbort() {

@@ -44,8 +44,17 @@ class CQtTransferUi : public TransferUi {
   void SetPacing(IPacing* pacing) { m_pacing = pacing; }
 
   // Runs the transfer with the input filter in place: while it runs, input
-  // other than Esc is dropped and paint goes on.
+  // other than Esc is dropped, paint goes on, and the status line says that
+  // Esc cancels.
   int RunTransfer(const std::function<int()>& transfer);
+  // Shows or hides the "Esc cancels" status line (hidden while Esc does not
+  // cancel, as in the clone dialog's serial prompt).
+  void ShowEscHint(bool show);
+  // After a failed transfer whose reason stands on the message lines: shows
+  // the lines in a box as well, so they are read before the dialog closes.
+  // Does nothing after a failure that was shown in a box.
+  void ShowFailureBox();
+  void FailureOnLines() override { m_failureOnLines = true; }
 
   int CheckUserAbort() override;
   void MessageBox(const std::string& text, const std::string& caption) override;
@@ -69,5 +78,6 @@ class CQtTransferUi : public TransferUi {
   std::function<std::string(const std::string&)> m_serialPrompt;
   std::function<bool()> m_closing;
   bool m_abortWhenClosed = false;
+  bool m_failureOnLines = false;
   IPacing* m_pacing = nullptr;
 };

@@ -86,7 +86,8 @@ void CRecoverDlg::OnTimer(UINT_PTR nIDEvent) {
     ok->ShowWindow(SW_SHOW);
     GotoDlgCtrl(ok);
   } else if (result == kTransferFailed) {
-    EndDialog(0);  // the failure has been shown
+    m_ui->ShowFailureBox();  // a reason on the lines is read before they go
+    EndDialog(0);
   }
   // Aborted: the dialog closes (Esc, or it was closed during the serial prompt).
   CDialog::OnTimer(nIDEvent);
