@@ -1,6 +1,7 @@
 #include "link/serial_port.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -39,6 +40,18 @@ void SetLine(int fd, termios& tio) {
   tcsetattr(fd, TCSANOW, &tio);
 }
 
+// Asks the driver to pass received bytes on at once. A USB serial adapter
+// otherwise holds them up to its latency timer (16 ms by default), and every
+// request waits for its echo and its answer. Drivers without the setting (a
+// pseudo-terminal) refuse it; the line works as before.
+void RequestLowLatency(int fd) {
+  serial_struct serial{};
+  if (::ioctl(fd, TIOCGSERIAL, &serial) != 0) return;
+  if (serial.flags & ASYNC_LOW_LATENCY) return;
+  serial.flags |= ASYNC_LOW_LATENCY;
+  ::ioctl(fd, TIOCSSERIAL, &serial);
+}
+
 }  // namespace
 
 // ---- PosixSerialPort ----
@@ -63,6 +76,7 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) 
   }
   ::ioctl(fd, TIOCEXCL);
   SetLine(fd, tio);
+  RequestLowLatency(fd);
   // A pseudo-terminal has no modem lines: the failure is of no concern.
   int lines = TIOCM_DTR | TIOCM_RTS;
   ::ioctl(fd, TIOCMBIS, &lines);
