@@ -46,6 +46,8 @@ std::vector<std::uint8_t> MakeFrame(std::uint8_t command, const std::vector<std:
 SimulatedRadio::SimulatedRadio() : SimulatedRadio(Options{}) {}
 
 SimulatedRadio::SimulatedRadio(Options options) : m_options(options), m_mode(options.mode), m_image(kImageSize, 0xFF) {
+  if (options.baud > 0) m_byteTime = std::chrono::nanoseconds(11'000'000'000LL / options.baud);
+  m_epoch = Clock::now();
   m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (m_master < 0) Fail("posix_openpt");
   if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) Fail("grantpt");
@@ -144,20 +146,26 @@ void SimulatedRadio::AddFrameCommand(Mode mode, std::uint8_t command, std::uint8
 void SimulatedRadio::Run() {
   std::vector<std::uint8_t> buffer(4096);
   for (;;) {
-    int timeout = -1;
+    std::optional<Clock::time_point> next;
     {
       std::unique_lock lock(m_mutex);
       if (m_stop) return;
       if (!m_timers.empty()) {
-        const auto next = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
-                            return a.when < b.when;
-                          })->when;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count();
-        timeout = int(std::max<long long>(0, left));
+        next = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
+                 return a.when < b.when;
+               })->when;
       }
+      if (const auto line = NextLineEventLocked(); line && (!next || *line < *next)) next = line;
+    }
+    // The line's bytes are timed to the microsecond: ppoll, not poll.
+    timespec wait{};
+    if (next) {
+      const auto left = std::max<long long>(0, std::chrono::nanoseconds(*next - Clock::now()).count());
+      wait.tv_sec = time_t(left / 1'000'000'000);
+      wait.tv_nsec = long(left % 1'000'000'000);
     }
     pollfd p[2] = {{m_wake[0], POLLIN, 0}, {m_master, POLLIN, 0}};
-    const int r = ::poll(p, m_master >= 0 ? 2 : 1, timeout);
+    const int r = ::ppoll(p, m_master >= 0 ? 2 : 1, next ? &wait : nullptr, nullptr);
     if (r < 0 && errno != EINTR) return;
     if (r > 0 && (p[0].revents & POLLIN)) {
       char sink[64];
@@ -174,6 +182,7 @@ void SimulatedRadio::Run() {
     std::vector<Timer> due;
     {
       std::lock_guard lock(m_mutex);
+      RunLineLocked(Clock::now());
       tasks.swap(m_tasks);
       const auto now = Clock::now();
       auto split =
@@ -204,6 +213,52 @@ void SimulatedRadio::Call(std::function<void()> task) {
 }
 
 void SimulatedRadio::SendLocked(const std::vector<std::uint8_t>& bytes) {
+  if (!LineModelled()) return WriteLocked(bytes);
+  // An answer to a byte starts as that byte has arrived.
+  const auto start = m_lineTime != Clock::time_point{} ? m_lineTime : Clock::now();
+  for (std::uint8_t b : bytes) QueueForComputerLocked(b, start);
+}
+
+void SimulatedRadio::QueueForComputerLocked(std::uint8_t b, Clock::time_point earliestStart) {
+  const auto start = std::max(earliestStart, m_toComputerFree);
+  m_toComputerFree = start + m_byteTime;
+  m_delivering.push_back({AdapterTick(m_toComputerFree), b});
+}
+
+SimulatedRadio::Clock::time_point SimulatedRadio::AdapterTick(Clock::time_point t) const {
+  const auto latency = std::chrono::duration_cast<Clock::duration>(m_options.adapterLatency);
+  if (latency.count() <= 0) return t;
+  const auto ticks = (t - m_epoch + latency - Clock::duration(1)) / latency;
+  return m_epoch + ticks * latency;
+}
+
+std::optional<SimulatedRadio::Clock::time_point> SimulatedRadio::NextLineEventLocked() const {
+  std::optional<Clock::time_point> next;
+  if (!m_arriving.empty()) next = m_arriving.front().when;
+  if (!m_delivering.empty() && (!next || m_delivering.front().when < *next)) next = m_delivering.front().when;
+  return next;
+}
+
+void SimulatedRadio::RunLineLocked(Clock::time_point now) {
+  bool arrived = false;
+  while (!m_arriving.empty() && m_arriving.front().when <= now) {
+    const TimedByte b = m_arriving.front();
+    m_arriving.pop_front();
+    m_lineTime = b.when;
+    OnByte(b.byte);
+    m_lineTime = {};
+    arrived = true;
+  }
+  if (arrived) m_changed.notify_all();
+  std::vector<std::uint8_t> due;
+  while (!m_delivering.empty() && m_delivering.front().when <= now) {
+    due.push_back(m_delivering.front().byte);
+    m_delivering.pop_front();
+  }
+  if (!due.empty()) WriteLocked(due);
+}
+
+void SimulatedRadio::WriteLocked(const std::vector<std::uint8_t>& bytes) {
   std::size_t sent = 0;
   const auto end = Clock::now() + std::chrono::seconds(1);
   while (m_master >= 0 && sent < bytes.size() && Clock::now() < end) {
@@ -233,6 +288,18 @@ void SimulatedRadio::PowerOnLocked() {
 void SimulatedRadio::OnBytes(const std::uint8_t* bytes, std::size_t n) {
   std::lock_guard lock(m_mutex);
   m_chunks.emplace_back(bytes, bytes + n);
+  if (LineModelled()) {
+    // Each byte takes the wire to the radio in turn; its echo runs alongside.
+    const auto now = Clock::now();
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto start = std::max(now, m_toRadioFree);
+      m_toRadioFree = start + m_byteTime;
+      m_arriving.push_back({m_toRadioFree, bytes[i]});
+      if (m_options.cableEcho) QueueForComputerLocked(bytes[i], start);
+    }
+    RunLineLocked(now);
+    return;
+  }
   if (m_options.cableEcho) SendLocked(m_chunks.back());
   for (std::size_t i = 0; i < n; ++i) OnByte(bytes[i]);
   m_changed.notify_all();
@@ -463,6 +530,8 @@ void SimulatedRadio::Unplug() {
     std::lock_guard lock(m_mutex);
     if (m_master >= 0) ::close(m_master);
     m_master = -1;
+    m_arriving.clear();
+    m_delivering.clear();
   });
 }
 

@@ -73,6 +73,14 @@ class SimulatedRadio {
     // A request whose bytes stop for this long is dropped unfinished (longer
     // than the computer's longest wait for an echo).
     std::chrono::milliseconds frameGap{600};
+    // Line-rate mode: every byte takes 11 bit times (start, 8 data, 2 stop
+    // bits) at this rate on its wire, each way. The cable's echo and the
+    // radio's answers share the wire to the computer: an echo runs alongside
+    // its byte, an answer starts when the wire is free. 0: bytes pass at once.
+    int baud = 0;
+    // Adapter-latency mode: a USB serial adapter holds what it received for
+    // the computer until its next tick, one every adapterLatency. 0: at once.
+    std::chrono::microseconds adapterLatency{0};
   };
 
   // What a table entry's handler sees: it runs on the radio's thread.
@@ -167,6 +175,13 @@ class SimulatedRadio {
   void HandleFrame();
   std::optional<FaultRule> MatchFault(const LoggedFrame& frame);
   void SendLocked(const std::vector<std::uint8_t>& bytes);
+  void WriteLocked(const std::vector<std::uint8_t>& bytes);  // onto the computer's side at once
+  // The line of line-rate and adapter-latency mode.
+  bool LineModelled() const { return m_byteTime.count() > 0 || m_options.adapterLatency.count() > 0; }
+  void QueueForComputerLocked(std::uint8_t b, Clock::time_point earliestStart);
+  Clock::time_point AdapterTick(Clock::time_point t) const;
+  void RunLineLocked(Clock::time_point now);  // bytes that have arrived or fall due
+  std::optional<Clock::time_point> NextLineEventLocked() const;
   void ScheduleLocked(Clock::time_point when, std::function<void()> action);
   void PowerOnLocked();
   void RunActionLocked(const ControlHandler& action);
@@ -193,6 +208,17 @@ class SimulatedRadio {
   const FrameEntry* m_pendingEntry = nullptr;
   Clock::time_point m_lastByte;
   std::vector<Timer> m_timers;
+
+  struct TimedByte {
+    Clock::time_point when;
+    std::uint8_t byte;
+  };
+  Clock::duration m_byteTime{};               // one byte on a wire; 0 outside line-rate mode
+  Clock::time_point m_epoch;                  // the adapter's ticks count from here
+  Clock::time_point m_toRadioFree, m_toComputerFree;  // when each wire is free again
+  Clock::time_point m_lineTime{};             // the arrival being handled: an answer starts then
+  std::deque<TimedByte> m_arriving;           // at the radio once their last bit is in
+  std::deque<TimedByte> m_delivering;         // to the computer when the adapter passes them on
   std::deque<std::function<void()>> m_tasks;
   bool m_stop = false;
   std::thread m_thread;

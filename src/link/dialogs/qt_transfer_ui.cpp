@@ -70,6 +70,7 @@ CQtTransferUi::~CQtTransferUi() = default;
 
 int CQtTransferUi::RunTransfer(const std::function<int()>& transfer) {
   m_failureOnLines = false;
+  m_lastLook = {};
   ShowEscHint(true);
   m_filter = std::make_unique<CTransferInputFilter>(&m_dialog);
   const int result = transfer();
@@ -96,7 +97,15 @@ void CQtTransferUi::ShowFailureBox() {
 
 int CQtTransferUi::CheckUserAbort() {
   if (m_abortWhenClosed && m_closing && m_closing()) return 1;
-  return m_filter ? m_filter->CheckUserAbort() : 0;
+  if (!m_filter) return 0;
+  // A look at the window's events (paint, Esc) costs the idle line up to a
+  // millisecond on a real display, and a transfer checks before every
+  // request: one look in kLookInterval keeps the dialog current and Esc
+  // prompt while the line stays busy. Esc pressed in between waits there.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - m_lastLook < kLookInterval) return 0;
+  m_lastLook = now;
+  return m_filter->CheckUserAbort();
 }
 
 void CQtTransferUi::MessageBox(const std::string& text, const std::string& caption) {

@@ -4,6 +4,7 @@
 // for. The clone and recover dialogs each own one.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -79,5 +80,7 @@ class CQtTransferUi : public TransferUi {
   std::function<bool()> m_closing;
   bool m_abortWhenClosed = false;
   bool m_failureOnLines = false;
+  static constexpr std::chrono::milliseconds kLookInterval{100};
+  std::chrono::steady_clock::time_point m_lastLook;  // the Esc check's last look at the events
   IPacing* m_pacing = nullptr;
 };
