@@ -12,9 +12,10 @@
 //
 // Each transfer is measured against its floor: the wire time of every byte the
 // computer wrote and the radio answered (an echo adds none: it runs alongside)
-// plus the pauses the conversation sleeps. The bytes are counted in the
-// simulator's logs; the pauses are the sleeps the program asked its pacing
-// for, and a clean conversation (checked: every frame answered, the transfer
+// plus the pauses the conversation sleeps on an idle wire. The bytes are
+// counted in the simulator's logs; the pauses are the sleeps the program asked
+// its pacing for, less any part that passed while its bytes were still going
+// out, and a clean conversation (checked: every frame answered, the transfer
 // done, no box) sleeps only the pauses its protocol mandates. The 200
 // microsecond pause after every single byte written hides under the byte's
 // own wire time and is not part of the floor.
@@ -72,20 +73,21 @@ void EnsureApp() {
   (void)app;
 }
 
-// The program's real pacing, with every pause added up.
+// The program's real pacing, with its pauses added up. Part of a pause can
+// pass while bytes written before it are still going out to the radio (the
+// block-push send pauses between a block's data and its sum while the data
+// are on the wire): only the part with an idle wire adds to the floor.
 class CountingPacing : public IPacing {
  public:
   void Sleep(unsigned milliseconds) override {
-    sleepMs += milliseconds;
+    const auto now = Clock::now();
+    const double busy = radio ? std::chrono::duration<double>(radio->WireToRadioFree() - now).count() : 0.0;
+    pauseSeconds += std::max(0.0, milliseconds / 1000.0 - std::max(0.0, busy));
     IPacing::Sleep(milliseconds);
   }
-  void DelayMicroseconds(unsigned microseconds) override {
-    delayUs += microseconds;
-    IPacing::DelayMicroseconds(microseconds);
-  }
-  void Reset() { sleepMs = delayUs = 0; }
-  unsigned long long sleepMs = 0;
-  unsigned long long delayUs = 0;
+  void Reset() { pauseSeconds = 0; }
+  const radiosim::SimulatedRadio* radio = nullptr;
+  double pauseSeconds = 0;  // on an idle wire
 };
 
 class QuietHost : public IModelHost {
@@ -161,6 +163,7 @@ struct Line {
     options.adapterLatency = std::chrono::milliseconds(latencyMs);
     radio = std::make_unique<radiosim::SimulatedRadio>(options);
     radio->LinkAsCom(folder, kCom);
+    pacing.radio = radio.get();
     port.SetDeviceFolder(folder);
     port.SetPacing(&pacing);
     opened = port.OpenComPort(kCom, dialog) == 1;
@@ -212,14 +215,13 @@ bool WordModeAnswers(const radiosim::SimulatedRadio& radio, long long& bytes) {
 // Figures of a series of transfers, set as per-transfer counters.
 struct Tally {
   long long transfers = 0, fromComputer = 0, fromRadio = 0, checks = 0;
-  unsigned long long sleepMs = 0;
-  double seconds = 0, checkSeconds = 0;
+  double seconds = 0, pauseSeconds = 0, checkSeconds = 0;
 
   void Add(long long computer, long long radio, const CountingPacing& pacing, const DialogUi& ui, double elapsed) {
     ++transfers;
     fromComputer += computer;
     fromRadio += radio;
-    sleepMs += pacing.sleepMs;
+    pauseSeconds += pacing.pauseSeconds;
     checks += ui.checks;
     checkSeconds += ui.checkSeconds;
     seconds += elapsed;
@@ -228,11 +230,11 @@ struct Tally {
     if (transfers == 0) return;
     const double n = double(transfers);
     const double wire = double(fromComputer + fromRadio) * kBitsPerByte / kBaud;
-    const double floor = wire + double(sleepMs) / 1000.0;
+    const double floor = wire + pauseSeconds;
     state.counters["bytes_to_radio"] = double(fromComputer) / n;
     state.counters["bytes_from_radio"] = double(fromRadio) / n;
     state.counters["wire_s"] = wire / n;
-    state.counters["pauses_s"] = double(sleepMs) / 1000.0 / n;
+    state.counters["pauses_s"] = pauseSeconds / n;
     state.counters["floor_s"] = floor / n;
     state.counters["measured_s"] = seconds / n;
     state.counters["ratio_to_floor"] = seconds / floor;

@@ -525,6 +525,11 @@ bool SimulatedRadio::WaitForFrames(std::size_t n, std::chrono::milliseconds time
   return m_changed.wait_for(lock, timeout, [&] { return m_frames.size() >= n; });
 }
 
+SimulatedRadio::Clock::time_point SimulatedRadio::WireToRadioFree() const {
+  std::lock_guard lock(m_mutex);
+  return m_toRadioFree;
+}
+
 void SimulatedRadio::Unplug() {
   Call([this] {
     std::lock_guard lock(m_mutex);

@@ -137,6 +137,10 @@ class SimulatedRadio {
   // Waits until at least n frames are logged; false on time-out.
   bool WaitForFrames(std::size_t n, std::chrono::milliseconds timeout) const;
 
+  // Line-rate mode: when the last byte the computer has written so far will
+  // have reached the radio (in the past when the wire is idle).
+  Clock::time_point WireToRadioFree() const;
+
   // Pulls the cable: the master side closes, the computer's calls fail.
   void Unplug();
 
