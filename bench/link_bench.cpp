@@ -113,6 +113,7 @@ class DialogUi : public TransferUi {
 
   int Run(const std::function<int()>& transfer) {
     boxes = 0;
+    line1.clear();
     checks = 0;
     checkSeconds = 0;
     return m_ui.RunTransfer(transfer);
@@ -126,7 +127,10 @@ class DialogUi : public TransferUi {
     return r;
   }
   void MessageBox(const std::string&, const std::string&) override { ++boxes; }
-  void SetMessageLine1(const std::string& text) override { m_ui.SetMessageLine1(text); }
+  void SetMessageLine1(const std::string& text) override {
+    line1 = text;
+    m_ui.SetMessageLine1(text);
+  }
   void SetMessageLine2(const std::string& text) override { m_ui.SetMessageLine2(text); }
   void SetBlockLine(const std::string& text) override { m_ui.SetBlockLine(text); }
   void SetProgressRange(int low, int high) override { m_ui.SetProgressRange(low, high); }
@@ -136,6 +140,7 @@ class DialogUi : public TransferUi {
   std::string AskSerialNumber(const std::string& initial) override { return initial; }
 
   int boxes = 0;
+  std::string line1;
   long long checks = 0;
   double checkSeconds = 0;
 
@@ -308,7 +313,13 @@ void RunTransfers(benchmark::State& state, Bench& b, const std::vector<std::uint
     state.PauseTiming();
     const long long answers = result == kTransferDone && b.ui.boxes == 0 && b.host.messages == 0 ? check() : -1;
     if (answers < 0) {
-      state.SkipWithError(failure);
+      // What went wrong, for a run that fails now and then.
+      int bad = 0;
+      for (const auto& f : b.line.radio->Frames()) bad += !f.checksumOk || f.fault;
+      const std::string why = std::string(failure) + " (result " + std::to_string(result) + ", " +
+                              std::to_string(b.ui.boxes) + " boxes, first line \"" + b.ui.line1 + "\", " +
+                              std::to_string(bad) + " bad frames)";
+      state.SkipWithError(why.c_str());
       break;
     }
     b.tally.Add(BytesWritten(*b.line.radio), answers, b.line.pacing, b.ui, elapsed);

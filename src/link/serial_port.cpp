@@ -43,12 +43,21 @@ void SetLine(int fd, termios& tio) {
 // Asks the driver to pass received bytes on at once. A USB serial adapter
 // otherwise holds them up to its latency timer (16 ms by default), and every
 // request waits for its echo and its answer. Drivers without the setting (a
-// pseudo-terminal) refuse it; the line works as before.
-void RequestLowLatency(int fd) {
+// pseudo-terminal) refuse it; the line works as before. True when the setting
+// was changed (and is to be put back at the close).
+bool RequestLowLatency(int fd) {
+  serial_struct serial{};
+  if (::ioctl(fd, TIOCGSERIAL, &serial) != 0) return false;
+  if (serial.flags & ASYNC_LOW_LATENCY) return false;
+  serial.flags |= ASYNC_LOW_LATENCY;
+  return ::ioctl(fd, TIOCSSERIAL, &serial) == 0;
+}
+
+// The device is left with the latency it had.
+void RestoreLatency(int fd) {
   serial_struct serial{};
   if (::ioctl(fd, TIOCGSERIAL, &serial) != 0) return;
-  if (serial.flags & ASYNC_LOW_LATENCY) return;
-  serial.flags |= ASYNC_LOW_LATENCY;
+  serial.flags &= ~ASYNC_LOW_LATENCY;
   ::ioctl(fd, TIOCSSERIAL, &serial);
 }
 
@@ -76,7 +85,7 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) 
   }
   ::ioctl(fd, TIOCEXCL);
   SetLine(fd, tio);
-  RequestLowLatency(fd);
+  const bool lowLatencySet = RequestLowLatency(fd);
   // A pseudo-terminal has no modem lines: the failure is of no concern.
   int lines = TIOCM_DTR | TIOCM_RTS;
   ::ioctl(fd, TIOCMBIS, &lines);
@@ -84,10 +93,12 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) 
   ::tcflush(fd, TCIOFLUSH);
   auto port = std::unique_ptr<PosixSerialPort>(new PosixSerialPort(fd));
   port->m_timeouts = kTimeoutsWrite;
+  port->m_restoreLatency = lowLatencySet;
   return port;
 }
 
 PosixSerialPort::~PosixSerialPort() {
+  if (m_restoreLatency) RestoreLatency(m_fd);
   // Exclusive use ends with us, also when another descriptor keeps the device open.
   ::ioctl(m_fd, TIOCNXCL);
   ::close(m_fd);

@@ -56,7 +56,8 @@ class SerialPort {
 };
 
 // A serial device opened through termios: raw, 9600 baud, 8 data bits, no
-// parity, 2 stop bits, no flow control, DTR and RTS on, held exclusively.
+// parity, 2 stop bits, no flow control, DTR and RTS on, held exclusively, and
+// in the driver's low-latency mode while open where the driver has one.
 class PosixSerialPort : public SerialPort {
  public:
   // nullptr when the device is missing, in use or not a terminal; errno tells why.
@@ -76,6 +77,7 @@ class PosixSerialPort : public SerialPort {
   explicit PosixSerialPort(int fd) : m_fd(fd) {}
   int m_fd;
   CommTimeouts m_timeouts;
+  bool m_restoreLatency = false;  // low latency was asked for: the close puts it back
 };
 
 // Time and pauses of the link. The program uses real time; tests shorten the
