@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "model/edit_model.h"
 
@@ -87,6 +88,12 @@ bool ParseAlias(const std::string& text, char* alias) {
 
 std::uint8_t Toggle(std::uint8_t v) { return v ? 0 : 1; }
 
+// Whether an entry's code and alias are what they were.
+template <class Rec>
+bool SameTexts(const Rec& a, const Rec& b) {
+  return std::memcmp(a.code, b.code, sizeof a.code) == 0 && std::memcmp(a.alias, b.alias, sizeof a.alias) == 0;
+}
+
 // A computed image word: truncated, kept inside 0..65,535 (NaN gives 0).
 std::uint16_t ClampWord(double v) {
   if (!(v >= 0.0)) return 0;
@@ -94,17 +101,21 @@ std::uint16_t ClampWord(double v) {
   return std::uint16_t(v);
 }
 
-// Decimal conversion as the grid commits it: leading blanks skipped, digits up to
-// the first other character, empty gives 0; a long run of digits saturates.
-long long ParseDecimal(const std::string& text) {
+// A number as the tone-table cells take it: digits only, with blanks around
+// them; -1 for an empty text or any other character. A long run of digits
+// saturates far above every range.
+long long ParseDigits(const std::string& text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::size_t end = text.size();
+  while (i < end && text[i] == ' ') ++i;
+  while (end > i && text[end - 1] == ' ') --end;
+  if (i == end) return -1;
   long long v = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+  for (; i < end; ++i) {
+    if (text[i] < '0' || text[i] > '9') return -1;
     if (v < 1000000000LL) v = v * 10 + (text[i] - '0');
-  return negative ? -v : v;
+  }
+  return v;
 }
 
 std::string Printf(const char* format, long v) {
@@ -288,8 +299,9 @@ bool CFiveToneEncodeList::GetCellText(int i, int column) const {
 
 bool CFiveToneEncodeList::SetCellText(int i, int column, const std::string& text) {
   if (i < 0 || i >= kEntryCount) return false;
+  const CFiveToneEncodeRec before = m_recs[i];
   bool stored = column == 1 ? ParseCode(text, m_recs[i].code) : column == 2 ? ParseAlias(text, m_recs[i].alias) : false;
-  if (stored) g_bModified = 1;
+  if (stored && !SameTexts(before, m_recs[i])) g_bModified = 1;
   return stored;
 }
 
@@ -373,8 +385,9 @@ bool CFiveToneDecodeList::GetCellText(int i, int column) const {
 
 bool CFiveToneDecodeList::SetCellText(int i, int column, const std::string& text) {
   if (!GetCellText(i, column)) return false;
+  const CFiveToneDecodeRec before = m_recs[i];
   bool stored = column == 1 ? ParseCode(text, m_recs[i].code) : ParseAlias(text, m_recs[i].alias);
-  if (stored) g_bModified = 1;
+  if (stored && !SameTexts(before, m_recs[i])) g_bModified = 1;
   return stored;
 }
 
@@ -466,17 +479,23 @@ bool CFiveToneTableData::GetCellText(int row, int column) const {
 
 bool CFiveToneTableData::SetCellText(int row, int column, const std::string& text) {
   if (!GetCellText(row, column)) return false;
-  const long long v = ParseDecimal(text);
+  const long long v = ParseDigits(text);
+  std::uint32_t before = 0;
+  std::uint32_t after = 0;
   if (row == 17) {
     if (v < 1 || v > 255) return false;
-    m_period[column - 1] = std::uint8_t(v);
+    before = std::exchange(m_period[column - 1], std::uint8_t(v));
+    after = m_period[column - 1];
   } else if (row == 18) {
+    // The image keeps gaps in units of 5 ms: the record holds what it will send.
     if (v < 5 || v > 1275) return false;
-    m_gap[column - 1] = std::uint32_t(v);
+    before = std::exchange(m_gap[column - 1], std::uint32_t(v - v % 5));
+    after = m_gap[column - 1];
   } else {
     if (v < 300 || v > 3000) return false;
-    m_tone[row - 1] = std::uint32_t(v);
+    before = std::exchange(m_tone[row - 1], std::uint32_t(v));
+    after = m_tone[row - 1];
   }
-  g_bModified = 1;
+  if (after != before) g_bModified = 1;
   return true;
 }

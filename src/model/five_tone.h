@@ -174,7 +174,8 @@ class CFiveToneEncodeList : public CModelPart {
   bool GetCellText(int i, int column, std::string& text) const;
   bool GetCellText(int i, int column) const;
   // Stores a code (column 1) or alias (column 2); false, nothing changed, for any
-  // other cell or a text the field cannot hold.
+  // other cell or a text the field cannot hold. g_bModified is set when the
+  // entry's text changes.
   bool SetCellText(int i, int column, const std::string& text);
 
   // Entry i, 0..7 (an index outside is brought into range).
@@ -227,9 +228,10 @@ class CFiveToneTableData : public CModelPart {
   // False for every other cell.
   bool GetCellText(int row, int column, std::string& text) const;
   bool GetCellText(int row, int column) const;
-  // Stores the decimal value of the text (leading blanks skipped, stops at the
-  // first non-digit) when the cell exists and the value is in its range:
-  // tones 300..3000, periods 1..255, gaps 5..1275. Sets g_bModified then.
+  // Stores the decimal value of the text (digits, blanks around them) when the
+  // cell exists and the value is in its range: tones 300..3000, periods 1..255,
+  // gaps 5..1275, a gap rounded down to a multiple of 5 ms (the image's unit).
+  // g_bModified is set when the value changes; any other character stores nothing.
   bool SetCellText(int row, int column, const std::string& text);
 
   std::uint32_t GetTone(int k) const { return k >= 0 && k < five_tone::kToneCount ? m_tone[k] : 0; }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "pages/fivetone/five_tone_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
 #include "ui/page/page_registry.h"
@@ -19,6 +20,9 @@ void Register(UINT idd) {
 void RegisterPagesAndSheets() {
   Register<CGlobal1Page>(IDD_GLOBAL1);
   Register<CGlobal2Page>(IDD_GLOBAL2);
+  Register<CFiveToneTablePage>(IDD_FIVE_TONE_PAGE);
   RegisterSheetRoutine(kSheetGlobal, PrintGlobal1Sheet, kPartGlobal1);
   RegisterSheetRoutine(kSheetGlobal, PrintGlobal2Sheet, kPartGlobal2);
+  RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
+  RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
 }

@@ -323,9 +323,10 @@ TEST(FiveToneTable, OnlyTheListedCellsExistAndValuesAreRangeChecked) {
       {4, 5, " 1234", true, " 1234"}, {4, 5, "12A4", false, " 1234"}, {4, 5, "", false, " 1234"},
       {4, 5, "99999999999999999999", false, " 1234"},
       {17, 3, "1", true, "  1"}, {17, 3, "255", true, "255"}, {17, 3, "0", false, "255"},
-      {17, 3, "256", false, "255"}, {17, 3, "12A4", true, " 12"},
+      {17, 3, "256", false, "255"}, {17, 3, "12A4", false, "255"},
       {18, 1, "5", true, "   5"}, {18, 1, "1275", true, "1275"}, {18, 1, "4", false, "1275"},
-      {18, 1, "1276", false, "1275"}, {18, 5, "7", true, "   7"}, {18, 5, "-10", false, "   7"},
+      {18, 1, "1276", false, "1275"}, {18, 5, "7", true, "   5"}, {18, 5, "-10", false, "   5"},
+      {18, 5, "1274", true, "1270"}, {18, 5, "12 4", false, "1270"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + " @" + std::to_string(c.row) + "," + std::to_string(c.col));

@@ -2,9 +2,7 @@
 
 #include "ui/cells/char_class.h"
 
-namespace {
-
-bool FilterEditAccepts(int mode, UINT c) {
+bool CFilterEdit::Accepts(int mode, UINT c) {
   using namespace cell_chars;
   if (mode < 0 || mode > 7) return true;
   if (c == VK_BACK) return true;
@@ -20,12 +18,10 @@ bool FilterEditAccepts(int mode, UINT c) {
   }
 }
 
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CFilterEdit, CEdit)
   ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 void CFilterEdit::OnChar(UINT nChar, UINT, UINT) {
-  if (FilterEditAccepts(m_nFilterMode, nChar)) Default();
+  if (Accepts(m_nFilterMode, nChar)) Default();
 }

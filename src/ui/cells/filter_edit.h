@@ -12,6 +12,8 @@ class CFilterEdit : public CEdit {
  public:
   void SetFilterMode(int nMode) { m_nFilterMode = nMode; }
   int GetFilterMode() const { return m_nFilterMode; }
+  // Whether a cell in the mode takes the character.
+  static bool Accepts(int nMode, UINT nChar);
 
  protected:
   void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/wnd/dlg_template.h"
 #include "ui/wnd/ext/common_controls.h"
 #include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/message_loop.h"
@@ -72,6 +73,7 @@ class GridWidget : public QTableWidget {
   long fixedCols = 0;
   long row = 0;
   long col = 0;
+  std::vector<long> colTwips;
   std::vector<short> colAlign;
   std::vector<short> fixedAlign;
   std::vector<bool> mergeRows;
@@ -87,6 +89,7 @@ class GridWidget : public QTableWidget {
   void SetCounts(long rows, long cols) {
     setRowCount(static_cast<int>(std::max(0L, rows)));
     setColumnCount(static_cast<int>(std::max(0L, cols)));
+    colTwips.resize(static_cast<std::size_t>(columnCount()), 0);
     colAlign.resize(static_cast<std::size_t>(columnCount()), 9);
     fixedAlign.resize(static_cast<std::size_t>(columnCount()), 9);
     mergeRows.resize(static_cast<std::size_t>(rowCount()), false);
@@ -146,8 +149,21 @@ class GridWidget : public QTableWidget {
   }
 
   void changeEvent(QEvent* e) override {
-    if (e->type() == QEvent::FontChange) SizeRows();
+    if (e->type() == QEvent::FontChange) {
+      SizeRows();
+      for (int c = 0; c < columnCount(); ++c) SizeColumn(c);
+    }
     QTableWidget::changeEvent(e);
+  }
+
+ public:
+  // Widths in twips are for the dialog font the tables were laid out in, whose
+  // average character is 6 pixels wide; a wider font widens the columns alike,
+  // as dialog units widen the dialog.
+  void SizeColumn(int c) {
+    if (c < 0 || static_cast<std::size_t>(c) >= colTwips.size() || colTwips[static_cast<std::size_t>(c)] <= 0) return;
+    const int charWidth = std::max(6, static_cast<int>(DialogBaseUnits(font()).cx));
+    setColumnWidth(c, MulDiv(static_cast<int>(colTwips[static_cast<std::size_t>(c)]), charWidth, kTwipsPerPixel * 6));
   }
 
  private:
@@ -347,10 +363,14 @@ bool CMSFlexGrid::HasCellPicture(long row, long col) const {
 
 long CMSFlexGrid::GetColWidth(long col) const {
   GridWidget* g = Grid(this);
-  return g ? g->columnWidth(static_cast<int>(col)) * kTwipsPerPixel : 0;
+  return g && col >= 0 && static_cast<std::size_t>(col) < g->colTwips.size() ? g->colTwips[static_cast<std::size_t>(col)]
+                                                                            : 0;
 }
 void CMSFlexGrid::SetColWidth(long col, long twips) {
-  if (GridWidget* g = Grid(this)) g->setColumnWidth(static_cast<int>(col), static_cast<int>(twips / kTwipsPerPixel));
+  GridWidget* g = Grid(this);
+  if (!g || col < 0 || static_cast<std::size_t>(col) >= g->colTwips.size()) return;
+  g->colTwips[static_cast<std::size_t>(col)] = std::max(0L, twips);
+  g->SizeColumn(static_cast<int>(col));
 }
 
 short CMSFlexGrid::GetColAlignment(long col) const {

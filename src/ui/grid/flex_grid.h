@@ -2,7 +2,9 @@
 // widget. It has what those tables use of a spreadsheet-like grid: row and
 // column counts, fixed (heading) rows and columns at the top and left, a
 // current cell, text per cell, a picture per cell, column widths in twips
-// (15 twips a pixel), column and fixed-cell alignment, drawing switched off
+// (15 twips a pixel in the tables' own dialog font, whose average character is
+// 6 pixels wide; a wider font widens the columns in proportion, as dialog
+// units widen a dialog), column and fixed-cell alignment, drawing switched off
 // and on around a fill, and headings of neighbouring fixed cells with the same
 // text merged into one.
 //
@@ -69,7 +71,7 @@ class CMSFlexGrid : public CWnd {
   void SetCellPicture(long row, long col, const QPixmap& picture);
   bool HasCellPicture(long row, long col) const;
 
-  long GetColWidth(long col) const;  // twips
+  long GetColWidth(long col) const;  // twips, as set
   void SetColWidth(long col, long twips);
   short GetColAlignment(long col) const;
   void SetColAlignment(long col, short value);
@@ -85,8 +87,9 @@ class CMSFlexGrid : public CWnd {
   // The cell under the mouse at its last move or click; -1 outside the cells.
   long GetMouseRow() const;
   long GetMouseCol() const;
-  // The current cell's rectangle in twips, from the grid window's top-left
-  // corner. Asking brings the cell into view first (the grid scrolls).
+  // The current cell's rectangle in twips of the screen (15 a pixel), from the
+  // grid window's top-left corner. Asking brings the cell into view first (the
+  // grid scrolls).
   long GetCellLeft();
   long GetCellTop();
   long GetCellWidth();

@@ -1,0 +1,65 @@
+// CFiveToneListDlg: the modal "5-Tone" dialog of the encode and decode lists,
+// in three grids: "Encode 1" to "Encode 8", "Decode 1" to "Decode 5", and the
+// decode entries STUN, KILL and REVIVE. Codes and tags are typed into an
+// editor laid over the cell; the other cells change by Space or a double
+// click. The lists are reloaded from the image when the dialog opens and
+// packed into it on OK; Cancel, Esc on a grid or closing the window reload them
+// and give g_bModified back its value at opening. Esc in the editor puts that
+// cell back and nothing else.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "res/dialogs_five_tone.h"
+#include "ui/cells/filter_edit.h"
+#include "ui/grid/flex_grid.h"
+#include "ui/wnd/dialog.h"
+
+struct FiveToneGridSpec;
+
+class CFiveToneListDlg : public CDialog {
+ public:
+  enum { IDD = IDD_FIVE_TONE_LISTS };
+
+  explicit CFiveToneListDlg(CWnd* pParent = nullptr);
+
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  // Only with the focus on OK: Enter in a grid never closes the dialog.
+  void OnOK() override;
+  void OnCancel() override;
+
+  // The encode or decode entry of a grid's row; -1 for a heading row or a
+  // grid that is none of the three.
+  int EntryOf(const CMSFlexGrid* grid, long row) const;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void OnKillfocusCellEdit();
+  void OnGridKeyPress(UINT nID, NMHDR* pHeader, LRESULT* pResult);
+  LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  const FiveToneGridSpec* SpecOf(const CMSFlexGrid* grid) const;
+  CMSFlexGrid* GridOfWindow(HWND hWnd);
+  void FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec);
+  // Rewrites a cell from its entry.
+  void ShowCell(CMSFlexGrid& grid, long row, long col);
+  void BeginCellEdit(const std::string& text);
+  // Space or a double click on a cell that cycles or toggles its field.
+  void CycleCurrentCell();
+  bool IsEditColumn(const CMSFlexGrid* grid, long col) const;
+  bool IsEditing() const;
+
+  CFilterEdit m_edit;
+  CMSFlexGrid m_encode;
+  CMSFlexGrid m_decode;
+  CMSFlexGrid m_special;
+  // The grid of the last key or mouse action: the editor's cell is its current cell.
+  CMSFlexGrid* m_pActiveGrid = nullptr;
+  bool m_bCommitting = false;
+  std::uint32_t m_modifiedAtOpen = 0;
+};

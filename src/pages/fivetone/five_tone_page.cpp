@@ -1,0 +1,184 @@
+#include "pages/fivetone/five_tone_page.h"
+
+#include "model/five_tone_fields.h"
+#include "pages/fivetone/five_tone_dlg.h"
+#include "pages/fivetone/five_tone_list_dlg.h"
+#include "ui/wnd/prompt.h"
+
+using namespace five_tone;
+
+namespace {
+
+constexpr long kRows = 19;  // the heading, the sixteen digits, the periods and the gaps
+constexpr long kCols = 6;   // the heading and the five tone sets
+constexpr long kUserSet = 5;
+constexpr long kPeriodRow = 17;
+constexpr long kGapRow = 18;
+
+CFiveToneTableData& Table() { return TheModel().fiveToneTable; }
+
+bool HeldDown(int vk) { return GetKeyState(vk) < 0; }
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CFiveToneTablePage, CScrollPage)
+  ON_BN_CLICKED(IDC_FT_COMMON_SYSTEM, OnCommonSystem)
+  ON_BN_CLICKED(IDC_FT_ENCODE_DECODE, OnEncodeDecode)
+  ON_EN_KILLFOCUS(IDC_FT_CELL_EDIT, OnKillfocusCellEdit)
+  ON_NOTIFY(GN_KEYPRESS, IDC_FT_TONE_GRID, OnGridKeyPress)
+END_MESSAGE_MAP()
+
+CFiveToneTablePage::CFiveToneTablePage(CWnd* pParent) : CScrollPage(IDD_FIVE_TONE_PAGE, pParent) {
+  RegisterFiveTonePageTemplate();
+}
+
+void CFiveToneTablePage::DoDataExchange(CDataExchange* pDX) {
+  CScrollPage::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_FT_CELL_EDIT, m_cellEdit);
+  DDX_Control(pDX, IDC_FT_TONE_GRID, m_grid);
+}
+
+BOOL CFiveToneTablePage::OnInitDialog() {
+  // The dialog's own initialisation: this page does not scroll, its grid does.
+  CDialog::OnInitDialog();
+  m_hAccel = LoadPageAccelerator();
+  m_pActiveGrid = nullptr;
+  BuildGrid();
+  return TRUE;
+}
+
+void CFiveToneTablePage::BuildGrid() {
+  CMSFlexGrid& g = m_grid;
+  g.SetRedraw(FALSE);
+  g.SetRows(kRows);
+  g.SetCols(kCols);
+  g.SetFixedRows(1);
+  g.SetFixedCols(1);
+  g.SetColWidth(0, 2000);
+  g.SetColAlignment(0, flexAlignCenterTop);
+  for (long c = 1; c < kCols; ++c) {
+    g.SetColWidth(c, 1200);
+    g.SetColAlignment(c, flexAlignRightCenter);
+  }
+  for (long c = 0; c < kCols; ++c) g.SetFixedAlignment(c, flexAlignCenterTop);
+
+  static constexpr const char* kDigits = "0123456789ABCDEF";
+  for (long k = 0; k < kToneCount; ++k) g.SetTextMatrix(k + 1, 0, std::string(1, kDigits[k]));
+  g.SetTextMatrix(kPeriodRow, 0, "Period Time[ms]");
+  g.SetTextMatrix(kGapRow, 0, "Gap Period Time[ms]");
+  for (long set = 1; set <= 4; ++set) {
+    const FixedToneSet& fixed = kFixedToneSets[set - 1];
+    g.SetTextMatrix(0, set, fixed.name);
+    for (long k = 0; k < kToneCount; ++k) g.SetTextMatrix(k + 1, set, std::to_string(fixed.tones[static_cast<std::size_t>(k)]));
+  }
+  g.SetTextMatrix(0, kUserSet, kUserToneSetName);
+  for (long r = 1; r < kRows; ++r)
+    for (long c = 1; c < kCols; ++c) ShowCell(r, c);
+
+  g.SetRow(1);
+  g.SetCol(0);
+  g.SetRedraw(TRUE);
+}
+
+void CFiveToneTablePage::ShowCell(long row, long col) {
+  std::string text;
+  if (Table().GetCellText(static_cast<int>(row), static_cast<int>(col), text)) m_grid.SetTextMatrix(row, col, text);
+}
+
+bool CFiveToneTablePage::IsEditing() const { return m_cellEdit.GetSafeHwnd() && (m_cellEdit.GetStyle() & WS_VISIBLE); }
+
+void CFiveToneTablePage::BeginCellEdit(const std::string& text) {
+  if (m_pActiveGrid != &m_grid) return;
+  // The cell the grid shows as current: its own row, whatever moved it there.
+  if (!Table().GetCellText(static_cast<int>(m_grid.GetRow()), static_cast<int>(m_grid.GetCol()))) return;
+  m_cellEdit.MoveWindow(m_grid.GetCellEditorRect(this));
+  m_cellEdit.LimitText(4);
+  m_cellEdit.SetFilterMode(7);  // digits only: a letter would end the number
+  m_cellEdit.SetWindowText(text);
+  m_cellEdit.ShowWindow(SW_SHOWNA);
+  m_cellEdit.SetFocus();
+  m_cellEdit.SendMessage(WM_KEYDOWN, VK_RIGHT);
+  m_cellEdit.SetSel(0, -1);
+  m_cellEdit.SendMessage(EM_SCROLLCARET);
+}
+
+void CFiveToneTablePage::OnKillfocusCellEdit() {
+  if (m_pActiveGrid != &m_grid || !IsEditing() || m_bCommitting) return;
+  m_bCommitting = true;
+  m_grid.SetFocus();
+  const long row = m_grid.GetRow();
+  const long col = m_grid.GetCol();
+  // Out of range or not a number: nothing is stored and the cell shows the record again.
+  Table().SetCellText(static_cast<int>(row), static_cast<int>(col), m_cellEdit.GetWindowText());
+  ShowCell(row, col);
+  m_cellEdit.ShowWindow(SW_HIDE);
+  m_bCommitting = false;
+}
+
+void CFiveToneTablePage::OnGridKeyPress(NMHDR* pHeader, LRESULT*) {
+  m_pActiveGrid = &m_grid;
+  if (HeldDown(VK_CONTROL) || HeldDown(VK_BACK)) return;
+  const auto key = reinterpret_cast<NMGRIDKEY*>(pHeader)->keyAscii;
+  if (key < '0' || key > '9') return;
+  BeginCellEdit(std::string(1, static_cast<char>(key)));
+  if (IsEditing()) m_cellEdit.SetSel(1, 1);
+}
+
+BOOL CFiveToneTablePage::PreTranslateMessage(MSG* pMsg) {
+  const HWND grid = m_grid.GetSafeHwnd();
+  const bool keyDown = pMsg->message == WM_KEYDOWN;
+  const auto vk = static_cast<UINT>(pMsg->wParam);
+  if (grid && pMsg->hwnd == grid && CWnd::GetFocus() == &m_grid) {
+    if (keyDown && vk == VK_RETURN) {
+      m_pActiveGrid = &m_grid;
+      if (m_grid.GetCol() != 0) BeginCellEdit(m_grid.GetText());
+      return TRUE;
+    }
+    if (keyDown && vk == VK_ESCAPE) return TRUE;
+    if (pMsg->message == WM_LBUTTONDBLCLK) {
+      m_pActiveGrid = &m_grid;
+      if (m_grid.GetMouseRow() < m_grid.GetFixedRows() || m_grid.GetMouseCol() < m_grid.GetFixedCols() ||
+          m_grid.GetCol() == 0) {
+        return TRUE;
+      }
+      BeginCellEdit(m_grid.GetText());
+      return FALSE;
+    }
+  }
+  if (keyDown && IsEditing() && pMsg->hwnd == m_cellEdit.GetSafeHwnd()) {
+    if (vk == VK_RETURN) {
+      m_grid.SetFocus();  // the focus change commits
+      m_cellEdit.ShowWindow(SW_HIDE);
+      return TRUE;
+    }
+    if (vk == VK_ESCAPE) {
+      m_cellEdit.SetWindowText(m_grid.GetText());
+      m_grid.SetFocus();
+      return TRUE;
+    }
+  }
+  if (keyDown && vk == VK_TAB && GetKeyState(VK_SHIFT) >= 0) {
+    CWnd* button = GetDlgItem(IDC_FT_ENCODE_DECODE);
+    if (button && pMsg->hwnd == button->GetSafeHwnd()) {
+      m_grid.SetRow(1);
+      m_grid.SetCol(kUserSet);
+      m_grid.SetFocus();
+      return TRUE;
+    }
+  }
+  return PagePreTranslateMessage(this, m_hAccel, pMsg);
+}
+
+void CFiveToneTablePage::OnCommonSystem() {
+  CFiveToneDlg dlg;
+  GetPromptService().RunDialog(dlg);
+}
+
+void CFiveToneTablePage::OnEncodeDecode() {
+  CFiveToneListDlg dlg;
+  GetPromptService().RunDialog(dlg);
+}
+
+void CFiveToneTablePage::PrintSheet(CPrinterDC* pDC, int cw, int x, int pitch, int gap) {
+  if (pDC) PrintFiveToneTableSheet(*pDC, cw, x, pitch, gap);
+}

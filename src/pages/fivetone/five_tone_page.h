@@ -1,0 +1,58 @@
+// CFiveToneTablePage: the "5-Tone" tab page. One grid shows the five tone sets
+// side by side: the sixteen tones of the digits 0 to F and each set's tone and
+// gap periods. Four sets have fixed tones; the fifth, "NATEL/USER", is the
+// record's user table. The periods, the gaps and the user tones are typed into
+// an editor laid over the cell and stored in CFiveToneTableData at once. The
+// page's buttons open the two 5-Tone dialogs.
+#pragma once
+
+#include "res/page_five_tone.h"
+#include "ui/cells/filter_edit.h"
+#include "ui/grid/flex_grid.h"
+#include "ui/page/scroll_page.h"
+
+class CPrinterDC;
+
+class CFiveToneTablePage : public CScrollPage {
+ public:
+  enum { IDD = IDD_FIVE_TONE_PAGE };
+
+  explicit CFiveToneTablePage(CWnd* pParent = nullptr);
+
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  // Sheet 6: the tone sets and the common/system settings; needs no window.
+  void PrintSheet(CPrinterDC* pDC, int cw, int x, int pitch, int gap);
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+
+  void OnCommonSystem();
+  void OnEncodeDecode();
+  void OnKillfocusCellEdit();
+  void OnGridKeyPress(NMHDR* pHeader, LRESULT* pResult);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void BuildGrid();
+  // Rewrites a cell of the record from the record.
+  void ShowCell(long row, long col);
+  // Lays the editor over the current cell with the start text; nothing when
+  // the cell is not one of the record's.
+  void BeginCellEdit(const std::string& text);
+  bool IsEditing() const;
+
+  CFilterEdit m_cellEdit;
+  CMSFlexGrid m_grid;
+  // The grid whose cell the editor belongs to: set when a key or a double
+  // click reaches the grid.
+  CMSFlexGrid* m_pActiveGrid = nullptr;
+  bool m_bCommitting = false;
+};
+
+// Sheet 6, "5-Tone Common/System", drawn from the records.
+void PrintFiveToneTableSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap);
+// Sheet 7, "5-Tone Encode/Decode": the encode and decode lists as the records hold them.
+void PrintFiveToneListSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap);

@@ -1,0 +1,177 @@
+// The encode/decode dialog driven by real keys, clicks and double-clicks: the
+// cells Space cycles, what the editor takes, the Tab chain, the entry an edit
+// reaches whatever moved the grid, Esc in a cell, and the bytes OK packs.
+#include "test_five_tone_support.h"
+
+namespace five_tone_test {
+namespace {
+
+class FiveToneListDlgTest : public FiveToneTest {
+ protected:
+  CFiveToneEncodeList& Enc() { return TheModel().fiveToneEncode; }
+  CFiveToneDecodeList& Dec() { return TheModel().fiveToneDecode; }
+  static CMSFlexGrid& Encode(CWnd& d) { return GridOf(d, IDC_FT_ENCODE_GRID); }
+  static CMSFlexGrid& Decode(CWnd& d) { return GridOf(d, IDC_FT_DECODE_GRID); }
+  static CMSFlexGrid& Special(CWnd& d) { return GridOf(d, IDC_FT_SPECIAL_GRID); }
+  // The texts a cell shows after each Space.
+  static std::vector<std::string> Cycle(CMSFlexGrid& grid, int row, int col, int times) {
+    ClickCell(grid, row, col);
+    std::vector<std::string> shown{grid.GetTextMatrix(row, col)};
+    for (int i = 0; i < times; ++i) {
+      Key(Qt::Key_Space);
+      shown.push_back(grid.GetTextMatrix(row, col));
+    }
+    return shown;
+  }
+};
+
+TEST_F(FiveToneListDlgTest, SpaceCyclesTheFieldsAndTheEditorTakesCodesAndTagsByItsFilters) {
+  Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Cycle(Encode(d), 2, 3, 4), (V{" Close", "Null ", "Open ", " Close", "Null "}));  // stored 3 first
+    EXPECT_EQ(Cycle(Decode(d), 2, 3, 8), (V{"D", "E", "F", "G", "Disable", "A", "B", "C", "D"}));
+    EXPECT_EQ(Cycle(Decode(d), 2, 4, 2), (V{"Single", "Repeat", "Single"}));
+    EXPECT_EQ(Dec().GetRec(0).beepMode, 3);
+    // A flag: the check mark while clear, "-" while set.
+    EXPECT_TRUE(Encode(d).HasCellPicture(3, 4));
+    EXPECT_EQ(Cycle(Encode(d), 3, 4, 1), (V{"", "-"}));
+    EXPECT_FALSE(Encode(d).HasCellPicture(3, 4));
+    EXPECT_EQ(Enc().GetRec(1).select, 1);
+    // A double click cycles too; on the headings nothing changes.
+    DoubleClickCell(Encode(d), 3, 5);
+    EXPECT_EQ(Enc().GetRec(1).firstToneExt, 0);
+    g_bModified = 0;
+    DoubleClickCell(Encode(d), 0, 3);
+    DoubleClickCell(Decode(d), 1, 6);
+    ClickCell(Special(d), 1, 1);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(g_bModified, 0u);
+    EXPECT_FALSE(EditorShown(d, IDC_FT_LIST_EDIT));
+
+    // Codes: 5 characters of 0-9 and A-E; "#" and "F" open nothing.
+    ClickCell(Encode(d), 4, 1);
+    Type("#F");
+    EXPECT_FALSE(EditorShown(d, IDC_FT_LIST_EDIT));
+    Type("1");
+    ASSERT_TRUE(EditorShown(d, IDC_FT_LIST_EDIT));
+    EXPECT_EQ(d.GetDlgItemText(IDC_FT_LIST_EDIT), "1");
+    Type("2a#F34567");
+    EXPECT_EQ(d.GetDlgItemText(IDC_FT_LIST_EDIT), "12a34");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Encode(d).GetTextMatrix(4, 1), "12A34");
+    // Tags: 8 ASCII letters, digits and blanks.
+    ClickCell(Encode(d), 5, 2);
+    Type("Ab 9");
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Eacute, QStringLiteral("\u00E9"),
+                        Qt::NoModifier);  // not ASCII: dropped
+    Type("-XYZWV");
+    EXPECT_EQ(d.GetDlgItemText(IDC_FT_LIST_EDIT), "Ab 9XYZW");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Enc().GetRec(3).FormatAlias(), "Ab 9XYZW");
+    // Reaching the other columns by double click opens the editor with the cell's text.
+    DoubleClickCell(Decode(d), 6, 2);
+    EXPECT_EQ(d.GetDlgItemText(IDC_FT_LIST_EDIT), "DEC4    ");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(d.IsWindowVisible());
+    FocusOn(d, IDOK);
+    Key(Qt::Key_Return);
+  });
+}
+
+TEST_F(FiveToneListDlgTest, EditsReachTheEntryOfTheRowShownAndOkPacksCodesMarksAndAliases) {
+  const std::vector<std::uint8_t> specialAliases = ImageBytes(kDecode + 5 * kDecodeSize, kDecode + 8 * kDecodeSize);
+  const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+    // The dialog opens on the encode grid, its heading row current: nothing to act on.
+    EXPECT_EQ(FocusedId(), IDC_FT_ENCODE_GRID);
+    Type("5 ");
+    EXPECT_EQ(g_bModified, 0u);
+    EXPECT_FALSE(EditorShown(d, IDC_FT_LIST_EDIT));
+
+    // Tab: Cancel, Encode 1 Code, Decode 1 Code, STUN.
+    FocusOn(d, IDCANCEL);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), IDC_FT_ENCODE_GRID);
+    EXPECT_EQ(Encode(d).GetRow(), 2);
+    EXPECT_EQ(Encode(d).GetCol(), 1);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), IDC_FT_DECODE_GRID);
+    Type("12");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Dec().GetRec(0).FormatCode(), "12   ");
+
+    // Decode 4 edited, then Tab to STUN, whose cell is current already.
+    ClickCell(Decode(d), 5, 1);
+    Type("9");
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), IDC_FT_SPECIAL_GRID);
+    Type("4");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Dec().GetRec(3).FormatCode(), "9    ");
+    EXPECT_EQ(Dec().GetRec(5).FormatCode(), "4    ");
+    EXPECT_EQ(Dec().GetRec(7).FormatCode(), "345  ");
+
+    // Esc in the editor puts that cell back; the other edits and the dialog stay.
+    ClickCell(Encode(d), 3, 2);
+    Type("XY");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(EditorShown(d, IDC_FT_LIST_EDIT));
+    EXPECT_EQ(Encode(d).GetTextMatrix(3, 2), "ENC1    ");
+    EXPECT_EQ(Dec().GetRec(0).FormatCode(), "12   ");
+    EXPECT_TRUE(d.IsWindowVisible());
+    Key(Qt::Key_Return);  // Enter on a grid does not close the dialog
+    Key(Qt::Key_Escape);  // the editor is open again: this closes it
+    FocusOn(d, IDOK);
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(ImageBytes(kDecode + 2, kDecode + 5), (std::vector<std::uint8_t>{0x12, 0xFF, 0xFF}));
+  EXPECT_EQ(ImageBytes(kDecode + 3 * kDecodeSize + 2, kDecode + 3 * kDecodeSize + 5),
+            (std::vector<std::uint8_t>{0x9F, 0xFF, 0xFF}));
+  EXPECT_EQ(ImageBytes(kDecode + 5 * kDecodeSize + 2, kDecode + 5 * kDecodeSize + 5),
+            (std::vector<std::uint8_t>{0x4F, 0xFF, 0xFF}));
+  const int marks[kEntryCount] = {3, 3, 3, 3, 3, 1, 2, 0};
+  for (int k = 0; k < kEntryCount; ++k) EXPECT_EQ((RadioImage()[kDecode + kDecodeSize * k] >> 4) & 3, marks[k]) << k;
+  EXPECT_EQ((RadioImage()[kDecodeMark5] >> 4) & 3, 1);
+  EXPECT_EQ((RadioImage()[kDecodeMark6] >> 4) & 3, 2);
+  EXPECT_EQ((RadioImage()[kDecodeMark7] >> 4) & 3, 0);
+  // Entries 5..7 keep the bytes of their aliases.
+  for (int k = 0; k < 3; ++k) {
+    const std::size_t at = static_cast<std::size_t>(k) * kDecodeSize + 5;
+    EXPECT_EQ(ImageBytes(kDecode + (5 + k) * kDecodeSize + 5, kDecode + (5 + k) * kDecodeSize + 13),
+              std::vector<std::uint8_t>(specialAliases.begin() + at, specialAliases.begin() + at + 8));
+  }
+}
+
+TEST_F(FiveToneListDlgTest, CancelLeavesTheListsTheImageAndTheModifiedFlagAsTheyWereAndF1AsksForHelp) {
+  const std::vector<std::uint8_t> block = ImageBytes(kEncode, kToneWords);
+  const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+    ClickCell(Encode(d), 2, 1);
+    Type("7");
+    Key(Qt::Key_Return);
+    ClickCell(Decode(d), 2, 5);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(g_bModified, 1u);
+    Key(Qt::Key_F1);
+    Key(Qt::Key_Escape);
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(host.helpIds, (std::vector<int>{0}));
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(ImageBytes(kEncode, kToneWords), block);
+  // The lists are what the image holds: they pack as lists fresh from the image do.
+  std::vector<std::uint8_t> now(RadioImage(), RadioImage() + kImageBufferSize);
+  std::vector<std::uint8_t> fresh = now;
+  Enc().PackToImage(now.data());
+  Dec().PackToImage(now.data());
+  CFiveToneEncodeList enc(TheModel());
+  CFiveToneDecodeList dec(TheModel());
+  enc.UnpackFromImage(RadioImage());
+  dec.UnpackFromImage(RadioImage());
+  enc.PackToImage(fresh.data());
+  dec.PackToImage(fresh.data());
+  EXPECT_EQ(now, fresh);
+}
+
+}  // namespace
+}  // namespace five_tone_test

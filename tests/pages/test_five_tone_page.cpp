@@ -1,0 +1,127 @@
+// The 5-Tone page driven by real keys, clicks and double-clicks: what the
+// editor takes and stores, the cells that never open it, and the buttons.
+#include "test_five_tone_support.h"
+
+namespace five_tone_test {
+
+BEGIN_MESSAGE_MAP(CHostDlg, CDialog)
+  ON_MESSAGE(WM_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+namespace {
+
+class FiveTonePageTest : public FiveToneTest {
+ protected:
+  void SetUp() override {
+    FiveToneTest::SetUp();
+    CreatePage();
+  }
+  CMSFlexGrid& Grid() { return GridOf(page, IDC_FT_TONE_GRID); }
+  bool Editing() { return EditorShown(page, IDC_FT_CELL_EDIT); }
+  std::string EditorText() { return page.GetDlgItemText(IDC_FT_CELL_EDIT); }
+  CFiveToneTableData& T() { return TheModel().fiveToneTable; }
+};
+
+TEST_F(FiveTonePageTest, TypedValuesAreStoredWithinTheirRangesAndShownFromTheRecord) {
+  // Tab from "Encode/Decode" makes NATEL/USER digit 0 current without a move of
+  // the person's; Enter edits that row.
+  page.GotoDlgCtrl(page.GetDlgItem(IDC_FT_ENCODE_DECODE));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(FocusedId(), IDC_FT_TONE_GRID);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(Editing());
+  EXPECT_EQ(EditorText(), " 1000");
+  Type("2999");
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(Editing());
+  EXPECT_EQ(T().GetTone(0), 2999u);
+  EXPECT_EQ(Grid().GetTextMatrix(1, 5), " 2999");
+  EXPECT_EQ(g_bModified, 1u);
+
+  struct Case {
+    int row, col;
+    const char* typed;  // the first character opens the editor
+    const char* shown;
+    bool modified;
+  };
+  const Case cases[] = {
+      {4, 5, "2345", " 2345", true}, {4, 5, "3001", " 2345", false}, {4, 5, "299", " 2345", false},
+      {17, 2, "1", "  1", true},     {17, 4, "255", "255", true},    {17, 4, "256", "255", false},
+      {18, 3, "7", "   5", true},    {18, 1, "1275", "1275", true},  {18, 1, "4", "1275", false},
+      {18, 5, "12A4", " 120", true},  // letters never reach the number; 124 is stored as 120
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " @" + std::to_string(c.row) + "," + std::to_string(c.col));
+    g_bModified = 0;
+    ClickCell(Grid(), c.row, c.col);
+    Type(std::string(1, c.typed[0]).c_str());
+    ASSERT_TRUE(Editing());
+    EXPECT_EQ(EditorText(), std::string(1, c.typed[0]));  // the digit typed, the caret after it
+    Type(c.typed + 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Grid().GetTextMatrix(c.row, c.col), c.shown);
+    EXPECT_EQ(g_bModified, c.modified ? 1u : 0u);
+  }
+  // An emptied editor, and Esc, give the old text back and store nothing.
+  g_bModified = 0;
+  ClickCell(Grid(), 4, 5);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Backspace);
+  Key(Qt::Key_Delete);
+  Key(Qt::Key_Return);
+  ClickCell(Grid(), 17, 2);
+  Type("9");
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(Editing());
+  EXPECT_EQ(Grid().GetTextMatrix(4, 5), " 2345");
+  EXPECT_EQ(Grid().GetTextMatrix(17, 2), "  1");
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_TRUE(page.IsWindowVisible());
+
+  // What the radio gets: the tone words, the periods and the gaps in 5 ms.
+  T().PackToImage(RadioImage());
+  EXPECT_EQ(GetBE16(RadioImage() + kToneWords), 2999);
+  EXPECT_EQ(GetBE16(RadioImage() + kToneWords + 6), 2345);
+  EXPECT_EQ(ImageBytes(kPeriods, kPeriods + 5), (std::vector<std::uint8_t>{219, 1, 233, 255, 247}));
+  EXPECT_EQ(ImageBytes(kGaps, kGaps + 5), (std::vector<std::uint8_t>{255, 19, 1, 33, 24}));
+}
+
+TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDialogs) {
+  // The fixed tone sets, the headings: no key, Enter or double click edits them.
+  for (auto [row, col] : {std::pair{3, 2}, std::pair{16, 4}}) {
+    ClickCell(Grid(), row, col);
+    Type("5");
+    Key(Qt::Key_Return);
+    DoubleClickCell(Grid(), row, col);
+    EXPECT_FALSE(Editing()) << row << "," << col;
+  }
+  DoubleClickCell(Grid(), 0, 5);
+  DoubleClickCell(Grid(), 7, 0);
+  Type("a");  // a letter starts nothing either
+  EXPECT_FALSE(Editing());
+  EXPECT_EQ(g_bModified, 0u);
+
+  // Rows 17 and 18 of the fixed sets, and the user tones, open on a double click.
+  DoubleClickCell(Grid(), 17, 1);
+  ASSERT_TRUE(Editing());
+  EXPECT_EQ(EditorText(), "219");
+  Key(Qt::Key_Escape);
+  DoubleClickCell(Grid(), 9, 5);
+  EXPECT_EQ(EditorText(), " 1008");
+  // A click elsewhere commits the editor's text.
+  Type("600");
+  ClickCell(Grid(), 2, 5);
+  EXPECT_FALSE(Editing());
+  EXPECT_EQ(T().GetTone(8), 600u);
+
+  prompts.Answer(IDCANCEL);
+  prompts.Answer(IDCANCEL);
+  Click(page.GetDlgItem(IDC_FT_COMMON_SYSTEM));
+  Click(page.GetDlgItem(IDC_FT_ENCODE_DECODE));
+  ASSERT_EQ(prompts.Prompts().size(), 2u);
+  EXPECT_EQ(prompts.Prompts()[0].dialogId, IDD_FIVE_TONE_SYSTEM);
+  EXPECT_EQ(prompts.Prompts()[1].dialogId, IDD_FIVE_TONE_LISTS);
+}
+
+}  // namespace
+}  // namespace five_tone_test
