@@ -24,22 +24,24 @@ template <std::uint8_t (System::*Get)() const, void (System::*Set)(std::uint8_t)
 void SetSystem(CEditModel& m, int, std::uint32_t v) {
   (m.fiveToneSystem.*Set)(static_cast<std::uint8_t>(v));
 }
-// Digit flags: the index is the digit, 0..4.
-template <std::uint8_t (System::*Get)(int) const, void (System::*Set)(int, std::uint8_t)>
-std::uint32_t GetDigit(CEditModel& m, int i) {
-  return (m.fiveToneSystem.*Get)(i);
+// Digit flags as the check boxes show them: 1 while the digit is used (its bit clear).
+template <std::uint8_t (System::*Get)(int) const, void (System::*Set)(int, std::uint8_t), int Digit>
+std::uint32_t GetUsed(CEditModel& m, int) {
+  return (m.fiveToneSystem.*Get)(Digit) == 0 ? 1 : 0;
 }
-template <std::uint8_t (System::*Get)(int) const, void (System::*Set)(int, std::uint8_t)>
-void SetDigit(CEditModel& m, int i, std::uint32_t v) {
-  (m.fiveToneSystem.*Set)(i, static_cast<std::uint8_t>(v));
+template <std::uint8_t (System::*Get)(int) const, void (System::*Set)(int, std::uint8_t), int Digit>
+void SetUsed(CEditModel& m, int, std::uint32_t used) {
+  (m.fiveToneSystem.*Set)(Digit, used ? 0 : 1);
 }
 template <std::uint8_t (System::*Get)() const, void (System::*Set)(std::uint8_t)>
 constexpr Field SystemField() {
   return Field(&GetSystem<Get, Set>, &SetSystem<Get, Set>);
 }
 template <std::uint8_t (System::*Get)(int) const, void (System::*Set)(int, std::uint8_t)>
-constexpr Field DigitField() {
-  return Field(&GetDigit<Get, Set>, &SetDigit<Get, Set>);
+constexpr std::array<Field, 5> UsedDigits() {
+  return {Field(&GetUsed<Get, Set, 0>, &SetUsed<Get, Set, 0>), Field(&GetUsed<Get, Set, 1>, &SetUsed<Get, Set, 1>),
+          Field(&GetUsed<Get, Set, 2>, &SetUsed<Get, Set, 2>), Field(&GetUsed<Get, Set, 3>, &SetUsed<Get, Set, 3>),
+          Field(&GetUsed<Get, Set, 4>, &SetUsed<Get, Set, 4>)};
 }
 // A field of encode or decode entry i, read only: the lists change their
 // entries through CycleField and SetCellText.
@@ -57,12 +59,13 @@ std::uint32_t GetEncodeDigit(CEditModel& m, int i) {
 }
 }  // namespace detail
 
-// ---- common/system settings (index unused; digit flags: the digit 0..4) --------
+// ---- common/system settings (the index is not used) -------------------------------
 using S = CFiveToneSystemData;
 inline constexpr Field kTagDisplay = detail::SystemField<&S::GetTagDisplay, &S::SetTagDisplay>();
-inline constexpr Field kDisplayDigit = detail::DigitField<&S::GetDisplayDigit, &S::SetDisplayDigit>();
+// Digits 1..5 of "Display digit", "Compare digit" and "Decode Code": 1 while used.
+inline constexpr std::array<Field, 5> kDisplayDigitUsed = detail::UsedDigits<&S::GetDisplayDigit, &S::SetDisplayDigit>();
 inline constexpr Field kAniDisplay = detail::SystemField<&S::GetAniDisplay, &S::SetAniDisplay>();
-inline constexpr Field kCompareDigit = detail::DigitField<&S::GetCompareDigit, &S::SetCompareDigit>();
+inline constexpr std::array<Field, 5> kCompareDigitUsed = detail::UsedDigits<&S::GetCompareDigit, &S::SetCompareDigit>();
 inline constexpr Field kGroupTone = detail::SystemField<&S::GetGroupTone, &S::SetGroupTone>();
 inline constexpr Field kRepeatTone = detail::SystemField<&S::GetRepeatTone, &S::SetRepeatTone>();
 inline constexpr Field kAutoResetBeep = detail::SystemField<&S::GetAutoResetBeep, &S::SetAutoResetBeep>();
@@ -80,7 +83,7 @@ inline constexpr Field kChannelSw = detail::SystemField<&S::GetChannelSw, &S::Se
 inline constexpr Field kAniTransmission = detail::SystemField<&S::GetAniTransmission, &S::SetAniTransmission>();
 inline constexpr Field kToneTableNo = detail::SystemField<&S::GetToneTableNo, &S::SetToneTableNo>();
 inline constexpr Field kCallEncodeToneNo = detail::SystemField<&S::GetCallEncodeToneNo, &S::SetCallEncodeToneNo>();
-inline constexpr Field kDecodeDigit = detail::DigitField<&S::GetDecodeCode, &S::SetDecodeCode>();
+inline constexpr std::array<Field, 5> kDecodeDigitUsed = detail::UsedDigits<&S::GetDecodeCode, &S::SetDecodeCode>();
 
 // ---- their choice lists: what the dialog shows is what the sheet prints --------
 inline constexpr Choice kEnableDisable[] = {{"Enable", 0}, {"Disable", 1}};
@@ -111,6 +114,9 @@ inline constexpr ChoiceList kChannelSwList{kChannelSwitch, 0};
 inline constexpr ChoiceList kAniTransmissionList{kAniTransmissions, 0};
 inline constexpr ChoiceList kToneTableList{kToneTables, 0};
 inline constexpr ChoiceList kToneNumberList{kToneNumbers, 0};
+// A used digit is marked "V" on paper.
+inline constexpr Choice kDigitMarks[] = {{" ", 0}, {"V", 1}};
+inline constexpr ChoiceList kDigitMarkList{kDigitMarks, 0};
 
 // ---- the delays: a whole byte in units of 10 ms -------------------------------
 // "%4d ms" of the stored byte times 10.

@@ -45,8 +45,8 @@ std::vector<std::uint32_t> Values() {
   std::vector<std::uint32_t> v;
   for (const ListCase& l : kLists) v.push_back(l.field.Get(TheModel()));
   for (const Field* f : {&kBeepRepeat, &kExtendedFirstTone, &kLeadInDelay, &kLeadOutDelay}) v.push_back(f->Get(TheModel()));
-  for (int k = 0; k < 5; ++k) {
-    for (const Field* f : {&kDisplayDigit, &kCompareDigit, &kDecodeDigit}) v.push_back(f->Get(TheModel(), k));
+  for (const auto* digits : {&kDisplayDigitUsed, &kCompareDigitUsed, &kDecodeDigitUsed}) {
+    for (const Field& f : *digits) v.push_back(f.Get(TheModel()));
   }
   return v;
 }
@@ -98,13 +98,16 @@ TEST_F(FiveToneDlgTest, ListsDelaysAndChecksGoIntoTheirFieldsAndOkPacksOnlyTheir
     EXPECT_EQ(kLeadInDelay.Get(TheModel()), 123u);
     EXPECT_EQ(kLeadOutDelay.Get(TheModel()), 250u);
 
-    // Enter on a check box toggles it and keeps the dialog open; the bit waits for OK.
+    // Enter on a check box toggles it, as a click does, and keeps the dialog open.
     const int box = kFtDecodeCodeIds[2];
     const UINT checked = d.IsDlgButtonChecked(box);
+    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 1u : 0u);
     FocusOn(d, box);
     Key(Qt::Key_Return);
     EXPECT_NE(d.IsDlgButtonChecked(box), checked);
-    EXPECT_EQ(kDecodeDigit.Get(TheModel(), 2), checked == BST_CHECKED ? 0u : 1u);
+    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 0u : 1u);
+    Click(d.GetDlgItem(kFtDisplayDigitIds[0]));
+    EXPECT_EQ(kDisplayDigitUsed[0].Get(TheModel()), d.IsDlgButtonChecked(kFtDisplayDigitIds[0]));
     FocusOn(d, IDC_FT_TONE_TABLE);
     Key(Qt::Key_Return);  // on a list: nothing
     FocusOn(d, IDOK);
@@ -119,6 +122,7 @@ TEST_F(FiveToneDlgTest, ListsDelaysAndChecksGoIntoTheirFieldsAndOkPacksOnlyTheir
   EXPECT_EQ(after[7], 123);
   EXPECT_EQ(after[8], 250);
   EXPECT_EQ(after[15] & 0x04, (before[15] & 0x04) ^ 0x04);
+  EXPECT_EQ(after[0] & 0x01, (before[0] & 0x01) ^ 0x01);
   EXPECT_EQ(g_bModified, 1u);
 }
 

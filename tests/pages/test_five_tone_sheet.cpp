@@ -1,13 +1,9 @@
-// Sheets 6 and 7 printed through their registered routines, as the print
-// dispatch prints them (it begins and ends the one page), and read back from
-// the PDF.
+// Sheets 6 and 7 printed through the print dispatch and read back from the PDF.
 #include <cmath>
 
-#include "pages/register_pages.h"
+#include "page_harness.h"
 #include "test_five_tone_support.h"
-#include "ui/print/printer_dc.h"
 #include "ui/print/sheet_registry.h"
-#include "ui/test_print_support.h"
 
 namespace five_tone_test {
 namespace {
@@ -15,35 +11,17 @@ namespace {
 using print_test::FindWord;
 using print_test::PdfWord;
 
-class FiveToneSheetTest : public ::testing::Test {
+class FiveToneSheetTest : public page_test::PageHarness {
  protected:
   void SetUp() override {
-    EnsureApp();
-    ResetRecords();
-    RegisterPagesAndSheets();
-  }
-  void TearDown() override {
-    ClearSheetRoutines();
+    PageHarness::SetUp();
     ResetRecords();
   }
+  // Printed through the print dispatch: one page, begun and ended there.
   std::vector<PdfWord> Print(int sheet) {
-    const std::string pdf = dir.File("sheet.pdf");
-    auto dc = CPrinterDC::CreatePdf(pdf, 600);
-    EXPECT_GT(dc->StartDoc("5-Tone"), 0);
-    dc->SelectFont(gdi::FontSpec{90, "MS Sans Serif", gdi::FW_NORMAL, 0});
-    const gdi::TEXTMETRIC tm = dc->GetTextMetrics();
-    cw = tm.tmAveCharWidth;
-    const int h = tm.tmHeight + tm.tmExternalLeading;
-    const int gap = h / 6;
-    const auto parts = SheetParts(sheet);
-    EXPECT_EQ(parts.size(), 1u);
-    dc->StartPage();
-    for (const auto& part : parts) part.second(*dc, cw, 4 * cw, h + 2 * gap, gap);
-    dc->EndPage();
-    dc->EndDoc();
-    dc.reset();
-    EXPECT_EQ(print_test::PdfPageCount(pdf), 1);
-    return print_test::PdfWords(pdf);
+    auto words = SheetWords(sheet);
+    EXPECT_EQ(SheetPages(), 1);
+    return words;
   }
   // The words on the line of a word, left to right.
   static std::vector<std::string> LineOf(const std::vector<PdfWord>& words, const PdfWord* at) {
@@ -60,17 +38,14 @@ class FiveToneSheetTest : public ::testing::Test {
     }
     return nullptr;
   }
-
-  print_test::TempDir dir;
-  int cw = 0;
 };
 
 TEST_F(FiveToneSheetTest, Sheet6PrintsTheToneSetsAndTheSettingsAsTheDialogShowsThem) {
   CEditModel& m = TheModel();
   ASSERT_TRUE(m.fiveToneTable.SetCellText(4, 5, "1234"));
   for (int k = 0; k < 5; ++k) {
-    kDisplayDigit.Set(m, k, 0);
-    kDecodeDigit.Set(m, k, 1);
+    kDisplayDigitUsed[k].Set(m, 0, 1);
+    kDecodeDigitUsed[k].Set(m, 0, 0);
   }
   kToneTableNo.Set(m, 0, 5);  // in no list: printed as the dialog shows it
   kChannelSw.Set(m, 0, 3);

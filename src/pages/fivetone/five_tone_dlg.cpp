@@ -7,42 +7,44 @@ using namespace five_tone;
 
 namespace {
 
-struct ComboBinding {
-  int id;
-  Field field;
-  const ChoiceList& list;
-};
-// In the order the dialog fills them.
-const ComboBinding kCombos[] = {
-    {IDC_FT_TAG_DISPLAY, kTagDisplay, kEnableDisableList},
-    {IDC_FT_ANI_DISPLAY, kAniDisplay, kEnableDisableList},
-    {IDC_FT_GROUP_TONE, kGroupTone, kGroupToneList},
-    {IDC_FT_REPEAT_TONE, kRepeatTone, kRepeatToneList},
-    {IDC_FT_AUTO_RESET_BEEP, kAutoResetBeep, kEnableDisableList},
-    {IDC_FT_PTT_CALL, kPttCall, kEnableDisableList},
-    {IDC_FT_CALL1_ENCODE, kCall1EncodeCode, kEncodeNumberList},
-    {IDC_FT_CALL2_ENCODE, kCall2EncodeCode, kEncodeNumberList},
-    {IDC_FT_BEEP_REPEAT, kBeepRepeat, kBeepRepeatList},
-    {IDC_FT_AUTO_RESET, kAutoReset, kEnableDisableList},
-    {IDC_FT_PTT_SW_AF_OPEN, kPttSwAfOpen, kEnableDisableList},
-    {IDC_FT_MONITOR_SW, kMonitorSw, kMonitorSwList},
-    {IDC_FT_CHANNEL_SW, kChannelSw, kChannelSwList},
-    {IDC_FT_ANI_TRANSMISSION, kAniTransmission, kAniTransmissionList},
-    {IDC_FT_TONE_TABLE, kToneTableNo, kToneTableList},
-    {IDC_FT_CALL_ENCODE_TONE, kCallEncodeToneNo, kToneNumberList},
+const Binding kBindings[] = {
+    // The lists, in the order the dialog fills them.
+    Combo(IDC_FT_TAG_DISPLAY, kTagDisplay, kEnableDisableList),
+    Combo(IDC_FT_ANI_DISPLAY, kAniDisplay, kEnableDisableList),
+    Combo(IDC_FT_GROUP_TONE, kGroupTone, kGroupToneList),
+    Combo(IDC_FT_REPEAT_TONE, kRepeatTone, kRepeatToneList),
+    Combo(IDC_FT_AUTO_RESET_BEEP, kAutoResetBeep, kEnableDisableList),
+    Combo(IDC_FT_PTT_CALL, kPttCall, kEnableDisableList),
+    Combo(IDC_FT_CALL1_ENCODE, kCall1EncodeCode, kEncodeNumberList),
+    Combo(IDC_FT_CALL2_ENCODE, kCall2EncodeCode, kEncodeNumberList),
+    Combo(IDC_FT_BEEP_REPEAT, kBeepRepeat, kBeepRepeatList),
+    Combo(IDC_FT_AUTO_RESET, kAutoReset, kEnableDisableList),
+    Combo(IDC_FT_PTT_SW_AF_OPEN, kPttSwAfOpen, kEnableDisableList),
+    Combo(IDC_FT_MONITOR_SW, kMonitorSw, kMonitorSwList),
+    Combo(IDC_FT_CHANNEL_SW, kChannelSw, kChannelSwList),
+    Combo(IDC_FT_ANI_TRANSMISSION, kAniTransmission, kAniTransmissionList),
+    Combo(IDC_FT_TONE_TABLE, kToneTableNo, kToneTableList),
+    Combo(IDC_FT_CALL_ENCODE_TONE, kCallEncodeToneNo, kToneNumberList),
+    // The digits: checked while used.
+    Check(kFtDisplayDigitIds[0], kDisplayDigitUsed[0], &kDigitMarkList),
+    Check(kFtDisplayDigitIds[1], kDisplayDigitUsed[1], &kDigitMarkList),
+    Check(kFtDisplayDigitIds[2], kDisplayDigitUsed[2], &kDigitMarkList),
+    Check(kFtDisplayDigitIds[3], kDisplayDigitUsed[3], &kDigitMarkList),
+    Check(kFtDisplayDigitIds[4], kDisplayDigitUsed[4], &kDigitMarkList),
+    Check(kFtCompareDigitIds[0], kCompareDigitUsed[0], &kDigitMarkList),
+    Check(kFtCompareDigitIds[1], kCompareDigitUsed[1], &kDigitMarkList),
+    Check(kFtCompareDigitIds[2], kCompareDigitUsed[2], &kDigitMarkList),
+    Check(kFtCompareDigitIds[3], kCompareDigitUsed[3], &kDigitMarkList),
+    Check(kFtCompareDigitIds[4], kCompareDigitUsed[4], &kDigitMarkList),
+    Check(kFtDecodeCodeIds[0], kDecodeDigitUsed[0], &kDigitMarkList),
+    Check(kFtDecodeCodeIds[1], kDecodeDigitUsed[1], &kDigitMarkList),
+    Check(kFtDecodeCodeIds[2], kDecodeDigitUsed[2], &kDigitMarkList),
+    Check(kFtDecodeCodeIds[3], kDecodeDigitUsed[3], &kDigitMarkList),
+    Check(kFtDecodeCodeIds[4], kDecodeDigitUsed[4], &kDigitMarkList),
 };
 
-// The digit check boxes: checked while the digit's bit is clear.
-struct DigitGroup {
-  const int (&ids)[5];
-  Field field;  // index: the digit
-};
-const DigitGroup kDigitGroups[] = {
-    {kFtDisplayDigitIds, kDisplayDigit},
-    {kFtCompareDigitIds, kCompareDigit},
-    {kFtDecodeCodeIds, kDecodeDigit},
-};
-
+// The delays are commit edits that take a fraction ("25.9"), which the
+// table's number cell does not: the dialog stores them itself.
 struct DelayBinding {
   int id;
   Field field;
@@ -57,6 +59,8 @@ CEditModel& M() { return TheModel(); }
 
 }  // namespace
 
+std::span<const Binding> FiveToneSystemBindings() { return kBindings; }
+
 LRESULT ShowFiveToneHelp(CWnd* dialog) {
   // The contents of the help file, whatever control F1 was pressed in.
   HELPINFO info;
@@ -67,12 +71,15 @@ LRESULT ShowFiveToneHelp(CWnd* dialog) {
 }
 
 BEGIN_MESSAGE_MAP(CFiveToneDlg, CDialog)
-  ON_CONTROL_RANGE(CBN_SELCHANGE, 1608, 16180, OnSelchangeCombo)
+  ON_CONTROL_RANGE(CBN_SELCHANGE, 1608, 16180, OnSelchangeList)
+  ON_CONTROL_RANGE(BN_CLICKED, 1595, 16190, OnClickedCheck)
   ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_FT_EXTENDED_FIRST_TONE, IDC_FT_LEAD_OUT_DELAY, OnKillfocusDelay)
   ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
-CFiveToneDlg::CFiveToneDlg(CWnd* pParent) : CDialog(IDD_FIVE_TONE_SYSTEM, pParent) { RegisterFiveToneDialogTemplates(); }
+CFiveToneDlg::CFiveToneDlg(CWnd* pParent) : CDialog(IDD_FIVE_TONE_SYSTEM, pParent), m_set(kBindings, {}) {
+  RegisterFiveToneDialogTemplates();
+}
 
 void CFiveToneDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -88,19 +95,8 @@ BOOL CFiveToneDlg::OnInitDialog() {
 }
 
 void CFiveToneDlg::FillControls() {
-  for (const ComboBinding& b : kCombos) {
-    CWnd* combo = GetDlgItem(b.id);
-    if (!combo) continue;
-    combo->SendMessage(CB_RESETCONTENT);
-    for (std::size_t i = 0; i < b.list.size(); ++i) {
-      const std::string text(b.list.TextAt(static_cast<int>(i)));
-      combo->SendMessage(CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    combo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(b.list.PositionOf(b.field.Get(M()))));
-  }
-  for (const DigitGroup& g : kDigitGroups) {
-    for (int k = 0; k < 5; ++k) CheckDlgButton(g.ids[k], g.field.Get(M(), k) == 0 ? BST_CHECKED : BST_UNCHECKED);
-  }
+  m_set.Attach(*this);
+  m_set.Refresh();
   for (std::size_t i = 0; i < m_delays.size(); ++i) {
     m_delays[i].SetMaxLength(4);
     m_delays[i].SetFilterMode(1);
@@ -108,16 +104,8 @@ void CFiveToneDlg::FillControls() {
   }
 }
 
-void CFiveToneDlg::OnSelchangeCombo(UINT nID) {
-  for (const ComboBinding& b : kCombos) {
-    if (b.id != static_cast<int>(nID)) continue;
-    const int position = static_cast<int>(SendDlgItemMessage(b.id, CB_GETCURSEL));
-    if (position < 0 || static_cast<std::size_t>(position) >= b.list.size()) return;
-    b.field.Set(M(), 0, b.list.CodeAt(position));
-    g_bModified = 1;
-    return;
-  }
-}
+void CFiveToneDlg::OnSelchangeList(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), CBN_SELCHANGE); }
+void CFiveToneDlg::OnClickedCheck(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), BN_CLICKED); }
 
 void CFiveToneDlg::CommitDelay(int index) {
   CCommitEdit& edit = m_delays[static_cast<std::size_t>(index)];
@@ -145,29 +133,17 @@ BOOL CFiveToneDlg::PreTranslateMessage(MSG* pMsg) {
   return CDialog::PreTranslateMessage(pMsg);
 }
 
-void CFiveToneDlg::CollectChecks() {
-  for (const DigitGroup& g : kDigitGroups) {
-    for (int k = 0; k < 5; ++k) {
-      const std::uint32_t bit = IsDlgButtonChecked(g.ids[k]) == BST_CHECKED ? 0 : 1;
-      if (bit == g.field.Get(M(), k)) continue;
-      g.field.Set(M(), k, bit);
-      g_bModified = 1;
-    }
-  }
-}
-
 void CFiveToneDlg::OnOK() {
   CWnd* focus = GetFocus();
-  CWnd* ok = GetDlgItem(IDOK);
-  if (!focus || focus != ok) {
-    // Enter on a check box toggles it; on anything else it does nothing.
-    if (focus && IsChild(focus) && (focus->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) &&
-        !(focus->SendMessage(WM_GETDLGCODE) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+  if (!focus || focus != GetDlgItem(IDOK)) {
+    // Enter on a check box toggles it, as a click does; on anything else it does nothing.
+    const Binding* b = focus && IsChild(focus) ? FindBinding(kBindings, focus->GetDlgCtrlID()) : nullptr;
+    if (b && b->kind == BindKind::Check) {
       focus->SendMessage(BM_SETCHECK, focus->SendMessage(BM_GETCHECK) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+      m_set.HandleCommand(b->id, BN_CLICKED);
     }
     return;
   }
-  CollectChecks();
   M().fiveToneSystem.PackToImage(RadioImage());
   EndDialog(IDOK);
 }

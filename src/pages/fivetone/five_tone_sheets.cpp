@@ -1,11 +1,13 @@
 // The two 5-Tone sheets, drawn from the records as they are in memory: sheet 6
 // with the five tone sets and the common/system settings, sheet 7 with the
 // encode and decode lists. Neither begins or ends a page. Every value is the
-// text the 5-Tone page or dialog shows for it.
+// text the 5-Tone page or dialog shows for it: the common/system values are
+// the print texts of the dialog's binding table.
 #include <cstdio>
 #include <string>
 
 #include "model/five_tone_fields.h"
+#include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_page.h"
 #include "ui/print/printer_dc.h"
 
@@ -75,39 +77,41 @@ void ToneColumn(CSheet& s, int from, int to, int y0, const std::string& first, c
   s.Cell(from, to, y, Format("%4d", static_cast<long>(t.GetGap(set))), advanceLast);
 }
 
+// A row of the block: a list's text, a delay, or the marks of five digits.
 struct SettingRow {
   const char* label;
-  const Field* field;
-  const ChoiceList* list;  // null: a delay
-  bool digits = false;     // five digit marks
+  int id = 0;                        // the dialog's list
+  const Field* delay = nullptr;
+  const int (*digits)[5] = nullptr;  // the dialog's check boxes
 };
 
 const SettingRow kSettingRows[] = {
-    {"TAG Display", &kTagDisplay, &kEnableDisableList},
-    {"Display Digit", &kDisplayDigit, nullptr, true},
-    {"ANI Display", &kAniDisplay, &kEnableDisableList},
-    {"Compare Digit", &kCompareDigit, nullptr, true},
-    {"Group Tone", &kGroupTone, &kGroupToneList},
-    {"Repeat Tone", &kRepeatTone, &kRepeatToneList},
-    {"Auto Reset Beep", &kAutoResetBeep, &kEnableDisableList},
-    {"PTT Call", &kPttCall, &kEnableDisableList},
-    {"Call 1 Encode Tone Code", &kCall1EncodeCode, &kEncodeNumberList},
-    {"Call 2 Encode Tone Code", &kCall2EncodeCode, &kEncodeNumberList},
-    {"Extended 1st tone", &kExtendedFirstTone, nullptr},
-    {"Lead in delay", &kLeadInDelay, nullptr},
-    {"Lead out delay", &kLeadOutDelay, nullptr},
-    {"Auto Reset", &kAutoReset, &kEnableDisableList},
-    {"PTT SW AF Open", &kPttSwAfOpen, &kEnableDisableList},
-    {"Monitor SW", &kMonitorSw, &kMonitorSwList},
-    {"Channel SW", &kChannelSw, &kChannelSwList},
-    {"ANI Transmission", &kAniTransmission, &kAniTransmissionList},
-    {"Call DEC/ENC Tone Table No", &kToneTableNo, &kToneTableList},
-    {"Call Encode Tone No", &kCallEncodeToneNo, &kToneNumberList},
-    {"Decode Code", &kDecodeDigit, nullptr, true},
+    {"TAG Display", IDC_FT_TAG_DISPLAY},
+    {"Display Digit", 0, nullptr, &kFtDisplayDigitIds},
+    {"ANI Display", IDC_FT_ANI_DISPLAY},
+    {"Compare Digit", 0, nullptr, &kFtCompareDigitIds},
+    {"Group Tone", IDC_FT_GROUP_TONE},
+    {"Repeat Tone", IDC_FT_REPEAT_TONE},
+    {"Auto Reset Beep", IDC_FT_AUTO_RESET_BEEP},
+    {"PTT Call", IDC_FT_PTT_CALL},
+    {"Call 1 Encode Tone Code", IDC_FT_CALL1_ENCODE},
+    {"Call 2 Encode Tone Code", IDC_FT_CALL2_ENCODE},
+    {"Extended 1st tone", 0, &kExtendedFirstTone},
+    {"Lead in delay", 0, &kLeadInDelay},
+    {"Lead out delay", 0, &kLeadOutDelay},
+    {"Auto Reset", IDC_FT_AUTO_RESET},
+    {"PTT SW AF Open", IDC_FT_PTT_SW_AF_OPEN},
+    {"Monitor SW", IDC_FT_MONITOR_SW},
+    {"Channel SW", IDC_FT_CHANNEL_SW},
+    {"ANI Transmission", IDC_FT_ANI_TRANSMISSION},
+    {"Call DEC/ENC Tone Table No", IDC_FT_TONE_TABLE},
+    {"Call Encode Tone No", IDC_FT_CALL_ENCODE_TONE},
+    {"Decode Code", 0, nullptr, &kFtDecodeCodeIds},
 };
 
 void SettingsBlock(CSheet& s, int& y) {
   const int p = s.Pitch();
+  const std::span<const Binding> bindings = FiveToneSystemBindings();
   s.Box(0, 55, y, y + 23 * p + 5);
   s.Text(0, y, "5-Tone Common/System");
   for (const SettingRow& row : kSettingRows) {
@@ -115,18 +119,16 @@ void SettingsBlock(CSheet& s, int& y) {
     int at = y;
     s.Text(4, at, row.label, false);
     if (row.digits) {
-      // "1" .. "5", each with a small box holding "V" while the digit is used (bit clear).
+      // "1" .. "5", each with a small box holding the digit's mark.
       for (int k = 0; k < 5; ++k) {
         const int number = 22 + 6 * k;
-        at = top;
         s.Text(number, at, std::to_string(k + 1), false);
         s.Box(number + 2, number + 4, top, top + p - 20);
-        s.Text(number + 2, at, row.field->Get(M(), k) == 0 ? "V" : " ", false);
+        s.Text(number + 2, at, PrintText(bindings, (*row.digits)[k]), false);
       }
     } else {
-      const std::uint32_t code = row.field->Get(M());
       s.Box(32, 53, top, top + p - 20);
-      s.Text(32, at, row.list ? std::string(row.list->PrintText(code)) : DelayText(code), false);
+      s.Text(32, at, row.delay ? DelayText(row.delay->Get(M())) : PrintText(bindings, row.id), false);
     }
     y = top + p;
   }
