@@ -78,15 +78,15 @@ const DialogTemplate& FiveToneListDialogTemplate() {
     constexpr DWORD kGrid = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
     std::vector<DlgItemTemplate> items = {
         LText("Encode List", IDC_STATIC, 7, 6, 100, 8),
-        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 350, 108),
+        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 301, 108),
         LText("Decode List", IDC_STATIC, 7, 130, 100, 8),
-        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 298, 77),
-        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 84, 35),
-        DefPushButton("OK", IDOK, 246, 244, 50, 14),
-        PushButton("Cancel", IDCANCEL, 306, 244, 50, 14),
+        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 257, 77),
+        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 72, 35),
+        DefPushButton("OK", IDOK, 198, 244, 50, 14),
+        PushButton("Cancel", IDCANCEL, 258, 244, 50, 14),
         EditText(IDC_FT_LIST_EDIT, 0, 0, 40, 10, ES_AUTOHSCROLL, WS_VISIBLE | WS_TABSTOP),
     };
-    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 364, 264, std::move(items));
+    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 315, 264, std::move(items));
   }();
   return t;
 }

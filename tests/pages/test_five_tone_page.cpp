@@ -114,6 +114,27 @@ TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDia
   EXPECT_FALSE(Editing());
   EXPECT_EQ(T().GetTone(8), 600u);
 
+  // Where the page's parent shows less than its width, the grid fits what shows
+  // and scrolls to the cell being edited.
+  page.DestroyWindow();
+  host.MoveWindow(0, 0, 420, 600);
+  CreatePage();
+  CRect view, grid;
+  host.GetClientRect(&view);
+  Grid().GetWindowRect(&grid);
+  host.ScreenToClient(&grid);
+  EXPECT_LE(grid.right, view.right);
+  ClickCell(Grid(), 2, 1);
+  for (int i = 0; i < 4; ++i) Key(Qt::Key_Right);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(Editing());
+  CRect editor;
+  page.GetDlgItem(IDC_FT_CELL_EDIT)->GetWindowRect(&editor);
+  host.ScreenToClient(&editor);
+  EXPECT_LE(editor.right, grid.right);
+  EXPECT_EQ(EditorText(), " 1001");
+  Key(Qt::Key_Escape);
+
   prompts.Answer(IDCANCEL);
   prompts.Answer(IDCANCEL);
   Click(page.GetDlgItem(IDC_FT_COMMON_SYSTEM));

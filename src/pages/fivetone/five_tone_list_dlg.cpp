@@ -1,7 +1,9 @@
 #include "pages/fivetone/five_tone_list_dlg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <span>
+#include <string_view>
 
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
@@ -149,6 +151,29 @@ bool CFiveToneListDlg::IsEditColumn(const CMSFlexGrid* grid, long col) const {
 
 bool CFiveToneListDlg::IsEditing() const { return m_edit.GetSafeHwnd() && (m_edit.GetStyle() & WS_VISIBLE); }
 
+namespace {
+
+// The column's width, or more where its heading or one of its choices would not
+// show whole in the grid's font.
+long ColumnWidth(const CMSFlexGrid& grid, const FiveToneGridSpec& spec, long c) {
+  const auto at = static_cast<std::size_t>(c);
+  long width = spec.widths[at];
+  if (const ChoiceList* list = spec.columns[at].list) {
+    for (const Choice& choice : list->choices) width = std::max(width, grid.GetTextWidth(std::string(choice.text)));
+  }
+  const long cols = static_cast<long>(spec.columns.size());
+  for (const char* const* row : spec.headings) {
+    if (!row || !*row[at]) continue;
+    // A heading shared with a neighbour is merged across them.
+    const bool merged = (c > 0 && std::string_view(row[at - 1]) == row[at]) ||
+                        (c + 1 < cols && std::string_view(row[at + 1]) == row[at]);
+    if (!merged) width = std::max(width, grid.GetTextWidth(row[at]));
+  }
+  return width;
+}
+
+}  // namespace
+
 void CFiveToneListDlg::FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec) {
   const long cols = static_cast<long>(spec.columns.size());
   grid.SetRedraw(FALSE);
@@ -157,7 +182,7 @@ void CFiveToneListDlg::FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec)
   grid.SetFixedRows(spec.fixedRows);
   grid.SetFixedCols(1);
   for (long c = 0; c < cols; ++c) {
-    grid.SetColWidth(c, spec.widths[static_cast<std::size_t>(c)]);
+    grid.SetColWidth(c, ColumnWidth(grid, spec, c));
     grid.SetFixedAlignment(c, flexAlignCenterTop);
     // Codes and tags read from the left; the special grid's codes from the right.
     const bool text = spec.columns[static_cast<std::size_t>(c)].kind == CellKind::Text;

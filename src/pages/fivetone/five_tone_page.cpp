@@ -1,5 +1,7 @@
 #include "pages/fivetone/five_tone_page.h"
 
+#include <algorithm>
+
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_list_dlg.h"
@@ -44,7 +46,41 @@ BOOL CFiveToneTablePage::OnInitDialog() {
   m_hAccel = LoadPageAccelerator();
   m_pActiveGrid = nullptr;
   BuildGrid();
+  FitGridToView();
   return TRUE;
+}
+
+void CFiveToneTablePage::FitGridToView() {
+  // The page does not scroll: where its parent shows less than the template's
+  // width, the grid is narrowed to what shows and scrolls its own columns.
+  CWnd* parent = GetParent();
+  if (!parent || !m_grid.GetSafeHwnd()) return;
+  CRect view;
+  parent->GetClientRect(&view);
+  parent->ClientToScreen(&view);
+  ScreenToClient(&view);
+  CRect grid;
+  m_grid.GetWindowRect(&grid);
+  ScreenToClient(&grid);
+  const int right = std::max(grid.left + 160, view.right - 4);
+  if (grid.right <= right) return;
+  // The grid's scroll bar takes a row's room: the grid grows by it, and the
+  // buttons below move down with it while they stay in view.
+  int grow = GetSystemMetrics(SM_CYHSCROLL);
+  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
+    CRect button;
+    GetDlgItem(id)->GetWindowRect(&button);
+    ScreenToClient(&button);
+    grow = std::max(0, std::min(grow, view.bottom - 2 - button.bottom));
+  }
+  m_grid.MoveWindow(grid.left, grid.top, right - grid.left, grid.Height() + grow);
+  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
+    CWnd* button = GetDlgItem(id);
+    CRect r;
+    button->GetWindowRect(&r);
+    ScreenToClient(&r);
+    button->MoveWindow(r.left, r.top + grow, r.Width(), r.Height());
+  }
 }
 
 void CFiveToneTablePage::BuildGrid() {

@@ -37,6 +37,7 @@ class CFiveToneTablePage : public CScrollPage {
 
  private:
   void BuildGrid();
+  void FitGridToView();
   // Rewrites a cell of the record from the record.
   void ShowCell(long row, long col);
   // Lays the editor over the current cell with the start text; nothing when

@@ -5,13 +5,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include <algorithm>
 #include <vector>
 
-#include "ui/wnd/dlg_template.h"
 #include "ui/wnd/ext/common_controls.h"
 #include "ui/wnd/ext/control_factory.h"
 #include "ui/wnd/message_loop.h"
@@ -149,21 +149,14 @@ class GridWidget : public QTableWidget {
   }
 
   void changeEvent(QEvent* e) override {
-    if (e->type() == QEvent::FontChange) {
-      SizeRows();
-      for (int c = 0; c < columnCount(); ++c) SizeColumn(c);
-    }
+    if (e->type() == QEvent::FontChange) SizeRows();
     QTableWidget::changeEvent(e);
   }
 
  public:
-  // Widths in twips are for the dialog font the tables were laid out in, whose
-  // average character is 6 pixels wide; a wider font widens the columns alike,
-  // as dialog units widen the dialog.
   void SizeColumn(int c) {
-    if (c < 0 || static_cast<std::size_t>(c) >= colTwips.size() || colTwips[static_cast<std::size_t>(c)] <= 0) return;
-    const int charWidth = std::max(6, static_cast<int>(DialogBaseUnits(font()).cx));
-    setColumnWidth(c, MulDiv(static_cast<int>(colTwips[static_cast<std::size_t>(c)]), charWidth, kTwipsPerPixel * 6));
+    if (c < 0 || static_cast<std::size_t>(c) >= colTwips.size()) return;
+    setColumnWidth(c, static_cast<int>(colTwips[static_cast<std::size_t>(c)] / kTwipsPerPixel));
   }
 
  private:
@@ -410,6 +403,14 @@ void CMSFlexGrid::SetMergeRow(long row, BOOL bMerge) {
   if (!g || row < 0 || row >= g->rowCount()) return;
   g->mergeRows[static_cast<std::size_t>(row)] = bMerge != FALSE;
   if (g->updatesEnabled()) g->Merge();
+}
+
+long CMSFlexGrid::GetTextWidth(const std::string& text) const {
+  GridWidget* g = Grid(this);
+  if (!g) return 0;
+  // The text, the cell's margins on both sides and the grid line.
+  const int margin = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1;
+  return (g->fontMetrics().horizontalAdvance(QString::fromStdString(text)) + 2 * margin + 1) * kTwipsPerPixel;
 }
 
 long CMSFlexGrid::GetMouseRow() const {

@@ -2,9 +2,7 @@
 // widget. It has what those tables use of a spreadsheet-like grid: row and
 // column counts, fixed (heading) rows and columns at the top and left, a
 // current cell, text per cell, a picture per cell, column widths in twips
-// (15 twips a pixel in the tables' own dialog font, whose average character is
-// 6 pixels wide; a wider font widens the columns in proportion, as dialog
-// units widen a dialog), column and fixed-cell alignment, drawing switched off
+// (15 twips a pixel), column and fixed-cell alignment, drawing switched off
 // and on around a fill, and headings of neighbouring fixed cells with the same
 // text merged into one.
 //
@@ -71,8 +69,10 @@ class CMSFlexGrid : public CWnd {
   void SetCellPicture(long row, long col, const QPixmap& picture);
   bool HasCellPicture(long row, long col) const;
 
-  long GetColWidth(long col) const;  // twips, as set
+  long GetColWidth(long col) const;  // twips
   void SetColWidth(long col, long twips);
+  // The width in twips a cell needs to show the text whole, in the grid's font.
+  long GetTextWidth(const std::string& text) const;
   short GetColAlignment(long col) const;
   void SetColAlignment(long col, short value);
   short GetFixedAlignment(long col) const;
