@@ -102,13 +102,7 @@ class FiveToneTest : public WndTest {
  protected:
   void SetUp() override {
     WndTest::SetUp();
-    DialogTemplate t;
-    t.id = kHostId;
-    t.caption = "Host";
-    t.style |= WS_VISIBLE;
-    t.cx = 390;
-    t.cy = 320;
-    RegisterDialogTemplate(t);
+    RegisterVisibleDialog(kHostId, "Host", 390, 320, {});
     ResetRecords();
     ASSERT_TRUE(host.Create(kHostId));
     ASSERT_TRUE(Activate(host));

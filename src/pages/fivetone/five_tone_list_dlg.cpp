@@ -149,8 +149,6 @@ bool CFiveToneListDlg::IsEditColumn(const CMSFlexGrid* grid, long col) const {
          spec->columns[static_cast<std::size_t>(col)].kind == CellKind::Text;
 }
 
-bool CFiveToneListDlg::IsEditing() const { return m_edit.GetSafeHwnd() && (m_edit.GetStyle() & WS_VISIBLE); }
-
 namespace {
 
 // The column's width, or more where its heading or one of its choices would not
@@ -246,15 +244,7 @@ void CFiveToneListDlg::BeginCellEdit(const std::string& text) {
                                    : M().fiveToneDecode.GetCellText(entry, static_cast<int>(col));
   if (!exists) return;
   const Column& column = spec->columns[static_cast<std::size_t>(col)];
-  m_edit.MoveWindow(grid->GetCellEditorRect(this));
-  m_edit.LimitText(column.limit);
-  m_edit.SetFilterMode(column.filterMode);
-  m_edit.SetWindowText(text);
-  m_edit.ShowWindow(SW_SHOWNA);
-  m_edit.SetFocus();
-  m_edit.SendMessage(WM_KEYDOWN, VK_RIGHT);
-  m_edit.SetSel(0, -1);
-  m_edit.SendMessage(EM_SCROLLCARET);
+  m_edit.Begin(*grid, this, text, column.limit, column.filterMode);
 }
 
 void CFiveToneListDlg::CycleCurrentCell() {
@@ -271,7 +261,7 @@ void CFiveToneListDlg::CycleCurrentCell() {
 void CFiveToneListDlg::OnKillfocusCellEdit() {
   CMSFlexGrid* grid = m_pActiveGrid;
   const FiveToneGridSpec* spec = SpecOf(grid);
-  if (!spec || !IsEditing() || m_bCommitting) return;
+  if (!spec || !m_edit.IsEditing() || m_bCommitting) return;
   m_bCommitting = true;
   grid->SetFocus();
   const long row = grid->GetRow();
@@ -296,7 +286,7 @@ void CFiveToneListDlg::OnGridKeyPress(UINT, NMHDR* pHeader, LRESULT*) {
   const UINT key = static_cast<unsigned short>(reinterpret_cast<NMGRIDKEY*>(pHeader)->keyAscii);
   if (key < 0x20 || !CFilterEdit::Accepts(spec->columns[static_cast<std::size_t>(col)].filterMode, key)) return;
   BeginCellEdit(std::string(1, static_cast<char>(key)));
-  if (IsEditing()) m_edit.SetSel(1, 1);
+  if (m_edit.IsEditing()) m_edit.SetSel(1, 1);
 }
 
 BOOL CFiveToneListDlg::PreTranslateMessage(MSG* pMsg) {
@@ -337,19 +327,8 @@ BOOL CFiveToneListDlg::PreTranslateMessage(MSG* pMsg) {
       return TRUE;
     }
   }
-  if (keyDown && IsEditing() && pMsg->hwnd == m_edit.GetSafeHwnd() && m_pActiveGrid) {
-    if (vk == VK_RETURN) {
-      m_pActiveGrid->SetFocus();  // the focus change commits
-      m_edit.ShowWindow(SW_HIDE);
-      return TRUE;
-    }
-    if (vk == VK_ESCAPE) {
-      // This cell goes back as it was; the dialog stays open with its other edits.
-      m_edit.SetWindowText(m_pActiveGrid->GetText());
-      m_pActiveGrid->SetFocus();
-      return TRUE;
-    }
-  }
+  // Esc in the editor puts this cell back as it was; the dialog stays open with its other edits.
+  if (m_pActiveGrid && m_edit.HandleKey(pMsg, *m_pActiveGrid)) return TRUE;
   return CDialog::PreTranslateMessage(pMsg);
 }
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "res/dialogs_five_tone.h"
-#include "ui/cells/filter_edit.h"
 #include "ui/grid/flex_grid.h"
+#include "ui/grid/grid_cell_editor.h"
 #include "ui/wnd/dialog.h"
 
 struct FiveToneGridSpec;
@@ -52,9 +52,8 @@ class CFiveToneListDlg : public CDialog {
   // Space or a double click on a cell that cycles or toggles its field.
   void CycleCurrentCell();
   bool IsEditColumn(const CMSFlexGrid* grid, long col) const;
-  bool IsEditing() const;
 
-  CFilterEdit m_edit;
+  CGridCellEditor m_edit;
   CMSFlexGrid m_encode;
   CMSFlexGrid m_decode;
   CMSFlexGrid m_special;

@@ -121,25 +121,15 @@ void CFiveToneTablePage::ShowCell(long row, long col) {
   if (Table().GetCellText(static_cast<int>(row), static_cast<int>(col), text)) m_grid.SetTextMatrix(row, col, text);
 }
 
-bool CFiveToneTablePage::IsEditing() const { return m_cellEdit.GetSafeHwnd() && (m_cellEdit.GetStyle() & WS_VISIBLE); }
-
 void CFiveToneTablePage::BeginCellEdit(const std::string& text) {
   if (m_pActiveGrid != &m_grid) return;
   // The cell the grid shows as current: its own row, whatever moved it there.
   if (!Table().GetCellText(static_cast<int>(m_grid.GetRow()), static_cast<int>(m_grid.GetCol()))) return;
-  m_cellEdit.MoveWindow(m_grid.GetCellEditorRect(this));
-  m_cellEdit.LimitText(4);
-  m_cellEdit.SetFilterMode(7);  // digits only: a letter would end the number
-  m_cellEdit.SetWindowText(text);
-  m_cellEdit.ShowWindow(SW_SHOWNA);
-  m_cellEdit.SetFocus();
-  m_cellEdit.SendMessage(WM_KEYDOWN, VK_RIGHT);
-  m_cellEdit.SetSel(0, -1);
-  m_cellEdit.SendMessage(EM_SCROLLCARET);
+  m_cellEdit.Begin(m_grid, this, text, 4, 7);  // digits only: a letter would end the number
 }
 
 void CFiveToneTablePage::OnKillfocusCellEdit() {
-  if (m_pActiveGrid != &m_grid || !IsEditing() || m_bCommitting) return;
+  if (m_pActiveGrid != &m_grid || !m_cellEdit.IsEditing() || m_bCommitting) return;
   m_bCommitting = true;
   m_grid.SetFocus();
   const long row = m_grid.GetRow();
@@ -157,7 +147,7 @@ void CFiveToneTablePage::OnGridKeyPress(NMHDR* pHeader, LRESULT*) {
   const auto key = reinterpret_cast<NMGRIDKEY*>(pHeader)->keyAscii;
   if (key < '0' || key > '9') return;
   BeginCellEdit(std::string(1, static_cast<char>(key)));
-  if (IsEditing()) m_cellEdit.SetSel(1, 1);
+  if (m_cellEdit.IsEditing()) m_cellEdit.SetSel(1, 1);
 }
 
 BOOL CFiveToneTablePage::PreTranslateMessage(MSG* pMsg) {
@@ -181,18 +171,7 @@ BOOL CFiveToneTablePage::PreTranslateMessage(MSG* pMsg) {
       return FALSE;
     }
   }
-  if (keyDown && IsEditing() && pMsg->hwnd == m_cellEdit.GetSafeHwnd()) {
-    if (vk == VK_RETURN) {
-      m_grid.SetFocus();  // the focus change commits
-      m_cellEdit.ShowWindow(SW_HIDE);
-      return TRUE;
-    }
-    if (vk == VK_ESCAPE) {
-      m_cellEdit.SetWindowText(m_grid.GetText());
-      m_grid.SetFocus();
-      return TRUE;
-    }
-  }
+  if (m_cellEdit.HandleKey(pMsg, m_grid)) return TRUE;
   if (keyDown && vk == VK_TAB && GetKeyState(VK_SHIFT) >= 0) {
     CWnd* button = GetDlgItem(IDC_FT_ENCODE_DECODE);
     if (button && pMsg->hwnd == button->GetSafeHwnd()) {

@@ -7,8 +7,8 @@
 #pragma once
 
 #include "res/page_five_tone.h"
-#include "ui/cells/filter_edit.h"
 #include "ui/grid/flex_grid.h"
+#include "ui/grid/grid_cell_editor.h"
 #include "ui/page/scroll_page.h"
 
 class CPrinterDC;
@@ -43,9 +43,8 @@ class CFiveToneTablePage : public CScrollPage {
   // Lays the editor over the current cell with the start text; nothing when
   // the cell is not one of the record's.
   void BeginCellEdit(const std::string& text);
-  bool IsEditing() const;
 
-  CFilterEdit m_cellEdit;
+  CGridCellEditor m_cellEdit;
   CMSFlexGrid m_grid;
   // The grid whose cell the editor belongs to: set when a key or a double
   // click reaches the grid.
