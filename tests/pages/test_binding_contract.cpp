@@ -19,7 +19,7 @@ class BindingContract : public PageHarness {
     std::map<const Binding*, std::uint32_t> values;
     for (const Binding& o : all) {
       if (&o == &b || !o.field.IsSet() || SharesBits(o, b)) continue;
-      values[&o] = o.field.Get(TheModel());
+      values[&o] = o.field.Get(TheModel(), index);
     }
     return values;
   }
@@ -29,8 +29,10 @@ class BindingContract : public PageHarness {
     return a.field.get == b.field.get && !a.field.IsBits() && !b.field.IsBits();
   }
   static bool Settable(const Binding& b) { return b.field.IsBits() || b.field.set; }
+  int index = 0;  // the entity the page's fields stand for
 
   void CheckCombo(std::span<const Binding> all, const Binding& b) {
+    index = FieldPage()->BindingSet().Index();
     const ChoiceList& list = *b.list;
     ASSERT_GT(list.size(), 0u);
     ASSERT_TRUE(list.defaultIndex >= -1 && list.defaultIndex < static_cast<int>(list.size()));
@@ -43,9 +45,9 @@ class BindingContract : public PageHarness {
       const auto others = Others(all, b);
       const auto before = Packed();
       Choose(b.id, k);
-      EXPECT_EQ(b.field.Get(TheModel()), list.CodeAt(k));
+      EXPECT_EQ(b.field.Get(TheModel(), index), list.CodeAt(k));
       EXPECT_EQ(Shown(b.id), list.TextAt(k));
-      for (const auto& [o, value] : others) EXPECT_EQ(o->field.Get(TheModel()), value) << "field of " << o->id;
+      for (const auto& [o, value] : others) EXPECT_EQ(o->field.Get(TheModel(), index), value) << "field of " << o->id;
       // A bit field's choice changes bits of one image byte, under its mask.
       if (b.field.IsBits()) {
         const auto after = Packed();
@@ -72,14 +74,14 @@ class BindingContract : public PageHarness {
     }
     for (std::uint32_t code : codes) {
       SCOPED_TRACE("code " + std::to_string(code));
-      b.field.Set(TheModel(), 0, code);
-      if (b.field.Get(TheModel()) != code) continue;  // a field that takes only some codes
+      b.field.Set(TheModel(), index, code);
+      if (b.field.Get(TheModel(), index) != code) continue;  // a field that takes only some codes
       FieldPage()->UpdateControls();
       const bool listed = list.Find(code) >= 0;
       EXPECT_EQ(Sel(b.id), listed ? list.Find(code) : list.defaultIndex);
-      EXPECT_EQ(Shown(b.id), PageText(all, b));
-      if (listed || !list.printOther) EXPECT_EQ(PrintText(all, b), Shown(b.id));
-      else EXPECT_EQ(PrintText(all, b), list.printOther);
+      EXPECT_EQ(Shown(b.id), PageText(all, b, index));
+      if (listed || !list.printOther) EXPECT_EQ(PrintText(all, b, index), Shown(b.id));
+      else EXPECT_EQ(PrintText(all, b, index), list.printOther);
     }
   }
 
@@ -94,7 +96,7 @@ class BindingContract : public PageHarness {
       ASSERT_NE(Page().GetDlgItem(b.id), nullptr) << "the template has no such control";
       if (b.kind == BindKind::Combo) CheckCombo(all, b);
       // Every other kind shows on screen what it prints.
-      else EXPECT_EQ(Shown(b.id), PageText(all, b));
+      else EXPECT_EQ(Shown(b.id), PageText(all, b, page->BindingSet().Index()));
       LoadRadio();
     }
     // No two bindings name one control.

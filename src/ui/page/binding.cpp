@@ -37,11 +37,11 @@ const Binding* FindBinding(std::span<const Binding> bindings, int id) {
 
 namespace {
 
-std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, bool print) {
-  const std::uint32_t code = b.field.Get(M());
+std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, bool print, int index) {
+  const std::uint32_t code = b.field.Get(M(), index);
   if (b.kind == BindKind::ZoneList) return M().store.FormatZoneName(static_cast<int>(code));
   const Binding* zone = FindBinding(bindings, b.partner);
-  const std::uint32_t zoneCode = zone ? zone->field.Get(M()) : kNone;
+  const std::uint32_t zoneCode = zone ? zone->field.Get(M(), index) : kNone;
   if (zoneCode == kNone || code == kNone) return "None";
   if (code >= static_cast<std::uint32_t>(kGroupCount)) return "None";
   const bool inUse = M().store.groups[code].InUse();
@@ -50,39 +50,43 @@ std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, b
   return GroupName(code);
 }
 
-std::string CheckText(const Binding& b, bool print) {
-  const std::uint32_t code = b.field.Get(M());
+std::string CheckText(const Binding& b, bool print, int index) {
+  const std::uint32_t code = b.field.Get(M(), index);
   if (b.list) return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
   return code ? "Enable" : "Disable";
 }
 
-std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool print) {
+std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool print, int index) {
   switch (b.kind) {
     case BindKind::Combo: {
-      const std::uint32_t code = b.field.Get(M());
+      const std::uint32_t code = b.field.Get(M(), index);
       return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
     }
     case BindKind::Number:
-      return b.number && b.number->text ? b.number->text(b.field.Get(M())) : std::to_string(b.field.Get(M()));
+      return b.number && b.number->text ? b.number->text(b.field.Get(M(), index)) : std::to_string(b.field.Get(M(), index));
     case BindKind::Text:
     case BindKind::Dial:
-      return b.text.get ? b.text.get(M(), 0) : std::string();
+      return b.text.get ? b.text.get(M(), index) : std::string();
     case BindKind::Check:
-      return CheckText(b, print);
+      return CheckText(b, print, index);
     case BindKind::ZoneList:
     case BindKind::GroupList:
-      return ZoneGroupText(bindings, b, print);
+      return ZoneGroupText(bindings, b, print, index);
   }
   return {};
 }
 
 }  // namespace
 
-std::string PageText(std::span<const Binding> bindings, const Binding& b) { return TextOf(bindings, b, false); }
-std::string PrintText(std::span<const Binding> bindings, const Binding& b) { return TextOf(bindings, b, true); }
-std::string PrintText(std::span<const Binding> bindings, int id) {
+std::string PageText(std::span<const Binding> bindings, const Binding& b, int index) {
+  return TextOf(bindings, b, false, index);
+}
+std::string PrintText(std::span<const Binding> bindings, const Binding& b, int index) {
+  return TextOf(bindings, b, true, index);
+}
+std::string PrintText(std::span<const Binding> bindings, int id, int index) {
   const Binding* b = FindBinding(bindings, id);
-  return b ? PrintText(bindings, *b) : std::string();
+  return b ? PrintText(bindings, *b, index) : std::string();
 }
 
 // ---- CBindingSet ----------------------------------------------------------------------------
@@ -169,22 +173,22 @@ void CBindingSet::RefreshBinding(const Binding& b) {
       auto* combo = static_cast<CComboBox*>(control);
       combo->ResetContent();
       for (const Choice& c : b.list->choices) combo->AddString(std::string(c.text));
-      combo->SetCurSel(b.list->PositionOf(b.field.Get(M())));
+      combo->SetCurSel(b.list->PositionOf(b.field.Get(M(), m_index)));
       break;
     }
     case BindKind::Number:
     case BindKind::Text:
     case BindKind::Dial:
-      control->SetWindowText(PageText(m_bindings, b));
+      control->SetWindowText(PageText(m_bindings, b, m_index));
       break;
     case BindKind::Check:
-      static_cast<CButton*>(control)->SetCheck(b.field.Get(M()) ? 1 : 0);
+      static_cast<CButton*>(control)->SetCheck(b.field.Get(M(), m_index) ? 1 : 0);
       break;
     case BindKind::ZoneList: {
       auto* combo = static_cast<CComboBox*>(control);
       combo->ResetContent();
       CChoiceListAdapter adapter(*combo);
-      const int zone = static_cast<int>(b.field.Get(M()));
+      const int zone = static_cast<int>(b.field.Get(M(), m_index));
       if (b.flags & kBindWithPassPort) M().store.FillZoneCombo(adapter, m_maps[IndexOf(b)], zone);
       else M().store.FillNonPassPortZoneCombo(adapter, m_maps[IndexOf(b)], zone);
       break;
@@ -192,8 +196,8 @@ void CBindingSet::RefreshBinding(const Binding& b) {
     case BindKind::GroupList: {
       const Binding* zone = FindBinding(m_bindings, b.partner);
       CChoiceListAdapter adapter(*static_cast<CComboBox*>(control));
-      M().store.FillGroupCombo(adapter, m_maps[IndexOf(b)], static_cast<int>(b.field.Get(M())),
-                               zone ? static_cast<int>(zone->field.Get(M())) : static_cast<int>(kNone));
+      M().store.FillGroupCombo(adapter, m_maps[IndexOf(b)], static_cast<int>(b.field.Get(M(), m_index)),
+                               zone ? static_cast<int>(zone->field.Get(M(), m_index)) : static_cast<int>(kNone));
       break;
     }
   }
@@ -226,23 +230,23 @@ bool CBindingSet::Commit(const Binding& b) {
       // No entry chosen, or a field the table only shows: nothing to store.
       if (sel < 0 || static_cast<std::size_t>(sel) >= b.list->size() || !b.field.IsSet()) return false;
       if (!b.field.IsBits() && !b.field.set) return false;
-      b.field.Set(m, 0, b.list->CodeAt(sel));
+      b.field.Set(m, m_index, b.list->CodeAt(sel));
       break;
     }
     case BindKind::Number: {
       const std::optional<std::uint32_t> code = b.number->parse(control->GetWindowText());
-      if (code) b.field.Set(m, 0, *code);
-      control->SetWindowText(PageText(m_bindings, b));
+      if (code) b.field.Set(m, m_index, *code);
+      control->SetWindowText(PageText(m_bindings, b, m_index));
       if (!code) return false;
       break;
     }
     case BindKind::Text:
     case BindKind::Dial:
       if (!b.text.set) return false;
-      b.text.set(m, 0, control->GetWindowText());
+      b.text.set(m, m_index, control->GetWindowText());
       break;
     case BindKind::Check:
-      b.field.Set(m, 0, static_cast<CButton*>(control)->GetCheck() ? 1 : 0);
+      b.field.Set(m, m_index, static_cast<CButton*>(control)->GetCheck() ? 1 : 0);
       break;
     case BindKind::ZoneList:
     case BindKind::GroupList: {
@@ -252,11 +256,11 @@ bool CBindingSet::Commit(const Binding& b) {
       if (b.kind == BindKind::ZoneList) {
         // Another zone: its group is chosen anew.
         const Binding* groups = FindBinding(m_bindings, b.partner);
-        if (groups && value != b.field.Get(m)) groups->field.Set(m, 0, kNone);
-        b.field.Set(m, 0, value);
+        if (groups && value != b.field.Get(m, m_index)) groups->field.Set(m, m_index, kNone);
+        b.field.Set(m, m_index, value);
         RefreshGroups(b);
       } else {
-        b.field.Set(m, 0, value);
+        b.field.Set(m, m_index, value);
       }
       break;
     }

@@ -110,12 +110,12 @@ struct EnableRule {
 
 // The binding of a control id; null when the table has none.
 const Binding* FindBinding(std::span<const Binding> bindings, int id);
-// What the control of a binding shows for the model's current value, and what
-// a sheet prints for it.
-std::string PageText(std::span<const Binding> bindings, const Binding& b);
-std::string PrintText(std::span<const Binding> bindings, const Binding& b);
+// What the control of a binding shows for the model's current value of entity
+// `index`, and what a sheet prints for it.
+std::string PageText(std::span<const Binding> bindings, const Binding& b, int index = 0);
+std::string PrintText(std::span<const Binding> bindings, const Binding& b, int index = 0);
 // The same by control id; empty for an id the table does not have.
-std::string PrintText(std::span<const Binding> bindings, int id);
+std::string PrintText(std::span<const Binding> bindings, int id, int index = 0);
 
 // The routines of a binding table over the controls of one window (a page or a
 // dialog): it makes the cell objects of the controls, refreshes, commits and
@@ -130,6 +130,10 @@ class CBindingSet {
   CBindingSet& operator=(const CBindingSet&) = delete;
 
   std::span<const Binding> Bindings() const { return m_bindings; }
+  // The entity every field of the table is read and written for (a page of
+  // one zone, say); 0 unless set.
+  void SetIndex(int index) { m_index = index; }
+  int Index() const { return m_index; }
   std::span<const EnableRule> Rules() const { return m_rules; }
 
   // Binds the cell objects to the window's controls (from OnInitDialog); the
@@ -164,6 +168,7 @@ class CBindingSet {
   std::span<const Binding> m_bindings;
   std::span<const EnableRule> m_rules;
   CWnd* m_owner = nullptr;
+  int m_index = 0;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
   std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
   CommitHook m_onCommit;
