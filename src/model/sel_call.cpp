@@ -13,7 +13,7 @@ std::string SelCallRowCaption(int block, int row) {
   const int index = SelCallRecordIndex(block, row);
   if (index < 0) return {};
   char text[16];
-  std::snprintf(text, sizeof text, "%4s", ("#" + std::to_string(index + 1)).c_str());
+  std::snprintf(text, sizeof text, "%4s", std::string("#").append(std::to_string(index + 1)).c_str());
   return text;
 }
 
