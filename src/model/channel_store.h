@@ -6,10 +6,8 @@
 // `groups`; the groups of zone z are the groupCount[z] records that follow those
 // of zones 0..z-1. Per-zone data is held as parallel arrays indexed by zone.
 //
-// The zone arrays carry the names the zone pages use for them; a second name is
-// given where the pages of the trunked-system and group editors use another
-// (e.g. ZoneFormatFlags for zoneFormat, PassPortRssiRegistered for
-// zoneRegisteredRssi). Both names reach the same bytes.
+// Every zone array has one name, the one below; the zone pages, sheets and
+// tests reach its bits through the fields named in zone_fields.h.
 #pragma once
 
 #include <array>
@@ -138,40 +136,6 @@ class CChannelStore : public CModelPart {
   // LTR repeater words (bytes 16..55 while the system type is LTR).
   std::uint16_t zoneRepeaters[kZoneCount][kRepeatersPerZone] = {};
 
-  // --- The same data under the other pages' names ---------------------------------
-  std::uint8_t (&zoneGroupCount)[kZoneCount] = groupCount;
-  std::uint8_t (&ZoneGroupCount)[kZoneCount] = groupCount;
-  std::uint8_t (&ZoneInUseFlags)[kZoneCount] = zoneFlags;
-  std::uint8_t (&zonePrimaryGroup)[kZoneCount] = zoneGroupSelection;
-  std::uint8_t (&ZoneGroupReference)[kZoneCount] = zoneGroupSelection;
-  char (&zoneAlias)[kZoneCount][9] = systemNames;
-  std::uint8_t (&ZonePowerFlags)[kZoneCount] = zoneTxPower;
-  std::uint8_t (&ZoneTimeoutFlags)[kZoneCount] = zoneTxTimeout;
-  std::uint8_t (&ZoneHomeRepeater)[kZoneCount] = zoneHomeRepeater;
-  std::uint8_t (&PassPortRoamStartDelay)[kZoneCount] = zoneInterconnectLtrId;
-  std::uint8_t (&PassPortRoamSearchSpeed)[kZoneCount] = zoneRxIdStart;
-  std::uint8_t (&PassPortRegResumeTime)[kZoneCount] = zoneRxIdStop;
-  std::uint8_t (&PassPortRoamPowerUpDelay)[kZoneCount] = zoneTxInhibitIdStart;
-  std::uint8_t (&PassPortSystemFlags)[kZoneCount] = zonePassPortFlags;
-  std::uint8_t (&ZoneScanWords)[kZoneCount] = zoneScanWords;
-  std::uint8_t (&ZoneRevertGroup)[kZoneCount] = zoneRevertGroup;
-  std::uint8_t (&ZoneFormatFlags)[kZoneCount] = zoneFormat;
-  std::uint8_t (&ZoneOptionFlags)[kZoneCount] = zoneFlags2;
-  std::uint8_t (&ZoneAffiliatedId)[kZoneCount] = zoneAffiliatedSystemId;
-  std::uint32_t (&ZoneHomeSystemId)[kZoneCount] = zoneHomeSystemId;
-  std::uint32_t (&ZoneMobileId)[kZoneCount] = zoneMobileId;
-  std::uint16_t (&zoneHomeChannel)[kZoneCount] = zoneHomeChannelWords[0];
-  std::uint16_t (&zoneBackupHomeChannel)[kZoneCount] = zoneBackupHomeChannelWords[0];
-  std::uint16_t (&ZoneHomeChannelWords)[3][kZoneCount] = zoneHomeChannelWords;
-  std::uint16_t (&ZoneBackupHomeChannelWords)[3][kZoneCount] = zoneBackupHomeChannelWords;
-  std::uint8_t (&PassPortRssiFlags)[kZoneCount] = zonePassPortRssiFlags;
-  std::uint8_t (&PassPortRssiRegistered)[kZoneCount] = zoneRegisteredRssi;
-  std::uint8_t (&PassPortRssiDecodeOsm)[kZoneCount] = zoneOsmRssi;
-  std::uint8_t (&PassPortRssiDuration)[kZoneCount] = zoneRssiDuration;
-  std::uint8_t (&PassPortRssiHomeLookback)[kZoneCount] = zoneLookbackRssi;
-  std::uint8_t (&PassPortHomeLookbackTime)[kZoneCount] = zoneLookbackTime;
-  std::uint16_t (&ZoneRepeaterWords)[kZoneCount][kRepeatersPerZone] = zoneRepeaters;
-
   // --- Whole-store operations -------------------------------------------------------
   void Reset();
   void UnpackFromImage(const std::uint8_t* image);
@@ -200,6 +164,12 @@ class CChannelStore : public CModelPart {
   // --- Accessors ---------------------------------------------------------------------
   std::uint8_t ProductionType() const { return std::uint8_t(modelWord >> 8); }
   int GetGroupCount(int z) const { return (z >= 0 && z < kZoneCount) ? groupCount[z] : 0; }
+  // Channel record n and group record g; null for an index that names no record
+  // (a channel word's bits can name 250..1022, and 1023 is "none").
+  CChannelData* Channel(int n) { return (n >= 0 && n < kChannelCount) ? &channels[n] : nullptr; }
+  const CChannelData* Channel(int n) const { return (n >= 0 && n < kChannelCount) ? &channels[n] : nullptr; }
+  CGroupRecord* Group(int g) { return (g >= 0 && g < kGroupCount) ? &groups[g] : nullptr; }
+  const CGroupRecord* Group(int g) const { return (g >= 0 && g < kGroupCount) ? &groups[g] : nullptr; }
   // First group index of zone z: the counts of zones 0..z-1 (all 32 for z >= 32).
   int CountGroupsBeforeZone(int z) const;
   // g (1-based, 0 = none) plus the counts of zones 0..z-1; 0 when g is 0.

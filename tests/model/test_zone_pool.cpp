@@ -1,0 +1,228 @@
+// The group pool of the zones, a zone going in and out of use, and the ID
+// entries: random count changes keep the pool whole and the runs contiguous
+// with every record moved intact; the limits, the fixes of the pool's faults
+// and the notices in their order.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/zone_fields.h"
+#include "model/zone_model.h"
+#include "test_support.h"
+
+namespace {
+
+// A record's whole content, to compare records that moved.
+std::string Content(const CGroupRecord& g) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%02X%02X%02X%02X%02X%02X/%04X/%u/%s/%02X", g.byte0, g.byte1, g.byte2, g.byte3,
+                g.byte4, g.byte5, g.channelWord, unsigned(g.idWord), g.name, g.flags);
+  return text;
+}
+
+std::vector<std::string> ZoneRecords(CChannelStore& s, int z) {
+  std::vector<std::string> records;
+  const int first = s.CountGroupsBeforeZone(z);
+  for (int k = 0; k < s.groupCount[z]; ++k) records.push_back(Content(s.groups[first + k]));
+  return records;
+}
+
+int Sum(const CChannelStore& s) {
+  int total = 0;
+  for (int z = 0; z < kZoneCount; ++z) total += s.groupCount[z];
+  return total;
+}
+
+// Every record different, so that a move that loses or mixes records shows.
+void MarkRecords(CChannelStore& s) {
+  for (int g = 0; g < kGroupCount; ++g) {
+    s.groups[g].byte4 = std::uint8_t(g);
+    s.groups[g].idWord = std::uint16_t(1000 + g);
+    s.groups[g].flags = kGroupInUse | kGroupScanUser;
+  }
+}
+
+void SetCounts(CChannelStore& s, std::initializer_list<int> counts) {
+  int z = 0;
+  for (auto& c : s.groupCount) c = 0;
+  for (int c : counts) s.groupCount[z++] = std::uint8_t(c);
+  for (int k = 0; k < kZoneCount; ++k) {
+    s.zoneFlags[k] = s.groupCount[k] ? std::uint8_t(s.zoneFlags[k] | kZoneInUse) : std::uint8_t(s.zoneFlags[k] & ~kZoneInUse);
+  }
+  s.UpdateGroupTotals();
+}
+
+}  // namespace
+
+TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  MarkRecords(s);
+  std::mt19937 random(7);
+  for (int step = 0; step < 800; ++step) {
+    const int z = int(random() % kZoneCount);
+    if (step % 5 == 0) s.SetSystemDefaults(z, random() % 2 ? kSystemPassPort : kSystemConventional);
+    const long requested = long(random() % 70) - 5;
+    std::vector<std::vector<std::string>> before;
+    for (int k = 0; k < kZoneCount; ++k) before.push_back(ZoneRecords(s, k));
+    const int old = s.groupCount[z];
+
+    const GroupCountResult r = ApplyGroupCount(*m, z, requested);
+
+    ASSERT_EQ(Sum(s) + int(s.freeGroupPool), kGroupCount);
+    for (int k = 0; k < kZoneCount; ++k) {
+      ASSERT_EQ(s.IsZoneInUse(k), s.groupCount[k] != 0) << k;
+      if (k != z) {
+        ASSERT_EQ(ZoneRecords(s, k), before[std::size_t(k)]) << "zone " << k << " step " << step;
+      }
+    }
+    if (r.refused) {
+      ASSERT_EQ(s.groupCount[z], old);
+      ASSERT_EQ(ZoneRecords(s, z), before[std::size_t(z)]);
+      continue;
+    }
+    const int count = s.groupCount[z];
+    ASSERT_EQ(r.count, count);
+    const std::vector<std::string> now = ZoneRecords(s, z);
+    for (int k = 0; k < std::min(old, count); ++k) ASSERT_EQ(now[std::size_t(k)], before[std::size_t(z)][std::size_t(k)]);
+    const int first = s.CountGroupsBeforeZone(z);
+    for (int k = old; k < count; ++k) {
+      const CGroupRecord& g = s.groups[first + k];
+      ASSERT_EQ(std::string(g.name), "GROUP" + std::string(first + k + 1 < 100 ? "0" : "") +
+                                        (first + k + 1 < 10 ? "0" : "") + std::to_string(first + k + 1));
+      ASSERT_EQ(g.channelWord, s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
+      ASSERT_FALSE(g.InUse());
+    }
+  }
+}
+
+TEST(ZonePoolTest, LimitsAndTheShapeOfAMove) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  MarkRecords(s);
+  SetCounts(s, {4, 6, 5, 2, 3, 1});
+  s.zoneRevertGroup[3] = 1;
+  const std::string zone4First = Content(s.groups[17]);
+
+  // Zone 3 (index 3) from 2 to 4: zones 4.. move up by two, records 17 and 18 are new.
+  GroupCountResult r = ApplyGroupCount(*m, 3, 4);
+  EXPECT_FALSE(r.refused);
+  EXPECT_EQ(Content(s.groups[19]), zone4First);
+  EXPECT_STREQ(s.groups[17].name, "GROUP018");
+  EXPECT_EQ(s.groups[18].channelWord, 0x03FF);
+  EXPECT_FALSE(s.groups[18].InUse());
+  EXPECT_EQ(s.zoneRevertGroup[3], 255);
+
+  // A PassPort zone takes 16 and refuses 17 with records to spare.
+  s.SetSystemDefaults(5, kSystemPassPort);
+  EXPECT_FALSE(ApplyGroupCount(*m, 5, 16).refused);
+  r = ApplyGroupCount(*m, 5, 17);
+  EXPECT_TRUE(r.refused);
+  EXPECT_EQ(r.count, 16);
+  EXPECT_EQ(r.messages, std::vector<std::string>{kTooManyGroups});
+  // The LTR page has no such limit and gives LTR zones the busy word instead.
+  s.SetSystemDefaults(6, kSystemLtr);
+  r = ApplyGroupCount(*m, 6, 20, {false, zf::kLtr});
+  EXPECT_EQ(r.count, 20);
+  EXPECT_EQ(s.groups[s.CountGroupsBeforeZone(6)].channelWord, 0x13FF);
+
+  // Every record given out: any raise is refused, a negative count is 0.
+  const int rest = int(s.freeGroupPool);
+  EXPECT_FALSE(ApplyGroupCount(*m, 7, rest).refused);
+  EXPECT_EQ(s.freeGroupPool, 0u);
+  EXPECT_TRUE(ApplyGroupCount(*m, 0, 5).refused);
+  EXPECT_FALSE(GroupCountFits(s, 0, 5));  // computed signed
+  EXPECT_TRUE(GroupCountFits(s, 0, 4));
+  r = ApplyGroupCount(*m, 7, -3);
+  EXPECT_EQ(r.count, 0);
+  EXPECT_FALSE(s.IsZoneInUse(7));
+  EXPECT_EQ(s.freeGroupPool, unsigned(rest));
+}
+
+TEST(ZonePoolTest, TheLastGroupOfTheRadioKeepsItsRecord) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  MarkRecords(s);
+  SetCounts(s, {0, 0, 5});
+  s.zoneGroupSelection[2] = 3;
+  const std::string first = Content(s.groups[0]);
+  const GroupCountResult r = CommitGroupCount(*m, 2, 0);
+  EXPECT_EQ(r.count, 1);
+  EXPECT_TRUE(r.messages.empty());
+  EXPECT_EQ(Content(s.groups[0]), first);
+  EXPECT_TRUE(s.groups[0].InUse());
+  EXPECT_TRUE(s.IsZoneInUse(2));
+  EXPECT_EQ(s.freeGroupPool, 249u);
+}
+
+TEST(ZonePoolTest, ZoneOnAndOffWithTheReferencesAndTheirNotices) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  CGlobalSettings& g = m->global;
+  SetCounts(s, {3, 2, 0, 4});
+
+  // A count of 0: the System notices, emergency first.
+  g.homeSystem = g.emergencySystem = 3;
+  GroupCountResult r = CommitGroupCount(*m, 3, 0);
+  EXPECT_EQ(r.messages, (std::vector<std::string>{"Delete Emergency System 4", "Delete Home System 4"}));
+  EXPECT_EQ(g.homeSystem, 255);
+  EXPECT_EQ(g.emergencySystem, 255);
+
+  // Off: the Zone notices, and the group records go back.
+  g.homeSystem = g.emergencySystem = 1;
+  r = SetZoneInUse(*m, 1, false);
+  EXPECT_EQ(r.messages, (std::vector<std::string>{"Delete Emergency Zone 2", "Delete Home Zone 2"}));
+  EXPECT_EQ(s.groupCount[1], 0);
+  EXPECT_FALSE(s.IsZoneInUse(1));
+  EXPECT_TRUE(r.changed);
+
+  // On: one group; on again: nothing more.
+  r = SetZoneInUse(*m, 1, true);
+  EXPECT_EQ(s.groupCount[1], 1);
+  EXPECT_TRUE(s.IsZoneInUse(1));
+  r = SetZoneInUse(*m, 1, true);
+  EXPECT_EQ(s.groupCount[1], 1);
+  EXPECT_FALSE(r.changed);
+
+  // With no record free the zone stays off, its cell then shows "Disable".
+  ASSERT_FALSE(ApplyGroupCount(*m, 0, 3 + int(s.freeGroupPool)).refused);
+  r = SetZoneInUse(*m, 5, true);
+  EXPECT_TRUE(r.refused);
+  EXPECT_EQ(r.messages, std::vector<std::string>{kTooManyGroups});
+  EXPECT_FALSE(s.IsZoneInUse(5));
+  EXPECT_FALSE(r.changed);
+
+  // Off for the only zone with groups: it keeps one and stays the home zone.
+  SetCounts(s, {6});
+  g.homeSystem = 0;
+  r = SetZoneInUse(*m, 0, false);
+  EXPECT_TRUE(r.messages.empty());
+  EXPECT_EQ(s.groupCount[0], 1);
+  EXPECT_TRUE(s.IsZoneInUse(0));
+  EXPECT_EQ(g.homeSystem, 0);
+}
+
+TEST(ZonePoolTest, IdEntriesTakeTheirRangeOnly) {
+  TestModel m;
+  const struct {
+    const IdRange* range;
+    const char* text;
+    bool stored;
+  } cases[] = {
+      {&kHomeSystemIdRange, "0", false},      {&kHomeSystemIdRange, "65536", false},
+      {&kHomeSystemIdRange, "65535", true},   {&kHomeSystemIdRange, "", false},
+      {&kAffiliatedSystemIdRange, "128", false}, {&kAffiliatedSystemIdRange, "127", true},
+      {&kMobileIdRange, "65520", false},      {&kMobileIdRange, "65519", true},
+      {&kMobileIdRange, "99999999999999", false},
+  };
+  for (const auto& c : cases) {
+    c.range->field.Set(*m, 9, 7);
+    const IdEntryResult r = EnterZoneId(*m, *c.range, 9, c.text);
+    EXPECT_EQ(r.stored, c.stored) << c.range->message << " " << c.text;
+    EXPECT_EQ(r.message, c.stored ? "" : c.range->message);
+    EXPECT_EQ(r.value, c.stored ? std::uint32_t(ParseDecimal(c.text)) : 7u);
+  }
+}
