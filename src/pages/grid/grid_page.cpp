@@ -1,0 +1,555 @@
+#include "pages/grid/grid_page.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+
+#include "model/edit_model.h"
+#include "model/zone_model.h"
+#include "ui/choice/choice_lists.h"
+#include "ui/messages.h"
+#include "ui/wnd/prompt.h"
+
+namespace grid {
+
+namespace {
+
+bool IsEdit(Cell kind) { return kind == Cell::Number || kind == Cell::Text || kind == Cell::Hex; }
+
+std::unique_ptr<CWnd> MakeCell(Cell kind) {
+  switch (kind) {
+    case Cell::List: return std::make_unique<CColorLabel>();
+    case Cell::Number: return std::make_unique<CNumEdit>();
+    case Cell::Text: return std::make_unique<CSerialEdit>();
+    case Cell::Hex: return std::make_unique<CHexEdit>();
+    case Cell::Check: return std::make_unique<CButton>();
+    case Cell::Static: break;
+  }
+  return std::make_unique<CStatic>();
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CGridPage, CScrollPage)
+  ON_WM_CTLCOLOR()
+  ON_WM_SHOWWINDOW()
+  // BN_CLICKED and STN_CLICKED are both 0; LBN_SELCHANGE and STN_DBLCLK both 1.
+  ON_CONTROL_RANGE(BN_CLICKED, 1, 0xFFFF, OnClicked)
+  ON_CONTROL_RANGE(LBN_SELCHANGE, 1, 0xFFFF, OnCellDoubleClickOrSelChange)
+  ON_CONTROL_RANGE(LBN_DBLCLK, 1, 0xFFFF, OnListDoubleClick)
+  ON_CONTROL_RANGE(EN_SETFOCUS, 1, 0xFFFF, OnEditSetFocus)
+  ON_CONTROL_RANGE(EN_KILLFOCUS, 1, 0xFFFF, OnEditKillFocus)
+  ON_MESSAGE(WM_LABEL_ENTER, OnLabelEnter)
+  ON_MESSAGE(WM_PAGEEDIT_ENTER, OnPageEditEnter)
+  ON_MESSAGE(WM_LABEL_TAB, OnNextField)
+  ON_MESSAGE(WM_NUMEDIT_ENTER, OnNextField)
+  ON_MESSAGE(WM_LABEL_BACKTAB, OnPrevField)
+  ON_MESSAGE(WM_BUTTON_ENTER, OnButtonEnter)
+  ON_MESSAGE(WM_REPEAT_STEP, OnRepeatStep)
+  ON_MESSAGE(WM_NUMEDIT_CHANGE, OnNumEditChange)
+  ON_MESSAGE(WM_SERIALEDIT_CHANGE, OnTextChange)
+  ON_MESSAGE(WM_HEXEDIT_CHANGE, OnTextChange)
+  ON_MESSAGE(WM_PAGEEDIT_TAB, OnIgnore)
+  ON_MESSAGE(WM_BUTTON_KILLFOCUS, OnIgnore)
+END_MESSAGE_MAP()
+
+CGridPage::CGridPage(UINT nIDTemplate, const Axis& axis, std::span<const Row> rows, CWnd* pParent)
+    : CScrollPage(nIDTemplate, pParent), m_axis(axis), m_rows(rows) {
+  m_axis.columns = std::clamp(m_axis.columns, 1, kMaxColumns);
+  m_axis.block = std::max(1, m_axis.block);
+  for (std::size_t r = 0; r < m_rows.size(); ++r) {
+    const Row& row = m_rows[r];
+    for (int column = m_axis.hasDefault ? 0 : 1; column <= m_axis.columns; ++column) {
+      const int id = CellId(row, column);
+      if (id == 0 || m_cellIds.count(id)) continue;
+      m_cellIds[id] = CellPos{r, column, m_cells.size()};
+      m_cells.push_back(MakeCell(row.kind));
+    }
+    if (row.kind == Cell::List && row.listId != 0) {
+      const bool known = std::any_of(m_lists.begin(), m_lists.end(), [&](const auto& l) { return l.first == row.listId; });
+      if (!known) m_lists.emplace_back(row.listId, std::make_unique<CPageEdit>());
+    }
+  }
+  m_shown.resize(m_cells.size());
+}
+
+CGridPage::~CGridPage() = default;
+
+// ---- position ---------------------------------------------------------------------
+
+void CGridPage::SetFirst(int first) { m_first = std::clamp(first, FirstMin(), std::max(FirstMin(), FirstMax())); }
+
+// ---- lookups ------------------------------------------------------------------------
+
+int CGridPage::CellId(const Row& row, int column) const {
+  if (column == 0) return m_axis.hasDefault ? row.defaultId : 0;
+  if (column < 0 || column > m_axis.columns) return 0;
+  return row.ids[static_cast<std::size_t>(column - 1)];
+}
+
+const Row* CGridPage::RowOfCell(int id, int* column) const {
+  const auto it = m_cellIds.find(id);
+  if (it == m_cellIds.end()) return nullptr;
+  if (column) *column = it->second.column;
+  return &m_rows[it->second.row];
+}
+
+CWnd* CGridPage::CellWnd(const Row& row, int column) const {
+  const auto it = m_cellIds.find(CellId(row, column));
+  if (it == m_cellIds.end()) return nullptr;
+  CWnd* cell = m_cells[it->second.index].get();
+  return cell->GetSafeHwnd() ? cell : nullptr;
+}
+
+CListBox* CGridPage::ListWnd(int listId) {
+  for (auto& [id, list] : m_lists) {
+    if (id == listId) return list->GetSafeHwnd() ? list.get() : nullptr;
+  }
+  return nullptr;
+}
+
+State CGridPage::StateOf(const Row& row, int column) {
+  if (column == 0) return State::Default;
+  const int entity = EntityOf(column);
+  if (IsPastEnd(column) || entity < 0 || entity >= m_axis.entities) return State::Inactive;
+  return row.state ? row.state(*this, row, column, entity) : CellState(row, column, entity);
+}
+
+HBRUSH CGridPage::BrushOf(State s) const {
+  switch (s) {
+    case State::Active: return m_white;
+    case State::Default: return m_defaultGrey;
+    case State::Inactive:
+    case State::EnabledGrey: break;
+  }
+  return m_grey;
+}
+
+std::uint32_t CGridPage::DefaultCode(const Row& row) {
+  if (row.pageDefault.byte >= 0 && row.pageDefault.byte < int(m_defaults.size())) {
+    const std::uint8_t mask = row.pageDefault.mask;
+    return mask ? std::uint32_t(m_defaults[std::size_t(row.pageDefault.byte)] & mask) >> std::countr_zero(unsigned(mask))
+                : 0;
+  }
+  return row.defaultField.Get(TheModel());
+}
+
+void CGridPage::SetDefaultCode(const Row& row, std::uint32_t code) {
+  if (row.pageDefault.byte >= 0 && row.pageDefault.byte < int(m_defaults.size())) {
+    std::uint8_t& b = m_defaults[std::size_t(row.pageDefault.byte)];
+    const std::uint8_t mask = row.pageDefault.mask;
+    if (mask) b = std::uint8_t((b & ~mask) | ((code << std::countr_zero(unsigned(mask))) & mask));
+    return;
+  }
+  row.defaultField.Set(TheModel(), 0, code);
+}
+
+std::string CGridPage::ColumnCaption(int column) const { return std::to_string(EntityOf(column) + 1); }
+
+// ---- set-up -------------------------------------------------------------------------
+
+BOOL CGridPage::OnInitDialog() {
+  CScrollPage::OnInitDialog();
+  m_hAccel = LoadPageAccelerator();
+  SetFirst(m_first);
+  m_openRow = nullptr;
+  m_openList = 0;
+  BindCells();
+  BindArrows();
+  OnInitPage();
+  FillFixedLists();
+  ResetCellColors();
+  std::fill(m_shown.begin(), m_shown.end(), std::string());
+  Refresh();
+  return TRUE;
+}
+
+void CGridPage::BindCells() {
+  for (const auto& [id, pos] : m_cellIds) {
+    CWnd* cell = m_cells[pos.index].get();
+    if (!cell->GetSafeHwnd() && GetDlgItem(id)) cell->SubclassDlgItem(static_cast<UINT>(id), this);
+    if (!cell->GetSafeHwnd()) continue;
+    const Row& row = m_rows[pos.row];
+    const EditSpec& e = row.edit;
+    if (row.kind == Cell::Number) {
+      auto* edit = static_cast<CNumEdit*>(cell);
+      edit->Setup(GetSafeHwnd(), e.intDigits, e.decimals, TRUE, FALSE, FALSE, e.blankAllowed ? TRUE : FALSE,
+                  e.maxValue, e.enterNext ? TRUE : FALSE);
+      if (!e.blankAllowed) {
+        for (char c : {' ', '+', '-'}) edit->AddRefusedChar(c);
+      }
+    } else if (row.kind == Cell::Text || row.kind == Cell::Hex) {
+      auto* edit = static_cast<CCharListEdit*>(cell);
+      edit->SetEditParams(GetSafeHwnd(), e.maxLength);
+      if (e.extraChar) edit->AddAllowedChar(e.extraChar);
+    }
+  }
+  for (auto& [id, list] : m_lists) {
+    if (!list->GetSafeHwnd() && GetDlgItem(id)) list->SubclassDlgItem(static_cast<UINT>(id), this);
+    if (list->GetSafeHwnd()) list->ShowWindow(SW_HIDE);
+  }
+  for (CRepeatButton* arrow : {&m_prev, &m_next}) {
+    const int id = arrow == &m_prev ? m_axis.prevId : m_axis.nextId;
+    if (id && !arrow->GetSafeHwnd() && GetDlgItem(id)) arrow->SubclassDlgItem(static_cast<UINT>(id), this);
+  }
+}
+
+void CGridPage::BindArrows() {
+  if (m_prev.GetSafeHwnd()) m_prev.Setup(GetSafeHwnd(), &m_first, m_first, 1, m_axis.step, FirstMin(), FirstMax());
+  if (m_next.GetSafeHwnd()) m_next.Setup(GetSafeHwnd(), &m_first, m_first, 0, m_axis.step, FirstMin(), FirstMax());
+}
+
+void CGridPage::FillFixedLists() {
+  for (auto& [id, list] : m_lists) {
+    if (!list->GetSafeHwnd()) continue;
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(), [id = id](const Row& r) { return r.listId == id; });
+    if (row == m_rows.end() || row->fill || row->choices.size() == 0) continue;
+    list->ResetContent();
+    for (const Choice& c : row->choices.choices) list->AddString(std::string(c.text));
+    list->SetCurSel(row->choices.defaultIndex < int(row->choices.size()) ? row->choices.defaultIndex : -1);
+  }
+}
+
+// ---- refresh --------------------------------------------------------------------------
+
+std::string CGridPage::CellText(const Row& row, int entity) {
+  if (row.show) return row.show(*this, row, entity);
+  CEditModel& model = TheModel();
+  const bool isDefault = entity == kDefaultEntity;
+  switch (row.kind) {
+    case Cell::Number:
+      return std::to_string(isDefault ? DefaultCode(row) : row.field.Get(model, entity));
+    case Cell::Text:
+    case Cell::Hex:
+      return row.text.get && !isDefault ? row.text.get(model, entity) : std::string();
+    case Cell::List:
+    case Cell::Static:
+    case Cell::Check:
+      break;
+  }
+  const std::uint32_t code = isDefault ? DefaultCode(row) : row.field.Get(model, entity);
+  return std::string(row.choices.PageText(code));
+}
+
+void CGridPage::SetCellText(const CellPos& pos, CWnd* cell, const std::string& text) {
+  // An edit's text is the person's until it is written again; a label's is ours.
+  if (IsEdit(m_rows[pos.row].kind)) {
+    if (cell->GetWindowText() != text) cell->SetWindowText(text);
+    return;
+  }
+  std::string& shown = m_shown[pos.index];
+  if (shown == text && !text.empty()) return;
+  shown = text;
+  cell->SetWindowText(text);
+}
+
+void CGridPage::Refresh() {
+  if (!GetSafeHwnd()) return;
+  if (m_axis.defaultCaptionId && m_axis.hasDefault) SetDlgItemText(m_axis.defaultCaptionId, "Default");
+  for (int column = 1; column <= m_axis.columns; ++column) {
+    const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
+    const int entity = EntityOf(column);
+    if (id && entity < m_axis.entities) SetDlgItemText(id, ColumnCaption(column));
+  }
+  CEditModel& model = TheModel();
+  for (const auto& [id, pos] : m_cellIds) {
+    CWnd* cell = m_cells[pos.index].get();
+    if (!cell->GetSafeHwnd()) continue;
+    const Row& row = m_rows[pos.row];
+    const int entity = EntityOf(pos.column);
+    if (pos.column > 0 && entity >= m_axis.entities) continue;  // keeps what it showed
+    if (row.kind == Cell::Check) {
+      const std::uint32_t code = entity == kDefaultEntity ? DefaultCode(row) : row.field.Get(model, entity);
+      static_cast<CButton*>(cell)->SetCheck(code ? BST_CHECKED : BST_UNCHECKED);
+      continue;
+    }
+    SetCellText(pos, cell, CellText(row, entity));
+  }
+  ApplyCellStates();
+  OnRefreshed();
+}
+
+void CGridPage::ApplyCellStates() {
+  for (const auto& [id, pos] : m_cellIds) {
+    CWnd* cell = m_cells[pos.index].get();
+    if (!cell->GetSafeHwnd()) continue;
+    const State s = StateOf(m_rows[pos.row], pos.column);
+    if (s == State::Default) continue;
+    const BOOL enable = s == State::Inactive ? FALSE : TRUE;
+    if ((cell->IsWindowEnabled() != FALSE) != (enable != FALSE)) cell->EnableWindow(enable);
+  }
+}
+
+// ---- colours ------------------------------------------------------------------------
+
+HBRUSH CGridPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+  HBRUSH base = CScrollPage::OnCtlColor(pDC, pWnd, nCtlColor);
+  if (!pWnd || (nCtlColor != CTLCOLOR_STATIC && nCtlColor != CTLCOLOR_EDIT)) return base;
+  int column = 0;
+  const Row* row = RowOfCell(pWnd->GetDlgCtrlID(), &column);
+  if (!row) return base;
+  const State s = StateOf(*row, column);
+  pDC->SetBkMode(TRANSPARENT);
+  if (s != State::Default) {
+    const BOOL enable = s == State::Inactive ? FALSE : TRUE;
+    if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
+  }
+  return BrushOf(s);
+}
+
+void CGridPage::ResetCellColors() {
+  for (const auto& [id, pos] : m_cellIds) {
+    if (m_rows[pos.row].kind != Cell::List) continue;
+    auto* label = static_cast<CColorLabel*>(m_cells[pos.index].get());
+    if (label->GetSafeHwnd() && label->GetTextColor() != 0) label->SetTextColor(0);
+  }
+}
+
+void CGridPage::HideListsExcept(int listId) {
+  for (auto& [id, list] : m_lists) {
+    if (id != listId && list->GetSafeHwnd() && list->IsWindowVisible()) list->ShowWindow(SW_HIDE);
+  }
+  m_openRow = nullptr;
+  m_openList = 0;
+  ResetCellColors();
+}
+
+void CGridPage::OnShowWindow(BOOL bShow, UINT nStatus) {
+  CScrollPage::OnShowWindow(bShow, nStatus);
+  if (bShow) Refresh();
+}
+
+// ---- opening and committing -------------------------------------------------------------
+
+void CGridPage::OpenCell(const Row& row, int column) {
+  CWnd* cell = CellWnd(row, column);
+  if (row.kind != Cell::List || !cell || !cell->IsWindowEnabled()) return;
+  MessageBeep(0);
+  const int entity = EntityOf(column);
+  const int listId = row.list ? row.list(*this, row, entity) : row.listId;
+  HideListsExcept(listId);
+  const std::string text = cell->GetWindowText();
+  static_cast<CColorLabel*>(cell)->SetTextColor(cell_colors::kRed);
+  m_openRow = &row;
+  m_openList = listId;
+  CListBox* list = ListWnd(listId);
+  if (!list) {
+    m_active = column;
+    return;
+  }
+  m_openCodes.clear();
+  if (row.fill) {
+    std::vector<Entry> entries;
+    row.fill(*this, row, entity, entries);
+    list->ResetContent();
+    for (const Entry& e : entries) {
+      list->AddString(e.text);
+      m_openCodes.push_back(e.code);
+    }
+  }
+  CRect rc, page;
+  cell->GetWindowRect(&rc);
+  GetWindowRect(&page);
+  const int w = rc.Width(), h = rc.Height();
+  const bool toTheLeft = column > 0 && (column - 1) % m_axis.block >= m_axis.block - row.widthFactor;
+  const int left = toTheLeft ? rc.left - row.widthFactor * w - page.left - 5 : rc.right - page.left - 5;
+  ShowListEditor(list, left, rc.top - page.top - 10, row.widthFactor * w + 5, row.heightFactor * h, text, 1);
+  // Only now: the edit that lost the focus to the list has had its say.
+  m_active = column;
+}
+
+void CGridPage::WriteEntity(const Row& row, int entity, std::uint32_t code) {
+  if (entity < 0 || entity >= m_axis.entities) return;
+  CEditModel& model = TheModel();
+  const std::uint32_t before = row.field.IsSet() ? row.field.Get(model, entity) : 0;
+  if (row.write) row.write(*this, row, entity, code);
+  else row.field.Set(model, entity, code);
+  if (row.after) row.after(*this, row, entity, before, code);
+}
+
+void CGridPage::CommitList(const Row& row) {
+  CListBox* list = ListWnd(m_openList);
+  if (&row != m_openRow || !list) return;
+  MessageBeep(0);
+  const int index = list->GetCurSel();
+  std::optional<std::uint32_t> code;
+  if (row.fill) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_openCodes.size()) code = m_openCodes[std::size_t(index)];
+  } else if (index >= 0 && static_cast<std::size_t>(index) < row.choices.size()) {
+    code = row.choices.CodeAt(index);
+  }
+  const int column = m_active;
+  if (code) {
+    if (column == 0) {
+      if (row.writeDefault) {
+        row.writeDefault(*this, row, kDefaultEntity, *code);
+      } else {
+        SetDefaultCode(row, *code);
+        if (row.scope == Scope::Entities) {
+          for (int e = ScopeBegin(); e < ScopeEnd() && e < m_axis.entities; ++e) WriteEntity(row, e, *code);
+        }
+      }
+    } else {
+      WriteEntity(row, EntityOf(column), *code);
+    }
+    if (row.setsModified) g_bModified = 1;
+  }
+  m_openRow = nullptr;
+  m_openList = 0;
+  CWnd* cell = CellWnd(row, column);
+  if (row.movesFocus && cell) {
+    cell->SetFocus();
+    static_cast<CColorLabel*>(cell)->SetTextColor(0);
+  }
+  list->ShowWindow(SW_HIDE);
+  if (row.movesFocus) SendMessage(WM_NEXTDLGCTL, 0, 0);
+  Refresh();
+}
+
+// ---- edits ----------------------------------------------------------------------------------
+
+void CGridPage::CommitEdit(const Row& row, int column, CWnd& edit) {
+  const int entity = EntityOf(column);
+  if (column > 0 && (entity < 0 || entity >= m_axis.entities || IsPastEnd(column))) return;
+  if (row.commitEdit) {
+    row.commitEdit(*this, row, entity, edit);
+    return;
+  }
+  CEditModel& model = TheModel();
+  const std::string text = edit.GetWindowText();
+  if (row.kind == Cell::Number) {
+    const auto value = static_cast<std::uint32_t>(std::max(0L, ParseDecimal(text)));
+    if (entity == kDefaultEntity) SetDefaultCode(row, value);
+    else row.field.Set(model, entity, value);
+  } else if (row.text.set && entity != kDefaultEntity) {
+    row.text.set(model, entity, text);
+  }
+  if (row.setsModified) g_bModified = 1;
+}
+
+void CGridPage::OnEditSetFocus(UINT nID) {
+  int column = 0;
+  const Row* row = RowOfCell(static_cast<int>(nID), &column);
+  if (!row || !IsEdit(row->kind)) return;
+  m_active = column;
+  if (CWnd* edit = CellWnd(*row, column)) edit->PostMessage(EM_SETSEL, 0, -1);
+  HideListsExcept(0);
+  OnEditFocus(*row, column);
+}
+
+void CGridPage::OnEditKillFocus(UINT nID) {
+  int column = 0;
+  const Row* row = RowOfCell(static_cast<int>(nID), &column);
+  if (!row || !IsEdit(row->kind) || row->trigger != Trigger::KillFocus) return;
+  if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
+}
+
+LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {
+  int column = 0;
+  const Row* row = RowOfCell(static_cast<int>(wParam), &column);
+  if (!row || row->kind != Cell::Number) return 0;
+  if (row->edit.keystrokeModifies) g_bModified = 1;
+  if (row->trigger == Trigger::Keystroke) {
+    if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
+  }
+  return 0;
+}
+
+LRESULT CGridPage::OnTextChange(WPARAM wParam, LPARAM) {
+  int column = 0;
+  const Row* row = RowOfCell(static_cast<int>(wParam), &column);
+  if (!row || (row->kind != Cell::Text && row->kind != Cell::Hex) || row->trigger != Trigger::Keystroke) return 0;
+  if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
+  return 0;
+}
+
+// ---- notifications and keys -------------------------------------------------------------------
+
+void CGridPage::OnClicked(UINT nID) {
+  const int id = static_cast<int>(nID);
+  if (id == ID_ROM_EDITOR) {
+    OnRomEditor();
+    return;
+  }
+  if (id != 0 && (id == m_axis.prevId || id == m_axis.nextId)) {
+    Step(id == m_axis.prevId ? -1 : +1);
+    return;
+  }
+  int column = 0;
+  const Row* row = RowOfCell(id, &column);
+  if (!row) return;
+  if (row->kind == Cell::List) {
+    OpenCell(*row, column);
+  } else if (row->kind == Cell::Check) {
+    CWnd* box = CellWnd(*row, column);
+    if (!box) return;
+    MessageBeep(0);
+    const std::uint32_t code = static_cast<CButton*>(box)->GetCheck() == BST_CHECKED ? 1 : 0;
+    if (column == 0) SetDefaultCode(*row, code);
+    else WriteEntity(*row, EntityOf(column), code);
+    if (row->setsModified) g_bModified = 1;
+    Refresh();
+  }
+}
+
+void CGridPage::OnCellDoubleClickOrSelChange(UINT nID) {
+  // A double-click on a cell does nothing more than its first click.
+  if (!m_openRow || static_cast<int>(nID) != m_openList || m_openRow->trigger != Trigger::SelChange) return;
+  CommitList(*m_openRow);
+}
+
+void CGridPage::OnListDoubleClick(UINT nID) {
+  if (m_openRow && static_cast<int>(nID) == m_openList) CommitList(*m_openRow);
+}
+
+LRESULT CGridPage::OnLabelEnter(WPARAM wParam, LPARAM) {
+  int column = 0;
+  if (const Row* row = RowOfCell(static_cast<int>(wParam), &column)) OpenCell(*row, column);
+  return 0;
+}
+
+LRESULT CGridPage::OnPageEditEnter(WPARAM wParam, LPARAM) {
+  OnListDoubleClick(static_cast<UINT>(wParam));
+  return 0;
+}
+
+LRESULT CGridPage::OnButtonEnter(WPARAM wParam, LPARAM) {
+  const int id = static_cast<int>(wParam);
+  CWnd* button = GetDlgItem(id);
+  if (!button || !dynamic_cast<CButton*>(button) || !button->IsWindowEnabled()) return 0;
+  SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
+              reinterpret_cast<LPARAM>(button->GetSafeHwnd()));
+  return 0;
+}
+
+LRESULT CGridPage::OnRepeatStep(WPARAM wParam, LPARAM lParam) {
+  const int id = static_cast<int>(wParam);
+  if (id == 0 || (id != m_axis.prevId && id != m_axis.nextId)) return 0;
+  SetFirst(static_cast<int>(lParam));
+  Refresh();
+  RedrawPage();
+  return 0;
+}
+
+LRESULT CGridPage::OnIgnore(WPARAM, LPARAM) { return 0; }
+
+void CGridPage::Step(int direction) {
+  MessageBeep(0);
+  const int next = m_first + direction * m_axis.step;
+  if (next >= FirstMin() && next <= FirstMax()) m_first = next;
+  ResetCellColors();
+  Refresh();
+}
+
+BOOL CGridPage::PreTranslateMessage(MSG* pMsg) { return PagePreTranslateMessage(this, m_hAccel, pMsg); }
+
+LRESULT CGridPage::SendToMain(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!GetSafeHwnd()) return 0;
+  CWnd* main = GetParentOwner();
+  if (!main || main == this) return 0;
+  return main->SendMessage(message, wParam, lParam);
+}
+
+void CGridPage::RedrawPage() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+}  // namespace grid

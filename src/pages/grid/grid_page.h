@@ -1,0 +1,311 @@
+// The column grid that the zone, group, repeater and channel pages stand on.
+//
+// A grid page shows an indexed thing (zones, groups, repeater slots, channels)
+// as columns: column 1 shows entity `First()`, column c entity First() + c - 1;
+// an optional Default column (column 0) holds a value the page keeps for each
+// row and writes into every entity of its scope. Each row of the page is one
+// setting: a cell per column (and one in the Default column) and, for a list
+// row, a hidden popup list that drops down over the cell being edited. A page
+// is its dialog template, a table of rows, an axis and a few hooks:
+//
+//   const grid::Row kRows[] = {
+//       {.ids = {10920, 10930, 10940, 10950, 10960}, .defaultId = 10910, .listId = 1309,
+//        .choices = zf::kTimerList, .field = zf::kTxTimeout, .defaultField = DefaultBits(1, 0xF0),
+//        .scope = grid::Scope::Entities, .heightFactor = 4},
+//       {.kind = grid::Cell::Number, .ids = {13121, ...}, .trigger = grid::Trigger::KillFocus,
+//        .edit = {.intDigits = 3}, .commitEdit = &CommitGroupCount},
+//   };
+//   constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = 32, .prevId = 1079, .nextId = 1080,
+//                              .defaultCaptionId = 1542, .captionIds = {1081, 1082, 1083, 1084, 1085}};
+//   class CMyPage : public grid::CGridPage {
+//    public:
+//     CMyPage() : CGridPage(IDD_MY_PAGE, kAxis, kRows) {}
+//     int FirstMax() const override { return 27; }
+//   };
+//
+// What the engine does, the same way on every page:
+//
+// - Cells. A List cell is a CColorLabel (a click or Enter opens the row's
+//   list); a Number cell a CNumEdit, a Text cell a CSerialEdit, a Hex cell a
+//   CHexEdit (typed in place, their whole text selected when they get the
+//   focus); a Check cell a check box (a click commits); a Static cell only
+//   shows its text. Cells the template does not have are passed over, so a
+//   page builds only the rows and cells it shows.
+// - Opening (a click on a List cell, or Enter on it): beep; every other list
+//   hidden and every List cell black; the row's list filled when the row has a
+//   `fill` hook (else it was filled once at set-up from `choices`); the cell's
+//   text red; the list placed by the one formula below and shown with the item
+//   of the cell's text selected; the list takes the focus, and only then the
+//   column becomes the active column (so an edit that loses the focus to the
+//   list cannot set it back).
+//   Placement, in page pixels, with L, R, T, W, H the cell's left, right, top,
+//   width and height: top T - 10, width widthFactor x W + 5, height
+//   heightFactor x H; left R - 5, or L - widthFactor x W - 5 when the column
+//   is among the last `widthFactor` columns of its block (it opens to the left).
+// - Committing (a double-click or Enter in the list; a selection change only on
+//   rows with Trigger::SelChange; a programmatic selection never commits): beep;
+//   the code of the selected item (from `choices`, or from the codes the fill
+//   hook gave); in a column: the entity's field is written (`field.Set`, or the
+//   row's `write` hook), then the `after` hook; in the Default column: the
+//   row's `writeDefault` hook if it has one, else `defaultField` and then every
+//   entity of the page's scope (ScopeBegin .. ScopeEnd, the end read again after
+//   each entity) when the row's scope is Scope::Entities; g_bModified when the
+//   row `setsModified`; when the row `movesFocus`, the focus back to the cell,
+//   its text black, the list hidden and the focus on to the next tab stop
+//   (else only the list hidden); Refresh.
+// - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
+//   text and hides every list. The commit (`commitEdit`, or the plain one:
+//   Number cells store the number, Text cells the text, and set g_bModified)
+//   runs on EN_KILLFOCUS (Trigger::KillFocus) or on each change
+//   (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
+//   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from
+//   its control id. `edit.keystrokeModifies` sets g_bModified on each change of
+//   a Number cell whatever the trigger.
+// - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
+//   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
+//   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
+//   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
+//   always Default, a column past the end (IsPastEnd) Inactive; any other cell
+//   takes the row's `state` hook, else the page's CellState.
+// - Scrolling: the arrows step First() by the axis step within FirstMin() ..
+//   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
+//   (WM_REPEAT_STEP) within the same limits. They are bound to an int of the
+//   page, First(), never to a narrower field.
+// - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
+//   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
+//   the tab stops; Enter on a push button (WM_BUTTON_ENTER) clicks it.
+//   Messages the page does not handle stay with it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/field.h"
+#include "ui/cells/cells.h"
+#include "ui/page/page.h"
+#include "ui/wnd/ext/color_pass.h"
+
+namespace grid {
+
+inline constexpr int kMaxColumns = 16;
+using ColumnIds = std::array<int, kMaxColumns>;
+// The entity of the Default column.
+inline constexpr int kDefaultEntity = -1;
+
+enum class Cell { List, Number, Text, Hex, Static, Check };
+// When a row's value is written.
+enum class Trigger { Choose, SelChange, Keystroke, KillFocus };
+// What a Default-column commit writes beside the row's default value.
+enum class Scope { None, Entities };
+enum class State { Active, Inactive, EnabledGrey, Default };
+
+inline constexpr COLORREF kWhite = 0xFFFFFF;
+inline constexpr COLORREF kGrey = 0xC0C0C0;
+inline constexpr COLORREF kDefaultGrey = 0xE6E6E6;
+
+class CGridPage;
+struct Row;
+
+// One item of a list a `fill` hook builds: its text and the code it stands for.
+struct Entry {
+  std::string text;
+  std::uint32_t code = 0;
+};
+
+// Hooks; `entity` is kDefaultEntity for the Default column.
+using ShowFn = std::string (*)(CGridPage& page, const Row& row, int entity);
+using StateFn = State (*)(CGridPage& page, const Row& row, int column, int entity);
+using FillFn = void (*)(CGridPage& page, const Row& row, int entity, std::vector<Entry>& entries);
+using ListFn = int (*)(CGridPage& page, const Row& row, int entity);
+using WriteFn = void (*)(CGridPage& page, const Row& row, int entity, std::uint32_t code);
+using AfterFn = void (*)(CGridPage& page, const Row& row, int entity, std::uint32_t before, std::uint32_t code);
+using EditFn = void (*)(CGridPage& page, const Row& row, int entity, CWnd& edit);
+
+// How an edit cell is set up.
+struct EditSpec {
+  int intDigits = 5;       // Number: integer digits
+  int decimals = 0;        // Number: decimals (0: no point)
+  int maxValue = 0;        // Number: 0 for none
+  bool blankAllowed = false;  // Number: blanks typed (else blank, "+" and "-" are refused)
+  bool enterNext = false;  // Number: Enter moves to the next field (WM_NUMEDIT_ENTER)
+  bool keystrokeModifies = false;  // Number: every change sets g_bModified
+  int maxLength = 8;       // Text, Hex: the most characters
+  char extraChar = ' ';    // Text: one more accepted character (0: none)
+};
+
+// Bits of the page's own Default bytes (CGridPage::Defaults()), for pages whose
+// Default column is not a record of the model.
+struct PageBits {
+  int byte = -1;  // -1: none (the row uses defaultField)
+  std::uint8_t mask = 0xFF;
+};
+
+struct Row {
+  Cell kind = Cell::List;
+  ColumnIds ids{};         // the cells of columns 1..N (0: none)
+  int defaultId = 0;       // the Default column's cell (0: none)
+  int listId = 0;          // List rows: the popup list
+  ChoiceList choices{};    // the list's items and codes, and what a cell shows for a code
+  Field field{};           // the entity's value
+  Field defaultField{};    // the Default column's value in the model (DefaultGroupRecord) ...
+  PageBits pageDefault{};  // ... or in the page's own Default bytes
+  TextField text{};        // Text and Hex cells
+  Trigger trigger = Trigger::Choose;
+  Scope scope = Scope::None;
+  int widthFactor = 1;     // the list's width in cell widths (plus 5 pixels)
+  int heightFactor = 2;    // the list's height in cell heights
+  bool movesFocus = true;  // a commit gives the focus back and moves it on
+  bool setsModified = true;
+  EditSpec edit{};
+  std::uint32_t tags = 0;  // the page's own marks (read by its CellState)
+  ShowFn show = nullptr;   // the cell's text, in place of the plain one
+  StateFn state = nullptr; // the cell's state, in place of the page's CellState
+  FillFn fill = nullptr;   // the list's items, built at each opening
+  ListFn list = nullptr;   // which list opens (0: none), for rows that share lists
+  WriteFn write = nullptr;         // the write of one entity, in place of field.Set
+  WriteFn writeDefault = nullptr;  // the whole Default-column commit
+  AfterFn after = nullptr;         // after each entity's write
+  EditFn commitEdit = nullptr;     // the commit of an edit cell
+};
+
+struct Axis {
+  int columns = 5;          // entity columns shown (1..16)
+  int block = 5;            // columns per block of the layout (the list placement's blocks)
+  int entities = 32;        // entities 0..entities-1 exist; a column beyond keeps its texts
+  int step = 1;             // the arrows' step
+  bool hasDefault = true;   // column 0
+  int prevId = 0;           // the arrow buttons (0: none)
+  int nextId = 0;
+  int defaultCaptionId = 0; // the Default column's caption ("Default")
+  ColumnIds captionIds{};   // the column captions
+};
+
+class CGridPage : public CScrollPage {
+ public:
+  CGridPage(UINT nIDTemplate, const Axis& axis, std::span<const Row> rows, CWnd* pParent = nullptr);
+  ~CGridPage() override;
+
+  // ---- position ------------------------------------------------------------------
+  int First() const { return m_first; }
+  // Clamped to FirstMin() .. FirstMax(); nothing is refreshed.
+  void SetFirst(int first);
+  int ActiveColumn() const { return m_active; }
+  // The entity of a column: First() + column - 1; kDefaultEntity for column 0.
+  int EntityOf(int column) const { return column <= 0 ? kDefaultEntity : m_first + column - 1; }
+  const Axis& GetAxis() const { return m_axis; }
+  std::span<const Row> Rows() const { return m_rows; }
+
+  // ---- what pages and hooks call ---------------------------------------------------
+  // Every cell's text and state, the captions, then OnRefreshed.
+  void Refresh();
+  // The open and commit routines (as a click and a double-click do).
+  void OpenCell(const Row& row, int column);
+  void CommitList(const Row& row);
+  // Hides every popup list but the given one (0: all), then ResetCellColors.
+  void HideListsExcept(int listId);
+  void ResetCellColors();
+  // Enables and disables every cell for its state now.
+  void ApplyCellStates();
+  // The row and column of a cell id; null when the id is no cell.
+  const Row* RowOfCell(int id, int* column) const;
+  int CellId(const Row& row, int column) const;
+  CWnd* CellWnd(const Row& row, int column) const;
+  State StateOf(const Row& row, int column);
+  // The row whose list is open, or null.
+  const Row* OpenRow() const { return m_openRow; }
+  // The text a cell shows for an entity (the row's show hook, else the plain text).
+  std::string CellText(const Row& row, int entity);
+  // The page's own Default bytes (rows with a pageDefault); they live as long as
+  // the page object, not its window.
+  std::array<std::uint8_t, 8>& Defaults() { return m_defaults; }
+  // The code of a row's Default cell, and its write.
+  std::uint32_t DefaultCode(const Row& row);
+  void SetDefaultCode(const Row& row, std::uint32_t code);
+
+ protected:
+  // ---- what a page supplies ----------------------------------------------------------
+  virtual int FirstMin() const { return 0; }
+  virtual int FirstMax() const { return 0; }
+  // A column past the end of the entities the page shows (greyed, no input).
+  virtual bool IsPastEnd(int column) const { return false; }
+  // The entities a Scope::Entities Default commit writes: begin, and an end read
+  // again after every entity.
+  virtual int ScopeBegin() const { return 0; }
+  virtual int ScopeEnd() const { return m_axis.entities; }
+  // The state of a cell of a column that is not past the end, for rows without a state hook.
+  virtual State CellState(const Row& row, int column, int entity) { return State::Active; }
+  virtual std::string ColumnCaption(int column) const;
+  // In the window's set-up, after the cells are bound and before the lists are
+  // filled and the first refresh: captions, layout, the page's own controls.
+  virtual void OnInitPage() {}
+  // After every refresh: the page's own controls (buttons, headers).
+  virtual void OnRefreshed() {}
+  // An edit cell took the focus.
+  virtual void OnEditFocus(const Row& row, int column) {}
+
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  // Binds the arrows to First() with the limits as they are now.
+  void BindArrows();
+  // Sends a message to the main dialog (the page's parent owner); 0 without one.
+  LRESULT SendToMain(UINT message, WPARAM wParam, LPARAM lParam);
+  void RedrawPage();
+
+  // ---- message handlers ----------------------------------------------------------------
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  void OnShowWindow(BOOL bShow, UINT nStatus);
+  void OnClicked(UINT nID);
+  void OnCellDoubleClickOrSelChange(UINT nID);
+  void OnListDoubleClick(UINT nID);
+  void OnEditSetFocus(UINT nID);
+  void OnEditKillFocus(UINT nID);
+  LRESULT OnLabelEnter(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPageEditEnter(WPARAM wParam, LPARAM lParam);
+  LRESULT OnButtonEnter(WPARAM wParam, LPARAM lParam);
+  LRESULT OnRepeatStep(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNumEditChange(WPARAM wParam, LPARAM lParam);
+  LRESULT OnTextChange(WPARAM wParam, LPARAM lParam);
+  LRESULT OnIgnore(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  struct CellPos {
+    std::size_t row;
+    int column;
+    std::size_t index;  // into m_cells
+  };
+  void BindCells();
+  void FillFixedLists();
+  void Step(int direction);
+  void WriteEntity(const Row& row, int entity, std::uint32_t code);
+  void CommitEdit(const Row& row, int column, CWnd& edit);
+  CListBox* ListWnd(int listId);
+  HBRUSH BrushOf(State s) const;
+  void SetCellText(const CellPos& pos, CWnd* cell, const std::string& text);
+
+  Axis m_axis;
+  std::span<const Row> m_rows;
+  int m_first = 0;
+  int m_active = 0;
+  std::array<std::uint8_t, 8> m_defaults{};
+  const Row* m_openRow = nullptr;
+  int m_openList = 0;
+  std::vector<std::uint32_t> m_openCodes;  // the codes of a list a fill hook built
+
+  std::unordered_map<int, CellPos> m_cellIds;
+  std::vector<std::unique_ptr<CWnd>> m_cells;    // one object per cell id, in row order
+  std::vector<std::string> m_shown;               // the text each cell shows
+  std::vector<std::pair<int, std::unique_ptr<CPageEdit>>> m_lists;
+  CRepeatButton m_prev;
+  CRepeatButton m_next;
+  CBrush m_white{kWhite};
+  CBrush m_grey{kGrey};
+  CBrush m_defaultGrey{kDefaultGrey};
+};
+
+}  // namespace grid
