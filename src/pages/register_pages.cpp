@@ -5,6 +5,7 @@
 #include "pages/fivetone/five_tone_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
+#include "pages/trunk/zone_overview_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
@@ -25,4 +26,5 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetGlobal, PrintGlobal2Sheet, kPartGlobal2);
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
+  RegisterZoneOverviewPage();
 }

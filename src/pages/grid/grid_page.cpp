@@ -8,6 +8,7 @@
 #include "model/zone_model.h"
 #include "ui/choice/choice_lists.h"
 #include "ui/messages.h"
+#include "ui/wnd/dlg_template.h"
 #include "ui/wnd/prompt.h"
 
 namespace grid {
@@ -192,6 +193,17 @@ void CGridPage::BindCells() {
     const int id = arrow == &m_prev ? m_axis.prevId : m_axis.nextId;
     if (id && !arrow->GetSafeHwnd() && GetDlgItem(id)) arrow->SubclassDlgItem(static_cast<UINT>(id), this);
   }
+  // Every other push button reports Enter to the page.
+  const DialogTemplate* t = m_lpTemplate ? m_lpTemplate : FindDialogTemplate(m_nIDTemplate);
+  std::size_t next = 0;
+  for (const DlgItemTemplate& item : t ? t->items : std::vector<DlgItemTemplate>{}) {
+    const DWORD type = item.style & BS_TYPEMASK;
+    if (item.kind != CtlKind::Button || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) continue;
+    if (item.id == m_axis.prevId || item.id == m_axis.nextId || m_cellIds.count(item.id) || !GetDlgItem(item.id)) continue;
+    if (next == m_buttons.size()) m_buttons.push_back(std::make_unique<CNotifyButton>());
+    CNotifyButton& button = *m_buttons[next++];
+    if (!button.GetSafeHwnd()) button.SubclassDlgItem(static_cast<UINT>(item.id), this);
+  }
 }
 
 void CGridPage::BindArrows() {
@@ -232,12 +244,13 @@ std::string CGridPage::CellText(const Row& row, int entity) {
 }
 
 void CGridPage::SetCellText(const CellPos& pos, CWnd* cell, const std::string& text) {
+  std::string& shown = m_shown[pos.index];
   // An edit's text is the person's until it is written again; a label's is ours.
   if (IsEdit(m_rows[pos.row].kind)) {
     if (cell->GetWindowText() != text) cell->SetWindowText(text);
+    shown = text;
     return;
   }
-  std::string& shown = m_shown[pos.index];
   if (shown == text && !text.empty()) return;
   shown = text;
   cell->SetWindowText(text);
@@ -441,7 +454,13 @@ void CGridPage::OnEditKillFocus(UINT nID) {
   int column = 0;
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
   if (!row || !IsEdit(row->kind) || row->trigger != Trigger::KillFocus) return;
-  if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
+  CWnd* edit = CellWnd(*row, column);
+  if (!edit) return;
+  // Passing through an edit without changing its text stores nothing.
+  std::string& shown = m_shown[m_cellIds.at(static_cast<int>(nID)).index];
+  if (edit->GetWindowText() == shown) return;
+  CommitEdit(*row, column, *edit);
+  shown = edit->GetWindowText();
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {

@@ -56,7 +56,8 @@
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
-//   runs on EN_KILLFOCUS (Trigger::KillFocus) or on each change
+//   runs on EN_KILLFOCUS (Trigger::KillFocus; only when the text is no longer
+//   the one the page last wrote, so passing through an edit stores nothing) or on each change
 //   (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
 //   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from
 //   its control id. `edit.keystrokeModifies` sets g_bModified on each change of
@@ -73,7 +74,9 @@
 //   page, First(), never to a narrower field.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
-//   the tab stops; Enter on a push button (WM_BUTTON_ENTER) clicks it.
+//   the tab stops; Enter on a push button clicks it (every push button of the
+//   template is bound as a CNotifyButton, which reports Enter as WM_BUTTON_ENTER;
+//   a page handles the click as BN_CLICKED in its own message map).
 //   Messages the page does not handle stay with it.
 #pragma once
 
@@ -299,10 +302,11 @@ class CGridPage : public CScrollPage {
 
   std::unordered_map<int, CellPos> m_cellIds;
   std::vector<std::unique_ptr<CWnd>> m_cells;    // one object per cell id, in row order
-  std::vector<std::string> m_shown;               // the text each cell shows
+  std::vector<std::string> m_shown;               // the text the page last wrote into each cell
   std::vector<std::pair<int, std::unique_ptr<CPageEdit>>> m_lists;
   CRepeatButton m_prev;
   CRepeatButton m_next;
+  std::vector<std::unique_ptr<CNotifyButton>> m_buttons;  // the page's other push buttons
   CBrush m_white{kWhite};
   CBrush m_grey{kGrey};
   CBrush m_defaultGrey{kDefaultGrey};

@@ -1,0 +1,66 @@
+// CZoneOverviewPage: the page the Zone tab shows first, the 32 zones five at a
+// time with a Default column: on/off, number of groups, format, alias, the
+// common trunking settings and the PassPort system identity, and the buttons
+// that lead to a zone's sub-pages. It is a grid page (pages/grid) whose rows
+// are the table in zone_overview_page.cpp; the group pool, the on/off rules,
+// the ID ranges and the home channel words are model operations (zone_model.h,
+// home_channel.h). The caption mode (LTR or PassPort) follows the global
+// settings when the window is made.
+#pragma once
+
+#include <QFont>
+
+#include <memory>
+
+#include "pages/grid/grid_page.h"
+#include "res/page_zone_overview.h"
+#include "ui/page/page_registry.h"
+
+class CPrinterDC;
+
+class CZoneOverviewPage : public grid::CGridPage, public IZoneSubPage {
+ public:
+  enum { IDD = IDD_ZONE_OVERVIEW };
+  static constexpr int kLastFirstZone = 27;
+
+  explicit CZoneOverviewPage(CWnd* pParent = nullptr);
+
+  // The first visible zone, before the window is made (0..27).
+  void SetFirstZone(int zone) { SetFirst(zone); }
+  // IZoneSubPage: the first zone; the zone of the active column (-1 for the Default column).
+  void SetPageIndex(int index) override { SetFirstZone(index); }
+  int GetCurrentIndex() const override;
+
+  // The caption mode the window was made in.
+  bool LtrCaptions() const { return m_ltrCaptions; }
+
+ protected:
+  int FirstMax() const override { return kLastFirstZone; }
+  grid::State CellState(const grid::Row& row, int column, int zone) override;
+  std::string ColumnCaption(int column) const override;
+  void OnInitPage() override;
+  void OnRefreshed() override;
+
+  void OnInterconnect();
+  void OnLtrAdvanced();
+  void OnColumnButton(UINT nID);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  // Hides the rows of the other caption mode and closes the gaps they leave.
+  void LayOutRows();
+  void UpdateColumnButtons();
+  void SetButton(int id, const char* caption, bool enabled);
+
+  bool m_ltrCaptions = false;
+  QFont m_boldFont;
+};
+
+// Sheet 1, "Zone": a page per zone in use.
+void PrintZoneSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap);
+// The parts of a zone's page from its section title at *y on.
+void PrintZoneGroups(CPrinterDC& dc, int charW, int x, int pitch, int* y, int zone, int gap);
+void PrintPassPortZone(CPrinterDC& dc, int charW, int x, int pitch, int* y, int zone, int gap);
+
+// Registers the page class under its dialog id and PrintZoneSheet as sheet 1.
+void RegisterZoneOverviewPage();
