@@ -328,9 +328,12 @@ std::string Seconds(long seconds) { return Fmt("%4ld sec", seconds); }
 void PrintZoneSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap) {
   CZoneSheetWriter w(dc, charW, x, pitch, gap);
   const gdi::PenSpec previous = dc.SelectPen({gdi::PS_SOLID, 4, 0});
+  // Texts at a box's corner leave its border whole.
+  const int bkMode = dc.SetBkMode(gdi::TRANSPARENT);
   for (int z = 0; z < kZoneCount; ++z) {
     if (TheModel().store.IsZoneInUse(z)) PrintZonePage(w, z);
   }
+  dc.SetBkMode(bkMode);
   dc.SelectPen(previous);
 }
 
