@@ -2,14 +2,16 @@
 
 namespace grid_res {
 
+// Cells hold one line: no word wrap, which also keeps their texts cheap to set and paint.
 DlgItemTemplate ListCell(int id, int x, int y, int cx, int cy) {
-  return dlg::LText({}, id, x, y, cx, cy, SS_NOTIFY | WS_TABSTOP | WS_BORDER | SS_CENTERIMAGE, WS_GROUP);
+  return dlg::LText({}, id, x, y, cx, cy, SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP | WS_BORDER | SS_CENTERIMAGE,
+                    WS_GROUP);
 }
 
 DlgItemTemplate EditCell(int id, int x, int y, int cx, int cy) { return dlg::EditText(id, x, y, cx, cy, ES_AUTOHSCROLL); }
 
 DlgItemTemplate StaticCell(int id, int x, int y, int cx, int cy) {
-  return dlg::LText({}, id, x, y, cx, cy, WS_BORDER | SS_CENTERIMAGE, WS_GROUP);
+  return dlg::LText({}, id, x, y, cx, cy, SS_LEFTNOWORDWRAP | WS_BORDER | SS_CENTERIMAGE, WS_GROUP);
 }
 
 DlgItemTemplate Caption(std::string text, int id, int x, int y, int cx, int cy) {

@@ -29,7 +29,7 @@ grid_res::Columns ZoneColumns() {
 
 void Label(std::vector<DlgItemTemplate>& items, const char* text, int id, int y, bool overDefault) {
   items.push_back(dlg::LText(text, id, kLabelX, y + 1, overDefault ? kLongLabel : kShortLabel, kCellHeight - 1,
-                             SS_CENTERIMAGE));
+                             SS_LEFTNOWORDWRAP | SS_CENTERIMAGE));
 }
 
 }  // namespace
@@ -114,10 +114,7 @@ const DialogTemplate& ZoneOverviewPageTemplate() {
     // The arrows come after the cells in the tab order.
     items.push_back(dlg::PushButton("<", kPrev, columns.x[0], 2, 20, 12));
     items.push_back(dlg::PushButton(">", kNext, columns.x[4] + 47 - 20, 2, 20, 12));
-    for (int id : {kOnOffList, kFormatList, kTalkPermitList, kTimeoutList, kPowerList, kRevertList, kFixedDccList,
-                   kDccList, kLtrTalkPermitList, kBandwidthList}) {
-      items.push_back(PopupList(id));
-    }
+    items.push_back(PopupList(kPopupList));
     return d;
   }();
   return t;

@@ -38,17 +38,8 @@ inline constexpr int kHomeFreq[5] = {11361, 11372, 11382, 11392, 11402};
 inline constexpr int kBackupFreq[5] = {11412, 11422, 11432, 11442, 11452};
 inline constexpr int kBandwidth[5] = {11110, 11251, 11462, 11472, 11482};
 
-// Popup lists.
-inline constexpr int kOnOffList = 1516;
-inline constexpr int kFormatList = 1307;
-inline constexpr int kTalkPermitList = 1308;
-inline constexpr int kTimeoutList = 1309;
-inline constexpr int kPowerList = 1311;
-inline constexpr int kRevertList = 1317;
-inline constexpr int kBandwidthList = 1318;
-inline constexpr int kDccList = 1319;
-inline constexpr int kLtrTalkPermitList = 1324;
-inline constexpr int kFixedDccList = 1325;
+// The popup list every row of the page drops down (filled for the row that opens it).
+inline constexpr int kPopupList = 1307;
 
 // Buttons.
 inline constexpr int kInterconnect = 1119;

@@ -108,12 +108,12 @@ TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat
   EXPECT_EQ(Text(kFormat[2]), "");
   EXPECT_EQ(Text(kFormat[1]), "Conventional");
 
-  Choose(kFormat[1], kFormatList, "Conventional");  // the same format: nothing else changes
+  Choose(kFormat[1], kPopupList, "Conventional");  // the same format: nothing else changes
   EXPECT_EQ(S().zoneTxPower[1], 4);
   EXPECT_EQ(S().groups[1].byte0, 0x11);
   EXPECT_EQ(g_bModified, 1u);
 
-  Choose(kFormat[1], kFormatList, "PassPort");
+  Choose(kFormat[1], kPopupList, "PassPort");
   EXPECT_EQ(S().zoneFormat[1], 0x90);
   EXPECT_EQ(S().zoneTxPower[1], 0);
   EXPECT_EQ(S().zoneHomeChannelWords[0][1], 0x5001);
@@ -132,7 +132,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   EXPECT_TRUE(Enabled(kOnOff[4]));
   EXPECT_FALSE(Enabled(kGroupCounts[4]));
 
-  Choose(kOnOff[3], kOnOffList, "Disable");
+  Choose(kOnOff[3], kPopupList, "Disable");
   EXPECT_EQ(prompts.MessageTexts(), (std::vector<std::string>{"Delete Emergency Zone 4", "Delete Home Zone 4"}));
   EXPECT_FALSE(S().IsZoneInUse(3));
   EXPECT_EQ(Text(kGroupCounts[3]), "0");
@@ -140,7 +140,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   EXPECT_EQ(g_bModified, 1u);
 
   g_bModified = 0;
-  Choose(kOnOff[4], kOnOffList, "Enable");
+  Choose(kOnOff[4], kPopupList, "Enable");
   EXPECT_TRUE(S().IsZoneInUse(4));
   EXPECT_EQ(Text(kGroupCounts[4]), "1");
   EXPECT_TRUE(Enabled(kFormat[4]));
@@ -150,7 +150,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 1 + long(S().freeGroupPool)).refused);
   overview.Refresh();  // the count edits show the model again
   prompts.Clear();
-  Choose(kOnOff[2], kOnOffList, "Enable");
+  Choose(kOnOff[2], kPopupList, "Enable");
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kTooManyGroups});
   EXPECT_FALSE(S().IsZoneInUse(2));
   EXPECT_EQ(Text(kOnOff[2]), "Disable");
@@ -161,7 +161,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   overview.Refresh();
   G().homeSystem = 0;
   prompts.Clear();
-  Choose(kOnOff[0], kOnOffList, "Disable");
+  Choose(kOnOff[0], kPopupList, "Disable");
   EXPECT_TRUE(prompts.MessageTexts().empty());
   EXPECT_TRUE(S().IsZoneInUse(0));
   EXPECT_EQ(S().groupCount[0], 1);
@@ -177,7 +177,7 @@ TEST_F(ZoneOverviewTest, GroupCountsTypedInAColumnApplyToThatColumnsZone) {
   FocusOn(kGroupCounts[1]);
   Type("5");
   EXPECT_EQ(g_bModified, 1u);  // every keystroke marks the data
-  Choose(kTimeout[3], kTimeoutList, "7.0min");
+  Choose(kTimeout[3], kPopupList, "7.0min");
   EXPECT_EQ(S().groupCount[1], 5);
   EXPECT_EQ(S().zoneTxTimeout[3] >> 4, 14);
   EXPECT_EQ(S().zoneTxTimeout[1] >> 4, 6);
@@ -198,11 +198,11 @@ TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnothe
   S().zoneRevertGroup[30] = 0;
   Open();
   EXPECT_EQ(Text(kRevert[1]), "Grp  3");
-  Choose(kTimeoutDefault, kTimeoutList, "1.5min");
-  Choose(kPowerDefault, kPowerList, "Low");
+  Choose(kTimeoutDefault, kPopupList, "1.5min");
+  Choose(kPowerDefault, kPopupList, "Low");
   ClickCell(kRevertDefault);
-  EXPECT_EQ(List(kRevertList)->count(), 1);  // "None" only, at any first zone
-  DoubleClickItem(kRevertList, "None");
+  EXPECT_EQ(List(kPopupList)->count(), 1);  // "None" only, at any first zone
+  DoubleClickItem(kPopupList, "None");
   for (int z = 0; z < kZoneCount; ++z) {
     EXPECT_EQ(S().zoneTxTimeout[z] & 0xF0, 0x30) << z;
     EXPECT_EQ(S().zoneTxPower[z] & 0x07, 4) << z;
@@ -210,7 +210,7 @@ TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnothe
   }
   EXPECT_EQ(Text(kTimeoutDefault), "1.5min");
   EXPECT_EQ(Text(kPowerDefault), "Low");
-  Choose(kLtrTalkPermitDefault, kLtrTalkPermitList, "Disable");
+  Choose(kLtrTalkPermitDefault, kPopupList, "Disable");
   for (int z = 0; z < kZoneCount; ++z) EXPECT_EQ(S().zoneFormat[z] & 0x80, 0) << z;
 }
 

@@ -149,12 +149,33 @@ std::string CGridPage::ColumnCaption(int column) const { return std::to_string(E
 
 // ---- set-up -------------------------------------------------------------------------
 
+void CGridPage::IndexItems() {
+  m_items.clear();
+  if (!GetSafeHwnd()) return;
+  for (QObject* o : GetSafeHwnd()->children()) {
+    if (!o->isWidgetType()) continue;
+    auto* widget = static_cast<QWidget*>(o);
+    if (CWnd* w = CWnd::FromHandlePermanent(widget)) m_items.emplace(w->GetDlgCtrlID(), widget);
+  }
+}
+
+CWnd* CGridPage::Item(int id) const {
+  if (!GetSafeHwnd()) return nullptr;
+  const auto it = m_items.find(id);
+  return it != m_items.end() && it->second ? CWnd::FromHandlePermanent(it->second.data()) : nullptr;
+}
+
+void CGridPage::SetItemText(int id, const std::string& text) {
+  if (CWnd* w = Item(id); w && w->GetWindowText() != text) w->SetWindowText(text);
+}
+
 BOOL CGridPage::OnInitDialog() {
   CScrollPage::OnInitDialog();
   m_hAccel = LoadPageAccelerator();
   SetFirst(m_first);
   m_openRow = nullptr;
   m_openList = 0;
+  IndexItems();
   BindCells();
   BindArrows();
   OnInitPage();
@@ -168,7 +189,9 @@ BOOL CGridPage::OnInitDialog() {
 void CGridPage::BindCells() {
   for (const auto& [id, pos] : m_cellIds) {
     CWnd* cell = m_cells[pos.index].get();
-    if (!cell->GetSafeHwnd() && GetDlgItem(id)) cell->SubclassDlgItem(static_cast<UINT>(id), this);
+    if (!cell->GetSafeHwnd()) {
+      if (CWnd* item = Item(id)) cell->SubclassWindow(item->GetSafeHwnd());
+    }
     if (!cell->GetSafeHwnd()) continue;
     const Row& row = m_rows[pos.row];
     const EditSpec& e = row.edit;
@@ -186,12 +209,16 @@ void CGridPage::BindCells() {
     }
   }
   for (auto& [id, list] : m_lists) {
-    if (!list->GetSafeHwnd() && GetDlgItem(id)) list->SubclassDlgItem(static_cast<UINT>(id), this);
+    if (!list->GetSafeHwnd()) {
+      if (CWnd* item = Item(id)) list->SubclassWindow(item->GetSafeHwnd());
+    }
     if (list->GetSafeHwnd()) list->ShowWindow(SW_HIDE);
   }
   for (CRepeatButton* arrow : {&m_prev, &m_next}) {
     const int id = arrow == &m_prev ? m_axis.prevId : m_axis.nextId;
-    if (id && !arrow->GetSafeHwnd() && GetDlgItem(id)) arrow->SubclassDlgItem(static_cast<UINT>(id), this);
+    if (!arrow->GetSafeHwnd()) {
+      if (CWnd* item = id ? Item(id) : nullptr) arrow->SubclassWindow(item->GetSafeHwnd());
+    }
   }
   // Every other push button reports Enter to the page.
   const DialogTemplate* t = m_lpTemplate ? m_lpTemplate : FindDialogTemplate(m_nIDTemplate);
@@ -199,10 +226,11 @@ void CGridPage::BindCells() {
   for (const DlgItemTemplate& item : t ? t->items : std::vector<DlgItemTemplate>{}) {
     const DWORD type = item.style & BS_TYPEMASK;
     if (item.kind != CtlKind::Button || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) continue;
-    if (item.id == m_axis.prevId || item.id == m_axis.nextId || m_cellIds.count(item.id) || !GetDlgItem(item.id)) continue;
+    CWnd* control = Item(item.id);
+    if (item.id == m_axis.prevId || item.id == m_axis.nextId || m_cellIds.count(item.id) || !control) continue;
     if (next == m_buttons.size()) m_buttons.push_back(std::make_unique<CNotifyButton>());
     CNotifyButton& button = *m_buttons[next++];
-    if (!button.GetSafeHwnd()) button.SubclassDlgItem(static_cast<UINT>(item.id), this);
+    if (!button.GetSafeHwnd()) button.SubclassWindow(control->GetSafeHwnd());
   }
 }
 
@@ -212,14 +240,20 @@ void CGridPage::BindArrows() {
 }
 
 void CGridPage::FillFixedLists() {
+  m_filledBy.clear();
   for (auto& [id, list] : m_lists) {
-    if (!list->GetSafeHwnd()) continue;
     const auto row = std::find_if(m_rows.begin(), m_rows.end(), [id = id](const Row& r) { return r.listId == id; });
-    if (row == m_rows.end() || row->fill || row->choices.size() == 0) continue;
-    list->ResetContent();
-    for (const Choice& c : row->choices.choices) list->AddString(std::string(c.text));
-    list->SetCurSel(row->choices.defaultIndex < int(row->choices.size()) ? row->choices.defaultIndex : -1);
+    if (row != m_rows.end() && !row->fill) FillList(id, *row);
   }
+}
+
+void CGridPage::FillList(int listId, const Row& row) {
+  CListBox* list = ListWnd(listId);
+  if (!list) return;
+  m_filledBy[listId] = &row;
+  list->ResetContent();
+  for (const Choice& c : row.choices.choices) list->AddString(std::string(c.text));
+  list->SetCurSel(row.choices.defaultIndex < int(row.choices.size()) ? row.choices.defaultIndex : -1);
 }
 
 // ---- refresh --------------------------------------------------------------------------
@@ -258,11 +292,11 @@ void CGridPage::SetCellText(const CellPos& pos, CWnd* cell, const std::string& t
 
 void CGridPage::Refresh() {
   if (!GetSafeHwnd()) return;
-  if (m_axis.defaultCaptionId && m_axis.hasDefault) SetDlgItemText(m_axis.defaultCaptionId, "Default");
+  if (m_axis.defaultCaptionId && m_axis.hasDefault) SetItemText(m_axis.defaultCaptionId, "Default");
   for (int column = 1; column <= m_axis.columns; ++column) {
     const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
     const int entity = EntityOf(column);
-    if (id && entity < m_axis.entities) SetDlgItemText(id, ColumnCaption(column));
+    if (id && entity < m_axis.entities) SetItemText(id, ColumnCaption(column));
   }
   CEditModel& model = TheModel();
   for (const auto& [id, pos] : m_cellIds) {
@@ -359,6 +393,9 @@ void CGridPage::OpenCell(const Row& row, int column) {
       list->AddString(e.text);
       m_openCodes.push_back(e.code);
     }
+    m_filledBy[listId] = &row;
+  } else if (m_filledBy[listId] != &row) {
+    FillList(listId, row);
   }
   CRect rc, page;
   cell->GetWindowRect(&rc);
@@ -534,7 +571,7 @@ LRESULT CGridPage::OnPageEditEnter(WPARAM wParam, LPARAM) {
 
 LRESULT CGridPage::OnButtonEnter(WPARAM wParam, LPARAM) {
   const int id = static_cast<int>(wParam);
-  CWnd* button = GetDlgItem(id);
+  CWnd* button = Item(id);
   if (!button || !dynamic_cast<CButton*>(button) || !button->IsWindowEnabled()) return 0;
   SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
               reinterpret_cast<LPARAM>(button->GetSafeHwnd()));

@@ -33,7 +33,8 @@
 //   page builds only the rows and cells it shows.
 // - Opening (a click on a List cell, or Enter on it): beep; every other list
 //   hidden and every List cell black; the row's list filled when the row has a
-//   `fill` hook (else it was filled once at set-up from `choices`); the cell's
+//   `fill` hook (else from `choices`, once, unless rows share the list: then
+//   again whenever another row opens it); the cell's
 //   text red; the list placed by the one formula below and shown with the item
 //   of the cell's text selected; the list takes the focus, and only then the
 //   column becomes the active column (so an edit that loses the focus to the
@@ -86,6 +87,9 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+
+#include <QPointer>
+#include <QWidget>
 #include <vector>
 
 #include "model/field.h"
@@ -219,6 +223,10 @@ class CGridPage : public CScrollPage {
   int CellId(const Row& row, int column) const;
   CWnd* CellWnd(const Row& row, int column) const;
   State StateOf(const Row& row, int column);
+  // A control of the page's window by its id, found once per window (a lookup
+  // that does not walk the page's children); null without a window or control.
+  CWnd* Item(int id) const;
+  void SetItemText(int id, const std::string& text);
   // The row whose list is open, or null.
   const Row* OpenRow() const { return m_openRow; }
   // The text a cell shows for an entity (the row's show hook, else the plain text).
@@ -284,6 +292,7 @@ class CGridPage : public CScrollPage {
   };
   void BindCells();
   void FillFixedLists();
+  void FillList(int listId, const Row& row);
   void Step(int direction);
   void WriteEntity(const Row& row, int entity, std::uint32_t code);
   void CommitEdit(const Row& row, int column, CWnd& edit);
@@ -300,10 +309,14 @@ class CGridPage : public CScrollPage {
   int m_openList = 0;
   std::vector<std::uint32_t> m_openCodes;  // the codes of a list a fill hook built
 
+  void IndexItems();
+
   std::unordered_map<int, CellPos> m_cellIds;
+  std::unordered_map<int, QPointer<QWidget>> m_items;  // the window's controls by id
   std::vector<std::unique_ptr<CWnd>> m_cells;    // one object per cell id, in row order
   std::vector<std::string> m_shown;               // the text the page last wrote into each cell
   std::vector<std::pair<int, std::unique_ptr<CPageEdit>>> m_lists;
+  std::unordered_map<int, const Row*> m_filledBy;  // the row whose items a list holds
   CRepeatButton m_prev;
   CRepeatButton m_next;
   std::vector<std::unique_ptr<CNotifyButton>> m_buttons;  // the page's other push buttons

@@ -175,32 +175,32 @@ using grid::Scope;
 using grid::Trigger;
 
 const Row kRows[] = {
-    {.ids = Ids(kOnOff), .listId = kOnOffList, .choices = zf::kOnOffList, .field = kOnOffField,
+    {.ids = Ids(kOnOff), .listId = kPopupList, .choices = zf::kOnOffList, .field = kOnOffField,
      .setsModified = false, .state = &AlwaysActive, .write = &WriteOnOff},
     {.kind = Cell::Number, .ids = Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 3, .keystrokeModifies = true}, .commitEdit = &CommitGroupCountEdit},
-    {.ids = Ids(kFormat), .listId = kFormatList, .choices = zf::kFormatList, .field = zf::kFormat,
+    {.ids = Ids(kFormat), .listId = kPopupList, .choices = zf::kFormatList, .field = zf::kFormat,
      .after = &AfterFormat},
     {.kind = Cell::Text, .ids = Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
      .edit = {.maxLength = 8, .extraChar = ' '}},
-    {.ids = Ids(kTalkPermit), .defaultId = kTalkPermitDefault, .listId = kTalkPermitList,
+    {.ids = Ids(kTalkPermit), .defaultId = kTalkPermitDefault, .listId = kPopupList,
      .choices = zf::kDisableEnableList, .field = zf::kTalkPermitTone, .pageDefault = {kDefPower, 0x10},
      .scope = Scope::Entities, .tags = kPassPortOnly},
-    {.ids = Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kTimeoutList, .choices = zf::kTimerList,
+    {.ids = Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
      .field = zf::kTxTimeout, .pageDefault = {kDefTimeout, 0xF0}, .scope = Scope::Entities, .heightFactor = 4},
-    {.ids = Ids(kPower), .defaultId = kPowerDefault, .listId = kPowerList, .choices = zf::kTxPowerList,
+    {.ids = Ids(kPower), .defaultId = kPowerDefault, .listId = kPopupList, .choices = zf::kTxPowerList,
      .field = zf::kTxPower, .pageDefault = {kDefPower, 0x07}, .scope = Scope::Entities},
-    {.ids = Ids(kRevert), .defaultId = kRevertDefault, .listId = kRevertList, .field = zf::kRevertGroup,
+    {.ids = Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList, .field = zf::kRevertGroup,
      .pageDefault = {kDefRevert, 0xFF}, .scope = Scope::Entities, .heightFactor = 4, .show = &RevertText,
      .fill = &RevertEntries},
-    {.ids = Ids(kFixedDcc), .listId = kFixedDccList, .choices = zf::kDisableEnableList, .field = zf::kFixedDcc,
+    {.ids = Ids(kFixedDcc), .listId = kPopupList, .choices = zf::kDisableEnableList, .field = zf::kFixedDcc,
      .tags = kPassPortOnly},
-    {.ids = Ids(kDcc), .listId = kDccList, .choices = zf::kDccList, .field = zf::kDcc,
+    {.ids = Ids(kDcc), .listId = kPopupList, .choices = zf::kDccList, .field = zf::kDcc,
      .pageDefault = {kDefFormat, 0x03}, .scope = Scope::Entities, .heightFactor = 3, .tags = kPassPortOnly},
     {.kind = Cell::Number, .ids = Ids(kHomeSystemId), .field = zf::kHomeSystemId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kHomeSystemIdRange>},
-    {.defaultId = kLtrTalkPermitDefault, .listId = kLtrTalkPermitList, .choices = zf::kDisableEnableOnList,
+    {.defaultId = kLtrTalkPermitDefault, .listId = kPopupList, .choices = zf::kDisableEnableOnList,
      .field = zf::kTalkPermitTone, .pageDefault = {kDefFormat, 0x80}, .scope = Scope::Entities},
     {.kind = Cell::Number, .ids = Ids(kAffiliatedId), .field = zf::kAffiliatedSystemId,
      .trigger = Trigger::KillFocus, .edit = {.intDigits = 3, .keystrokeModifies = true}, .tags = kPassPortOnly,
@@ -214,7 +214,7 @@ const Row kRows[] = {
     {.kind = Cell::Number, .ids = Ids(kBackupFreq), .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 4, .decimals = 5, .enterNext = true, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .show = &BackupFreqText, .state = &AlwaysInactive, .commitEdit = &CommitBackupFreq},
-    {.ids = Ids(kBandwidth), .listId = kBandwidthList, .choices = zf::kBandwidthList, .field = zf::kNarrow,
+    {.ids = Ids(kBandwidth), .listId = kPopupList, .choices = zf::kBandwidthList, .field = zf::kNarrow,
      .tags = kPassPortOnly},
 };
 
@@ -278,15 +278,15 @@ grid::State CZoneOverviewPage::CellState(const Row& row, int, int zone) {
 
 void CZoneOverviewPage::OnInitPage() {
   m_ltrCaptions = LtrNow();
-  for (const Caption& c : kCaptionsByMode) SetDlgItemText(c.id, m_ltrCaptions ? c.ltr : c.passPort);
+  for (const Caption& c : kCaptionsByMode) SetItemText(c.id, m_ltrCaptions ? c.ltr : c.passPort);
   m_boldFont = GetFont();
   m_boldFont.setWeight(QFont::Bold);
   for (int id : kBoldLabels) {
-    if (CWnd* label = GetDlgItem(id)) label->SetFont(m_boldFont);
+    if (CWnd* label = Item(id)) label->SetFont(m_boldFont);
   }
   // The rows of the other caption mode.
   auto show = [this](int id, bool visible) {
-    if (CWnd* w = GetDlgItem(id)) w->ShowWindow(visible ? SW_SHOW : SW_HIDE);
+    if (CWnd* w = Item(id)) w->ShowWindow(visible ? SW_SHOW : SW_HIDE);
   };
   for (int id : {kLabelRevert, kRevertDefault, kLtrAdvanced}) show(id, m_ltrCaptions);
   for (int id : kRevert) show(id, m_ltrCaptions);
@@ -306,7 +306,7 @@ void CZoneOverviewPage::LayOutRows() {
   };
   std::vector<Band> bands;
   for (const DlgItemTemplate& item : ZoneOverviewPageTemplate().items) {
-    CWnd* w = GetDlgItem(item.id);
+    CWnd* w = Item(item.id);
     if (!w || item.kind == CtlKind::ListBox) continue;  // the popup lists are placed when they open
     CRect rc;
     w->GetWindowRect(&rc);
@@ -339,7 +339,7 @@ void CZoneOverviewPage::LayOutRows() {
 void CZoneOverviewPage::OnRefreshed() { UpdateColumnButtons(); }
 
 void CZoneOverviewPage::SetButton(int id, const char* caption, bool enabled) {
-  CWnd* button = GetDlgItem(id);
+  CWnd* button = Item(id);
   if (!button) return;
   if (button->GetWindowText() != caption) button->SetWindowText(caption);
   if ((button->IsWindowEnabled() != FALSE) != enabled) button->EnableWindow(enabled ? TRUE : FALSE);
