@@ -107,20 +107,25 @@ class GridEngineTest : public GridTest {
   void SetUp() override {
     GridTest::SetUp();
     RegisterTestPage();
+    RegisterPage(kPageId, [] { return std::unique_ptr<CDialog>(new CTestGridPage); });
     for (int z = 0; z < kZoneCount; ++z) {
       TheModel().store.zoneTxTimeout[z] = 0x6A;
       TheModel().store.zoneFlags[z] = kZoneInUse;
     }
-    Show(grid, kPageId);
+    grid = &OpenAs<CTestGridPage>(kPageId);
     prompts.Clear();
   }
+  void TearDown() override {
+    GridTest::TearDown();
+    RegisterPage(kPageId, nullptr);
+  }
   CChannelStore& S() { return TheModel().store; }
-  CTestGridPage grid;
+  CTestGridPage* grid = nullptr;
 };
 
 TEST_F(GridEngineTest, OpenAndCommitByMouseAndByKeysGiveTheSameResult) {
-  grid.SetFirst(4);
-  grid.Refresh();
+  grid->SetFirst(4);
+  grid->Refresh();
   EXPECT_EQ(Text(903), "5");
   ClickCell(C(kTimer, 1));
   EXPECT_TRUE(ListShown(kTimerList));
@@ -137,7 +142,7 @@ TEST_F(GridEngineTest, OpenAndCommitByMouseAndByKeysGiveTheSameResult) {
   FocusOn(C(kTimer, 2));
   Key(Qt::Key_Return);
   ASSERT_TRUE(ListShown(kTimerList));
-  EXPECT_EQ(grid.ActiveColumn(), 2);
+  EXPECT_EQ(grid->ActiveColumn(), 2);
   for (int i = 0; i < 4; ++i) Key(Qt::Key_Up);  // from "3.0min" to "1.0min"
   EXPECT_EQ(S().zoneTxTimeout[5], 0x6A);
   List(kTimerList)->setCurrentRow(0);  // a selection the program makes commits nothing either
@@ -164,7 +169,7 @@ TEST_F(GridEngineTest, ASecondCellHidesTheFirstListAndOnlyOneCellIsRed) {
   EXPECT_TRUE(ListShown(kPowerList));
   int red = 0;
   for (int base : {kTimer, kPower, kDcc, kRevert}) {
-    for (int c = 0; c <= 3; ++c) red += page->GetDlgItem(C(base, c)) && IsRed(C(base, c));
+    for (int c = 0; c <= 3; ++c) red += Page().GetDlgItem(C(base, c)) && IsRed(C(base, c));
   }
   EXPECT_EQ(red, 1);
   EXPECT_TRUE(IsRed(C(kPower, 2)));
@@ -177,7 +182,7 @@ TEST_F(GridEngineTest, TheDefaultColumnWritesTheRowsBitsOfEveryEntityInScope) {
   ClickCell(kTimer);
   DoubleClickItem(kTimerList, "5.0min");
   for (int z = 0; z < kZoneCount; ++z) ASSERT_EQ(S().zoneTxTimeout[z], 0xAA) << z;
-  EXPECT_EQ(grid.Defaults()[0], 0xA0);
+  EXPECT_EQ(grid->Defaults()[0], 0xA0);
   EXPECT_EQ(Text(kTimer), "5.0min");
   // A column commit leaves the Default cell as it was.
   ClickCell(C(kTimer, 2));
@@ -188,11 +193,11 @@ TEST_F(GridEngineTest, TheDefaultColumnWritesTheRowsBitsOfEveryEntityInScope) {
 
 TEST_F(GridEngineTest, ListsOpenBesideTheCellByTheOneFormula) {
   CRect page, cell, list;
-  grid.GetWindowRect(&page);
+  grid->GetWindowRect(&page);
   for (int c = 1; c <= 3; ++c) {
     ClickCell(C(kPower, c));
-    grid.GetDlgItem(C(kPower, c))->GetWindowRect(&cell);
-    grid.GetDlgItem(kPowerList)->GetWindowRect(&list);
+    grid->GetDlgItem(C(kPower, c))->GetWindowRect(&cell);
+    grid->GetDlgItem(kPowerList)->GetWindowRect(&list);
     const int w = cell.Width(), h = cell.Height();
     const int left = c == 1 ? cell.right - 5 : cell.left - 2 * w - 5;  // the last two of the block open left
     EXPECT_EQ(list.left, left) << c;
@@ -201,13 +206,13 @@ TEST_F(GridEngineTest, ListsOpenBesideTheCellByTheOneFormula) {
     EXPECT_EQ(list.Height(), 2 * h);
   }
   ClickCell(C(kTimer, 3));
-  grid.GetDlgItem(C(kTimer, 3))->GetWindowRect(&cell);
-  grid.GetDlgItem(kTimerList)->GetWindowRect(&list);
+  grid->GetDlgItem(C(kTimer, 3))->GetWindowRect(&cell);
+  grid->GetDlgItem(kTimerList)->GetWindowRect(&list);
   EXPECT_EQ(list.left, cell.left - cell.Width() - 5);
   EXPECT_EQ(list.Height(), 4 * cell.Height());
   ClickCell(C(kTimer, 2));
-  grid.GetDlgItem(kTimerList)->GetWindowRect(&list);
-  grid.GetDlgItem(C(kTimer, 2))->GetWindowRect(&cell);
+  grid->GetDlgItem(kTimerList)->GetWindowRect(&list);
+  grid->GetDlgItem(C(kTimer, 2))->GetWindowRect(&cell);
   EXPECT_EQ(list.left, cell.right - 5);
 }
 
@@ -229,33 +234,33 @@ class CHeldTicks : public IRepeatTickSource {
 };
 
 TEST_F(GridEngineTest, ArrowsBeepAndStopAtTheirLimitsAndAHeldArrowStepsWithinThem) {
-  Click(grid.GetDlgItem(kPrev));
-  EXPECT_EQ(grid.First(), 0);
+  Click(grid->GetDlgItem(kPrev));
+  EXPECT_EQ(grid->First(), 0);
   EXPECT_EQ(prompts.Beeps(), 1);
-  Click(grid.GetDlgItem(kNext));
-  EXPECT_EQ(grid.First(), 1);
+  Click(grid->GetDlgItem(kNext));
+  EXPECT_EQ(grid->First(), 1);
   EXPECT_EQ(Text(903), "2");
-  grid.SetFirst(29);
-  Click(grid.GetDlgItem(kNext));
-  EXPECT_EQ(grid.First(), 29);
+  grid->SetFirst(29);
+  Click(grid->GetDlgItem(kNext));
+  EXPECT_EQ(grid->First(), 29);
   EXPECT_EQ(Text(905), "32");
   EXPECT_EQ(prompts.Beeps(), 3);
 
   CHeldTicks ticks;
   CRepeatButton::SetDefaultTickSource(&ticks);
-  grid.SetFirst(2);
-  QTest::mousePress(grid.GetDlgItem(kPrev)->GetSafeHwnd(), Qt::LeftButton);
+  grid->SetFirst(2);
+  QTest::mousePress(grid->GetDlgItem(kPrev)->GetSafeHwnd(), Qt::LeftButton);
   ticks.Tick(8 * 5);
-  EXPECT_EQ(grid.First(), 0);
+  EXPECT_EQ(grid->First(), 0);
   EXPECT_EQ(Text(903), "1");
-  QTest::mouseRelease(grid.GetDlgItem(kPrev)->GetSafeHwnd(), Qt::LeftButton);
+  QTest::mouseRelease(grid->GetDlgItem(kPrev)->GetSafeHwnd(), Qt::LeftButton);
   CRepeatButton::SetDefaultTickSource(nullptr);
-  EXPECT_EQ(grid.First(), 0);
+  EXPECT_EQ(grid->First(), 0);
 }
 
 TEST_F(GridEngineTest, ADisabledCellIsSkippedByTabAndTakesNoClick) {
   S().zoneFlags[1] = 0;  // column 2's zone is not in use
-  grid.Refresh();
+  grid->Refresh();
   EXPECT_FALSE(Enabled(C(kRevert, 2)));
   FocusOn(C(kRevert, 1));
   Key(Qt::Key_Tab);
@@ -275,39 +280,37 @@ TEST_F(GridEngineTest, ADisabledCellIsSkippedByTabAndTakesNoClick) {
 
 TEST_F(GridEngineTest, PaintingSettlesAndMessagesStayWithThePage) {
   S().zoneFlags[2] = 0;
-  grid.Refresh();
-  PaintCounter paints(grid.GetDlgItem(C(kRevert, 3))->GetSafeHwnd());
-  grid.RedrawWindow();
+  grid->Refresh();
+  PaintCounter paints(grid->GetDlgItem(C(kRevert, 3))->GetSafeHwnd());
+  grid->RedrawWindow();
   Pump(50);
   const int settled = paints.paints;
   Pump(100);
   EXPECT_EQ(paints.paints, settled);
   EXPECT_FALSE(Enabled(C(kRevert, 3)));
 
-  host.received.clear();
+  host.sent.clear();
   for (UINT message : {WM_PAGEEDIT_ENTER, WM_BUTTON_ENTER, WM_LABEL_ENTER, WM_NUMEDIT_CHANGE, WM_REPEAT_STEP,
                        WM_SHOWPAGE_ZONE, WM_USER + 0x77}) {
-    grid.SendMessage(message, 4242, 0);
+    grid->SendMessage(message, 4242, 0);
   }
-  grid.SendMessage(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0);
-  EXPECT_TRUE(Received().empty());
+  grid->SendMessage(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0);
+  EXPECT_TRUE(host.sent.empty());
 }
 
 TEST_F(GridEngineTest, EditsCommitOnTheirOwnColumn) {
   // Typed into column 2, then a list of column 3 opened: the edit's commit goes to its own zone.
-  FocusOn(C(kId, 2));
-  Type("45");
+  TypeInto(C(kId, 2), "45");
   ClickCell(C(kTimer, 3));
   EXPECT_EQ(S().zoneAffiliatedSystemId[1], 45);
-  EXPECT_EQ(grid.ActiveColumn(), 3);
+  EXPECT_EQ(grid->ActiveColumn(), 3);
   DoubleClickItem(kTimerList, "7.0min");
   EXPECT_EQ(S().zoneTxTimeout[2], 0xEA);
   EXPECT_EQ(S().zoneTxTimeout[1], 0x6A);
 
   // A text row commits every keystroke.
   g_bModified = 0;
-  FocusOn(C(kAlias, 1));
-  Type("ab");
+  TypeInto(C(kAlias, 1), "ab");
   EXPECT_STREQ(S().systemNames[0], "AB      ");
   EXPECT_EQ(g_bModified, 1u);
 }

@@ -22,8 +22,8 @@ class ZoneOverviewTest : public GridTest {
     GridTest::SetUp();
     G().systemType &= std::uint8_t(~0x40);  // PassPort captions
   }
-  void Open() {
-    Show(overview, IDD_ZONE_OVERVIEW);
+  void Show() {
+    overview = &OpenAs<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
     prompts.Clear();
   }
   static CGlobalSettings& G() { return TheModel().global; }
@@ -38,64 +38,58 @@ class ZoneOverviewTest : public GridTest {
     ASSERT_TRUE(ListShown(list)) << cell;
     DoubleClickItem(list, item);
   }
-  void TypeInto(int edit, const char* text) {
-    FocusOn(edit);
-    Type(text);
-    Key(Qt::Key_Tab);
-    Pump();
-  }
 
-  CZoneOverviewPage overview;
+  CZoneOverviewPage* overview = nullptr;
 };
 
 TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
   UseZone(1, kSystemPassPort, 2);
-  Open();
+  Show();
   EXPECT_EQ(Text(kCaptions[0]), "Zone  1");
   EXPECT_EQ(Text(kLabelFormat), "Zone Format");
   EXPECT_EQ(Text(kLabelAffiliated), "Affiliated System ID ");
-  EXPECT_TRUE(Visible(overview, kHomeFreq[0]));
-  EXPECT_FALSE(Visible(overview, kRevert[0]));
-  EXPECT_FALSE(Visible(overview, kLtrAdvanced));
+  EXPECT_TRUE(Visible(*overview, kHomeFreq[0]));
+  EXPECT_FALSE(Visible(*overview, kRevert[0]));
+  EXPECT_FALSE(Visible(*overview, kLtrAdvanced));
   EXPECT_EQ(Text(kGroups[0]), "Groups");
   EXPECT_EQ(Text(kGroups[1]), "Group\r\nIDs");
   EXPECT_TRUE(Enabled(kFeatures[1]));   // a PassPort zone in use
   EXPECT_FALSE(Enabled(kFeatures[0]));  // a Conventional one
   EXPECT_FALSE(Enabled(kGroups[2]));    // not in use
 
-  overview.SetFirstZone(0);
-  Click(overview.GetDlgItem(kFeatures[1]));
-  Click(overview.GetDlgItem(kGroups[1]));
-  Click(overview.GetDlgItem(kGroups[0]));
-  Click(overview.GetDlgItem(kInterconnect));
+  overview->SetFirstZone(0);
+  Click(Page().GetDlgItem(kFeatures[1]));
+  Click(Page().GetDlgItem(kGroups[1]));
+  Click(Page().GetDlgItem(kGroups[0]));
+  Click(Page().GetDlgItem(kInterconnect));
   FocusOn(kGroups[0]);
   Key(Qt::Key_Return);  // Enter on a button presses it
-  const std::vector<std::pair<UINT, std::pair<WPARAM, LPARAM>>> expected = {
-      {WM_SHOWPAGE_PASSPORT_SYSTEM, {1, 0}}, {WM_SHOWPAGE_PASSPORT_TALKGROUP, {1, 0}}, {WM_SHOWPAGE_CONV_BASIC, {0, 0}},
-      {WM_SHOWPAGE_INTERCONNECT, {0, 0}},    {WM_SHOWPAGE_CONV_BASIC, {0, 0}}};
-  EXPECT_EQ(host.received, expected);
+  const std::vector<Switch> expected = {{WM_SHOWPAGE_PASSPORT_SYSTEM, 1, 0}, {WM_SHOWPAGE_PASSPORT_TALKGROUP, 1, 0},
+                                        {WM_SHOWPAGE_CONV_BASIC, 0, 0},      {WM_SHOWPAGE_INTERCONNECT, 0, 0},
+                                        {WM_SHOWPAGE_CONV_BASIC, 0, 0}};
+  EXPECT_EQ(Sent(), expected);
   EXPECT_EQ(prompts.Beeps(), 5);
 
   // LTR captions: other labels, the Revert Group row, no frequency rows; the
   // Features buttons lead to the repeaters, the Groups buttons to the conventional page.
-  overview.DestroyWindow();
+  Close();
   G().systemType |= 0x40;
-  Open();
-  host.received.clear();
+  Show();
+  host.sent.clear();
   EXPECT_EQ(Text(kCaptions[0]), "SYS.  1");
   EXPECT_EQ(Text(kLabelFormat), "System Type");
   EXPECT_EQ(Text(kLabelHomeSystemId), "Home Channel Number");
-  EXPECT_TRUE(Visible(overview, kRevert[0]));
-  EXPECT_TRUE(Visible(overview, kLtrAdvanced));
-  EXPECT_FALSE(Visible(overview, kBandwidth[0]));
+  EXPECT_TRUE(Visible(*overview, kRevert[0]));
+  EXPECT_TRUE(Visible(*overview, kLtrAdvanced));
+  EXPECT_FALSE(Visible(*overview, kBandwidth[0]));
   EXPECT_EQ(Text(kFeatures[0]), "Repeaters");
   EXPECT_EQ(Text(kGroups[1]), "Groups");
-  Click(overview.GetDlgItem(kFeatures[1]));
-  Click(overview.GetDlgItem(kGroups[1]));
-  Click(overview.GetDlgItem(kLtrAdvanced));
-  const std::vector<std::pair<UINT, std::pair<WPARAM, LPARAM>>> ltr = {
-      {WM_SHOWPAGE_REPEATERS, {1, 0}}, {WM_SHOWPAGE_CONV_BASIC, {1, 0}}, {WM_SHOWPAGE_LTR_ADVANCED, {0, 0}}};
-  EXPECT_EQ(host.received, ltr);
+  Click(Page().GetDlgItem(kFeatures[1]));
+  Click(Page().GetDlgItem(kGroups[1]));
+  Click(Page().GetDlgItem(kLtrAdvanced));
+  const std::vector<Switch> ltr = {
+      {WM_SHOWPAGE_REPEATERS, 1, 0}, {WM_SHOWPAGE_CONV_BASIC, 1, 0}, {WM_SHOWPAGE_LTR_ADVANCED, 0, 0}};
+  EXPECT_EQ(Sent(), ltr);
 }
 
 TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat) {
@@ -104,7 +98,7 @@ TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat
   S().zoneTxPower[1] = 4;
   S().zoneFlags[2] = kZoneInUse;
   S().zoneFormat[2] = 0x84;  // LTR
-  Open();
+  Show();
   EXPECT_EQ(Text(kFormat[2]), "");
   EXPECT_EQ(Text(kFormat[1]), "Conventional");
 
@@ -127,7 +121,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   UseZone(3, kSystemConventional, 2);
   G().homeSystem = 3;
   G().emergencySystem = 3;
-  Open();
+  Show();
   EXPECT_FALSE(Enabled(kFormat[4]));  // a zone not in use: only its on/off cell is open
   EXPECT_TRUE(Enabled(kOnOff[4]));
   EXPECT_FALSE(Enabled(kGroupCounts[4]));
@@ -148,7 +142,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
 
   // No record free: "Too many groups" and the zone stays off.
   ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 1 + long(S().freeGroupPool)).refused);
-  overview.Refresh();  // the count edits show the model again
+  overview->Refresh();  // the count edits show the model again
   prompts.Clear();
   Choose(kOnOff[2], kPopupList, "Enable");
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kTooManyGroups});
@@ -158,7 +152,7 @@ TEST_F(ZoneOverviewTest, ZoneOnAndOffWithTheirNoticesAndThePoolsFixes) {
   // Off for the only zone with groups: it keeps one and its references.
   ASSERT_FALSE(ApplyGroupCount(TheModel(), 4, 0).refused);
   ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 3).refused);
-  overview.Refresh();
+  overview->Refresh();
   G().homeSystem = 0;
   prompts.Clear();
   Choose(kOnOff[0], kPopupList, "Disable");
@@ -172,21 +166,20 @@ TEST_F(ZoneOverviewTest, GroupCountsTypedInAColumnApplyToThatColumnsZone) {
   UseZone(1, kSystemConventional, 2);
   UseZone(3, kSystemPassPort, 1);
   G().emergencySystem = 1;
-  Open();
+  Show();
   // Typed into column 2, then column 4's list opened and committed: zone 4 changes.
-  FocusOn(kGroupCounts[1]);
-  Type("5");
+  TypeInto(kGroupCounts[1], "5");
   EXPECT_EQ(g_bModified, 1u);  // every keystroke marks the data
   Choose(kTimeout[3], kPopupList, "7.0min");
   EXPECT_EQ(S().groupCount[1], 5);
   EXPECT_EQ(S().zoneTxTimeout[3] >> 4, 14);
   EXPECT_EQ(S().zoneTxTimeout[1] >> 4, 6);
 
-  TypeInto(kGroupCounts[3], "17");  // a PassPort zone takes 16 at most
+  Enter(kGroupCounts[3], "17");  // a PassPort zone takes 16 at most
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kTooManyGroups});
   EXPECT_EQ(Text(kGroupCounts[3]), "1");
   prompts.Clear();
-  TypeInto(kGroupCounts[1], "0");
+  Enter(kGroupCounts[1], "0");
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Delete Emergency System 2"});
   EXPECT_EQ(Text(kOnOff[1]), "Disable");
 }
@@ -196,7 +189,7 @@ TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnothe
   G().systemType |= 0x40;
   S().zoneRevertGroup[1] = 1;
   S().zoneRevertGroup[30] = 0;
-  Open();
+  Show();
   EXPECT_EQ(Text(kRevert[1]), "Grp  3");
   Choose(kTimeoutDefault, kPopupList, "1.5min");
   Choose(kPowerDefault, kPopupList, "Low");
@@ -216,7 +209,7 @@ TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnothe
 
 TEST_F(ZoneOverviewTest, IdEntriesKeepTheirRanges) {
   UseZone(0, kSystemPassPort, 1);
-  Open();
+  Show();
   const struct {
     int edit;
     const char* typed;
@@ -231,7 +224,7 @@ TEST_F(ZoneOverviewTest, IdEntriesKeepTheirRanges) {
   };
   for (const auto& c : cases) {
     prompts.Clear();
-    TypeInto(c.edit, c.typed);
+    Enter(c.edit, c.typed);
     EXPECT_EQ(prompts.MessageTexts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
         << c.typed;
     EXPECT_EQ(Text(c.edit), c.shown);
@@ -244,20 +237,20 @@ TEST_F(ZoneOverviewTest, HomeFrequenciesBecomeChannelWords) {
   UseZone(0, kSystemPassPort, 1);
   UseZone(1, kSystemPassPort, 1);
   S().zoneFlags2[1] |= kZoneOptionBand5b;
-  Open();
-  TypeInto(kHomeFreq[0], "460.0125");
+  Show();
+  Enter(kHomeFreq[0], "460.0125");
   EXPECT_EQ(S().zoneHomeChannelWords[0][0], 0x5321);
   EXPECT_EQ(S().zoneHomeChannelWords[1][0], 0x7001);
   EXPECT_EQ(Text(kHomeFreq[0]), " 460.01250");
-  TypeInto(kHomeFreq[1], "460.0125");
+  Enter(kHomeFreq[1], "460.0125");
   EXPECT_EQ(S().zoneHomeChannelWords[0][1], 0x6321);
   EXPECT_EQ(S().zoneHomeChannelWords[1][1], kBlankChannelWord);
-  TypeInto(kHomeFreq[0], "0");  // checked up to the band: 450.0 on Band 4
+  Enter(kHomeFreq[0], "0");  // checked up to the band: 450.0 on Band 4
   EXPECT_EQ(S().zoneHomeChannelWords[0][0], 0x4320);
   EXPECT_EQ(Text(kHomeFreq[0]), " 450.00000");
 
   prompts.Clear();
-  TypeInto(kHomeFreq[0], "520");
+  Enter(kHomeFreq[0], "520");
   EXPECT_EQ(prompts.MessageTexts(),
             std::vector<std::string>{"Home channel frequency should be 450.00000 MHz to 511.98750 MH\xEF\xBD\x9A."});
   EXPECT_EQ(S().zoneHomeChannelWords[0][0], 0x4320);
@@ -268,38 +261,38 @@ TEST_F(ZoneOverviewTest, HomeFrequenciesBecomeChannelWords) {
 TEST_F(ZoneOverviewTest, AWordOffTheBand5bFlagIsNormalisedQuietlyAndVhfTakesTheTable) {
   UseZone(2, kSystemPassPort, 1);
   S().zoneHomeChannelWords[0][2] = 0x6321;  // Band 5b in a zone without it
-  Open();
+  Show();
   EXPECT_TRUE(prompts.MessageTexts().empty());
   EXPECT_EQ(S().zoneHomeChannelWords[0][2], 0x5321);
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_EQ(Text(kHomeFreq[2]), " 460.01250");
-  overview.DestroyWindow();
+  Close();
 
   G().hardwareByte = kVhfHardware;
   G().bandFlag = 0;
   for (int i = 0; i < kDfaEntryCount; ++i) TheModel().dfa.SetEntry(i, 15077500u + 1250u * unsigned(i));
-  Open();
-  TypeInto(kHomeFreq[2], "150.78");
+  Show();
+  Enter(kHomeFreq[2], "150.78");
   EXPECT_EQ(S().zoneHomeChannelWords[0][2], 0xF002);
   EXPECT_EQ(Text(kHomeFreq[2]), " 150.78750");
-  TypeInto(kHomeFreq[2], "170");  // above the whole table: its last entry
+  Enter(kHomeFreq[2], "170");  // above the whole table: its last entry
   EXPECT_EQ(S().zoneHomeChannelWords[0][2], 0xF000 + kDfaEntryCount);
   // Ten blanks store nothing.
   FocusOn(kHomeFreq[2]);
-  overview.GetDlgItem(kHomeFreq[2])->SetWindowText("          ");
+  overview->GetDlgItem(kHomeFreq[2])->SetWindowText("          ");
   Key(Qt::Key_Tab);
   EXPECT_EQ(S().zoneHomeChannelWords[0][2], 0xF000 + kDfaEntryCount);
 }
 
 TEST_F(ZoneOverviewTest, ThePageScrollsInASmallArea) {
   g_bTakePageRef = 1;  // as the main dialog does: the page's own size is the reference
-  Open();
-  const bool before = overview.IsScrollBarShown(CScrollPage::SB_VERT);
-  overview.MoveWindow(0, 0, 240, 160, TRUE);
+  Show();
+  const bool before = overview->IsScrollBarShown(CScrollPage::SB_VERT);
+  overview->MoveWindow(0, 0, 240, 160, TRUE);
   Pump();
   EXPECT_FALSE(before);
-  EXPECT_TRUE(overview.IsScrollBarShown(CScrollPage::SB_VERT));
-  EXPECT_TRUE(overview.IsScrollBarShown(CScrollPage::SB_HORZ));
+  EXPECT_TRUE(overview->IsScrollBarShown(CScrollPage::SB_VERT));
+  EXPECT_TRUE(overview->IsScrollBarShown(CScrollPage::SB_HORZ));
 }
 
 TEST_F(ZoneOverviewTest, PagingThroughAFullRadioChangesNoByteOfItsImage) {
@@ -312,28 +305,23 @@ TEST_F(ZoneOverviewTest, PagingThroughAFullRadioChangesNoByteOfItsImage) {
   for (bool ltr : {true, false}) {
     ASSERT_TRUE(TheModel().LoadDataFile(path, dir.path.string()));
     G().systemType = ltr ? std::uint8_t(G().systemType | 0x40) : std::uint8_t(G().systemType & ~0x40);
-    auto packed = [] {
-      std::array<std::uint8_t, kImageBufferSize> image = TheModel().image;
-      EXPECT_EQ(TheModel().PackImage(image.data()), 1);
-      return image;
-    };
     const auto loaded = TheModel().image;
-    const auto before = packed();
-    Open();
+    const auto before = Packed();
+    Show();
     for (int step = 0; step < CZoneOverviewPage::kLastFirstZone; ++step) {
-      Click(overview.GetDlgItem(kNext));
+      Click(Page().GetDlgItem(kNext));
       for (int c = 0; c < 5; ++c) {  // into and out of every edit of every column
         for (int id : {kGroupCounts[c], kAlias[c], kHomeSystemId[c], kAffiliatedId[c], kMobileId[c], kHomeFreq[c]}) {
-          if (Visible(overview, id) && Enabled(id)) FocusOn(id);
+          if (Visible(*overview, id) && Enabled(id)) FocusOn(id);
         }
       }
     }
-    EXPECT_EQ(overview.First(), CZoneOverviewPage::kLastFirstZone);
+    EXPECT_EQ(overview->First(), CZoneOverviewPage::kLastFirstZone);
     EXPECT_EQ(Text(kCaptions[4]), ltr ? "SYS. 32" : "Zone 32");
     EXPECT_EQ(TheModel().image, loaded);
-    EXPECT_EQ(packed(), before);
+    ExpectImageDiff(before, {});
     EXPECT_EQ(g_bModified, 0u);
-    overview.DestroyWindow();
+    Close();
   }
 }
 
