@@ -1,5 +1,6 @@
 #include "res/page_zone_overview.h"
 
+#include <span>
 #include <vector>
 
 #include "res/page_zone_grid.h"
@@ -11,25 +12,68 @@ using namespace zone_ids;
 
 namespace {
 
-// Row labels stop at the Default column, or run over it on rows without a Default cell.
 constexpr int kLabelX = 2;
-constexpr int kShortLabel = 85;
-constexpr int kLongLabel = 125;
 constexpr int kPitch = 13;
 constexpr int kCellHeight = 11;
+constexpr int kDefaultX = 88;
+constexpr int kDefaultWidth = 38;
+constexpr int kZoneX = 128;    // column 1; the columns are kZonePitch apart
+constexpr int kZonePitch = 48;
+constexpr int kZoneWidth = 47;  // wider than the Default cells: "Conventional" has to fit
 
-grid_res::Columns ZoneColumns() {
-  grid_res::Columns c;
-  c.defaultX = 88;
-  c.width = 38;
-  c.height = kCellHeight;
-  for (int k = 0; k < 5; ++k) c.x.push_back(128 + 48 * k);
-  return c;
-}
+using grid_res::Kind;
 
-void Label(std::vector<DlgItemTemplate>& items, const char* text, int id, int y, bool overDefault) {
-  items.push_back(dlg::LText(text, id, kLabelX, y + 1, overDefault ? kLongLabel : kShortLabel, kCellHeight - 1,
-                             SS_LEFTNOWORDWRAP | SS_CENTERIMAGE));
+// One row of cells: its label (none for the on/off row), stopping at the Default
+// column or running over it on rows without a Default cell, and its cells.
+struct CellRow {
+  const char* label;
+  int labelId;
+  Kind kind;
+  int defaultId;
+  const int (&ids)[5];
+};
+
+// Above the buttons that lead to the zone's interconnect and LTR settings.
+const CellRow kUpperRows[] = {
+    {nullptr, 0, Kind::List, 0, kOnOff},
+    {"Number of Groups", kLabelGroupCount, Kind::Edit, 0, kGroupCounts},
+    {"Zone Format", kLabelFormat, Kind::List, 0, kFormat},
+    {"Alias", kLabelAlias, Kind::Edit, 0, kAlias},
+    {"Talk Permit Tone", kLabelTalkPermit, Kind::List, kTalkPermitDefault, kTalkPermit},
+    {"TX Timeout Timer", kLabelTimeout, Kind::List, kTimeoutDefault, kTimeout},
+    {"TX Power", kLabelPower, Kind::List, kPowerDefault, kPower},
+    {"Revert Group", kLabelRevert, Kind::List, kRevertDefault, kRevert},
+};
+// Below the heading; the Default cell of the Affiliated System ID row opens the
+// list of the (hidden) LTR Talk Permit Tone row.
+const CellRow kLowerRows[] = {
+    {"Fixed DCC", kLabelFixedDcc, Kind::List, 0, kFixedDcc},
+    {"Digital Color Code", kLabelDcc, Kind::List, 0, kDcc},
+    {"Home System ID", kLabelHomeSystemId, Kind::Edit, 0, kHomeSystemId},
+    {"Affiliated System ID ", kLabelAffiliated, Kind::Edit, kLtrTalkPermitDefault, kAffiliatedId},
+    {"Mobile Identity Number", kLabelMobileId, Kind::Edit, 0, kMobileId},
+    {"Home Channel Frequency", kLabelHomeFreq, Kind::Edit, 0, kHomeFreq},
+    {"Back up Home Channel Frequency", kLabelBackupFreq, Kind::Edit, 0, kBackupFreq},
+    {"Wide Band / Narrow Band", kLabelBandwidth, Kind::List, 0, kBandwidth},
+};
+
+int ZoneX(int k) { return kZoneX + kZonePitch * k; }
+
+void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows, int& y) {
+  grid_res::Columns defaults{kDefaultX, {}, kDefaultWidth, kCellHeight};
+  grid_res::Columns zones{-1, {}, kZoneWidth, kCellHeight};
+  for (int k = 0; k < 5; ++k) zones.x.push_back(ZoneX(k));
+  for (const CellRow& r : rows) {
+    if (r.label) {
+      const int width = (r.defaultId ? kDefaultX : kZoneX) - kLabelX - 3;
+      items.push_back(dlg::LText(r.label, r.labelId, kLabelX, y + 1, width, kCellHeight - 1,
+                                 SS_LEFTNOWORDWRAP | SS_CENTERIMAGE));
+    }
+    // The Default cell of the row, then its zone cells (the tab order).
+    grid_res::AddRow(items, defaults, y, r.defaultId == kLtrTalkPermitDefault ? Kind::List : r.kind, r.defaultId, {});
+    grid_res::AddRow(items, zones, y, r.kind, 0, r.ids);
+    y += kPitch;
+  }
 }
 
 }  // namespace
@@ -39,81 +83,24 @@ const DialogTemplate& ZoneOverviewPageTemplate() {
     using namespace grid_res;
     DialogTemplate d = PageTemplate(IDD_ZONE_OVERVIEW);
     auto& items = d.items;
-    const Columns columns = ZoneColumns();
-    // The zone cells are wider than the Default cells: "Conventional" has to fit.
-  grid_res::Columns zoneCells = columns;
-  zoneCells.width = 47;
-  auto row = [&](int y, Kind kind, int defaultId, const int (&ids)[5]) {
-    AddRow(items, columns, y, kind, defaultId, {});
-    AddRow(items, zoneCells, y, kind, 0, ids);
-  };
-
-    // Captions and the arrows that move the five zone columns.
-    items.push_back(Caption("Default", kDefaultCaption, columns.defaultX, 16, columns.width, kCellHeight));
-    for (int k = 0; k < 5; ++k) items.push_back(Caption("", kCaptions[k], columns.x[std::size_t(k)], 16, 47, kCellHeight));
-
+    items.push_back(Caption("Default", kDefaultCaption, kDefaultX, 16, kDefaultWidth, kCellHeight));
+    for (int k = 0; k < 5; ++k) items.push_back(Caption("", kCaptions[k], ZoneX(k), 16, kZoneWidth, kCellHeight));
     int y = 30;
-    row(y, Kind::List, 0, kOnOff);
-    y += kPitch;
-    Label(items, "Number of Groups", kLabelGroupCount, y, true);
-    row(y, Kind::Edit, 0, kGroupCounts);
-    y += kPitch;
-    Label(items, "Zone Format", kLabelFormat, y, true);
-    row(y, Kind::List, 0, kFormat);
-    y += kPitch;
-    Label(items, "Alias", kLabelAlias, y, true);
-    row(y, Kind::Edit, 0, kAlias);
-    y += kPitch;
-    Label(items, "Talk Permit Tone", kLabelTalkPermit, y, false);
-    row(y, Kind::List, kTalkPermitDefault, kTalkPermit);
-    y += kPitch;
-    Label(items, "TX Timeout Timer", kLabelTimeout, y, false);
-    row(y, Kind::List, kTimeoutDefault, kTimeout);
-    y += kPitch;
-    Label(items, "TX Power", kLabelPower, y, false);
-    row(y, Kind::List, kPowerDefault, kPower);
-    y += kPitch;
-    Label(items, "Revert Group", kLabelRevert, y, false);
-    row(y, Kind::List, kRevertDefault, kRevert);
-    y += kPitch;
+    AddRows(items, kUpperRows, y);
     items.push_back(dlg::PushButton("Interconnect Setting", kInterconnect, kLabelX, y, 96, 12));
-    items.push_back(dlg::PushButton("LTR Advanced features", kLtrAdvanced, columns.x[0], y, 88, 12));
+    items.push_back(dlg::PushButton("LTR Advanced features", kLtrAdvanced, ZoneX(0), y, 88, 12));
     y += kPitch + 1;
     items.push_back(dlg::LText("PassPort Information", kHeading, kLabelX, y, 200, 10));
     y += kPitch - 1;
-    Label(items, "Fixed DCC", kLabelFixedDcc, y, true);
-    row(y, Kind::List, 0, kFixedDcc);
-    y += kPitch;
-    Label(items, "Digital Color Code", kLabelDcc, y, true);
-    row(y, Kind::List, 0, kDcc);
-    y += kPitch;
-    Label(items, "Home System ID", kLabelHomeSystemId, y, true);
-    row(y, Kind::Edit, 0, kHomeSystemId);
-    y += kPitch;
-    Label(items, "Affiliated System ID ", kLabelAffiliated, y, false);
-    items.push_back(ListCell(kLtrTalkPermitDefault, columns.defaultX, y, columns.width, kCellHeight));
-    row(y, Kind::Edit, 0, kAffiliatedId);
-    y += kPitch;
-    Label(items, "Mobile Identity Number", kLabelMobileId, y, true);
-    row(y, Kind::Edit, 0, kMobileId);
-    y += kPitch;
-    Label(items, "Home Channel Frequency", kLabelHomeFreq, y, true);
-    row(y, Kind::Edit, 0, kHomeFreq);
-    y += kPitch;
-    Label(items, "Back up Home Channel Frequency", kLabelBackupFreq, y, true);
-    row(y, Kind::Edit, 0, kBackupFreq);
-    y += kPitch;
-    Label(items, "Wide Band / Narrow Band", kLabelBandwidth, y, true);
-    row(y, Kind::List, 0, kBandwidth);
+    AddRows(items, kLowerRows, y);
+    y += 1;
+    for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Features", kFeatures[k], ZoneX(k), y, kZoneWidth, 12));
     y += kPitch + 1;
-    for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Features", kFeatures[k], columns.x[std::size_t(k)], y, 47, 12));
-    y += kPitch + 1;
-    for (int k = 0; k < 5; ++k) {
-      items.push_back(dlg::PushButton("Groups", kGroups[k], columns.x[std::size_t(k)], y, 47, 20));
-    }
+    // Two lines: "Group" over "IDs" for a PassPort zone.
+    for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Groups", kGroups[k], ZoneX(k), y, kZoneWidth, 20));
     // The arrows come after the cells in the tab order.
-    items.push_back(dlg::PushButton("<", kPrev, columns.x[0], 2, 20, 12));
-    items.push_back(dlg::PushButton(">", kNext, columns.x[4] + 47 - 20, 2, 20, 12));
+    items.push_back(dlg::PushButton("<", kPrev, ZoneX(0), 2, 20, 12));
+    items.push_back(dlg::PushButton(">", kNext, ZoneX(4) + kZoneWidth - 20, 2, 20, 12));
     items.push_back(PopupList(kPopupList));
     return d;
   }();

@@ -7,7 +7,6 @@
 #include "model/zone_fields.h"
 #include "res/page_zone_grid.h"
 #include "test_grid_support.h"
-#include "ui/choice/choice_list_adapter.h"
 
 namespace grid_test {
 namespace {
@@ -27,27 +26,8 @@ std::string RevertText(grid::CGridPage&, const grid::Row&, int z) {
   return text;
 }
 
-class CEntries : public IChoiceList {
- public:
-  explicit CEntries(std::vector<grid::Entry>& e) : m_entries(e) {}
-  void ResetContent() override { m_entries.clear(); }
-  int AddString(const std::string& text) override {
-    m_entries.push_back({text, 0});
-    return int(m_entries.size()) - 1;
-  }
-  int InsertString(int, const std::string& text) override { return AddString(text); }
-  void SetCurSel(int) override {}
-  int GetCount() const override { return int(m_entries.size()); }
-
- private:
-  std::vector<grid::Entry>& m_entries;
-};
-
 void RevertEntries(grid::CGridPage&, const grid::Row&, int z, std::vector<grid::Entry>& entries) {
-  ListIndexMap map{};
-  CEntries list(entries);
-  TheModel().store.FillGroupList(list, map, 255, z);
-  for (std::size_t i = 0; i < entries.size(); ++i) entries[i].code = map[i];
+  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) { TheModel().store.FillGroupList(list, map, 255, z); });
 }
 
 grid::State InUseOnly(grid::CGridPage&, const grid::Row&, int, int z) {

@@ -29,7 +29,32 @@ std::unique_ptr<CWnd> MakeCell(Cell kind) {
   return std::make_unique<CStatic>();
 }
 
+// The filler's items as entries.
+class CEntryList : public IChoiceList {
+ public:
+  explicit CEntryList(std::vector<Entry>& entries) : m_entries(entries) {}
+  void ResetContent() override { m_entries.clear(); }
+  int AddString(const std::string& text) override { return InsertString(-1, text); }
+  int InsertString(int position, const std::string& text) override {
+    if (position < 0 || position > int(m_entries.size())) position = int(m_entries.size());
+    m_entries.insert(m_entries.begin() + position, Entry{text, 0});
+    return position;
+  }
+  void SetCurSel(int) override {}
+  int GetCount() const override { return int(m_entries.size()); }
+
+ private:
+  std::vector<Entry>& m_entries;
+};
+
 }  // namespace
+
+void EntriesOf(std::vector<Entry>& entries, const std::function<void(IChoiceList& list, ListIndexMap& map)>& fill) {
+  ListIndexMap map{};
+  CEntryList list(entries);
+  fill(list, map);
+  for (std::size_t i = 0; i < entries.size() && i < map.size(); ++i) entries[i].code = map[i];
+}
 
 BEGIN_MESSAGE_MAP(CGridPage, CScrollPage)
   ON_WM_CTLCOLOR()

@@ -83,6 +83,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -92,6 +93,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "model/channel_store.h"
 #include "model/field.h"
 #include "ui/cells/cells.h"
 #include "ui/page/page.h"
@@ -123,6 +125,11 @@ struct Entry {
   std::string text;
   std::uint32_t code = 0;
 };
+
+// The items one of the store's list fillers gives (FillGroupList,
+// FillChannelList), with the map's codes:
+//   EntriesOf(entries, [&](IChoiceList& l, ListIndexMap& m) { store.FillChannelList(l, m, n); });
+void EntriesOf(std::vector<Entry>& entries, const std::function<void(IChoiceList& list, ListIndexMap& map)>& fill);
 
 // Hooks; `entity` is kDefaultEntity for the Default column.
 using ShowFn = std::string (*)(CGridPage& page, const Row& row, int entity);

@@ -11,7 +11,6 @@
 #include "model/global_fields.h"
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
-#include "ui/choice/choice_list_adapter.h"
 #include "ui/messages.h"
 #include "ui/print/sheet_registry.h"
 #include "ui/wnd/dlg_template.h"
@@ -92,30 +91,12 @@ std::string RevertText(grid::CGridPage& page, const Row&, int z) {
   return text;
 }
 
-// List items as the store's fillers give them.
-class CEntryList : public IChoiceList {
- public:
-  explicit CEntryList(std::vector<grid::Entry>& entries) : m_entries(entries) {}
-  void ResetContent() override { m_entries.clear(); }
-  int AddString(const std::string& text) override {
-    m_entries.push_back({text, 0});
-    return int(m_entries.size()) - 1;
-  }
-  int InsertString(int, const std::string& text) override { return AddString(text); }
-  void SetCurSel(int) override {}
-  int GetCount() const override { return int(m_entries.size()); }
-
- private:
-  std::vector<grid::Entry>& m_entries;
-};
-
 // The zone's groups in use; the Default column offers "None" only, the one
 // value that means the same in every zone.
 void RevertEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
-  ListIndexMap map{};
-  CEntryList list(entries);
-  M().store.FillGroupList(list, map, 255, z == grid::kDefaultEntity ? -1 : z);
-  for (std::size_t i = 0; i < entries.size(); ++i) entries[i].code = map[i];
+  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) {
+    M().store.FillGroupList(list, map, 255, z == grid::kDefaultEntity ? -1 : z);
+  });
 }
 
 // ---- identity and home channel ----------------------------------------------------------------
