@@ -51,7 +51,7 @@ const grid::Row kRows[] = {
 };
 
 constexpr grid::Axis kAxis{.columns = 3, .block = 3, .entities = 32, .prevId = kPrev, .nextId = kNext,
-                           .defaultCaptionId = 902, .captionIds = {903, 904, 905}};
+                           .defaultCaptionId = 902, .captionIds = {903, 904, 905}, .closeId = 906};
 
 class CTestGridPage : public grid::CGridPage {
  public:
@@ -69,6 +69,7 @@ void RegisterTestPage() {
   auto& items = d.items;
   items.push_back(dlg::PushButton("<", kPrev, 90, 2, 20, 12));
   items.push_back(dlg::PushButton(">", kNext, 220, 2, 20, 12));
+  items.push_back(dlg::PushButton("Close", 906, 150, 2, 40, 12));
   const Columns columns{40, {90, 140, 190}, 46, 11};
   items.push_back(Caption("", 902, 40, 16, 46, 11));
   for (int c = 0; c < 3; ++c) items.push_back(Caption("", 903 + c, columns.x[std::size_t(c)], 16, 46, 11));
@@ -276,6 +277,11 @@ TEST_F(GridEngineTest, PaintingSettlesAndMessagesStayWithThePage) {
   }
   grid->SendMessage(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0);
   EXPECT_TRUE(host.sent.empty());
+  // Enter on "Close" asks the main dialog for the zone overview, keeping its first zone.
+  FocusOn(906);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Sent().size(), 1u);
+  EXPECT_EQ(Sent()[0], (Switch{WM_SHOWPAGE_ZONE, 0, 255}));
 }
 
 TEST_F(GridEngineTest, EditsCommitOnTheirOwnColumn) {

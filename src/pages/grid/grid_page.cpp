@@ -56,6 +56,13 @@ void EntriesOf(std::vector<Entry>& entries, const std::function<void(IChoiceList
   for (std::size_t i = 0; i < entries.size() && i < map.size(); ++i) entries[i].code = map[i];
 }
 
+void OnClosePage(CWnd& page) {
+  MessageBeep(0);
+  if (!page.GetSafeHwnd()) return;
+  CWnd* main = page.GetParentOwner();
+  if (main && main != &page) main->SendMessage(WM_SHOWPAGE_ZONE, 0, 255);
+}
+
 BEGIN_MESSAGE_MAP(CGridPage, CScrollPage)
   ON_WM_CTLCOLOR()
   ON_WM_SHOWWINDOW()
@@ -550,6 +557,10 @@ void CGridPage::OnClicked(UINT nID) {
   const int id = static_cast<int>(nID);
   if (id == ID_ROM_EDITOR) {
     OnRomEditor();
+    return;
+  }
+  if (id != 0 && id == m_axis.closeId) {
+    OnClosePage(*this);
     return;
   }
   if (id != 0 && (id == m_axis.prevId || id == m_axis.nextId)) {

@@ -1,19 +1,19 @@
 // The column grid that the zone, group, repeater and channel pages stand on.
 //
 // A grid page shows an indexed thing (zones, groups, repeater slots, channels)
-// as columns: column 1 shows entity `First()`, column c entity First() + c - 1;
-// an optional Default column (column 0) holds a value the page keeps for each
-// row and writes into every entity of its scope. Each row of the page is one
-// setting: a cell per column (and one in the Default column) and, for a list
-// row, a hidden popup list that drops down over the cell being edited. A page
-// is its dialog template, a table of rows, an axis and a few hooks:
+// as columns: column c (1..N) shows entity First() + c - 1; an optional Default
+// column (column 0) holds a value for each row and writes it into every entity
+// of the page's scope. Each row is one setting: a cell per column (and one in
+// the Default column) and, for a list row, a hidden popup list that drops down
+// over the cell being edited. A page is its template, an axis, a table of rows
+// and a few virtuals and hooks:
 //
 //   const grid::Row kRows[] = {
-//       {.ids = {10920, 10930, 10940, 10950, 10960}, .defaultId = 10910, .listId = 1309,
-//        .choices = zf::kTimerList, .field = zf::kTxTimeout, .defaultField = DefaultBits(1, 0xF0),
+//       {.ids = {10920, 10930, 10940, 10950, 10960}, .defaultId = 10910, .listId = 1307,
+//        .choices = zf::kTimerList, .field = zf::kTxTimeout, .pageDefault = {1, 0xF0},
 //        .scope = grid::Scope::Entities, .heightFactor = 4},
-//       {.kind = grid::Cell::Number, .ids = {13121, ...}, .trigger = grid::Trigger::KillFocus,
-//        .edit = {.intDigits = 3}, .commitEdit = &CommitGroupCount},
+//       {.kind = grid::Cell::Number, .ids = {13121, 13132, 13142, 13152, 13162},
+//        .trigger = grid::Trigger::KillFocus, .edit = {.intDigits = 3}, .commitEdit = &CommitCount},
 //   };
 //   constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = 32, .prevId = 1079, .nextId = 1080,
 //                              .defaultCaptionId = 1542, .captionIds = {1081, 1082, 1083, 1084, 1085}};
@@ -23,22 +23,47 @@
 //     int FirstMax() const override { return 27; }
 //   };
 //
+// Designated initialisers name the members of Row and Axis in their order.
+// The template (src/res, with res/page_zone_grid.h) holds the cells, the
+// captions, the arrows, any "Close" button and the popup lists; cells a
+// template leaves out are passed over, so a page builds only what it shows.
+// Rows may share one popup list. What a page adds:
+//
+// - Virtuals: FirstMin/FirstMax (the arrows' limits, for the page as it is
+//   when its window is made; BindArrows applies changed limits), IsPastEnd (a
+//   column past the entities shown: greyed, no input), ScopeBegin/ScopeEnd (the
+//   entities a Default commit writes, the end read again after each one; all
+//   of them by default), CellState (the state of a cell that the row's `state`
+//   hook does not settle), ColumnCaption, OnInitPage (captions, fonts, rows to
+//   hide or move, after the cells are bound and before the first refresh),
+//   OnRefreshed (the page's own controls after each refresh), OnEditFocus.
+// - Page state: First() (an int the arrows are bound to), ActiveColumn(),
+//   Defaults() (eight bytes for rows whose Default value is the page's own,
+//   `pageDefault`; a Default value in the model uses `defaultField`).
+// - Its own buttons: BN_CLICKED entries in its message map (Enter on any push
+//   button of the template clicks it); SendToMain for the page switches;
+//   Axis::closeId for a "Close" that returns to the zone overview (OnClosePage).
+// - Lookups: Item(id) finds a control of the window (use it rather than
+//   GetDlgItem, which walks every child), RowOfCell, CellWnd, CellText, and
+//   EntriesOf to build a `fill` hook's items with one of the store's fillers.
+//
 // What the engine does, the same way on every page:
 //
 // - Cells. A List cell is a CColorLabel (a click or Enter opens the row's
 //   list); a Number cell a CNumEdit, a Text cell a CSerialEdit, a Hex cell a
 //   CHexEdit (typed in place, their whole text selected when they get the
 //   focus); a Check cell a check box (a click commits); a Static cell only
-//   shows its text. Cells the template does not have are passed over, so a
-//   page builds only the rows and cells it shows.
+//   shows its text. A cell shows the row's `show` hook, else the choice list's
+//   text of the field's code (the default entry's for a code no entry has; a
+//   default entry past the list shows an empty cell), the number, or the text.
 // - Opening (a click on a List cell, or Enter on it): beep; every other list
-//   hidden and every List cell black; the row's list filled when the row has a
-//   `fill` hook (else from `choices`, once, unless rows share the list: then
-//   again whenever another row opens it); the cell's
-//   text red; the list placed by the one formula below and shown with the item
-//   of the cell's text selected; the list takes the focus, and only then the
-//   column becomes the active column (so an edit that loses the focus to the
-//   list cannot set it back).
+//   hidden and every List cell black; the row's list filled (by its `fill` hook
+//   at each opening, else from `choices` whenever the list holds another row's
+//   items); the cell's text red; the list placed by the one formula below and
+//   shown with the item of the cell's text selected; the list takes the focus,
+//   and only then the column becomes the active column (so an edit that loses
+//   the focus to the list cannot set it back). `list` picks the list by the
+//   entity (0: none opens) for rows that choose between lists.
 //   Placement, in page pixels, with L, R, T, W, H the cell's left, right, top,
 //   width and height: top T - 10, width widthFactor x W + 5, height
 //   heightFactor x H; left R - 5, or L - widthFactor x W - 5 when the column
@@ -47,38 +72,37 @@
 //   rows with Trigger::SelChange; a programmatic selection never commits): beep;
 //   the code of the selected item (from `choices`, or from the codes the fill
 //   hook gave); in a column: the entity's field is written (`field.Set`, or the
-//   row's `write` hook), then the `after` hook; in the Default column: the
-//   row's `writeDefault` hook if it has one, else `defaultField` and then every
-//   entity of the page's scope (ScopeBegin .. ScopeEnd, the end read again after
-//   each entity) when the row's scope is Scope::Entities; g_bModified when the
-//   row `setsModified`; when the row `movesFocus`, the focus back to the cell,
-//   its text black, the list hidden and the focus on to the next tab stop
-//   (else only the list hidden); Refresh.
+//   row's `write` hook), then the `after` hook with the code before and after;
+//   in the Default column: the row's `writeDefault` hook if it has one, else
+//   the Default value and then every entity of the scope when the row's scope
+//   is Scope::Entities; g_bModified when the row `setsModified`; when the row
+//   `movesFocus`, the focus back to the cell, its text black, the list hidden
+//   and the focus on to the next tab stop (else only the list hidden); Refresh.
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
-//   runs on EN_KILLFOCUS (Trigger::KillFocus; only when the text is no longer
-//   the one the page last wrote, so passing through an edit stores nothing) or on each change
-//   (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
-//   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from
-//   its control id. `edit.keystrokeModifies` sets g_bModified on each change of
-//   a Number cell whatever the trigger.
+//   runs on EN_KILLFOCUS (Trigger::KillFocus), only when the text is no longer
+//   the one the page last wrote (passing through an edit stores nothing), or on
+//   each change (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
+//   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from its
+//   control id. `edit.keystrokeModifies` sets g_bModified on each change of a
+//   Number cell whatever the trigger.
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
 //   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
-//   always Default, a column past the end (IsPastEnd) Inactive; any other cell
-//   takes the row's `state` hook, else the page's CellState.
+//   always Default, a column past the end (IsPastEnd) or past the entities
+//   Inactive; any other cell takes the row's `state` hook, else CellState.
+// - Refresh: the captions (a column past the entities keeps its texts), every
+//   cell's text and state, then OnRefreshed. It runs at set-up, on showing,
+//   after every commit and every scroll; hooks may call it.
 // - Scrolling: the arrows step First() by the axis step within FirstMin() ..
 //   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
-//   (WM_REPEAT_STEP) within the same limits. They are bound to an int of the
-//   page, First(), never to a narrower field.
+//   (WM_REPEAT_STEP) within the same limits and refresh and repaint each step.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
-//   the tab stops; Enter on a push button clicks it (every push button of the
-//   template is bound as a CNotifyButton, which reports Enter as WM_BUTTON_ENTER;
-//   a page handles the click as BN_CLICKED in its own message map).
-//   Messages the page does not handle stay with it.
+//   the tab stops (template order); Enter in a number edit set up with
+//   `enterNext` moves on as well. Messages the page does not handle stay with it.
 #pragma once
 
 #include <array>
@@ -197,7 +221,13 @@ struct Axis {
   int nextId = 0;
   int defaultCaptionId = 0; // the Default column's caption ("Default")
   ColumnIds captionIds{};   // the column captions
+  int closeId = 0;          // "Close": back to the zone overview (0: none)
 };
+
+// The "Close" of a zone sub-page: a beep, then the main dialog shows the zone
+// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255). Pages that are
+// no grid pages (the PassPort pages) call it from their own button.
+void OnClosePage(CWnd& page);
 
 class CGridPage : public CScrollPage {
  public:
