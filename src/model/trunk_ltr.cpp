@@ -1,0 +1,177 @@
+#include "model/trunk_ltr.h"
+
+#include "model/dial_string.h"
+
+namespace {
+
+bool IsZone(int z) { return z >= 0 && z < kZoneCount; }
+std::uint32_t FormatOf(const CEditModel& m, int z) { return (m.store.zoneFormat[z] & kZoneFormatMask) >> 2; }
+
+// The code's bits of a Default byte, as the row's field places them in a zone byte.
+std::uint8_t& DefaultByte(ZoneDefaults& d, const DefaultRow& row) { return d[std::size_t(row.slot)]; }
+
+}  // namespace
+
+// ---- LTR system page ----------------------------------------------------------------------
+
+GroupCountCheck CheckLtrGroupCount(const CEditModel& model, int z, const std::string& text) {
+  GroupCountCheck c;
+  if (!IsZone(z)) return c;
+  // Signed: the free records less the request plus the zone's own may be negative.
+  c.fits = GroupCountFits(model.store, z, ParseDecimal(text));
+  if (!c.fits) {
+    c.message = kTooManyGroups;
+    c.restoreText = std::to_string(model.store.groupCount[z]);
+  }
+  return c;
+}
+
+GroupCountResult CommitLtrGroupCount(CEditModel& model, int z, const std::string& text) {
+  const long requested = ParseDecimal(text);
+  if (!IsZone(z) || !GroupCountFits(model.store, z, requested)) {
+    GroupCountResult r;
+    r.refused = true;
+    r.count = IsZone(z) ? model.store.groupCount[z] : 0;
+    return r;
+  }
+  return CommitGroupCount(model, z, requested, kLtrGroupCountRules);
+}
+
+GroupCountResult SetLtrZoneInUse(CEditModel& model, int z, bool inUse) {
+  if (!IsZone(z)) return {};
+  if (inUse) return SetZoneInUse(model, z, true, kLtrGroupCountRules);
+  std::uint8_t& flags = model.store.zoneFlags[z];
+  const std::uint8_t before = flags;
+  flags &= std::uint8_t(~kZoneInUse);
+  GroupCountResult r = ApplyGroupCount(model, z, 0, kLtrGroupCountRules);
+  // The only zone with groups keeps one and stays in use, and keeps its references.
+  if (!(flags & kZoneInUse)) {
+    for (std::string& m : ReleaseZoneReferences(model, z, ReferenceWording::System)) {
+      r.messages.push_back(std::move(m));
+      r.changed = true;
+    }
+  }
+  r.changed = r.changed || flags != before;
+  return r;
+}
+
+bool LtrSystemCellEnabled(const CEditModel& model, int z, bool trunkingRow) {
+  if (!model.store.IsZoneInUse(z)) return false;
+  return !trunkingRow || FormatOf(model, z) != zf::kConventional;
+}
+
+GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions) {
+  if (!IsZone(z)) return GroupPage::Conventional;
+  const std::uint32_t format = FormatOf(model, z);
+  if (format == zf::kLtr) return GroupPage::Ltr;
+  if (format == zf::kPassPort && passPortCaptions) return GroupPage::TalkGroups;
+  return GroupPage::Conventional;
+}
+
+// ---- Default column ----------------------------------------------------------------------
+
+ZoneDefaults LtrAdvancedDefaults() {
+  ZoneDefaults d{};
+  const auto start = [&d](const DefaultRow& row, const ChoiceList& list) {
+    std::uint8_t& b = DefaultByte(d, row);
+    b = std::uint8_t((b & ~row.field.mask) | ((list.CodeAt(list.defaultIndex) << row.field.Shift()) & row.field.mask));
+  };
+  start(ltradv::kDataRiseTime, tf::kDataRiseTimeList);
+  start(ltradv::kPrefixCode, tf::kPrefixCodeList);
+  start(ltradv::kHangTime, tf::kHangTimeList);
+  start(ltradv::kFadeTime, tf::kFadeTimeList);
+  start(ltradv::kDecodeResumeTime, tf::kResumeTimeList);
+  start(ltradv::kTxInhibitResumeTime, tf::kResumeTimeList);
+  for (const DefaultRow* id : {&ltradv::kRxIdStart, &ltradv::kRxIdStop, &ltradv::kTxInhibitIdStart,
+                               &ltradv::kTxInhibitIdStop})
+    DefaultByte(d, *id) = kNoLtrId;
+  return d;
+}
+
+ZoneDefaults InterconnectDefaults() {
+  ZoneDefaults d{};
+  DefaultByte(d, interconnect::kTxTimeout) = std::uint8_t(zf::kTimerList.CodeAt(zf::kTimerList.defaultIndex));
+  DefaultByte(d, interconnect::kPhoneInterconnect) = 0;  // every switch "Disable"
+  DefaultByte(d, interconnect::kDisconnectDial) = 0xF0;  // "#"
+  DefaultByte(d, interconnect::kLtrId) = kNoLtrId;
+  return d;
+}
+
+std::uint32_t DefaultCode(const ZoneDefaults& defaults, const DefaultRow& row) {
+  return std::uint32_t(defaults[std::size_t(row.slot)] & row.field.mask) >> row.field.Shift();
+}
+
+bool Reaches(const CEditModel& model, const DefaultRow& row, int z) {
+  if (!IsZone(z)) return false;
+  return row.reach == Reach::AllZones || FormatOf(model, z) == zf::kLtr;
+}
+
+void CommitDefault(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row, std::uint32_t code) {
+  std::uint8_t& b = DefaultByte(defaults, row);
+  b = std::uint8_t((b & ~row.field.mask) | ((code << row.field.Shift()) & row.field.mask));
+  for (int z = 0; z < kZoneCount; ++z)
+    if (Reaches(model, row, z)) row.field.Set(model, z, code);
+}
+
+bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int z) {
+  if (!model.store.IsZoneInUse(z) || FormatOf(model, z) == zf::kConventional) return false;
+  return row.reach == Reach::AllZones || FormatOf(model, z) == zf::kLtr;
+}
+
+// ---- LTR IDs -----------------------------------------------------------------------------
+
+std::optional<std::uint8_t> ParseLtrId(std::string_view text) {
+  if (text.find_first_not_of(' ') == std::string_view::npos) return kNoLtrId;
+  const long n = ParseDecimal(std::string(text));
+  if (n < 1 || n > 250) return std::nullopt;
+  return std::uint8_t(n);
+}
+
+std::string LtrIdText(std::uint32_t code) { return code == kNoLtrId ? std::string() : std::to_string(code); }
+
+LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std::string& text) {
+  LtrIdEntry e;
+  if (!IsZone(z)) return e;
+  const std::optional<std::uint8_t> id = ParseLtrId(text);
+  if (id && Reaches(model, row, z)) {
+    row.field.Set(model, z, *id);
+    e.stored = true;
+    return e;
+  }
+  if (!id) e.message = kLtrIdMessage;
+  e.restoreText = LtrIdText(row.field.Get(model, z));
+  return e;
+}
+
+LtrIdEntry EnterDefaultLtrId(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row,
+                             const std::string& text) {
+  LtrIdEntry e;
+  const std::optional<std::uint8_t> id = ParseLtrId(text);
+  if (!id) {
+    e.message = kLtrIdMessage;
+    e.restoreText = LtrIdText(DefaultCode(defaults, row));
+    return e;
+  }
+  CommitDefault(model, defaults, row, *id);
+  e.stored = true;
+  return e;
+}
+
+// ---- interconnect -------------------------------------------------------------------------
+
+InterconnectCells InterconnectLayout(const CEditModel& model, int z) {
+  InterconnectCells c;
+  if (!IsZone(z)) return c;
+  const std::uint32_t format = FormatOf(model, z);
+  c.ltrId = format == zf::kLtr;
+  c.connectDial = c.onlyRx = format == zf::kConventional;
+  return c;
+}
+
+void EnterDefaultDisconnectDial(CEditModel& model, ZoneDefaults& defaults, const std::string& text) {
+  CommitDefault(model, defaults, interconnect::kDisconnectDial, tf::DisconnectDialCode(text));
+}
+
+std::string DefaultDisconnectDialText(const ZoneDefaults& defaults) {
+  return std::string(1, DialCharOfCode(int(DefaultCode(defaults, interconnect::kDisconnectDial))));
+}

@@ -1,0 +1,151 @@
+// What the LTR system page, the LTR advanced features page and the
+// interconnect page do to the model: the LTR group count rules, the cells each
+// zone format offers, the Default column of the two sub-pages, the LTR ID
+// entries and the dial strings. Operations return what they stored and any
+// message, which the page shows; none sets g_bModified.
+//
+// Every operation names its zone: a handler acts on the zone of its own column.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/edit_model.h"
+#include "model/trunk_fields.h"
+#include "model/zone_model.h"
+
+// ---- LTR system page ---------------------------------------------------------------------
+
+// No 16-group limit; a new group of an LTR zone gets channel word 0x13FF.
+inline constexpr GroupCountRules kLtrGroupCountRules{false, zf::kLtr};
+
+// The check of each keystroke in a Number of Groups edit: whether the typed
+// count fits the free records plus the zone's own. When it does not: "Too many
+// groups" and the old count's text for the edit.
+struct GroupCountCheck {
+  bool fits = true;
+  std::string message;
+  std::string restoreText;
+};
+GroupCountCheck CheckLtrGroupCount(const CEditModel& model, int z, const std::string& text);
+// The count applied when the edit loses the focus, by the LTR rules. A count
+// that does not fit changes nothing and raises no message (the keystroke check
+// has). A zone left without groups stops being the home or emergency zone
+// ("Delete Emergency System %d", "Delete Home System %d").
+GroupCountResult CommitLtrGroupCount(CEditModel& model, int z, const std::string& text);
+// The zone on/off choice by the LTR rules, with the notices "Delete Emergency
+// System %d" and "Delete Home System %d".
+GroupCountResult SetLtrZoneInUse(CEditModel& model, int z, bool inUse);
+
+// A cell of zone z on the LTR system page takes input: the zone is in use, and
+// for the trunking rows (Talk Permit Tone, AREA Code, Home Channel Number, Busy
+// Call back, Multiple Group Decode, Scan words) it is not Conventional. The
+// format cell never takes input there.
+bool LtrSystemCellEnabled(const CEditModel& model, int z, bool trunkingRow);
+
+// The group page a zone's "Groups" button opens: an LTR-format zone the LTR
+// group page, a PassPort zone under the PassPort captions its talk groups,
+// any other the conventional group page.
+enum class GroupPage { Conventional, Ltr, TalkGroups };
+GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions);
+
+// ---- Default column of the LTR advanced features and interconnect pages ------------------------
+
+// One byte per Default value, its bits where the zone byte has them. The page
+// object keeps them for the program's life; they never reach the image.
+using ZoneDefaults = std::array<std::uint8_t, 10>;
+
+// Which zones a Default commit writes. The LTR IDs, resume and data rise times
+// share their bytes with the Connect Dial of a Conventional zone and the
+// roaming timers and flags of a PassPort zone, so they reach LTR zones only.
+enum class Reach { AllZones, LtrZones };
+
+struct DefaultRow {
+  BitField field;  // the zones' bits
+  int slot;        // the ZoneDefaults byte of the Default value
+  Reach reach;
+};
+
+namespace ltradv {
+inline constexpr DefaultRow kDataRiseTime{tf::kDataRiseTime, 0, Reach::LtrZones};
+inline constexpr DefaultRow kPrefixCode{tf::kPrefixCode, 1, Reach::AllZones};
+inline constexpr DefaultRow kHangTime{tf::kChannelHangTime, 2, Reach::AllZones};
+inline constexpr DefaultRow kFadeTime{tf::kChannelFadeTime, 3, Reach::AllZones};
+inline constexpr DefaultRow kDecodeResumeTime{tf::kDecodeResumeTime, 4, Reach::LtrZones};
+inline constexpr DefaultRow kTxInhibitResumeTime{tf::kTxInhibitResumeTime, 4, Reach::LtrZones};
+inline constexpr DefaultRow kRxIdStart{tf::kRxIdStart, 5, Reach::LtrZones};
+inline constexpr DefaultRow kRxIdStop{tf::kRxIdStop, 6, Reach::LtrZones};
+inline constexpr DefaultRow kTxInhibitIdStart{tf::kTxInhibitIdStart, 7, Reach::LtrZones};
+inline constexpr DefaultRow kTxInhibitIdStop{tf::kTxInhibitIdStop, 8, Reach::LtrZones};
+}  // namespace ltradv
+
+namespace interconnect {
+inline constexpr DefaultRow kTxTimeout{zf::kInterconnectTxTimeout, 0, Reach::AllZones};
+inline constexpr DefaultRow kPhoneInterconnect{zf::kPhoneInterconnect, 1, Reach::AllZones};
+inline constexpr DefaultRow kOnlyRx{zf::kInterconnectOnlyRx, 1, Reach::AllZones};
+inline constexpr DefaultRow kAutoInterconnect{zf::kAutoInterconnect, 1, Reach::AllZones};
+inline constexpr DefaultRow kEndOfTxTone{zf::kInterconnectEndOfTxTone, 1, Reach::AllZones};
+inline constexpr DefaultRow kDisconnectDial{zf::kDisconnectDial, 2, Reach::AllZones};
+inline constexpr DefaultRow kLtrId{tf::kInterconnectLtrId, 3, Reach::LtrZones};
+}  // namespace interconnect
+
+// The Default values a page object starts with: each list row's default entry,
+// the IDs none (255).
+ZoneDefaults LtrAdvancedDefaults();
+ZoneDefaults InterconnectDefaults();
+
+std::uint32_t DefaultCode(const ZoneDefaults& defaults, const DefaultRow& row);
+// Whether a Default commit of the row writes zone z.
+bool Reaches(const CEditModel& model, const DefaultRow& row, int z);
+// A Default commit: the code into the Default value and into the row's bits of
+// every zone it reaches, used or not, shown or not; the other bits stay.
+void CommitDefault(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row, std::uint32_t code);
+
+// A zone cell of the LTR advanced page takes input: the zone is in use and not
+// Conventional, and for a row that reaches LTR zones only, the zone is LTR.
+bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int z);
+
+// ---- LTR IDs ------------------------------------------------------------------------------
+
+inline constexpr char kLtrIdMessage[] = "The code you set up is wrong.\nYou can set up between 1 to 250.";
+inline constexpr std::uint8_t kNoLtrId = 255;
+
+// A typed ID: an empty (or blank) text is none (255); otherwise its decimal
+// value must be 1..250; nothing for any other text.
+std::optional<std::uint8_t> ParseLtrId(std::string_view text);
+// Decimal; empty for none (255).
+std::string LtrIdText(std::uint32_t code);
+
+struct LtrIdEntry {
+  bool stored = false;
+  std::string message;      // kLtrIdMessage when refused
+  std::string restoreText;  // when not stored: the stored value's text, for the edit
+};
+// An ID edit of zone z, on every keystroke: a valid ID is stored in the row's
+// field; another text raises the message and stores nothing. Only an LTR zone
+// takes an ID (in other zones the byte means something else): for any other
+// the text is put back silently.
+LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std::string& text);
+// The Default ID edit: a valid ID goes into the Default value and every LTR zone.
+LtrIdEntry EnterDefaultLtrId(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row,
+                             const std::string& text);
+
+// ---- interconnect --------------------------------------------------------------------------
+
+// What a zone column of the interconnect page shows besides its common cells:
+// the LTR ID edit (LTR), the Connect Dial and Interconnect Only Rx (Conventional),
+// neither (any other format).
+struct InterconnectCells {
+  bool ltrId = false;
+  bool connectDial = false;
+  bool onlyRx = false;
+};
+InterconnectCells InterconnectLayout(const CEditModel& model, int z);
+
+// The Default Disconnect Dial edit: the code into the Default value and bits
+// 4-7 of every zone; bits 0-3 stay.
+void EnterDefaultDisconnectDial(CEditModel& model, ZoneDefaults& defaults, const std::string& text);
+std::string DefaultDisconnectDialText(const ZoneDefaults& defaults);
