@@ -7,8 +7,13 @@ namespace {
 bool IsZone(int z) { return z >= 0 && z < kZoneCount; }
 std::uint32_t FormatOf(const CEditModel& m, int z) { return (m.store.zoneFormat[z] & kZoneFormatMask) >> 2; }
 
-// The code's bits of a Default byte, as the row's field places them in a zone byte.
-std::uint8_t& DefaultByte(ZoneDefaults& d, const DefaultRow& row) { return d[std::size_t(row.slot)]; }
+// Writes a code into the row's bits of its Default byte, where the zone byte has them.
+void SetDefaultBits(ZoneDefaults& d, const DefaultRow& row, std::uint32_t code) {
+  std::uint8_t& b = d[std::size_t(row.slot)];
+  b = std::uint8_t((b & ~row.field.mask) | ((code << row.field.Shift()) & row.field.mask));
+}
+
+std::uint32_t DefaultEntry(const ChoiceList& list) { return list.CodeAt(list.defaultIndex); }
 
 }  // namespace
 
@@ -72,28 +77,23 @@ GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions) {
 
 ZoneDefaults LtrAdvancedDefaults() {
   ZoneDefaults d{};
-  const auto start = [&d](const DefaultRow& row, const ChoiceList& list) {
-    std::uint8_t& b = DefaultByte(d, row);
-    b = std::uint8_t((b & ~row.field.mask) | ((list.CodeAt(list.defaultIndex) << row.field.Shift()) & row.field.mask));
-  };
-  start(ltradv::kDataRiseTime, tf::kDataRiseTimeList);
-  start(ltradv::kPrefixCode, tf::kPrefixCodeList);
-  start(ltradv::kHangTime, tf::kHangTimeList);
-  start(ltradv::kFadeTime, tf::kFadeTimeList);
-  start(ltradv::kDecodeResumeTime, tf::kResumeTimeList);
-  start(ltradv::kTxInhibitResumeTime, tf::kResumeTimeList);
+  SetDefaultBits(d, ltradv::kDataRiseTime, DefaultEntry(tf::kDataRiseTimeList));
+  SetDefaultBits(d, ltradv::kPrefixCode, DefaultEntry(tf::kPrefixCodeList));
+  SetDefaultBits(d, ltradv::kHangTime, DefaultEntry(tf::kHangTimeList));
+  SetDefaultBits(d, ltradv::kFadeTime, DefaultEntry(tf::kFadeTimeList));
+  SetDefaultBits(d, ltradv::kDecodeResumeTime, DefaultEntry(tf::kResumeTimeList));
+  SetDefaultBits(d, ltradv::kTxInhibitResumeTime, DefaultEntry(tf::kResumeTimeList));
   for (const DefaultRow* id : {&ltradv::kRxIdStart, &ltradv::kRxIdStop, &ltradv::kTxInhibitIdStart,
                                &ltradv::kTxInhibitIdStop})
-    DefaultByte(d, *id) = kNoLtrId;
+    SetDefaultBits(d, *id, kNoLtrId);
   return d;
 }
 
 ZoneDefaults InterconnectDefaults() {
-  ZoneDefaults d{};
-  DefaultByte(d, interconnect::kTxTimeout) = std::uint8_t(zf::kTimerList.CodeAt(zf::kTimerList.defaultIndex));
-  DefaultByte(d, interconnect::kPhoneInterconnect) = 0;  // every switch "Disable"
-  DefaultByte(d, interconnect::kDisconnectDial) = 0xF0;  // "#"
-  DefaultByte(d, interconnect::kLtrId) = kNoLtrId;
+  ZoneDefaults d{};  // every switch "Disable"
+  SetDefaultBits(d, interconnect::kTxTimeout, DefaultEntry(zf::kTimerList));
+  SetDefaultBits(d, interconnect::kDisconnectDial, 15);  // "#"
+  SetDefaultBits(d, interconnect::kLtrId, kNoLtrId);
   return d;
 }
 
@@ -107,8 +107,7 @@ bool Reaches(const CEditModel& model, const DefaultRow& row, int z) {
 }
 
 void CommitDefault(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row, std::uint32_t code) {
-  std::uint8_t& b = DefaultByte(defaults, row);
-  b = std::uint8_t((b & ~row.field.mask) | ((code << row.field.Shift()) & row.field.mask));
+  SetDefaultBits(defaults, row, code);
   for (int z = 0; z < kZoneCount; ++z)
     if (Reaches(model, row, z)) row.field.Set(model, z, code);
 }
