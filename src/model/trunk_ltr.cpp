@@ -137,7 +137,7 @@ LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std
     e.stored = true;
     return e;
   }
-  if (!id) e.message = kLtrIdMessage;
+  if (Reaches(model, row, z)) e.message = kLtrIdMessage;
   e.restoreText = LtrIdText(row.field.Get(model, z));
   return e;
 }

@@ -48,8 +48,10 @@ TEST(LtrIdTest, EachKeystrokeStoresAValidIdOrRestoresTheStoredOne) {
   EXPECT_EQ(25, m->store.zoneRxIdStart[3]);
   EXPECT_EQ(255, m->store.zoneRxIdStart[0]) << "its own zone only";
   // Zone 4 is Conventional: the byte is Connect Dial byte 2 and takes no ID.
-  const LtrIdEntry conventional = EnterLtrId(*m, ltradv::kRxIdStart, 4, "7");
-  EXPECT_FALSE(conventional.stored || !conventional.message.empty());
+  for (const char* text : {"7", "0"}) {
+    const LtrIdEntry conventional = EnterLtrId(*m, ltradv::kRxIdStart, 4, text);
+    EXPECT_FALSE(conventional.stored || !conventional.message.empty()) << text;
+  }
   EXPECT_EQ(0, m->store.zoneRxIdStart[4]);
 }
 
