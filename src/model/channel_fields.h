@@ -58,6 +58,8 @@ inline constexpr Field kTxFrequency{
     [](CEditModel& m, int c, std::uint32_t v) {
       if (CChannelData* r = m.store.Channel(c)) r->txFreq = std::int32_t(v);
     }};
+// The spacing code of a channel (kSpacing's, for a record at hand).
+inline std::uint32_t SpacingCode(const CChannelData& ch) { return std::uint32_t(ch.modeByte & C::kSpacingMask) >> 6; }
 // The enable list's code: 0 in use, 1 not (read only: the commits are
 // EnableChannel and ClearChannel, channel_model.h).
 inline constexpr Field kEnable{[](CEditModel& m, int c) -> std::uint32_t { return kInUse.Get(m, c) ? 0 : 1; },

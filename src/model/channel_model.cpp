@@ -144,7 +144,7 @@ ChannelColumnTexts ChannelTableTexts(const CEditModel& model, int c) {
   t.enable = std::string(cf::kEnableList.PageText(t.inUse ? 0 : 1));
   t.rx = t.inUse ? FrequencyEditText(ch->rxFreq) : kBlankFrequencyText;
   t.tx = t.inUse ? FrequencyEditText(ch->txFreq) : kBlankFrequencyText;
-  t.space = std::string(cf::kSpacingList.PageText(std::uint32_t(ch->modeByte & CChannelData::kSpacingMask) >> 6));
+  t.space = std::string(cf::kSpacingList.PageText(cf::SpacingCode(*ch)));
   return t;
 }
 
@@ -214,7 +214,7 @@ std::vector<ChannelSheetLine> ChannelSheetLines(const CEditModel& model) {
     char number[16];
     std::snprintf(number, sizeof number, "%.3d", c + 1);
     lines.push_back({number, FrequencyEditText(ch.rxFreq), FrequencyEditText(ch.txFreq),
-                     std::string(cf::kSpacingList.PrintText(std::uint32_t(ch.modeByte & CChannelData::kSpacingMask) >> 6))});
+                     std::string(cf::kSpacingList.PrintText(cf::SpacingCode(ch)))});
   }
   return lines;
 }

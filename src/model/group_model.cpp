@@ -139,7 +139,7 @@ GroupChannelTexts ChannelTextsOfGroup(const CEditModel& model, int g) {
   t.channel = number;
   t.rx = FrequencyCellText(c.rxFreq);
   t.tx = FrequencyCellText(c.txFreq);
-  t.space = std::string(cf::kSpacingList.PageText(std::uint32_t(c.modeByte & CChannelData::kSpacingMask) >> 6));
+  t.space = std::string(cf::kSpacingList.PageText(cf::SpacingCode(c)));
   return t;
 }
 
