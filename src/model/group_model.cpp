@@ -239,7 +239,7 @@ std::uint32_t DefaultSignalingFunction(const CEditModel& model) {
 
 namespace {
 std::uint32_t EncryptionOf(const CEditModel& model, int g) {
-  if (g == -1) return (model.store.DefaultGroupRecord.byte[0] >> 3) & 3;
+  if (g == kDefaultColumnGroup) return (model.store.DefaultGroupRecord.byte[0] >> 3) & 3;
   const CGroupRecord* r = model.store.Group(g);
   return r ? (r->byte0 >> 3) & 3 : 0;
 }
@@ -248,7 +248,7 @@ bool OptionOffered(const CEditModel& model, int g) {
   return IsType11(model) && OptionModuleFitted(model) && EncryptionOf(model, g) == 0;
 }
 std::uint32_t FunctionOf(const CEditModel& model, int g) {
-  return g == -1 ? DefaultSignalingFunction(model) : SignalingFunction(model, g);
+  return g == kDefaultColumnGroup ? DefaultSignalingFunction(model) : SignalingFunction(model, g);
 }
 }  // namespace
 
@@ -286,7 +286,7 @@ bool CommitDefaultSignalingFunction(CEditModel& model, int z, std::uint32_t code
   if (IsType11(model)) {
     if (code >= 2) {
       ForEachZoneGroup(model.store, z, [&](int g) { grp::kAni.Set(model, g, 0); });
-      grp::def::kSignalingLow.Set(model, 0, code == 2 && OptionOffered(model, -1) ? 0 : 1);
+      grp::def::kSignalingLow.Set(model, 0, code == 2 && OptionOffered(model, kDefaultColumnGroup) ? 0 : 1);
       grp::def::kSignalingHigh11.Set(model, 0, 1);
     } else {
       grp::def::kSignalingLow.Set(model, 0, code);
@@ -331,7 +331,7 @@ const ChoiceList& SignalingNoList(const CEditModel& model, int g) {
 std::string SignalingNoText(const CEditModel& model, int g) {
   const std::uint32_t v = FunctionOf(model, g);
   std::uint32_t n = 0;
-  if (g == -1) {
+  if (g == kDefaultColumnGroup) {
     n = model.store.DefaultGroupRecord.byte[1] & 0x0F;
   } else if (const CGroupRecord* r = model.store.Group(g)) {
     n = r->byte1 & 0x0F;

@@ -106,6 +106,10 @@ bool CommitDefault(CEditModel& model, int z, const Field& defaultField, const Fi
 
 // ---- advanced views: signalling ---------------------------------------------------------
 
+// The group index that stands for the Default column in the functions below
+// (the grid's Default entity).
+inline constexpr int kDefaultColumnGroup = -1;
+
 // The option module (OPM-410) fitted, and the OPB-83 board.
 bool OptionModuleFitted(const CEditModel& model);
 bool OptionBoardCode3(const CEditModel& model);
@@ -117,7 +121,7 @@ std::uint32_t SignalingFunction(const CEditModel& model, int g);
 std::uint32_t DefaultSignalingFunction(const CEditModel& model);
 // The list a Signaling Function cell shows and offers: with "Option" when the
 // radio is type 11 with the option module and the column's Encryption is 0.
-// g = -1: the Default column (its Encryption the Default's).
+// kDefaultColumnGroup: the Default column (its Encryption the Default's).
 const ChoiceList& SignalingFunctionList(const CEditModel& model, int g);
 // The group commit of a function code (the entry's value): type 11: 2 or 3
 // clear ANI and store "Option" (2, when offered) or "Signaling"; other types
@@ -144,8 +148,8 @@ std::string SignalingNoText(const CEditModel& model, int g);
 // otherwise). On type 11: ANI not while the function uses bit 6 ("Option" or
 // "Signaling"); Encryption not for "Option" nor with the OPB-83 board;
 // Signaling No. only for "Paging" and "Option". On other types ANI and
-// Encryption are editable, and Signaling No. is not for "Signaling". g = -1:
-// the Default column (Encryption only).
+// Encryption are editable, and Signaling No. is not for "Signaling".
+// kDefaultColumnGroup: the Default column (Encryption only).
 bool AniEditable(const CEditModel& model, int g);
 bool EncryptionEditable(const CEditModel& model, int g);
 bool SignalingNoEditable(const CEditModel& model, int g);

@@ -383,7 +383,7 @@ TEST(Signaling, DefaultCommitsSpreadOverTheZoneOnly) {
   // The Default Signaling No. stores the entry's value: a "Signaling" Default
   // offers the systems 1..3.
   CommitDefaultSignalingFunction(*m, 3, 3);
-  const ChoiceList& numbers = SignalingNoList(*m, -1);
+  const ChoiceList& numbers = SignalingNoList(*m, kDefaultColumnGroup);
   ASSERT_EQ(numbers.TextAt(0), "GE Star");
   CommitDefault(*m, 3, grp::def::kSignalingNo, grp::kSignalingNo, numbers.CodeAt(0));
   EXPECT_EQ((d.byte[1] & 0x0F) | (s.groups[9].byte1 & 0x0F) << 4, 0x11);
