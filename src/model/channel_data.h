@@ -34,6 +34,8 @@ class CChannelData {
   static constexpr std::uint16_t kEmptyRxWord = 0xFF2E;
 
   virtual ~CChannelData() = default;
+  // Every field the same (the pages tell a stored change by it).
+  bool operator==(const CChannelData&) const = default;
 
   std::uint8_t modeByte = 0;
   std::uint16_t rxWord = kEmptyRxWord;  // receive divider word: 0x2000 | divider / 64

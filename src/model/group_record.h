@@ -46,6 +46,8 @@ class CGroupRecord {
   CGroupRecord(const CGroupRecord&) = default;
   CGroupRecord& operator=(const CGroupRecord&) = default;
   virtual ~CGroupRecord() = default;
+  // Every field the same (the pages tell a stored change by it).
+  bool operator==(const CGroupRecord&) const = default;
 
   std::uint8_t byte0 = 135;  // option byte (Monitor, Compander, TX Inhibit, Encryption, 2nd TX power)
   std::uint8_t byte1 = 0;    // bit 7 ANI on
@@ -86,6 +88,7 @@ struct CDefaultGroupRecord {
   std::uint8_t byte[6] = {};
   std::uint16_t word = 0;
 
+  bool operator==(const CDefaultGroupRecord&) const = default;
   // Sets every field to the code of its choice list's default entry; bits that no
   // list shows keep their value.
   void Reset();

@@ -1,0 +1,75 @@
+// The fields of the 250 channel records as the channel table and the group
+// pages see them, named once, with their choice lists. A channel field takes
+// the channel index (0..249); an index that names no record reads 0 and writes
+// nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "model/edit_model.h"
+#include "model/field.h"
+#include "model/zone_fields.h"
+
+// What a field of a record that does not exist reads and writes: a byte that is
+// 0 at every use.
+inline std::uint8_t& NoRecordByte() {
+  static std::uint8_t none;
+  none = 0;
+  return none;
+}
+
+namespace cf {
+
+template <std::uint8_t CChannelData::*Byte>
+std::uint8_t& ChannelByte(CEditModel& m, int c) {
+  CChannelData* r = m.store.Channel(c);
+  return r ? r->*Byte : NoRecordByte();
+}
+inline std::uint8_t& FrequencyFlagByte(CEditModel& m, int c) {
+  CChannelData* r = m.store.Channel(c);
+  return r ? r->FrequencyFlags() : NoRecordByte();
+}
+
+using C = CChannelData;
+// Mode byte.
+inline constexpr BitField kSpacing{&ChannelByte<&C::modeByte>, C::kSpacingMask};  // 0 Narrow, 1 Wide
+inline constexpr BitField kRxStepSet{&ChannelByte<&C::modeByte>, C::kRxStepMask};
+inline constexpr BitField kTxStepSet{&ChannelByte<&C::modeByte>, C::kTxStepMask};
+// In use ("programmed"): the channel table's "Enable".
+inline constexpr BitField kInUse{&ChannelByte<&C::programmed>, 0x01};
+// The frequency flags of the entries.
+inline constexpr BitField kNearWholeMHz{&FrequencyFlagByte, C::kFlagNearWholeMHz};
+inline constexpr BitField kNear921600{&FrequencyFlagByte, C::kFlagNear921600};
+inline constexpr BitField kNear80139{&FrequencyFlagByte, C::kFlagNear80139};
+// Frequencies in 10 Hz units.
+inline constexpr Field kRxFrequency{
+    [](CEditModel& m, int c) -> std::uint32_t {
+      const CChannelData* r = m.store.Channel(c);
+      return r ? std::uint32_t(r->rxFreq) : 0;
+    },
+    [](CEditModel& m, int c, std::uint32_t v) {
+      if (CChannelData* r = m.store.Channel(c)) r->rxFreq = std::int32_t(v);
+    }};
+inline constexpr Field kTxFrequency{
+    [](CEditModel& m, int c) -> std::uint32_t {
+      const CChannelData* r = m.store.Channel(c);
+      return r ? std::uint32_t(r->txFreq) : 0;
+    },
+    [](CEditModel& m, int c, std::uint32_t v) {
+      if (CChannelData* r = m.store.Channel(c)) r->txFreq = std::int32_t(v);
+    }};
+// The spacing code of a channel (kSpacing's, for a record at hand).
+inline std::uint32_t SpacingCode(const CChannelData& ch) { return std::uint32_t(ch.modeByte & C::kSpacingMask) >> 6; }
+// The enable list's code: 0 in use, 1 not (read only: the commits are
+// EnableChannel and ClearChannel, channel_model.h).
+inline constexpr Field kEnable{[](CEditModel& m, int c) -> std::uint32_t { return kInUse.Get(m, c) ? 0 : 1; },
+                               nullptr};
+
+// ---- choice lists -----------------------------------------------------------------------
+// Spacing: the pages show "Narrow" for the codes 2 and 3, the channel table
+// sheet prints "Wide" for every code but 0.
+inline constexpr Choice kSpacings[] = {{"Narrow", 0}, {"Wide", 1}};
+inline constexpr ChoiceList kSpacingList{kSpacings, 0, "Wide"};
+inline constexpr ChoiceList kEnableList = zf::kOnOffList;  // "Enable" 0, "Disable" 1
+
+}  // namespace cf

@@ -1,0 +1,294 @@
+// The fields of the group records and of the group pages' Default column,
+// named once, with the choice lists whose texts the group pages show.
+//
+// A group field takes the global group index (0..249) as its index; an index
+// that names no record reads 0 and writes nothing, so a column past the last
+// record can never reach another record. The Default column's fields
+// (namespace grp::def) live in the store's DefaultGroupRecord and ignore the
+// index; several of them lie at other bits than the group field of the same row.
+//
+// A few group fields carry a rule in their store: kEnable, kRxSubAudible,
+// kTxSubAudible, kScanMemory, kSignalingFunction, kLtrSignalingFunction.
+// Everything else stores only its own bits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/channel_fields.h"
+#include "model/edit_model.h"
+#include "model/field.h"
+#include "model/group_model.h"
+#include "model/image.h"
+#include "model/zone_fields.h"
+
+namespace grp {
+
+template <std::uint8_t CGroupRecord::*Byte>
+std::uint8_t& GroupByte(CEditModel& m, int g) {
+  CGroupRecord* r = m.store.Group(g);
+  return r ? r->*Byte : NoRecordByte();
+}
+template <std::uint8_t CGroupRecord::*Byte>
+constexpr BitField GroupBits(std::uint8_t mask = 0xFF) {
+  return {&GroupByte<Byte>, mask};
+}
+
+// Bits of the channel word of group g.
+template <std::uint16_t Mask>
+constexpr Field WordBits() {
+  return Field{[](CEditModel& m, int g) -> std::uint32_t {
+                 const CGroupRecord* r = m.store.Group(g);
+                 return r ? std::uint32_t(r->channelWord & Mask) >> std::countr_zero(unsigned(Mask)) : 0;
+               },
+               [](CEditModel& m, int g, std::uint32_t v) {
+                 if (CGroupRecord* r = m.store.Group(g)) r->channelWord = WithBits(r->channelWord, Mask, v);
+               }};
+}
+
+using G = CGroupRecord;
+
+// ---- flag byte 0 ------------------------------------------------------------------------
+inline constexpr BitField kMonitor = GroupBits<&G::byte0>(0x80);
+inline constexpr BitField kCompander = GroupBits<&G::byte0>(0x40);
+inline constexpr BitField kTxInhibit = GroupBits<&G::byte0>(0x20);  // the talk-group page's "Disable TX"
+inline constexpr BitField kEncryption = GroupBits<&G::byte0>(0x18);  // 0..3; bit 4 alone: the talk-group page's
+inline constexpr BitField kSecondTxPower = GroupBits<&G::byte0>(0x07);  // 7 none, 0 high, 4 low(-high), 5 low-mid
+// ---- flag byte 1 ------------------------------------------------------------------------
+inline constexpr BitField kAni = GroupBits<&G::byte1>(0x80);
+inline constexpr BitField kSignalingHigh11 = GroupBits<&G::byte1>(0x40);  // production type 11
+inline constexpr BitField kAniMonitor = GroupBits<&G::byte1>(0x20);
+inline constexpr BitField kSignalingLow = GroupBits<&G::byte1>(0x10);
+inline constexpr BitField kSignalingNo = GroupBits<&G::byte1>(0x0F);  // the LTR pages' paging code
+// ---- flag byte 2 ------------------------------------------------------------------------
+inline constexpr BitField kRxSave = GroupBits<&G::byte2>(0x80);
+inline constexpr BitField kFlatAf = GroupBits<&G::byte2>(0x40);
+inline constexpr BitField kRxToneType = GroupBits<&G::byte2>(0x38);  // 0 none, 1 CTCSS, 2 DCS, 3 DCS inverted
+inline constexpr BitField kTxToneType = GroupBits<&G::byte2>(0x07);
+// ---- flag byte 3 ------------------------------------------------------------------------
+inline constexpr BitField kSignalingHighOther = GroupBits<&G::byte3>(0x80);  // other production types
+inline constexpr BitField kTalkAroundUser = GroupBits<&G::byte3>(0x20);
+inline constexpr BitField kTalkAroundFixed = GroupBits<&G::byte3>(0x10);
+inline constexpr BitField kCallAlert = GroupBits<&G::byte3>(0x08);
+inline constexpr BitField kCallVerify = GroupBits<&G::byte3>(0x04);
+inline constexpr BitField kDataGroup = GroupBits<&G::byte3>(0x02);
+inline constexpr BitField kBusyLockOutOnTa = GroupBits<&G::byte3>(0x01);
+// ---- encode and decode bytes: CTCSS 0..49 or DCS 0..105 (255 none); an LTR group's IDs 1..250 (255 none)
+inline constexpr BitField kEncodeCode = GroupBits<&G::byte4>();
+inline constexpr BitField kDecodeCode = GroupBits<&G::byte5>();
+inline constexpr BitField kTxId = kEncodeCode;
+inline constexpr BitField kRxId = kDecodeCode;
+// ---- channel word -----------------------------------------------------------------------
+inline constexpr Field kChannel = WordBits<0x03FF>();  // channel index, 1023 none
+inline constexpr Field kExtMic = WordBits<0x0800>();
+inline constexpr Field kTimeOutTimer = WordBits<0x4000>();
+inline constexpr Field kTpac = WordBits<0x8000>();
+// Busy Lock Out, bits 12-13: 0 "Disable", 1 "Busy Lockout", 2 "Incorrect". The
+// list has no entry for 3; the radio treats it as 2 (bit 13 set: it checks it
+// as the incorrect-code lock-out), so it reads as 2 and shows "Incorrect".
+inline constexpr Field kBusyLockOut{
+    [](CEditModel& m, int g) -> std::uint32_t {
+      const CGroupRecord* r = m.store.Group(g);
+      const std::uint32_t v = r ? std::uint32_t(r->channelWord & 0x3000) >> 12 : 0;
+      return v == 3 ? 2 : v;
+    },
+    [](CEditModel& m, int g, std::uint32_t v) {
+      if (CGroupRecord* r = m.store.Group(g)) r->channelWord = WithBits(r->channelWord, 0x3000, v);
+    }};
+// The Ch. Space row: the spacing of channel g (0 Narrow, 1 Wide), the record a
+// Conventional zone binds group g to (BindZoneChannels).
+inline constexpr BitField kChannelSpacing = cf::kSpacing;
+// ---- talk-group ID (PassPort groups) ----------------------------------------------------
+inline constexpr Field kTalkGroupId{
+    [](CEditModel& m, int g) -> std::uint32_t {
+      const CGroupRecord* r = m.store.Group(g);
+      return r ? r->idWord : 0;
+    },
+    [](CEditModel& m, int g, std::uint32_t v) {
+      if (CGroupRecord* r = m.store.Group(g)) r->idWord = std::uint16_t(v);
+    }};
+// ---- name: the Tag, up to 8 upper-case letters, digits and blanks, blank padded ----------
+std::string TagText(CEditModel& model, int g);
+void SetTagText(CEditModel& model, int g, const std::string& text);
+inline constexpr TextField kTag{&TagText, &SetTagText};
+// ---- group flags byte -------------------------------------------------------------------
+inline constexpr BitField kInUse = GroupBits<&G::flags>(0x01);
+inline constexpr BitField kScanUser = GroupBits<&G::flags>(0x02);
+inline constexpr BitField kScanDealer = GroupBits<&G::flags>(0x10);
+
+// ---- fields that carry a rule -----------------------------------------------------------
+// Scan Memory of bits 1 and 4 of a byte: code 0 both ("Enable"), 1 neither
+// ("Disable"), 2 "User" only, 3 "Dealer" only. A store of 0 sets both bits, any
+// other code clears both; the byte's other bits stay.
+constexpr std::uint32_t ScanMemoryCode(std::uint8_t bits) {
+  const bool user = bits & kGroupScanUser, dealer = bits & kGroupScanDealer;
+  return user && dealer ? 0 : user ? 2 : dealer ? 3 : 1;
+}
+constexpr std::uint8_t WithScanMemory(std::uint8_t bits, std::uint32_t code) {
+  bits = std::uint8_t(bits & ~(kGroupScanUser | kGroupScanDealer));
+  return code == 0 ? std::uint8_t(bits | kGroupScanUser | kGroupScanDealer) : bits;
+}
+inline constexpr Field kScanMemory{
+    [](CEditModel& m, int g) -> std::uint32_t {
+      const CGroupRecord* r = m.store.Group(g);
+      return r ? ScanMemoryCode(r->flags) : 1;
+    },
+    [](CEditModel& m, int g, std::uint32_t v) {
+      if (CGroupRecord* r = m.store.Group(g)) r->flags = WithScanMemory(r->flags, v);
+    }};
+// The enable list's code: 0 the group is in use, 1 not. A store is the enable
+// commit (SetGroupEnabled).
+inline constexpr Field kEnable{[](CEditModel& m, int g) -> std::uint32_t { return kInUse.Get(m, g) ? 0 : 1; },
+                               [](CEditModel& m, int g, std::uint32_t v) { SetGroupEnabled(m, g, v == 0); }};
+// The sub-audible types (0..7 read, 0..3 offered). A store applies the type
+// rules (SetRxToneType, SetTxToneType).
+inline constexpr Field kRxSubAudible{[](CEditModel& m, int g) { return kRxToneType.Get(m, g); },
+                                     [](CEditModel& m, int g, std::uint32_t v) { SetRxToneType(m, g, v); }};
+inline constexpr Field kTxSubAudible{[](CEditModel& m, int g) { return kTxToneType.Get(m, g); },
+                                     [](CEditModel& m, int g, std::uint32_t v) { SetTxToneType(m, g, v); }};
+// The conventional advanced view's Signaling Function: the function value
+// (0 Disable, 1 Paging, 2 Option, 3 Signaling) from the bits of the radio's
+// production type; a store is the group commit (CommitSignalingFunction).
+inline constexpr Field kSignalingFunction{
+    [](CEditModel& m, int g) { return SignalingFunction(m, g); },
+    [](CEditModel& m, int g, std::uint32_t v) { CommitSignalingFunction(m, g, v); }};
+// The LTR advanced view's: the same value (3 shows "Signaling"); a store of a
+// code other than 0 sets both bits, 0 clears them (CommitLtrSignalingFunction).
+inline constexpr Field kLtrSignalingFunction{
+    [](CEditModel& m, int g) { return SignalingFunction(m, g); },
+    [](CEditModel& m, int g, std::uint32_t v) { CommitLtrSignalingFunction(m, g, v); }};
+
+// ---- the Default column (DefaultGroupRecord) ----------------------------------------------
+namespace def {
+template <int K>
+std::uint8_t& DefaultByte(CEditModel& m, int) {
+  return m.store.DefaultGroupRecord.byte[K];
+}
+template <int K>
+constexpr BitField Bits(std::uint8_t mask) {
+  return {&DefaultByte<K>, mask};
+}
+template <std::uint16_t Mask>
+constexpr Field WordBits() {
+  return Field{[](CEditModel& m, int) -> std::uint32_t {
+                 return std::uint32_t(m.store.DefaultGroupRecord.word & Mask) >> std::countr_zero(unsigned(Mask));
+               },
+               [](CEditModel& m, int, std::uint32_t v) {
+                 m.store.DefaultGroupRecord.word = WithBits(m.store.DefaultGroupRecord.word, Mask, v);
+               }};
+}
+// Basic views
+inline constexpr BitField kMonitor = Bits<0>(0x80);
+inline constexpr BitField kCompander = Bits<0>(0x40);
+inline constexpr BitField kTxInhibit = Bits<0>(0x20);
+inline constexpr Field kTimeOutTimer = WordBits<0x4000>();
+inline constexpr Field kBusyLockOut = WordBits<0x3000>();
+// Byte 5 bits 1 and 4, codes as grp::kScanMemory.
+inline constexpr Field kScanMemory{
+    [](CEditModel& m, int) { return ScanMemoryCode(m.store.DefaultGroupRecord.byte[5]); },
+    [](CEditModel& m, int, std::uint32_t v) {
+      m.store.DefaultGroupRecord.byte[5] = WithScanMemory(m.store.DefaultGroupRecord.byte[5], v);
+    }};
+// Advanced views
+inline constexpr BitField kEncryption = Bits<0>(0x18);
+inline constexpr BitField kSecondTxPower = Bits<0>(0x07);
+inline constexpr BitField kAniMonitor = Bits<1>(0x80);
+inline constexpr BitField kSignalingCode = Bits<1>(0x60);  // other production types: 0..3
+inline constexpr BitField kSignalingLow = Bits<1>(0x10);   // production type 11
+inline constexpr BitField kSignalingNo = Bits<1>(0x0F);    // the LTR view's paging code
+inline constexpr BitField kAni = Bits<2>(0x02);
+inline constexpr BitField kSignalingHigh11 = Bits<2>(0x01);
+inline constexpr BitField kTalkAroundUser = Bits<3>(0x80);
+inline constexpr BitField kTalkAroundFixed = Bits<3>(0x40);
+inline constexpr BitField kCallAlert = Bits<3>(0x20);
+inline constexpr BitField kCallVerify = Bits<3>(0x10);
+inline constexpr BitField kDataGroup = Bits<3>(0x08);
+inline constexpr BitField kBusyLockOutOnTa = Bits<3>(0x04);
+inline constexpr BitField kExtMic = Bits<3>(0x02);  // conventional advanced view
+inline constexpr BitField kRxSave = Bits<3>(0x02);  // LTR advanced view: the same bit
+inline constexpr BitField kFlatAf = Bits<3>(0x01);
+inline constexpr BitField kSignalingHighOther = Bits<4>(0x02);
+inline constexpr Field kTpac = WordBits<0x8000>();
+// The Default column's function value: production type 11 2 x byte 2 bit 0 +
+// byte 1 bit 4; other types 2 x byte 4 bit 1 + byte 1 bits 5-6 (0..5). Read only:
+// the Default commits are CommitDefaultSignalingFunction and its LTR twin.
+inline constexpr Field kSignalingFunction{[](CEditModel& m, int) { return DefaultSignalingFunction(m); }, nullptr};
+}  // namespace def
+
+// ---- choice lists -----------------------------------------------------------------------
+inline constexpr ChoiceList kEnableList = zf::kOnOffList;            // "Enable" 0, "Disable" 1
+inline constexpr ChoiceList kDisableEnableList = zf::kDisableEnableList;  // "Disable" 0, "Enable" 1
+inline constexpr ChoiceList kMonitorList = zf::kDisableEnableOnList;      // default "Enable"
+inline constexpr ChoiceList kTimeOutTimerList = zf::kDisableEnableOnList;
+inline constexpr ChoiceList kCompanderList = zf::kDisableEnableList;
+inline constexpr Choice kTxInhibits[] = {{"TX Enable", 0}, {"TX Disable", 1}};
+inline constexpr ChoiceList kTxInhibitList{kTxInhibits, 0};
+inline constexpr Choice kBusyLockOuts[] = {{"Disable", 0}, {"Busy Lockout", 1}, {"Incorrect", 2}};
+inline constexpr ChoiceList kBusyLockOutList{kBusyLockOuts, 0};
+inline constexpr ChoiceList kLtrBusyLockOutList{std::span(kBusyLockOuts, 2), 0};
+// Offers "Enable" and "Disable" only; "User" and "Dealer" come from stored data (ScanMemoryText).
+inline constexpr Choice kScanMemories[] = {{"Enable", 0}, {"Disable", 1}};
+inline constexpr ChoiceList kScanMemoryList{kScanMemories, 1};
+inline constexpr Choice kToneTypes[] = {{"NONE", 0}, {"CTCSS", 1}, {"DCS", 2}, {"DCS Invert", 3}};
+inline constexpr ChoiceList kToneTypeList{kToneTypes, 0};
+inline constexpr Choice kEncryptions[] = {{"Disable", 0}, {"Key ON", 1}, {"Power ON", 2}, {"ALL ON", 3}};
+inline constexpr ChoiceList kEncryptionList{kEncryptions, 0};
+inline constexpr Choice kSecondTxPowers11[] = {{"Disable", 7}, {"High", 0}, {"Low-High", 4}, {"Low-Mid", 5}};
+inline constexpr ChoiceList kSecondTxPowerList11{kSecondTxPowers11, 0};
+inline constexpr Choice kSecondTxPowers[] = {{"Disable", 7}, {"High", 0}, {"Low", 4}};
+inline constexpr ChoiceList kSecondTxPowerListOther{kSecondTxPowers, 0};
+inline constexpr Choice kFlatAfs[] = {{"Normal", 0}, {"Flat", 1}};
+inline constexpr ChoiceList kFlatAfList{kFlatAfs, 0};
+inline constexpr Choice kExtMics[] = {{"Internal", 0}, {"External", 1}};
+inline constexpr ChoiceList kExtMicList{kExtMics, 0};
+inline constexpr ChoiceList kAniList = zf::kDisableEnableList;
+inline constexpr ChoiceList kAniMonitorList = zf::kDisableEnableList;
+inline constexpr ChoiceList kTalkAroundList = zf::kDisableEnableList;
+inline constexpr ChoiceList kCallAlertList = zf::kDisableEnableList;
+inline constexpr ChoiceList kCallVerifyList = zf::kDisableEnableList;
+inline constexpr ChoiceList kDataGroupList = zf::kDisableEnableList;
+inline constexpr ChoiceList kTpacList = zf::kDisableEnableList;
+inline constexpr ChoiceList kRxSaveList = zf::kDisableEnableList;
+inline constexpr ChoiceList kBusyLockOutOnTaList = zf::kDisableEnableList;
+// Signaling Function: with "Option" when a production-type-11 radio has the
+// option module and the column's Encryption is "Disable" (SignalingFunctionList).
+inline constexpr Choice kSignalingFunctionsOption[] = {{"Disable", 0}, {"Paging", 1}, {"Option", 2}, {"Signaling", 3}};
+inline constexpr ChoiceList kSignalingFunctionListOption{kSignalingFunctionsOption, 0};
+inline constexpr Choice kSignalingFunctions[] = {{"Disable", 0}, {"Paging", 1}, {"Signaling", 3}};
+inline constexpr ChoiceList kSignalingFunctionList{kSignalingFunctions, 0};
+inline constexpr Choice kLtrSignalingFunctions[] = {{"Disable", 0}, {"Signaling", 3}};
+inline constexpr ChoiceList kLtrSignalingFunctionList{kLtrSignalingFunctions, 0};
+// Signaling No.: the paging locations of a "Paging" group, else the signalling
+// systems (SignalingNoList).
+inline constexpr Choice kPagingLocations[] = {{"Loc. 1", 0}, {"Loc. 2", 1}, {"Loc. 3", 2}, {"Loc. 4", 3},
+                                              {"Loc. 5", 4}, {"Loc. 6", 5}, {"Loc. 7", 6}, {"Loc. 8", 7},
+                                              {"Loc. 9", 8}, {"Loc. 0", 9}};
+inline constexpr ChoiceList kPagingLocationList{kPagingLocations, 0};
+inline constexpr Choice kSignalingSystems[] = {{"GE Star", 1}, {"MDC-1200", 2}, {"DTMF", 3}};
+inline constexpr ChoiceList kSignalingSystemList{kSignalingSystems, 0};
+// The LTR advanced view's (hidden) paging code.
+inline constexpr Choice kPagingCodes[] = {{"1ch", 0}, {"2ch", 1}, {"3ch", 2}, {"4ch", 3}, {"5ch", 4},
+                                          {"6ch", 5}, {"7ch", 6}, {"8ch", 7}, {"9ch", 8}, {"0ch", 9}};
+inline constexpr ChoiceList kPagingCodeList{kPagingCodes, 0};
+// The decode and encode code lists both rows share: the 50 CTCSS tones and the
+// 106 DCS codes, code = index.
+const ChoiceList& CtcssCodeList();
+const ChoiceList& DcsCodeList();
+
+// The second transmit power list of the radio's production type.
+const ChoiceList& SecondTxPowerList(const CEditModel& model);
+
+// Scan Memory texts of grp::kScanMemory's codes: "Enable", "Disable", "User", "Dealer".
+std::string_view ScanMemoryText(std::uint32_t code);
+
+// What a decode or encode cell shows for a sub-audible type and a code: type 0
+// "  Off"; type 1 the CTCSS text; any other type the DCS text; a code outside
+// its table shows the table's first text.
+std::string ToneCodeText(std::uint32_t type, std::uint32_t code);
+// The decode (rx) or encode cell of group g: its code by its side's type.
+std::string ToneCodeText(CEditModel& model, int g, bool rx);
+// The code list a type opens: CTCSS for 1, DCS for any other type but 0; none for 0.
+const ChoiceList* ToneCodeList(std::uint32_t type);
+
+}  // namespace grp

@@ -1,0 +1,223 @@
+// The channel entries and the channel table: the band check, raster, split and
+// rounding of both frequency entries, which of them store and report a change,
+// the table's paging, enabling and clearing with the sweep of references, the
+// Default Split, the spacing texts of page and sheet; and a whole edit of a
+// Conventional zone through the model, packed, loaded and packed again.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/channel_fields.h"
+#include "model/channel_model.h"
+#include "model/group_fields.h"
+#include "model/group_model.h"
+#include "model/zone_model.h"
+#include "test_support.h"
+
+namespace {
+
+void MakeVhf(CEditModel& m) {
+  m.global.bandFlag = 0;
+  m.global.hardwareByte = 0x01;
+  m.store.modelWord = 0;
+}
+
+TEST(FrequencyEntry, ReceiveEntriesCheckRoundAndSetTheTransmitSide) {
+  struct Case {
+    bool vhf;
+    double split;
+    const char* text;
+    std::int32_t rx, tx;
+    int rxStep, txStep;
+  };
+  const Case cases[] = {
+      {false, 5.0, "453", 45300000, 45800000, 1, 1},
+      {false, 0.0, "453", 45300000, 45300000, 1, 1},
+      {false, 5.0, "450.003", 45000500, 45500500, 0, 0},  // the nearer raster point, 5 kHz
+      {false, 5.0, "450.00625", 45000625, 45500625, 1, 1},
+      {false, 5.0, "600", 51200000, 51200000, 1, 1},      // both clamped to the band
+      {false, 5.0, "x", 45000000, 45500000, 1, 1},        // no number: the lower edge
+      {true, 5.0, "173.39", 17339000, 17339625, 0, 0},     // VHF: only clamped
+      {true, 0.0, "", 15077500, 15077500, 0, 0},
+  };
+  for (const Case& c : cases) {
+    TestModel m;
+    if (c.vhf) MakeVhf(*m);
+    m->message.SetDefaultSplit(c.split);
+    CChannelData& ch = m->store.channels[12];
+    ch.programmed = 0;
+    const FrequencyEntry e = EnterRxFrequency(*m, 12, c.text, BlankRx::Ignore);
+    EXPECT_EQ(e.outcome, FrequencyEntry::Outcome::Stored) << c.text;
+    EXPECT_TRUE(e.changed) << c.text;
+    EXPECT_EQ(ch.rxFreq, c.rx) << c.text;
+    EXPECT_EQ(ch.txFreq, c.tx) << c.text;
+    EXPECT_EQ(ch.RxStepSet(), c.rxStep) << c.text;
+    EXPECT_EQ(ch.TxStepSet(), c.txStep) << c.text;
+    EXPECT_TRUE(ch.IsProgrammed());
+    EXPECT_EQ(ch.rxWord & 0x7000, 0x7000);
+    EXPECT_EQ(e.rxText, FrequencyEditText(c.rx));
+    EXPECT_EQ(e.txText, FrequencyEditText(c.tx));
+    // The same entry again stores no change.
+    EXPECT_FALSE(EnterRxFrequency(*m, 12, c.text, BlankRx::Ignore).changed) << c.text;
+  }
+  EXPECT_EQ(FrequencyEditText(45800000), " 458.00000");
+  EXPECT_EQ(FrequencyCellText(45800000), "458.00000");
+}
+
+TEST(FrequencyEntry, FlagsBlanksAndTheTransmitEntry) {
+  TestModel m;
+  CChannelData& ch = m->store.channels[3];
+  ch.FrequencyFlags() = 0;
+  EnterRxFrequency(*m, 3, "453.0", BlankRx::Ignore);
+  EXPECT_EQ(ch.FrequencyFlags() & CChannelData::kFrequencyFlagMask, CChannelData::kFlagNearWholeMHz);
+  const CChannelData before = ch;  // ten blanks store nothing on the group page
+  EXPECT_FALSE(EnterRxFrequency(*m, 3, kBlankFrequencyText, BlankRx::Ignore).changed);
+  EXPECT_TRUE(ch == before);
+  // The transmit entry keeps the receive side; an empty text is the lower edge.
+  const FrequencyEntry tx = EnterTxFrequency(*m, 3, "");
+  EXPECT_TRUE(tx.changed);
+  EXPECT_EQ(tx.txText + "|" + FrequencyEditText(ch.rxFreq), " 450.00000| 453.00000");
+  ch.programmed = 0;  // a channel not in use: nothing stored, the edit blank
+  const FrequencyEntry none = EnterTxFrequency(*m, 3, "460");
+  EXPECT_EQ(none.txText, kBlankFrequencyText);
+  EXPECT_EQ(ch.txFreq, 45000000);
+  EXPECT_EQ(EnterRxFrequency(*m, 250, "453", BlankRx::Ignore).outcome, FrequencyEntry::Outcome::None);
+  // On VHF the transmit frequency's raster flag follows it (160.03784 MHz lies on the raster).
+  MakeVhf(*m);
+  m->message.SetDefaultSplit(0.0);
+  EnterRxFrequency(*m, 3, "160.0", BlankRx::Ignore);
+  EXPECT_EQ(cf::kNear80139.Get(*m, 3), 0u);
+  EnterTxFrequency(*m, 3, "160.03784");
+  EXPECT_EQ(cf::kNear80139.Get(*m, 3), 1u);
+}
+
+TEST(ChannelTable, PagingEnableAndClear) {
+  std::vector<int> firsts{0};
+  while (firsts.size() < 36) firsts.push_back(NextChannelsFirst(firsts.back()));
+  EXPECT_EQ(std::vector<int>(firsts.begin() + 32, firsts.end()), (std::vector<int>{224, 231, 236, 236}));
+  EXPECT_EQ(PrevChannelsFirst(3) + PrevChannelsFirst(0), 0);
+  EXPECT_EQ(PrevChannelsFirst(236), 229);
+  EXPECT_EQ(ChannelTableChannel(236, 14), 249);
+
+  TestModel m;
+  CChannelStore& s = m->store;
+  CChannelData& ch = s.channels[5];
+  ch.programmed = 0, ch.modeByte = 0x45, ch.rxWord = 0xFF2E;
+  const ChannelEnable enabled = EnableChannel(*m, 5);
+  EXPECT_TRUE(enabled.newlyEnabled && enabled.changed);
+  EXPECT_EQ(ch.rxWord | ch.modeByte << 16, 0x057F2E);  // narrow, the step codes kept
+  ch.modeByte = 0x45, ch.rxWord = 0xAABC;
+  EXPECT_FALSE(EnableChannel(*m, 5).newlyEnabled);  // in use: only the status bits
+  EXPECT_EQ(ch.rxWord | ch.modeByte << 16, 0x457ABC);
+  EXPECT_FALSE(EnableChannel(*m, 5).changed);
+
+  s.groups[3].channelWord = 0x5005, s.groups[4].channelWord = 0x5006, s.zoneRepeaters[2][3] = 0x6005;
+  EXPECT_TRUE(ClearChannel(*m, 5));
+  EXPECT_TRUE(!ch.IsProgrammed() && ch.rxWord >> 8 == 0xFF);
+  EXPECT_EQ(s.groups[3].channelWord | s.zoneRepeaters[2][3] << 16, 0x63FF53FF);  // flag bits kept
+  EXPECT_EQ(s.groups[4].channelWord, 0x5006);
+  EXPECT_FALSE(ClearChannel(*m, 5));
+  s.groups[8].channelWord = 0x0005;  // a reference left to a cleared channel is still a change
+  EXPECT_TRUE(ClearChannel(*m, 5));
+  // Ten blanks in the table's Rx edit clear the channel the same way.
+  EnterRxFrequency(*m, 6, "455", BlankRx::Clear);
+  const FrequencyEntry cleared = EnterRxFrequency(*m, 6, kBlankFrequencyText, BlankRx::Clear);
+  EXPECT_TRUE(cleared.outcome == FrequencyEntry::Outcome::Cleared && cleared.changed);
+  EXPECT_EQ(s.groups[4].channelWord, 0x53FF);
+  const ChannelColumnTexts texts = ChannelTableTexts(*m, 6);
+  EXPECT_EQ(texts.enable + "|" + texts.rx, "Disable|          ");
+}
+
+TEST(ChannelTable, DefaultSplitWhileTypingAndOnLeaving) {
+  TestModel m;
+  m->message.SetDefaultSplit(5.0);
+  const SplitEntry refused = SplitKeystroke(*m, "100");
+  EXPECT_TRUE(refused.refused);
+  EXPECT_EQ(refused.text, "5.0");
+  EXPECT_TRUE(SplitKeystroke(*m, "12.37").changed);
+  EXPECT_EQ(m->message.GetDefaultSplit(), 12.37);  // unrounded while typing
+  const std::pair<const char*, const char*> leaves[] = {
+      {"12.37", " 12.3"}, {"-5.55", " -5.5"}, {"150", " 99.9"}, {"-150", "-99.9"}, {"", "  0.0"}, {"2.3", "  2.3"}};
+  for (const auto& [typed, shown] : leaves) EXPECT_EQ(LeaveSplit(*m, typed).text, shown) << typed;
+  EXPECT_EQ(m->message.GetDefaultSplit(), 2.3);
+}
+
+TEST(ChannelTable, SpacingOnThePageAndOnTheSheet) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  for (CChannelData& ch : s.channels) ch.programmed = 0;
+  EXPECT_TRUE(ChannelSheetLines(*m).empty());
+  const int used[] = {0, 1, 16};
+  const std::uint8_t spacing[] = {0x00, 0x80, 0xC0};
+  for (int k = 0; k < 3; ++k) {
+    CChannelData& ch = s.channels[used[k]];
+    ch.programmed = 1, ch.modeByte = spacing[k], ch.rxFreq = 45000000 + 1250 * k, ch.txFreq = 45500000;
+  }
+  std::string sheet;
+  for (const ChannelSheetLine& l : ChannelSheetLines(*m)) sheet += l.number + l.rx + l.tx + l.space + "|";
+  EXPECT_EQ(sheet, "001 450.00000 455.00000Narrow|002 450.01250 455.00000Wide|017 450.02500 455.00000Wide|");
+  EXPECT_EQ(ChannelTableTexts(*m, 1).space + ChannelTableTexts(*m, 16).space, "NarrowNarrow");  // codes 2, 3
+}
+
+// A zone made Conventional with three groups, edited through the model the way
+// the pages edit it, packs, loads and packs again to the same image.
+TEST(GroupEdit, AWholeEditPacksLoadsAndPacksTheSameImage) {
+  g_bModified = 0;
+  TestModel m;
+  CEditModel& model = *m;
+  // A model from a data file of defaults (its band parameters in the image).
+  ASSERT_EQ(model.PackImageDefaults(model.image.data()), 1);
+  model.UnpackImage(model.image.data());
+  const int z = 1;
+  model.store.SetSystemDefaults(z, kSystemConventional);
+  ASSERT_FALSE(SetZoneInUse(model, z, true).refused);
+  ASSERT_EQ(CommitGroupCount(model, z, 3).count, 3);
+  EXPECT_TRUE(BindZoneChannels(model, z));
+  const ZoneGroupRun run = ZoneGroups(model.store, z);
+  ASSERT_EQ(run.first, 1);
+  const char* const tags[] = {"base", "yard 2", "mobile"};
+  const char* const rx[] = {"453.1", "453.10625", "460.55"};
+  for (int k = 0; k < 3; ++k) {
+    const int g = run.first + k;
+    grp::kEnable.Set(model, g, 0);
+    EXPECT_TRUE(EnterRxFrequency(model, g, rx[k], BlankRx::Ignore).changed);
+    grp::kTag.set(model, g, tags[k]);
+    EXPECT_TRUE(SyncChannelInUse(model, z, g) || model.store.channels[g].IsProgrammed());
+  }
+  EXPECT_TRUE(EnterTxFrequency(model, run.first + 2, "465.1").changed);
+  grp::kChannelSpacing.Set(model, run.first + 1, 1);
+  grp::kRxSubAudible.Set(model, run.first, 1);
+  grp::kDecodeCode.Set(model, run.first, 12);
+  grp::kTxSubAudible.Set(model, run.first + 1, 2);
+  grp::kEncodeCode.Set(model, run.first + 1, 40);
+  EXPECT_TRUE(CommitDefault(model, z, grp::def::kMonitor, grp::kMonitor, 0));
+  EXPECT_TRUE(CommitDefault(model, z, grp::def::kBusyLockOut, grp::kBusyLockOut, 1));
+  EXPECT_TRUE(CommitDefault(model, z, grp::def::kScanMemory, grp::kScanMemory, 0));
+  EXPECT_TRUE(CommitDefault(model, z, grp::def::kFlatAf, grp::kFlatAf, 1));
+  EXPECT_TRUE(CommitSignalingFunction(model, run.first + 1, 1));
+  grp::kSignalingNo.Set(model, run.first + 1, 4);
+  EXPECT_TRUE(CommitDefaultSignalingFunction(model, z, 3));
+  EXPECT_EQ(g_bModified, 0u);  // the model reports; the pages set the flag
+
+  ASSERT_EQ(model.PackImage(model.image.data()), 1) << (m.host.messages.empty() ? "" : m.host.messages[0]);
+  // Saved, loaded again and saved: the same image.
+  TestModel loaded;
+  auto image = model.image;
+  loaded->UnpackImage(image.data());
+  ASSERT_EQ(loaded->PackImage(image.data()), 1);
+  for (std::size_t i = 0; i < kImageSize; ++i) ASSERT_EQ(image[i], model.image[i]) << "byte " << i;
+
+  const CChannelStore& s = loaded->store;
+  EXPECT_EQ(grp::kTag.get(*loaded, 2), "YARD 2  ");
+  EXPECT_EQ(s.channels[2].rxFreq, 45310625);
+  EXPECT_EQ(s.channels[3].txFreq, 46510000);
+  EXPECT_EQ(s.groups[1].channelWord & 0x03FF, 1);
+  EXPECT_EQ(grp::ToneCodeText(grp::kRxToneType.Get(*loaded, 1), grp::kDecodeCode.Get(*loaded, 1)),
+            grp::ToneCodeText(1, 12));
+  EXPECT_EQ(grp::ScanMemoryText(grp::kScanMemory.Get(*loaded, 3)), "Enable");
+  EXPECT_EQ(SignalingFunction(*loaded, 2), 3u);  // "Signaling" from the Default ...
+  EXPECT_EQ(grp::kSignalingNo.Get(*loaded, 2), 4u);  // ... which keeps the numbers
+  EXPECT_EQ(s.groups[0].channelWord & 0x03FF, 0);     // zone 0's group kept its channel
+}
+
+}  // namespace

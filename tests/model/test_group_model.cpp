@@ -1,0 +1,424 @@
+// The group pages' model: every named field stores only its own bits of its own
+// record (and nothing for an index past the records), the Default column's
+// layout and defaults, the grid's limits, the channel binding and in-use rule
+// of Conventional zones, the type, enable, Default-column, signalling and LTR ID
+// rules.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/group_fields.h"
+#include "model/group_model.h"
+#include "model/zone_model.h"
+#include "test_support.h"
+
+namespace {
+
+// Bytes 0..5 of a group record (or of the Default record) and its word (bits 48..63).
+std::uint64_t Raw(const CGroupRecord& r) {
+  const std::uint8_t b[6] = {r.byte0, r.byte1, r.byte2, r.byte3, r.byte4, r.byte5};
+  std::uint64_t v = std::uint64_t(r.channelWord) << 48;
+  for (int k = 0; k < 6; ++k) v |= std::uint64_t(b[k]) << 8 * k;
+  return v;
+}
+std::uint64_t Raw(const CDefaultGroupRecord& d) {
+  std::uint64_t v = std::uint64_t(d.word) << 48;
+  for (int k = 0; k < 6; ++k) v |= std::uint64_t(d.byte[k]) << 8 * k;
+  return v;
+}
+constexpr std::uint64_t At(int where, std::uint64_t mask) { return mask << 8 * where; }
+constexpr int kWord = 6;
+
+// Zones: 0 Conventional (groups 0..2), 1 LTR (3..4), 2 PassPort (5), 3 Conventional (6..9).
+void FourZones(CEditModel& m) {
+  CChannelStore& s = m.store;
+  for (auto& c : s.groupCount) c = 0;
+  const int counts[] = {3, 2, 1, 4};
+  const int formats[] = {kSystemConventional, kSystemLtr, kSystemPassPort, kSystemConventional};
+  for (int z = 0; z < 4; ++z) {
+    s.groupCount[z] = std::uint8_t(counts[z]);
+    s.SetSystemDefaults(z, formats[z]);
+  }
+  s.UpdateGroupTotals();
+  for (int g = 0; g < kGroupCount; ++g) InitGroupRecord(s, g, s.ZoneOfGroup(g), zf::kLtr);
+}
+
+TEST(GroupFields, EachFieldStoresOnlyItsOwnBitsOfItsOwnRecord) {
+  struct Case {
+    Field field;
+    std::uint64_t bits;     // in Raw's layout
+    std::uint8_t flagBits = 0;  // in the flags byte
+  };
+  const Case cases[] = {
+      {grp::kMonitor, At(0, 0x80)},         {grp::kCompander, At(0, 0x40)},    {grp::kTxInhibit, At(0, 0x20)},
+      {grp::kEncryption, At(0, 0x18)},      {grp::kSecondTxPower, At(0, 7)},   {grp::kAni, At(1, 0x80)},
+      {grp::kSignalingHigh11, At(1, 0x40)}, {grp::kAniMonitor, At(1, 0x20)},   {grp::kSignalingLow, At(1, 0x10)},
+      {grp::kSignalingNo, At(1, 0x0F)},     {grp::kRxSave, At(2, 0x80)},       {grp::kFlatAf, At(2, 0x40)},
+      {grp::kRxToneType, At(2, 0x38)},      {grp::kTxToneType, At(2, 0x07)},   {grp::kSignalingHighOther, At(3, 0x80)},
+      {grp::kTalkAroundUser, At(3, 0x20)},  {grp::kTalkAroundFixed, At(3, 0x10)}, {grp::kCallAlert, At(3, 0x08)},
+      {grp::kCallVerify, At(3, 0x04)},      {grp::kDataGroup, At(3, 0x02)},    {grp::kBusyLockOutOnTa, At(3, 0x01)},
+      {grp::kEncodeCode, At(4, 0xFF)},      {grp::kDecodeCode, At(5, 0xFF)},   {grp::kChannel, At(kWord, 0x03FF)},
+      {grp::kExtMic, At(kWord, 0x0800)},    {grp::kBusyLockOut, At(kWord, 0x3000)},
+      {grp::kTimeOutTimer, At(kWord, 0x4000)}, {grp::kTpac, At(kWord, 0x8000)}, {grp::kInUse, 0, 0x01},
+      {grp::kScanUser, 0, 0x02},            {grp::kScanDealer, 0, 0x10},
+  };
+  TestModel m;
+  CChannelStore& s = m->store;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    for (std::uint8_t start : {0x00, 0xFF}) {
+      for (CGroupRecord& r : s.groups) {
+        r.byte0 = r.byte1 = r.byte2 = r.byte3 = r.byte4 = r.byte5 = r.flags = start;
+        r.channelWord = std::uint16_t(start * 0x101);
+      }
+      const std::uint64_t untouched = Raw(s.groups[0]);
+      c.field.Set(*m, 7, start ? 0 : 0xFFFF);
+      EXPECT_EQ(Raw(s.groups[7]) ^ untouched, c.bits) << i;
+      EXPECT_EQ(std::uint8_t(s.groups[7].flags ^ start), c.flagBits) << i;
+      EXPECT_EQ(Raw(s.groups[8]), untouched) << i;
+      // An index that names no record (a word's channel 250..1022, a first group
+      // of 250) reads 0 and writes nothing.
+      for (int g : {-1, 250, 1022}) {
+        c.field.Set(*m, g, 0x55);
+        EXPECT_EQ(c.field.Get(*m, g), 0u) << i;
+      }
+      EXPECT_EQ(Raw(s.groups[249]), untouched) << i;
+    }
+  }
+  grp::kTag.set(*m, 250, "ABC");
+  EXPECT_EQ(grp::kTag.get(*m, 250), "");
+  grp::kTag.set(*m, 9, "ab c");
+  EXPECT_EQ(std::string(s.groups[9].name, 9), std::string("AB C    \0", 9));
+}
+
+TEST(GroupFields, DefaultColumnFieldsLieWhereTheirRowsKeepThemAndStartAtTheListDefaults) {
+  struct Case {
+    Field field;
+    std::uint64_t bits;  // in Raw's layout
+    const ChoiceList* list;
+  };
+  const Case cases[] = {
+      {grp::def::kMonitor, At(0, 0x80), &grp::kMonitorList}, {grp::def::kCompander, At(0, 0x40), &grp::kCompanderList},
+      {grp::def::kTxInhibit, At(0, 0x20), &grp::kTxInhibitList},
+      {grp::def::kEncryption, At(0, 0x18), &grp::kEncryptionList},
+      {grp::def::kSecondTxPower, At(0, 0x07), &grp::kSecondTxPowerList11},
+      {grp::def::kAniMonitor, At(1, 0x80), &grp::kAniMonitorList}, {grp::def::kSignalingCode, At(1, 0x60), nullptr},
+      {grp::def::kSignalingLow, At(1, 0x10), nullptr},
+      {grp::def::kSignalingNo, At(1, 0x0F), &grp::kPagingLocationList}, {grp::def::kAni, At(2, 0x02), &grp::kAniList},
+      {grp::def::kSignalingHigh11, At(2, 0x01), nullptr},
+      {grp::def::kTalkAroundUser, At(3, 0x80), &grp::kTalkAroundList},
+      {grp::def::kTalkAroundFixed, At(3, 0x40), &grp::kTalkAroundList},
+      {grp::def::kCallAlert, At(3, 0x20), &grp::kCallAlertList},
+      {grp::def::kCallVerify, At(3, 0x10), &grp::kCallVerifyList},
+      {grp::def::kDataGroup, At(3, 0x08), &grp::kDataGroupList},
+      {grp::def::kBusyLockOutOnTa, At(3, 0x04), &grp::kBusyLockOutOnTaList},
+      {grp::def::kExtMic, At(3, 0x02), &grp::kExtMicList}, {grp::def::kFlatAf, At(3, 0x01), &grp::kFlatAfList},
+      {grp::def::kSignalingHighOther, At(4, 0x02), nullptr},
+      {grp::def::kScanMemory, At(5, 0x12), &grp::kScanMemoryList},
+      {grp::def::kTpac, At(kWord, 0x8000), &grp::kTpacList},
+      {grp::def::kTimeOutTimer, At(kWord, 0x4000), &grp::kTimeOutTimerList},
+      {grp::def::kBusyLockOut, At(kWord, 0x3000), &grp::kBusyLockOutList},
+  };
+  TestModel m;
+  CDefaultGroupRecord& d = m->store.DefaultGroupRecord;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    d.Reset();  // shows every list's default entry
+    if (c.list) {
+      EXPECT_EQ(c.field.Get(*m), c.list->CodeAt(c.list->defaultIndex)) << i;
+    }
+    // The bits any store changes, from all bits clear and all set.
+    std::uint64_t touched = 0;
+    for (std::uint8_t start : {0x00, 0xFF}) {
+      for (std::uint32_t code : {0u, 0xFFFFu}) {
+        for (std::uint8_t& b : d.byte) b = start;
+        d.word = std::uint16_t(start * 0x101);
+        const std::uint64_t before = Raw(d);
+        c.field.Set(*m, 0, code);
+        touched |= Raw(d) ^ before;
+      }
+    }
+    EXPECT_EQ(touched, c.bits) << i;
+  }
+}
+
+TEST(GroupFields, TextsOfCodesNoListEntryHolds) {
+  TestModel m;
+  CGroupRecord& r = m->store.groups[4];
+  // Busy Lock Out 3 is what the radio takes for the incorrect-code lock-out.
+  r.channelWord = 0x3000 | 17;
+  EXPECT_EQ(ChoiceText(*m, grp::kBusyLockOut, grp::kBusyLockOutList, 4), "Incorrect");
+  grp::kBusyLockOut.Set(*m, 4, 1);
+  EXPECT_EQ(r.channelWord, 0x1000 | 17);
+  const std::pair<std::uint8_t, const char*> scans[] = {
+      {0x12, "Enable"}, {0x02, "User"}, {0x10, "Dealer"}, {0, "Disable"}};
+  for (const auto& [bits, text] : scans) {
+    r.flags = std::uint8_t(bits | kGroupInUse);
+    EXPECT_EQ(grp::ScanMemoryText(grp::kScanMemory.Get(*m, 4)), text);
+  }
+  grp::kScanMemory.Set(*m, 4, 0);
+  EXPECT_EQ(r.flags, 0x13);
+  r.byte2 = 0x0E;  // receive CTCSS, transmit type 6: no list names it, a DCS code all the same
+  r.byte4 = 200;   // outside the table: its first text
+  r.byte5 = 1;
+  EXPECT_EQ(grp::ToneCodeText(*m, 4, true), " 69.3");
+  EXPECT_EQ(grp::ToneCodeText(*m, 4, false), "023");
+  EXPECT_EQ(grp::ToneCodeText(0, 3), "  Off");
+  m->store.modelWord = 0;
+  EXPECT_EQ(grp::SecondTxPowerList(*m).PageText(4), "Low");
+  m->store.modelWord = 11 << 8;
+  EXPECT_EQ(grp::SecondTxPowerList(*m).PageText(5), "Low-Mid");
+}
+
+TEST(GroupGrid, LimitsCaptionsAndColumnsStayInsideTheRecords) {
+  TestModel m;
+  CChannelStore& s = m->store;
+  for (auto& c : s.groupCount) c = 0;
+  s.groupCount[0] = 3;    // 0..2
+  s.groupCount[1] = 10;   // 3..12
+  s.groupCount[2] = 237;  // 13..249; zone 3 and after begin at 250 with no group
+  s.UpdateGroupTotals();
+  const int limits[][2] = {{0, 0}, {3, 7}, {13, 244}, {250, 250}};
+  for (int z = 0; z < 4; ++z) {
+    EXPECT_EQ(FirstVisibleMin(s, z), limits[z][0]) << z;
+    EXPECT_EQ(FirstVisibleMax(s, z), limits[z][1]) << z;
+  }
+  EXPECT_TRUE(IsPastZone(ZoneGroups(s, 0), 4));
+  EXPECT_FALSE(IsPastZone(ZoneGroups(s, 0), 3));
+  EXPECT_EQ(ColumnGroup(244, 6), 249);
+  EXPECT_EQ(ColumnGroup(250, 1), -1);  // a first group of 250: even column 1 is skipped
+  EXPECT_EQ(GroupCaption(249), "GRP. 250");
+  EXPECT_EQ(GroupCaption(250), "");
+  s.SetSystemDefaults(1, kSystemLtr);
+  EXPECT_EQ(GroupPageFormatText(s, 1, true) + GroupPageFormatText(s, 0, true), "LTRConv");
+}
+
+TEST(GroupChannels, OnlyAConventionalZoneBindsAndOnlyItsOwnGroups) {
+  TestModel m;
+  FourZones(*m);
+  CChannelStore& s = m->store;
+  std::vector<std::uint16_t> before;
+  for (CGroupRecord& r : s.groups) before.push_back(r.channelWord = std::uint16_t(r.channelWord | 0x5800));
+  EXPECT_FALSE(BindZoneChannels(*m, 1));  // LTR: its 0x13FF words stay
+  EXPECT_FALSE(BindZoneChannels(*m, 2));  // PassPort
+  EXPECT_TRUE(BindZoneChannels(*m, 3));
+  EXPECT_FALSE(BindZoneChannels(*m, 3));
+  for (int g = 0; g < kGroupCount; ++g) {
+    const bool own = g >= 6 && g <= 9;
+    EXPECT_EQ(s.groups[g].channelWord, own ? std::uint16_t((before[g] & 0xFC00) | g) : before[g]) << g;
+  }
+  // The in-use rule: only for the zone's own groups; a word naming no record is no channel.
+  BindZoneChannels(*m, 0);
+  for (int g : {1, 2, 3}) s.groups[g].flags |= kGroupInUse;
+  s.groups[2].channelWord = (s.groups[2].channelWord & 0xFC00) | 300;
+  s.channels[2].programmed = 1;
+  s.channels[3].programmed = 0;
+  EXPECT_TRUE(SyncChannelInUse(*m, 0, 1));
+  EXPECT_TRUE(SyncChannelInUse(*m, 0, 2));
+  EXPECT_FALSE(SyncChannelInUse(*m, 0, 3));  // the next zone's group: channel 3 untouched
+  EXPECT_FALSE(SyncChannelInUse(*m, 1, 3));  // nor from its own LTR zone
+  EXPECT_TRUE(s.channels[1].IsProgrammed() && !s.channels[2].IsProgrammed() && !s.channels[3].IsProgrammed());
+  EXPECT_EQ(ChannelTextsOfGroup(*m, 2).channel, "None");
+  s.channels[1].rxFreq = 45012500;
+  s.channels[1].modeByte = 0x40;
+  const GroupChannelTexts shown = ChannelTextsOfGroup(*m, 1);
+  EXPECT_EQ(shown.channel + "|" + shown.rx + "|" + shown.space, "  2|450.12500|Wide");
+  EXPECT_FALSE(CompanderEditable(*m, 1));  // wide
+}
+
+TEST(GroupRules, SubAudibleTypesSetTheirCodes) {
+  struct Case {
+    bool rx;
+    std::uint8_t byte2, byte4, byte5;
+    std::uint32_t type;
+    std::uint8_t wantByte2, wantByte4, wantByte5;
+  };
+  const Case cases[] = {
+      {true, 0x00, 255, 255, 1, 0x09, 0, 0},   // none to CTCSS, no encode code: the transmit side follows
+      {true, 0x00, 12, 255, 1, 0x08, 12, 0},   // an encode code: only the receive side
+      {true, 0x10, 255, 40, 3, 0x18, 255, 0},  // DCS to DCS Invert: the first code
+      {true, 0x0A, 3, 9, 0, 0x02, 3, 255},     // to none: no decode code
+      {false, 0x08, 7, 9, 2, 0x0A, 0, 9},
+      {false, 0x0A, 7, 9, 0, 0x08, 255, 9},
+  };
+  TestModel m;
+  CGroupRecord& r = m->store.groups[20];
+  for (const Case& c : cases) {
+    r.byte2 = c.byte2, r.byte4 = c.byte4, r.byte5 = c.byte5;
+    (c.rx ? grp::kRxSubAudible : grp::kTxSubAudible).Set(*m, 20, c.type);
+    EXPECT_EQ(r.byte2 | r.byte4 << 8 | r.byte5 << 16, c.wantByte2 | c.wantByte4 << 8 | c.wantByte5 << 16)
+        << int(c.byte2) << " to " << c.type;
+  }
+  r.flags = kGroupInUse;
+  EXPECT_TRUE(ToneCodeEditable(*m, 20, true) && !ToneCodeEditable(*m, 20, false));
+}
+
+TEST(GroupRules, EnableKeepsChannelRevertAndReferenceInStep) {
+  TestModel m;
+  FourZones(*m);
+  CChannelStore& s = m->store;
+  s.zoneRevertGroup[3] = 2;
+  s.zoneGroupSelection[3] = 2;  // compared as stored: group 6 + 2 = 8
+  s.groups[7].flags = kGroupInUse | kGroupScanUser;
+  s.channels[7].programmed = 1;
+  EXPECT_TRUE(SetGroupEnabled(*m, 7, false));
+  EXPECT_EQ(s.groups[7].flags, kGroupScanUser);
+  EXPECT_FALSE(s.channels[7].IsProgrammed());
+  EXPECT_EQ(s.zoneRevertGroup[3], 255);
+  EXPECT_EQ(s.zoneGroupSelection[3], 2);
+  grp::kEnable.Set(*m, 8, 1);
+  EXPECT_EQ(s.zoneGroupSelection[3], 0);
+  s.zoneRevertGroup[3] = 1;
+  grp::kEnable.Set(*m, 7, 0);
+  EXPECT_TRUE(s.channels[7].IsProgrammed());
+  EXPECT_EQ(s.zoneRevertGroup[3], 255);
+  // An LTR zone's group binds no channel; a group in no zone is left alone.
+  s.channels[3].programmed = 0;
+  EXPECT_TRUE(SetGroupEnabled(*m, 3, true));
+  EXPECT_FALSE(s.channels[3].IsProgrammed());
+  EXPECT_FALSE(SetGroupEnabled(*m, 100, true));
+  EXPECT_FALSE(s.groups[100].InUse());
+}
+
+TEST(DefaultColumn, WritesOnlyTheRowsBitsIntoEveryGroupOfTheZone) {
+  TestModel m;
+  FourZones(*m);
+  CChannelStore& s = m->store;
+  for (int g = 0; g < kGroupCount; ++g) s.groups[g].byte0 = std::uint8_t(g * 7 & 0x7F);
+  const std::vector<CGroupRecord> before(std::begin(s.groups), std::end(s.groups));
+  EXPECT_TRUE(CommitDefault(*m, 3, grp::def::kMonitor, grp::kMonitor, 1));
+  for (int g = 0; g < kGroupCount; ++g) {
+    const bool own = g >= 6 && g <= 9;
+    EXPECT_EQ(s.groups[g].byte0, own ? std::uint8_t(before[g].byte0 | 0x80) : before[g].byte0) << g;
+  }
+  EXPECT_FALSE(CommitDefault(*m, 3, grp::def::kMonitor, grp::kMonitor, 1));
+  // A zone with no group changes only the Default field.
+  const std::vector<CGroupRecord> all(std::begin(s.groups), std::end(s.groups));
+  EXPECT_TRUE(CommitDefault(*m, 10, grp::def::kTpac, grp::kTpac, 1));
+  EXPECT_TRUE(std::equal(all.begin(), all.end(), std::begin(s.groups)));
+}
+
+TEST(Signaling, GroupCommitsByModelAndOptionModule) {
+  struct Case {  // byte 1: bit 7 ANI, 6 high (type 11), 4 low, 0-3 number; byte 3 bit 7 high (other types)
+    bool type11, module;
+    std::uint8_t byte0, byte1, byte3;
+    std::uint32_t code;
+    std::uint8_t wantByte1, wantByte3;
+  };
+  const Case cases[] = {
+      {true, true, 0x07, 0x85, 0, 2, 0x41, 0},  // "Option": ANI and bit 4 off, bit 6 on, number 1
+      {true, true, 0x0F, 0x85, 0, 2, 0x50, 0},  // with encryption the entry stores "Signaling"
+      {true, false, 0x07, 0x13, 0, 3, 0x50, 0},  // "Paging" to "Signaling": number 0
+      {true, false, 0x07, 0x53, 0, 3, 0x53, 0},  // unchanged: number kept
+      {true, false, 0x07, 0x53, 0, 1, 0x10, 0},
+      {false, true, 0x07, 0x85, 0, 2, 0x90, 0x80},  // other types: byte 3 bit 7, never bit 6 nor ANI
+      {false, false, 0x07, 0x95, 0x80, 0, 0x80, 0},
+      {false, false, 0x07, 0x13, 0, 3, 0x13, 0x80},
+  };
+  TestModel m;
+  CGroupRecord& r = m->store.groups[30];
+  for (const Case& c : cases) {
+    m->store.modelWord = c.type11 ? 11 << 8 : 0;
+    m->global.SetOptionBoardCode(c.module ? 4 : 0);
+    r.byte0 = c.byte0, r.byte1 = c.byte1, r.byte3 = c.byte3;
+    grp::kSignalingFunction.Set(*m, 30, c.code);
+    EXPECT_EQ(r.byte1 | r.byte3 << 8, c.wantByte1 | c.wantByte3 << 8) << int(c.byte1) << " code " << c.code;
+  }
+}
+
+TEST(Signaling, ListsTextsAndGreyingFollowTheFunction) {
+  TestModel m;
+  m->store.modelWord = 11 << 8;
+  m->global.SetOptionBoardCode(4);
+  CGroupRecord& r = m->store.groups[0];
+  r.byte0 = 0x07;
+  r.byte1 = 0x40;  // "Option"
+  EXPECT_EQ(SignalingFunctionList(*m, 0).PageText(SignalingFunction(*m, 0)), "Option");
+  EXPECT_FALSE(AniEditable(*m, 0) || EncryptionEditable(*m, 0));
+  r.byte0 = 0x0F;  // Encryption "Key ON": no "Option" on offer
+  EXPECT_EQ(SignalingFunctionList(*m, 0).PageText(SignalingFunction(*m, 0)), "Disable");
+  const std::pair<std::uint8_t, const char*> numbers[] = {
+      {0x19, "Loc. 0"}, {0x50, "Disable"}, {0x40, "GE Star"}, {0x02, "MDC-1200"}, {0x1C, "Loc. 1"}};
+  for (const auto& [byte1, text] : numbers) {
+    r.byte1 = byte1;
+    EXPECT_EQ(SignalingNoText(*m, 0), text) << int(byte1);
+  }
+  m->global.SetOptionBoardCode(3);
+  r.byte1 = 0x10;
+  EXPECT_FALSE(EncryptionEditable(*m, 0));  // the OPB-83 board
+}
+
+TEST(Signaling, DefaultCommitsSpreadOverTheZoneOnly) {
+  TestModel m;
+  FourZones(*m);
+  CChannelStore& s = m->store;
+  CDefaultGroupRecord& d = s.DefaultGroupRecord;
+  for (int g = 0; g < 12; ++g) s.groups[g].byte1 = 0x83;  // ANI on, number 3
+  // Other types: "Signaling" is the code 1 in bits 5-6 with byte 4 bit 1.
+  EXPECT_TRUE(CommitDefaultSignalingFunction(*m, 3, 3));
+  EXPECT_EQ((d.byte[1] & 0x70) | (d.byte[4] & 0x02), 0x22);
+  for (int g = 0; g < 12; ++g) {
+    const bool own = g >= 6 && g <= 9;
+    EXPECT_EQ(s.groups[g].byte1 | (s.groups[g].byte3 & 0x80) << 1, own ? 0x193 : 0x83) << g;
+  }
+  // Type 11, the module, no Default encryption: "Option"; the groups' ANI off,
+  // the numbers and the Default ANI kept.
+  s.modelWord = 11 << 8;
+  m->global.SetOptionBoardCode(4);
+  d.byte[2] = 0x02;
+  CommitDefaultSignalingFunction(*m, 3, 2);
+  EXPECT_EQ(d.byte[2], 0x03);
+  EXPECT_EQ(s.groups[7].byte1, 0x43);
+  EXPECT_EQ(s.groups[2].byte1, 0x83);
+  // The LTR view on other types keeps the Default's code 1 in bits 5-6.
+  s.modelWord = 0;
+  d.byte[1] = 0x60;
+  CommitDefaultLtrSignalingFunction(*m, 1, 3);
+  EXPECT_EQ(d.byte[1] & 0x60, 0x20);
+  EXPECT_EQ(grp::kLtrSignalingFunctionList.PageText(grp::kLtrSignalingFunction.Get(*m, 4)), "Signaling");
+  grp::kLtrSignalingFunction.Set(*m, 4, 0);
+  EXPECT_EQ(s.groups[4].byte1 & 0x10, 0);
+  EXPECT_EQ(s.groups[4].byte3 & 0x80, 0);
+  // The Default Signaling No. stores the entry's value: a "Signaling" Default
+  // offers the systems 1..3.
+  CommitDefaultSignalingFunction(*m, 3, 3);
+  const ChoiceList& numbers = SignalingNoList(*m, kDefaultColumnGroup);
+  ASSERT_EQ(numbers.TextAt(0), "GE Star");
+  CommitDefault(*m, 3, grp::def::kSignalingNo, grp::kSignalingNo, numbers.CodeAt(0));
+  EXPECT_EQ((d.byte[1] & 0x0F) | (s.groups[9].byte1 & 0x0F) << 4, 0x11);
+}
+
+TEST(LtrIds, EntriesAreCheckedAndTheCopyTakesItsGroup) {
+  struct Case {
+    const char* text;
+    bool accepted;
+    std::uint8_t stored;
+    const char* shown;
+  };
+  const Case cases[] = {{"25", true, 25, "25"}, {"250", true, 250, "250"}, {"", true, 255, ""},
+                        {" ", true, 255, " "},  {"251", false, 12, "12"},  {"0", false, 12, "12"}};
+  TestModel m;
+  CGroupRecord& r = m->store.groups[40];
+  for (const Case& c : cases) {
+    r.byte4 = 12;
+    const LtrIdEntry e = EnterLtrId(*m, 40, true, c.text);
+    EXPECT_EQ(e.accepted, c.accepted) << c.text;
+    EXPECT_EQ(r.byte4, c.stored) << c.text;
+    EXPECT_EQ(e.text, c.shown) << c.text;
+    EXPECT_EQ(e.message, c.accepted ? "" : kLtrIdMessage) << c.text;
+    EXPECT_EQ(e.changed, c.stored != 12) << c.text;
+  }
+  r.byte5 = 255;
+  EXPECT_EQ(EnterLtrId(*m, 40, false, "0").text, "");
+  // The copy acts on the group it is given; its neighbour keeps its RX ID.
+  m->store.groups[41].byte5 = 40;
+  const LtrIdCopy copy = CopyTxIdToRxId(*m, 40);
+  EXPECT_TRUE(copy.changed);
+  EXPECT_EQ(copy.rxText, "12");
+  EXPECT_EQ(m->store.groups[41].byte5, 40);
+  EXPECT_FALSE(CopyTxIdToRxId(*m, 40).changed);
+  EXPECT_FALSE(EnterLtrId(*m, 250, true, "5").accepted);
+}
+
+}  // namespace
