@@ -357,17 +357,14 @@ bool SignalingNoEditable(const CEditModel& model, int g) {
 
 // ---- LTR IDs ----------------------------------------------------------------------------
 
-std::string LtrIdText(std::uint32_t id) { return id == kNoLtrId ? std::string() : std::to_string(id); }
-
-LtrIdEntry EnterLtrId(CEditModel& model, int g, bool tx, const std::string& text) {
+LtrIdEntry EnterGroupLtrId(CEditModel& model, int g, bool tx, const std::string& text) {
   LtrIdEntry e;
   CGroupRecord* r = model.store.Group(g);
   if (!r) return e;
   std::uint8_t& id = tx ? r->byte4 : r->byte5;
-  const long n = ParseDecimal(text);
-  if (text.empty() || text == " " || (n >= 1 && n <= 250)) {
-    const std::uint8_t value = text.empty() || text == " " ? kNoLtrId : std::uint8_t(n);
-    e.accepted = true;
+  if (const std::optional<std::uint8_t> parsed = ParseLtrId(text)) {
+    const std::uint8_t value = *parsed;
+    e.stored = true;
     e.changed = id != value;
     id = value;
     e.text = text;

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "model/field.h"
+#include "model/ltr_id.h"
 
 class CEditModel;
 class CChannelStore;
@@ -156,21 +157,10 @@ bool SignalingNoEditable(const CEditModel& model, int g);
 
 // ---- LTR IDs ----------------------------------------------------------------------------
 
-inline constexpr char kLtrIdMessage[] = "The code you set up is wrong.\nYou can set up between 1 to 250.";
-inline constexpr std::uint8_t kNoLtrId = 255;
-
-// "%d", or empty for 255.
-std::string LtrIdText(std::uint32_t id);
-
-struct LtrIdEntry {
-  bool accepted = false;  // stored (the basic view sets g_bModified either way, the advanced only now)
-  bool changed = false;   // the byte changed
-  std::string message;    // kLtrIdMessage when refused
-  std::string text;       // what the edit shows afterwards (the stored value when refused)
-};
-// A TX ID (tx) or RX ID text of group g: empty or a single blank stores 255;
-// 1..250 is stored; anything else (0, above 250) is refused.
-LtrIdEntry EnterLtrId(CEditModel& model, int g, bool tx, const std::string& text);
+// A TX ID (tx) or RX ID text of group g: empty or blank stores 255; 1..250 is
+// stored; anything else (0, above 250) is refused. (The basic view sets
+// g_bModified either way, the advanced only when stored.)
+LtrIdEntry EnterGroupLtrId(CEditModel& model, int g, bool tx, const std::string& text);
 // Leaving a TX ID edit: the RX ID of group g := its TX ID. Returns the RX ID
 // edit's text; `changed` when the RX ID changed.
 struct LtrIdCopy {

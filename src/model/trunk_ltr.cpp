@@ -119,26 +119,19 @@ bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int 
 
 // ---- LTR IDs -----------------------------------------------------------------------------
 
-std::optional<std::uint8_t> ParseLtrId(std::string_view text) {
-  if (text.find_first_not_of(' ') == std::string_view::npos) return kNoLtrId;
-  const long n = ParseDecimal(std::string(text));
-  if (n < 1 || n > 250) return std::nullopt;
-  return std::uint8_t(n);
-}
-
-std::string LtrIdText(std::uint32_t code) { return code == kNoLtrId ? std::string() : std::to_string(code); }
-
 LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std::string& text) {
   LtrIdEntry e;
   if (!IsZone(z)) return e;
   const std::optional<std::uint8_t> id = ParseLtrId(text);
   if (id && Reaches(model, row, z)) {
+    e.changed = row.field.Get(model, z) != *id;
     row.field.Set(model, z, *id);
     e.stored = true;
+    e.text = text;
     return e;
   }
   if (Reaches(model, row, z)) e.message = kLtrIdMessage;
-  e.restoreText = LtrIdText(row.field.Get(model, z));
+  e.text = LtrIdText(row.field.Get(model, z));
   return e;
 }
 
@@ -148,11 +141,13 @@ LtrIdEntry EnterDefaultLtrId(CEditModel& model, ZoneDefaults& defaults, const De
   const std::optional<std::uint8_t> id = ParseLtrId(text);
   if (!id) {
     e.message = kLtrIdMessage;
-    e.restoreText = LtrIdText(DefaultCode(defaults, row));
+    e.text = LtrIdText(DefaultCode(defaults, row));
     return e;
   }
   CommitDefault(model, defaults, row, *id);
   e.stored = true;
+  e.changed = true;
+  e.text = text;
   return e;
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "model/edit_model.h"
+#include "model/ltr_id.h"
 #include "model/trunk_fields.h"
 #include "model/zone_model.h"
 
@@ -110,20 +111,6 @@ bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int 
 
 // ---- LTR IDs ------------------------------------------------------------------------------
 
-inline constexpr char kLtrIdMessage[] = "The code you set up is wrong.\nYou can set up between 1 to 250.";
-inline constexpr std::uint8_t kNoLtrId = 255;
-
-// A typed ID: an empty (or blank) text is none (255); otherwise its decimal
-// value must be 1..250; nothing for any other text.
-std::optional<std::uint8_t> ParseLtrId(std::string_view text);
-// Decimal; empty for none (255).
-std::string LtrIdText(std::uint32_t code);
-
-struct LtrIdEntry {
-  bool stored = false;
-  std::string message;      // kLtrIdMessage when refused
-  std::string restoreText;  // when not stored: the stored value's text, for the edit
-};
 // An ID edit of zone z, on every keystroke: a valid ID is stored in the row's
 // field; another text raises the message and stores nothing. Only an LTR zone
 // takes an ID (in other zones the byte means something else): for any other

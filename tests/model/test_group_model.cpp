@@ -402,15 +402,15 @@ TEST(LtrIds, EntriesAreCheckedAndTheCopyTakesItsGroup) {
   CGroupRecord& r = m->store.groups[40];
   for (const Case& c : cases) {
     r.byte4 = 12;
-    const LtrIdEntry e = EnterLtrId(*m, 40, true, c.text);
-    EXPECT_EQ(e.accepted, c.accepted) << c.text;
+    const LtrIdEntry e = EnterGroupLtrId(*m, 40, true, c.text);
+    EXPECT_EQ(e.stored, c.accepted) << c.text;
     EXPECT_EQ(r.byte4, c.stored) << c.text;
     EXPECT_EQ(e.text, c.shown) << c.text;
     EXPECT_EQ(e.message, c.accepted ? "" : kLtrIdMessage) << c.text;
     EXPECT_EQ(e.changed, c.stored != 12) << c.text;
   }
   r.byte5 = 255;
-  EXPECT_EQ(EnterLtrId(*m, 40, false, "0").text, "");
+  EXPECT_EQ(EnterGroupLtrId(*m, 40, false, "0").text, "");
   // The copy acts on the group it is given; its neighbour keeps its RX ID.
   m->store.groups[41].byte5 = 40;
   const LtrIdCopy copy = CopyTxIdToRxId(*m, 40);
@@ -418,7 +418,7 @@ TEST(LtrIds, EntriesAreCheckedAndTheCopyTakesItsGroup) {
   EXPECT_EQ(copy.rxText, "12");
   EXPECT_EQ(m->store.groups[41].byte5, 40);
   EXPECT_FALSE(CopyTxIdToRxId(*m, 40).changed);
-  EXPECT_FALSE(EnterLtrId(*m, 250, true, "5").accepted);
+  EXPECT_FALSE(EnterGroupLtrId(*m, 250, true, "5").stored);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(LtrIdTest, EachKeystrokeStoresAValidIdOrRestoresTheStoredOne) {
   EXPECT_TRUE(EnterLtrId(*m, ltradv::kRxIdStart, 3, "25").stored);
   const LtrIdEntry refused = EnterLtrId(*m, ltradv::kRxIdStart, 3, "251");
   EXPECT_EQ("The code you set up is wrong.\nYou can set up between 1 to 250.", refused.message);
-  EXPECT_EQ("25", refused.restoreText);
+  EXPECT_EQ("25", refused.text);
   EXPECT_EQ(25, m->store.zoneRxIdStart[3]);
   EXPECT_EQ(255, m->store.zoneRxIdStart[0]) << "its own zone only";
   // Zone 4 is Conventional: the byte is Connect Dial byte 2 and takes no ID.
