@@ -5,6 +5,8 @@
 #include "pages/fivetone/five_tone_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
+#include "pages/settings/key_assign_page.h"
+#include "pages/settings/mobile_special_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
@@ -25,4 +27,8 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetGlobal, PrintGlobal2Sheet, kPartGlobal2);
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
+  Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
+  RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
+  Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);
+  Register<CKeyAssignSidePage>(IDD_KEY_ASSIGN_SIDE);
 }

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cctype>
@@ -36,6 +39,28 @@ std::map<std::string, WindowClassProc>& Classes() {
   static std::map<std::string, WindowClassProc> classes;
   return classes;
 }
+
+// A push button whose caption wraps over as many lines as it needs: at blanks
+// and after underscores, inside a word only where one is wider than the button.
+class MultiLineButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QString caption = option.text;
+    caption.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QTextOption wrap(Qt::AlignCenter);
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter.setPen(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(QRectF(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)), caption, wrap);
+  }
+};
 
 // A combo box that reports its list opening and closing.
 class WndComboBox : public QComboBox {
@@ -513,7 +538,7 @@ QWidget* MakeButton(QWidget* parent, DWORD style) {
       break;
     }
     default: {
-      auto* push = new QPushButton(parent);
+      auto* push = (style & BS_MULTILINE) ? new MultiLineButton(parent) : new QPushButton(parent);
       push->setAutoDefault(false);
       button = push;
       break;
