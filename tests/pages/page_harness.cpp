@@ -128,7 +128,8 @@ bool PageHarness::Enabled(int id) {
 
 std::vector<std::uint8_t> PageHarness::Packed() {
   std::vector<std::uint8_t> img(TheModel().image.begin(), TheModel().image.end());
-  EXPECT_EQ(TheModel().PackImage(img.data()), 1) << "the pack refused";
+  EXPECT_EQ(TheModel().PackImage(img.data()), 1)
+      << "the pack refused: " << (prompts.MessageTexts().empty() ? std::string() : prompts.MessageTexts().back());
   return img;
 }
 
