@@ -183,8 +183,10 @@ void CBindingSet::RefreshBinding(const Binding& b) {
   switch (b.kind) {
     case BindKind::Combo: {
       auto* combo = static_cast<CComboBox*>(control);
+      std::vector<std::string> texts;
+      for (const Choice& c : b.list->choices) texts.emplace_back(c.text);
       combo->ResetContent();
-      for (const Choice& c : b.list->choices) combo->AddString(std::string(c.text));
+      combo->AddStrings(texts);
       combo->SetCurSel(b.list->PositionOf(b.field.Get(M(), m_index)));
       break;
     }
@@ -212,12 +214,10 @@ void CBindingSet::RefreshBinding(const Binding& b) {
       const bool same = std::equal(shown.begin(), shown.end(), list.entries.begin(), list.entries.end(),
                                    [](const std::string& text, const OfferedEntry& e) { return text == e.text; });
       if (!same || combo->GetCount() != list.size()) {
-        combo->ResetContent();
         shown.clear();
-        for (const OfferedEntry& e : list.entries) {
-          combo->AddString(e.text);
-          shown.push_back(e.text);
-        }
+        for (const OfferedEntry& e : list.entries) shown.push_back(e.text);
+        combo->ResetContent();
+        combo->AddStrings(shown);
       }
       if (combo->GetCurSel() != list.selected) combo->SetCurSel(list.selected);
       break;

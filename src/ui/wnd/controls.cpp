@@ -68,13 +68,20 @@ class WndComboBox : public QComboBox {
   explicit WndComboBox(QWidget* parent) : QComboBox(parent) {}
   void showPopup() override {
     SendControlNotification(this, CBN_DROPDOWN);
+    opened_ = true;
     QComboBox::showPopup();
   }
   void hidePopup() override {
-    const bool wasOpen = view() && view()->isVisible();
+    // view() makes the list the first time it is asked for: a list never
+    // shown is not made just to learn that it is hidden.
+    const bool wasOpen = opened_ && view()->isVisible();
     QComboBox::hidePopup();
     if (wasOpen) SendControlNotification(this, CBN_CLOSEUP);
   }
+
+
+ private:
+  bool opened_ = false;
 };
 
 QString TextParam(LPARAM l) { return l ? QString::fromUtf8(reinterpret_cast<const char*>(l)) : QString(); }
@@ -723,6 +730,25 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
 int CComboBox::AddString(const std::string& text) {
   if (!m_hWnd) return CB_ERR;
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+void CComboBox::AddStrings(std::span<const std::string> texts) {
+  auto* c = qobject_cast<QComboBox*>(m_hWnd);
+  if (!c || (WidgetStyle(c) & CBS_SORT)) {
+    for (const std::string& text : texts) AddString(text);
+    return;
+  }
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(texts.size()));
+  for (const std::string& text : texts) items << QString::fromStdString(text);
+  QuietScope quiet(c);
+  const int current = c->currentIndex();
+  const QString editText = c->isEditable() ? c->currentText() : QString();
+  c->addItems(items);
+  // As with AddString, nothing is selected by the insertion itself.
+  if (current == -1 && c->currentIndex() != -1) {
+    c->setCurrentIndex(-1);
+    if (c->isEditable()) c->setEditText(editText);
+  }
 }
 int CComboBox::InsertString(int nIndex, const std::string& text) {
   if (!m_hWnd) return CB_ERR;
