@@ -41,7 +41,8 @@ std::map<std::string, WindowClassProc>& Classes() {
 }
 
 // A push button whose caption wraps over as many lines as it needs: at blanks
-// and after underscores, inside a word only where one is wider than the button.
+// and after underscores, inside a word only where one is wider than the button;
+// a caption that does not fit even so is drawn in a smaller font.
 class MultiLineButton : public QPushButton {
  public:
   using QPushButton::QPushButton;
@@ -57,8 +58,15 @@ class MultiLineButton : public QPushButton {
     painter.drawControl(QStyle::CE_PushButton, option);
     QTextOption wrap(Qt::AlignCenter);
     wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QRectF area(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this));
+    // A caption taller than the button is drawn smaller, down to 6 points.
+    QFont font = painter.font();
+    while (font.pointSizeF() > 6.0 && painter.boundingRect(area, caption, wrap).height() > area.height()) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      painter.setFont(font);
+    }
     painter.setPen(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(QRectF(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)), caption, wrap);
+    painter.drawText(area, caption, wrap);
   }
 };
 
