@@ -33,8 +33,9 @@ run: build-run
 	cd build-run && ./src/app/px417 $(ARGS)
 
 # Google Benchmark figures (optimised build): the image codec, opening the 5-Tone
-# dialogs offscreen, then whole radio transfers against the simulated radio at 9600
-# baud, run as the clone dialog runs them (a few minutes).
+# dialogs and switching to the settings pages offscreen, then whole radio transfers
+# against the simulated radio at 9600 baud, run as the clone dialog runs them (a few
+# minutes).
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target model_bench five_tone_bench settings_pages_bench link_bench

@@ -58,8 +58,8 @@ std::string CheckText(const Binding& b, bool print, int index) {
 }
 
 std::string OfferedText(const Binding& b, bool print) {
-  if (print && b.offered->print) return b.offered->print(M(), b.index);
-  const OfferedList list = b.offered->offer(M(), b.index);
+  if (print && b.offered->print) return b.offered->print(M(), b.element);
+  const OfferedList list = b.offered->offer(M(), b.element);
   return list.selected >= 0 && list.selected < list.size() ? list.entries[std::size_t(list.selected)].text
                                                            : std::string();
 }
@@ -209,7 +209,7 @@ void CBindingSet::RefreshBinding(const Binding& b) {
     }
     case BindKind::Offered: {
       auto* combo = static_cast<CComboBox*>(control);
-      const OfferedList list = b.offered->offer(M(), b.index);
+      const OfferedList list = b.offered->offer(M(), b.element);
       std::vector<std::string>& shown = m_shown[IndexOf(b)];
       const bool same = std::equal(shown.begin(), shown.end(), list.entries.begin(), list.entries.end(),
                                    [](const std::string& text, const OfferedEntry& e) { return text == e.text; });
@@ -294,7 +294,7 @@ bool CBindingSet::Commit(const Binding& b) {
       break;
     }
     case BindKind::Offered:
-      if (!b.offered->choose(m, b.index, static_cast<CComboBox*>(control)->GetCurSel())) return false;
+      if (!b.offered->choose(m, b.element, static_cast<CComboBox*>(control)->GetCurSel())) return false;
       break;
   }
   g_bModified = 1;

@@ -50,14 +50,15 @@ struct NumberFormat {
   std::optional<std::uint32_t> (*parse)(const std::string& text) = nullptr;
 };
 
-// A list whose entries depend on the model's state (functions other entities
-// hold are not offered, say): the list offered for an entity as the model
-// works it out now, the choice of one of its positions (false: nothing
-// stored), and what a sheet prints for the entity (null: the entry shown).
+// A list whose entries depend on the model's state (a function another port
+// holds is not offered, say), for one element of a family (a port, a switch
+// position): the list offered as the model works it out now, the choice of one
+// of its positions (false: nothing stored), and what a sheet prints (null: the
+// entry shown).
 struct OfferedField {
-  OfferedList (*offer)(CEditModel& model, int index) = nullptr;
-  bool (*choose)(CEditModel& model, int index, int position) = nullptr;
-  std::string (*print)(CEditModel& model, int index) = nullptr;
+  OfferedList (*offer)(CEditModel& model, int element) = nullptr;
+  bool (*choose)(CEditModel& model, int element, int position) = nullptr;
+  std::string (*print)(CEditModel& model, int element) = nullptr;
 };
 
 // Flags of a binding.
@@ -75,7 +76,7 @@ struct Binding {
   int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
   std::uint8_t flags = 0;
   const OfferedField* offered = nullptr;  // Offered
-  int index = 0;                          // Offered: the entity its functions are given
+  int element = 0;                        // Offered: the element its functions are given
 };
 
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
@@ -116,13 +117,13 @@ constexpr Binding GroupList(int groupId, int zoneId, Field group, std::uint8_t f
   return b;
 }
 
-// A list of entries the model offers for entity `index`. A choice refreshes
+// A list of the entries the model offers for an element. A choice refreshes
 // every Offered list of the table, since what one holds decides what the
 // others offer; a list whose entries did not change is not filled again.
-constexpr Binding Offered(int id, const OfferedField& field, int index = 0) {
+constexpr Binding Offered(int id, const OfferedField& field, int element = 0) {
   Binding b{id, BindKind::Offered};
   b.offered = &field;
-  b.index = index;
+  b.element = element;
   return b;
 }
 
