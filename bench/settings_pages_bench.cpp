@@ -4,8 +4,8 @@
 // choice stored, every list or caption it changes refreshed, the page
 // painted). Both must stay well under a frame (16 ms).
 //
-// The switch-table zone has every group of the radio (250), the largest lists
-// the page can show.
+// The switch-table zone holds 16 groups, or every group of the radio (250):
+// the largest lists the page can show.
 #include <QApplication>
 #include <QWidget>
 
@@ -31,7 +31,7 @@ constexpr UINT kHostId = 9712;
 
 CDialog& Host();
 
-void LoadDefaults(std::uint8_t productionType) {
+void LoadDefaults(std::uint8_t productionType, int switchZoneGroups = kGroupCount) {
   Host();  // the pages registered, the host shown
   std::vector<std::uint8_t> file;
   BuildDefaultDataFile(true, file);
@@ -41,11 +41,14 @@ void LoadDefaults(std::uint8_t productionType) {
   m.UnpackImage(m.image.data());
   CChannelStore& s = m.store;
   s.zoneFlags[0] |= kZoneInUse;
-  s.groupCount[0] = kGroupCount;
-  for (int z = 1; z < kZoneCount; ++z) s.groupCount[z] = 0;
+  s.groupCount[0] = std::uint8_t(switchZoneGroups);
+  s.groupCount[1] = std::uint8_t(kGroupCount - switchZoneGroups);
+  for (int z = 2; z < kZoneCount; ++z) s.groupCount[z] = 0;
   for (auto& g : s.groups) g.flags |= kGroupInUse;
   m.global.groupSwitchZone = 0;
-  for (int n = 0; n < kSwitchPositions; ++n) m.global.groupSwitchGroup[std::size_t(n)] = std::uint8_t(n * 3);
+  for (int n = 0; n < kSwitchPositions; ++n) {
+    m.global.groupSwitchGroup[std::size_t(n)] = std::uint8_t(n < switchZoneGroups / 2 ? n * 2 : 255);
+  }
 }
 
 // The main dialog's stand-in, shown, with the tab area's size.
@@ -79,9 +82,10 @@ std::unique_ptr<CDialog> OpenPage(UINT idd) {
   return page;
 }
 
+// Arguments: the page's dialog id, the groups of the switch zone.
 void BM_TabSwitchTo(benchmark::State& state) {
   const auto idd = static_cast<UINT>(state.range(0));
-  LoadDefaults(idd == IDD_KEY_ASSIGN_SIDE ? 0 : 11);
+  LoadDefaults(idd == IDD_KEY_ASSIGN_SIDE ? 0 : 11, static_cast<int>(state.range(1)));
   std::unique_ptr<CDialog> page = MakeRegisteredPage(idd);
   for (auto _ : state) {
     page->Create(idd, &Host());
@@ -92,7 +96,11 @@ void BM_TabSwitchTo(benchmark::State& state) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
-BENCHMARK(BM_TabSwitchTo)->Arg(IDD_MOBILE_SPECIAL)->Arg(IDD_KEY_ASSIGN_PANEL)->Arg(IDD_KEY_ASSIGN_SIDE)
+BENCHMARK(BM_TabSwitchTo)
+    ->Args({IDD_MOBILE_SPECIAL, 16})
+    ->Args({IDD_MOBILE_SPECIAL, kGroupCount})
+    ->Args({IDD_KEY_ASSIGN_PANEL, 16})
+    ->Args({IDD_KEY_ASSIGN_SIDE, 16})
     ->Unit(benchmark::kMillisecond);
 
 // A choice in a list: the combo's selection as the person leaves it, and its notification.
@@ -104,22 +112,26 @@ void ChooseInList(CDialog& page, int id, int position) {
   Settle(page);
 }
 
-// 0: a switch position (15 other group lists change), 1: the zone (all 16
-// lists refilled), 2: a port input (the other inputs and its output change).
+// Arguments: what is chosen, 0 a switch position (15 other group lists
+// change), 1 the zone (all 16 lists refilled), 2 a port input (the other
+// inputs and its output change); the groups of the switch zone.
 void BM_MobileSpecialRefreshAfterChoice(benchmark::State& state) {
-  LoadDefaults(11);
+  const int groups = static_cast<int>(state.range(1));
+  LoadDefaults(11, groups);
   std::unique_ptr<CDialog> page = OpenPage(IDD_MOBILE_SPECIAL);
   int step = 0;
   for (auto _ : state) {
     ++step;
     switch (state.range(0)) {
-      case 0: ChooseInList(*page, kMsSwitchGroups[0], 1 + step % 200); break;
+      case 0: ChooseInList(*page, kMsSwitchGroups[0], 1 + step % (groups - kSwitchPositions)); break;
       case 1: ChooseInList(*page, IDC_MS_SWITCH_ZONE, step % 2); break;
       default: ChooseInList(*page, kMsPortInputs[0], 1 + step % 12); break;
     }
   }
 }
-BENCHMARK(BM_MobileSpecialRefreshAfterChoice)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MobileSpecialRefreshAfterChoice)
+    ->ArgsProduct({{0, 1, 2}, {32, kGroupCount}})
+    ->Unit(benchmark::kMillisecond);
 
 // A key's list opened and a function chosen from it, the captions refreshed.
 void BM_KeyAssignRefreshAfterChoice(benchmark::State& state) {
