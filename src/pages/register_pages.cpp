@@ -6,6 +6,8 @@
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
 #include "pages/trunk/zone_overview_page.h"
+#include "pages/settings/key_assign_page.h"
+#include "pages/settings/mobile_special_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
@@ -27,4 +29,8 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
   RegisterZoneOverviewPage();
+  Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
+  RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
+  Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);
+  Register<CKeyAssignSidePage>(IDD_KEY_ASSIGN_SIDE);
 }

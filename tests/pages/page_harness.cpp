@@ -121,6 +121,19 @@ std::string PageHarness::Shown(int id) {
   return text;
 }
 
+std::vector<std::string> PageHarness::Entries(int id) {
+  std::vector<std::string> texts;
+  CWnd* w = Page().GetDlgItem(id);
+  if (!w) return texts;
+  const bool combo = IsCombo(w);
+  const auto count = static_cast<int>(w->SendMessage(combo ? CB_GETCOUNT : LB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    std::string& text = texts.emplace_back();
+    w->SendMessage(combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text));
+  }
+  return texts;
+}
+
 bool PageHarness::Enabled(int id) {
   CWnd* w = Page().GetDlgItem(id);
   return w && w->IsWindowEnabled();
@@ -128,7 +141,8 @@ bool PageHarness::Enabled(int id) {
 
 std::vector<std::uint8_t> PageHarness::Packed() {
   std::vector<std::uint8_t> img(TheModel().image.begin(), TheModel().image.end());
-  EXPECT_EQ(TheModel().PackImage(img.data()), 1) << "the pack refused";
+  EXPECT_EQ(TheModel().PackImage(img.data()), 1)
+      << "the pack refused: " << (prompts.MessageTexts().empty() ? std::string() : prompts.MessageTexts().back());
   return img;
 }
 

@@ -93,6 +93,7 @@ class PageHarness : public WndTest {
   // ---- what the page shows -------------------------------------------------------------------
   int Sel(int id);
   std::string Shown(int id);  // a list's selected entry, or a cell's text
+  std::vector<std::string> Entries(int id);  // every entry of a combo box or list box
   bool Enabled(int id);
 
   // ---- the image ------------------------------------------------------------------------------

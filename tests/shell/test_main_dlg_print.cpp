@@ -1,5 +1,5 @@
-// The Print menu of the main dialog: the Global sheet comes out on one page,
-// Global 1 at the left and Global 2 beside it.
+// The Print menu of the main dialog: the Global sheet has Global 1 at the left
+// and Global 2 beside it on its first page, Mobile Special on the second.
 #include <gtest/gtest.h>
 
 #include "ui/test_print_support.h"
@@ -19,7 +19,7 @@ TEST_F(MainDlgTest, GlobalSheetPrintsBothHalvesSideBySide) {
   Command(ID_PRINT_GLOBAL);
   ui_test::Pump();
 
-  EXPECT_EQ(1, PdfPageCount(pdf));
+  EXPECT_EQ(2, PdfPageCount(pdf));
   const auto words = PdfWords(pdf);
   const PdfWord* model = FindWord(words, "MODEL");      // a row of Global 1
   const PdfWord* emergency = FindWord(words, "Emergency");  // a row of Global 2

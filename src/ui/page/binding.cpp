@@ -1,5 +1,6 @@
 #include "ui/page/binding.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "model/edit_model.h"
@@ -56,8 +57,17 @@ std::string CheckText(const Binding& b, bool print, int index) {
   return code ? "Enable" : "Disable";
 }
 
+std::string OfferedText(const Binding& b, bool print) {
+  if (print && b.offered->print) return b.offered->print(M(), b.element);
+  const OfferedList list = b.offered->offer(M(), b.element);
+  return list.selected >= 0 && list.selected < list.size() ? list.entries[std::size_t(list.selected)].text
+                                                           : std::string();
+}
+
 std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool print, int index) {
   switch (b.kind) {
+    case BindKind::Offered:
+      return OfferedText(b, print);
     case BindKind::Combo: {
       const std::uint32_t code = b.field.Get(M(), index);
       return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
@@ -92,7 +102,7 @@ std::string PrintText(std::span<const Binding> bindings, int id, int index) {
 // ---- CBindingSet ----------------------------------------------------------------------------
 
 CBindingSet::CBindingSet(std::span<const Binding> bindings, std::span<const EnableRule> rules)
-    : m_bindings(bindings), m_rules(rules), m_maps(bindings.size()) {
+    : m_bindings(bindings), m_rules(rules), m_maps(bindings.size()), m_shown(bindings.size()) {
   for (ListIndexMap& map : m_maps) map.fill(kNone);
 }
 
@@ -109,6 +119,7 @@ void CBindingSet::Attach(CWnd& owner) {
   }
   m_controls.clear();
   m_controls.resize(m_bindings.size());
+  for (auto& shown : m_shown) shown.clear();
   HWND notify = owner.GetSafeHwnd();
   for (std::size_t i = 0; i < m_bindings.size(); ++i) {
     const Binding& b = m_bindings[i];
@@ -117,6 +128,7 @@ void CBindingSet::Attach(CWnd& owner) {
       case BindKind::Combo:
       case BindKind::ZoneList:
       case BindKind::GroupList:
+      case BindKind::Offered:
         control = std::make_unique<CComboBox>();
         break;
       case BindKind::Number: {
@@ -171,8 +183,10 @@ void CBindingSet::RefreshBinding(const Binding& b) {
   switch (b.kind) {
     case BindKind::Combo: {
       auto* combo = static_cast<CComboBox*>(control);
+      std::vector<std::string> texts;
+      for (const Choice& c : b.list->choices) texts.emplace_back(c.text);
       combo->ResetContent();
-      for (const Choice& c : b.list->choices) combo->AddString(std::string(c.text));
+      combo->AddStrings(texts);
       combo->SetCurSel(b.list->PositionOf(b.field.Get(M(), m_index)));
       break;
     }
@@ -191,6 +205,21 @@ void CBindingSet::RefreshBinding(const Binding& b) {
       const int zone = static_cast<int>(b.field.Get(M(), m_index));
       if (b.flags & kBindWithPassPort) M().store.FillZoneCombo(adapter, m_maps[IndexOf(b)], zone);
       else M().store.FillNonPassPortZoneCombo(adapter, m_maps[IndexOf(b)], zone);
+      break;
+    }
+    case BindKind::Offered: {
+      auto* combo = static_cast<CComboBox*>(control);
+      const OfferedList list = b.offered->offer(M(), b.element);
+      std::vector<std::string>& shown = m_shown[IndexOf(b)];
+      const bool same = std::equal(shown.begin(), shown.end(), list.entries.begin(), list.entries.end(),
+                                   [](const std::string& text, const OfferedEntry& e) { return text == e.text; });
+      if (!same || combo->GetCount() != list.size()) {
+        shown.clear();
+        for (const OfferedEntry& e : list.entries) shown.push_back(e.text);
+        combo->ResetContent();
+        combo->AddStrings(shown);
+      }
+      if (combo->GetCurSel() != list.selected) combo->SetCurSel(list.selected);
       break;
     }
     case BindKind::GroupList: {
@@ -264,8 +293,16 @@ bool CBindingSet::Commit(const Binding& b) {
       }
       break;
     }
+    case BindKind::Offered:
+      if (!b.offered->choose(m, b.element, static_cast<CComboBox*>(control)->GetCurSel())) return false;
+      break;
   }
   g_bModified = 1;
+  if (b.kind == BindKind::Offered) {
+    for (const Binding& other : m_bindings) {
+      if (other.kind == BindKind::Offered) RefreshBinding(other);
+    }
+  }
   RefreshSharers(b);
   if (m_onCommit) m_onCommit(b);
   return true;
@@ -276,7 +313,9 @@ bool CBindingSet::HandleCommand(int id, UINT code) {
   if (!b) return false;
   switch (code) {
     case CBN_SELCHANGE:
-      if (b->kind != BindKind::Combo && b->kind != BindKind::ZoneList && b->kind != BindKind::GroupList) return false;
+      if (b->kind != BindKind::Combo && b->kind != BindKind::ZoneList && b->kind != BindKind::GroupList &&
+          b->kind != BindKind::Offered)
+        return false;
       Commit(*b);
       return true;
     case BN_CLICKED:

@@ -28,6 +28,7 @@
 
 #include "model/channel_store.h"
 #include "model/field.h"
+#include "model/offered_list.h"
 #include "ui/wnd/wnd.h"
 
 enum class BindKind : std::uint8_t {
@@ -38,6 +39,7 @@ enum class BindKind : std::uint8_t {
   Check,      // a check box, stored on a click
   ZoneList,   // a list of the zones in use; its group list follows it
   GroupList,  // a list of the groups in use of the partner zone list's zone
+  Offered,    // a drop-down list whose entries the model works out at each refresh
 };
 
 // A number's text in its cell and on paper, and what a typed text stores.
@@ -46,6 +48,17 @@ struct NumberFormat {
   // The code a typed text stores; nothing when the text is refused (the cell
   // then shows the stored code again).
   std::optional<std::uint32_t> (*parse)(const std::string& text) = nullptr;
+};
+
+// A list whose entries depend on the model's state (a function another port
+// holds is not offered, say), for one element of a family (a port, a switch
+// position): the list offered as the model works it out now, the choice of one
+// of its positions (false: nothing stored), and what a sheet prints (null: the
+// entry shown).
+struct OfferedField {
+  OfferedList (*offer)(CEditModel& model, int element) = nullptr;
+  bool (*choose)(CEditModel& model, int element, int position) = nullptr;
+  std::string (*print)(CEditModel& model, int element) = nullptr;
 };
 
 // Flags of a binding.
@@ -62,6 +75,8 @@ struct Binding {
   int maxLength = 0;                 // Text, Dial, Number: characters the cell takes
   int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
   std::uint8_t flags = 0;
+  const OfferedField* offered = nullptr;  // Offered
+  int element = 0;                        // Offered: the element its functions are given
 };
 
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
@@ -99,6 +114,16 @@ constexpr Binding GroupList(int groupId, int zoneId, Field group, std::uint8_t f
   Binding b{groupId, BindKind::GroupList, group};
   b.partner = zoneId;
   b.flags = flags;
+  return b;
+}
+
+// A list of the entries the model offers for an element. A choice refreshes
+// every Offered list of the table, since what one holds decides what the
+// others offer; a list whose entries did not change is not filled again.
+constexpr Binding Offered(int id, const OfferedField& field, int element = 0) {
+  Binding b{id, BindKind::Offered};
+  b.offered = &field;
+  b.element = element;
   return b;
 }
 
@@ -171,5 +196,6 @@ class CBindingSet {
   int m_index = 0;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
   std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
+  std::vector<std::vector<std::string>> m_shown;  // one per binding: the entries an Offered list shows
   CommitHook m_onCommit;
 };

@@ -7,4 +7,5 @@
 #include "ui/page/field_page.h"
 #include "ui/page/page_pattern.h"
 #include "ui/page/page_registry.h"
+#include "ui/page/popup_list.h"
 #include "ui/page/scroll_page.h"

@@ -54,6 +54,7 @@ void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::s
     int lineY = y;
     if (!r.title.empty()) PrintLine(&dc, x, &lineY, pitch, std::string(r.title), 0);
     if (!r.label.empty()) PrintLine(&dc, x + r.labelColumn * charW, &lineY, pitch, std::string(r.label), 0);
+    if (!r.label2.empty()) PrintLine(&dc, x + r.label2Column * charW, &lineY, pitch, std::string(r.label2), 0);
     for (const SheetCell& c : r.cells) {
       if (c.id == 0) continue;
       const int left = x + c.from * charW;

@@ -32,9 +32,10 @@ bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch
 // A sheet of settings is a list of rows. A Block row frames the lines that
 // follow it (up to the next Block); a Line carries, at character columns from
 // the sheet's left edge, an optional block title at the margin, an optional
-// label, and up to two value boxes, each filled with the print text of a
-// control id (the page's binding table gives it). Lines follow one another at
-// the line pitch; blocks after the first are one empty line apart.
+// label (and a second one, for a line of two labelled boxes), and up to two
+// value boxes, each filled with the print text of a control id (the page's
+// binding table gives it). Lines follow one another at the line pitch; blocks
+// after the first are one empty line apart.
 //
 //   const SheetRow kRows[] = {
 //       Block(50),
@@ -55,6 +56,8 @@ struct SheetRow {
   std::string_view title;    // Line: the block title at the margin
   std::string_view label;    // Line: the label at labelColumn
   int labelColumn = 8;
+  std::string_view label2;   // Line: a second label, before the second box
+  int label2Column = 0;
   SheetCell cells[2]{};
   bool (*when)() = nullptr;  // Block: the whole block, Line: the line; null: always
   // An Include row stands for these rows (rows shared by two layouts of a sheet).
@@ -69,6 +72,12 @@ struct SheetRow {
   constexpr SheetRow LabelAt(int column) const {
     SheetRow r = *this;
     r.labelColumn = column;
+    return r;
+  }
+  constexpr SheetRow SecondLabel(std::string_view text, int column) const {
+    SheetRow r = *this;
+    r.label2 = text;
+    r.label2Column = column;
     return r;
   }
   constexpr SheetRow When(bool (*condition)()) const {

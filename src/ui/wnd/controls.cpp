@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cctype>
@@ -37,19 +40,56 @@ std::map<std::string, WindowClassProc>& Classes() {
   return classes;
 }
 
+// A push button whose caption wraps over as many lines as it needs: at blanks
+// and after underscores, inside a word only where one is wider than the button;
+// a caption that does not fit even so is drawn in a smaller font.
+class MultiLineButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QString caption = option.text;
+    caption.replace(QLatin1Char('_'), QStringLiteral("_\u200B"));
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QTextOption wrap(Qt::AlignCenter);
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QRectF area(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this));
+    // A caption taller than the button is drawn smaller, down to 6 points.
+    QFont font = painter.font();
+    while (font.pointSizeF() > 6.0 && painter.boundingRect(area, caption, wrap).height() > area.height()) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      painter.setFont(font);
+    }
+    painter.setPen(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, caption, wrap);
+  }
+};
+
 // A combo box that reports its list opening and closing.
 class WndComboBox : public QComboBox {
  public:
   explicit WndComboBox(QWidget* parent) : QComboBox(parent) {}
   void showPopup() override {
     SendControlNotification(this, CBN_DROPDOWN);
+    opened_ = true;
     QComboBox::showPopup();
   }
   void hidePopup() override {
-    const bool wasOpen = view() && view()->isVisible();
+    // view() makes the list the first time it is asked for: a list never
+    // shown is not made just to learn that it is hidden.
+    const bool wasOpen = opened_ && view()->isVisible();
     QComboBox::hidePopup();
     if (wasOpen) SendControlNotification(this, CBN_CLOSEUP);
   }
+
+
+ private:
+  bool opened_ = false;
 };
 
 QString TextParam(LPARAM l) { return l ? QString::fromUtf8(reinterpret_cast<const char*>(l)) : QString(); }
@@ -513,7 +553,7 @@ QWidget* MakeButton(QWidget* parent, DWORD style) {
       break;
     }
     default: {
-      auto* push = new QPushButton(parent);
+      auto* push = (style & BS_MULTILINE) ? new MultiLineButton(parent) : new QPushButton(parent);
       push->setAutoDefault(false);
       button = push;
       break;
@@ -698,6 +738,25 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
 int CComboBox::AddString(const std::string& text) {
   if (!m_hWnd) return CB_ERR;
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+void CComboBox::AddStrings(std::span<const std::string> texts) {
+  auto* c = qobject_cast<QComboBox*>(m_hWnd);
+  if (!c || (WidgetStyle(c) & CBS_SORT)) {
+    for (const std::string& text : texts) AddString(text);
+    return;
+  }
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(texts.size()));
+  for (const std::string& text : texts) items << QString::fromStdString(text);
+  QuietScope quiet(c);
+  const int current = c->currentIndex();
+  const QString editText = c->isEditable() ? c->currentText() : QString();
+  c->addItems(items);
+  // As with AddString, nothing is selected by the insertion itself.
+  if (current == -1 && c->currentIndex() != -1) {
+    c->setCurrentIndex(-1);
+    if (c->isEditable()) c->setEditText(editText);
+  }
 }
 int CComboBox::InsertString(int nIndex, const std::string& text) {
   if (!m_hWnd) return CB_ERR;

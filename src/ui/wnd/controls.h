@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -56,6 +57,8 @@ class CComboBox : public CWnd {
  public:
   // Appends (in sorted order with CBS_SORT); returns the index.
   int AddString(const std::string& text);
+  // Appends every text, as AddString would each, in one step (no message per text).
+  void AddStrings(std::span<const std::string> texts);
   // Inserts at the index (-1: at the end); returns the index.
   int InsertString(int nIndex, const std::string& text);
   // Returns the number of items left, or CB_ERR.

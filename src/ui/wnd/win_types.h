@@ -294,6 +294,7 @@ inline constexpr DWORD BS_AUTO3STATE = 0x0006;
 inline constexpr DWORD BS_GROUPBOX = 0x0007;
 inline constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 inline constexpr DWORD BS_TYPEMASK = 0x000F;
+inline constexpr DWORD BS_MULTILINE = 0x2000;  // push button: the caption wraps over lines
 inline constexpr DWORD BS_NOTIFY = 0x4000;
 
 inline constexpr DWORD SS_LEFT = 0x0000;

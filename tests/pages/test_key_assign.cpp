@@ -1,0 +1,190 @@
+// The Key Assignment pages of both key layouts, driven by clicks and keys: the
+// function list under a button, choices that keep every function on one slot,
+// the panel's shared Emergency and its hold button, bytes no function has,
+// ways out that store nothing, and a page that leaves the focus alone.
+#include <random>
+#include <set>
+
+#include "page_harness.h"
+#include "pages/settings/key_assign_page.h"
+#include "pages/settings/mobile_special_page.h"
+
+namespace page_test {
+namespace {
+
+CKeyAssignSection& Keys() { return TheModel().keys; }
+std::size_t SlotByte(int slot) { return std::size_t(188 + (slot ^ 1)); }
+
+class KeyAssign : public PageHarness {
+ protected:
+  CKeyAssignPage& OpenLayout(KeyLayout layout) {
+    LoadRadio(Band::Uhf, layout == KeyLayout::kPanel ? 11 : 0);
+    return OpenAs<CKeyAssignPage>(layout == KeyLayout::kPanel ? IDD_KEY_ASSIGN_PANEL : IDD_KEY_ASSIGN_SIDE);
+  }
+  CKeyAssignPage& Keypage() { return dynamic_cast<CKeyAssignPage&>(Page()); }
+  CWnd* Button(int slot) { return Page().GetDlgItem(Keypage().ButtonOf(slot)); }
+  CWnd* List() { return Page().GetDlgItem(IDC_KEY_FUNCTION_LIST); }
+  int ListSel() { return static_cast<int>(List()->SendMessage(LB_GETCURSEL)); }
+  // Enter on a slot's button, then an entry picked with the keys.
+  void ChooseByKeys(int slot, int position) {
+    FocusOn(Keypage().ButtonOf(slot));
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(List()->IsWindowVisible());
+    Key(Qt::Key_Home);
+    for (int i = 0; i < position; ++i) Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+  }
+};
+
+TEST_F(KeyAssign, TheListUnderAButtonIsTheOneTheModelOffers) {
+  for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
+    OpenLayout(layout);
+    TheModel().global.SetOptionBoardCode(3);
+    for (int slot : {0, 3, 6, 11}) {
+      Click(Button(slot));
+      const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, 3);
+      std::vector<std::string> texts;
+      for (const OfferedEntry& e : offered.entries) texts.push_back(e.text);
+      EXPECT_EQ(Entries(IDC_KEY_FUNCTION_LIST), texts);
+      EXPECT_EQ(ListSel(), offered.selected);
+      CRect button, list;
+      Button(slot)->GetWindowRect(&button);
+      List()->GetWindowRect(&list);
+      EXPECT_EQ(list.top, button.bottom);
+      EXPECT_GE(list.Width(), 2 * button.Width());
+      EXPECT_EQ(CWnd::GetFocus(), List());
+    }
+    EXPECT_EQ(prompts.Beeps(), 4);
+    EXPECT_EQ(g_bModified, 0u);
+  }
+}
+
+// Choices, and the ways out of the list, in a random order: every non-zero
+// code on one slot at most (a panel pair code on both slots of one key), the
+// flags equal to the held codes, captions and hold buttons as the model says,
+// g_bModified set by a stored choice only.
+TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
+  for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
+    CKeyAssignPage& page = OpenLayout(layout);
+    std::mt19937 random(layout == KeyLayout::kPanel ? 142u : 215u);
+    for (int step = 0; step < 80; ++step) {
+      const int slot = int(random() % kKeySlotCount);
+      if (!Button(slot)->IsWindowEnabled()) continue;
+      const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, 0);
+      const int position = int(random() % std::uint32_t(offered.size()));
+      const std::vector<std::uint8_t> before(Keys().keyFunctionCodes, Keys().keyFunctionCodes + 12);
+      g_bModified = 0;
+      const int way = int(random() % 6);
+      if (way < 3) {
+        ChooseByKeys(slot, position);
+        ASSERT_EQ(Keys().keyFunctionCodes[slot], *offered.CodeAt(position));
+      } else {
+        Click(Button(slot));
+        Key(Qt::Key_Down);
+        if (way == 3) Key(Qt::Key_Escape);
+        if (way == 4) Key(Qt::Key_Tab);
+        if (way == 5) Click(&Page(), QPoint(2, 2));
+        EXPECT_FALSE(List()->IsWindowVisible());
+        EXPECT_EQ(std::vector<std::uint8_t>(Keys().keyFunctionCodes, Keys().keyFunctionCodes + 12), before);
+      }
+      EXPECT_EQ(g_bModified, way < 3 ? 1u : 0u);
+      std::set<int> held;
+      for (int s = 0; s < kKeySlotCount; ++s) {
+        const int c = Keys().keyFunctionCodes[s];
+        held.insert(c);
+        for (int t = s + 1; t < kKeySlotCount && c != 0; ++t) {
+          const bool pair = layout == KeyLayout::kPanel && (c == 17 || c == 75 || c == 78) && t == PartnerSlot(s);
+          ASSERT_TRUE(Keys().keyFunctionCodes[t] != c || pair) << c << " on " << s << " and " << t;
+        }
+        EXPECT_EQ(Shown(page.ButtonOf(s)), KeyFunctionName(layout, c));
+        EXPECT_EQ(Enabled(page.ButtonOf(s)), !IsHoldSlot(s) || IsHoldButtonEnabled(Keys(), layout, s - 6));
+      }
+      for (int c = 1; c < 256; ++c) ASSERT_EQ(Keys().IsFunctionAssigned(c), held.count(c) == 1) << c;
+    }
+  }
+}
+
+TEST_F(KeyAssign, EmergencyOnP2PressTakesTheHoldSlotUntilMonitorReplacesIt) {
+  OpenLayout(KeyLayout::kPanel);
+  // The pack wants an emergency group once a key has Emergency.
+  TheModel().store.groups[0].flags |= kGroupInUse;
+  TheModel().global.emergencySystem = 0;
+  TheModel().global.emergencyGroup = 0;
+  const auto before = Packed();
+  ChooseByKeys(1, KeyFunctionChoices(Keys(), KeyLayout::kPanel, 1, 0).Find(17));
+  EXPECT_EQ(Keys().keyFunctionCodes[7], 17);
+  EXPECT_FALSE(Button(7)->IsWindowEnabled());
+  EXPECT_EQ(Button(7)->GetWindowText(), "Emergency");
+  ExpectImageDiff(before, {{SlotByte(1)}, {SlotByte(7)}});
+
+  ChooseByKeys(1, KeyFunctionChoices(Keys(), KeyLayout::kPanel, 1, 0).Find(1));
+  EXPECT_EQ(Keys().keyFunctionCodes[7], 17);
+  EXPECT_TRUE(Button(7)->IsWindowEnabled());
+  Click(Button(7));
+  EXPECT_EQ(Entries(IDC_KEY_FUNCTION_LIST)[std::size_t(ListSel())], "Emergency");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(CWnd::GetFocus(), Button(7));  // back on its button
+}
+
+TEST_F(KeyAssign, AByteNoFunctionHasShowsEmptyAndAChoiceWithoutSelectionStoresNothing) {
+  TheModel().image[SlotByte(0)] = 200;
+  TheModel().UnpackImage(TheModel().image.data());
+  OpenAs<CKeyAssignPage>(IDD_KEY_ASSIGN_PANEL);
+  EXPECT_EQ(Button(0)->GetWindowText(), "");
+  Click(Button(0));
+  EXPECT_EQ(ListSel(), 0);  // "None"
+  List()->SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Keys().keyFunctionCodes[0], 200);
+  EXPECT_EQ(g_bModified, 0u);
+  Click(Button(0));
+  Key(Qt::Key_Return);  // kept: Enter on "None" stores it
+  EXPECT_EQ(Keys().keyFunctionCodes[0], 0);
+  EXPECT_FALSE(Keys().IsFunctionAssigned(200));
+  EXPECT_EQ(Button(0)->GetWindowText(), "None");
+}
+
+// The page takes the focus once, when it is made; showing it refreshes the
+// captions; paints move nothing.
+TEST_F(KeyAssign, ShowingRefreshesCaptionsAndPaintsLeaveTheFocus) {
+  OpenLayout(KeyLayout::kSide);
+  EXPECT_EQ(CWnd::GetFocus(), Button(0));
+  AssignKeyFunction(Keys(), KeyLayout::kSide, 2, 3);
+  Page().ShowWindow(SW_HIDE);
+  Page().ShowWindow(SW_SHOW);
+  EXPECT_EQ(Button(2)->GetWindowText(), "Scan");
+  FocusOn(Keypage().ButtonOf(9));
+  for (int i = 0; i < 3; ++i) {
+    Page().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(60);
+  }
+  EXPECT_EQ(CWnd::GetFocus(), Button(9));
+}
+
+// These pages and the Mobile Special page on each band's default data and on
+// bytes as any radio may hold them: every control shows its field.
+TEST_F(KeyAssign, PagesComeUpOnBothBandsAndOnARadiosBytes) {
+  std::mt19937 random(8);
+  for (int kind = 0; kind < 3; ++kind) {
+    LoadRadio(kind == 1 ? Band::Vhf : Band::Uhf);
+    if (kind == 2) {
+      auto& image = TheModel().image;
+      std::vector<std::size_t> bytes = {226, 704, 748, 758};  // and the key slots and the DSUB-15 tables
+      for (std::size_t at = 188; at < 200; ++at) bytes.push_back(at);
+      for (std::size_t at = 719; at < 748; ++at) bytes.push_back(at);
+      for (std::size_t at : bytes) image[at] = std::uint8_t(random());
+      TheModel().UnpackImage(image.data());
+    }
+    for (UINT idd : {IDD_KEY_ASSIGN_PANEL, IDD_KEY_ASSIGN_SIDE}) {
+      auto& page = OpenAs<CKeyAssignPage>(idd);
+      for (int s = 0; s < kKeySlotCount; ++s) {
+        EXPECT_EQ(Shown(page.ButtonOf(s)), KeyFunctionName(page.Layout(), Keys().keyFunctionCodes[s]));
+      }
+    }
+    Open(IDD_MOBILE_SPECIAL);
+    for (const Binding& b : FieldPage()->Bindings()) EXPECT_EQ(Shown(b.id), PageText(FieldPage()->Bindings(), b));
+  }
+}
+
+}  // namespace
+}  // namespace page_test

@@ -1,0 +1,176 @@
+// The Mobile Special page by keys: the image bits of its plain lists, the AF
+// Min VR level, random port and switch-table choices that keep the tables
+// apart, a zone change and stray switch zones from a file; its part of the
+// Global sheet read back from the PDF.
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "model/global_fields.h"
+#include "model/mobile_special.h"
+#include "page_harness.h"
+#include "pages/settings/mobile_special_page.h"
+#include "ui/print/sheet_registry.h"
+
+namespace page_test {
+namespace {
+
+CGlobalSettings& G() { return TheModel().global; }
+
+class MobileSpecial : public PageHarness {
+ protected:
+  // Zones 1 to 3 in use: groups 1-6, groups 7-10 (9 not in use), groups 11-12.
+  void SetUp() override {
+    PageHarness::SetUp();
+    CChannelStore& s = TheModel().store;
+    for (int z = 0; z < 3; ++z) {
+      s.zoneFlags[z] |= kZoneInUse;
+      s.groupCount[z] = std::uint8_t(z == 0 ? 6 : z == 1 ? 4 : 2);
+    }
+    for (int g = 0; g < 12; ++g) s.groups[g].flags = std::uint8_t(g == 8 ? 0 : kGroupInUse);
+    OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
+  }
+  // The tables' rules, and every list showing its own stored value.
+  void CheckTables() {
+    std::set<int> taken[2];
+    for (int port = 0; port < kAccPortCount; ++port) {
+      for (PortSide side : {PortSide::kInput, PortSide::kOutput}) {
+        const std::uint8_t* code = PortField(G(), side, port);
+        const bool in = side == PortSide::kInput;
+        if (!code) continue;
+        EXPECT_EQ(Shown(in ? kMsPortInputs[port] : kMsPortOutputs[port]),
+                  (in ? ms::kInputFunctionList : ms::kOutputFunctionList).PageText(*code));
+        EXPECT_TRUE(*code == 0 || taken[in].insert(*code).second) << port;
+      }
+      EXPECT_TRUE(port >= 4 || G().accInputFunction[port] == 0 || G().accOutputFunction[port] == 0) << port;
+    }
+    EXPECT_EQ(Shown(IDC_MS_SWITCH_ZONE), SwitchZoneText(TheModel()));
+    std::set<int> groups;
+    for (int n = 0; n < kSwitchPositions; ++n) {
+      const int group = G().groupSwitchGroup[n];
+      EXPECT_TRUE(group == 255 || (IsSwitchZoneGroup(TheModel(), group) && groups.insert(group).second)) << n;
+      EXPECT_EQ(Shown(kMsSwitchGroups[n]), SwitchGroupText(TheModel(), n));
+    }
+  }
+};
+
+TEST_F(MobileSpecial, EveryPlainListOwnsItsImageBits) {
+  const ImageFact facts[] = {{IDC_MS_EXT_MIC_SENSE, 758, 0xFF},
+                             {IDC_MS_HORN_ALERT_TIME, 704, 0x70},
+                             {IDC_MS_IGNITION_SENSE, 748, 0x02},
+                             {IDC_MS_EXTERNAL_PTT, 704, 0x08}};
+  CheckImageFacts(facts);
+}
+
+TEST_F(MobileSpecial, AfMinVrLevelIsZeroToThirtyOneAndEmptyIsZero) {
+  for (auto [typed, stored] : {std::pair{"17", 17}, {"32", 17}, {"", 0}}) {
+    SCOPED_TRACE(typed);
+    g_bModified = 0;
+    const auto before = Packed();
+    TypeInto(IDC_MS_AF_MIN_VR, typed);
+    if (!*typed) {
+      for (Qt::Key k : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Backspace}) Key(k);
+    }
+    FocusOn(IDC_MS_EXT_MIC_SENSE);
+    EXPECT_EQ(G().afMinVrLevel, stored);
+    EXPECT_EQ(Shown(IDC_MS_AF_MIN_VR), std::to_string(stored));
+    EXPECT_EQ(g_bModified, std::string(typed) != "32" ? 1u : 0u);
+    ExpectImageDiff(before, {{226}});
+  }
+}
+
+// Position p of a list is the p-th entry it shows, and after every choice no
+// function is on two ports of a side, no port is both, no group in two
+// positions, and every list shows what is stored.
+TEST_F(MobileSpecial, RandomPortAndSwitchChoicesKeepTheTablesApart) {
+  std::vector<int> ids(std::begin(kMsSwitchGroups), std::end(kMsSwitchGroups));
+  for (int port = 0; port < kAccPortCount; ++port) {
+    for (int id : {kMsPortInputs[port], kMsPortOutputs[port]}) {
+      if (id) ids.push_back(id);
+    }
+  }
+  std::mt19937 random(232);
+  for (int step = 0; step < 150 && !HasFailure(); ++step) {
+    const int id = random() % 12 == 0 ? IDC_MS_SWITCH_ZONE : ids[random() % ids.size()];
+    const auto entries = Entries(id);
+    const int position = int(random() % entries.size());
+    Choose(id, position);
+    ASSERT_EQ(Shown(id), entries[std::size_t(position)]) << id;
+    CheckTables();
+  }
+}
+
+TEST_F(MobileSpecial, AnotherZoneEmptiesTheTableAndStrayZonesFromAFileAreNone) {
+  Choose(IDC_MS_SWITCH_ZONE, 2);  // "Zone  2"
+  Choose(kMsSwitchGroups[0], 2);  // its second group in use, "Grp  8"
+  EXPECT_EQ(G().groupSwitchGroup[0], 7);
+  EXPECT_EQ(Entries(kMsSwitchGroups[1]), (std::vector<std::string>{"None", "Grp  7", "Grp 10"}));
+  Choose(IDC_MS_SWITCH_ZONE, 3);
+  for (int n = 0; n < kSwitchPositions; ++n) {
+    EXPECT_EQ(G().groupSwitchGroup[n], 255);
+    EXPECT_EQ(Entries(kMsSwitchGroups[n]), (std::vector<std::string>{"None", "Grp 11", "Grp 12"}));
+  }
+
+  for (std::uint8_t zone : {255, 40}) {
+    auto& image = TheModel().image;
+    image[731] = zone;
+    std::fill(image.begin() + 732, image.begin() + 748, 3);
+    TheModel().UnpackImage(image.data());
+    OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
+    EXPECT_EQ(Shown(IDC_MS_SWITCH_ZONE), "None");
+    EXPECT_EQ(Shown(kMsSwitchGroups[5]), "None");
+    const auto packed = Packed();
+    EXPECT_TRUE(std::all_of(packed.begin() + 731, packed.begin() + 748, [](std::uint8_t b) { return b == 255; }));
+  }
+}
+
+TEST_F(MobileSpecial, SheetIsTheGlobalSheetsSecondPage) {
+  G().extMicSense = 99;  // no entry: the page and the sheet both show the first
+  gf::kHornAlertTime.Set(TheModel(), 0, 7);
+  gf::kIgnitionSense.Set(TheModel(), 0, 1);
+  G().afMinVrLevel = 12;
+  G().accInputFunction = {1, 0, 0, 0, 25};
+  G().accOutputFunction = {0, 5, 0, 0, 14};
+  G().groupSwitchZone = 1;
+  G().groupSwitchGroup.fill(255);
+  G().groupSwitchGroup[0] = 6;
+  G().groupSwitchGroup[1] = 8;  // not in use: "None"
+  G().groupSwitchGroup[8] = 9;
+  OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
+  EXPECT_EQ(Shown(IDC_MS_EXT_MIC_SENSE), "+10db");
+
+  const auto words = SheetWords(kSheetGlobal);
+  EXPECT_EQ(SheetPages(), 2);
+  const auto find = [&](const std::string& text) {
+    const auto w = std::find_if(words.begin(), words.end(), [&](auto& o) { return o.page == 2 && o.text == text; });
+    EXPECT_NE(w, words.end()) << text;
+    return w == words.end() ? print_test::PdfWord{} : *w;
+  };
+  // The words of a line of page 2, left to right.
+  const auto line = [&](const char* first) {
+    std::vector<print_test::PdfWord> on;
+    std::copy_if(words.begin(), words.end(), std::back_inserter(on),
+                 [&](auto& o) { return o.page == 2 && std::abs(o.yMin - find(first).yMin) < 1.0; });
+    std::sort(on.begin(), on.end(), [](auto& a, auto& b) { return a.xMin < b.xMin; });
+    std::string text;
+    for (auto& o : on) text += (text.empty() ? "" : " ") + o.text;
+    return text;
+  };
+  EXPECT_EQ(line("Miscellaneous"), "Miscellaneous DSUB-15 Group Switch Table");
+  EXPECT_EQ(line("Ext."), "Ext. Mic. Sense +10db Zone Zone 2");
+  EXPECT_EQ(line("Horn"), "Horn alert time 3 min #0 Grp 7 #8 Grp 10");
+  EXPECT_EQ(line("Ignition"), "Ignition sense Enable #1 None #9 None");
+  EXPECT_EQ(line("Af"), "Af Min Vr 12 #3 None #11 None");
+  EXPECT_EQ(line("ACC1"), "ACC1 Input MON #6 None #14 None");
+  EXPECT_EQ(line("ACC2"), "ACC2 Output Horn Alert #7 None #15 None");
+  EXPECT_EQ(line("ACC3"), "ACC3 --- ---");
+  EXPECT_EQ(line("ACC5"), "ACC5 Output Short cut GP1");
+  EXPECT_EQ(line("ACC6"), "ACC6 Input Data mode");
+  // The switch table 55 character widths right of the margin, its second column 20 further.
+  const double charW = (find("Ext.").xMin - find("Miscellaneous").xMin) / 8;
+  EXPECT_NEAR(find("Zone").xMin - find("Miscellaneous").xMin, 55 * charW, 1.5);
+  EXPECT_NEAR(find("#8").xMin - find("Zone").xMin, 20 * charW, 1.5);
+}
+
+}  // namespace
+}  // namespace page_test
