@@ -155,7 +155,9 @@ void PageHarness::CheckImageFacts(std::span<const ImageFact> facts) {
     for (int k = static_cast<int>(b->list->size()) - 1; k >= 0; --k) {
       const auto before = Packed();
       Choose(f.id, k);
-      EXPECT_EQ(b->field.Get(TheModel()), b->list->CodeAt(k) & (b->field.IsBits() ? b->field.bits.MaxCode() : ~0u));
+      const std::uint32_t maxCode = b->field.IsBits() ? b->field.bits.MaxCode() : ~0u;
+      const int entity = EntityOf(*b, FieldPage()->BindingSet().Index());
+      EXPECT_EQ(b->field.Get(TheModel(), entity), b->list->CodeAt(k) & maxCode);
       ExpectImageDiff(before, {{f.offset, f.mask}});
     }
   }

@@ -51,6 +51,8 @@ struct NumberFormat {
 // Flags of a binding.
 inline constexpr std::uint8_t kBindWithPassPort = 0x01;   // ZoneList: PassPort zones are listed too
 inline constexpr std::uint8_t kBindPrintInUseOnly = 0x02;  // GroupList: a group not in use prints "None"
+inline constexpr std::uint8_t kBindBlank = 0x04;           // Text: the blank is taken too
+inline constexpr std::uint8_t kBindNoDialSigns = 0x08;     // Dial: digits and "A"-"D" only, no "*" or "#"
 
 struct Binding {
   int id = 0;
@@ -62,6 +64,20 @@ struct Binding {
   int maxLength = 0;                 // Text, Dial, Number: characters the cell takes
   int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
   std::uint8_t flags = 0;
+  int index = -1;                    // its own entity (record, entry, row); -1: the table's
+
+  // The same binding on entity `i` of its field, whatever the table's entity.
+  constexpr Binding At(int i) const {
+    Binding b = *this;
+    b.index = i;
+    return b;
+  }
+  // The same binding with more flags.
+  constexpr Binding With(std::uint8_t f) const {
+    Binding b = *this;
+    b.flags = static_cast<std::uint8_t>(b.flags | f);
+    return b;
+  }
 };
 
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
@@ -108,10 +124,14 @@ struct EnableRule {
   bool (*enabled)() = nullptr;
 };
 
+// The entity a binding's field is read and written for: its own, else the
+// table's (CBindingSet::SetIndex).
+constexpr int EntityOf(const Binding& b, int tableIndex) { return b.index >= 0 ? b.index : tableIndex; }
+
 // The binding of a control id; null when the table has none.
 const Binding* FindBinding(std::span<const Binding> bindings, int id);
 // What the control of a binding shows for the model's current value of entity
-// `index`, and what a sheet prints for it.
+// `index` (or of the binding's own), and what a sheet prints for it.
 std::string PageText(std::span<const Binding> bindings, const Binding& b, int index = 0);
 std::string PrintText(std::span<const Binding> bindings, const Binding& b, int index = 0);
 // The same by control id; empty for an id the table does not have.
@@ -171,5 +191,6 @@ class CBindingSet {
   int m_index = 0;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
   std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
+  int Entity(const Binding& b) const { return EntityOf(b, m_index); }
   CommitHook m_onCommit;
 };
