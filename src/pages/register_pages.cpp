@@ -3,8 +3,11 @@
 #include <memory>
 
 #include "pages/fivetone/five_tone_page.h"
+#include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
+#include "pages/settings/seed_page.h"
+#include "pages/settings/sel_call_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
@@ -25,4 +28,10 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetGlobal, PrintGlobal2Sheet, kPartGlobal2);
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
+  Register<CDtmfAniPage>(IDD_DTMF);
+  RegisterSheetRoutine(kSheetDtmf, PrintDtmfSheet);
+  Register<CSelCallFrame>(IDD_SEL_CALL);
+  RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
+  Register<CSeedChannelPage>(IDD_SEED);
+  RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
 }
