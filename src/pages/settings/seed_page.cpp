@@ -19,8 +19,8 @@ int SeedOf(UINT id) {
 
 BEGIN_MESSAGE_MAP(CSeedChannelPage, CScrollPage)
   ON_WM_SHOWWINDOW()
-  ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, OnFrequencySetFocus)
-  ON_CONTROL_RANGE(EN_KILLFOCUS, 0, 0xFFFF, OnFrequencyKillFocus)
+  ON_CONTROL_RANGE(EN_SETFOCUS, 0, kLastControlId, OnFrequencySetFocus)
+  ON_CONTROL_RANGE(EN_KILLFOCUS, 0, kLastControlId, OnFrequencyKillFocus)
   ON_MESSAGE(WM_NUMEDIT_ENTER, OnNextField)
 END_MESSAGE_MAP()
 

@@ -24,12 +24,12 @@ int RowIn(const int (&ids)[kSelCallPageRows], UINT id) {
 // ---- CSelCallListPage ----------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CSelCallListPage, CDialog)
-  ON_CONTROL_RANGE(STN_CLICKED, 0, 0xFFFF, OnZoneCellClicked)
+  ON_CONTROL_RANGE(STN_CLICKED, 0, kLastControlId, OnZoneCellClicked)
   ON_MESSAGE(WM_LABEL_ENTER, OnLabelEnter)
   ON_LBN_DBLCLK(IDC_SC_CHOOSER, OnZoneChosen)
   ON_MESSAGE(WM_PAGEEDIT_ENTER, OnChooserEnter)
   ON_NOOPHOOK(LBN_SELCHANGE, IDC_SC_CHOOSER)
-  ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, OnCellSetFocus)
+  ON_CONTROL_RANGE(EN_SETFOCUS, 0, kLastControlId, OnCellSetFocus)
   ON_MESSAGE(WM_SERIALEDIT_CHANGE, OnAliasChange)
   ON_MESSAGE(WM_NUMEDIT_CHANGE, OnTargetMinChange)
   ON_MESSAGE(WM_LABEL_TAB, OnNextField)
