@@ -33,13 +33,14 @@ run: build-run
 	cd build-run && ./src/app/px417 $(ARGS)
 
 # Google Benchmark figures (optimised build): the image codec, opening the 5-Tone
-# dialogs offscreen, then whole radio transfers against the simulated radio at 9600
+# dialogs and the settings pages offscreen, then whole radio transfers against the simulated radio at 9600
 # baud, run as the clone dialog runs them (a few minutes).
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTQ_TESTS=OFF -DTQ_BENCH=ON
-	cmake --build build-bench -j $(JOBS) --target model_bench five_tone_bench link_bench
+	cmake --build build-bench -j $(JOBS) --target model_bench five_tone_bench settings_pages_bench link_bench
 	./build-bench/bench/model_bench
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/five_tone_bench
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/settings_pages_bench
 	./build-bench/bench/link_bench
 
 # libFuzzer run of the data-file loader; FUZZ_SECONDS sets how long.

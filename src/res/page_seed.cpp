@@ -21,7 +21,9 @@ const DialogTemplate& SeedPageTemplate() {
       for (int row = 0; row < kRows; ++row) {
         const int seed = column * kRows + row;
         const int y = 26 + 16 * row;
-        items.push_back(RText("#" + std::to_string(seed + 1), IDC_STATIC, x, y + 2, 20, 8));
+        std::string caption = "#";
+        caption += std::to_string(seed + 1);
+        items.push_back(RText(caption, IDC_STATIC, x, y + 2, 20, 8));
         items.push_back(EditText(IDC_SEED_FREQ[seed], x + 24, y, 64, 12, ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP));
       }
     }

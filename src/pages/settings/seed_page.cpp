@@ -3,6 +3,7 @@
 #include "model/edit_model.h"
 #include "model/seed_channel.h"
 #include "ui/messages.h"
+#include "ui/page/binding.h"
 #include "ui/wnd/prompt.h"
 
 namespace {
@@ -29,10 +30,11 @@ CSeedChannelPage::CSeedChannelPage(CWnd* pParent) : CScrollPage(IDD_SEED, pParen
 BOOL CSeedChannelPage::OnInitDialog() {
   CScrollPage::OnInitDialog();
   m_hAccel = LoadPageAccelerator();
+  const auto controls = ControlsById(*this);
   for (int i = 0; i < kSeedEditCount; ++i) {
     CNumEdit& edit = m_edits[i];
     if (edit.GetSafeHwnd()) edit.UnsubclassWindow();
-    edit.SubclassDlgItem(static_cast<UINT>(IDC_SEED_FREQ[i]), this);
+    if (const auto it = controls.find(IDC_SEED_FREQ[i]); it != controls.end()) edit.SubclassWindow(it->second);
     // Four integer digits and five decimals; Enter sends WM_NUMEDIT_ENTER.
     edit.Setup(GetSafeHwnd(), 4, 5, TRUE, FALSE, FALSE, TRUE, 0, TRUE);
     for (char c : {' ', '+', '-'}) edit.AddRefusedChar(c);

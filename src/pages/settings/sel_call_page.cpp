@@ -4,6 +4,7 @@
 #include "model/sel_call.h"
 #include "ui/choice/no_op_hook.h"
 #include "ui/messages.h"
+#include "ui/page/binding.h"
 #include "ui/wnd/prompt.h"
 
 namespace {
@@ -43,9 +44,12 @@ CSelCallListPage::CSelCallListPage() : CDialog(IDD_SEL_CALL_LIST), m_white(RGB(2
   RegisterSelCallTemplates();
 }
 
-CSelCallListPage::~CSelCallListPage() {
+CSelCallListPage::~CSelCallListPage() { DetachCells(); }
+
+void CSelCallListPage::DetachCells() {
   for (int r = 0; r < kSelCallPageRows; ++r) {
-    for (CWnd* w : {static_cast<CWnd*>(&m_zone[r]), static_cast<CWnd*>(&m_alias[r]), static_cast<CWnd*>(&m_target[r])}) {
+    for (CWnd* w : {static_cast<CWnd*>(&m_caption[r]), static_cast<CWnd*>(&m_zone[r]),
+                    static_cast<CWnd*>(&m_alias[r]), static_cast<CWnd*>(&m_target[r])}) {
       if (w->GetSafeHwnd()) w->UnsubclassWindow();
     }
   }
@@ -54,15 +58,18 @@ CSelCallListPage::~CSelCallListPage() {
 BOOL CSelCallListPage::OnInitDialog() {
   CDialog::OnInitDialog();
   m_hAccel = LoadPageAccelerator();
+  DetachCells();
+  const auto controls = ControlsById(*this);
+  auto bind = [&controls](CWnd& cell, int id) {
+    if (const auto it = controls.find(id); it != controls.end()) cell.SubclassWindow(it->second);
+  };
   for (int r = 0; r < kSelCallPageRows; ++r) {
-    for (CWnd* w : {static_cast<CWnd*>(&m_zone[r]), static_cast<CWnd*>(&m_alias[r]), static_cast<CWnd*>(&m_target[r])}) {
-      if (w->GetSafeHwnd()) w->UnsubclassWindow();
-    }
-    m_zone[r].SubclassDlgItem(static_cast<UINT>(IDC_SC_ZONE[r]), this);
-    m_alias[r].SubclassDlgItem(static_cast<UINT>(IDC_SC_ALIAS[r]), this);
+    bind(m_caption[r], IDC_SC_CAPTION[r]);
+    bind(m_zone[r], IDC_SC_ZONE[r]);
+    bind(m_alias[r], IDC_SC_ALIAS[r]);
+    bind(m_target[r], IDC_SC_TARGET[r]);
     m_alias[r].SetEditParams(GetSafeHwnd(), kTagLength);
     m_alias[r].AddAllowedChar(' ');
-    m_target[r].SubclassDlgItem(static_cast<UINT>(IDC_SC_TARGET[r]), this);
     // Five digits; Enter moves on like Tab.
     m_target[r].Setup(GetSafeHwnd(), 5, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
     for (char c : {' ', '+', '-'}) m_target[r].AddRefusedChar(c);
@@ -96,7 +103,7 @@ void CSelCallListPage::RefreshRow(int row) {
   const int record = RecordOf(row);
   if (record < 0) return;
   const CSelCallRecord& entry = TheModel().store.selCalls[record];
-  SetDlgItemText(IDC_SC_CAPTION[row], SelCallRowCaption(m_block, row + 1));
+  m_caption[row].SetWindowText(SelCallRowCaption(m_block, row + 1));
   m_zone[row].SetWindowText(SelCallZoneText(entry.zoneCode));
   m_alias[row].SetWindowText(TagText(entry.alias));
   m_target[row].SetWindowText(std::to_string(entry.targetMin));

@@ -50,6 +50,7 @@ class CSelCallListPage : public CDialog {
   // The record of a row (0..19) in the block shown.
   int RecordOf(int row) const;
   void RefreshRow(int row);
+  void DetachCells();
   void OpenZoneChooser(int row);
   // Hides the chooser and turns every zone cell black.
   void HideZoneChooser();
@@ -57,6 +58,7 @@ class CSelCallListPage : public CDialog {
   int m_block = 0;
   int m_chooserRow = -1;  // the row whose zone the open chooser sets
   HACCEL m_hAccel = nullptr;
+  CStatic m_caption[kSelCallPageRows];
   CColorLabel m_zone[kSelCallPageRows];
   CSerialEdit m_alias[kSelCallPageRows];
   CNumEdit m_target[kSelCallPageRows];

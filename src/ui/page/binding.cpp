@@ -1,5 +1,7 @@
 #include "ui/page/binding.h"
 
+#include <QWidget>
+
 #include <cstdio>
 #include <string_view>
 
@@ -8,6 +10,7 @@
 #include "ui/choice/choice_list_adapter.h"
 #include "ui/messages.h"
 #include "ui/wnd/controls.h"
+#include "ui/wnd/wnd_internal.h"
 
 namespace {
 
@@ -31,6 +34,20 @@ bool SameBits(const Binding& x, const Binding& y, int tableIndex) {
 }
 
 }  // namespace
+
+std::unordered_map<int, HWND> ControlsById(const CWnd& owner) {
+  std::unordered_map<int, HWND> controls;
+  HWND window = owner.GetSafeHwnd();
+  if (!window) return controls;
+  for (QObject* o : window->children()) {
+    if (!o->isWidgetType()) continue;
+    auto* w = static_cast<QWidget*>(o);
+    if (wnd_detail::IsDead(w)) continue;
+    // The first control of an id, as GetDlgItem finds it.
+    if (const int id = wnd_detail::WidgetId(w)) controls.emplace(id, w);
+  }
+  return controls;
+}
 
 const Binding* FindBinding(std::span<const Binding> bindings, int id) {
   for (const Binding& b : bindings) {
@@ -122,6 +139,13 @@ void CBindingSet::Attach(CWnd& owner) {
   m_controls.clear();
   m_controls.resize(m_bindings.size());
   HWND notify = owner.GetSafeHwnd();
+  const std::unordered_map<int, HWND> windows = ControlsById(owner);
+  auto windowOf = [&windows](int id) -> HWND {
+    const auto it = windows.find(id);
+    return it == windows.end() ? nullptr : it->second;
+  };
+  m_ruleWindows.clear();
+  for (const EnableRule& r : m_rules) m_ruleWindows.push_back(windowOf(r.id));
   for (std::size_t i = 0; i < m_bindings.size(); ++i) {
     const Binding& b = m_bindings[i];
     std::unique_ptr<CWnd> control;
@@ -161,7 +185,8 @@ void CBindingSet::Attach(CWnd& owner) {
         break;
     }
     // A control the template does not have is passed over.
-    if (control && control->SubclassDlgItem(static_cast<UINT>(b.id), &owner)) m_controls[i] = std::move(control);
+    HWND window = windowOf(b.id);
+    if (control && window && control->SubclassWindow(window)) m_controls[i] = std::move(control);
   }
 }
 
@@ -219,9 +244,10 @@ void CBindingSet::RefreshBinding(const Binding& b) {
 }
 
 void CBindingSet::ApplyEnableRules() {
-  if (!m_owner) return;
-  for (const EnableRule& r : m_rules) {
-    if (CWnd* w = m_owner->GetDlgItem(r.id)) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
+  if (!m_owner || !m_owner->GetSafeHwnd()) return;
+  for (std::size_t i = 0; i < m_rules.size() && i < m_ruleWindows.size(); ++i) {
+    const EnableRule& r = m_rules[i];
+    if (CWnd* w = CWnd::FromHandlePermanent(m_ruleWindows[i])) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
   }
 }
 

@@ -24,6 +24,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/channel_store.h"
@@ -128,6 +129,10 @@ struct EnableRule {
 // table's (CBindingSet::SetIndex).
 constexpr int EntityOf(const Binding& b, int tableIndex) { return b.index >= 0 ? b.index : tableIndex; }
 
+// The controls of a window by id, found in one pass over its children (what
+// GetDlgItem finds, without a search for each id).
+std::unordered_map<int, HWND> ControlsById(const CWnd& owner);
+
 // The binding of a control id; null when the table has none.
 const Binding* FindBinding(std::span<const Binding> bindings, int id);
 // What the control of a binding shows for the model's current value of entity
@@ -181,6 +186,7 @@ class CBindingSet {
 
  private:
   CWnd* Control(const Binding& b) const;
+  int Entity(const Binding& b) const { return EntityOf(b, m_index); }
   std::size_t IndexOf(const Binding& b) const { return static_cast<std::size_t>(&b - m_bindings.data()); }
   void RefreshGroups(const Binding& zoneList);
   void RefreshSharers(const Binding& b);
@@ -191,6 +197,6 @@ class CBindingSet {
   int m_index = 0;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
   std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
-  int Entity(const Binding& b) const { return EntityOf(b, m_index); }
+  std::vector<HWND> m_ruleWindows;                // one per enable rule, null where none
   CommitHook m_onCommit;
 };
