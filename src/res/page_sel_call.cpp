@@ -19,14 +19,13 @@ const DialogTemplate& SelCallFrameTemplate() {
 const DialogTemplate& SelCallListTemplate() {
   static const DialogTemplate t = [] {
     using namespace dlg;
-    DialogTemplate d;
-    d.id = IDD_SEL_CALL_LIST;
+    // A page of its own inside the frame's tab control, below the tabs.
+    DialogTemplate d = PageTemplate(IDD_SEL_CALL_LIST);
     d.x = 10;
     d.y = 20;
     d.cx = 340;
     d.cy = 261;
-    d.style = WS_CHILD | WS_VISIBLE | DS_SETFONT | DS_CONTROL;
-    d.font = DialogFont();
+    d.style |= WS_VISIBLE;
     auto& items = d.items;
     constexpr DWORD kHead = WS_BORDER;
     items.push_back(CText("Zone", IDC_SC_HEAD_ZONE, 19, 0, 45, 11, kHead));

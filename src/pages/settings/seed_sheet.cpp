@@ -9,18 +9,13 @@ namespace {
 
 constexpr SheetColumn kColumns[] = {{"No.", 0, 18}, {"Frequency", 18, 31}};
 
+std::string CellText(int seed, int column) {
+  return column == 0 ? SeedNumberText(seed) : SeedFrequencyText(TheModel(), seed);
+}
+
 }  // namespace
 
 void PrintSeedChannelSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap) {
   dc.StartPage();
-  SheetTable table;
-  table.title = " Seed channel";
-  table.columns = kColumns;
-  table.entries = kSeedChannelCount;
-  table.blocks = 2;
-  table.blockStep = 41;
-  table.text = [](int seed, int column) {
-    return column == 0 ? SeedNumberText(seed) : SeedFrequencyText(TheModel(), seed);
-  };
-  PrintSheetTable(dc, charW, x, pitch, gap, table);
+  PrintSheetTable(dc, charW, x, pitch, gap, {" Seed channel", kColumns, kSeedChannelCount, 2, 41, CellText});
 }

@@ -33,12 +33,5 @@ std::string CellText(int entry, int column) {
 
 void PrintSelCallSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap) {
   dc.StartPage();
-  SheetTable table;
-  table.title = "Sel Call";
-  table.columns = kColumns;
-  table.entries = kPrintedEntries;
-  table.blocks = 2;
-  table.blockStep = 76;
-  table.text = CellText;
-  PrintSheetTable(dc, charW, x, pitch, gap, table);
+  PrintSheetTable(dc, charW, x, pitch, gap, {"Sel Call", kColumns, kPrintedEntries, 2, 76, CellText});
 }
