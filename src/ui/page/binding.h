@@ -155,8 +155,8 @@ class CBindingSet {
   CBindingSet& operator=(const CBindingSet&) = delete;
 
   std::span<const Binding> Bindings() const { return m_bindings; }
-  // The entity every field of the table is read and written for (a page of
-  // one zone, say); 0 unless set.
+  // The entity the table's fields are read and written for (a page of one
+  // zone, say), where a binding names none of its own; 0 unless set.
   void SetIndex(int index) { m_index = index; }
   int Index() const { return m_index; }
   std::span<const EnableRule> Rules() const { return m_rules; }
