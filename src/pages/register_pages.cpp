@@ -3,11 +3,14 @@
 #include <memory>
 
 #include "pages/fivetone/five_tone_page.h"
+#include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "pages/settings/key_assign_page.h"
 #include "pages/settings/mobile_special_page.h"
+#include "pages/settings/seed_page.h"
+#include "pages/settings/sel_call_page.h"
 #include "ui/page/page_registry.h"
 #include "ui/print/sheet_registry.h"
 
@@ -33,4 +36,10 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
   Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);
   Register<CKeyAssignSidePage>(IDD_KEY_ASSIGN_SIDE);
+  Register<CDtmfAniPage>(IDD_DTMF);
+  RegisterSheetRoutine(kSheetDtmf, PrintDtmfSheet);
+  Register<CSelCallFrame>(IDD_SEL_CALL);
+  RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
+  Register<CSeedChannelPage>(IDD_SEED);
+  RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
 }

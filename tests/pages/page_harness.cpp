@@ -1,5 +1,7 @@
 #include "page_harness.h"
 
+#include <QPrinter>
+
 #include "pages/register_pages.h"
 #include "shell/print_sheets.h"
 #include "ui/messages.h"
@@ -23,7 +25,9 @@ bool CFakeHooks::QuerySaveChanges() {
 CHostDlg::CHostDlg() : CDialog(kHostId) {}
 
 LRESULT CHostDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_REPEAT_STEP && message <= WM_SHOWPAGE_PASSPORT_TALKGROUP) sent.push_back({message, wParam, lParam});
+  if ((message >= WM_REPEAT_STEP && message <= WM_SHOWPAGE_PASSPORT_TALKGROUP) || message == WM_COMMAND) {
+    sent.push_back({message, wParam, lParam});
+  }
   return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -72,15 +76,17 @@ CDialog& PageHarness::Open(UINT idd) {
 }
 
 void PageHarness::Close() {
+  scope = nullptr;
   if (m_page && m_page->GetSafeHwnd()) m_page->DestroyWindow();
   m_page.reset();
   Pump();
 }
 
 void PageHarness::FocusOn(int id) {
-  CWnd* w = Page().GetDlgItem(id);
+  CWnd* w = Scope().GetDlgItem(id);
   ASSERT_NE(w, nullptr) << id;
-  Page().GotoDlgCtrl(w);
+  if (auto* dialog = dynamic_cast<CDialog*>(&Scope())) dialog->GotoDlgCtrl(w);
+  else w->SetFocus();
   ASSERT_TRUE(PumpUntil([&] {
     CWnd* f = CWnd::GetFocus();
     return f && f->GetDlgCtrlID() == id;
@@ -88,7 +94,7 @@ void PageHarness::FocusOn(int id) {
 }
 
 void PageHarness::Choose(int id, int index) {
-  CWnd* list = Page().GetDlgItem(id);
+  CWnd* list = Scope().GetDlgItem(id);
   ASSERT_TRUE(IsCombo(list)) << id;
   if (list->IsWindowVisible() && list->IsWindowEnabled()) {
     FocusOn(id);
@@ -96,7 +102,7 @@ void PageHarness::Choose(int id, int index) {
     for (int i = 0; i < index; ++i) Key(Qt::Key_Down);
   } else {
     list->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index));
-    Page().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), CBN_SELCHANGE),
+    Scope().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
   }
   Pump();
@@ -109,10 +115,10 @@ void PageHarness::TypeInto(int id, const std::string& text) {
   Pump();
 }
 
-int PageHarness::Sel(int id) { return static_cast<int>(Page().SendDlgItemMessage(id, CB_GETCURSEL)); }
+int PageHarness::Sel(int id) { return static_cast<int>(Scope().SendDlgItemMessage(id, CB_GETCURSEL)); }
 
 std::string PageHarness::Shown(int id) {
-  CWnd* w = Page().GetDlgItem(id);
+  CWnd* w = Scope().GetDlgItem(id);
   if (!w) return {};
   if (!IsCombo(w)) return w->GetWindowText();
   std::string text;
@@ -135,7 +141,7 @@ std::vector<std::string> PageHarness::Entries(int id) {
 }
 
 bool PageHarness::Enabled(int id) {
-  CWnd* w = Page().GetDlgItem(id);
+  CWnd* w = Scope().GetDlgItem(id);
   return w && w->IsWindowEnabled();
 }
 
@@ -169,7 +175,9 @@ void PageHarness::CheckImageFacts(std::span<const ImageFact> facts) {
     for (int k = static_cast<int>(b->list->size()) - 1; k >= 0; --k) {
       const auto before = Packed();
       Choose(f.id, k);
-      EXPECT_EQ(b->field.Get(TheModel()), b->list->CodeAt(k) & (b->field.IsBits() ? b->field.bits.MaxCode() : ~0u));
+      const std::uint32_t maxCode = b->field.IsBits() ? b->field.bits.MaxCode() : ~0u;
+      const int entity = EntityOf(*b, FieldPage()->BindingSet().Index());
+      EXPECT_EQ(b->field.Get(TheModel(), entity), b->list->CodeAt(k) & maxCode);
       ExpectImageDiff(before, {{f.offset, f.mask}});
     }
   }
@@ -177,7 +185,11 @@ void PageHarness::CheckImageFacts(std::span<const ImageFact> facts) {
 
 std::string PageHarness::PrintToPdf(int sheet) {
   const std::string pdf = m_dir.File("sheet" + std::to_string(sheet) + ".pdf");
-  prompts.AnswerPrintToPdf(pdf);
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setPageSize(QPageSize(paper));
+  printer->setOutputFileName(QString::fromStdString(pdf));
+  prompts.AnswerPrinter(printer);
   EXPECT_TRUE(PrintSheets(&host, sheet));
   m_sheetPages = print_test::PdfPageCount(pdf);
   return pdf;

@@ -16,6 +16,8 @@
 #include <tuple>
 #include <vector>
 
+#include <QPageSize>
+
 #include "model/edit_model.h"
 #include "ui/page/field_page.h"
 #include "ui/page/page_registry.h"
@@ -39,7 +41,7 @@ class CFakeHooks : public IMainDlgHooks {
 };
 
 // The main dialog's stand-in: it records the program's own messages (model
-// name, page switches) the page sends it.
+// name, page switches) and the commands the page sends it.
 class CHostDlg : public CDialog {
  public:
   struct Sent {
@@ -80,6 +82,9 @@ class PageHarness : public WndTest {
   CFieldPage* FieldPage() { return dynamic_cast<CFieldPage*>(m_page.get()); }
   void Close();
   CDialog& Page() { return *m_page; }
+  // The dialog whose controls the input and reading helpers address: a child
+  // dialog of the page (an entry page inside its tab control); null: the page.
+  CWnd* scope = nullptr;
 
   // ---- input, as a person gives it -----------------------------------------------------------
   void FocusOn(int id);
@@ -109,6 +114,8 @@ class PageHarness : public WndTest {
   std::vector<print_test::PdfWord> SheetWords(int sheet);
   std::string SheetText(int sheet);
   int SheetPages() const { return m_sheetPages; }
+  // The paper the sheets print on.
+  QPageSize::PageSizeId paper = QPageSize::A4;
 
   // Walks every entry of each listed control (by real keys) and requires that
   // only the fact's bits of the image change, and that the field holds the
@@ -126,6 +133,7 @@ class PageHarness : public WndTest {
 
  private:
   std::string PrintToPdf(int sheet);
+  CWnd& Scope() { return scope ? *scope : static_cast<CWnd&>(*m_page); }
   std::unique_ptr<CDialog> m_page;
   print_test::TempDir m_dir;
   int m_sheetPages = 0;

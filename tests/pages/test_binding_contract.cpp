@@ -19,11 +19,12 @@ class BindingContract : public PageHarness {
     std::map<const Binding*, std::uint32_t> values;
     for (const Binding& o : all) {
       if (&o == &b || !o.field.IsSet() || SharesBits(o, b)) continue;
-      values[&o] = o.field.Get(TheModel(), index);
+      values[&o] = o.field.Get(TheModel(), EntityOf(o, index));
     }
     return values;
   }
   static bool SharesBits(const Binding& a, const Binding& b) {
+    if (a.index != b.index) return false;  // the rows of a table stand for different entities
     if (a.field.IsBits() && b.field.IsBits())
       return a.field.bits.byte == b.field.bits.byte && (a.field.bits.mask & b.field.bits.mask);
     return a.field.get == b.field.get && !a.field.IsBits() && !b.field.IsBits();
@@ -45,9 +46,11 @@ class BindingContract : public PageHarness {
       const auto others = Others(all, b);
       const auto before = Packed();
       Choose(b.id, k);
-      EXPECT_EQ(b.field.Get(TheModel(), index), list.CodeAt(k));
+      EXPECT_EQ(b.field.Get(TheModel(), EntityOf(b, index)), list.CodeAt(k));
       EXPECT_EQ(Shown(b.id), list.TextAt(k));
-      for (const auto& [o, value] : others) EXPECT_EQ(o->field.Get(TheModel(), index), value) << "field of " << o->id;
+      for (const auto& [o, value] : others) {
+        EXPECT_EQ(o->field.Get(TheModel(), EntityOf(*o, index)), value) << "field of " << o->id;
+      }
       // A bit field's choice changes bits of one image byte, under its mask.
       if (b.field.IsBits()) {
         const auto after = Packed();
@@ -74,8 +77,8 @@ class BindingContract : public PageHarness {
     }
     for (std::uint32_t code : codes) {
       SCOPED_TRACE("code " + std::to_string(code));
-      b.field.Set(TheModel(), index, code);
-      if (b.field.Get(TheModel(), index) != code) continue;  // a field that takes only some codes
+      b.field.Set(TheModel(), EntityOf(b, index), code);
+      if (b.field.Get(TheModel(), EntityOf(b, index)) != code) continue;  // a field that takes only some codes
       FieldPage()->UpdateControls();
       const bool listed = list.Find(code) >= 0;
       EXPECT_EQ(Sel(b.id), listed ? list.Find(code) : list.defaultIndex);

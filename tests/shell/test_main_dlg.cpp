@@ -254,6 +254,9 @@ TEST_F(MainDlgTest, PageRectangleKeptAcrossSwitchesAndResizes) {
 }
 
 TEST_F(MainDlgTest, RegisteredPageReplacesThePlaceholder) {
+  // The main dialog registers the built pages as it is made; a class
+  // registered after that replaces the page of its id.
+  Start();
   CTestPage* made = nullptr;
   RegisterPage(162, [&made] {
     auto page = std::make_unique<CTestPage>(162);
@@ -262,7 +265,6 @@ TEST_F(MainDlgTest, RegisteredPageReplacesThePlaceholder) {
   });
   EXPECT_TRUE(IsPageRegistered(162));
   // The registry makes pages of its own classes through their own Create.
-  Start();
   Command(ID_PAGE_DTMF);
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(&dlg->Page(162), made);

@@ -1,13 +1,17 @@
 #include "ui/page/binding.h"
 
+#include <QWidget>
+
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "model/edit_model.h"
 #include "ui/cells/cells.h"
 #include "ui/choice/choice_list_adapter.h"
 #include "ui/messages.h"
 #include "ui/wnd/controls.h"
+#include "ui/wnd/wnd_internal.h"
 
 namespace {
 
@@ -21,13 +25,30 @@ std::string GroupName(std::uint32_t group) {
   return text;
 }
 
-// Two fields overlap when they hold some of the same bits.
-bool SameBits(const Field& a, const Field& b) {
+// Two bindings' fields overlap when they hold some of the same bits of one entity.
+bool SameBits(const Binding& x, const Binding& y, int tableIndex) {
+  const Field& a = x.field;
+  const Field& b = y.field;
+  if (EntityOf(x, tableIndex) != EntityOf(y, tableIndex)) return false;
   if (a.IsBits() && b.IsBits()) return a.bits.byte == b.bits.byte && (a.bits.mask & b.bits.mask) != 0;
   return !a.IsBits() && !b.IsBits() && a.get != nullptr && a.get == b.get;
 }
 
 }  // namespace
+
+std::unordered_map<int, HWND> ControlsById(const CWnd& owner) {
+  std::unordered_map<int, HWND> controls;
+  HWND window = owner.GetSafeHwnd();
+  if (!window) return controls;
+  for (QObject* o : window->children()) {
+    if (!o->isWidgetType()) continue;
+    auto* w = static_cast<QWidget*>(o);
+    if (wnd_detail::IsDead(w)) continue;
+    // The first control of an id, as GetDlgItem finds it.
+    if (const int id = wnd_detail::WidgetId(w)) controls.emplace(id, w);
+  }
+  return controls;
+}
 
 const Binding* FindBinding(std::span<const Binding> bindings, int id) {
   for (const Binding& b : bindings) {
@@ -39,10 +60,10 @@ const Binding* FindBinding(std::span<const Binding> bindings, int id) {
 namespace {
 
 std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, bool print, int index) {
-  const std::uint32_t code = b.field.Get(M(), index);
+  const std::uint32_t code = b.field.Get(M(), EntityOf(b, index));
   if (b.kind == BindKind::ZoneList) return M().store.FormatZoneName(static_cast<int>(code));
   const Binding* zone = FindBinding(bindings, b.partner);
-  const std::uint32_t zoneCode = zone ? zone->field.Get(M(), index) : kNone;
+  const std::uint32_t zoneCode = zone ? zone->field.Get(M(), EntityOf(*zone, index)) : kNone;
   if (zoneCode == kNone || code == kNone) return "None";
   if (code >= static_cast<std::uint32_t>(kGroupCount)) return "None";
   const bool inUse = M().store.groups[code].InUse();
@@ -52,7 +73,7 @@ std::string ZoneGroupText(std::span<const Binding> bindings, const Binding& b, b
 }
 
 std::string CheckText(const Binding& b, bool print, int index) {
-  const std::uint32_t code = b.field.Get(M(), index);
+  const std::uint32_t code = b.field.Get(M(), EntityOf(b, index));
   if (b.list) return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
   return code ? "Enable" : "Disable";
 }
@@ -65,18 +86,21 @@ std::string OfferedText(const Binding& b, bool print) {
 }
 
 std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool print, int index) {
+  const int entity = EntityOf(b, index);
   switch (b.kind) {
     case BindKind::Offered:
       return OfferedText(b, print);
     case BindKind::Combo: {
-      const std::uint32_t code = b.field.Get(M(), index);
+      const std::uint32_t code = b.field.Get(M(), entity);
       return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
     }
-    case BindKind::Number:
-      return b.number && b.number->text ? b.number->text(b.field.Get(M(), index)) : std::to_string(b.field.Get(M(), index));
+    case BindKind::Number: {
+      const std::uint32_t code = b.field.Get(M(), entity);
+      return b.number && b.number->text ? b.number->text(code) : std::to_string(code);
+    }
     case BindKind::Text:
     case BindKind::Dial:
-      return b.text.get ? b.text.get(M(), index) : std::string();
+      return b.text.get ? b.text.get(M(), entity) : std::string();
     case BindKind::Check:
       return CheckText(b, print, index);
     case BindKind::ZoneList:
@@ -84,6 +108,11 @@ std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool pri
       return ZoneGroupText(bindings, b, print, index);
   }
   return {};
+}
+
+std::string_view TrimmedRight(std::string_view text) {
+  const std::size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
 }  // namespace
@@ -121,6 +150,13 @@ void CBindingSet::Attach(CWnd& owner) {
   m_controls.resize(m_bindings.size());
   for (auto& shown : m_shown) shown.clear();
   HWND notify = owner.GetSafeHwnd();
+  const std::unordered_map<int, HWND> windows = ControlsById(owner);
+  auto windowOf = [&windows](int id) -> HWND {
+    const auto it = windows.find(id);
+    return it == windows.end() ? nullptr : it->second;
+  };
+  m_ruleWindows.clear();
+  for (const EnableRule& r : m_rules) m_ruleWindows.push_back(windowOf(r.id));
   for (std::size_t i = 0; i < m_bindings.size(); ++i) {
     const Binding& b = m_bindings[i];
     std::unique_ptr<CWnd> control;
@@ -141,14 +177,17 @@ void CBindingSet::Attach(CWnd& owner) {
       case BindKind::Text: {
         auto edit = std::make_unique<CSerialEdit>();
         edit->SetEditParams(notify, b.maxLength);
+        if (b.flags & kBindBlank) edit->AddAllowedChar(' ');
         control = std::move(edit);
         break;
       }
       case BindKind::Dial: {
         auto edit = std::make_unique<CHexEdit>();
         edit->SetEditParams(notify, b.maxLength);
-        edit->AddAllowedChar('*');
-        edit->AddAllowedChar('#');
+        if (!(b.flags & kBindNoDialSigns)) {
+          edit->AddAllowedChar('*');
+          edit->AddAllowedChar('#');
+        }
         for (char c : {'e', 'f', 'E', 'F'}) edit->AddRefusedChar(c);
         control = std::move(edit);
         break;
@@ -158,7 +197,8 @@ void CBindingSet::Attach(CWnd& owner) {
         break;
     }
     // A control the template does not have is passed over.
-    if (control && control->SubclassDlgItem(static_cast<UINT>(b.id), &owner)) m_controls[i] = std::move(control);
+    HWND window = windowOf(b.id);
+    if (control && window && control->SubclassWindow(window)) m_controls[i] = std::move(control);
   }
 }
 
@@ -187,7 +227,7 @@ void CBindingSet::RefreshBinding(const Binding& b) {
       for (const Choice& c : b.list->choices) texts.emplace_back(c.text);
       combo->ResetContent();
       combo->AddStrings(texts);
-      combo->SetCurSel(b.list->PositionOf(b.field.Get(M(), m_index)));
+      combo->SetCurSel(b.list->PositionOf(b.field.Get(M(), Entity(b))));
       break;
     }
     case BindKind::Number:
@@ -196,13 +236,13 @@ void CBindingSet::RefreshBinding(const Binding& b) {
       control->SetWindowText(PageText(m_bindings, b, m_index));
       break;
     case BindKind::Check:
-      static_cast<CButton*>(control)->SetCheck(b.field.Get(M(), m_index) ? 1 : 0);
+      static_cast<CButton*>(control)->SetCheck(b.field.Get(M(), Entity(b)) ? 1 : 0);
       break;
     case BindKind::ZoneList: {
       auto* combo = static_cast<CComboBox*>(control);
       combo->ResetContent();
       CChoiceListAdapter adapter(*combo);
-      const int zone = static_cast<int>(b.field.Get(M(), m_index));
+      const int zone = static_cast<int>(b.field.Get(M(), Entity(b)));
       if (b.flags & kBindWithPassPort) M().store.FillZoneCombo(adapter, m_maps[IndexOf(b)], zone);
       else M().store.FillNonPassPortZoneCombo(adapter, m_maps[IndexOf(b)], zone);
       break;
@@ -225,17 +265,18 @@ void CBindingSet::RefreshBinding(const Binding& b) {
     case BindKind::GroupList: {
       const Binding* zone = FindBinding(m_bindings, b.partner);
       CChoiceListAdapter adapter(*static_cast<CComboBox*>(control));
-      M().store.FillGroupCombo(adapter, m_maps[IndexOf(b)], static_cast<int>(b.field.Get(M(), m_index)),
-                               zone ? static_cast<int>(zone->field.Get(M(), m_index)) : static_cast<int>(kNone));
+      M().store.FillGroupCombo(adapter, m_maps[IndexOf(b)], static_cast<int>(b.field.Get(M(), Entity(b))),
+                               zone ? static_cast<int>(zone->field.Get(M(), Entity(*zone))) : static_cast<int>(kNone));
       break;
     }
   }
 }
 
 void CBindingSet::ApplyEnableRules() {
-  if (!m_owner) return;
-  for (const EnableRule& r : m_rules) {
-    if (CWnd* w = m_owner->GetDlgItem(r.id)) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
+  if (!m_owner || !m_owner->GetSafeHwnd()) return;
+  for (std::size_t i = 0; i < m_rules.size() && i < m_ruleWindows.size(); ++i) {
+    const EnableRule& r = m_rules[i];
+    if (CWnd* w = CWnd::FromHandlePermanent(m_ruleWindows[i])) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
   }
 }
 
@@ -245,7 +286,7 @@ void CBindingSet::RefreshGroups(const Binding& zoneList) {
 
 void CBindingSet::RefreshSharers(const Binding& b) {
   for (const Binding& other : m_bindings) {
-    if (&other != &b && other.kind == b.kind && SameBits(other.field, b.field)) RefreshBinding(other);
+    if (&other != &b && other.kind == b.kind && SameBits(other, b, m_index)) RefreshBinding(other);
   }
 }
 
@@ -259,23 +300,33 @@ bool CBindingSet::Commit(const Binding& b) {
       // No entry chosen, or a field the table only shows: nothing to store.
       if (sel < 0 || static_cast<std::size_t>(sel) >= b.list->size() || !b.field.IsSet()) return false;
       if (!b.field.IsBits() && !b.field.set) return false;
-      b.field.Set(m, m_index, b.list->CodeAt(sel));
+      b.field.Set(m, Entity(b), b.list->CodeAt(sel));
       break;
     }
     case BindKind::Number: {
       const std::optional<std::uint32_t> code = b.number->parse(control->GetWindowText());
-      if (code) b.field.Set(m, m_index, *code);
+      if (code) b.field.Set(m, Entity(b), *code);
       control->SetWindowText(PageText(m_bindings, b, m_index));
       if (!code) return false;
       break;
     }
     case BindKind::Text:
-    case BindKind::Dial:
+    case BindKind::Dial: {
       if (!b.text.set) return false;
-      b.text.set(m, m_index, control->GetWindowText());
+      const std::string typed = control->GetWindowText();
+      b.text.set(m, Entity(b), typed);
+      // The cell shows what was stored: a text the field stores otherwise is
+      // put back, selected so that the next key replaces it. Blanks that only
+      // pad the stored text are no difference.
+      const std::string stored = PageText(m_bindings, b, m_index);
+      if (TrimmedRight(stored) != TrimmedRight(typed)) {
+        control->SetWindowText(stored);
+        control->SendMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
+      }
       break;
+    }
     case BindKind::Check:
-      b.field.Set(m, m_index, static_cast<CButton*>(control)->GetCheck() ? 1 : 0);
+      b.field.Set(m, Entity(b), static_cast<CButton*>(control)->GetCheck() ? 1 : 0);
       break;
     case BindKind::ZoneList:
     case BindKind::GroupList: {
@@ -285,11 +336,11 @@ bool CBindingSet::Commit(const Binding& b) {
       if (b.kind == BindKind::ZoneList) {
         // Another zone: its group is chosen anew.
         const Binding* groups = FindBinding(m_bindings, b.partner);
-        if (groups && value != b.field.Get(m, m_index)) groups->field.Set(m, m_index, kNone);
-        b.field.Set(m, m_index, value);
+        if (groups && value != b.field.Get(m, Entity(b))) groups->field.Set(m, Entity(*groups), kNone);
+        b.field.Set(m, Entity(b), value);
         RefreshGroups(b);
       } else {
-        b.field.Set(m, m_index, value);
+        b.field.Set(m, Entity(b), value);
       }
       break;
     }

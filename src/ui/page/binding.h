@@ -24,6 +24,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/channel_store.h"
@@ -64,6 +65,8 @@ struct OfferedField {
 // Flags of a binding.
 inline constexpr std::uint8_t kBindWithPassPort = 0x01;   // ZoneList: PassPort zones are listed too
 inline constexpr std::uint8_t kBindPrintInUseOnly = 0x02;  // GroupList: a group not in use prints "None"
+inline constexpr std::uint8_t kBindBlank = 0x04;           // Text: the blank is taken too
+inline constexpr std::uint8_t kBindNoDialSigns = 0x08;     // Dial: digits and "A"-"D" only, no "*" or "#"
 
 struct Binding {
   int id = 0;
@@ -77,6 +80,20 @@ struct Binding {
   std::uint8_t flags = 0;
   const OfferedField* offered = nullptr;  // Offered
   int element = 0;                        // Offered: the element its functions are given
+  int index = -1;                    // its own entity (record, entry, row); -1: the table's
+
+  // The same binding on entity `i` of its field, whatever the table's entity.
+  constexpr Binding At(int i) const {
+    Binding b = *this;
+    b.index = i;
+    return b;
+  }
+  // The same binding with more flags.
+  constexpr Binding With(std::uint8_t f) const {
+    Binding b = *this;
+    b.flags = static_cast<std::uint8_t>(b.flags | f);
+    return b;
+  }
 };
 
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
@@ -133,10 +150,18 @@ struct EnableRule {
   bool (*enabled)() = nullptr;
 };
 
+// The entity a binding's field is read and written for: its own, else the
+// table's (CBindingSet::SetIndex).
+constexpr int EntityOf(const Binding& b, int tableIndex) { return b.index >= 0 ? b.index : tableIndex; }
+
+// The controls of a window by id, found in one pass over its children (what
+// GetDlgItem finds, without a search for each id).
+std::unordered_map<int, HWND> ControlsById(const CWnd& owner);
+
 // The binding of a control id; null when the table has none.
 const Binding* FindBinding(std::span<const Binding> bindings, int id);
 // What the control of a binding shows for the model's current value of entity
-// `index`, and what a sheet prints for it.
+// `index` (or of the binding's own), and what a sheet prints for it.
 std::string PageText(std::span<const Binding> bindings, const Binding& b, int index = 0);
 std::string PrintText(std::span<const Binding> bindings, const Binding& b, int index = 0);
 // The same by control id; empty for an id the table does not have.
@@ -155,8 +180,8 @@ class CBindingSet {
   CBindingSet& operator=(const CBindingSet&) = delete;
 
   std::span<const Binding> Bindings() const { return m_bindings; }
-  // The entity every field of the table is read and written for (a page of
-  // one zone, say); 0 unless set.
+  // The entity the table's fields are read and written for (a page of one
+  // zone, say), where a binding names none of its own; 0 unless set.
   void SetIndex(int index) { m_index = index; }
   int Index() const { return m_index; }
   std::span<const EnableRule> Rules() const { return m_rules; }
@@ -186,6 +211,7 @@ class CBindingSet {
 
  private:
   CWnd* Control(const Binding& b) const;
+  int Entity(const Binding& b) const { return EntityOf(b, m_index); }
   std::size_t IndexOf(const Binding& b) const { return static_cast<std::size_t>(&b - m_bindings.data()); }
   void RefreshGroups(const Binding& zoneList);
   void RefreshSharers(const Binding& b);
@@ -197,5 +223,6 @@ class CBindingSet {
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per binding, null where none
   std::vector<ListIndexMap> m_maps;               // one per binding (the list kinds use theirs)
   std::vector<std::vector<std::string>> m_shown;  // one per binding: the entries an Offered list shows
+  std::vector<HWND> m_ruleWindows;                // one per enable rule, null where none
   CommitHook m_onCommit;
 };

@@ -21,6 +21,10 @@ inline constexpr UINT IDR_ACCELERATOR = 138;
 inline constexpr UINT ID_ROM_EDITOR = 32774;
 // The size grip every page (and the main dialog) keeps in its bottom-right corner.
 inline constexpr UINT IDC_PAGE_SIZEGRIP = 59936;
+// The ids of a page's own controls lie below the command ids (the menu's and
+// ID_ROM_EDITOR): its notification ranges end here, so that a plain command,
+// whose code is that of BN_CLICKED and STN_CLICKED, is never taken for a click.
+inline constexpr UINT kLastControlId = 0x7FFF;
 
 // The table IDR_ACCELERATOR, registered with the window layer the first time
 // it is asked for.

@@ -1,5 +1,6 @@
 #include "ui/print/sheet_writer.h"
 
+#include <algorithm>
 #include <vector>
 
 bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top) {
@@ -15,6 +16,11 @@ bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch
   return true;
 }
 
+int FitColumnWidth(CPrinterDC& dc, int charW, int x, int columns) {
+  if (columns <= 0) return charW;
+  const int fit = (dc.GetDeviceCaps(gdi::HORZRES) - x) / columns;
+  return std::max(1, std::min(charW, fit));
+}
 
 namespace {
 
@@ -34,6 +40,7 @@ void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::s
   std::vector<const SheetRow*> rows;
   Flatten(table, rows);
   const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
+  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
   int y = gap + 2 * pitch;
   bool firstBlock = true;
   bool blockShown = true;
@@ -42,7 +49,7 @@ void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::s
     if (r.block) {
       blockShown = Shown(r);
       if (!blockShown) continue;
-      if (!firstBlock) y += pitch;
+      if (!firstBlock && !r.joined) y += pitch;
       firstBlock = false;
       int lines = 0;
       for (std::size_t j = i + 1; j < rows.size() && !rows[j]->block; ++j) lines += Shown(*rows[j]) ? 1 : 0;
@@ -56,12 +63,58 @@ void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::s
     if (!r.label.empty()) PrintLine(&dc, x + r.labelColumn * charW, &lineY, pitch, std::string(r.label), 0);
     if (!r.label2.empty()) PrintLine(&dc, x + r.label2Column * charW, &lineY, pitch, std::string(r.label2), 0);
     for (const SheetCell& c : r.cells) {
-      if (c.id == 0) continue;
+      if (c.id == 0 && c.text.empty()) continue;
       const int left = x + c.from * charW;
-      dc.Rectangle(left, y, x + c.to * charW, y + pitch - 20);
-      PrintLine(&dc, left, &lineY, pitch, textOf(c.id), 0);
+      if (c.framed) dc.Rectangle(left, y, x + c.to * charW, y + pitch - (r.table ? 0 : 20));
+      PrintLine(&dc, left, &lineY, pitch, c.id ? textOf(c.id) : std::string(c.text), 0);
     }
     y += pitch;
   }
+  dc.SetBkMode(oldMode);
+  dc.SelectPen(oldPen);
+}
+
+void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table) {
+  const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
+  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
+  const int blocks = std::max(table.blocks, 1);
+  const int lines = (table.entries + blocks - 1) / blocks;
+  int right = 0;
+  for (const SheetColumn& c : table.columns) right = std::max(right, c.to);
+  charW = FitColumnWidth(dc, charW, x, (blocks - 1) * table.blockStep + right);
+  auto cell = [&](int block, const SheetColumn& c, int y, const std::string& text) {
+    const int left = x + (block * table.blockStep + c.from) * charW;
+    dc.Rectangle(left, y, x + (block * table.blockStep + c.to) * charW, y + pitch);
+    int lineY = y;
+    PrintLine(&dc, left, &lineY, pitch, text, 0);
+  };
+  auto header = [&](int y) {
+    for (int b = 0; b < blocks; ++b) {
+      for (const SheetColumn& c : table.columns) cell(b, c, y, std::string(c.header));
+    }
+  };
+
+  int y = gap + 2 * pitch;
+  PrintLine(&dc, x, &y, pitch, std::string(table.title), 1);
+  header(y);
+  y += pitch;
+  for (int line = 0; line < lines; ++line) {
+    for (int b = 0; b < blocks; ++b) {
+      const int entry = b * lines + line;
+      if (entry >= table.entries) continue;
+      for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        cell(b, table.columns[c], y, table.text ? table.text(entry, static_cast<int>(c)) : std::string());
+      }
+    }
+    y += pitch;
+    if (line + 1 < lines && y + 2 * pitch > dc.GetDeviceCaps(gdi::VERTRES)) {
+      dc.EndPage();
+      dc.StartPage();
+      y = gap + 2 * pitch;
+      header(y);
+      y += pitch;
+    }
+  }
+  dc.SetBkMode(oldMode);
   dc.SelectPen(oldPen);
 }

@@ -26,16 +26,23 @@ struct SheetCursor {
 inline constexpr int kSecondBlockColumn = 75;
 bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch, int top);
 
+// The width of one character column of a sheet `columns` character widths
+// wide from x: charW, or less where that many would pass the printable width,
+// so that a wide sheet keeps its layout and fits the paper (its text keeps the
+// sheet font).
+int FitColumnWidth(CPrinterDC& dc, int charW, int x, int columns);
 
 // ---- framed blocks of labelled value boxes -----------------------------------------------
 //
 // A sheet of settings is a list of rows. A Block row frames the lines that
 // follow it (up to the next Block); a Line carries, at character columns from
 // the sheet's left edge, an optional block title at the margin, an optional
-// label (and a second one, for a line of two labelled boxes), and up to two
-// value boxes, each filled with the print text of a control id (the page's
-// binding table gives it). Lines follow one another at the line pitch; blocks
-// after the first are one empty line apart.
+// label, and up to three cells: value boxes filled with the print text of a
+// control id (the page's binding table gives it), boxes with a fixed text, or
+// captions without a box. Lines follow one another at the line pitch; blocks
+// after the first are one empty line apart unless joined to the one before.
+// The boxes of a Table line fill the whole line, so that its boxes and those of
+// the lines around it make a grid.
 //
 //   const SheetRow kRows[] = {
 //       Block(50),
@@ -45,10 +52,20 @@ bool ApplyOverflowRule(CPrinterDC& dc, SheetCursor& cursor, int charW, int pitch
 //   };
 
 struct SheetCell {
-  int id = 0;     // the control whose print text fills the box; 0: no box
+  int id = 0;     // the control whose print text fills the box; 0: the fixed text, or no cell
   int from = 0;   // the box's left and right edges, in character widths
   int to = 0;
+  std::string_view text;  // the fixed text of a cell without a control
+  bool framed = true;     // false: the text alone, at `from`
+
+  constexpr SheetCell() = default;
+  constexpr SheetCell(int control, int left, int right) : id(control), from(left), to(right) {}
+  constexpr SheetCell(std::string_view fixed, int left, int right, bool frame)
+      : from(left), to(right), text(fixed), framed(frame) {}
 };
+// A box holding a fixed text, and a text without a box.
+constexpr SheetCell Fixed(std::string_view text, int from, int to) { return {text, from, to, true}; }
+constexpr SheetCell Caption(std::string_view text, int column) { return {text, column, column, false}; }
 
 struct SheetRow {
   bool block = false;        // a Block row: frames the lines up to the next block
@@ -58,7 +75,9 @@ struct SheetRow {
   int labelColumn = 8;
   std::string_view label2;   // Line: a second label, before the second box
   int label2Column = 0;
-  SheetCell cells[2]{};
+  SheetCell cells[3]{};
+  bool table = false;        // Line: its boxes fill the whole line
+  bool joined = false;       // Block: no empty line before it
   bool (*when)() = nullptr;  // Block: the whole block, Line: the line; null: always
   // An Include row stands for these rows (rows shared by two layouts of a sheet).
   const SheetRow* include = nullptr;
@@ -80,6 +99,16 @@ struct SheetRow {
     r.label2Column = column;
     return r;
   }
+  constexpr SheetRow Table() const {
+    SheetRow r = *this;
+    r.table = true;
+    return r;
+  }
+  constexpr SheetRow Joined() const {
+    SheetRow r = *this;
+    r.joined = true;
+    return r;
+  }
   constexpr SheetRow When(bool (*condition)()) const {
     SheetRow r = *this;
     r.when = condition;
@@ -94,11 +123,12 @@ constexpr SheetRow Block(int width, bool (*when)() = nullptr) {
   r.when = when;
   return r;
 }
-constexpr SheetRow Line(std::string_view label, SheetCell a = {}, SheetCell b = {}) {
+constexpr SheetRow Line(std::string_view label, SheetCell a = {}, SheetCell b = {}, SheetCell c = {}) {
   SheetRow r;
   r.label = label;
   r.cells[0] = a;
   r.cells[1] = b;
+  r.cells[2] = c;
   return r;
 }
 // Rows drawn where this row stands.
@@ -123,6 +153,34 @@ constexpr SheetRow Title(std::string_view title) { return Line({}).Titled(title)
 using SheetTextOf = std::function<std::string(int id)>;
 
 // Draws the rows on the page the caller began, from the third line (gap + 2
-// pitch), with a pen of 4 device units.
+// pitch), with a pen of 4 device units; texts are drawn over the boxes without
+// blanking them.
 void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::span<const SheetRow> rows,
                     const SheetTextOf& textOf);
+
+// ---- lists as framed tables ------------------------------------------------------------------
+//
+// A list of entries printed as a table of framed cells: a title line, a row of
+// column headers, then one row per entry. The entries are split evenly into
+// side-by-side blocks, `blockStep` character widths apart, entry r of each
+// block on one line. After each line, when y + 2 pitch passes the page height,
+// the table goes on at the top of a new page with its header row again.
+struct SheetColumn {
+  std::string_view header;
+  int from = 0;  // the cell's edges, in character widths from the block's left edge
+  int to = 0;
+};
+struct SheetTable {
+  std::string_view title;
+  std::span<const SheetColumn> columns;
+  int entries = 0;
+  int blocks = 1;
+  int blockStep = 0;
+  // The text of an entry's cell.
+  std::function<std::string(int entry, int column)> text;
+};
+// Draws the table on the page the caller began, from the third line (gap + 2
+// pitch), with a pen of 4 device units and texts over the boxes, its columns
+// narrowed to fit the printable width; the last page is left for the caller to
+// end.
+void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table);

@@ -1,0 +1,118 @@
+// The Seed channel page and sheet: frequencies typed and committed by Enter or
+// Tab, the words stored, the beeps, the modified flag, and the sheet read back
+// from its PDF.
+#include <cmath>
+
+#include "model/dfa_table.h"
+#include "model/seed_channel.h"
+#include "page_harness.h"
+#include "pages/settings/seed_page.h"
+#include "ui/print/sheet_registry.h"
+
+namespace page_test {
+namespace {
+
+constexpr std::uint16_t kBlank = 0xF7FF;
+
+CSeedChannelRecord& Seed(int i) { return TheModel().store.seedChannels[i]; }
+std::vector<std::uint16_t> Words(int i) { return {Seed(i).channelWord[0], Seed(i).channelWord[1], Seed(i).channelWord[2]}; }
+
+class SeedPage : public PageHarness {
+ protected:
+  // Types the text over the seed's field and commits it with Enter.
+  void Enter(int seed, const std::string& text) {
+    TypeInto(IDC_SEED_FREQ[seed], text);
+    if (text.empty()) {
+      Key(Qt::Key_End);
+      for (int i = 0; i < 10; ++i) Key(Qt::Key_Backspace);
+      EXPECT_EQ(Shown(IDC_SEED_FREQ[seed]), "");
+    }
+    Key(Qt::Key_Return);
+    Pump();
+  }
+};
+
+TEST_F(SeedPage, UhfFrequenciesAreStoredOnlyWhereTheBandPlanHoldsThem) {
+  Seed(1).channelWord[0] = Seed(1).channelWord[1] = Seed(1).channelWord[2] = kBlank;
+  OpenAs<CSeedChannelPage>(IDD_SEED);
+  struct Case {
+    int seed;
+    const char* typed;
+    std::vector<std::uint16_t> words;
+    const char* shown;
+    bool beep, modified;
+  };
+  const Case cases[] = {
+      {0, "455", {0x44B0, 0x5190, kBlank}, " 455.00000", false, true},
+      {0, "449", {0x4320, kBlank, kBlank}, " 450.00000", false, true},  // into the band
+      {1, "449", {kBlank, kBlank, kBlank}, "   0.00000", true, false},  // a blank seed refuses it
+      {2, "470.00625", {0x7320, kBlank, kBlank}, " 470.00000", false, true},
+      {0, "512", {0x4320, kBlank, kBlank}, " 450.00000", true, false},  // no row holds it: kept
+      {0, "600", {0x4320, kBlank, kBlank}, " 450.00000", true, false},
+      {3, "0", {kBlank, kBlank, kBlank}, "   0.00000", false, true},
+      {4, "", {kBlank, kBlank, kBlank}, "   0.00000", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " in seed " + std::to_string(c.seed + 1));
+    const auto before = Packed();
+    g_bModified = 0;
+    prompts.Clear();
+    Enter(c.seed, c.typed);
+    EXPECT_EQ(Words(c.seed), c.words);
+    EXPECT_EQ(Shown(IDC_SEED_FREQ[c.seed]), c.shown);
+    EXPECT_EQ(prompts.Beeps(), c.beep ? 1 : 0);
+    EXPECT_EQ(g_bModified, c.modified ? 1u : 0u);
+    // Enter moved on to the next seed; only the seed's six bytes changed.
+    EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_SEED_FREQ[c.seed + 1]);
+    const std::size_t at = 13696 + 6 * std::size_t(c.seed);
+    ExpectImageDiff(before, {{at}, {at + 1}, {at + 2}, {at + 3}, {at + 4}, {at + 5}});
+  }
+}
+
+TEST_F(SeedPage, VhfTakesTheNearestTableWordAtOrAbove) {
+  LoadRadio(Band::Vhf, 11);
+  // The table need not be sorted: word 9 lies nearer above 150.1 MHz than word 4.
+  for (int k = 0; k < kDfaEntryCount; ++k) TheModel().dfa.SetEntry(k, 17000000);
+  TheModel().dfa.SetEntry(4, 15020000);
+  TheModel().dfa.SetEntry(9, 15012500);
+  TheModel().dfa.SetEntry(11, 15000000);
+  OpenAs<CSeedChannelPage>(IDD_SEED);
+  Enter(5, "150");
+  EXPECT_EQ(Words(5), (std::vector<std::uint16_t>{0xF000 + 12, kBlank, kBlank}));
+  Enter(5, "150.1");
+  EXPECT_EQ(Words(5), (std::vector<std::uint16_t>{0xF000 + 10, kBlank, kBlank}));
+  EXPECT_EQ(Shown(IDC_SEED_FREQ[5]), " 150.12500");
+  EXPECT_EQ(g_bModified, 1u);
+  // Tab commits as well.
+  TypeInto(IDC_SEED_FREQ[6], "150.2");
+  Tab();
+  EXPECT_EQ(Words(6)[0], 0xF000 + 5);
+}
+
+using SeedSheet = PageHarness;
+
+TEST_F(SeedSheet, TwentySeedsInTwoBlocksWithTheirWordZeroFrequencies) {
+  Seed(0).channelWord[0] = 0x44B0;
+  Seed(0).channelWord[1] = 0x5190;
+  Seed(19).channelWord[0] = kBlank;
+  Seed(19).channelWord[1] = 0x44B0;  // only word 0 counts
+  const auto words = SheetWords(kSheetSeedChannel);
+  EXPECT_EQ(SheetPages(), 1);
+  const print_test::PdfWord* first = print_test::FindWord(words, "001");
+  const print_test::PdfWord* eleventh = print_test::FindWord(words, "011");
+  const print_test::PdfWord* last = print_test::FindWord(words, "020");
+  ASSERT_TRUE(first && eleventh && last);
+  EXPECT_NEAR(first->yMin, eleventh->yMin, 0.5);
+  EXPECT_GT(eleventh->xMin, first->xMin);
+  int shown455 = 0, zeros = 0;
+  for (const auto& w : words) {
+    shown455 += w.text == "455.00000";
+    zeros += w.text == "0.00000" && std::abs(w.yMin - last->yMin) < 0.5;
+  }
+  EXPECT_EQ(shown455, 1);
+  EXPECT_EQ(zeros, 1);
+  EXPECT_NE(print_test::FindWord(words, "Seed"), nullptr);
+}
+
+}  // namespace
+}  // namespace page_test
