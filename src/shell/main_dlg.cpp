@@ -441,6 +441,7 @@ void CMainDlg::BuildTabs() {
     return;
   }
   global1.ShowWindow(SW_SHOW);
+  m_tab.PlacePage(&global1, CRect());
 }
 
 bool CMainDlg::CreatePageIn(UINT nIDD) {
@@ -449,7 +450,8 @@ bool CMainDlg::CreatePageIn(UINT nIDD) {
   if (!CreatePageWindow(page, nIDD, &m_tab)) return false;
   page.ShowWindow(SW_SHOW);
   // Until a page has been left there is no page area yet: the page stays where its template puts it.
-  if (!g_rcPage.IsRectEmpty()) page.MoveWindow(g_rcPage, TRUE);
+  // Either way it is kept inside the tab's display area.
+  m_tab.PlacePage(&page, g_rcPage);
   return true;
 }
 
@@ -581,7 +583,7 @@ void CMainDlg::ShowZoneSubPage(UINT nIDD, int index, bool giveIndex) {
     return;
   }
   page.ShowWindow(SW_SHOW);
-  if (!g_rcPage.IsRectEmpty()) page.MoveWindow(g_rcPage, TRUE);
+  m_tab.PlacePage(&page, g_rcPage);
 }
 
 LRESULT CMainDlg::OnShowPageInterconnect(WPARAM, LPARAM lParam) {

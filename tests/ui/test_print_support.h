@@ -63,8 +63,11 @@ struct PdfWord {
   std::string text;
 };
 
+// The words in the order they were drawn (-raw): each text drawn stays apart
+// from its neighbours even where the two touch or overlap, so a test sees the
+// texts as they were drawn and can tell when they run into each other.
 inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
-  const std::string html = RunCommand("pdftotext -bbox '" + pdf + "' - 2>/dev/null");
+  const std::string html = RunCommand("pdftotext -raw -bbox '" + pdf + "' - 2>/dev/null");
   std::vector<PdfWord> words;
   int page = 0;
   const std::regex token(

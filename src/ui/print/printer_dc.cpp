@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "ui/wnd/fonts.h"
+
 namespace {
 
 QColor ToQColor(gdi::COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -158,8 +160,7 @@ int CPrinterDC::NextBand(gdi::RECT& band) {
 }
 
 QFont CPrinterDC::MakeFont() const {
-  QFont font(QString::fromStdString(m_font.face));
-  font.setStyleHint(QFont::SansSerif);
+  QFont font = FontOfFace(m_font.face);
   font.setPointSizeF(m_font.pointTenths / 10.0);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(m_font.weight, 1, 1000)));
   return font;
