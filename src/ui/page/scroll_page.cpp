@@ -1,5 +1,6 @@
 #include "ui/page/scroll_page.h"
 
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -9,6 +10,32 @@
 
 CRect g_rcPageRef;
 std::uint32_t g_bTakePageRef = 0;
+
+// The wheel turned over the page, or over a control of it that does not take
+// the wheel (a list without the focus, a label, an edit), scrolls the page: a
+// notch up or down moves it by kWheelRows rows, a notch sideways (or with
+// Shift held) by kWheelColumns columns, through the page's own scroll handling.
+class CScrollPage::CWheelFilter : public QObject {
+ public:
+  explicit CWheelFilter(CScrollPage& page) : QObject(page.GetSafeHwnd()), m_page(page) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::Wheel) return false;
+    auto* wheel = static_cast<QWheelEvent*>(e);
+    QPoint delta = wheel->angleDelta();
+    if (delta.x() == 0 && (wheel->modifiers() & Qt::ShiftModifier)) delta = QPoint(delta.y(), 0);
+    const bool horz = delta.x() != 0;
+    m_rest += horz ? delta.x() : delta.y();
+    const int notches = m_rest / 120;
+    m_rest %= 120;
+    return m_page.ScrollByWheel(horz, -notches) || notches == 0;
+  }
+
+ private:
+  CScrollPage& m_page;
+  int m_rest = 0;  // the part of a notch turned so far (high-resolution wheels)
+};
 
 // ---- CSizeGrip ------------------------------------------------------------------------
 
@@ -65,7 +92,23 @@ BOOL CScrollPage::OnInitDialog() {
 
   ResetScroll();
   UpdateScrollRanges();
+  m_hWnd->installEventFilter(new CWheelFilter(*this));
   return TRUE;
+}
+
+bool CScrollPage::ScrollByWheel(bool horz, int notches) {
+  const int max = horz ? m_nHorzMax : m_nVertMax;
+  if (max <= 0 || notches == 0) return false;
+  const UINT code = notches > 0 ? SB_LINEDOWN : SB_LINEUP;  // SB_LINERIGHT and SB_LINELEFT have the same codes
+  const int lines = std::abs(notches) * (horz ? kWheelColumns : kWheelRows);
+  for (int i = 0; i < lines; ++i) {
+    if (horz) {
+      OnHScroll(code, 0, nullptr);
+    } else {
+      OnVScroll(code, 0, nullptr);
+    }
+  }
+  return true;
 }
 
 BOOL CScrollPage::PreTranslateMessage(MSG* pMsg) { return PagePreTranslateMessage(this, m_hAccel, pMsg); }

@@ -9,7 +9,9 @@
 // page's client area now. The page's own scroll bars show only while their
 // range is above 0 and, like a window's scroll bars, take their room from the
 // client area. Any resize brings the content back to its origin before the
-// new ranges apply. A size grip (IDC_PAGE_SIZEGRIP) is kept, hidden, in the bottom-right
+// new ranges apply. The mouse wheel over the page scrolls it, unless the
+// control under the mouse takes the wheel itself (a list takes it only while
+// it has the keyboard focus). A size grip (IDC_PAGE_SIZEGRIP) is kept, hidden, in the bottom-right
 // corner of the client area.
 //
 // The page pattern lives here as well: the key filter (page_pattern.h) with
@@ -45,6 +47,9 @@ class CScrollPage : public CDialog {
   static constexpr int SB_VERT = 1;
   static constexpr int kColumn = 8;  // pixels per horizontal scroll step
   static constexpr int kRow = 4;     // pixels per vertical scroll step
+  // What one notch of the mouse wheel scrolls: about three lines of text.
+  static constexpr int kWheelRows = 10;
+  static constexpr int kWheelColumns = 5;
 
   // No window is made here; Create makes it from the template.
   explicit CScrollPage(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -74,6 +79,9 @@ class CScrollPage : public CDialog {
   int GetHorzRange() const { return m_nHorzRange; }
   int GetVertRange() const { return m_nVertRange; }
   BOOL IsInitialised() const { return m_bInitialised; }
+  // Scrolls by wheel notches (positive: down or right); false when that way
+  // has nothing to scroll.
+  bool ScrollByWheel(bool horz, int notches);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -95,6 +103,7 @@ class CScrollPage : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  class CWheelFilter;
   // The client area with the given bars showing.
   CRect ClientWith(bool horz, bool vert) const;
   void SetBar(CScrollBar& bar, bool& shown, int nMax, int nPos);
