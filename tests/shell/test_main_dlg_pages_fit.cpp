@@ -124,7 +124,10 @@ TEST_F(PagesFitTest, EveryPageLiesInTheTabAndScrollsToEveryControlAtEverySize) {
     dlg->GetWindowRect(&full);
     const std::string set = productionType == 11 ? "model 11" : "other models";
     CheckEveryPage(set + ", default size");
+    // The page shown while the window is made smaller, and every page made after.
+    dlg->BuildTabs();
     Resize(full.Width() * 3 / 5, full.Height() / 2);
+    CheckCurrentPage(set + ", made smaller");
     CheckEveryPage(set + ", smaller");
     // Global 1 made again (as after a read) at the smaller size.
     dlg->BuildTabs();
