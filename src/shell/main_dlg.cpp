@@ -263,7 +263,9 @@ BOOL CMainDlg::OnInitDialog() {
   while (LoadDefaultDataFile() != 1) {
   }
   SetTimer(1, 100);
-  return TRUE;
+  // FALSE: no control of the dialog takes the focus; BuildTabs, when the window
+  // shows, gives it to the Global 1 page.
+  return FALSE;
 }
 
 void CMainDlg::ApplyCommandLine() {
@@ -442,6 +444,8 @@ void CMainDlg::BuildTabs() {
   }
   global1.ShowWindow(SW_SHOW);
   m_tab.PlacePage(&global1, CRect());
+  // The person starts on the page, not in the read-only ESN field.
+  if (CWnd* first = global1.GetNextDlgTabItem(nullptr)) global1.GotoDlgCtrl(first);
 }
 
 bool CMainDlg::CreatePageIn(UINT nIDD) {

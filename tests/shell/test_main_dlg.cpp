@@ -125,6 +125,22 @@ TEST_F(MainDlgTest, FirstLoadOfTheDefaultFile) {
   EXPECT_EQ(g_bModified, 0u);
 }
 
+TEST_F(MainDlgTest, TheFocusStartsOnTheGlobal1PageNotInTheEsnField) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");
+  dlg = std::make_unique<CMainDlg>();
+  bool onPage = false;
+  bool onEsn = true;
+  ui_test::RunModal(*dlg, [&] {
+    CWnd* focus = CWnd::GetFocus();
+    CWnd* page = PageWindow(139);
+    onPage = focus && page && page->GetSafeHwnd()->isAncestorOf(focus->GetSafeHwnd());
+    onEsn = focus && focus->GetDlgCtrlID() == IDC_ESN_EDIT;
+    dlg->EndDialog(IDCANCEL);
+  });
+  EXPECT_TRUE(onPage);
+  EXPECT_FALSE(onEsn);
+}
+
 TEST_F(MainDlgTest, StartWithoutDataFilesPacksTheDefaults) {
   Start();
   EXPECT_EQ(g_strDataFile, "<NONE>");
