@@ -1,13 +1,14 @@
 // Every page the main dialog hosts, on every tab of both tab sets and every
 // Zone sub-page, lies inside the tab's display area; at the default window size
 // and at a smaller one, every control of it can be brought into view with the
-// page's own scroll bars.
+// page's own scroll bars; and no caption it shows is wider than its control.
 #include <QScrollBar>
 
 #include <sstream>
 
 #include "test_main_dlg_support.h"
 #include "ui/messages.h"
+#include "ui/test_fit_support.h"
 
 namespace main_dlg_test {
 namespace {
@@ -60,6 +61,7 @@ class PagesFitTest : public MainDlgTest {
     EXPECT_TRUE(InView(area).contains(InView(rect))) << where << ": the page lies outside the tab's display area";
 
     QWidget* w = page->GetSafeHwnd();
+    for (const std::string& line : fit_test::CutCaptions(w, where, true)) ADD_FAILURE() << line;
     auto* scroll = dynamic_cast<CScrollPage*>(page);
     CRect view;
     if (scroll) {

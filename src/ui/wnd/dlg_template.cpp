@@ -73,6 +73,12 @@ CtlKind KindOfClass(const std::string& className) {
 
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate) { Templates()[dialogTemplate.id] = dialogTemplate; }
 
+std::vector<UINT> RegisteredDialogTemplateIds() {
+  std::vector<UINT> ids;
+  for (const auto& entry : Templates()) ids.push_back(entry.first);
+  return ids;
+}
+
 const DialogTemplate* FindDialogTemplate(UINT id) {
   auto it = Templates().find(id);
   return it == Templates().end() ? nullptr : &it->second;

@@ -50,6 +50,8 @@ struct DialogTemplate {
 // The program's templates, by dialog id. Registering an id again replaces it.
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
 const DialogTemplate* FindDialogTemplate(UINT id);
+// The ids of the templates registered so far, in ascending order.
+std::vector<UINT> RegisteredDialogTemplateIds();
 
 // The template's font: its face or the face that stands in for it (fonts.h),
 // at the size the face is drawn at on screen.
