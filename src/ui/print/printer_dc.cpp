@@ -83,7 +83,11 @@ CPrinterDC::~CPrinterDC() {
 }
 
 int CPrinterDC::StartDoc(const std::string& docName) {
-  if (m_state == DocState::kOpen || !m_printer->isValid()) return gdi::SP_ERROR;
+  if (m_state == DocState::kOpen) return gdi::SP_ERROR;
+  if (!m_printer->isValid()) {
+    m_failed = true;
+    return gdi::SP_ERROR;
+  }
   m_printer->setDocName(ToQString(docName));
   m_state = DocState::kOpen;
   m_pageOpen = false;
@@ -92,14 +96,16 @@ int CPrinterDC::StartDoc(const std::string& docName) {
 }
 
 int CPrinterDC::StartPage() {
+  // A printer that could not start is not asked again: the drawing that
+  // follows does nothing, and the caller reports the failure once.
+  if (m_failed) return gdi::SP_ERROR;
   if (m_state == DocState::kNone && StartDoc() <= 0) return gdi::SP_ERROR;
   if (m_state != DocState::kOpen) return gdi::SP_ERROR;
   if (m_pageOpen) return 1;
   // The painter begins the output with its first page, so that a document
   // without pages produces nothing; later pages are added.
-  if (m_pageCount == 0) {
-    if (!m_painter.begin(m_printer)) return gdi::SP_ERROR;
-  } else if (!m_printer->newPage()) {
+  if (m_pageCount == 0 ? !m_painter.begin(m_printer) : !m_printer->newPage()) {
+    m_failed = true;
     return gdi::SP_ERROR;
   }
   m_pageOpen = true;
