@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -78,7 +79,20 @@ inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
       ++page;
       continue;
     }
-    words.push_back({page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
+    PdfWord w{page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]};
+    // Where a text runs into the one drawn before it, the extractor may cut it
+    // at the overlap: a piece that starts exactly where the last one ended, on
+    // the same line, is joined to it again.
+    if (!words.empty()) {
+      PdfWord& last = words.back();
+      if (last.page == w.page && std::abs(last.yMin - w.yMin) < 0.01 && w.xMin >= last.xMax &&
+          w.xMin - last.xMax < 0.01) {
+        last.xMax = w.xMax;
+        last.text += w.text;
+        continue;
+      }
+    }
+    words.push_back(std::move(w));
   }
   return words;
 }
