@@ -444,8 +444,24 @@ void CMainDlg::BuildTabs() {
   }
   global1.ShowWindow(SW_SHOW);
   m_tab.PlacePage(&global1, CRect());
-  // The person starts on the page, not in the read-only ESN field.
-  if (CWnd* first = global1.GetNextDlgTabItem(nullptr)) global1.GotoDlgCtrl(first);
+  FocusPage(global1);
+}
+
+void CMainDlg::NoteFocusInPage() {
+  const CWnd* focus = GetFocus();
+  m_bPageHadFocus = focus && m_tab.GetSafeHwnd() && m_tab.GetSafeHwnd()->isAncestorOf(focus->GetSafeHwnd());
+}
+
+void CMainDlg::FocusPage(CDialog& page) {
+  // At start-up the focus is nowhere (or in the read-only ESN field); when the
+  // page that had it is gone, it has moved on to whatever came next. Either way
+  // the new page takes it. Elsewhere (the tab row, the serial-number field,
+  // another window) it stays.
+  const CWnd* focus = GetFocus();
+  const bool lost = m_bPageHadFocus || !focus || focus == this || focus->GetSafeHwnd() == m_editEsn.GetSafeHwnd();
+  m_bPageHadFocus = false;
+  if (!lost) return;
+  if (CWnd* first = page.GetNextDlgTabItem(nullptr)) page.GotoDlgCtrl(first);
 }
 
 bool CMainDlg::CreatePageIn(UINT nIDD) {
@@ -456,6 +472,7 @@ bool CMainDlg::CreatePageIn(UINT nIDD) {
   // Until a page has been left there is no page area yet: the page stays where its template puts it.
   // Either way it is kept inside the tab's display area.
   m_tab.PlacePage(&page, g_rcPage);
+  FocusPage(page);
   return true;
 }
 
@@ -471,6 +488,7 @@ void CMainDlg::EnterPage() {
 }
 
 void CMainDlg::LeavePage() {
+  NoteFocusInPage();
   const int sel = m_tab.GetCurSel();
   if (sel < 0 || sel >= static_cast<int>(TabSet().size())) return;
   auto existing = [this](UINT id) -> CDialog* {
@@ -568,6 +586,7 @@ void CMainDlg::OnRomEditor() {
 // ---- zone sub-pages ------------------------------------------------------------------
 
 void CMainDlg::LeaveZoneSubPage() {
+  NoteFocusInPage();
   for (const UINT id : kZoneSubPages) {
     if (id != m_nZoneSubPageId) continue;
     if (const auto it = m_pages.find(id); it != m_pages.end()) SaveRectAndDestroy(it->second.get());
@@ -588,6 +607,7 @@ void CMainDlg::ShowZoneSubPage(UINT nIDD, int index, bool giveIndex) {
   }
   page.ShowWindow(SW_SHOW);
   m_tab.PlacePage(&page, g_rcPage);
+  FocusPage(page);
 }
 
 LRESULT CMainDlg::OnShowPageInterconnect(WPARAM, LPARAM lParam) {
