@@ -27,11 +27,12 @@ class PagesFitTest : public MainDlgTest {
     return nullptr;
   }
 
-  // The controls a person can see on the page (not its scroll bars or size grip).
+  // The controls a person can see on the page (not its scroll bars, the corner
+  // between them or its size grip).
   static std::vector<QWidget*> Controls(QWidget* page) {
     std::vector<QWidget*> controls;
     for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (w->isWindow() || !w->isVisibleTo(page)) continue;
+      if (w->isWindow() || !w->isVisibleTo(page) || !CWnd::FromHandlePermanent(w)) continue;
       const int id = CWnd::FromHandle(w)->GetDlgCtrlID();
       if (id == static_cast<int>(IDC_PAGE_SIZEGRIP) || (qobject_cast<QScrollBar*>(w) && id == 0)) continue;
       controls.push_back(w);

@@ -236,6 +236,21 @@ TEST_F(ScrollTest, TheBarsTakeTheirRoomFromTheClientAreaAndTheGripSitsInItsCorne
   EXPECT_FALSE(grip->IsWindowVisible());
   EXPECT_EQ(InParent(*grip).BottomRight(), client.BottomRight());
   EXPECT_EQ(grip->SendMessage(WM_NCHITTEST), HTBOTTOMRIGHT);
+  // The corner between the two bars is the page's face: nothing of the content
+  // (here a red panel under every control) shows through.
+  QWidget content(page.GetSafeHwnd());
+  content.setGeometry(0, 0, W, H);
+  content.setAutoFillBackground(true);
+  QPalette red = content.palette();
+  red.setColor(QPalette::Window, Qt::red);
+  content.setPalette(red);
+  content.lower();
+  content.show();
+  const QImage shot = page.GetSafeHwnd()->grab().toImage();
+  const QColor face = page.GetSafeHwnd()->palette().color(QPalette::Window);
+  for (int x = client.right; x < client.right + cx; ++x) {
+    for (int y = client.bottom; y < client.bottom + cy; ++y) ASSERT_EQ(shot.pixelColor(x, y), face) << x << "," << y;
+  }
 }
 
 TEST_F(ScrollTest, AResizeAndANewWindowStartAtTheOrigin) {

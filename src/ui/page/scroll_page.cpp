@@ -133,7 +133,7 @@ void CScrollPage::ScrollWindow(int xAmount, int yAmount) {
   for (QObject* o : m_hWnd->children()) {
     if (!o->isWidgetType()) continue;
     auto* w = static_cast<QWidget*>(o);
-    if (w->isWindow() || w == horz || w == vert) continue;
+    if (w->isWindow() || w == horz || w == vert || w == m_corner) continue;
     children.push_back(w);
   }
   for (QWidget* w : children) w->move(w->pos() + QPoint(xAmount, yAmount));
@@ -223,6 +223,19 @@ void CScrollPage::PlaceScrollBars() {
   if (m_bVertShown) {
     m_vertBar.MoveWindow(client.right, window.top, window.right - client.right, client.Height(), TRUE);
     m_vertBar.GetSafeHwnd()->raise();
+  }
+  // The corner between two bars is the page's face, not content showing through.
+  if (m_bHorzShown && m_bVertShown) {
+    if (!m_corner) {
+      m_corner = new QWidget(m_hWnd);
+      m_corner->setAutoFillBackground(true);
+      m_corner->setBackgroundRole(QPalette::Window);
+    }
+    m_corner->setGeometry(client.right, client.bottom, window.right - client.right, window.bottom - client.bottom);
+    m_corner->show();
+    m_corner->raise();
+  } else if (m_corner) {
+    m_corner->hide();
   }
 }
 

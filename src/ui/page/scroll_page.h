@@ -20,6 +20,9 @@
 // WM_LABEL_TAB, WM_NUMEDIT_ENTER and WM_LABEL_BACKTAB to them.
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include <cstdint>
 
 #include "ui/page/page_pattern.h"
@@ -125,4 +128,5 @@ class CScrollPage : public CDialog {
   CScrollBar m_vertBar;
   bool m_bHorzShown = false;
   bool m_bVertShown = false;
+  QPointer<QWidget> m_corner;  // fills the corner between the two bars (made with them, goes with the window)
 };
