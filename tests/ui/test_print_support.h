@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -64,9 +65,8 @@ struct PdfWord {
   std::string text;
 };
 
-// The words in the order they were drawn (-raw): each text drawn stays apart
-// from its neighbours even where the two touch or overlap, so a test sees the
-// texts as they were drawn and can tell when they run into each other.
+// The words in the order they were drawn (-raw), so that two texts that
+// overlap stay two words and a test can tell that they run into each other.
 inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
   const std::string html = RunCommand("pdftotext -raw -bbox '" + pdf + "' - 2>/dev/null");
   std::vector<PdfWord> words;
@@ -80,17 +80,22 @@ inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
       continue;
     }
     PdfWord w{page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]};
-    // Where a text runs into the one drawn before it, the extractor may cut it
-    // at the overlap: a piece that starts exactly where the last one ended, on
-    // the same line, is joined to it again.
-    if (!words.empty()) {
-      PdfWord& last = words.back();
-      if (last.page == w.page && std::abs(last.yMin - w.yMin) < 0.01 && w.xMin >= last.xMax &&
-          w.xMin - last.xMax < 0.01) {
-        last.xMax = w.xMax;
-        last.text += w.text;
-        continue;
-      }
+    // Texts that follow each other on a line with less than a tenth of the
+    // font's size between them read as one word, as the extractor's own
+    // reading order has them; a text that starts inside another stays apart,
+    // so that an overlap shows. (Where a text runs into another, the extractor
+    // may also cut it at the overlap: its pieces join again here.)
+    PdfWord* before = nullptr;
+    for (PdfWord& u : words) {
+      const double gap = w.xMin - u.xMax;
+      const double shared = std::min(u.yMax, w.yMax) - std::max(u.yMin, w.yMin);
+      const bool oneLine = shared >= 0.5 * std::min(u.yMax - u.yMin, w.yMax - w.yMin);
+      if (u.page == w.page && oneLine && gap >= 0 && gap < 0.1 * (w.yMax - w.yMin)) before = &u;
+    }
+    if (before) {
+      before->xMax = w.xMax;
+      before->text += w.text;
+      continue;
     }
     words.push_back(std::move(w));
   }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/page/scroll_page.h"
+
 BEGIN_MESSAGE_MAP(CAnchorTabCtrl, CTabCtrl)
   ON_WM_PARENTNOTIFY()
   ON_WM_SIZE()
@@ -68,6 +70,8 @@ void CAnchorTabCtrl::PlacePage(CWnd* pPage, const CRect& rect) {
     ScreenToClient(&r);
   }
   r = FitToDisplay(r);
+  // Every page scrolls where the display area is smaller than the page.
+  if (auto* scroll = dynamic_cast<CScrollPage*>(pPage)) scroll->EnsureScrolling();
   pPage->MoveWindow(r, TRUE);
   CRect client;
   GetClientRect(&client);

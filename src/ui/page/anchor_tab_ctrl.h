@@ -33,7 +33,8 @@ class CAnchorTabCtrl : public CTabCtrl {
   CRect FitToDisplay(const CRect& rect) const;
   // Moves the page (a child window just created) to the rectangle asked for,
   // fitted into the display area (its own rectangle when the one given is
-  // empty), and remembers its margins from there.
+  // empty), and remembers its margins from there. A scrolling page that has
+  // not set up its scrolling gets it (CScrollPage::EnsureScrolling).
   void PlacePage(CWnd* pPage, const CRect& rect);
 
  protected:

@@ -66,6 +66,15 @@ void CScrollPage::DoDataExchange(CDataExchange*) {}
 
 BOOL CScrollPage::OnInitDialog() {
   CDialog::OnInitDialog();
+  InitScrolling();
+  return TRUE;
+}
+
+void CScrollPage::EnsureScrolling() {
+  if (m_hWnd && !m_horzBar.GetSafeHwnd()) InitScrolling();
+}
+
+void CScrollPage::InitScrolling() {
   m_nHorzPos = 0;
   m_nVertPos = 0;
   m_bHorzShown = false;
@@ -93,7 +102,6 @@ BOOL CScrollPage::OnInitDialog() {
   ResetScroll();
   UpdateScrollRanges();
   m_hWnd->installEventFilter(new CWheelFilter(*this));
-  return TRUE;
 }
 
 bool CScrollPage::ScrollByWheel(bool horz, int notches) {

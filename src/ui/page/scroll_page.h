@@ -61,6 +61,11 @@ class CScrollPage : public CDialog {
   // Pages call this first in their own OnInitDialog: scroll positions 0, the
   // reference size (once), the size grip, the ranges. Returns TRUE.
   BOOL OnInitDialog() override;
+  // Gives the page's window its scrolling when its OnInitDialog called the
+  // dialog's own instead of this class's (the page would otherwise never
+  // scroll, and a smaller window would hide part of it for good). The main
+  // dialog calls it for every page it places.
+  void EnsureScrolling();
   // The page key filter, with the dialog keyboard behind it.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -107,6 +112,9 @@ class CScrollPage : public CDialog {
 
  private:
   class CWheelFilter;
+  // Scroll positions 0, the reference size (once), the size grip, the bars,
+  // the ranges and the wheel.
+  void InitScrolling();
   // The client area with the given bars showing.
   CRect ClientWith(bool horz, bool vert) const;
   void SetBar(CScrollBar& bar, bool& shown, int nMax, int nPos);
