@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPrinter>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -62,6 +63,29 @@ QImage DibToImage(const gdi::BITMAPINFOHEADER& h, const std::uint8_t* colourTabl
     }
   }
   return image;
+}
+
+// The external leading as the original platform reports it for an outline
+// font: the room between lines that the font's horizontal header asks for
+// beyond the cell its glyphs are drawn in (the ascent and descent of its
+// OS/2 table), in font units, scaled to the em; never negative. Most fonts ask
+// for none; Qt's own leading is the header's line gap alone, which would space
+// the sheets' lines wider than they were made.
+int ExternalLeading(const QFont& font, int emPixels) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray hhea = raw.fontTable("hhea");
+  const QByteArray head = raw.fontTable("head");
+  const QByteArray os2 = raw.fontTable("OS/2");
+  if (hhea.size() < 10 || head.size() < 20 || os2.size() < 78) return 0;
+  auto u16 = [](const QByteArray& t, int at) {
+    return (static_cast<std::uint8_t>(t[at]) << 8) | static_cast<std::uint8_t>(t[at + 1]);
+  };
+  auto s16 = [&](const QByteArray& t, int at) { return static_cast<int>(static_cast<std::int16_t>(u16(t, at))); };
+  const int unitsPerEm = u16(head, 18);
+  if (unitsPerEm <= 0) return 0;
+  const int lineUnits = s16(hhea, 4) - s16(hhea, 6) + s16(hhea, 8);  // ascender - descender + line gap
+  const int cellUnits = u16(os2, 74) + u16(os2, 76);                  // usWinAscent + usWinDescent
+  return static_cast<int>(std::lround(static_cast<double>(std::max(0, lineUnits - cellUnits)) * emPixels / unitsPerEm));
 }
 
 }  // namespace
@@ -186,7 +210,7 @@ gdi::TEXTMETRIC CPrinterDC::GetTextMetrics() const {
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   const int em = static_cast<int>(std::lround(m_font.pointTenths / 10.0 * m_printer->logicalDpiY() / 72.0));
   tm.tmInternalLeading = std::max(0, tm.tmHeight - em);
-  tm.tmExternalLeading = std::max(0, fm.leading());
+  tm.tmExternalLeading = ExternalLeading(MakeFont(), em);
   tm.tmAveCharWidth = fm.averageCharWidth();
   tm.tmMaxCharWidth = fm.maxWidth();
   return tm;
