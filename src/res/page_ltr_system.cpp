@@ -14,7 +14,7 @@ namespace {
 const CellRow kUpperRows[] = {
     {nullptr, 0, Kind::List, 0, kOnOff},
     {"Number of Groups", 1424, Kind::Edit, 0, kGroupCounts},
-    {"Zone format", 1426, Kind::List, 0, kFormat},
+    {"Zone format", 1426, Kind::Static, 0, kFormat},  // shown, never edited here
     {"Alias", 1427, Kind::Edit, 0, kAlias},
     {"TX Timeout Timer", 1429, Kind::List, kTimeoutDefault, kTimeout},
     {"Primary TX Power", 1430, Kind::List, kPowerDefault, kPower},

@@ -36,9 +36,11 @@ namespace zone_defaults {
 
 inline ZoneDefaults& Of(grid::CGridPage& page) { return static_cast<CZoneDefaultsPage&>(page).ZoneDefaultValues(); }
 
-// A list cell: the text of the zone's code, or of the Default value.
+// A list cell: the text of the zone's code, or of the Default value. A zone
+// whose byte means something else (a row for LTR zones only) shows nothing.
 template <const DefaultRow& D>
 std::string ListText(grid::CGridPage& page, const grid::Row& row, int zone) {
+  if (zone != grid::kDefaultEntity && !Reaches(TheModel(), D, zone)) return {};
   const std::uint32_t code = zone == grid::kDefaultEntity ? DefaultCode(Of(page), D) : D.field.Get(TheModel(), zone);
   return std::string(row.choices.PageText(code));
 }
@@ -49,9 +51,11 @@ void WriteDefault(grid::CGridPage& page, const grid::Row&, int, std::uint32_t co
   CommitDefault(TheModel(), Of(page), D, code);
 }
 
-// An LTR ID edit: the zone's ID, or the Default value; empty for none.
+// An LTR ID edit: the zone's ID, or the Default value; empty for none and in
+// a zone that is not LTR.
 template <const DefaultRow& D>
 std::string IdText(grid::CGridPage& page, const grid::Row&, int zone) {
+  if (zone != grid::kDefaultEntity && !Reaches(TheModel(), D, zone)) return {};
   return LtrIdText(zone == grid::kDefaultEntity ? DefaultCode(Of(page), D) : D.field.Get(TheModel(), zone));
 }
 

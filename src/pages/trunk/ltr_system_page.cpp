@@ -30,7 +30,8 @@ void ShowMessages(const std::vector<std::string>& messages) {
 }
 
 grid::State AlwaysActive(grid::CGridPage&, const Row&, int, int) { return grid::State::Active; }
-grid::State AlwaysInactive(grid::CGridPage&, const Row&, int, int) { return grid::State::Inactive; }
+// The format shows on grey and takes no input here.
+grid::State Grey(grid::CGridPage&, const Row&, int, int) { return grid::State::EnabledGrey; }
 
 // ---- zone on/off and the number of groups ------------------------------------------------
 
@@ -91,8 +92,8 @@ const Row kRows[] = {
      .setsModified = false, .state = &AlwaysActive, .write = &WriteOnOff},
     {.kind = Cell::Number, .ids = Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 3, .keystrokeModifies = true}, .commitEdit = &CommitCount, .keystroke = &CheckCount},
-    {.ids = Ids(kFormat), .listId = kPopupList, .choices = tf::kLtrFormatList, .field = zf::kFormat,
-     .state = &AlwaysInactive},
+    {.kind = Cell::Static, .ids = Ids(kFormat), .choices = tf::kLtrFormatList, .field = zf::kFormat,
+     .state = &Grey},
     {.kind = Cell::Text, .ids = Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
      .edit = {.maxLength = 8, .extraChar = ' '}},
     {.ids = Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
