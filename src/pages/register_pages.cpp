@@ -6,6 +6,10 @@
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
+#include "pages/trunk/interconnect_page.h"
+#include "pages/trunk/ltr_advanced_page.h"
+#include "pages/trunk/ltr_system_page.h"
+#include "pages/trunk/repeater_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "pages/settings/key_assign_page.h"
 #include "pages/settings/mobile_special_page.h"
@@ -32,6 +36,10 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
   RegisterZoneOverviewPage();
+  Register<CLtrZonePage>(IDD_LTR_SYSTEM);
+  Register<CLtrAdvancedFeaturesPage>(IDD_LTR_ADVANCED);
+  Register<CInterconnectPage>(IDD_INTERCONNECT);
+  Register<CSystemRepeaterPage>(IDD_REPEATERS);
   Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
   Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);

@@ -36,7 +36,12 @@
 //   of them by default), CellState (the state of a cell that the row's `state`
 //   hook does not settle), ColumnCaption, OnInitPage (captions, fonts, rows to
 //   hide or move, after the cells are bound and before the first refresh),
-//   OnRefreshed (the page's own controls after each refresh), OnEditFocus.
+//   OnRefreshed (the page's own controls after each refresh), OnEditFocus,
+//   FieldIndex (the index a row's field takes for an entity: the entity
+//   itself, or a key when the entities are one zone's slots or rows),
+//   HeldFirstMin (the held arrows' lower limit: FirstMin unless the page
+//   says otherwise, read when the arrows are bound), CloseFirstZone (what
+//   "Close" hands the zone overview: 255, it keeps its own first zone).
 // - Page state: First() (an int the arrows are bound to), ActiveColumn(),
 //   Defaults() (eight bytes for rows whose Default value is the page's own,
 //   `pageDefault`; a Default value in the model uses `defaultField`).
@@ -76,8 +81,8 @@
 //   in the Default column: the row's `writeDefault` hook if it has one, else
 //   the Default value and then every entity of the scope when the row's scope
 //   is Scope::Entities; g_bModified when the row `setsModified`; when the row
-//   `movesFocus`, the focus back to the cell, its text black, the list hidden
-//   and the focus on to the next tab stop (else only the list hidden); Refresh.
+//   the focus back to the cell, its text black, the list hidden, and when the
+//   row `movesFocus` the focus on to the next tab stop; Refresh.
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
@@ -86,7 +91,8 @@
 //   each change (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
 //   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from its
 //   control id. `edit.keystrokeModifies` sets g_bModified on each change of a
-//   Number cell whatever the trigger.
+//   Number cell whatever the trigger; a row's `keystroke` hook runs on each
+//   change before any commit (a check as the person types).
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
@@ -100,6 +106,8 @@
 //   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
 //   (WM_REPEAT_STEP) within the same limits and refresh and repaint each step.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
+//   Enter on a List cell opens it unless the row says `enterOpens = false`
+//   (such a cell opens on a click only);
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
 //   the tab stops (template order); Enter in a number edit set up with
 //   `enterNext` moves on as well. Messages the page does not handle stay with it.
@@ -174,6 +182,8 @@ struct EditSpec {
   bool keystrokeModifies = false;  // Number: every change sets g_bModified
   int maxLength = 8;       // Text, Hex: the most characters
   char extraChar = ' ';    // Text: one more accepted character (0: none)
+  const char* moreChars = nullptr;     // Text, Hex: more accepted characters
+  const char* refusedChars = nullptr;  // Text, Hex: characters dropped silently
 };
 
 // Bits of the page's own Default bytes (CGridPage::Defaults()), for pages whose
@@ -197,7 +207,8 @@ struct Row {
   Scope scope = Scope::None;
   int widthFactor = 1;     // the list's width in cell widths (plus 5 pixels)
   int heightFactor = 2;    // the list's height in cell heights
-  bool movesFocus = true;  // a commit gives the focus back and moves it on
+  bool movesFocus = true;  // a commit moves the focus on from the cell (else it stays there)
+  bool enterOpens = true;  // Enter on the cell opens its list (else only a click does)
   bool setsModified = true;
   EditSpec edit{};
   std::uint32_t tags = 0;  // the page's own marks (read by its CellState)
@@ -209,6 +220,7 @@ struct Row {
   WriteFn writeDefault = nullptr;  // the whole Default-column commit
   AfterFn after = nullptr;         // after each entity's write
   EditFn commitEdit = nullptr;     // the commit of an edit cell
+  EditFn keystroke = nullptr;      // each change of an edit cell, before any commit
 };
 
 struct Axis {
@@ -225,9 +237,10 @@ struct Axis {
 };
 
 // The "Close" of a zone sub-page: a beep, then the main dialog shows the zone
-// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255). Pages that are
+// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255), or with the
+// first zone given (a page over the zones hands on its own). Pages that are
 // no grid pages (the PassPort pages) call it from their own button.
-void OnClosePage(CWnd& page);
+void OnClosePage(CWnd& page, int firstZone = 255);
 
 class CGridPage : public CScrollPage {
  public:
@@ -295,6 +308,12 @@ class CGridPage : public CScrollPage {
   virtual void OnRefreshed() {}
   // An edit cell took the focus.
   virtual void OnEditFocus(const Row& row, int column) {}
+  // The index a row's field (and text) takes for an entity.
+  virtual int FieldIndex(int entity) const { return entity; }
+  // The lower limit of the held arrows, read when they are bound.
+  virtual int HeldFirstMin() const { return FirstMin(); }
+  // The first zone "Close" gives the zone overview (255: its own).
+  virtual int CloseFirstZone() const { return 255; }
 
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -333,6 +352,8 @@ class CGridPage : public CScrollPage {
   void Step(int direction);
   void WriteEntity(const Row& row, int entity, std::uint32_t code);
   void CommitEdit(const Row& row, int column, CWnd& edit);
+  // A change of an edit's text: the row's keystroke hook, then a Keystroke commit.
+  void EditChanged(const Row& row, int column);
   CListBox* ListWnd(int listId);
   HBRUSH BrushOf(State s) const;
   void SetCellText(const CellPos& pos, CWnd* cell, const std::string& text);
