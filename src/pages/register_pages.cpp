@@ -6,6 +6,8 @@
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
+#include "pages/trunk/passport_features_page.h"
+#include "pages/trunk/passport_talk_group_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "pages/settings/key_assign_page.h"
 #include "pages/settings/mobile_special_page.h"
@@ -32,6 +34,8 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
   RegisterZoneOverviewPage();
+  Register<CPassPortFeaturePage>(IDD_PASSPORT_FEATURES);
+  Register<CTalkGroupPage>(IDD_PASSPORT_TALK_GROUPS);
   Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
   Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);
