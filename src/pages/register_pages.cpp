@@ -10,6 +10,8 @@
 #include "pages/trunk/ltr_advanced_page.h"
 #include "pages/trunk/ltr_system_page.h"
 #include "pages/trunk/repeater_page.h"
+#include "pages/trunk/passport_features_page.h"
+#include "pages/trunk/passport_talk_group_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "pages/settings/key_assign_page.h"
 #include "pages/settings/mobile_special_page.h"
@@ -40,6 +42,8 @@ void RegisterPagesAndSheets() {
   Register<CLtrAdvancedFeaturesPage>(IDD_LTR_ADVANCED);
   Register<CInterconnectPage>(IDD_INTERCONNECT);
   Register<CSystemRepeaterPage>(IDD_REPEATERS);
+  Register<CPassPortFeaturePage>(IDD_PASSPORT_FEATURES);
+  Register<CTalkGroupPage>(IDD_PASSPORT_TALK_GROUPS);
   Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
   Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);

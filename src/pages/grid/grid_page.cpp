@@ -491,6 +491,9 @@ void CGridPage::CommitList(const Row& row) {
     static_cast<CColorLabel*>(cell)->SetTextColor(0);
   }
   list->ShowWindow(SW_HIDE);
+  // The focus moves on among the cells as the commit leaves them (a row it
+  // opened takes the focus).
+  ApplyCellStates();
   if (row.movesFocus) SendMessage(WM_NEXTDLGCTL, 0, 0);
   Refresh();
 }
@@ -588,7 +591,8 @@ void CGridPage::OnClicked(UINT nID) {
   } else if (row->kind == Cell::Check) {
     CWnd* box = CellWnd(*row, column);
     if (!box) return;
-    MessageBeep(0);
+    // The box shows its own change: no beep; an open list closes as when an edit is entered.
+    HideListsExcept(0);
     const std::uint32_t code = static_cast<CButton*>(box)->GetCheck() == BST_CHECKED ? 1 : 0;
     if (column == 0) SetDefaultCode(*row, code);
     else WriteEntity(*row, EntityOf(column), code);

@@ -57,7 +57,8 @@
 // - Cells. A List cell is a CColorLabel (a click or Enter opens the row's
 //   list); a Number cell a CNumEdit, a Text cell a CSerialEdit, a Hex cell a
 //   CHexEdit (typed in place, their whole text selected when they get the
-//   focus); a Check cell a check box (a click commits); a Static cell only
+//   focus); a Check cell a check box (a click commits, without a beep, and
+//   hides any open list); a Static cell only
 //   shows its text. A cell shows the row's `show` hook, else the choice list's
 //   text of the field's code (the default entry's for a code no entry has; a
 //   default entry past the list shows an empty cell), the number, or the text.
@@ -82,7 +83,8 @@
 //   the Default value and then every entity of the scope when the row's scope
 //   is Scope::Entities; g_bModified when the row `setsModified`; when the row
 //   the focus back to the cell, its text black, the list hidden, and when the
-//   row `movesFocus` the focus on to the next tab stop; Refresh.
+//   row `movesFocus` the focus on to the next tab stop, among the cells as the
+//   commit left them; Refresh.
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
