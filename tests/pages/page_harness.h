@@ -79,6 +79,13 @@ class PageHarness : public WndTest {
   Page& OpenAs(UINT idd) {
     return dynamic_cast<Page&>(Open(idd));
   }
+  // A zone sub-page made as the main dialog makes it: its index (zone) handed
+  // over before the window is made.
+  CDialog& OpenAt(UINT idd, int index);
+  template <class Page>
+  Page& OpenAs(UINT idd, int index) {
+    return dynamic_cast<Page&>(OpenAt(idd, index));
+  }
   CFieldPage* FieldPage() { return dynamic_cast<CFieldPage*>(m_page.get()); }
   void Close();
   CDialog& Page() { return *m_page; }
@@ -107,6 +114,7 @@ class PageHarness : public WndTest {
   // Packs again and requires that exactly the named bits may differ from
   // `before`: a change anywhere else fails.
   void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::initializer_list<ImageBits> owned);
+  void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::span<const ImageBits> owned);
 
   // ---- sheets ---------------------------------------------------------------------------------
   // Prints the sheet through the print dispatch into a PDF; its words, and the
