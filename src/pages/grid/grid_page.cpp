@@ -357,7 +357,6 @@ void CGridPage::ApplyCellStates() {
     CWnd* cell = m_cells[pos.index].get();
     if (!cell->GetSafeHwnd()) continue;
     const State s = StateOf(m_rows[pos.row], pos.column);
-    if (s == State::Default) continue;
     const BOOL enable = s == State::Inactive ? FALSE : TRUE;
     if ((cell->IsWindowEnabled() != FALSE) != (enable != FALSE)) cell->EnableWindow(enable);
   }
@@ -382,10 +381,8 @@ HBRUSH CGridPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   }
   const State s = StateOf(*row, column);
   pDC->SetBkMode(TRANSPARENT);
-  if (s != State::Default) {
-    const BOOL enable = s == State::Inactive ? FALSE : TRUE;
-    if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
-  }
+  const BOOL enable = s == State::Inactive ? FALSE : TRUE;
+  if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
   return BrushOf(s);
 }
 

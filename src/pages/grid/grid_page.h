@@ -90,7 +90,7 @@
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
-//   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
+//   Default column: 0xE6E6E6, enabled). The Default column is
 //   always Default, a column past the end (IsPastEnd) or past the entities
 //   Inactive; any other cell takes the row's `state` hook, else CellState. A
 //   row's `defaultState` hook (entity kDefaultEntity) overrides the Default
