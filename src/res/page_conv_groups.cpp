@@ -68,8 +68,8 @@ const DialogTemplate& ConvGroupAdvancedPageTemplate() {
              {"Tx Frequency", Kind::Static, 0, kTxFreq},
              {"Ch. Space", Kind::Static, 0, kChannelSpace}},
             y);
-    items.push_back(dlg::Bold(dlg::LText("Advanced Features", kHeading, kLabelX, y, 120, 10)));
-    y += kPitch;
+    items.push_back(dlg::Bold(dlg::LText("Advanced Features", kHeading, kLabelX, y + 3, 120, 10)));
+    y += kPitch + 3;
     AddRows(items,
             {{"Call Alert [Horn]", Kind::List, 0, kCallAlert},
              {"ANI Monitor", Kind::List, kAniMonitorDefault, kAniMonitor},
