@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "pages/fivetone/five_tone_page.h"
+#include "pages/groups/conv_advanced_page.h"
+#include "pages/groups/conv_basic_page.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
@@ -54,4 +56,6 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
   Register<CSeedChannelPage>(IDD_SEED);
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
+  Register<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC);
+  Register<CConvGroupAdvancedPage>(IDD_CONV_GROUP_ADVANCED);
 }

@@ -156,6 +156,10 @@ std::vector<std::uint8_t> PageHarness::Packed() {
 }
 
 void PageHarness::ExpectImageDiff(const std::vector<std::uint8_t>& before, std::initializer_list<ImageBits> owned) {
+  ExpectImageDiff(before, std::span<const ImageBits>(owned.begin(), owned.size()));
+}
+
+void PageHarness::ExpectImageDiff(const std::vector<std::uint8_t>& before, std::span<const ImageBits> owned) {
   const std::vector<std::uint8_t> after = Packed();
   ASSERT_EQ(before.size(), after.size());
   for (std::size_t i = 0; i < after.size(); ++i) {

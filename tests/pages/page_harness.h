@@ -109,6 +109,7 @@ class PageHarness : public WndTest {
   // Packs again and requires that exactly the named bits may differ from
   // `before`: a change anywhere else fails.
   void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::initializer_list<ImageBits> owned);
+  void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::span<const ImageBits> owned);
 
   // ---- sheets ---------------------------------------------------------------------------------
   // Prints the sheet through the print dispatch into a PDF; its words, and the

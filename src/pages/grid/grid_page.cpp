@@ -142,7 +142,7 @@ CListBox* CGridPage::ListWnd(int listId) {
 }
 
 State CGridPage::StateOf(const Row& row, int column) {
-  if (column == 0) return State::Default;
+  if (column == 0) return row.defaultState ? row.defaultState(*this, row, 0, kDefaultEntity) : State::Default;
   const int entity = EntityOf(column);
   if (IsPastEnd(column) || entity < 0 || entity >= m_axis.entities) return State::Inactive;
   return row.state ? row.state(*this, row, column, entity) : CellState(row, column, entity);
@@ -333,6 +333,10 @@ void CGridPage::Refresh() {
     const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
     const int entity = EntityOf(column);
     if (id && entity < m_axis.entities) SetItemText(id, ColumnCaption(column));
+    if (CWnd* caption = id ? Item(id) : nullptr) {
+      const BOOL enable = IsPastEnd(column) ? FALSE : TRUE;
+      if ((caption->IsWindowEnabled() != FALSE) != (enable != FALSE)) caption->EnableWindow(enable);
+    }
   }
   CEditModel& model = TheModel();
   for (const auto& [id, pos] : m_cellIds) {
@@ -357,7 +361,6 @@ void CGridPage::ApplyCellStates() {
     CWnd* cell = m_cells[pos.index].get();
     if (!cell->GetSafeHwnd()) continue;
     const State s = StateOf(m_rows[pos.row], pos.column);
-    if (s == State::Default) continue;
     const BOOL enable = s == State::Inactive ? FALSE : TRUE;
     if ((cell->IsWindowEnabled() != FALSE) != (enable != FALSE)) cell->EnableWindow(enable);
   }
@@ -370,13 +373,20 @@ HBRUSH CGridPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   if (!pWnd || (nCtlColor != CTLCOLOR_STATIC && nCtlColor != CTLCOLOR_EDIT)) return base;
   int column = 0;
   const Row* row = RowOfCell(pWnd->GetDlgCtrlID(), &column);
-  if (!row) return base;
+  if (!row) {
+    const auto& ids = m_axis.captionIds;
+    const auto caption = std::find(ids.begin(), ids.begin() + m_axis.columns, pWnd->GetDlgCtrlID());
+    if (pWnd->GetDlgCtrlID() == 0 || caption == ids.begin() + m_axis.columns ||
+        !IsPastEnd(int(caption - ids.begin()) + 1)) {
+      return base;
+    }
+    pDC->SetBkMode(TRANSPARENT);
+    return m_grey;
+  }
   const State s = StateOf(*row, column);
   pDC->SetBkMode(TRANSPARENT);
-  if (s != State::Default) {
-    const BOOL enable = s == State::Inactive ? FALSE : TRUE;
-    if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
-  }
+  const BOOL enable = s == State::Inactive ? FALSE : TRUE;
+  if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
   return BrushOf(s);
 }
 

@@ -98,9 +98,12 @@
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
-//   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
+//   Default column: 0xE6E6E6, enabled). The Default column is
 //   always Default, a column past the end (IsPastEnd) or past the entities
-//   Inactive; any other cell takes the row's `state` hook, else CellState.
+//   Inactive; any other cell takes the row's `state` hook, else CellState. A
+//   row's `defaultState` hook (entity kDefaultEntity) overrides the Default
+//   cell's state, for a Default value that cannot always be chosen. The
+//   caption of a column past the end is greyed and disabled too.
 // - Refresh: the captions (a column past the entities keeps its texts), every
 //   cell's text and state, then OnRefreshed. It runs at set-up, on showing,
 //   after every commit and every scroll; hooks may call it.
@@ -216,6 +219,7 @@ struct Row {
   std::uint32_t tags = 0;  // the page's own marks (read by its CellState)
   ShowFn show = nullptr;   // the cell's text, in place of the plain one
   StateFn state = nullptr; // the cell's state, in place of the page's CellState
+  StateFn defaultState = nullptr;  // the Default cell's state, in place of State::Default
   FillFn fill = nullptr;   // the list's items, built at each opening
   ListFn list = nullptr;   // which list opens (0: none), for rows that share lists
   WriteFn write = nullptr;         // the write of one entity, in place of field.Set
