@@ -30,13 +30,16 @@
 // Rows may share one popup list. What a page adds:
 //
 // - Virtuals: FirstMin/FirstMax (the arrows' limits, for the page as it is
-//   when its window is made; BindArrows applies changed limits), IsPastEnd (a
+//   when its window is made; BindArrows applies changed limits), HeldFirstMin
+//   (the lower limit of an arrow held down, FirstMin unless the page says
+//   otherwise), IsPastEnd (a
 //   column past the entities shown: greyed, no input), ScopeBegin/ScopeEnd (the
 //   entities a Default commit writes, the end read again after each one; all
 //   of them by default), CellState (the state of a cell that the row's `state`
 //   hook does not settle), ColumnCaption, OnInitPage (captions, fonts, rows to
 //   hide or move, after the cells are bound and before the first refresh),
-//   OnRefreshed (the page's own controls after each refresh), OnEditFocus.
+//   OnRefreshed (the page's own controls after each refresh), OnEditFocus,
+//   DefaultCellState (a Default cell that a rule greys or opens).
 // - Page state: First() (an int the arrows are bound to), ActiveColumn(),
 //   Defaults() (eight bytes for rows whose Default value is the page's own,
 //   `pageDefault`; a Default value in the model uses `defaultField`).
@@ -90,15 +93,20 @@
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
-//   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
-//   always Default, a column past the end (IsPastEnd) or past the entities
-//   Inactive; any other cell takes the row's `state` hook, else CellState.
-// - Refresh: the captions (a column past the entities keeps its texts), every
+//   Default column: 0xE6E6E6, enabled state unchanged). The Default column
+//   takes DefaultCellState (Default unless the page says otherwise; a page that
+//   greys a Default cell opens it again with Active, not Default), a column
+//   past the end (IsPastEnd) or past the entities is Inactive; any other cell
+//   takes the row's `state` hook, else CellState.
+// - Refresh: the captions (a column past the entities keeps its texts; the
+//   caption of a column past the end or the entities is greyed), every
 //   cell's text and state, then OnRefreshed. It runs at set-up, on showing,
 //   after every commit and every scroll; hooks may call it.
 // - Scrolling: the arrows step First() by the axis step within FirstMin() ..
-//   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
-//   (WM_REPEAT_STEP) within the same limits and refresh and repaint each step.
+//   FirstMax(), beep, and refresh (also at a limit; a step that would pass a
+//   limit stays where it is, or stops at the limit with Axis::clampStep); held
+//   down, they repeat (WM_REPEAT_STEP) within HeldFirstMin() .. FirstMax() and
+//   refresh and repaint each step.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
 //   the tab stops (template order); Enter in a number edit set up with
@@ -209,6 +217,7 @@ struct Row {
   WriteFn writeDefault = nullptr;  // the whole Default-column commit
   AfterFn after = nullptr;         // after each entity's write
   EditFn commitEdit = nullptr;     // the commit of an edit cell
+  EditFn leave = nullptr;          // every time an edit cell loses the focus, changed or not
 };
 
 struct Axis {
@@ -216,6 +225,7 @@ struct Axis {
   int block = 5;            // columns per block of the layout (the list placement's blocks)
   int entities = 32;        // entities 0..entities-1 exist; a column beyond keeps its texts
   int step = 1;             // the arrows' step
+  bool clampStep = false;   // a click's step that would pass a limit stops at it
   bool hasDefault = true;   // column 0
   int prevId = 0;           // the arrow buttons (0: none)
   int nextId = 0;
@@ -279,6 +289,8 @@ class CGridPage : public CScrollPage {
   // ---- what a page supplies ----------------------------------------------------------
   virtual int FirstMin() const { return 0; }
   virtual int FirstMax() const { return 0; }
+  // The lower limit of an arrow held down.
+  virtual int HeldFirstMin() const { return FirstMin(); }
   // A column past the end of the entities the page shows (greyed, no input).
   virtual bool IsPastEnd(int column) const { return false; }
   // The entities a Scope::Entities Default commit writes: begin, and an end read
@@ -287,6 +299,8 @@ class CGridPage : public CScrollPage {
   virtual int ScopeEnd() const { return m_axis.entities; }
   // The state of a cell of a column that is not past the end, for rows without a state hook.
   virtual State CellState(const Row& row, int column, int entity) { return State::Active; }
+  // The state of a row's Default cell.
+  virtual State DefaultCellState(const Row& row) { return State::Default; }
   virtual std::string ColumnCaption(int column) const;
   // In the window's set-up, after the cells are bound and before the lists are
   // filled and the first refresh: captions, layout, the page's own controls.
@@ -333,6 +347,8 @@ class CGridPage : public CScrollPage {
   void Step(int direction);
   void WriteEntity(const Row& row, int entity, std::uint32_t code);
   void CommitEdit(const Row& row, int column, CWnd& edit);
+  // A column whose edits may be stored (the Default column, or one within the entities and not past the end).
+  bool IsWritable(int column) const;
   CListBox* ListWnd(int listId);
   HBRUSH BrushOf(State s) const;
   void SetCellText(const CellPos& pos, CWnd* cell, const std::string& text);
