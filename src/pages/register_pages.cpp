@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "pages/fivetone/five_tone_page.h"
+#include "pages/groups/ltr_group_pages.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
@@ -42,4 +43,6 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
   Register<CSeedChannelPage>(IDD_SEED);
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
+  Register<CLtrGroupBasicPage>(IDD_LTR_GROUP_BASIC);
+  Register<CLtrGroupAdvancedPage>(IDD_LTR_GROUP_ADVANCED);
 }

@@ -73,8 +73,10 @@ class PageHarness : public WndTest {
   // type; nothing unsaved.
   void LoadRadio(Band band = Band::Uhf, std::uint8_t productionType = 11);
 
-  // Makes the registered page of the dialog id in the host and shows it.
+  // Makes the registered page of the dialog id in the host and shows it; a zone
+  // sub-page gets pageIndex first (its zone) when that is not negative.
   CDialog& Open(UINT idd);
+  int pageIndex = -1;
   template <class Page>
   Page& OpenAs(UINT idd) {
     return dynamic_cast<Page&>(Open(idd));
