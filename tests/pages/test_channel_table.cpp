@@ -121,11 +121,13 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   EXPECT_FALSE(S().channels[2].IsProgrammed());
   EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_CHANNEL_CLEARED, 2, 0}}));
 
-  // Enable and type a frequency: in use with the Default Split.
+  // Enable and type a frequency: in use with the Default Split, and marked.
   TheModel().message.SetDefaultSplit(5.0);
   Pick(kEnable[2], kEnableList, "Enable");
   Type("453");
+  g_bModified = 0;
   Tab();
+  EXPECT_EQ(g_bModified, 1u);
   EXPECT_EQ(S().channels[2].rxFreq, 45300000);
   EXPECT_EQ(S().channels[2].txFreq, 45800000);
   EXPECT_EQ(Text(kTx[2]), " 458.00000");
@@ -142,10 +144,12 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
 
 TEST_F(ChannelTableTest, FrequenciesSpacingAndTheDefaultSplit) {
   TheModel().message.SetDefaultSplit(5.0);
-  UseChannel(8, 460.0, 465.0, 2);  // a spacing code the list lacks
+  UseChannel(8, 460.0, 465.0, 2);  // spacing codes the list lacks
+  UseChannel(9, 461.0, 466.0, 3);
   Show();
   EXPECT_EQ(Text(kSplit), "  5.0");
   EXPECT_EQ(Text(kSpace[8]), "Narrow");
+  EXPECT_EQ(Text(kSpace[9]), "Narrow");
 
   // A transmit entry changes only the transmit side; every keystroke marks the data.
   TypeInto(kTx[8], "466.5");
@@ -222,14 +226,15 @@ TEST_F(ChannelTableTest, SheetPrintsTheChannelsInUseUnderTheirOwnNumbers) {
 
   UseChannel(0, 451.0, 456.0);
   UseChannel(1, 452.0, 457.0, 1);
-  UseChannel(16, 453.125, 458.125, 2);  // prints "Wide"
+  UseChannel(16, 453.125, 458.125, 2);  // prints "Wide", as 3 does
+  UseChannel(20, 454.0, 459.0, 3);
   TheModel().message.SetDefaultSplit(5.0);
   words = SheetWords(kSheetChannelTable);
-  for (const char* number : {"001", "002", "017"}) EXPECT_EQ(Count(words, number), 1) << number;
+  for (const char* number : {"001", "002", "017", "021"}) EXPECT_EQ(Count(words, number), 1) << number;
   EXPECT_EQ(Count(words, "003"), 0);
   EXPECT_EQ(Count(words, "5.0"), 1);
   EXPECT_EQ(Count(words, "453.12500"), 1);
-  EXPECT_EQ(Count(words, "Wide"), 2);
+  EXPECT_EQ(Count(words, "Wide"), 3);
   EXPECT_EQ(Count(words, "Narrow"), 1);
   const PdfWord* first = Find(words, "001");
   const PdfWord* third = Find(words, "017");
@@ -265,6 +270,23 @@ TEST_F(ChannelTableTest, SheetRunsIntoTheRightBlockAndOntoNewPagesWithItsHeading
   const PdfWord* right = Find(words, NumberText(rightFirst));
   EXPECT_NEAR(right->yMin, Find(words, "001")->yMin, 1.0);
   EXPECT_EQ(right->page, 1);
+
+  // A block filled by the last channel in use still opens the next block with
+  // its heading row: the empty right block, or an empty page.
+  const int perBlock = rightFirst - 1;
+  for (int c = perBlock; c < kChannelCount; ++c) S().channels[c].programmed = 0;
+  auto filled = SheetWords(kSheetChannelTable);
+  EXPECT_EQ(SheetPages(), 1);
+  EXPECT_EQ(Count(filled, "Ch."), 2);
+  EXPECT_EQ(Count(filled, NumberText(perBlock)), 1);
+  for (int c = perBlock; c < 2 * perBlock; ++c) UseChannel(c, 450.0, 455.0);
+  filled = SheetWords(kSheetChannelTable);
+  ASSERT_EQ(SheetPages(), 2);
+  EXPECT_EQ(Count(filled, "Ch.", 1), 2);
+  EXPECT_EQ(Count(filled, "Ch.", 2), 1);
+  EXPECT_EQ(Count(filled, "Freq.", 2), 2);
+  // Page 2: the heading row only ("Ch.", "RX Freq.", "TX Freq.", "ch Space").
+  EXPECT_EQ(std::count_if(filled.begin(), filled.end(), [](const PdfWord& w) { return w.page == 2; }), 7);
 }
 
 }  // namespace
