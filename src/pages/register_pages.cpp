@@ -5,6 +5,9 @@
 #include "pages/fivetone/five_tone_page.h"
 #include "pages/groups/conv_advanced_page.h"
 #include "pages/groups/conv_basic_page.h"
+#include "pages/groups/blank_page.h"
+#include "pages/groups/channel_table_page.h"
+#include "pages/groups/ltr_group_pages.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
@@ -27,6 +30,12 @@ namespace {
 template <class Page>
 void Register(UINT idd) {
   RegisterPage(idd, [] { return std::unique_ptr<CDialog>(new Page); });
+}
+
+// A zone sub-page: a page class registered before (a test's stand-in) is kept.
+template <class Page>
+void RegisterSubPage(UINT idd) {
+  if (!IsPageRegistered(idd)) Register<Page>(idd);
 }
 
 }  // namespace
@@ -58,4 +67,9 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
   Register<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC);
   Register<CConvGroupAdvancedPage>(IDD_CONV_GROUP_ADVANCED);
+  RegisterSubPage<CLtrGroupBasicPage>(IDD_LTR_GROUP_BASIC);
+  RegisterSubPage<CLtrGroupAdvancedPage>(IDD_LTR_GROUP_ADVANCED);
+  Register<CChannelTablePage>(IDD_CHANNEL_TABLE);
+  RegisterSheetRoutine(kSheetChannelTable, PrintChannelTableSheet);
+  Register<CBlankPage>(IDD_BLANK_PAGE);
 }

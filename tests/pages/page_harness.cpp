@@ -69,6 +69,7 @@ CDialog& PageHarness::Open(UINT idd, int index) {
   m_page = MakeRegisteredPage(idd);
   EXPECT_NE(m_page, nullptr) << "no page registered for " << idd;
   if (!m_page) throw std::runtime_error("no page");
+  if (index < 0) index = pageIndex;
   if (auto* sub = dynamic_cast<IZoneSubPage*>(m_page.get()); sub && index >= 0) sub->SetPageIndex(index);
   EXPECT_TRUE(m_page->Create(idd, &host)) << idd;
   m_page->ShowWindow(SW_SHOW);

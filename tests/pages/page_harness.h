@@ -74,8 +74,10 @@ class PageHarness : public WndTest {
   void LoadRadio(Band band = Band::Uhf, std::uint8_t productionType = 11);
 
   // Makes the registered page of the dialog id in the host and shows it; a
-  // zone sub-page given an index first gets it, as the main dialog hands it over.
+  // zone sub-page given an index first gets it, as the main dialog hands it over
+  // (pageIndex when no index is given).
   CDialog& Open(UINT idd, int index = -1);
+  int pageIndex = -1;
   template <class Page>
   Page& OpenAs(UINT idd, int index = -1) {
     return dynamic_cast<Page&>(Open(idd, index));

@@ -333,10 +333,10 @@ void CGridPage::Refresh() {
     const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
     const int entity = EntityOf(column);
     if (id && entity < m_axis.entities) SetItemText(id, ColumnCaption(column));
-    if (CWnd* caption = id ? Item(id) : nullptr) {
-      const BOOL enable = IsPastEnd(column) ? FALSE : TRUE;
-      if ((caption->IsWindowEnabled() != FALSE) != (enable != FALSE)) caption->EnableWindow(enable);
-    }
+    // The caption of a column past the end is greyed with its cells.
+    CWnd* caption = id ? Item(id) : nullptr;
+    const bool enable = !IsPastEnd(column) && entity < m_axis.entities;
+    if (caption && (caption->IsWindowEnabled() != FALSE) != enable) caption->EnableWindow(enable ? TRUE : FALSE);
   }
   CEditModel& model = TheModel();
   for (const auto& [id, pos] : m_cellIds) {
@@ -510,9 +510,14 @@ void CGridPage::CommitList(const Row& row) {
 
 // ---- edits ----------------------------------------------------------------------------------
 
+bool CGridPage::IsWritable(int column) const {
+  const int entity = EntityOf(column);
+  return column <= 0 || (entity >= 0 && entity < m_axis.entities && !IsPastEnd(column));
+}
+
 void CGridPage::CommitEdit(const Row& row, int column, CWnd& edit) {
   const int entity = EntityOf(column);
-  if (column > 0 && (entity < 0 || entity >= m_axis.entities || IsPastEnd(column))) return;
+  if (!IsWritable(column)) return;
   if (row.commitEdit) {
     row.commitEdit(*this, row, entity, edit);
     return;
@@ -542,14 +547,16 @@ void CGridPage::OnEditSetFocus(UINT nID) {
 void CGridPage::OnEditKillFocus(UINT nID) {
   int column = 0;
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
-  if (!row || !IsEdit(row->kind) || row->trigger != Trigger::KillFocus) return;
+  if (!row || !IsEdit(row->kind)) return;
   CWnd* edit = CellWnd(*row, column);
   if (!edit) return;
   // Passing through an edit without changing its text stores nothing.
   std::string& shown = m_shown[m_cellIds.at(static_cast<int>(nID)).index];
-  if (edit->GetWindowText() == shown) return;
-  CommitEdit(*row, column, *edit);
-  shown = edit->GetWindowText();
+  if (row->trigger == Trigger::KillFocus && edit->GetWindowText() != shown) {
+    CommitEdit(*row, column, *edit);
+    shown = edit->GetWindowText();
+  }
+  if (row->leave && IsWritable(column)) row->leave(*this, *row, EntityOf(column), *edit);
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {
@@ -657,6 +664,7 @@ void CGridPage::Step(int direction) {
   MessageBeep(0);
   const int next = m_first + direction * m_axis.step;
   if (next >= FirstMin() && next <= FirstMax()) m_first = next;
+  else if (m_axis.clampStep) m_first = std::clamp(next, FirstMin(), std::max(FirstMin(), FirstMax()));
   ResetCellColors();
   Refresh();
 }
