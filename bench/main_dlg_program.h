@@ -4,8 +4,11 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <benchmark/benchmark.h>
 
+#include <QApplication>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -59,3 +62,21 @@ struct MainDlgProgram {
     Settle();
   }
 };
+
+// The benchmark program's main: the offscreen platform unless another is
+// chosen, one program object (P, a MainDlgProgram) that `program` points to
+// while the benchmarks run.
+template <class P>
+int RunPageBenchmarks(int argc, char** argv, P*& program) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  {
+    P running;
+    program = &running;
+    benchmark::RunSpecifiedBenchmarks();
+    program = nullptr;
+  }
+  benchmark::Shutdown();
+  return 0;
+}

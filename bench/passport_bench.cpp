@@ -4,10 +4,6 @@
 // refresh that follows it on each page. All must stay well under a frame (16 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-
 #include "main_dlg_program.h"
 #include "model/edit_model.h"
 #include "model/zone_model.h"
@@ -85,16 +81,4 @@ BENCHMARK(BM_SwitchToSystemFeatures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TalkGroupCommitAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FeatureCommitAndRefresh)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    Program program;
-    g_program = &program;
-    benchmark::RunSpecifiedBenchmarks();
-    g_program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv, g_program); }

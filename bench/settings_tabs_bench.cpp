@@ -3,10 +3,6 @@
 // page's refresh after a choice. Both must stay well under a frame (16 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-
 #include "main_dlg_program.h"
 #include "model/edit_model.h"
 #include "model/sel_call.h"
@@ -96,16 +92,4 @@ BENCHMARK(BM_DtmfChoiceAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelCallChoiceAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeedCommitAndRefresh)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    Program program;
-    g_program = &program;
-    benchmark::RunSpecifiedBenchmarks();
-    g_program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv, g_program); }
