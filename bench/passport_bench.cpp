@@ -3,50 +3,22 @@
 // left, the page's window made, filled and painted), and a commit with the
 // refresh that follows it on each page. All must stay well under a frame (16 ms).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <vector>
-
-#include "model/default_image.h"
+#include "main_dlg_program.h"
 #include "model/edit_model.h"
 #include "model/zone_model.h"
 #include "pages/trunk/passport_features_page.h"
 #include "pages/trunk/passport_talk_group_page.h"
-#include "shell/main_dlg.h"
 #include "ui/messages.h"
-#include "ui/wnd/scripted_prompt.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kZone = 5;
 
 // The main dialog on the UHF default data with PassPort zones of 16 talk
 // groups each (the most a zone holds), on the Zone tab.
-struct Program {
-  fs::path dir;
-  CScriptedPrompts prompts;
-  std::unique_ptr<CMainDlg> dlg;
-
+struct Program : MainDlgProgram {
   Program() {
-    char name[] = "/tmp/passportbenchXXXXXX";
-    dir = mkdtemp(name);
-    fs::create_directory(dir / "Data");
-    std::vector<std::uint8_t> file;
-    BuildDefaultDataFile(true, file);
-    std::ofstream(dir / "Data/DEFAULTUP.X417", std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    fs::current_path(dir);
-    dlg = std::make_unique<CMainDlg>();
-    dlg->Create(IDD_MAIN, nullptr);
-    dlg->ShowWindow(SW_SHOW);
     CEditModel& m = TheModel();
     m.global.systemType &= std::uint8_t(~0x40);  // PassPort captions
     for (int z = 0; z < 12; ++z) {
@@ -54,23 +26,7 @@ struct Program {
       ApplyGroupCount(m, z, 16);
       for (int row = 0; row < 16; ++row) m.store.groups[16 * z + row].flags |= kGroupInUse;
     }
-    dlg->SelectPage(PageSlot::Zone);
-    Settle();
-  }
-  ~Program() {
-    dlg.reset();
-    Settle();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  // Lets the windows lay out and paint.
-  static void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  void Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    dlg->SendMessage(message, wParam, lParam);
-    Settle();
+    Show(PageSlot::Zone);
   }
 };
 
@@ -125,16 +81,4 @@ BENCHMARK(BM_SwitchToSystemFeatures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TalkGroupCommitAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FeatureCommitAndRefresh)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    Program program;
-    g_program = &program;
-    benchmark::RunSpecifiedBenchmarks();
-    g_program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv, g_program); }
