@@ -1,9 +1,11 @@
 // Labels, buttons, the Enter combo box and the page list with real keys and
 // clicks; the repeat button's schedule with ticks given by hand.
 #include <QDesktopServices>
+#include <QImage>
 #include <QPalette>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <climits>
 
 #include "test_cells_support.h"
@@ -228,6 +230,19 @@ TEST_F(CellTest, PageListReportsEnterAndTabAndKeepsItsOwnArrowKeys) {
   EXPECT_EQ(host.list.GetCurSel(), 0);
   EXPECT_EQ(FocusedId(), kList);
   EXPECT_EQ(host.oks, 0);
+}
+
+// A disabled cell (a greyed column of a grid) still shows its text, in the grey
+// of disabled text and not in a shade lost on the grey background.
+TEST_F(CellTest, ADisabledLabelDrawsItsTextInTheGreyOfDisabledText) {
+  host.label1.SetWindowText("DISABLED");
+  host.label1.EnableWindow(FALSE);
+  const QImage image = host.label1.GetSafeHwnd()->grab().toImage();
+  int darkest = 255;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  }
+  EXPECT_LE(darkest, 0x80);
 }
 
 }  // namespace

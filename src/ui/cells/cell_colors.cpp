@@ -16,7 +16,9 @@ void PaintEdit(QWidget* w, COLORREF text, COLORREF background) {
 void PaintStatic(QWidget* w, COLORREF text, COLORREF background) {
   if (!w) return;
   QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, ToQColor(text));
+  // A disabled cell keeps the grey text colour of its class.
+  p.setColor(QPalette::Active, QPalette::WindowText, ToQColor(text));
+  p.setColor(QPalette::Inactive, QPalette::WindowText, ToQColor(text));
   p.setColor(QPalette::Window, ToQColor(background));
   if (!(p == w->palette())) w->setPalette(p);
   w->setAutoFillBackground(true);
