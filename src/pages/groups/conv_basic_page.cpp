@@ -113,8 +113,12 @@ const Row kRows[] = {
     DefaultRow(kMonitorDefault, kMonitor, kMonitorList, grp::kMonitorList, grp::kMonitor, grp::def::kMonitor),
     kTxInhibitRow,
     kTimeOutTimerRow,
-    DefaultRow(group_ids::kBusyLockOutDefault, group_ids::kBusyLockOut, group_ids::kBusyLockOutList,
-               grp::kBusyLockOutList, grp::kBusyLockOut, grp::def::kBusyLockOut, 3),
+    [] {
+      Row row = DefaultRow(group_ids::kBusyLockOutDefault, group_ids::kBusyLockOut, group_ids::kBusyLockOutList,
+                           grp::kBusyLockOutList, grp::kBusyLockOut, grp::def::kBusyLockOut, 3);
+      row.widthFactor = 2;  // "Busy Lockout" is wider than a cell's list
+      return row;
+    }(),
     [] {
       Row row = DefaultRow(group_ids::kCompanderDefault, group_ids::kCompander, group_ids::kCompanderList,
                            grp::kCompanderList, grp::kCompander, grp::def::kCompander);
