@@ -113,12 +113,8 @@ const Row kRows[] = {
     DefaultRow(kMonitorDefault, kMonitor, kMonitorList, grp::kMonitorList, grp::kMonitor, grp::def::kMonitor),
     kTxInhibitRow,
     kTimeOutTimerRow,
-    [] {
-      Row row = DefaultRow(group_ids::kBusyLockOutDefault, group_ids::kBusyLockOut, group_ids::kBusyLockOutList,
-                           grp::kBusyLockOutList, grp::kBusyLockOut, grp::def::kBusyLockOut, 3);
-      row.widthFactor = 2;  // "Busy Lockout" is wider than a cell's list
-      return row;
-    }(),
+    DefaultRow(group_ids::kBusyLockOutDefault, group_ids::kBusyLockOut, group_ids::kBusyLockOutList,
+               grp::kBusyLockOutList, grp::kBusyLockOut, grp::def::kBusyLockOut, 3),
     [] {
       Row row = DefaultRow(group_ids::kCompanderDefault, group_ids::kCompander, group_ids::kCompanderList,
                            grp::kCompanderList, grp::kCompander, grp::def::kCompander);
