@@ -1,5 +1,7 @@
 #include "model/trunk_ltr.h"
 
+#include <cstdio>
+
 #include "model/dial_string.h"
 
 namespace {
@@ -63,6 +65,14 @@ GroupCountResult SetLtrZoneInUse(CEditModel& model, int z, bool inUse) {
 bool LtrSystemCellEnabled(const CEditModel& model, int z, bool trunkingRow) {
   if (!model.store.IsZoneInUse(z)) return false;
   return !trunkingRow || FormatOf(model, z) != zf::kConventional;
+}
+
+std::string RevertGroupText(const CEditModel& model, int z, std::uint32_t value) {
+  if (value == 255) return "None";
+  const int first = IsZone(z) ? model.store.CountGroupsBeforeZone(z) : 0;
+  char text[16];
+  std::snprintf(text, sizeof text, "Grp %2d", first + int(value) + 1);
+  return text;
 }
 
 GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions) {

@@ -47,6 +47,11 @@ GroupCountResult SetLtrZoneInUse(CEditModel& model, int z, bool inUse);
 // format cell never takes input there.
 bool LtrSystemCellEnabled(const CEditModel& model, int z, bool trunkingRow);
 
+// The text of a Revert Group value (a group's number within zone z, 255 none):
+// "None", or "Grp %2d" of the group's number in the radio; for the Default
+// column (z = -1), whose value stands for every zone, of the value + 1.
+std::string RevertGroupText(const CEditModel& model, int z, std::uint32_t value);
+
 // The group page a zone's "Groups" button opens: an LTR-format zone the LTR
 // group page, a PassPort zone under the PassPort captions its talk groups,
 // any other the conventional group page.

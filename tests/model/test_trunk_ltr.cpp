@@ -115,3 +115,13 @@ TEST(InterconnectTest, DialStringsReachConventionalZonesAndTheDisconnectDigitIts
   EnterDefaultDisconnectDial(*m, defaults, "*");
   for (int z = 0; z < kZoneCount; ++z) EXPECT_EQ(0xE0 | (z & 0x0F), s.zoneDisconnectDial[z]) << z;
 }
+
+TEST(RevertGroupTest, AValueShowsAsTheGroupsNumberInTheRadio) {
+  TestModel m;
+  ASSERT_FALSE(ApplyGroupCount(*m, 0, 3).refused);
+  ASSERT_FALSE(ApplyGroupCount(*m, 2, 2).refused);
+  EXPECT_EQ("None", RevertGroupText(*m, 2, 255));
+  EXPECT_EQ("Grp  5", RevertGroupText(*m, 2, 1));  // after zone 0's three groups
+  EXPECT_EQ("Grp  2", RevertGroupText(*m, 0, 1));
+  EXPECT_EQ("Grp 12", RevertGroupText(*m, -1, 11));  // the Default column: the value itself
+}

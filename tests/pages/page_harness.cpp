@@ -64,13 +64,12 @@ void PageHarness::LoadRadio(Band band, std::uint8_t productionType) {
   if (FieldPage() && FieldPage()->GetSafeHwnd()) FieldPage()->UpdateControls();
 }
 
-CDialog& PageHarness::Open(UINT idd) { return OpenAt(idd, -1); }
-
-CDialog& PageHarness::OpenAt(UINT idd, int index) {
+CDialog& PageHarness::Open(UINT idd, int index) {
   Close();
   m_page = MakeRegisteredPage(idd);
   EXPECT_NE(m_page, nullptr) << "no page registered for " << idd;
   if (!m_page) throw std::runtime_error("no page");
+  if (index < 0) index = pageIndex;
   if (auto* sub = dynamic_cast<IZoneSubPage*>(m_page.get()); sub && index >= 0) sub->SetPageIndex(index);
   EXPECT_TRUE(m_page->Create(idd, &host)) << idd;
   m_page->ShowWindow(SW_SHOW);
@@ -147,6 +146,8 @@ bool PageHarness::Enabled(int id) {
   CWnd* w = Scope().GetDlgItem(id);
   return w && w->IsWindowEnabled();
 }
+
+bool PageHarness::Checked(int id) { return Scope().IsDlgButtonChecked(id) == BST_CHECKED; }
 
 std::vector<std::uint8_t> PageHarness::Packed() {
   std::vector<std::uint8_t> img(TheModel().image.begin(), TheModel().image.end());

@@ -73,18 +73,14 @@ class PageHarness : public WndTest {
   // type; nothing unsaved.
   void LoadRadio(Band band = Band::Uhf, std::uint8_t productionType = 11);
 
-  // Makes the registered page of the dialog id in the host and shows it.
-  CDialog& Open(UINT idd);
+  // Makes the registered page of the dialog id in the host and shows it; a
+  // zone sub-page given an index first gets it, as the main dialog hands it over
+  // (pageIndex when no index is given).
+  CDialog& Open(UINT idd, int index = -1);
+  int pageIndex = -1;
   template <class Page>
-  Page& OpenAs(UINT idd) {
-    return dynamic_cast<Page&>(Open(idd));
-  }
-  // A zone sub-page made as the main dialog makes it: its index (zone) handed
-  // over before the window is made.
-  CDialog& OpenAt(UINT idd, int index);
-  template <class Page>
-  Page& OpenAs(UINT idd, int index) {
-    return dynamic_cast<Page&>(OpenAt(idd, index));
+  Page& OpenAs(UINT idd, int index = -1) {
+    return dynamic_cast<Page&>(Open(idd, index));
   }
   CFieldPage* FieldPage() { return dynamic_cast<CFieldPage*>(m_page.get()); }
   void Close();
@@ -107,6 +103,7 @@ class PageHarness : public WndTest {
   std::string Shown(int id);  // a list's selected entry, or a cell's text
   std::vector<std::string> Entries(int id);  // every entry of a combo box or list box
   bool Enabled(int id);
+  bool Checked(int id);  // a check box
 
   // ---- the image ------------------------------------------------------------------------------
   // The records packed into a copy of the image; the pack must succeed.

@@ -56,11 +56,11 @@ void EntriesOf(std::vector<Entry>& entries, const std::function<void(IChoiceList
   for (std::size_t i = 0; i < entries.size() && i < map.size(); ++i) entries[i].code = map[i];
 }
 
-void OnClosePage(CWnd& page) {
+void OnClosePage(CWnd& page, int firstZone) {
   MessageBeep(0);
   if (!page.GetSafeHwnd()) return;
   CWnd* main = page.GetParentOwner();
-  if (main && main != &page) main->SendMessage(WM_SHOWPAGE_ZONE, 0, 255);
+  if (main && main != &page) main->SendMessage(WM_SHOWPAGE_ZONE, 0, firstZone);
 }
 
 BEGIN_MESSAGE_MAP(CGridPage, CScrollPage)
@@ -238,6 +238,8 @@ void CGridPage::BindCells() {
       auto* edit = static_cast<CCharListEdit*>(cell);
       edit->SetEditParams(GetSafeHwnd(), e.maxLength);
       if (e.extraChar) edit->AddAllowedChar(e.extraChar);
+      for (const char* c = e.moreChars; c && *c; ++c) edit->AddAllowedChar(*c);
+      for (const char* c = e.refusedChars; c && *c; ++c) edit->AddRefusedChar(*c);
     }
   }
   for (auto& [id, list] : m_lists) {
@@ -267,8 +269,9 @@ void CGridPage::BindCells() {
 }
 
 void CGridPage::BindArrows() {
-  if (m_prev.GetSafeHwnd()) m_prev.Setup(GetSafeHwnd(), &m_first, m_first, 1, m_axis.step, FirstMin(), FirstMax());
-  if (m_next.GetSafeHwnd()) m_next.Setup(GetSafeHwnd(), &m_first, m_first, 0, m_axis.step, FirstMin(), FirstMax());
+  const int low = HeldFirstMin();
+  if (m_prev.GetSafeHwnd()) m_prev.Setup(GetSafeHwnd(), &m_first, m_first, 1, m_axis.step, low, FirstMax());
+  if (m_next.GetSafeHwnd()) m_next.Setup(GetSafeHwnd(), &m_first, m_first, 0, m_axis.step, low, FirstMax());
 }
 
 void CGridPage::FillFixedLists() {
@@ -294,18 +297,19 @@ std::string CGridPage::CellText(const Row& row, int entity) {
   if (row.show) return row.show(*this, row, entity);
   CEditModel& model = TheModel();
   const bool isDefault = entity == kDefaultEntity;
+  const int index = isDefault ? entity : FieldIndex(entity);
   switch (row.kind) {
     case Cell::Number:
-      return std::to_string(isDefault ? DefaultCode(row) : row.field.Get(model, entity));
+      return std::to_string(isDefault ? DefaultCode(row) : row.field.Get(model, index));
     case Cell::Text:
     case Cell::Hex:
-      return row.text.get && !isDefault ? row.text.get(model, entity) : std::string();
+      return row.text.get && !isDefault ? row.text.get(model, index) : std::string();
     case Cell::List:
     case Cell::Static:
     case Cell::Check:
       break;
   }
-  const std::uint32_t code = isDefault ? DefaultCode(row) : row.field.Get(model, entity);
+  const std::uint32_t code = isDefault ? DefaultCode(row) : row.field.Get(model, index);
   return std::string(row.choices.PageText(code));
 }
 
@@ -329,10 +333,10 @@ void CGridPage::Refresh() {
     const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
     const int entity = EntityOf(column);
     if (id && entity < m_axis.entities) SetItemText(id, ColumnCaption(column));
-    if (CWnd* caption = id ? Item(id) : nullptr) {
-      const BOOL enable = IsPastEnd(column) ? FALSE : TRUE;
-      if ((caption->IsWindowEnabled() != FALSE) != (enable != FALSE)) caption->EnableWindow(enable);
-    }
+    // The caption of a column past the end is greyed with its cells.
+    CWnd* caption = id ? Item(id) : nullptr;
+    const bool enable = !IsPastEnd(column) && entity < m_axis.entities;
+    if (caption && (caption->IsWindowEnabled() != FALSE) != enable) caption->EnableWindow(enable ? TRUE : FALSE);
   }
   CEditModel& model = TheModel();
   for (const auto& [id, pos] : m_cellIds) {
@@ -342,7 +346,7 @@ void CGridPage::Refresh() {
     const int entity = EntityOf(pos.column);
     if (pos.column > 0 && entity >= m_axis.entities) continue;  // keeps what it showed
     if (row.kind == Cell::Check) {
-      const std::uint32_t code = entity == kDefaultEntity ? DefaultCode(row) : row.field.Get(model, entity);
+      const std::uint32_t code = entity == kDefaultEntity ? DefaultCode(row) : row.field.Get(model, FieldIndex(entity));
       static_cast<CButton*>(cell)->SetCheck(code ? BST_CHECKED : BST_UNCHECKED);
       continue;
     }
@@ -453,9 +457,10 @@ void CGridPage::OpenCell(const Row& row, int column) {
 void CGridPage::WriteEntity(const Row& row, int entity, std::uint32_t code) {
   if (entity < 0 || entity >= m_axis.entities) return;
   CEditModel& model = TheModel();
-  const std::uint32_t before = row.field.IsSet() ? row.field.Get(model, entity) : 0;
+  const int index = FieldIndex(entity);
+  const std::uint32_t before = row.field.IsSet() ? row.field.Get(model, index) : 0;
   if (row.write) row.write(*this, row, entity, code);
-  else row.field.Set(model, entity, code);
+  else row.field.Set(model, index, code);
   if (row.after) row.after(*this, row, entity, before, code);
 }
 
@@ -488,21 +493,31 @@ void CGridPage::CommitList(const Row& row) {
   }
   m_openRow = nullptr;
   m_openList = 0;
+  // The focus back on the cell before the list goes, so that hiding the list
+  // moves it nowhere else.
   CWnd* cell = CellWnd(row, column);
-  if (row.movesFocus && cell) {
+  if (cell) {
     cell->SetFocus();
     static_cast<CColorLabel*>(cell)->SetTextColor(0);
   }
   list->ShowWindow(SW_HIDE);
+  // The focus moves on among the cells as the commit leaves them (a row it
+  // opened takes the focus).
+  ApplyCellStates();
   if (row.movesFocus) SendMessage(WM_NEXTDLGCTL, 0, 0);
   Refresh();
 }
 
 // ---- edits ----------------------------------------------------------------------------------
 
+bool CGridPage::IsWritable(int column) const {
+  const int entity = EntityOf(column);
+  return column <= 0 || (entity >= 0 && entity < m_axis.entities && !IsPastEnd(column));
+}
+
 void CGridPage::CommitEdit(const Row& row, int column, CWnd& edit) {
   const int entity = EntityOf(column);
-  if (column > 0 && (entity < 0 || entity >= m_axis.entities || IsPastEnd(column))) return;
+  if (!IsWritable(column)) return;
   if (row.commitEdit) {
     row.commitEdit(*this, row, entity, edit);
     return;
@@ -512,9 +527,9 @@ void CGridPage::CommitEdit(const Row& row, int column, CWnd& edit) {
   if (row.kind == Cell::Number) {
     const auto value = static_cast<std::uint32_t>(std::max(0L, ParseDecimal(text)));
     if (entity == kDefaultEntity) SetDefaultCode(row, value);
-    else row.field.Set(model, entity, value);
+    else row.field.Set(model, FieldIndex(entity), value);
   } else if (row.text.set && entity != kDefaultEntity) {
-    row.text.set(model, entity, text);
+    row.text.set(model, FieldIndex(entity), text);
   }
   if (row.setsModified) g_bModified = 1;
 }
@@ -532,14 +547,16 @@ void CGridPage::OnEditSetFocus(UINT nID) {
 void CGridPage::OnEditKillFocus(UINT nID) {
   int column = 0;
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
-  if (!row || !IsEdit(row->kind) || row->trigger != Trigger::KillFocus) return;
+  if (!row || !IsEdit(row->kind)) return;
   CWnd* edit = CellWnd(*row, column);
   if (!edit) return;
   // Passing through an edit without changing its text stores nothing.
   std::string& shown = m_shown[m_cellIds.at(static_cast<int>(nID)).index];
-  if (edit->GetWindowText() == shown) return;
-  CommitEdit(*row, column, *edit);
-  shown = edit->GetWindowText();
+  if (row->trigger == Trigger::KillFocus && edit->GetWindowText() != shown) {
+    CommitEdit(*row, column, *edit);
+    shown = edit->GetWindowText();
+  }
+  if (row->leave && IsWritable(column)) row->leave(*this, *row, EntityOf(column), *edit);
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {
@@ -547,18 +564,24 @@ LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {
   const Row* row = RowOfCell(static_cast<int>(wParam), &column);
   if (!row || row->kind != Cell::Number) return 0;
   if (row->edit.keystrokeModifies) g_bModified = 1;
-  if (row->trigger == Trigger::Keystroke) {
-    if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
-  }
+  EditChanged(*row, column);
   return 0;
 }
 
 LRESULT CGridPage::OnTextChange(WPARAM wParam, LPARAM) {
   int column = 0;
   const Row* row = RowOfCell(static_cast<int>(wParam), &column);
-  if (!row || (row->kind != Cell::Text && row->kind != Cell::Hex) || row->trigger != Trigger::Keystroke) return 0;
-  if (CWnd* edit = CellWnd(*row, column)) CommitEdit(*row, column, *edit);
+  if (!row || (row->kind != Cell::Text && row->kind != Cell::Hex)) return 0;
+  EditChanged(*row, column);
   return 0;
+}
+
+void CGridPage::EditChanged(const Row& row, int column) {
+  CWnd* edit = CellWnd(row, column);
+  const int entity = EntityOf(column);
+  if (!edit || (column > 0 && (entity >= m_axis.entities || IsPastEnd(column)))) return;
+  if (row.keystroke) row.keystroke(*this, row, entity, *edit);
+  if (row.trigger == Trigger::Keystroke) CommitEdit(row, column, *edit);
 }
 
 // ---- notifications and keys -------------------------------------------------------------------
@@ -570,7 +593,7 @@ void CGridPage::OnClicked(UINT nID) {
     return;
   }
   if (id != 0 && id == m_axis.closeId) {
-    OnClosePage(*this);
+    OnClosePage(*this, CloseFirstZone());
     return;
   }
   if (id != 0 && (id == m_axis.prevId || id == m_axis.nextId)) {
@@ -585,7 +608,8 @@ void CGridPage::OnClicked(UINT nID) {
   } else if (row->kind == Cell::Check) {
     CWnd* box = CellWnd(*row, column);
     if (!box) return;
-    MessageBeep(0);
+    // The box shows its own change: no beep; an open list closes as when an edit is entered.
+    HideListsExcept(0);
     const std::uint32_t code = static_cast<CButton*>(box)->GetCheck() == BST_CHECKED ? 1 : 0;
     if (column == 0) SetDefaultCode(*row, code);
     else WriteEntity(*row, EntityOf(column), code);
@@ -606,7 +630,8 @@ void CGridPage::OnListDoubleClick(UINT nID) {
 
 LRESULT CGridPage::OnLabelEnter(WPARAM wParam, LPARAM) {
   int column = 0;
-  if (const Row* row = RowOfCell(static_cast<int>(wParam), &column)) OpenCell(*row, column);
+  const Row* row = RowOfCell(static_cast<int>(wParam), &column);
+  if (row && row->enterOpens) OpenCell(*row, column);
   return 0;
 }
 
@@ -639,6 +664,7 @@ void CGridPage::Step(int direction) {
   MessageBeep(0);
   const int next = m_first + direction * m_axis.step;
   if (next >= FirstMin() && next <= FirstMax()) m_first = next;
+  else if (m_axis.clampStep) m_first = std::clamp(next, FirstMin(), std::max(FirstMin(), FirstMax()));
   ResetCellColors();
   Refresh();
 }

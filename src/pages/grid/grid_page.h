@@ -30,13 +30,19 @@
 // Rows may share one popup list. What a page adds:
 //
 // - Virtuals: FirstMin/FirstMax (the arrows' limits, for the page as it is
-//   when its window is made; BindArrows applies changed limits), IsPastEnd (a
+//   when its window is made; BindArrows applies changed limits), HeldFirstMin
+//   (the lower limit of an arrow held down, FirstMin unless the page says
+//   otherwise), IsPastEnd (a
 //   column past the entities shown: greyed, no input), ScopeBegin/ScopeEnd (the
 //   entities a Default commit writes, the end read again after each one; all
 //   of them by default), CellState (the state of a cell that the row's `state`
 //   hook does not settle), ColumnCaption, OnInitPage (captions, fonts, rows to
 //   hide or move, after the cells are bound and before the first refresh),
-//   OnRefreshed (the page's own controls after each refresh), OnEditFocus.
+//   OnRefreshed (the page's own controls after each refresh), OnEditFocus,
+//   FieldIndex (the index a row's field takes for an entity: the entity
+//   itself, or a key when the entities are one zone's slots or rows),
+//   CloseFirstZone (what "Close" hands the zone overview: 255, it keeps its
+//   own first zone).
 // - Page state: First() (an int the arrows are bound to), ActiveColumn(),
 //   Defaults() (eight bytes for rows whose Default value is the page's own,
 //   `pageDefault`; a Default value in the model uses `defaultField`).
@@ -52,7 +58,8 @@
 // - Cells. A List cell is a CColorLabel (a click or Enter opens the row's
 //   list); a Number cell a CNumEdit, a Text cell a CSerialEdit, a Hex cell a
 //   CHexEdit (typed in place, their whole text selected when they get the
-//   focus); a Check cell a check box (a click commits); a Static cell only
+//   focus); a Check cell a check box (a click commits, without a beep, and
+//   hides any open list); a Static cell only
 //   shows its text. A cell shows the row's `show` hook, else the choice list's
 //   text of the field's code (the default entry's for a code no entry has; a
 //   default entry past the list shows an empty cell), the number, or the text.
@@ -76,8 +83,9 @@
 //   in the Default column: the row's `writeDefault` hook if it has one, else
 //   the Default value and then every entity of the scope when the row's scope
 //   is Scope::Entities; g_bModified when the row `setsModified`; when the row
-//   `movesFocus`, the focus back to the cell, its text black, the list hidden
-//   and the focus on to the next tab stop (else only the list hidden); Refresh.
+//   the focus back to the cell, its text black, the list hidden, and when the
+//   row `movesFocus` the focus on to the next tab stop, among the cells as the
+//   commit left them; Refresh.
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
@@ -86,7 +94,8 @@
 //   each change (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
 //   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from its
 //   control id. `edit.keystrokeModifies` sets g_bModified on each change of a
-//   Number cell whatever the trigger.
+//   Number cell whatever the trigger; a row's `keystroke` hook runs on each
+//   change before any commit (a check as the person types).
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
@@ -94,15 +103,19 @@
 //   always Default, a column past the end (IsPastEnd) or past the entities
 //   Inactive; any other cell takes the row's `state` hook, else CellState. A
 //   row's `defaultState` hook (entity kDefaultEntity) overrides the Default
-//   cell's state, for a Default value that cannot always be chosen. The
-//   caption of a column past the end is greyed and disabled too.
-// - Refresh: the captions (a column past the entities keeps its texts), every
+//   cell's state, for a Default value that cannot always be chosen.
+// - Refresh: the captions (a column past the entities keeps its texts; the
+//   caption of a column past the end or the entities is greyed), every
 //   cell's text and state, then OnRefreshed. It runs at set-up, on showing,
 //   after every commit and every scroll; hooks may call it.
 // - Scrolling: the arrows step First() by the axis step within FirstMin() ..
-//   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
-//   (WM_REPEAT_STEP) within the same limits and refresh and repaint each step.
+//   FirstMax(), beep, and refresh (also at a limit; a step that would pass a
+//   limit stays where it is, or stops at the limit with Axis::clampStep); held
+//   down, they repeat (WM_REPEAT_STEP) within HeldFirstMin() .. FirstMax() and
+//   refresh and repaint each step.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
+//   Enter on a List cell opens it unless the row says `enterOpens = false`
+//   (such a cell opens on a click only);
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
 //   the tab stops (template order); Enter in a number edit set up with
 //   `enterNext` moves on as well. Messages the page does not handle stay with it.
@@ -177,6 +190,8 @@ struct EditSpec {
   bool keystrokeModifies = false;  // Number: every change sets g_bModified
   int maxLength = 8;       // Text, Hex: the most characters
   char extraChar = ' ';    // Text: one more accepted character (0: none)
+  const char* moreChars = nullptr;     // Text, Hex: more accepted characters
+  const char* refusedChars = nullptr;  // Text, Hex: characters dropped silently
 };
 
 // Bits of the page's own Default bytes (CGridPage::Defaults()), for pages whose
@@ -200,7 +215,8 @@ struct Row {
   Scope scope = Scope::None;
   int widthFactor = 1;     // the list's width in cell widths (plus 5 pixels)
   int heightFactor = 2;    // the list's height in cell heights
-  bool movesFocus = true;  // a commit gives the focus back and moves it on
+  bool movesFocus = true;  // a commit moves the focus on from the cell (else it stays there)
+  bool enterOpens = true;  // Enter on the cell opens its list (else only a click does)
   bool setsModified = true;
   EditSpec edit{};
   std::uint32_t tags = 0;  // the page's own marks (read by its CellState)
@@ -213,6 +229,8 @@ struct Row {
   WriteFn writeDefault = nullptr;  // the whole Default-column commit
   AfterFn after = nullptr;         // after each entity's write
   EditFn commitEdit = nullptr;     // the commit of an edit cell
+  EditFn keystroke = nullptr;      // each change of an edit cell, before any commit
+  EditFn leave = nullptr;          // every time an edit cell loses the focus, changed or not
 };
 
 struct Axis {
@@ -220,6 +238,7 @@ struct Axis {
   int block = 5;            // columns per block of the layout (the list placement's blocks)
   int entities = 32;        // entities 0..entities-1 exist; a column beyond keeps its texts
   int step = 1;             // the arrows' step
+  bool clampStep = false;   // a click's step that would pass a limit stops at it
   bool hasDefault = true;   // column 0
   int prevId = 0;           // the arrow buttons (0: none)
   int nextId = 0;
@@ -229,9 +248,10 @@ struct Axis {
 };
 
 // The "Close" of a zone sub-page: a beep, then the main dialog shows the zone
-// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255). Pages that are
+// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255), or with the
+// first zone given (a page over the zones hands on its own). Pages that are
 // no grid pages (the PassPort pages) call it from their own button.
-void OnClosePage(CWnd& page);
+void OnClosePage(CWnd& page, int firstZone = 255);
 
 class CGridPage : public CScrollPage {
  public:
@@ -283,6 +303,8 @@ class CGridPage : public CScrollPage {
   // ---- what a page supplies ----------------------------------------------------------
   virtual int FirstMin() const { return 0; }
   virtual int FirstMax() const { return 0; }
+  // The lower limit of an arrow held down.
+  virtual int HeldFirstMin() const { return FirstMin(); }
   // A column past the end of the entities the page shows (greyed, no input).
   virtual bool IsPastEnd(int column) const { return false; }
   // The entities a Scope::Entities Default commit writes: begin, and an end read
@@ -299,6 +321,10 @@ class CGridPage : public CScrollPage {
   virtual void OnRefreshed() {}
   // An edit cell took the focus.
   virtual void OnEditFocus(const Row& row, int column) {}
+  // The index a row's field (and text) takes for an entity.
+  virtual int FieldIndex(int entity) const { return entity; }
+  // The first zone "Close" gives the zone overview (255: its own).
+  virtual int CloseFirstZone() const { return 255; }
 
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -337,6 +363,10 @@ class CGridPage : public CScrollPage {
   void Step(int direction);
   void WriteEntity(const Row& row, int entity, std::uint32_t code);
   void CommitEdit(const Row& row, int column, CWnd& edit);
+  // A change of an edit's text: the row's keystroke hook, then a Keystroke commit.
+  void EditChanged(const Row& row, int column);
+  // A column whose edits may be stored (the Default column, or one within the entities and not past the end).
+  bool IsWritable(int column) const;
   CListBox* ListWnd(int listId);
   HBRUSH BrushOf(State s) const;
   void SetCellText(const CellPos& pos, CWnd* cell, const std::string& text);

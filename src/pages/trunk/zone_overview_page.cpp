@@ -9,6 +9,7 @@
 #include "model/edit_model.h"
 #include "model/home_channel.h"
 #include "model/global_fields.h"
+#include "model/trunk_ltr.h"
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
 #include "ui/messages.h"
@@ -332,7 +333,9 @@ void CZoneOverviewPage::UpdateColumnButtons() {
   for (int k = 0; k < 5; ++k) {
     const int z = First() + k;
     const bool inUse = s.IsZoneInUse(z);
-    SetButton(kFeatures[k], ltr ? "Repeaters" : "Features", inUse && s.IsZonePassPort(z));
+    // The repeater grid serves LTR-format zones as well.
+    const bool featured = s.IsZonePassPort(z) || (ltr && s.IsZoneLtr(z));
+    SetButton(kFeatures[k], ltr ? "Repeaters" : "Features", inUse && featured);
     SetButton(kGroups[k], !ltr && s.IsZonePassPort(z) ? "Group\r\nIDs" : "Groups", inUse);
   }
 }
@@ -358,8 +361,11 @@ void CZoneOverviewPage::OnColumnButton(UINT nID) {
     }
     if (int(nID) == kGroups[k]) {
       MessageBeep(0);
-      const bool talkGroups = !ltr && TheModel().store.IsZonePassPort(z);
-      SendToMain(talkGroups ? WM_SHOWPAGE_PASSPORT_TALKGROUP : WM_SHOWPAGE_CONV_BASIC, WPARAM(z), 0);
+      const GroupPage target = GroupPageOf(TheModel(), z, !ltr);
+      SendToMain(target == GroupPage::TalkGroups ? WM_SHOWPAGE_PASSPORT_TALKGROUP
+                 : target == GroupPage::Ltr      ? WM_SHOWPAGE_GROUP_BASIC
+                                                 : WM_SHOWPAGE_CONV_BASIC,
+                 WPARAM(z), 0);
       return;
     }
   }

@@ -1,0 +1,22 @@
+// CLtrAdvancedFeaturesPage: the LTR timing and ID-block settings of every zone,
+// five at a time beside a Default column: channel hang and fade times, the
+// receive and transmit-inhibit ID blocks with their resume times and, in the
+// M mode, the data rise time and the prefix code. The ID, resume and rise-time
+// bytes mean something else in Conventional and PassPort zones, so their cells
+// take input, and their Default reaches, in LTR zones only (trunk_ltr.h).
+#pragma once
+
+#include "pages/trunk/ltr_advanced_defaults.h"
+#include "res/page_ltr_advanced.h"
+
+class CLtrAdvancedFeaturesPage : public CZoneDefaultsPage {
+ public:
+  enum { IDD = IDD_LTR_ADVANCED };
+
+  explicit CLtrAdvancedFeaturesPage(CWnd* pParent = nullptr);
+
+ protected:
+  void OnInitPage() override;
+  void OnInterconnect();
+  DECLARE_MESSAGE_MAP()
+};

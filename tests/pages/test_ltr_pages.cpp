@@ -1,0 +1,99 @@
+// The repeater grid, the LTR system, LTR advanced features and interconnect
+// pages over a data file with zones of every format and values no list has:
+// each page pages through every zone (the repeater grid through every zone's
+// slots) and passes through every edit without reading outside the records or
+// changing a byte of the image; and each page scrolls in a small area.
+#include "model/global_fields.h"
+#include "pages/trunk/interconnect_page.h"
+#include "pages/trunk/ltr_advanced_page.h"
+#include "pages/trunk/ltr_system_page.h"
+#include "pages/trunk/repeater_page.h"
+#include "test_ltr_support.h"
+#include "ui/test_print_support.h"
+
+namespace grid_test {
+namespace {
+
+struct PageOf {
+  UINT idd;
+  int next;
+  int steps;  // clicks on the right arrow to the last position
+};
+constexpr PageOf kPages[] = {{IDD_LTR_SYSTEM, ltr_system_ids::kNext, 27},
+                             {IDD_LTR_ADVANCED, ltr_advanced_ids::kNext, 27},
+                             {IDD_INTERCONNECT, interconnect_ids::kNext, 27},
+                             {IDD_REPEATERS, repeater_ids::kNext, 4}};
+
+class LtrPagesTest : public TrunkPageTest {
+ protected:
+  // Every edit the page shows and takes input in, focused and left.
+  void PassThroughEdits() {
+    for (const grid::Row& row : dynamic_cast<grid::CGridPage&>(Page()).Rows()) {
+      if (row.kind != grid::Cell::Number && row.kind != grid::Cell::Text && row.kind != grid::Cell::Hex) continue;
+      for (int c = 0; c <= 5; ++c) {
+        const int id = c == 0 ? row.defaultId : row.ids[std::size_t(c - 1)];
+        if (id && Visible(Page(), id) && Enabled(id)) FocusOn(id);
+      }
+    }
+  }
+};
+
+TEST_F(LtrPagesTest, EveryZoneFormatOpensEveryPageWithoutAChange) {
+  const int kinds[] = {kSystemLtr, kSystemConventional, kSystemPassPort};
+  for (int z = 0; z < kZoneCount; ++z) {
+    if (z % 7 == 6) continue;  // not in use
+    UseZone(z, kinds[z % 3], 1 + z % 4);
+    if (z % 5 == 4) S().zoneFormat[z] = std::uint8_t(S().zoneFormat[z] | kZoneFormatMask);  // a format no list has
+    for (int r = 0; r < tf::kRepeaterSlots; ++r) {
+      S().zoneRepeaters[z][r] = std::uint16_t((z * 37 + r * 101) % 1024 | (r % 4) << 12);
+    }
+    S().zoneRepeaters[z][0] = std::uint16_t(z);  // the home slot holds a channel
+    S().zoneHomeRepeater[z] = S().IsZoneLtr(z) ? 0x81 : 0x7F;  // repeater 127: no slot
+    S().zoneChannelHangTime[z] = 77;
+    S().zonePrefixCode[z] = 1;
+  }
+  for (int n = 0; n < 250; n += 3) Program(n, 45000000 + 1250 * n, 45500000 + 1250 * n);
+  ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 1 + long(S().freeGroupPool), {false, zf::kLtr}).refused);
+  gf::kLtrCaptions.Set(TheModel(), 0, 1);
+  print_test::TempDir dir;
+  const std::string path = dir.File("formats.X417");
+  ASSERT_TRUE(TheModel().SaveDataFile(path));
+  ASSERT_TRUE(TheModel().LoadDataFile(path, dir.path.string()));
+  const auto loaded = TheModel().image;
+  const auto before = Packed();
+  g_bModified = 0;
+
+  for (const PageOf& p : kPages) {
+    SCOPED_TRACE(p.idd);
+    OpenAs<CDialog>(p.idd);
+    const int zones = p.idd == IDD_REPEATERS ? kZoneCount : 1;
+    for (int z = 0; z < zones; ++z) {
+      Reopen(p.idd, p.idd == IDD_REPEATERS ? z : 0);
+      for (int step = 0; step <= p.steps; ++step) {
+        PassThroughEdits();
+        Click(Page().GetDlgItem(p.next));
+      }
+      Click(Page().GetDlgItem(p.next - 1));  // and back one
+    }
+    EXPECT_EQ(dynamic_cast<grid::CGridPage&>(Page()).First(), p.steps - 1);
+  }
+  EXPECT_EQ(TheModel().image, loaded);
+  ExpectImageDiff(before, {});
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+}
+
+TEST_F(LtrPagesTest, EachPageScrollsInASmallArea) {
+  for (const PageOf& p : kPages) {
+    g_bTakePageRef = 1;  // as the main dialog does: the page's own size is the reference
+    auto& page = dynamic_cast<CScrollPage&>(Open(p.idd));
+    EXPECT_FALSE(page.IsScrollBarShown(CScrollPage::SB_VERT)) << p.idd;
+    page.MoveWindow(0, 0, 240, 160, TRUE);
+    Pump();
+    EXPECT_TRUE(page.IsScrollBarShown(CScrollPage::SB_VERT)) << p.idd;
+    EXPECT_TRUE(page.IsScrollBarShown(CScrollPage::SB_HORZ)) << p.idd;
+  }
+}
+
+}  // namespace
+}  // namespace grid_test

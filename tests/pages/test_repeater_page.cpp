@@ -1,0 +1,114 @@
+// The repeater grid driven by clicks, double-clicks and held arrows: what a
+// slot shows for no channel, a channel record and a number that names none;
+// the bits a channel choice sets and "None" clears; the flag cells; the first
+// slot shown carried across zones within 0..4; and Close.
+#include "model/trunk_repeaters.h"
+#include "pages/trunk/repeater_page.h"
+#include "test_ltr_support.h"
+
+namespace grid_test {
+namespace {
+
+using namespace repeater_ids;
+
+class RepeaterPageTest : public TrunkPageTest {
+ protected:
+  void SetUp() override {
+    TrunkPageTest::SetUp();
+    UseZone(2, kSystemLtr);
+    Program(4, 46001250, 46501250);
+    S().channels[4].modeByte = 0x40;      // "Wide"
+    S().zoneRepeaters[2][0] = 0x0BFF;     // no channel; Rx Data Phase "Invert"
+    S().zoneRepeaters[2][1] = 0x1258;     // 600: names no channel record; Data Appli.
+    S().zoneRepeaters[2][2] = 0x1C04;     // channel 4 (shown "  5"), both phases "Invert", Data Appli.
+  }
+  std::uint16_t Word(int slot) const { return S().zoneRepeaters[2][slot]; }
+};
+
+TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
+  auto& page = Show<CSystemRepeaterPage>(IDD_REPEATERS, 2);
+  EXPECT_EQ(Text(kZoneNumber), "3");
+  EXPECT_EQ(Text(kAlias), "SYSTEM03");
+  EXPECT_EQ(Text(kCaptions[0]), "RPT#1");
+  // No channel: empty frequencies, flags grey and out of reach.
+  EXPECT_EQ(Text(kChannel[0]), "None");
+  EXPECT_EQ(Text(kTxFreq[0]), "");
+  EXPECT_FALSE(Enabled(kTxFreq[0]));
+  EXPECT_FALSE(Enabled(kDispatch[0]));
+  ClickCell(kRxPhase[0]);
+  EXPECT_FALSE(ListShown(kPopupList));
+  // A number past the channel records: shown as it is, no frequencies, left as it is.
+  EXPECT_EQ(Text(kChannel[1]), "601");
+  EXPECT_EQ(Text(kRxFreq[1]), "");
+  EXPECT_FALSE(Enabled(kSpace[1]));
+  EXPECT_TRUE(Enabled(kDispatch[1]));
+  EXPECT_EQ(Word(1), 0x1258);
+  // A channel record.
+  EXPECT_EQ(Text(kChannel[2]), "  5");
+  EXPECT_EQ(Text(kTxFreq[2]), "460.01250");
+  EXPECT_EQ(Text(kRxFreq[2]), "465.01250");
+  EXPECT_EQ(Text(kSpace[2]), "Wide");
+  EXPECT_EQ(Text(kRxPhase[2]), "Invert");
+  EXPECT_EQ(prompts.Beeps(), 0);
+
+  // A channel for the empty slot: Dispatch, Interconnect and TX "Invert" at
+  // once; the Rx phase and Data Appli. keep theirs.
+  ClickCell(kChannel[0]);
+  ASSERT_TRUE(ListShown(kPopupList));
+  EXPECT_EQ(List(kPopupList)->item(0)->text().toStdString(), "None TX       RX");
+  const OfferedList offered = RepeaterChannelChoices(TheModel(), 2, 0);
+  DoubleClickItem(kPopupList, offered.entries[std::size_t(offered.Find(4))].text.c_str());
+  EXPECT_EQ(Word(0), 0x6C04);
+  EXPECT_EQ(Text(kDispatch[0]), "Enable");
+  EXPECT_EQ(Text(kTxPhase[0]), "Invert");
+  EXPECT_TRUE(Enabled(kInterconnect[0]));
+  EXPECT_EQ(g_bModified, 1u);
+  // "None": Dispatch, Interconnect and Data Appli. cleared, the phases kept.
+  Choose(kChannel[2], kPopupList, "None TX       RX");
+  EXPECT_EQ(Word(2), 0x0FFF);
+  EXPECT_FALSE(Enabled(kTxPhase[2]));
+  // A flag by Enter: open, move, commit; the other bits stay.
+  FocusOn(kInterconnect[1]);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(ListShown(kPopupList));
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Word(1), 0x3258);
+  // A channel list from column 6 opens to the left of its cell.
+  CRect cell, list;
+  ClickCell(kChannel[5]);
+  page.GetDlgItem(kChannel[5])->GetWindowRect(&cell);
+  page.GetDlgItem(kPopupList)->GetWindowRect(&list);
+  EXPECT_EQ(list.right, cell.left);
+}
+
+TEST_F(RepeaterPageTest, TheFirstSlotShownIsCarriedAcrossZonesAndHeldArrowsNeverSwitchPage) {
+  auto& page = Show<CSystemRepeaterPage>(IDD_REPEATERS, 2);
+  for (int i = 0; i < 5; ++i) Click(page.GetDlgItem(kNext));
+  EXPECT_EQ(page.First(), 4);  // the fifth click only beeps
+  EXPECT_EQ(prompts.Beeps(), 5);
+  EXPECT_EQ(Text(kCaptions[0]), "RPT#5");
+  EXPECT_EQ(Text(kCaptions[15]), "RPT#20");
+  Click(page.GetDlgItem(kPrev));
+  Reopen(IDD_REPEATERS, 7);  // another zone: slots 4-19 again
+  EXPECT_EQ(page.First(), 3);
+  EXPECT_EQ(Text(kCaptions[0]), "RPT#4");
+  EXPECT_EQ(Text(kZoneNumber), "8");
+
+  // Held down, an arrow steps no lower than where the page opened and no
+  // higher than 4; the release is one more click. Nothing reaches the main dialog.
+  Hold(kPrev, 8 * 4);
+  EXPECT_EQ(page.First(), 2);
+  Hold(kNext, 8 * 6);
+  EXPECT_EQ(page.First(), 4);
+  EXPECT_EQ(Text(kCaptions[0]), "RPT#5");
+  EXPECT_TRUE(NoPageSwitch());
+
+  FocusOn(kClose);
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Sent().size(), 1u);
+  EXPECT_EQ(Sent()[0], (Switch{WM_SHOWPAGE_ZONE, 0, 255}));
+}
+
+}  // namespace
+}  // namespace grid_test
