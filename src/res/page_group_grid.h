@@ -52,10 +52,10 @@ namespace group_res {
 
 // Layout in dialog units.
 inline constexpr int kLabelX = 2;
-inline constexpr int kDefaultX = 94;
-inline constexpr int kGroupX = 136;  // column 1; the columns are kGroupPitch apart
-inline constexpr int kGroupPitch = 39;
-inline constexpr int kCellWidth = 38;
+inline constexpr int kDefaultX = 73;
+inline constexpr int kGroupX = 115;  // column 1; the columns are kGroupPitch apart
+inline constexpr int kGroupPitch = 42;
+inline constexpr int kCellWidth = 41;  // the widest cell text, "Busy Lockout", has to fit
 inline constexpr int kCellHeight = 11;
 inline constexpr int kPitch = 13;
 // The first row under the captions.

@@ -152,8 +152,10 @@ TEST_F(ConvAdvancedTest, TheDefaultColumnWritesItsOwnBitsAndEveryGroupOfTheZone)
 
 TEST_F(ConvAdvancedTest, HiddenRowsCommitTheirOwnBitsAndDataGroupCommitsQuietly) {
   S().groups[1].channelWord = (S().groups[1].channelWord & ~0x3FF) | 1;
+  S().groups[3].channelWord = (S().groups[3].channelWord & ~0x3FF) | 700;  // no channel record
   ShowAdvanced(0);
   EXPECT_EQ(Text(kRxFreq[1]), FrequencyCellText(S().channels[1].rxFreq));
+  EXPECT_EQ(Text(kRxFreq[3]) + Text(kTxFreq[3]) + Text(kChannelSpace[3]), "");
   EXPECT_FALSE(Enabled(kRxFreq[5]));  // past the zone's groups
   Unhide({kDataGroup[1], kExtMic[1]});
   ClickCell(kDataGroup[1]);

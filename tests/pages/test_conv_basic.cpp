@@ -134,6 +134,11 @@ TEST_F(ConvBasicTest, SubAudibleTypesOpenTheSharedCodeListsByType) {
   EXPECT_EQ(S().groups[0].byte5, 255);
   EXPECT_EQ(S().groups[0].byte4, 2);
   EXPECT_EQ(g_bModified, 1u);
+  // A receive type again, with an encode code kept: only the receive side changes.
+  Choose(kRxType[0], kRxTypeList, "DCS");
+  EXPECT_EQ(S().groups[0].byte2, (2 << 3) | 3);
+  EXPECT_EQ(S().groups[0].byte5, 0);
+  EXPECT_EQ(S().groups[0].byte4, 2);
 
   // A type of 4 to 7 shows "NONE" while its code cell shows a DCS code.
   S().groups[1].byte2 = 5 << 3;
