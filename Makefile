@@ -5,7 +5,7 @@
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev libgl-dev poppler-utils
+  qt6-base-dev libgl-dev poppler-utils fonts-crosextra-carlito
 JOBS ?= $(shell nproc)
 
 .PHONY: deps test build-test build-run run bench fuzz clean

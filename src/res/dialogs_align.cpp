@@ -37,11 +37,13 @@ const DialogTemplate& AlignStartDialogTemplate() {
 
 const DialogTemplate& AlignWelcomeDialogTemplate() {
   using namespace dlg;
-  static const DialogTemplate t = ModalTemplate(106, "PX417", 300, 110,
+  // The welcome text is shown in a fixed-pitch font: its widest line, 82
+  // characters, fits the text's width.
+  static const DialogTemplate t = ModalTemplate(106, "PX417", 380, 110,
                                                {
-                                                   LText("", kHeading, 10, 8, 280, 70),
-                                                   DefPushButton("Start", kStart, 80, 88, 50, 14),
-                                                   PushButton("Cancel", IDCANCEL, 170, 88, 50, 14),
+                                                   LText("", kHeading, 10, 8, 360, 70),
+                                                   DefPushButton("Start", kStart, 120, 88, 50, 14),
+                                                   PushButton("Cancel", IDCANCEL, 210, 88, 50, 14),
                                                });
   return t;
 }
@@ -49,9 +51,9 @@ const DialogTemplate& AlignWelcomeDialogTemplate() {
 const DialogTemplate& AlignDialogTemplate() {
   using namespace dlg;
   static const DialogTemplate t = [] {
-    DialogTemplate d = ModalTemplate(IDD_ALIGN, "PX417", 420, 300, {});
+    DialogTemplate d = ModalTemplate(IDD_ALIGN, "PX417", 444, 300, {});
     auto& v = d.items;
-    v.push_back(CText("Alignment Software for TQ-5100 PassPort", IDC_STATIC, 10, 4, 400, 10));
+    v.push_back(CText("Alignment Software for TQ-5100 PassPort", IDC_STATIC, 10, 4, 424, 10));
     // Identity and channel.
     const char* labels[] = {" Serial No.", " CPU Ver.", " Radio Type", " IF"};
     const int values[] = {IDC_ALIGN_SERIAL, IDC_ALIGN_CPU, IDC_ALIGN_RADIO_TYPE, IDC_ALIGN_IF};
@@ -70,7 +72,7 @@ const DialogTemplate& AlignDialogTemplate() {
     }
     v.push_back(EditText(IDC_ALIGN_TEXT, 10, 70, 230, 120, ES_MULTILINE | ES_READONLY | WS_VSCROLL));
     // The items.
-    v.push_back(GroupBox("TX", IDC_ALIGN_TX_GROUP, 250, 14, 80, 160));
+    v.push_back(GroupBox("TX", IDC_ALIGN_TX_GROUP, 250, 14, 104, 160));
     const std::pair<const char*, int> tx[] = {
         {"TX VCV", IDC_ITEM_TX_VCV},           {"Power High", IDC_ITEM_POWER_HIGH},
         {"Power Low-High", IDC_ITEM_POWER_LOW_HIGH}, {"Power Low-Mid", IDC_ITEM_POWER_LOW_MID},
@@ -80,10 +82,10 @@ const DialogTemplate& AlignDialogTemplate() {
         {"Sequential tone deviation", IDC_ITEM_SEQ_TONE}};
     int y = 24;
     for (const auto& [text, id] : tx) {
-      v.push_back(AutoRadioButton(text, id, 256, y, 72, 10, id == IDC_ITEM_TX_VCV ? WS_GROUP | WS_TABSTOP : 0));
+      v.push_back(AutoRadioButton(text, id, 256, y, 96, 10, id == IDC_ITEM_TX_VCV ? WS_GROUP | WS_TABSTOP : 0));
       y += 13;
     }
-    v.push_back(GroupBox("RX", IDC_ALIGN_RX_GROUP, 250, 178, 80, 90));
+    v.push_back(GroupBox("RX", IDC_ALIGN_RX_GROUP, 250, 178, 104, 90));
     const std::pair<const char*, int> rx[] = {{"RX VCV", IDC_ITEM_RX_VCV},
                                               {"Tight Noise SQL", IDC_ITEM_TIGHT_SQL},
                                               {"Threshold Noise SQL", IDC_ITEM_THRESHOLD_SQL},
@@ -92,26 +94,26 @@ const DialogTemplate& AlignDialogTemplate() {
                                               {"RX Tune", IDC_ITEM_RX_TUNE}};
     y = 188;
     for (const auto& [text, id] : rx) {
-      v.push_back(AutoRadioButton(text, id, 256, y, 72, 10));
+      v.push_back(AutoRadioButton(text, id, 256, y, 96, 10));
       y += 13;
     }
     // The adjust column and the live column.
-    v.push_back(CText("Parameter", IDC_ALIGN_LEFT_HEADING, 336, 14, 38, 10, 0, kHidden));
+    v.push_back(CText("Parameter", IDC_ALIGN_LEFT_HEADING, 360, 14, 38, 10, 0, kHidden));
     v.push_back(Control("", IDC_ALIGN_SLIDER, TRACKBAR_CLASS,
-                        WS_CHILD | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS | TBS_BOTH, 336, 26, 16, 150));
-    v.push_back(Control("", IDC_ALIGN_LEFT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 356, 26, 14,
+                        WS_CHILD | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS | TBS_BOTH, 360, 26, 16, 150));
+    v.push_back(Control("", IDC_ALIGN_LEFT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 380, 26, 14,
                         150));
-    v.push_back(LText("Level", IDC_ALIGN_LEFT_LEVEL, 336, 180, 20, 8, 0, kHidden));
-    v.push_back(LText("", IDC_ALIGN_LEFT_VALUE, 358, 180, 18, 8, 0, kHidden));
-    v.push_back(LText("Max", IDC_ALIGN_LEFT_MAX_LABEL, 336, 190, 20, 8, 0, kHidden));
-    v.push_back(LText("", IDC_ALIGN_LEFT_MAX, 358, 190, 18, 8, 0, kHidden));
-    v.push_back(CText("RSS", IDC_ALIGN_RIGHT_HEADING, 378, 14, 38, 10, 0, kHidden));
-    v.push_back(Control("", IDC_ALIGN_RIGHT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 390, 26, 14,
+    v.push_back(LText("Level", IDC_ALIGN_LEFT_LEVEL, 360, 180, 20, 8, 0, kHidden));
+    v.push_back(LText("", IDC_ALIGN_LEFT_VALUE, 382, 180, 18, 8, 0, kHidden));
+    v.push_back(LText("Max", IDC_ALIGN_LEFT_MAX_LABEL, 360, 190, 20, 8, 0, kHidden));
+    v.push_back(LText("", IDC_ALIGN_LEFT_MAX, 382, 190, 18, 8, 0, kHidden));
+    v.push_back(CText("RSS", IDC_ALIGN_RIGHT_HEADING, 402, 14, 38, 10, 0, kHidden));
+    v.push_back(Control("", IDC_ALIGN_RIGHT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 414, 26, 14,
                         150));
-    v.push_back(LText("Level", IDC_ALIGN_RIGHT_LEVEL, 378, 180, 20, 8, 0, kHidden));
-    v.push_back(LText("", IDC_ALIGN_RIGHT_VALUE, 400, 180, 18, 8, 0, kHidden));
-    v.push_back(LText("Max", IDC_ALIGN_RIGHT_MAX_LABEL, 378, 190, 20, 8, 0, kHidden));
-    v.push_back(LText("", IDC_ALIGN_RIGHT_MAX, 400, 190, 18, 8, 0, kHidden));
+    v.push_back(LText("Level", IDC_ALIGN_RIGHT_LEVEL, 402, 180, 20, 8, 0, kHidden));
+    v.push_back(LText("", IDC_ALIGN_RIGHT_VALUE, 424, 180, 18, 8, 0, kHidden));
+    v.push_back(LText("Max", IDC_ALIGN_RIGHT_MAX_LABEL, 402, 190, 20, 8, 0, kHidden));
+    v.push_back(LText("", IDC_ALIGN_RIGHT_MAX, 424, 190, 18, 8, 0, kHidden));
     // Buttons.
     v.push_back(PushButton("Start", IDC_ALIGN_START_ITEM, 10, 200, 50, 14));
     v.push_back(DefPushButton("Ok", IDC_ALIGN_OK_ITEM, 70, 200, 50, 14, 0, kHidden));

@@ -40,7 +40,7 @@ const std::map<DWORD, DWORD>& TopicMap() {
 std::string GetHelpFilePath() {
   if (!HelpPath().empty()) return HelpPath();
   const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(".");
-  return (dir + "/px417.chm").toStdString();
+  return (dir + "/" + kHelpFileName).toStdString();
 }
 
 void SetHelpFilePath(const std::string& path) { HelpPath() = path; }

@@ -1,5 +1,7 @@
-// Help and About: the help file beside the program, opened with the desktop's
-// handler at the topic of a help context id; the About box.
+// Help and About: the help file beside the program, an HTML file of the
+// program's own that the build puts there, opened with the desktop's handler
+// (a help context id is folded to its topic, which the desktop cannot be
+// handed); the About box.
 #pragma once
 
 #include <functional>
@@ -8,7 +10,8 @@
 #include "res/main_dialog.h"
 #include "ui/wnd/wnd_layer.h"
 
-// The help file: "px417.chm" in the program's folder unless set otherwise.
+// The help file: "px417.html" in the program's folder unless set otherwise.
+inline constexpr const char* kHelpFileName = "px417.html";
 std::string GetHelpFilePath();
 void SetHelpFilePath(const std::string& path);
 

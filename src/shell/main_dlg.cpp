@@ -263,7 +263,9 @@ BOOL CMainDlg::OnInitDialog() {
   while (LoadDefaultDataFile() != 1) {
   }
   SetTimer(1, 100);
-  return TRUE;
+  // FALSE: no control of the dialog takes the focus; BuildTabs, when the window
+  // shows, gives it to the Global 1 page.
+  return FALSE;
 }
 
 void CMainDlg::ApplyCommandLine() {
@@ -441,6 +443,25 @@ void CMainDlg::BuildTabs() {
     return;
   }
   global1.ShowWindow(SW_SHOW);
+  m_tab.PlacePage(&global1, CRect());
+  FocusPage(global1);
+}
+
+void CMainDlg::NoteFocusInPage() {
+  const CWnd* focus = GetFocus();
+  m_bPageHadFocus = focus && m_tab.GetSafeHwnd() && m_tab.GetSafeHwnd()->isAncestorOf(focus->GetSafeHwnd());
+}
+
+void CMainDlg::FocusPage(CDialog& page) {
+  // At start-up the focus is nowhere (or in the read-only ESN field); when the
+  // page that had it is gone, it has moved on to whatever came next. Either way
+  // the new page takes it. Elsewhere (the tab row, the serial-number field,
+  // another window) it stays.
+  const CWnd* focus = GetFocus();
+  const bool lost = m_bPageHadFocus || !focus || focus == this || focus->GetSafeHwnd() == m_editEsn.GetSafeHwnd();
+  m_bPageHadFocus = false;
+  if (!lost) return;
+  if (CWnd* first = page.GetNextDlgTabItem(nullptr)) page.GotoDlgCtrl(first);
 }
 
 bool CMainDlg::CreatePageIn(UINT nIDD) {
@@ -449,7 +470,9 @@ bool CMainDlg::CreatePageIn(UINT nIDD) {
   if (!CreatePageWindow(page, nIDD, &m_tab)) return false;
   page.ShowWindow(SW_SHOW);
   // Until a page has been left there is no page area yet: the page stays where its template puts it.
-  if (!g_rcPage.IsRectEmpty()) page.MoveWindow(g_rcPage, TRUE);
+  // Either way it is kept inside the tab's display area.
+  m_tab.PlacePage(&page, g_rcPage);
+  FocusPage(page);
   return true;
 }
 
@@ -465,6 +488,7 @@ void CMainDlg::EnterPage() {
 }
 
 void CMainDlg::LeavePage() {
+  NoteFocusInPage();
   const int sel = m_tab.GetCurSel();
   if (sel < 0 || sel >= static_cast<int>(TabSet().size())) return;
   auto existing = [this](UINT id) -> CDialog* {
@@ -562,6 +586,7 @@ void CMainDlg::OnRomEditor() {
 // ---- zone sub-pages ------------------------------------------------------------------
 
 void CMainDlg::LeaveZoneSubPage() {
+  NoteFocusInPage();
   for (const UINT id : kZoneSubPages) {
     if (id != m_nZoneSubPageId) continue;
     if (const auto it = m_pages.find(id); it != m_pages.end()) SaveRectAndDestroy(it->second.get());
@@ -581,7 +606,8 @@ void CMainDlg::ShowZoneSubPage(UINT nIDD, int index, bool giveIndex) {
     return;
   }
   page.ShowWindow(SW_SHOW);
-  if (!g_rcPage.IsRectEmpty()) page.MoveWindow(g_rcPage, TRUE);
+  m_tab.PlacePage(&page, g_rcPage);
+  FocusPage(page);
 }
 
 LRESULT CMainDlg::OnShowPageInterconnect(WPARAM, LPARAM lParam) {

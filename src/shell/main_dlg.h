@@ -184,6 +184,10 @@ class CMainDlg : public CDialog {
   int TabIndexOf(PageSlot slot) const;
   void RegisterPagesAndSheets();
   bool CreatePageIn(UINT nIDD);
+  // Gives the page's first control the focus when no other control holds it,
+  // or when the page left last had it (NoteFocusInPage, before it is left).
+  void FocusPage(CDialog& page);
+  void NoteFocusInPage();
   void SetZoneFlag(bool on);
   void SetGroupInUse(bool on);
   int CurrentIndexOfFirst(std::initializer_list<UINT> ids);
@@ -204,6 +208,7 @@ class CMainDlg : public CDialog {
   std::array<std::string, 4> m_strModel;
   UINT m_nZoneSubPageId = 234;
   BOOL m_bFirstLoad = TRUE;
+  bool m_bPageHadFocus = false;
   int m_cxScreen = 0;
   int m_cyScreen = 0;
 };

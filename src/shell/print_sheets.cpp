@@ -15,6 +15,12 @@ BOOL g_bKeyPrintActive = FALSE;
 
 namespace {
 
+// The one message of a printer that could not start; nothing was printed.
+bool ReportPrinterFailure() {
+  AfxMessageBox(kPrinterCannotStart, MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
 // The left edge of a part of a sheet, in character widths from the margin.
 int PartColumn(int sheet, int part) { return sheet == kSheetGlobal && part == kPartGlobal2 ? kGlobal2Column : 0; }
 
@@ -73,9 +79,9 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
   std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
   if (!printer) return false;
 
-  CWaitCursor wait;
   CPrinterDC dc(*printer);
-  if (dc.StartDoc() <= 0) return false;
+  if (dc.StartDoc() <= 0) return ReportPrinterFailure();
+  CWaitCursor wait;
 
   gdi::FontSpec font;
   font.pointTenths = SheetFontTenths(sheet);
@@ -96,7 +102,7 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
   dc.SelectFont(oldFont);
   if (sheet != kSheetZone) dc.EndPage();
   dc.EndDoc();
-  return true;
+  return dc.HasFailed() ? ReportPrinterFailure() : true;
 }
 
 QPixmap CaptureForegroundWindow(HWND hWnd) {
@@ -131,6 +137,7 @@ bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {
   dib.SetDocName("PX417 Printing");
   CPrinterDC dc(*printer);
   dib.Print(&dc);
+  if (dc.HasFailed()) return ReportPrinterFailure();
   return dc.GetPageCount() > 0;
 }
 

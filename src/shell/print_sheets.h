@@ -42,9 +42,13 @@ struct SheetGeometry {
 };
 SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm);
 
+// Shown once when the chosen printer cannot start the job; nothing is printed.
+inline constexpr const char* kPrinterCannotStart =
+    "The printer could not start printing.\n\nCheck the printer, or choose to print to a PDF file.";
+
 // ---- the print job ----------------------------------------------------------------
 // The whole job of one sheet. Returns false when nothing was printed (the
-// dialog was cancelled or the job could not be opened).
+// dialog was cancelled, or the printer could not start: that is said once).
 bool PrintSheets(CWnd* pOwner, int sheet);
 // Calls the routines of the sheet in order, each with its own left edge.
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet);

@@ -2,10 +2,15 @@
 // channel step, the items' start, slider, Ok and Cancel with what the radio
 // receives and holds afterwards, the live readings and RX Tune, and the ways
 // a step ends when the radio fails or the user presses Esc.
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
 #include <cstdio>
 #include <string>
 
 #include "test_align_window_fixture.h"
+#include "ui/test_fit_support.h"
 
 using namespace std::chrono_literals;
 using namespace align_test;
@@ -103,6 +108,22 @@ TEST_F(AlignDlgTest, IdentityAndTheChannelStep) {
   EXPECT_EQ(run->channelIndex, 0);
   EXPECT_TRUE(align->DataOf('0').empty());
   EXPECT_EQ(dlg->m_spin.GetPos32(), 1);
+}
+
+TEST_F(AlignDlgTest, TheProcedureTextWrapsAndEveryCaptionFits) {
+  for (const std::string& line : fit_test::CutCaptions(dlg->GetSafeHwnd(), "idle", true)) ADD_FAILURE() << line;
+  Start(IDC_ITEM_POWER_HIGH);
+  // The captions of the running item (the columns' headings, Level, Max) fit too.
+  for (const std::string& line : fit_test::CutCaptions(dlg->GetSafeHwnd(), "running", true)) ADD_FAILURE() << line;
+  // The long step lines wrap at the edit's edge: nothing lies beyond it.
+  auto* text = qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_ALIGN_TEXT)->GetSafeHwnd());
+  ASSERT_NE(text, nullptr);
+  ASSERT_FALSE(text->toPlainText().isEmpty());
+  EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+  int wrapped = 0;
+  for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) wrapped += b.lineCount() > 1;
+  EXPECT_GT(wrapped, 0);
+  Press(IDC_ALIGN_CANCEL_ITEM);
 }
 
 TEST_F(AlignDlgTest, PowerItemsStartSlideWriteAndCancel) {

@@ -1,6 +1,9 @@
 // The entry dialog of an alignment run against the simulated radio: the
 // handshake from the first tick, the checks with their messages and statuses,
 // the welcome dialog, the upload with its progress, OK and the ways out.
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -29,6 +32,14 @@ class AlignStartDlgTest : public AlignUiTest {
       return RunModal(d, [&] {
         welcome = d.GetDlgItemText(IDC_ALIGN_HEADING);
         welcomeButtons = d.GetDlgItem(IDC_ALIGN_START)->IsWindowVisible() && d.GetDlgItem(IDCANCEL)->IsWindowVisible();
+        // The channel table lines up: a fixed-pitch font, every line within the text's width.
+        QWidget* text = d.GetDlgItem(IDC_ALIGN_HEADING)->GetSafeHwnd();
+        const QFontMetrics fm(text->font());
+        welcomeFixedPitch = fm.horizontalAdvance(QLatin1Char('i')) == fm.horizontalAdvance(QLatin1Char('W')) &&
+                            fm.horizontalAdvance(QLatin1Char('.')) == fm.horizontalAdvance(QLatin1Char('W'));
+        for (const QString& line : QString::fromStdString(welcome).split(QStringLiteral("\r\n"))) {
+          welcomeWidest = std::max(welcomeWidest, fm.horizontalAdvance(line) - text->width());
+        }
         Click(d.GetDlgItem(IDC_ALIGN_START));
       });
     });
@@ -43,6 +54,8 @@ class AlignStartDlgTest : public AlignUiTest {
   std::optional<std::string> typedPassword;
   std::string welcome;
   bool welcomeButtons = false;
+  bool welcomeFixedPitch = false;
+  int welcomeWidest = -1000;  // the widest line's width less the text's
 };
 
 }  // namespace
@@ -78,6 +91,8 @@ TEST_F(AlignStartDlgTest, HandshakeChecksWelcomeUploadAndOk) {
   EXPECT_EQ(passwordPrompts, 1);
   EXPECT_EQ(welcome, AlignWelcomeText(1));
   EXPECT_TRUE(welcomeButtons);
+  EXPECT_TRUE(welcomeFixedPitch);
+  EXPECT_LE(welcomeWidest, 0);
   EXPECT_EQ(heading, "A L I G N M E N T");
   EXPECT_EQ(line1, "Now uploading alignment data. Wait...\r\n");
   EXPECT_EQ(line2, "100% complete  ");
@@ -92,6 +107,24 @@ TEST_F(AlignStartDlgTest, HandshakeChecksWelcomeUploadAndOk) {
   EXPECT_TRUE(port.IsOpen());
   dlg.reset();
   EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(AlignStartDlgTest, TheTextsAndTheProgressAreDrawnAsTheyChange) {
+  // The upload holds the thread between blocks: what it shows is drawn at
+  // once, with no turn of the event loop.
+  auto dlg = MakeDialog();
+  ASSERT_TRUE(dlg->Create(IDD_ALIGN_START, nullptr));
+  dlg->KillTimer(CAlignStartDlg::kStartTimer);  // no handshake here
+  ASSERT_TRUE(Activate(*dlg));
+  PaintCounter line(dlg->GetDlgItem(IDC_ALIGN_LINE2)->GetSafeHwnd());
+  PaintCounter bar(dlg->m_progress.GetSafeHwnd());
+  IAlignStartUi& ui = *dlg;
+  ui.SetDlgItemText(IDC_ALIGN_LINE2, "1% complete  ");
+  EXPECT_EQ(line.paints, 1);
+  ui.SetProgressRange(0, 255);
+  ui.SetProgressPos(3);
+  EXPECT_GE(bar.paints, 1);
+  dlg->DestroyWindow();
 }
 
 TEST_F(AlignStartDlgTest, RefusedRadiosEndWithTheirMessageAndStatus) {

@@ -63,7 +63,8 @@ TEST_F(FiveToneSheetTest, Sheet6PrintsTheToneSetsAndTheSettingsAsTheDialogShowsT
             (std::vector<std::string>{"Gap", "Period", "Time[ms]", "60", "95", "130", "165", "200"}));
 
   using L = std::vector<std::string>;
-  EXPECT_EQ(LineOf(words, FindWord(words, "Digit")), (L{"Display", "Digit", "1V", "2V", "3V", "4V", "5V"}));
+  EXPECT_EQ(LineOf(words, FindWord(words, "Digit")),
+            (L{"Display", "Digit", "1", "V", "2", "V", "3", "V", "4", "V", "5", "V"}));
   EXPECT_EQ(LineOf(words, After(words, "Decode", FindWord(words, "Digit")->yMax)),
             (L{"Decode", "Code", "1", "2", "3", "4", "5"}));
   EXPECT_EQ(LineOf(words, FindWord(words, "DEC/ENC")), (L{"Call", "DEC/ENC", "Tone", "Table", "No", "ZVEI"}));

@@ -2,6 +2,9 @@
 // clicks in an offscreen window.
 #include <unistd.h>
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -173,14 +176,24 @@ TEST(HelpDlgTest, ShowsTheGetStartedTextLineByLine) {
   CHelpDlg dlg;
   std::string text;
   bool cancelHidden = false;
+  int selStart = -1, selEnd = -1, scrolled = -1;
   const INT_PTR result = RunModal(dlg, [&] {
     EXPECT_EQ(dlg.GetWindowText(), "HELP");
     text = dlg.GetDlgItemText(IDC_HELP_TEXT);
     cancelHidden = !dlg.GetDlgItem(IDCANCEL)->IsWindowVisible();
+    // It opens at the start of the text, nothing selected.
+    auto* edit = static_cast<CEdit*>(dlg.GetDlgItem(IDC_HELP_TEXT));
+    edit->GetSel(selStart, selEnd);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(edit->GetSafeHwnd())) {
+      scrolled = area->verticalScrollBar()->value();
+    }
     Click(dlg.GetDlgItem(IDOK));
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(cancelHidden);
+  EXPECT_EQ(selStart, 0);
+  EXPECT_EQ(selEnd, 0);
+  EXPECT_EQ(scrolled, 0);
 
   // Lines joined with CR LF, none after the last; leading blanks kept.
   std::vector<std::string> lines;

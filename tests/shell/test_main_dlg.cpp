@@ -125,6 +125,30 @@ TEST_F(MainDlgTest, FirstLoadOfTheDefaultFile) {
   EXPECT_EQ(g_bModified, 0u);
 }
 
+TEST_F(MainDlgTest, TheFocusStartsOnTheGlobal1PageAndGoesToThePageThatFollows) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");
+  dlg = std::make_unique<CMainDlg>();
+  bool onPage = false;
+  bool onEsn = true;
+  bool onNextPage = false;
+  auto focusIn = [this](UINT id) {
+    CWnd* focus = CWnd::GetFocus();
+    CWnd* page = PageWindow(id);
+    return focus && page && page->GetSafeHwnd()->isAncestorOf(focus->GetSafeHwnd());
+  };
+  ui_test::RunModal(*dlg, [&] {
+    onPage = focusIn(139);
+    onEsn = CWnd::GetFocus() && CWnd::GetFocus()->GetDlgCtrlID() == IDC_ESN_EDIT;
+    // The page with the focus is left: the next page takes it, not the ESN field.
+    Key(Qt::Key_F2);  // Global 2
+    onNextPage = focusIn(140);
+    dlg->EndDialog(IDCANCEL);
+  });
+  EXPECT_TRUE(onPage);
+  EXPECT_FALSE(onEsn);
+  EXPECT_TRUE(onNextPage);
+}
+
 TEST_F(MainDlgTest, StartWithoutDataFilesPacksTheDefaults) {
   Start();
   EXPECT_EQ(g_strDataFile, "<NONE>");

@@ -175,10 +175,10 @@ TEST_F(MainDlgFilesTest, SerialFieldRules) {
 
 TEST_F(MainDlgFilesTest, HelpWithAndWithoutTheHelpFile) {
   Command(ID_HELP_TOPICS);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{MissingHelpFileText((dir / "px417.chm").string())});
-  EXPECT_EQ(prompts.MessageTexts()[0], "Not Exist Html Help File\n\n   File Path [ " + (dir / "px417.chm").string() + " ]");
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{MissingHelpFileText((dir / kHelpFileName).string())});
+  EXPECT_EQ(prompts.MessageTexts()[0], "Not Exist Html Help File\n\n   File Path [ " + (dir / kHelpFileName).string() + " ]");
 
-  std::ofstream(dir / "px417.chm") << "help";
+  std::ofstream(dir / kHelpFileName) << "help";
   std::vector<std::pair<std::string, DWORD>> opened;
   SetHelpOpener([&](const std::string& path, DWORD topic) {
     opened.emplace_back(path, topic);
@@ -193,10 +193,36 @@ TEST_F(MainDlgFilesTest, HelpWithAndWithoutTheHelpFile) {
   dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_TRUE(prompts.MessageTexts().empty());
   ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0], std::make_pair((dir / "px417.chm").string(), DWORD{32775}));
+  EXPECT_EQ(opened[0], std::make_pair((dir / kHelpFileName).string(), DWORD{32775}));
   EXPECT_EQ(opened[1].second, 10440u);
   EXPECT_EQ(opened[2].second, 4321u);
 }
+
+#ifdef TQ_BUILT_HELP_FILE
+TEST_F(MainDlgFilesTest, TheBuiltHelpFileIsOpenedByHelpTopics) {
+  // The build puts the program's own HTML help file beside the program.
+  const std::string built = TQ_BUILT_HELP_FILE;
+  ASSERT_TRUE(fs::is_regular_file(built));
+  std::ifstream in(built);
+  const std::string html((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+  for (const char* topic : {"id=\"cable\"", "id=\"read\"", "id=\"pages\"", "id=\"send\"", "id=\"files\"",
+                            "id=\"print\"", "id=\"recover\"", "id=\"align\""}) {
+    EXPECT_NE(html.find(topic), std::string::npos) << topic;
+  }
+  EXPECT_EQ(fs::path(GetHelpFilePath()).filename(), kHelpFileName);  // where the program looks by default
+
+  SetHelpFilePath(built);
+  std::vector<std::string> opened;
+  SetHelpOpener([&](const std::string& path, DWORD) {
+    opened.push_back(path);
+    return true;
+  });
+  Command(ID_HELP_TOPICS);
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+  EXPECT_EQ(opened, std::vector<std::string>{built});
+}
+#endif
 
 TEST_F(MainDlgFilesTest, AboutAndGetStarted) {
   std::string title;

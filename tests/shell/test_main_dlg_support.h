@@ -51,7 +51,7 @@ class MainDlgTest : public ui_test::WndTest {
     g_strDataFile = kDefaultDataFile;
     g_rcPage = CRect();
     SetProcessExitHandler([](int code) { throw UsageExit{code}; });
-    SetHelpFilePath((dir / "px417.chm").string());
+    SetHelpFilePath((dir / kHelpFileName).string());
     SetHelpOpener(nullptr);
   }
   void TearDown() override {

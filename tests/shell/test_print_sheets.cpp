@@ -3,6 +3,11 @@
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -324,6 +329,107 @@ TEST_F(PrintSheetsTest, KeySheetFailuresAreShownAndTheFlagCleared) {
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"No key page."});
   EXPECT_FALSE(g_bKeyPrintActive);
   EXPECT_EQ(restored, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Counts the warnings Qt prints while it lives.
+class WarningCounter {
+ public:
+  WarningCounter() { Previous() = qInstallMessageHandler(&Handler); Count() = 0; }
+  ~WarningCounter() { qInstallMessageHandler(Previous()); }
+  int Warnings() const { return Count(); }
+
+ private:
+  static int& Count() {
+    static int count = 0;
+    return count;
+  }
+  static QtMessageHandler& Previous() {
+    static QtMessageHandler previous = nullptr;
+    return previous;
+  }
+  static void Handler(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtDebugMsg && type != QtInfoMsg) ++Count();
+  }
+};
+
+TEST_F(PrintSheetsTest, APrinterThatCannotStartSaysSoOnceAndPrintsNothing) {
+  RegisterSheetRoutine(kSheetGlobal, Stub("G1", true, false), kPartGlobal1);
+  RegisterSheetRoutine(kSheetGlobal, [](CPrinterDC& dc, int, int x, int pitch, int gap) {
+    // A long sheet: every line would try the printer again.
+    int y = gap + 2 * pitch;
+    for (int i = 0; i < 300; ++i) PrintLine(&dc, x, &y, pitch, "row", 1);
+    dc.Rectangle(x, gap, x + 100, y);
+  }, kPartGlobal2);
+
+  // A PDF file that cannot be written: the printer fails at its first page.
+  auto unwritable = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  unwritable->setOutputFormat(QPrinter::PdfFormat);
+  unwritable->setOutputFileName(QString::fromStdString(tmp.File("no/such/folder/sheet.pdf")));
+  // A printer the system does not know: it cannot even open the document.
+  auto unknown = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  unknown->setPrinterName(QStringLiteral("no such printer"));
+  for (const auto& printer : {unwritable, unknown}) {
+    prompts.Clear();
+    prompts.AnswerPrinter(printer);
+    WarningCounter qt;
+    EXPECT_FALSE(PrintSheets(nullptr, kSheetGlobal));
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kPrinterCannotStart});
+    EXPECT_LE(qt.Warnings(), 1);  // at most Qt's own one line, not one per row
+  }
+  EXPECT_FALSE(std::filesystem::exists(tmp.File("no/such/folder/sheet.pdf")));
+
+  // The key sheet says the same.
+  QWidget window;
+  window.resize(300, 200);
+  window.show();
+  prompts.Clear();
+  prompts.AnswerPrinter(unwritable);
+  KeyPageSwitch pages{[&]() -> HWND { return &window; }, [] {}};
+  EXPECT_FALSE(OnPrintKey(nullptr, pages));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kPrinterCannotStart});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PrintSheetsTest, TheSystemPrintDialogPrintsASheetToAPdfFileOfItsOwn) {
+  // The system's own print dialog (not the scripted one), driven as a person
+  // does: it offers PDF output even though the sheets' request hides the
+  // print-to-file box; choosing it and a file name prints the sheet there.
+  RegisterSheetRoutine(kSheetDtmf, Stub("DTMF", false, false));
+  CQtPromptService system;
+  SetPromptService(&system);
+  const std::string pdf = tmp.File("chosen.pdf");
+  bool offered = false;
+  bool dialogSeen = false;
+  ui_test::TimedAutopilot pilot([&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog || dialogSeen) return;
+    dialogSeen = true;
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    const int toPdf = printers ? printers->findText(QStringLiteral("PDF"), Qt::MatchContains) : -1;
+    offered = toPdf >= 0 && file;
+    if (!offered) {
+      dialog->reject();
+      return;
+    }
+    printers->setCurrentIndex(toPdf);
+    file->setText(QString::fromStdString(pdf));
+    dialog->accept();
+  });
+  const bool printed = PrintSheets(nullptr, kSheetDtmf);
+  SetPromptService(&prompts);
+  EXPECT_TRUE(dialogSeen);
+  EXPECT_TRUE(offered);
+  EXPECT_TRUE(printed);
+  EXPECT_EQ(PdfPageCount(pdf), 1);
+  EXPECT_NE(FindWord(PdfWords(pdf), "DTMF"), nullptr);
 }
 
 }  // namespace

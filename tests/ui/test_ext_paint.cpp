@@ -212,6 +212,18 @@ TEST_F(ColourPassTest, ACellColouredOnlyInSomeStatesGetsItsOwnColoursBack) {
   EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), text);
 }
 
+TEST_F(ColourPassTest, AReadOnlyEditShowsTheDialogFaceAndAnEditableOneTheWindowColour) {
+  QWidget* plain = W(kPlain);
+  const QColor window = plain->palette().color(QPalette::Base);
+  auto middle = [plain] { return plain->grab().toImage().pixelColor(plain->width() / 2, plain->height() / 2); };
+  static_cast<CEdit*>(page.GetDlgItem(kPlain))->SetReadOnly(TRUE);
+  page.GetDlgItem(kPlain)->RedrawWindow();
+  EXPECT_EQ(middle(), ToQColor(GetSysColor(COLOR_BTNFACE)));
+  static_cast<CEdit*>(page.GetDlgItem(kPlain))->SetReadOnly(FALSE);
+  page.GetDlgItem(kPlain)->RedrawWindow();
+  EXPECT_EQ(middle(), window);
+}
+
 TEST_F(ColourPassTest, AWindowWithAPaintHandlerPaintsItself) {
   QWidget* w = W(kSelfPaint);
   QImage image = w->grab().toImage();

@@ -4,7 +4,10 @@
 // the main dialog, Shift+F9 carried to it, the cells' field moves), and a
 // sample page made of nothing but a template and tables, refreshed from the
 // global settings record and committing choices into bits of its bytes.
+#include <QImage>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 #include <tuple>
 #include <vector>
@@ -20,7 +23,8 @@ using namespace ui_test;
 namespace {
 
 constexpr UINT kMainId = 9801, kPageId = 9802;
-constexpr int kTabs = 1024, kEdit1 = 1001, kEdit2 = 1002, kLabel = 1010, kEdit3 = 1003, kCorner = 1021;
+constexpr int kTabs = 1024, kEdit1 = 1001, kEdit2 = 1002, kLabel = 1010, kEdit3 = 1003, kCorner = 1021,
+              kList = 1030;
 
 void RegisterTemplates() {
   DialogTemplate m;
@@ -39,7 +43,8 @@ void RegisterTemplates() {
   p.cy = 120;
   p.items = {dlg::EditText(kEdit1, 4, 12, 60, 12), dlg::EditText(kEdit2, 4, 28, 60, 12),
              dlg::LText("None", kLabel, 80, 12, 50, 10, SS_NOTIFY | WS_TABSTOP), dlg::EditText(kEdit3, 80, 28, 60, 12),
-             dlg::DefPushButton("OK", IDOK, 140, 80, 50, 14), dlg::LText("corner", kCorner, 150, 110, 50, 10)};
+             dlg::DefPushButton("OK", IDOK, 140, 80, 50, 14), dlg::LText("corner", kCorner, 150, 110, 50, 10),
+             dlg::ComboBox(kList, 4, 50, 60, 60)};
   RegisterDialogTemplate(p);
 }
 
@@ -78,17 +83,19 @@ class CTestPage : public CScrollPage {
  public:
   explicit CTestPage(UINT id = kPageId) : CScrollPage(id) {}
   CColorLabel label;
-  int oks = 0, cancels = 0;
+  int oks = 0, cancels = 0, listChanges = 0;
   void OnOK() override { ++oks; }
   void OnCancel() override { ++cancels; }
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kLabel, label); }
+  void OnListChange() { ++listChanges; }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestPage, CScrollPage)
   ON_MESSAGE(WM_LABEL_TAB, OnNextField)
   ON_MESSAGE(WM_LABEL_BACKTAB, OnPrevField)
+  ON_CBN_SELCHANGE(kList, OnListChange)
 END_MESSAGE_MAP()
 
 // A window's rectangle in its parent's client coordinates.
@@ -229,6 +236,21 @@ TEST_F(ScrollTest, TheBarsTakeTheirRoomFromTheClientAreaAndTheGripSitsInItsCorne
   EXPECT_FALSE(grip->IsWindowVisible());
   EXPECT_EQ(InParent(*grip).BottomRight(), client.BottomRight());
   EXPECT_EQ(grip->SendMessage(WM_NCHITTEST), HTBOTTOMRIGHT);
+  // The corner between the two bars is the page's face: nothing of the content
+  // (here a red panel under every control) shows through.
+  QWidget content(page.GetSafeHwnd());
+  content.setGeometry(0, 0, W, H);
+  content.setAutoFillBackground(true);
+  QPalette red = content.palette();
+  red.setColor(QPalette::Window, Qt::red);
+  content.setPalette(red);
+  content.lower();
+  content.show();
+  const QImage shot = page.GetSafeHwnd()->grab().toImage();
+  const QColor face = page.GetSafeHwnd()->palette().color(QPalette::Window);
+  for (int x = client.right; x < client.right + cx; ++x) {
+    for (int y = client.bottom; y < client.bottom + cy; ++y) ASSERT_EQ(shot.pixelColor(x, y), face) << x << "," << y;
+  }
 }
 
 TEST_F(ScrollTest, AResizeAndANewWindowStartAtTheOrigin) {
@@ -254,6 +276,69 @@ TEST_F(ScrollTest, AScrollControlOnThePageDoesNotScrollIt) {
   ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 60, 12), &page, 1500));
   page.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(other.GetSafeHwnd()));
   EXPECT_EQ(Moved(), CPoint(0, 0));
+}
+
+// One notch of the wheel turned over a control, as the mouse delivers it
+// (it goes on to the parents while nothing takes it).
+void Wheel(CWnd* over, int notches, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QWidget* w = over->GetSafeHwnd();
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, mods,
+                    Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&wheel);  // from the mouse: it may go on to the parents
+  QApplication::instance()->notify(w, &wheel);
+}
+
+TEST_F(ScrollTest, TheWheelScrollsThePageAndChangesAListOnlyWhileItHasTheFocus) {
+  Resize(W - 60, H - 60);
+  CComboBox* list = static_cast<CComboBox*>(page.GetDlgItem(kList));
+  for (const char* text : {"Disable", "Enable", "Middle", "High"}) list->AddString(text);
+  list->SetCurSel(1);
+  FocusOn(page, kEdit1);
+
+  Wheel(list, -1);  // down, over the list without the focus: the page moves
+  EXPECT_EQ(list->GetCurSel(), 1);
+  EXPECT_EQ(page.listChanges, 0);
+  EXPECT_EQ(Moved(), CPoint(0, -4 * CScrollPage::kWheelRows));
+  Wheel(page.GetDlgItem(kLabel), 1);  // up, over a label
+  EXPECT_EQ(Moved(), CPoint(0, 0));
+  Wheel(page.GetDlgItem(kEdit2), -1, Qt::ShiftModifier);  // sideways
+  EXPECT_EQ(Moved(), CPoint(-8 * CScrollPage::kWheelColumns, 0));
+  Wheel(page.GetDlgItem(kEdit2), -100);  // far down: to the end of the range and no further
+  EXPECT_EQ(Bars()[2], Bars()[3]);
+
+  // With the focus the list takes the wheel, and the page stays.
+  FocusOn(page, kList);
+  const CPoint before = Moved();
+  Wheel(list, -1);
+  EXPECT_EQ(list->GetCurSel(), 2);
+  EXPECT_EQ(page.listChanges, 1);
+  EXPECT_EQ(Moved(), before);
+}
+
+TEST_F(PageTest, AListWithTheFocusShowsItsTextSelected) {
+  CTestPage page;
+  ASSERT_TRUE(page.Create(kPageId, &main.tabs));
+  CComboBox* list = static_cast<CComboBox*>(page.GetDlgItem(kList));
+  list->AddString("Enable");
+  list->SetCurSel(0);
+  QWidget* w = list->GetSafeHwnd();
+  const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
+  auto highlighted = [&] {
+    const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == highlight;
+    }
+    return n;
+  };
+  FocusOn(page, kEdit1);
+  EXPECT_LT(highlighted(), w->width());  // at most a thin outline
+  FocusOn(page, kList);
+  EXPECT_GT(highlighted(), w->width() * w->height() / 4);  // the text field is filled
+  FocusOn(page, kEdit1);
+  EXPECT_LT(highlighted(), w->width());
+  page.DestroyWindow();
 }
 
 TEST_F(PageTest, TheTabControlStretchesOnlyThePageCreatedLast) {

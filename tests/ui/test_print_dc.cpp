@@ -167,6 +167,11 @@ TEST_F(PrinterDcTest, FontsAndMetricsFollowPointSizeAndResolution) {
   EXPECT_NEAR(tm9.tmAveCharWidth, 2 * tm9low.tmAveCharWidth, 3);
   EXPECT_LT(tm8.tmHeight, tm9.tmHeight);
   EXPECT_LE(tm8.tmAveCharWidth, tm9.tmAveCharWidth);
+  // The face drawn for "MS Sans Serif" asks for no room between lines beyond
+  // its cell (its header's line height is no taller than the cell), so the
+  // sheets' lines are spaced by the cell alone, as on the original platform.
+  EXPECT_EQ(tm9.tmExternalLeading, 0);
+  EXPECT_EQ(tm8.tmExternalLeading, 0);
 }
 
 TEST_F(PrinterDcTest, VerticalTitlesRunDownwards) {

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,8 +65,10 @@ struct PdfWord {
   std::string text;
 };
 
+// The words in the order they were drawn (-raw), so that two texts that
+// overlap stay two words and a test can tell that they run into each other.
 inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
-  const std::string html = RunCommand("pdftotext -bbox '" + pdf + "' - 2>/dev/null");
+  const std::string html = RunCommand("pdftotext -raw -bbox '" + pdf + "' - 2>/dev/null");
   std::vector<PdfWord> words;
   int page = 0;
   const std::regex token(
@@ -75,7 +79,25 @@ inline std::vector<PdfWord> PdfWords(const std::string& pdf) {
       ++page;
       continue;
     }
-    words.push_back({page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
+    PdfWord w{page, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]};
+    // Texts that follow each other on a line with less than a tenth of the
+    // font's size between them read as one word, as the extractor's own
+    // reading order has them; a text that starts inside another stays apart,
+    // so that an overlap shows. (Where a text runs into another, the extractor
+    // may also cut it at the overlap: its pieces join again here.)
+    PdfWord* before = nullptr;
+    for (PdfWord& u : words) {
+      const double gap = w.xMin - u.xMax;
+      const double shared = std::min(u.yMax, w.yMax) - std::max(u.yMin, w.yMin);
+      const bool oneLine = shared >= 0.5 * std::min(u.yMax - u.yMin, w.yMax - w.yMin);
+      if (u.page == w.page && oneLine && gap >= 0 && gap < 0.1 * (w.yMax - w.yMin)) before = &u;
+    }
+    if (before) {
+      before->xMax = w.xMax;
+      before->text += w.text;
+      continue;
+    }
+    words.push_back(std::move(w));
   }
   return words;
 }

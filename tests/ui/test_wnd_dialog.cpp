@@ -1,8 +1,10 @@
 // Modal and modeless dialogs, their lifetimes, and templates in dialog units.
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 
 #include "ui_test_support.h"
+#include "ui/wnd/fonts.h"
 
 using namespace ui_test;
 
@@ -246,14 +248,26 @@ TEST_F(DialogTest, TemplatesArePlacedInTheUnitsOfTheirFont) {
   dlg.DestroyWindow();
 }
 
-TEST_F(DialogTest, AMissingFaceFallsBackToASansFontOfTheSameSize) {
-  const QFont font = DialogFont({7, "MS Sans Serif", 700});
-  EXPECT_EQ(QFontInfo(font).pointSize(), 7);
-  EXPECT_TRUE(QFontInfo(font).bold());
-  EXPECT_FALSE(QFontInfo(font).family().isEmpty());
-  const CSize units = DialogBaseUnits(font);
-  EXPECT_GT(units.cx, 2);
-  EXPECT_GT(units.cy, 5);
+TEST_F(DialogTest, TheTemplateFaceIsDrawnInItsStandInAtTheSizesItHas) {
+  // "MS Sans Serif" at 8 points: the stand-in face, with the original's dialog
+  // base units at 96 dots per inch (6 x 13 pixels).
+  const QFont dialog = DialogFont({8, "MS Sans Serif", 400});
+  EXPECT_EQ(QFontInfo(dialog).family(), InstalledFamilyOf("MS Sans Serif"));
+  EXPECT_EQ(QFontInfo(dialog).family(), QStringLiteral("Carlito"));
+  EXPECT_EQ(DialogBaseUnits(dialog), CSize(6, 13));
+  // Its smallest size is 8 points: the main dialog's 7 points give the same font.
+  const QFont main = DialogFont({7, "MS Sans Serif", 700});
+  EXPECT_EQ(QFontInfo(main).pointSize(), 8);
+  EXPECT_TRUE(QFontInfo(main).bold());
+  // Any other face keeps its size; a missing one falls back to a sans font,
+  // a missing fixed-pitch one to a fixed-pitch font.
+  const QFont other = DialogFont({7, "No Such Face", 400});
+  EXPECT_EQ(QFontInfo(other).pointSize(), 7);
+  EXPECT_FALSE(QFontInfo(other).family().isEmpty());
+  const QFontMetrics fixed(FontOfFace("Courier New"));
+  EXPECT_EQ(fixed.horizontalAdvance(QLatin1Char('i')), fixed.horizontalAdvance(QLatin1Char('W')));
+  // Text is set letter by letter: no ligature swallows the "ti" of a caption.
+  EXPECT_EQ(dialog.styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
 }
 
 }  // namespace

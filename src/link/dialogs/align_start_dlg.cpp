@@ -13,6 +13,11 @@ CAlignWelcomeDlg::CAlignWelcomeDlg(std::string text, CWnd* pParent)
 
 BOOL CAlignWelcomeDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  // The channel table lines up under its headings only in a fixed-pitch font.
+  if (CWnd* text = GetDlgItem(IDC_ALIGN_HEADING)) {
+    if (!m_tableFont.GetSafeHandle()) m_tableFont.CreatePointFont(80, "Courier New");
+    text->SetFont(m_tableFont.GetQFont());
+  }
   CWnd::SetDlgItemText(IDC_ALIGN_HEADING, m_text);
   if (CWnd* start = GetDlgItem(IDC_ALIGN_START)) start->ShowWindow(SW_SHOW);
   if (CWnd* cancel = GetDlgItem(IDCANCEL)) cancel->ShowWindow(SW_SHOW);
@@ -83,7 +88,20 @@ void CAlignStartDlg::MessageBox(const std::string& text, const std::string& capt
   CWnd::MessageBox(text, caption.empty() ? nullptr : caption.c_str(), MB_OK);
 }
 
-void CAlignStartDlg::SetDlgItemText(int id, const std::string& text) { CWnd::SetDlgItemText(id, text); }
+namespace {
+
+// Draws a control at once: the upload holds the thread between its steps, so a
+// change waiting for the event loop would show only when the upload is over.
+void DrawNow(CWnd* control) {
+  if (control) control->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+void CAlignStartDlg::SetDlgItemText(int id, const std::string& text) {
+  CWnd::SetDlgItemText(id, text);
+  DrawNow(GetDlgItem(id));
+}
 
 void CAlignStartDlg::ShowDlgItem(int id, bool show) {
   if (CWnd* w = GetDlgItem(id)) w->ShowWindow(show ? SW_SHOW : SW_HIDE);
@@ -98,7 +116,9 @@ void CAlignStartDlg::SetProgressRange(int low, int high) {
 }
 
 void CAlignStartDlg::SetProgressPos(int pos) {
-  if (m_progress.GetSafeHwnd()) m_progress.SetPos(pos);
+  if (!m_progress.GetSafeHwnd()) return;
+  m_progress.SetPos(pos);
+  DrawNow(&m_progress);
 }
 
 void CAlignStartDlg::MessageBeep() { ::MessageBeep(0); }

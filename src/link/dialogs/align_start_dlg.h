@@ -31,6 +31,7 @@ class CAlignWelcomeDlg : public CDialog {
 
  private:
   std::string m_text;
+  CFont m_tableFont;
 };
 
 class CAlignStartDlg : public CDialog, public IAlignStartUi {

@@ -27,8 +27,6 @@ int RowIn(const int (&ids)[kSelCallPageRows], UINT id) {
 BEGIN_MESSAGE_MAP(CSelCallListPage, CDialog)
   ON_CONTROL_RANGE(STN_CLICKED, 0, kLastControlId, OnZoneCellClicked)
   ON_MESSAGE(WM_LABEL_ENTER, OnLabelEnter)
-  ON_LBN_DBLCLK(IDC_SC_CHOOSER, OnZoneChosen)
-  ON_MESSAGE(WM_PAGEEDIT_ENTER, OnChooserEnter)
   ON_NOOPHOOK(LBN_SELCHANGE, IDC_SC_CHOOSER)
   ON_CONTROL_RANGE(EN_SETFOCUS, 0, kLastControlId, OnCellSetFocus)
   ON_MESSAGE(WM_SERIALEDIT_CHANGE, OnAliasChange)
@@ -74,8 +72,13 @@ BOOL CSelCallListPage::OnInitDialog() {
     m_target[r].Setup(GetSafeHwnd(), 5, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
     for (char c : {' ', '+', '-'}) m_target[r].AddRefusedChar(c);
   }
-  m_chooser.Attach(*this, IDC_SC_CHOOSER);
-  m_chooserRow = -1;
+  // Esc and Tab leave the chooser open; a double click or Enter chooses.
+  m_chooser.Attach(
+      *this, IDC_SC_CHOOSER,
+      [this](int anchor, const OfferedList& offered, int position) { OnZoneChosen(anchor, offered, position); },
+      CPopupList::KeyPolicy::kKeepOpen);
+  // However it closes, no zone cell stays red.
+  m_chooser.SetCloseHook([this] { HideZoneChooser(); });
   Refresh();
   return TRUE;
 }
@@ -127,44 +130,37 @@ void CSelCallListPage::OpenZoneChooser(int row) {
   if (record < 0) return;
   MessageBeep(0);
   HideZoneChooser();
-  m_chooserRow = row;
   m_zone[row].SetTextColor(cell_colors::kRed);
   // Beside the cell, a little above it; the last rows open higher, inside the page.
   CRect cell;
   m_zone[row].GetWindowRect(&cell);
   ScreenToClient(&cell);
   const int top = cell.top - (row < 16 ? 10 : 60);
-  m_chooser.Open(SelCallZoneChoices(TheModel().store, TheModel().store.selCalls[record].zoneCode),
-                 CRect(cell.right - 5, top, cell.right + cell.Width(), top + 5 * cell.Height()));
+  m_chooser.Open(m_zone[row].GetDlgCtrlID(), CRect(cell.right - 5, top, cell.right + cell.Width(), top + 5 * cell.Height()),
+                 SelCallZoneChoices(TheModel().store, TheModel().store.selCalls[record].zoneCode));
 }
 
 void CSelCallListPage::HideZoneChooser() {
-  m_chooser.Hide();
+  m_chooser.Close(false);
   for (CColorLabel& cell : m_zone) {
     if (cell.GetSafeHwnd() && cell.GetTextColor() != RGB(0, 0, 0)) cell.SetTextColor(RGB(0, 0, 0));
   }
 }
 
-void CSelCallListPage::OnZoneChosen() {
-  const std::optional<std::uint32_t> code = m_chooser.Chosen();
-  const int row = m_chooserRow;
+void CSelCallListPage::OnZoneChosen(int anchorId, const OfferedList& offered, int position) {
+  const int row = RowIn(IDC_SC_ZONE, static_cast<UINT>(anchorId));
   const int record = row >= 0 ? RecordOf(row) : -1;
+  const std::optional<std::uint32_t> code = offered.CodeAt(position);
   if (!code || record < 0) return;
   MessageBeep(0);
   std::uint8_t& zone = TheModel().store.selCalls[record].zoneCode;
   if (zone != *code) g_bModified = 1;
   zone = static_cast<std::uint8_t>(*code);
-  m_chooserRow = -1;
   // Back to the cell, then on to the row's alias.
   GotoDlgCtrl(&m_zone[row]);
   HideZoneChooser();
   SendMessage(WM_NEXTDLGCTL, 0, 0);
   RefreshRow(row);
-}
-
-LRESULT CSelCallListPage::OnChooserEnter(WPARAM wParam, LPARAM) {
-  if (static_cast<int>(wParam) == IDC_SC_CHOOSER) OnZoneChosen();
-  return 0;
 }
 
 // ---- the alias and Target MIN edits --------------------------------------------------------
@@ -176,7 +172,6 @@ void CSelCallListPage::OnCellSetFocus(UINT nID) {
   if (!edit) return;
   // Posted, so that the click that gave the focus does not undo the selection.
   edit->PostMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
-  m_chooserRow = -1;
   HideZoneChooser();
 }
 

@@ -10,7 +10,7 @@
 
 #include "res/page_sel_call.h"
 #include "ui/cells/cells.h"
-#include "ui/page/offered_popup.h"
+#include "ui/page/popup_list.h"
 #include "ui/page/scroll_page.h"
 #include "ui/wnd/ext/tab_ctrl.h"
 
@@ -35,8 +35,6 @@ class CSelCallListPage : public CDialog {
  protected:
   void OnZoneCellClicked(UINT nID);
   LRESULT OnLabelEnter(WPARAM wParam, LPARAM lParam);
-  void OnZoneChosen();
-  LRESULT OnChooserEnter(WPARAM wParam, LPARAM lParam);
   void OnCellSetFocus(UINT nID);
   LRESULT OnAliasChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnTargetMinChange(WPARAM wParam, LPARAM lParam);
@@ -52,17 +50,18 @@ class CSelCallListPage : public CDialog {
   void RefreshRow(int row);
   void DetachCells();
   void OpenZoneChooser(int row);
+  // A zone chosen for the cell the chooser was opened for.
+  void OnZoneChosen(int anchorId, const OfferedList& offered, int position);
   // Hides the chooser and turns every zone cell black.
   void HideZoneChooser();
 
   int m_block = 0;
-  int m_chooserRow = -1;  // the row whose zone the open chooser sets
   HACCEL m_hAccel = nullptr;
   CStatic m_caption[kSelCallPageRows];
   CColorLabel m_zone[kSelCallPageRows];
   CSerialEdit m_alias[kSelCallPageRows];
   CNumEdit m_target[kSelCallPageRows];
-  COfferedPopup m_chooser;
+  CPopupList m_chooser;
   CBrush m_white;
 };
 

@@ -58,5 +58,11 @@ std::string CHelpDlg::GetStartedText() {
 BOOL CHelpDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetDlgItemText(IDC_HELP_TEXT, GetStartedText());
-  return TRUE;
+  // The text opens at its start with nothing selected (a dialog's first edit
+  // would otherwise take the focus with all its text selected).
+  if (auto* text = static_cast<CEdit*>(GetDlgItem(IDC_HELP_TEXT))) {
+    text->SetFocus();
+    text->SetSel(0, 0);
+  }
+  return FALSE;
 }

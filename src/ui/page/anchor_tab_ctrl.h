@@ -6,6 +6,11 @@
 // keeps the page's right and bottom distances, so the page stretches or
 // shrinks with it while its top-left corner stays. Only the page created last
 // is remembered.
+//
+// A page is placed inside the display area (below the row of tabs, inside the
+// frame): PlacePage moves a new page there and takes its margins from where it
+// then stands, so the page, and the scroll bars it shows when it is smaller
+// than it was designed, stay in view at every size of the window.
 #pragma once
 
 #include "ui/layout/anchor_layout.h"
@@ -18,6 +23,19 @@ class CAnchorTabCtrl : public CTabCtrl {
 
   // The remembered page: at most one item, flags right and bottom.
   const CAnchorArray& Items() const { return m_items; }
+
+  // The display area in client coordinates: the client area less the row of
+  // tabs and the frame.
+  CRect GetDisplayRect() const;
+  // The rectangle a page takes for the one asked for (in client coordinates):
+  // moved right and down into the display area when it starts left of or
+  // above it, then cut at the display area's right and bottom edges.
+  CRect FitToDisplay(const CRect& rect) const;
+  // Moves the page (a child window just created) to the rectangle asked for,
+  // fitted into the display area (its own rectangle when the one given is
+  // empty), and remembers its margins from there. A scrolling page that has
+  // not set up its scrolling gets it (CScrollPage::EnsureScrolling).
+  void PlacePage(CWnd* pPage, const CRect& rect);
 
  protected:
   // WM_PARENTNOTIFY: a child window was just created.

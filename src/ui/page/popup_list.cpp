@@ -52,6 +52,7 @@ bool CPopupList::IsOpen() const { return GetSafeHwnd() && IsWindowVisible(); }
 void CPopupList::Close(bool refocus) {
   if (!IsOpen()) return;
   ShowWindow(SW_HIDE);
+  if (m_onClose) m_onClose();
   if (!refocus || !m_page) return;
   CWnd* anchor = m_page->GetDlgItem(m_anchor);
   if (anchor && anchor->IsWindowVisible() && anchor->IsWindowEnabled()) anchor->SetFocus();

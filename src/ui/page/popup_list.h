@@ -36,6 +36,8 @@ class CPopupList : public CListBox {
   // Hides the list; with refocus the focus goes back to the control it was
   // opened for (when that can take it).
   void Close(bool refocus = true);
+  // Runs whenever the open list closes, whatever closed it.
+  void SetCloseHook(std::function<void()> hook) { m_onClose = std::move(hook); }
   bool IsOpen() const;
   int Anchor() const { return m_anchor; }
   const OfferedList& Offered() const { return m_offered; }
@@ -53,6 +55,7 @@ class CPopupList : public CListBox {
  private:
   CWnd* m_page = nullptr;
   ChooseFn m_onChoose;
+  std::function<void()> m_onClose;
   KeyPolicy m_keys = KeyPolicy::kCloseOnEscAndTab;
   OfferedList m_offered;
   int m_anchor = 0;

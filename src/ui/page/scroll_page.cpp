@@ -1,5 +1,6 @@
 #include "ui/page/scroll_page.h"
 
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -9,6 +10,32 @@
 
 CRect g_rcPageRef;
 std::uint32_t g_bTakePageRef = 0;
+
+// The wheel turned over the page, or over a control of it that does not take
+// the wheel (a list without the focus, a label, an edit), scrolls the page: a
+// notch up or down moves it by kWheelRows rows, a notch sideways (or with
+// Shift held) by kWheelColumns columns, through the page's own scroll handling.
+class CScrollPage::CWheelFilter : public QObject {
+ public:
+  explicit CWheelFilter(CScrollPage& page) : QObject(page.GetSafeHwnd()), m_page(page) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::Wheel) return false;
+    auto* wheel = static_cast<QWheelEvent*>(e);
+    QPoint delta = wheel->angleDelta();
+    if (delta.x() == 0 && (wheel->modifiers() & Qt::ShiftModifier)) delta = QPoint(delta.y(), 0);
+    const bool horz = delta.x() != 0;
+    m_rest += horz ? delta.x() : delta.y();
+    const int notches = m_rest / 120;
+    m_rest %= 120;
+    return m_page.ScrollByWheel(horz, -notches) || notches == 0;
+  }
+
+ private:
+  CScrollPage& m_page;
+  int m_rest = 0;  // the part of a notch turned so far (high-resolution wheels)
+};
 
 // ---- CSizeGrip ------------------------------------------------------------------------
 
@@ -39,6 +66,15 @@ void CScrollPage::DoDataExchange(CDataExchange*) {}
 
 BOOL CScrollPage::OnInitDialog() {
   CDialog::OnInitDialog();
+  InitScrolling();
+  return TRUE;
+}
+
+void CScrollPage::EnsureScrolling() {
+  if (m_hWnd && !m_horzBar.GetSafeHwnd()) InitScrolling();
+}
+
+void CScrollPage::InitScrolling() {
   m_nHorzPos = 0;
   m_nVertPos = 0;
   m_bHorzShown = false;
@@ -65,7 +101,22 @@ BOOL CScrollPage::OnInitDialog() {
 
   ResetScroll();
   UpdateScrollRanges();
-  return TRUE;
+  m_hWnd->installEventFilter(new CWheelFilter(*this));
+}
+
+bool CScrollPage::ScrollByWheel(bool horz, int notches) {
+  const int max = horz ? m_nHorzMax : m_nVertMax;
+  if (max <= 0 || notches == 0) return false;
+  const UINT code = notches > 0 ? SB_LINEDOWN : SB_LINEUP;  // SB_LINERIGHT and SB_LINELEFT have the same codes
+  const int lines = std::abs(notches) * (horz ? kWheelColumns : kWheelRows);
+  for (int i = 0; i < lines; ++i) {
+    if (horz) {
+      OnHScroll(code, 0, nullptr);
+    } else {
+      OnVScroll(code, 0, nullptr);
+    }
+  }
+  return true;
 }
 
 BOOL CScrollPage::PreTranslateMessage(MSG* pMsg) { return PagePreTranslateMessage(this, m_hAccel, pMsg); }
@@ -90,7 +141,7 @@ void CScrollPage::ScrollWindow(int xAmount, int yAmount) {
   for (QObject* o : m_hWnd->children()) {
     if (!o->isWidgetType()) continue;
     auto* w = static_cast<QWidget*>(o);
-    if (w->isWindow() || w == horz || w == vert) continue;
+    if (w->isWindow() || w == horz || w == vert || w == m_corner) continue;
     children.push_back(w);
   }
   for (QWidget* w : children) w->move(w->pos() + QPoint(xAmount, yAmount));
@@ -180,6 +231,19 @@ void CScrollPage::PlaceScrollBars() {
   if (m_bVertShown) {
     m_vertBar.MoveWindow(client.right, window.top, window.right - client.right, client.Height(), TRUE);
     m_vertBar.GetSafeHwnd()->raise();
+  }
+  // The corner between two bars is the page's face, not content showing through.
+  if (m_bHorzShown && m_bVertShown) {
+    if (!m_corner) {
+      m_corner = new QWidget(m_hWnd);
+      m_corner->setAutoFillBackground(true);
+      m_corner->setBackgroundRole(QPalette::Window);
+    }
+    m_corner->setGeometry(client.right, client.bottom, window.right - client.right, window.bottom - client.bottom);
+    m_corner->show();
+    m_corner->raise();
+  } else if (m_corner) {
+    m_corner->hide();
   }
 }
 

@@ -9,7 +9,9 @@
 // page's client area now. The page's own scroll bars show only while their
 // range is above 0 and, like a window's scroll bars, take their room from the
 // client area. Any resize brings the content back to its origin before the
-// new ranges apply. A size grip (IDC_PAGE_SIZEGRIP) is kept, hidden, in the bottom-right
+// new ranges apply. The mouse wheel over the page scrolls it, unless the
+// control under the mouse takes the wheel itself (a list takes it only while
+// it has the keyboard focus). A size grip (IDC_PAGE_SIZEGRIP) is kept, hidden, in the bottom-right
 // corner of the client area.
 //
 // The page pattern lives here as well: the key filter (page_pattern.h) with
@@ -17,6 +19,9 @@
 // OnNextField / OnPrevField handlers for the pages that map the grid cells'
 // WM_LABEL_TAB, WM_NUMEDIT_ENTER and WM_LABEL_BACKTAB to them.
 #pragma once
+
+#include <QPointer>
+#include <QWidget>
 
 #include <cstdint>
 
@@ -45,6 +50,9 @@ class CScrollPage : public CDialog {
   static constexpr int SB_VERT = 1;
   static constexpr int kColumn = 8;  // pixels per horizontal scroll step
   static constexpr int kRow = 4;     // pixels per vertical scroll step
+  // What one notch of the mouse wheel scrolls: about three lines of text.
+  static constexpr int kWheelRows = 10;
+  static constexpr int kWheelColumns = 5;
 
   // No window is made here; Create makes it from the template.
   explicit CScrollPage(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -53,6 +61,11 @@ class CScrollPage : public CDialog {
   // Pages call this first in their own OnInitDialog: scroll positions 0, the
   // reference size (once), the size grip, the ranges. Returns TRUE.
   BOOL OnInitDialog() override;
+  // Gives the page's window its scrolling when its OnInitDialog called the
+  // dialog's own instead of this class's (the page would otherwise never
+  // scroll, and a smaller window would hide part of it for good). The main
+  // dialog calls it for every page it places.
+  void EnsureScrolling();
   // The page key filter, with the dialog keyboard behind it.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -74,6 +87,9 @@ class CScrollPage : public CDialog {
   int GetHorzRange() const { return m_nHorzRange; }
   int GetVertRange() const { return m_nVertRange; }
   BOOL IsInitialised() const { return m_bInitialised; }
+  // Scrolls by wheel notches (positive: down or right); false when that way
+  // has nothing to scroll.
+  bool ScrollByWheel(bool horz, int notches);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -95,6 +111,10 @@ class CScrollPage : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  class CWheelFilter;
+  // Scroll positions 0, the reference size (once), the size grip, the bars,
+  // the ranges and the wheel.
+  void InitScrolling();
   // The client area with the given bars showing.
   CRect ClientWith(bool horz, bool vert) const;
   void SetBar(CScrollBar& bar, bool& shown, int nMax, int nPos);
@@ -116,4 +136,5 @@ class CScrollPage : public CDialog {
   CScrollBar m_vertBar;
   bool m_bHorzShown = false;
   bool m_bVertShown = false;
+  QPointer<QWidget> m_corner;  // fills the corner between the two bars (made with them, goes with the window)
 };

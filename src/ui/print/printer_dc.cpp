@@ -3,10 +3,13 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPrinter>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+
+#include "ui/wnd/fonts.h"
 
 namespace {
 
@@ -62,6 +65,29 @@ QImage DibToImage(const gdi::BITMAPINFOHEADER& h, const std::uint8_t* colourTabl
   return image;
 }
 
+// The external leading as the original platform reports it for an outline
+// font: the room between lines that the font's horizontal header asks for
+// beyond the cell its glyphs are drawn in (the ascent and descent of its
+// OS/2 table), in font units, scaled to the em; never negative. Most fonts ask
+// for none; Qt's own leading is the header's line gap alone, which would space
+// the sheets' lines wider than they were made.
+int ExternalLeading(const QFont& font, int emPixels) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray hhea = raw.fontTable("hhea");
+  const QByteArray head = raw.fontTable("head");
+  const QByteArray os2 = raw.fontTable("OS/2");
+  if (hhea.size() < 10 || head.size() < 20 || os2.size() < 78) return 0;
+  auto u16 = [](const QByteArray& t, int at) {
+    return (static_cast<std::uint8_t>(t[at]) << 8) | static_cast<std::uint8_t>(t[at + 1]);
+  };
+  auto s16 = [&](const QByteArray& t, int at) { return static_cast<int>(static_cast<std::int16_t>(u16(t, at))); };
+  const int unitsPerEm = u16(head, 18);
+  if (unitsPerEm <= 0) return 0;
+  const int lineUnits = s16(hhea, 4) - s16(hhea, 6) + s16(hhea, 8);  // ascender - descender + line gap
+  const int cellUnits = u16(os2, 74) + u16(os2, 76);                  // usWinAscent + usWinDescent
+  return static_cast<int>(std::lround(static_cast<double>(std::max(0, lineUnits - cellUnits)) * emPixels / unitsPerEm));
+}
+
 }  // namespace
 
 CPrinterDC::CPrinterDC(QPrinter& printer) : m_printer(&printer) {}
@@ -81,7 +107,11 @@ CPrinterDC::~CPrinterDC() {
 }
 
 int CPrinterDC::StartDoc(const std::string& docName) {
-  if (m_state == DocState::kOpen || !m_printer->isValid()) return gdi::SP_ERROR;
+  if (m_state == DocState::kOpen) return gdi::SP_ERROR;
+  if (!m_printer->isValid()) {
+    m_failed = true;
+    return gdi::SP_ERROR;
+  }
   m_printer->setDocName(ToQString(docName));
   m_state = DocState::kOpen;
   m_pageOpen = false;
@@ -90,14 +120,16 @@ int CPrinterDC::StartDoc(const std::string& docName) {
 }
 
 int CPrinterDC::StartPage() {
+  // A printer that could not start is not asked again: the drawing that
+  // follows does nothing, and the caller reports the failure once.
+  if (m_failed) return gdi::SP_ERROR;
   if (m_state == DocState::kNone && StartDoc() <= 0) return gdi::SP_ERROR;
   if (m_state != DocState::kOpen) return gdi::SP_ERROR;
   if (m_pageOpen) return 1;
   // The painter begins the output with its first page, so that a document
   // without pages produces nothing; later pages are added.
-  if (m_pageCount == 0) {
-    if (!m_painter.begin(m_printer)) return gdi::SP_ERROR;
-  } else if (!m_printer->newPage()) {
+  if (m_pageCount == 0 ? !m_painter.begin(m_printer) : !m_printer->newPage()) {
+    m_failed = true;
     return gdi::SP_ERROR;
   }
   m_pageOpen = true;
@@ -158,8 +190,7 @@ int CPrinterDC::NextBand(gdi::RECT& band) {
 }
 
 QFont CPrinterDC::MakeFont() const {
-  QFont font(QString::fromStdString(m_font.face));
-  font.setStyleHint(QFont::SansSerif);
+  QFont font = FontOfFace(m_font.face);
   font.setPointSizeF(m_font.pointTenths / 10.0);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(m_font.weight, 1, 1000)));
   return font;
@@ -179,7 +210,7 @@ gdi::TEXTMETRIC CPrinterDC::GetTextMetrics() const {
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   const int em = static_cast<int>(std::lround(m_font.pointTenths / 10.0 * m_printer->logicalDpiY() / 72.0));
   tm.tmInternalLeading = std::max(0, tm.tmHeight - em);
-  tm.tmExternalLeading = std::max(0, fm.leading());
+  tm.tmExternalLeading = ExternalLeading(MakeFont(), em);
   tm.tmAveCharWidth = fm.averageCharWidth();
   tm.tmMaxCharWidth = fm.maxWidth();
   return tm;

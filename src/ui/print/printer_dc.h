@@ -149,6 +149,10 @@ class CPrinterDC : public IPrintContext {
   int EndPage();
   int EndDoc();
   bool IsPageOpen() const { return m_pageOpen; }
+  // The printer could not start the document or a page (an invalid printer, a
+  // file that cannot be written, a queue that refuses the job). Nothing more is
+  // drawn on it and no page is tried again.
+  bool HasFailed() const { return m_failed; }
   // Pages begun in the current (or last) document.
   int GetPageCount() const { return m_pageCount; }
 
@@ -198,6 +202,7 @@ class CPrinterDC : public IPrintContext {
   QPainter m_painter;
   DocState m_state = DocState::kNone;
   bool m_pageOpen = false;
+  bool m_failed = false;
   int m_pageCount = 0;
   int m_bandTop = 0;
 

@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QTextOption>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cctype>
@@ -70,7 +72,10 @@ class MultiLineButton : public QPushButton {
   }
 };
 
-// A combo box that reports its list opening and closing.
+// A combo box that reports its list opening and closing. It takes the wheel
+// only while it has the keyboard focus: a wheel turned over a list on its way
+// down a page scrolls the page and changes no setting. A drop-down list with
+// the focus shows its text selected, as on the original platform.
 class WndComboBox : public QComboBox {
  public:
   explicit WndComboBox(QWidget* parent) : QComboBox(parent) {}
@@ -87,6 +92,40 @@ class WndComboBox : public QComboBox {
     if (wasOpen) SendControlNotification(this, CBN_CLOSEUP);
   }
 
+ protected:
+  void wheelEvent(QWheelEvent* e) override {
+    if (!hasFocus()) {
+      e->ignore();  // on to the parent
+      return;
+    }
+    QComboBox::wheelEvent(e);
+  }
+
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (hasFocus() && !isEditable() && !(opened_ && view()->isVisible())) {
+      QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+      field.adjust(1, 1, -1, -1);
+      painter.fillRect(field, option.palette.brush(QPalette::Highlight));
+      const QColor selected = option.palette.color(QPalette::HighlightedText);
+      option.palette.setColor(QPalette::ButtonText, selected);
+      option.palette.setColor(QPalette::Text, selected);
+      option.palette.setColor(QPalette::WindowText, selected);
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+
+  void focusInEvent(QFocusEvent* e) override {
+    QComboBox::focusInEvent(e);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QComboBox::focusOutEvent(e);
+    update();
+  }
 
  private:
   bool opened_ = false;

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "ui/wnd/controls.h"
+#include "ui/wnd/fonts.h"
 #include "ui/wnd/wnd.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -72,21 +73,20 @@ CtlKind KindOfClass(const std::string& className) {
 
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate) { Templates()[dialogTemplate.id] = dialogTemplate; }
 
+std::vector<UINT> RegisteredDialogTemplateIds() {
+  std::vector<UINT> ids;
+  for (const auto& entry : Templates()) ids.push_back(entry.first);
+  return ids;
+}
+
 const DialogTemplate* FindDialogTemplate(UINT id) {
   auto it = Templates().find(id);
   return it == Templates().end() ? nullptr : &it->second;
 }
 
 QFont DialogFont(const DlgFont& f) {
-  const QString face = QString::fromStdString(f.face);
-  QFont font;
-  if (!face.isEmpty() && QFontDatabase::families().contains(face, Qt::CaseInsensitive)) {
-    font = QFont(face);
-  } else {
-    font = QFont(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-  }
-  font.setPointSize(std::max(1, f.pointSize));
+  QFont font = FontOfFace(f.face);
+  font.setPointSize(ScreenPointSize(f.face, std::max(1, f.pointSize)));
   font.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight, 100, 900)));
   return font;
 }

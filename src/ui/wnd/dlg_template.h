@@ -50,9 +50,11 @@ struct DialogTemplate {
 // The program's templates, by dialog id. Registering an id again replaces it.
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
 const DialogTemplate* FindDialogTemplate(UINT id);
+// The ids of the templates registered so far, in ascending order.
+std::vector<UINT> RegisteredDialogTemplateIds();
 
-// The template's font; a face that is not installed gives a sans-serif font
-// of the same size.
+// The template's font: its face or the face that stands in for it (fonts.h),
+// at the size the face is drawn at on screen.
 QFont DialogFont(const DlgFont& font);
 // The average character width and the height of a font, the dialog base units.
 CSize DialogBaseUnits(const QFont& font);

@@ -234,7 +234,9 @@ HBRUSH RunColorPass(QWidget* control) {
   const bool onlyDefaults = brush == dc.defaultBrush && dc.GetTextColor() == dc.defaultText && !dc.GetCurrentFont();
   // Push buttons and scroll bars draw in the style's colours whatever the answer.
   if (type == CTLCOLOR_BTN || type == CTLCOLOR_SCROLLBAR) return brush;
-  if (onlyDefaults) RestoreOriginalLook(control);
+  // A read-only edit left to the defaults takes the dialog's face, as on the
+  // original platform, so that it does not look like a field to type into.
+  if (onlyDefaults && !(IsReadOnlyEdit(control) && control->isEnabled())) RestoreOriginalLook(control);
   else ApplyLook(control, dc, brush);
   return brush;
 }

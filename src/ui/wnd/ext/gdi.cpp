@@ -43,18 +43,6 @@ constexpr std::array<COLORREF, 25> kSysColors = {
     RGB(255, 255, 225),  // COLOR_INFOBK
 };
 
-std::string Lower(const std::string& s) {
-  std::string out;
-  for (char c : s) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-bool IsFixedPitchFace(const std::string& face) {
-  const std::string f = Lower(face);
-  return f.find("courier") != std::string::npos || f == "fixedsys" || f == "terminal" ||
-         f == "lucida console" || f == "consolas" || f.find("mono") != std::string::npos;
-}
-
 }  // namespace
 
 COLORREF GetSysColor(int nIndex) {
@@ -146,19 +134,6 @@ LOGFONT GetStockLogFont(int nStockFont) {
   return lf;
 }
 
-QFont FontOfFace(const std::string& face) {
-  const QString family = QString::fromStdString(face);
-  if (!family.isEmpty() && QFontDatabase::families().contains(family, Qt::CaseInsensitive)) return QFont(family);
-  if (IsFixedPitchFace(face)) {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setStyleHint(QFont::Monospace);
-    return f;
-  }
-  QFont f(QStringLiteral("Sans Serif"));
-  f.setStyleHint(QFont::SansSerif);
-  return f;
-}
-
 LOGFONT LogFontOf(const QFont& font) {
   LOGFONT lf;
   const QFontInfo info(font);
@@ -196,7 +171,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
 BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC*) {
   if (!lpLogFont || m_created) return FALSE;
   m_font = FontOfLogFont(*lpLogFont);
-  m_font.setPointSizeF(std::max(1.0, lpLogFont->lfHeight / 10.0));
+  const double points = std::max(1.0, lpLogFont->lfHeight / 10.0);
+  m_font.setPointSizeF(std::max(points, double(ScreenPointSize(lpLogFont->lfFaceName, 1))));
   m_logFont = LogFontOf(m_font);
   m_logFont.lfFaceName = lpLogFont->lfFaceName;
   m_created = true;

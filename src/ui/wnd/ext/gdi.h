@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/wnd/fonts.h"
 #include "ui/wnd/win_types.h"
 
 class QPainter;
@@ -146,10 +147,6 @@ struct LOGFONT {
 LOGFONT GetStockLogFont(int nStockFont);
 // The description of a Qt font, with the height as a negative pixel height.
 LOGFONT LogFontOf(const QFont& font);
-// The Qt font of a face name: a face that is not installed falls back to the
-// generic family of its kind (fixed-pitch faces to a monospace font, the rest
-// to a sans-serif font).
-QFont FontOfFace(const std::string& face);
 
 class CFont {
  public:

@@ -1,4 +1,5 @@
-// The multi-line edit (an edit with ES_MULTILINE). Its text keeps the original
+// The multi-line edit (an edit with ES_MULTILINE). Without ES_AUTOHSCROLL (or
+// WS_HSCROLL) its lines wrap at its right edge. Its text keeps the original
 // model: lines end in "\r\n", and every character offset (selection, caret,
 // limits) counts both of them, so a caret offset p in a block of fixed lines of
 // n characters is at line p / n, column p % n. The widget shows the lines; the
@@ -227,6 +228,12 @@ MadeControl MakeMultiLineEdit(QWidget* parent, const DlgItemTemplate& item) {
   edit->SetReadOnlyLook((item.style & ES_READONLY) != 0);
   edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy((item.style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // Without horizontal scrolling the lines wrap at the edit's right edge, at a
+  // blank where there is one.
+  if (!(item.style & (ES_AUTOHSCROLL | WS_HSCROLL))) {
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  }
   edit->setFocusPolicy(Qt::StrongFocus);
   return TagControl<CEdit>(edit, kMultiLineClass);
 }

@@ -2,7 +2,9 @@
 // program, a prepared printer (usually one writing a PDF file) in tests.
 #include <QApplication>
 #include <QPrintDialog>
+#include <QDir>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "ui/wnd/prompt.h"
 #include "ui/wnd/scripted_prompt.h"
@@ -28,11 +30,19 @@ std::shared_ptr<QPrinter> IPromptService::PrintDialog(CWnd*, const PrintDialogRe
 
 std::shared_ptr<QPrinter> CQtPromptService::PrintDialog(CWnd* pOwner, const PrintDialogRequest& request) {
   auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  // Printing to a PDF file is always offered here, whatever the request says
+  // about the print-to-file box: on this platform a computer often has no
+  // printer queue, and a PDF file is then the way to print. With no queue at
+  // all it is chosen from the start, with a file in the working folder.
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QDir::current().absoluteFilePath(QStringLiteral("PX417.pdf")));
+  }
   QPrintDialog dialog(printer.get(), OwnerOf(pOwner));
   QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
   options.setFlag(QAbstractPrintDialog::PrintSelection, !(request.flags & PD_NOSELECTION));
   options.setFlag(QAbstractPrintDialog::PrintPageRange, !(request.flags & PD_NOPAGENUMS));
-  options.setFlag(QAbstractPrintDialog::PrintToFile, !(request.flags & PD_HIDEPRINTTOFILE));
+  options.setFlag(QAbstractPrintDialog::PrintToFile, true);
   dialog.setOptions(options);
   if (request.minPage <= request.maxPage) dialog.setMinMax(request.minPage, request.maxPage);
   if (dialog.exec() != QDialog::Accepted) return nullptr;

@@ -1,10 +1,13 @@
 #include "ui/wnd/ext/tab_ctrl.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QWidget>
 
@@ -21,12 +24,52 @@ namespace {
 
 constexpr int kFrame = 2;  // the display area's border on each side
 
+// Tabs as wide as their text and as high as a line of it, with the small
+// padding of the original platform's tabs, so that the row of tabs fits the
+// width the dialog was laid out for and the display area starts where the
+// templates expect it.
+class WndTabBar : public QTabBar {
+ public:
+  explicit WndTabBar(QWidget* parent = nullptr) : QTabBar(parent) { setElideMode(Qt::ElideNone); }
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(tabText(index)) + 2 * kTabPaddingX, fm.height() + 2 * kTabPaddingY};
+  }
+  QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+  // The style draws each tab's shape; the text is centred in it here, as the
+  // style's own label would want more padding than these tabs have.
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    const int current = currentIndex();
+    auto draw = [&](int i) {
+      QStyleOptionTab option;
+      initStyleOption(&option, i);
+      const QString text = option.text;
+      option.text.clear();
+      painter.drawControl(QStyle::CE_TabBarTabShape, option);
+      painter.drawItemText(option.rect, Qt::AlignCenter, option.palette, isTabEnabled(i), text,
+                           QPalette::WindowText);
+    };
+    for (int i = 0; i < count(); ++i) {
+      if (i != current) draw(i);
+    }
+    if (current >= 0) draw(current);  // the current tab overlaps its neighbours
+  }
+
+ private:
+  static constexpr int kTabPaddingX = 6;
+  static constexpr int kTabPaddingY = 4;
+};
+
 // The tab row and the frame of the display area; the pages are the program's
 // child windows placed over it.
 class WndTabHost : public QWidget {
  public:
   WndTabHost(QWidget* parent, DWORD style) : QWidget(parent) {
-    bar = new QTabBar(this);
+    bar = new WndTabBar(this);
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setExpanding(false);
     bar->setUsesScrollButtons(true);
@@ -84,7 +127,7 @@ class WndTabHost : public QWidget {
  private:
   void MeasureRow() {
     // The row keeps one height whether or not it has tabs yet.
-    QTabBar probe;
+    WndTabBar probe;
     probe.setFont(font());
     probe.addTab(QStringLiteral("Tab"));
     rowHeight = probe.sizeHint().height();
