@@ -2,66 +2,18 @@
 // a tab switch to each page (its window made, filled and painted), and each
 // page's refresh after a choice. Both must stay well under a frame (16 ms).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <vector>
-
-#include "model/default_image.h"
+#include "main_dlg_program.h"
 #include "model/edit_model.h"
 #include "model/sel_call.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/seed_page.h"
 #include "pages/settings/sel_call_page.h"
-#include "shell/main_dlg.h"
 #include "ui/messages.h"
-#include "ui/wnd/scripted_prompt.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The main dialog on the UHF default data, in a working folder of its own.
-struct Program {
-  fs::path dir;
-  CScriptedPrompts prompts;
-  std::unique_ptr<CMainDlg> dlg;
-
-  Program() {
-    char name[] = "/tmp/pagesbenchXXXXXX";
-    dir = mkdtemp(name);
-    fs::create_directory(dir / "Data");
-    std::vector<std::uint8_t> file;
-    BuildDefaultDataFile(true, file);
-    std::ofstream(dir / "Data/DEFAULTUP.X417", std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    fs::current_path(dir);
-    dlg = std::make_unique<CMainDlg>();
-    dlg->Create(IDD_MAIN, nullptr);
-    dlg->ShowWindow(SW_SHOW);
-    Settle();
-  }
-  ~Program() {
-    dlg.reset();
-    Settle();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  // Lets the windows lay out and paint.
-  static void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  void Show(PageSlot slot) {
-    dlg->SelectPage(slot);
-    Settle();
-  }
-};
+using Program = MainDlgProgram;
 
 Program* g_program = nullptr;
 
@@ -140,16 +92,4 @@ BENCHMARK(BM_DtmfChoiceAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelCallChoiceAndRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeedCommitAndRefresh)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    Program program;
-    g_program = &program;
-    benchmark::RunSpecifiedBenchmarks();
-    g_program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv, g_program); }

@@ -5,17 +5,8 @@
 // list commit on each page with the refresh that follows. Both must stay well
 // under a frame (16 ms).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <vector>
-
-#include "model/default_image.h"
+#include "main_dlg_program.h"
 #include "model/edit_model.h"
 #include "model/global_fields.h"
 #include "model/zone_model.h"
@@ -23,65 +14,27 @@
 #include "pages/trunk/ltr_advanced_page.h"
 #include "pages/trunk/ltr_system_page.h"
 #include "pages/trunk/repeater_page.h"
-#include "shell/main_dlg.h"
 #include "ui/messages.h"
-#include "ui/wnd/scripted_prompt.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Every zone LTR with groups, twenty repeaters on programmed channels.
-void LtrRadio() {
-  CEditModel& m = TheModel();
-  for (int n = 0; n < kChannelCount; ++n) {
-    m.store.channels[n].txFreq = 45001250 + 1250 * n;
-    m.store.channels[n].rxFreq = 45501250 + 1250 * n;
-    m.store.channels[n].programmed |= 1;
-  }
-  for (int z = 0; z < kZoneCount; ++z) {
-    m.store.SetSystemDefaults(z, kSystemLtr);
-    ApplyGroupCount(m, z, 1 + z % 7, {false, 1});
-    for (int r = 0; r < 20; ++r) m.store.zoneRepeaters[z][r] = std::uint16_t(0x6000 | (z * 20 + r) % kChannelCount);
-  }
-  gf::kLtrCaptions.Set(m, 0, 1);
-}
-
-// The main dialog on the UHF default data, in a working folder of its own.
-struct Program {
-  fs::path dir;
-  CScriptedPrompts prompts;
-  std::unique_ptr<CMainDlg> dlg;
-
+// The main dialog with every zone LTR with groups and twenty repeaters on
+// programmed channels, on the Zone tab.
+struct Program : MainDlgProgram {
   Program() {
-    char name[] = "/tmp/trunkbenchXXXXXX";
-    dir = mkdtemp(name);
-    fs::create_directory(dir / "Data");
-    std::vector<std::uint8_t> file;
-    BuildDefaultDataFile(true, file);
-    std::ofstream(dir / "Data/DEFAULTUP.X417", std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    fs::current_path(dir);
-    dlg = std::make_unique<CMainDlg>();
-    dlg->Create(IDD_MAIN, nullptr);
-    dlg->ShowWindow(SW_SHOW);
-    LtrRadio();
-    dlg->SelectPage(PageSlot::Zone);
-    Settle();
-  }
-  ~Program() {
-    dlg.reset();
-    Settle();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  static void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  void Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    dlg->SendMessage(message, wParam, lParam);
-    Settle();
+    CEditModel& m = TheModel();
+    for (int n = 0; n < kChannelCount; ++n) {
+      m.store.channels[n].txFreq = 45001250 + 1250 * n;
+      m.store.channels[n].rxFreq = 45501250 + 1250 * n;
+      m.store.channels[n].programmed |= 1;
+    }
+    for (int z = 0; z < kZoneCount; ++z) {
+      m.store.SetSystemDefaults(z, kSystemLtr);
+      ApplyGroupCount(m, z, 1 + z % 7, {false, 1});
+      for (int r = 0; r < 20; ++r) m.store.zoneRepeaters[z][r] = std::uint16_t(0x6000 | (z * 20 + r) % kChannelCount);
+    }
+    gf::kLtrCaptions.Set(m, 0, 1);
+    Show(PageSlot::Zone);
   }
   template <class P>
   P& Page(UINT idd) {
@@ -171,16 +124,4 @@ BENCHMARK(BM_LtrSystemHomeRepeaterCommit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LtrAdvancedDefaultCommit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InterconnectCommit)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
-    Program program;
-    g_program = &program;
-    benchmark::RunSpecifiedBenchmarks();
-    g_program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv, g_program); }

@@ -124,10 +124,10 @@ int CAlignStart::EnterAlignmentMode() {
     }
     m_run.portOpen = 1;
   }
-  m_ui.SetDlgItemText(IDC_ALIGN_HEADING, "A L I G N M E N T");
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE1, "switch radio OFF, then");
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE2, "back ON to start Aignment");
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE3, "");
+  m_ui.SetLineText(AlignLine::Heading, "A L I G N M E N T");
+  m_ui.SetLineText(AlignLine::Line1, "switch radio OFF, then");
+  m_ui.SetLineText(AlignLine::Line2, "back ON to start Aignment");
+  m_ui.SetLineText(AlignLine::Line3, "");
 
   int st = WaitRadioReady();
   if (st == 1 && m_userAborted) return 1;
@@ -169,7 +169,7 @@ int CAlignStart::EnterAlignmentMode() {
   }
   st = UploadAlignmentData();
   if (st == kAlignDone) {
-    m_ui.ShowDlgItem(IDC_ALIGN_OK, true);
+    m_ui.ShowOk(true);
   } else if (st == kAlignTimeout) {
     m_run.continueFlag = 0;
     m_ui.EndDialog(kEndCancel);
@@ -190,7 +190,7 @@ int CAlignStart::UploadBlock(int imageBlock, const char* errorFormat) {
     return kAlignAborted;
   }
   const int percent = 100 * (imageBlock + 1) / 255;
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE2, Format("%d%% complete  ", percent));
+  m_ui.SetLineText(AlignLine::Line2, Format("%d%% complete  ", percent));
   m_ui.SetProgressPos(percent);
   const int st = ReadBlock(m_port, std::uint8_t(imageBlock - kWireBlockOffset), m_run.Block(imageBlock));
   if (st != kAlignDone) {
@@ -202,8 +202,8 @@ int CAlignStart::UploadBlock(int imageBlock, const char* errorFormat) {
 }
 
 int CAlignStart::UploadAlignmentData() {
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE1, "Now uploading alignment data. Wait...\r\n");
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE2, "0% complete  ");
+  m_ui.SetLineText(AlignLine::Line1, "Now uploading alignment data. Wait...\r\n");
+  m_ui.SetLineText(AlignLine::Line2, "0% complete  ");
   m_ui.SetProgressRange(0, 255);
   m_ui.SetProgressPos(0);
   auto& words = m_run.words;
@@ -240,7 +240,7 @@ int CAlignStart::UploadAlignmentData() {
   }
 
   m_run.steps = DecodeStepTable(m_run.Block(2));
-  m_ui.SetDlgItemText(IDC_ALIGN_LINE2, "100% complete  ");
+  m_ui.SetLineText(AlignLine::Line2, "100% complete  ");
   m_ui.SetProgressPos(limit);
   AlignSendRecordSum(m_port, m_ui, words.data());  // shows its own message; the upload goes on
 
@@ -250,6 +250,6 @@ int CAlignStart::UploadAlignmentData() {
     Box("channel change error %d\r\n", st);
     return st;
   }
-  m_ui.GotoDlgCtrl(IDC_ALIGN_OK);
+  m_ui.FocusOk();
   return kAlignDone;
 }

@@ -18,17 +18,6 @@
 #include "link/align_link.h"
 #include "model/image.h"
 
-// Controls of the entry dialog (IDD 105) and the welcome dialog (IDD 106).
-inline constexpr int IDD_ALIGN_START = 105;
-inline constexpr int IDD_ALIGN_WELCOME = 106;
-inline constexpr int IDC_ALIGN_LINE1 = 1009;
-inline constexpr int IDC_ALIGN_PROGRESS = 1010;
-inline constexpr int IDC_ALIGN_LINE2 = 1011;
-inline constexpr int IDC_ALIGN_HEADING = 1012;  // also the welcome text of IDD 106
-inline constexpr int IDC_ALIGN_LINE3 = 1013;
-inline constexpr int IDC_ALIGN_START = 1125;
-inline constexpr int IDC_ALIGN_OK = 1506;
-
 inline constexpr int kAlignImageBlocks = 257;
 inline constexpr int kAlignFirstChannelBlock = 57;  // channel c lies in image block 57 + c / 5
 inline constexpr int kAlignMaxChannelBlock = 184;
@@ -74,14 +63,17 @@ struct AlignRunState {
 // The program's alignment run.
 AlignRunState& TheAlignRun();
 
+// The text lines of the entry dialog.
+enum class AlignLine { Heading, Line1, Line2, Line3 };
+
 // What the entry dialog offers the start of the run. CheckUserAbort and
 // MessageBox come from ILinkDialog; a MessageBox with an empty caption carries
 // the program's title.
 class IAlignStartUi : public ILinkDialog {
  public:
-  virtual void SetDlgItemText(int id, const std::string& text) = 0;  // the heading and message lines
-  virtual void ShowDlgItem(int id, bool show) = 0;
-  virtual void GotoDlgCtrl(int id) = 0;  // focus
+  virtual void SetLineText(AlignLine line, const std::string& text) = 0;  // drawn at once
+  virtual void ShowOk(bool show) = 0;
+  virtual void FocusOk() = 0;
   virtual void SetProgressRange(int low, int high) = 0;
   virtual void SetProgressPos(int pos) = 0;
   virtual void MessageBeep() = 0;

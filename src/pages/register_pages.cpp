@@ -3,6 +3,11 @@
 #include <memory>
 
 #include "pages/fivetone/five_tone_page.h"
+#include "pages/groups/conv_advanced_page.h"
+#include "pages/groups/conv_basic_page.h"
+#include "pages/groups/blank_page.h"
+#include "pages/groups/channel_table_page.h"
+#include "pages/groups/ltr_group_pages.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/global1_page.h"
 #include "pages/settings/global2_page.h"
@@ -10,6 +15,8 @@
 #include "pages/trunk/ltr_advanced_page.h"
 #include "pages/trunk/ltr_system_page.h"
 #include "pages/trunk/repeater_page.h"
+#include "pages/trunk/passport_features_page.h"
+#include "pages/trunk/passport_talk_group_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "pages/settings/key_assign_page.h"
 #include "pages/settings/mobile_special_page.h"
@@ -23,6 +30,12 @@ namespace {
 template <class Page>
 void Register(UINT idd) {
   RegisterPage(idd, [] { return std::unique_ptr<CDialog>(new Page); });
+}
+
+// A zone sub-page: a page class registered before (a test's stand-in) is kept.
+template <class Page>
+void RegisterSubPage(UINT idd) {
+  if (!IsPageRegistered(idd)) Register<Page>(idd);
 }
 
 }  // namespace
@@ -40,6 +53,8 @@ void RegisterPagesAndSheets() {
   Register<CLtrAdvancedFeaturesPage>(IDD_LTR_ADVANCED);
   Register<CInterconnectPage>(IDD_INTERCONNECT);
   Register<CSystemRepeaterPage>(IDD_REPEATERS);
+  Register<CPassPortFeaturePage>(IDD_PASSPORT_FEATURES);
+  Register<CTalkGroupPage>(IDD_PASSPORT_TALK_GROUPS);
   Register<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
   RegisterSheetRoutine(kSheetGlobal, PrintMobileSpecialSheet, kPartMobileSpecial);
   Register<CKeyAssignPanelPage>(IDD_KEY_ASSIGN_PANEL);
@@ -50,4 +65,11 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
   Register<CSeedChannelPage>(IDD_SEED);
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
+  Register<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC);
+  Register<CConvGroupAdvancedPage>(IDD_CONV_GROUP_ADVANCED);
+  RegisterSubPage<CLtrGroupBasicPage>(IDD_LTR_GROUP_BASIC);
+  RegisterSubPage<CLtrGroupAdvancedPage>(IDD_LTR_GROUP_ADVANCED);
+  Register<CChannelTablePage>(IDD_CHANNEL_TABLE);
+  RegisterSheetRoutine(kSheetChannelTable, PrintChannelTableSheet);
+  Register<CBlankPage>(IDD_BLANK_PAGE);
 }

@@ -12,16 +12,16 @@ namespace {
 
 constexpr DWORD kHidden = WS_VISIBLE;  // taken out: shown by the dialog when needed
 
-// Controls of the entry and welcome dialogs (the link names them).
-constexpr int kLine1 = 1009, kProgress = 1010, kLine2 = 1011, kHeading = 1012, kLine3 = 1013;
-constexpr int kStart = 1125, kOk = 1506;
+constexpr int kLine1 = IDC_ALIGN_LINE1, kProgress = IDC_ALIGN_PROGRESS, kLine2 = IDC_ALIGN_LINE2,
+              kHeading = IDC_ALIGN_HEADING, kLine3 = IDC_ALIGN_LINE3;
+constexpr int kStart = IDC_ALIGN_START, kOk = IDC_ALIGN_OK;
 
 }  // namespace
 
 const DialogTemplate& AlignStartDialogTemplate() {
   using namespace dlg;
   static const DialogTemplate t = ModalTemplate(
-      105, "PX417", 220, 120,
+      IDD_ALIGN_START, "PX417", 220, 120,
       {
           CText("", kHeading, 10, 8, 200, 10),
           CText("", kLine1, 10, 26, 200, 18),

@@ -1,12 +1,21 @@
 // The templates of the factory alignment: the alignment window (IDD 104), the
 // entry dialog (IDD 105) and the welcome dialog (IDD 106). The entry and
-// welcome dialogs' control ids are the link's (link/align_start.h); the
-// alignment window's are named here.
+// welcome dialogs' control ids come first, then the alignment window's.
 #pragma once
 
 #include "ui/wnd/win_types.h"
 
 struct DialogTemplate;
+
+inline constexpr UINT IDD_ALIGN_START = 105;
+inline constexpr UINT IDD_ALIGN_WELCOME = 106;
+inline constexpr int IDC_ALIGN_LINE1 = 1009;
+inline constexpr int IDC_ALIGN_PROGRESS = 1010;
+inline constexpr int IDC_ALIGN_LINE2 = 1011;
+inline constexpr int IDC_ALIGN_HEADING = 1012;  // also the welcome text of IDD 106
+inline constexpr int IDC_ALIGN_LINE3 = 1013;
+inline constexpr int IDC_ALIGN_START = 1125;
+inline constexpr int IDC_ALIGN_OK = 1506;
 
 inline constexpr UINT IDD_ALIGN = 104;
 inline constexpr int IDC_ALIGN_SERIAL = 1044;

@@ -14,9 +14,9 @@ namespace ltr_res {
 inline constexpr int kLabelX = 2;
 inline constexpr int kDefaultX = 96;
 inline constexpr int kDefaultWidth = 38;
-inline constexpr int kZoneX = 135;  // column 1; the columns are kZonePitch apart and touch
+inline constexpr int kZoneX = 136;  // column 1; the columns are kZonePitch apart
 inline constexpr int kZonePitch = 46;
-inline constexpr int kZoneWidth = 46;
+inline constexpr int kZoneWidth = 45;
 inline constexpr int kCellHeight = 11;
 inline constexpr int kPitch = 13;
 

@@ -26,9 +26,9 @@ class RecordingAlignUi : public IAlignStartUi {
     return 0;
   }
   void MessageBox(const std::string& text, const std::string&) override { boxes.push_back(text); }
-  void SetDlgItemText(int id, const std::string& text) override { texts[id].push_back(text); }
-  void ShowDlgItem(int id, bool show) override { shown[id] = show; }
-  void GotoDlgCtrl(int id) override { focus = id; }
+  void SetLineText(AlignLine line, const std::string& text) override { texts[line].push_back(text); }
+  void ShowOk(bool show) override { okShown = show; }
+  void FocusOk() override { okFocused = true; }
   void SetProgressRange(int low, int high) override { ranges.emplace_back(low, high); }
   void SetProgressPos(int pos) override { positions.push_back(pos); }
   void MessageBeep() override { ++beeps; }
@@ -44,9 +44,9 @@ class RecordingAlignUi : public IAlignStartUi {
 
   int checks = 0, escAfterChecks = -1;
   std::vector<std::string> boxes;
-  std::map<int, std::vector<std::string>> texts;
-  std::map<int, bool> shown;
-  int focus = 0, beeps = 0, passwordPrompts = 0;
+  std::map<AlignLine, std::vector<std::string>> texts;
+  bool okShown = false, okFocused = false;
+  int beeps = 0, passwordPrompts = 0;
   std::optional<int> ended;
   std::vector<std::pair<int, int>> ranges;
   std::vector<int> positions;
@@ -109,16 +109,16 @@ TEST_F(AlignStartTest, HandshakeChecksWelcomeAndUpload) {
 
   ASSERT_EQ(Enter(), kAlignDone);
   EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front();
-  EXPECT_EQ(ui.texts[IDC_ALIGN_HEADING], (std::vector<std::string>{"A L I G N M E N T"}));
-  EXPECT_EQ(ui.texts[IDC_ALIGN_LINE1].front(), "switch radio OFF, then");
-  EXPECT_EQ(ui.texts[IDC_ALIGN_LINE1].back(), "Now uploading alignment data. Wait...\r\n");
-  EXPECT_EQ(ui.texts[IDC_ALIGN_LINE2].front(), "back ON to start Aignment");
-  EXPECT_EQ(ui.texts[IDC_ALIGN_LINE2].back(), "100% complete  ");
-  EXPECT_EQ(ui.texts[IDC_ALIGN_LINE3], (std::vector<std::string>{""}));
+  EXPECT_EQ(ui.texts[AlignLine::Heading], (std::vector<std::string>{"A L I G N M E N T"}));
+  EXPECT_EQ(ui.texts[AlignLine::Line1].front(), "switch radio OFF, then");
+  EXPECT_EQ(ui.texts[AlignLine::Line1].back(), "Now uploading alignment data. Wait...\r\n");
+  EXPECT_EQ(ui.texts[AlignLine::Line2].front(), "back ON to start Aignment");
+  EXPECT_EQ(ui.texts[AlignLine::Line2].back(), "100% complete  ");
+  EXPECT_EQ(ui.texts[AlignLine::Line3], (std::vector<std::string>{""}));
   EXPECT_EQ(ui.welcome, AlignWelcomeText(97));
   EXPECT_EQ(ui.passwordPrompts, 0);
-  EXPECT_TRUE(ui.shown[IDC_ALIGN_OK]);
-  EXPECT_EQ(ui.focus, IDC_ALIGN_OK);
+  EXPECT_TRUE(ui.okShown);
+  EXPECT_TRUE(ui.okFocused);
   EXPECT_FALSE(ui.ended);
   EXPECT_EQ(run->continueFlag, 1);
   EXPECT_EQ(run->portOpen, 1);
@@ -152,7 +152,7 @@ TEST_F(AlignStartTest, HandshakeChecksWelcomeAndUpload) {
   // Progress: percent of 255 blocks, the range then follows the channel-block limit.
   EXPECT_EQ(ui.ranges, (std::vector<std::pair<int, int>>{{0, 255}, {0, 60}}));
   EXPECT_EQ(ui.positions, (std::vector<int>{0, 1, 1, 1, 2, 22, 23, 23, 23, 100, 100, 60}));
-  const auto& lines = ui.texts[IDC_ALIGN_LINE2];
+  const auto& lines = ui.texts[AlignLine::Line2];
   EXPECT_NE(std::find(lines.begin(), lines.end(), "22% complete  "), lines.end());
 }
 
@@ -302,7 +302,7 @@ TEST_F(AlignStartTest, BlockTimeOutEndsTheEntryDialog) {
   EXPECT_EQ(ui.boxes, (std::vector<std::string>{"special upload error 2\r\n"}));
   EXPECT_EQ(run->continueFlag, 0);
   EXPECT_EQ(ui.ended, 2);
-  EXPECT_FALSE(ui.shown[IDC_ALIGN_OK]);
+  EXPECT_FALSE(ui.okShown);
   EXPECT_EQ(Requested(CMD_READ_BLOCK), (std::vector<int>{0, 1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(run->blockLoaded[3], 0);
   EXPECT_EQ(RunBlock(3), std::vector<std::uint8_t>(128, 0xFF));
@@ -315,7 +315,7 @@ TEST_F(AlignStartTest, BadChannelBlockLeavesTheDialogOpen) {
   EXPECT_EQ(ui.boxes, (std::vector<std::string>{"special upload error fffffffd\r\n"}));
   EXPECT_EQ(run->continueFlag, 1);  // the user leaves with Esc
   EXPECT_FALSE(ui.ended);
-  EXPECT_FALSE(ui.shown[IDC_ALIGN_OK]);
+  EXPECT_FALSE(ui.okShown);
   EXPECT_EQ(run->blockLoaded[57], 1);
   EXPECT_EQ(run->blockLoaded[58], 0);
 }
@@ -342,7 +342,7 @@ TEST_F(AlignStartTest, RecordSumAndChannelFailures) {
   EXPECT_EQ(ui.boxes, (std::vector<std::string>{"!! communication error !!\r\n", "channel change error -3\r\n"}));
   EXPECT_EQ(align->DataOf(CMD_WRITE_WORD).size(), 6u);
   EXPECT_EQ(AlignWord(run->words.data(), 2), memory[4] | memory[5] << 8);  // as read: the new sum was not taken
-  EXPECT_EQ(ui.focus, 0);
+  EXPECT_FALSE(ui.okFocused);
 }
 
 // ---- tables and texts ----

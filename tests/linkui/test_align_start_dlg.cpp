@@ -119,7 +119,7 @@ TEST_F(AlignStartDlgTest, TheTextsAndTheProgressAreDrawnAsTheyChange) {
   PaintCounter line(dlg->GetDlgItem(IDC_ALIGN_LINE2)->GetSafeHwnd());
   PaintCounter bar(dlg->m_progress.GetSafeHwnd());
   IAlignStartUi& ui = *dlg;
-  ui.SetDlgItemText(IDC_ALIGN_LINE2, "1% complete  ");
+  ui.SetLineText(AlignLine::Line2, "1% complete  ");
   EXPECT_EQ(line.paints, 1);
   ui.SetProgressRange(0, 255);
   ui.SetProgressPos(3);

@@ -64,11 +64,13 @@ void PageHarness::LoadRadio(Band band, std::uint8_t productionType) {
   if (FieldPage() && FieldPage()->GetSafeHwnd()) FieldPage()->UpdateControls();
 }
 
-CDialog& PageHarness::Open(UINT idd) {
+CDialog& PageHarness::Open(UINT idd, int index) {
   Close();
   m_page = MakeRegisteredPage(idd);
   EXPECT_NE(m_page, nullptr) << "no page registered for " << idd;
   if (!m_page) throw std::runtime_error("no page");
+  if (index < 0) index = pageIndex;
+  if (auto* sub = dynamic_cast<IZoneSubPage*>(m_page.get()); sub && index >= 0) sub->SetPageIndex(index);
   EXPECT_TRUE(m_page->Create(idd, &host)) << idd;
   m_page->ShowWindow(SW_SHOW);
   Pump();
@@ -145,6 +147,8 @@ bool PageHarness::Enabled(int id) {
   return w && w->IsWindowEnabled();
 }
 
+bool PageHarness::Checked(int id) { return Scope().IsDlgButtonChecked(id) == BST_CHECKED; }
+
 std::vector<std::uint8_t> PageHarness::Packed() {
   std::vector<std::uint8_t> img(TheModel().image.begin(), TheModel().image.end());
   EXPECT_EQ(TheModel().PackImage(img.data()), 1)
@@ -153,6 +157,10 @@ std::vector<std::uint8_t> PageHarness::Packed() {
 }
 
 void PageHarness::ExpectImageDiff(const std::vector<std::uint8_t>& before, std::initializer_list<ImageBits> owned) {
+  ExpectImageDiff(before, std::span<const ImageBits>(owned.begin(), owned.size()));
+}
+
+void PageHarness::ExpectImageDiff(const std::vector<std::uint8_t>& before, std::span<const ImageBits> owned) {
   const std::vector<std::uint8_t> after = Packed();
   ASSERT_EQ(before.size(), after.size());
   for (std::size_t i = 0; i < after.size(); ++i) {

@@ -73,11 +73,14 @@ class PageHarness : public WndTest {
   // type; nothing unsaved.
   void LoadRadio(Band band = Band::Uhf, std::uint8_t productionType = 11);
 
-  // Makes the registered page of the dialog id in the host and shows it.
-  CDialog& Open(UINT idd);
+  // Makes the registered page of the dialog id in the host and shows it; a
+  // zone sub-page given an index first gets it, as the main dialog hands it over
+  // (pageIndex when no index is given).
+  CDialog& Open(UINT idd, int index = -1);
+  int pageIndex = -1;
   template <class Page>
-  Page& OpenAs(UINT idd) {
-    return dynamic_cast<Page&>(Open(idd));
+  Page& OpenAs(UINT idd, int index = -1) {
+    return dynamic_cast<Page&>(Open(idd, index));
   }
   CFieldPage* FieldPage() { return dynamic_cast<CFieldPage*>(m_page.get()); }
   void Close();
@@ -100,6 +103,7 @@ class PageHarness : public WndTest {
   std::string Shown(int id);  // a list's selected entry, or a cell's text
   std::vector<std::string> Entries(int id);  // every entry of a combo box or list box
   bool Enabled(int id);
+  bool Checked(int id);  // a check box
 
   // ---- the image ------------------------------------------------------------------------------
   // The records packed into a copy of the image; the pack must succeed.
@@ -107,6 +111,7 @@ class PageHarness : public WndTest {
   // Packs again and requires that exactly the named bits may differ from
   // `before`: a change anywhere else fails.
   void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::initializer_list<ImageBits> owned);
+  void ExpectImageDiff(const std::vector<std::uint8_t>& before, std::span<const ImageBits> owned);
 
   // ---- sheets ---------------------------------------------------------------------------------
   // Prints the sheet through the print dispatch into a PDF; its words, and the

@@ -98,7 +98,9 @@ void DrawNow(CWnd* control) {
 
 }  // namespace
 
-void CAlignStartDlg::SetDlgItemText(int id, const std::string& text) {
+void CAlignStartDlg::SetLineText(AlignLine line, const std::string& text) {
+  static constexpr int kIds[] = {IDC_ALIGN_HEADING, IDC_ALIGN_LINE1, IDC_ALIGN_LINE2, IDC_ALIGN_LINE3};
+  const int id = kIds[static_cast<int>(line)];
   CWnd::SetDlgItemText(id, text);
   DrawNow(GetDlgItem(id));
 }
@@ -107,8 +109,10 @@ void CAlignStartDlg::ShowDlgItem(int id, bool show) {
   if (CWnd* w = GetDlgItem(id)) w->ShowWindow(show ? SW_SHOW : SW_HIDE);
 }
 
-void CAlignStartDlg::GotoDlgCtrl(int id) {
-  if (CWnd* w = GetDlgItem(id)) CDialog::GotoDlgCtrl(w);
+void CAlignStartDlg::ShowOk(bool show) { ShowDlgItem(IDC_ALIGN_OK, show); }
+
+void CAlignStartDlg::FocusOk() {
+  if (CWnd* w = GetDlgItem(IDC_ALIGN_OK)) GotoDlgCtrl(w);
 }
 
 void CAlignStartDlg::SetProgressRange(int low, int high) {

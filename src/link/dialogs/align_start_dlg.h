@@ -53,10 +53,9 @@ class CAlignStartDlg : public CDialog, public IAlignStartUi {
   // IAlignStartUi
   int CheckUserAbort() override;
   void MessageBox(const std::string& text, const std::string& caption) override;
-  void SetDlgItemText(int id, const std::string& text) override;
-  void ShowDlgItem(int id, bool show) override;
-  void GotoDlgCtrl(int id) override;
-  using CDialog::GotoDlgCtrl;
+  void SetLineText(AlignLine line, const std::string& text) override;
+  void ShowOk(bool show) override;
+  void FocusOk() override;
   void SetProgressRange(int low, int high) override;
   void SetProgressPos(int pos) override;
   void MessageBeep() override;
@@ -68,6 +67,7 @@ class CAlignStartDlg : public CDialog, public IAlignStartUi {
   std::optional<int> LastStatus() const { return m_lastStatus; }
 
  protected:
+  void ShowDlgItem(int id, bool show);
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnCancel() override;

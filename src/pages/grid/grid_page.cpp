@@ -142,7 +142,7 @@ CListBox* CGridPage::ListWnd(int listId) {
 }
 
 State CGridPage::StateOf(const Row& row, int column) {
-  if (column == 0) return State::Default;
+  if (column == 0) return row.defaultState ? row.defaultState(*this, row, 0, kDefaultEntity) : State::Default;
   const int entity = EntityOf(column);
   if (IsPastEnd(column) || entity < 0 || entity >= m_axis.entities) return State::Inactive;
   return row.state ? row.state(*this, row, column, entity) : CellState(row, column, entity);
@@ -333,6 +333,10 @@ void CGridPage::Refresh() {
     const int id = m_axis.captionIds[static_cast<std::size_t>(column - 1)];
     const int entity = EntityOf(column);
     if (id && entity < m_axis.entities) SetItemText(id, ColumnCaption(column));
+    // The caption of a column past the end is greyed with its cells.
+    CWnd* caption = id ? Item(id) : nullptr;
+    const bool enable = !IsPastEnd(column) && entity < m_axis.entities;
+    if (caption && (caption->IsWindowEnabled() != FALSE) != enable) caption->EnableWindow(enable ? TRUE : FALSE);
   }
   CEditModel& model = TheModel();
   for (const auto& [id, pos] : m_cellIds) {
@@ -357,7 +361,6 @@ void CGridPage::ApplyCellStates() {
     CWnd* cell = m_cells[pos.index].get();
     if (!cell->GetSafeHwnd()) continue;
     const State s = StateOf(m_rows[pos.row], pos.column);
-    if (s == State::Default) continue;
     const BOOL enable = s == State::Inactive ? FALSE : TRUE;
     if ((cell->IsWindowEnabled() != FALSE) != (enable != FALSE)) cell->EnableWindow(enable);
   }
@@ -370,13 +373,20 @@ HBRUSH CGridPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   if (!pWnd || (nCtlColor != CTLCOLOR_STATIC && nCtlColor != CTLCOLOR_EDIT)) return base;
   int column = 0;
   const Row* row = RowOfCell(pWnd->GetDlgCtrlID(), &column);
-  if (!row) return base;
+  if (!row) {
+    const auto& ids = m_axis.captionIds;
+    const auto caption = std::find(ids.begin(), ids.begin() + m_axis.columns, pWnd->GetDlgCtrlID());
+    if (pWnd->GetDlgCtrlID() == 0 || caption == ids.begin() + m_axis.columns ||
+        !IsPastEnd(int(caption - ids.begin()) + 1)) {
+      return base;
+    }
+    pDC->SetBkMode(TRANSPARENT);
+    return m_grey;
+  }
   const State s = StateOf(*row, column);
   pDC->SetBkMode(TRANSPARENT);
-  if (s != State::Default) {
-    const BOOL enable = s == State::Inactive ? FALSE : TRUE;
-    if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
-  }
+  const BOOL enable = s == State::Inactive ? FALSE : TRUE;
+  if ((pWnd->IsWindowEnabled() != FALSE) != (enable != FALSE)) pWnd->EnableWindow(enable);
   return BrushOf(s);
 }
 
@@ -491,15 +501,23 @@ void CGridPage::CommitList(const Row& row) {
     static_cast<CColorLabel*>(cell)->SetTextColor(0);
   }
   list->ShowWindow(SW_HIDE);
+  // The focus moves on among the cells as the commit leaves them (a row it
+  // opened takes the focus).
+  ApplyCellStates();
   if (row.movesFocus) SendMessage(WM_NEXTDLGCTL, 0, 0);
   Refresh();
 }
 
 // ---- edits ----------------------------------------------------------------------------------
 
+bool CGridPage::IsWritable(int column) const {
+  const int entity = EntityOf(column);
+  return column <= 0 || (entity >= 0 && entity < m_axis.entities && !IsPastEnd(column));
+}
+
 void CGridPage::CommitEdit(const Row& row, int column, CWnd& edit) {
   const int entity = EntityOf(column);
-  if (column > 0 && (entity < 0 || entity >= m_axis.entities || IsPastEnd(column))) return;
+  if (!IsWritable(column)) return;
   if (row.commitEdit) {
     row.commitEdit(*this, row, entity, edit);
     return;
@@ -529,14 +547,16 @@ void CGridPage::OnEditSetFocus(UINT nID) {
 void CGridPage::OnEditKillFocus(UINT nID) {
   int column = 0;
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
-  if (!row || !IsEdit(row->kind) || row->trigger != Trigger::KillFocus) return;
+  if (!row || !IsEdit(row->kind)) return;
   CWnd* edit = CellWnd(*row, column);
   if (!edit) return;
   // Passing through an edit without changing its text stores nothing.
   std::string& shown = m_shown[m_cellIds.at(static_cast<int>(nID)).index];
-  if (edit->GetWindowText() == shown) return;
-  CommitEdit(*row, column, *edit);
-  shown = edit->GetWindowText();
+  if (row->trigger == Trigger::KillFocus && edit->GetWindowText() != shown) {
+    CommitEdit(*row, column, *edit);
+    shown = edit->GetWindowText();
+  }
+  if (row->leave && IsWritable(column)) row->leave(*this, *row, EntityOf(column), *edit);
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {
@@ -588,7 +608,8 @@ void CGridPage::OnClicked(UINT nID) {
   } else if (row->kind == Cell::Check) {
     CWnd* box = CellWnd(*row, column);
     if (!box) return;
-    MessageBeep(0);
+    // The box shows its own change: no beep; an open list closes as when an edit is entered.
+    HideListsExcept(0);
     const std::uint32_t code = static_cast<CButton*>(box)->GetCheck() == BST_CHECKED ? 1 : 0;
     if (column == 0) SetDefaultCode(*row, code);
     else WriteEntity(*row, EntityOf(column), code);
@@ -643,6 +664,7 @@ void CGridPage::Step(int direction) {
   MessageBeep(0);
   const int next = m_first + direction * m_axis.step;
   if (next >= FirstMin() && next <= FirstMax()) m_first = next;
+  else if (m_axis.clampStep) m_first = std::clamp(next, FirstMin(), std::max(FirstMin(), FirstMax()));
   ResetCellColors();
   Refresh();
 }

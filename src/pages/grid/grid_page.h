@@ -30,7 +30,9 @@
 // Rows may share one popup list. What a page adds:
 //
 // - Virtuals: FirstMin/FirstMax (the arrows' limits, for the page as it is
-//   when its window is made; BindArrows applies changed limits), IsPastEnd (a
+//   when its window is made; BindArrows applies changed limits), HeldFirstMin
+//   (the lower limit of an arrow held down, FirstMin unless the page says
+//   otherwise), IsPastEnd (a
 //   column past the entities shown: greyed, no input), ScopeBegin/ScopeEnd (the
 //   entities a Default commit writes, the end read again after each one; all
 //   of them by default), CellState (the state of a cell that the row's `state`
@@ -39,9 +41,8 @@
 //   OnRefreshed (the page's own controls after each refresh), OnEditFocus,
 //   FieldIndex (the index a row's field takes for an entity: the entity
 //   itself, or a key when the entities are one zone's slots or rows),
-//   HeldFirstMin (the held arrows' lower limit: FirstMin unless the page
-//   says otherwise, read when the arrows are bound), CloseFirstZone (what
-//   "Close" hands the zone overview: 255, it keeps its own first zone).
+//   CloseFirstZone (what "Close" hands the zone overview: 255, it keeps its
+//   own first zone).
 // - Page state: First() (an int the arrows are bound to), ActiveColumn(),
 //   Defaults() (eight bytes for rows whose Default value is the page's own,
 //   `pageDefault`; a Default value in the model uses `defaultField`).
@@ -57,7 +58,8 @@
 // - Cells. A List cell is a CColorLabel (a click or Enter opens the row's
 //   list); a Number cell a CNumEdit, a Text cell a CSerialEdit, a Hex cell a
 //   CHexEdit (typed in place, their whole text selected when they get the
-//   focus); a Check cell a check box (a click commits); a Static cell only
+//   focus); a Check cell a check box (a click commits, without a beep, and
+//   hides any open list); a Static cell only
 //   shows its text. A cell shows the row's `show` hook, else the choice list's
 //   text of the field's code (the default entry's for a code no entry has; a
 //   default entry past the list shows an empty cell), the number, or the text.
@@ -82,7 +84,8 @@
 //   the Default value and then every entity of the scope when the row's scope
 //   is Scope::Entities; g_bModified when the row `setsModified`; when the row
 //   the focus back to the cell, its text black, the list hidden, and when the
-//   row `movesFocus` the focus on to the next tab stop; Refresh.
+//   row `movesFocus` the focus on to the next tab stop, among the cells as the
+//   commit left them; Refresh.
 // - Edits. EN_SETFOCUS makes the edit's column the active column, selects its
 //   text and hides every list. The commit (`commitEdit`, or the plain one:
 //   Number cells store the number, Text cells the text, and set g_bModified)
@@ -96,15 +99,20 @@
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
-//   Default column: 0xE6E6E6, enabled state unchanged). The Default column is
+//   Default column: 0xE6E6E6, enabled). The Default column is
 //   always Default, a column past the end (IsPastEnd) or past the entities
-//   Inactive; any other cell takes the row's `state` hook, else CellState.
-// - Refresh: the captions (a column past the entities keeps its texts), every
+//   Inactive; any other cell takes the row's `state` hook, else CellState. A
+//   row's `defaultState` hook (entity kDefaultEntity) overrides the Default
+//   cell's state, for a Default value that cannot always be chosen.
+// - Refresh: the captions (a column past the entities keeps its texts; the
+//   caption of a column past the end or the entities is greyed), every
 //   cell's text and state, then OnRefreshed. It runs at set-up, on showing,
 //   after every commit and every scroll; hooks may call it.
 // - Scrolling: the arrows step First() by the axis step within FirstMin() ..
-//   FirstMax(), beep, and refresh (also at a limit); held down, they repeat
-//   (WM_REPEAT_STEP) within the same limits and refresh and repaint each step.
+//   FirstMax(), beep, and refresh (also at a limit; a step that would pass a
+//   limit stays where it is, or stops at the limit with Axis::clampStep); held
+//   down, they repeat (WM_REPEAT_STEP) within HeldFirstMin() .. FirstMax() and
+//   refresh and repaint each step.
 // - Keys: Shift+F9 (accelerator table 138) first; Enter and Esc swallowed;
 //   Enter on a List cell opens it unless the row says `enterOpens = false`
 //   (such a cell opens on a click only);
@@ -214,6 +222,7 @@ struct Row {
   std::uint32_t tags = 0;  // the page's own marks (read by its CellState)
   ShowFn show = nullptr;   // the cell's text, in place of the plain one
   StateFn state = nullptr; // the cell's state, in place of the page's CellState
+  StateFn defaultState = nullptr;  // the Default cell's state, in place of State::Default
   FillFn fill = nullptr;   // the list's items, built at each opening
   ListFn list = nullptr;   // which list opens (0: none), for rows that share lists
   WriteFn write = nullptr;         // the write of one entity, in place of field.Set
@@ -221,6 +230,7 @@ struct Row {
   AfterFn after = nullptr;         // after each entity's write
   EditFn commitEdit = nullptr;     // the commit of an edit cell
   EditFn keystroke = nullptr;      // each change of an edit cell, before any commit
+  EditFn leave = nullptr;          // every time an edit cell loses the focus, changed or not
 };
 
 struct Axis {
@@ -228,6 +238,7 @@ struct Axis {
   int block = 5;            // columns per block of the layout (the list placement's blocks)
   int entities = 32;        // entities 0..entities-1 exist; a column beyond keeps its texts
   int step = 1;             // the arrows' step
+  bool clampStep = false;   // a click's step that would pass a limit stops at it
   bool hasDefault = true;   // column 0
   int prevId = 0;           // the arrow buttons (0: none)
   int nextId = 0;
@@ -292,6 +303,8 @@ class CGridPage : public CScrollPage {
   // ---- what a page supplies ----------------------------------------------------------
   virtual int FirstMin() const { return 0; }
   virtual int FirstMax() const { return 0; }
+  // The lower limit of an arrow held down.
+  virtual int HeldFirstMin() const { return FirstMin(); }
   // A column past the end of the entities the page shows (greyed, no input).
   virtual bool IsPastEnd(int column) const { return false; }
   // The entities a Scope::Entities Default commit writes: begin, and an end read
@@ -310,8 +323,6 @@ class CGridPage : public CScrollPage {
   virtual void OnEditFocus(const Row& row, int column) {}
   // The index a row's field (and text) takes for an entity.
   virtual int FieldIndex(int entity) const { return entity; }
-  // The lower limit of the held arrows, read when they are bound.
-  virtual int HeldFirstMin() const { return FirstMin(); }
   // The first zone "Close" gives the zone overview (255: its own).
   virtual int CloseFirstZone() const { return 255; }
 
@@ -354,6 +365,8 @@ class CGridPage : public CScrollPage {
   void CommitEdit(const Row& row, int column, CWnd& edit);
   // A change of an edit's text: the row's keystroke hook, then a Keystroke commit.
   void EditChanged(const Row& row, int column);
+  // A column whose edits may be stored (the Default column, or one within the entities and not past the end).
+  bool IsWritable(int column) const;
   CListBox* ListWnd(int listId);
   HBRUSH BrushOf(State s) const;
   void SetCellText(const CellPos& pos, CWnd* cell, const std::string& text);

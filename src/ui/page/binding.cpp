@@ -169,7 +169,7 @@ void CBindingSet::Attach(CWnd& owner) {
         break;
       case BindKind::Number: {
         auto edit = std::make_unique<CNumEdit>();
-        edit->Setup(notify, b.maxLength, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
+        edit->Setup(notify, b.maxLength, 0, TRUE, FALSE, FALSE, FALSE, 0, (b.flags & kBindEnterNext) ? TRUE : FALSE);
         for (char c : {' ', '+', '-'}) edit->AddRefusedChar(c);
         control = std::move(edit);
         break;
@@ -276,7 +276,8 @@ void CBindingSet::ApplyEnableRules() {
   if (!m_owner || !m_owner->GetSafeHwnd()) return;
   for (std::size_t i = 0; i < m_rules.size() && i < m_ruleWindows.size(); ++i) {
     const EnableRule& r = m_rules[i];
-    if (CWnd* w = CWnd::FromHandlePermanent(m_ruleWindows[i])) w->EnableWindow(r.enabled && r.enabled() ? TRUE : FALSE);
+    const bool on = r.enabledAt ? r.enabledAt(m_index) : (r.enabled && r.enabled());
+    if (CWnd* w = CWnd::FromHandlePermanent(m_ruleWindows[i])) w->EnableWindow(on ? TRUE : FALSE);
   }
 }
 
@@ -304,7 +305,10 @@ bool CBindingSet::Commit(const Binding& b) {
       break;
     }
     case BindKind::Number: {
-      const std::optional<std::uint32_t> code = b.number->parse(control->GetWindowText());
+      // Passing through a cell without changing its text stores nothing.
+      const std::string typed = control->GetWindowText();
+      if (typed == PageText(m_bindings, b, m_index)) return false;
+      const std::optional<std::uint32_t> code = b.number->parse(typed);
       if (code) b.field.Set(m, Entity(b), *code);
       control->SetWindowText(PageText(m_bindings, b, m_index));
       if (!code) return false;

@@ -34,7 +34,7 @@
 
 enum class BindKind : std::uint8_t {
   Combo,      // a drop-down list of a ChoiceList, stored on a choice
-  Number,     // a number cell with a text format, stored on focus loss
+  Number,     // a number cell with a text format, stored on focus loss when its text changed
   Text,       // a letters-and-digits cell (upper case), stored on every key
   Dial,       // a dial-string cell (digits, A-D, '*', '#'), stored on every key
   Check,      // a check box, stored on a click
@@ -67,6 +67,7 @@ inline constexpr std::uint8_t kBindWithPassPort = 0x01;   // ZoneList: PassPort 
 inline constexpr std::uint8_t kBindPrintInUseOnly = 0x02;  // GroupList: a group not in use prints "None"
 inline constexpr std::uint8_t kBindBlank = 0x04;           // Text: the blank is taken too
 inline constexpr std::uint8_t kBindNoDialSigns = 0x08;     // Dial: digits and "A"-"D" only, no "*" or "#"
+inline constexpr std::uint8_t kBindEnterNext = 0x10;       // Number: Enter moves the focus on (which stores it)
 
 struct Binding {
   int id = 0;
@@ -144,10 +145,13 @@ constexpr Binding Offered(int id, const OfferedField& field, int element = 0) {
   return b;
 }
 
-// A control enabled exactly when `enabled` says so, at every refresh.
+// A control enabled exactly when `enabled` says so, at every refresh; or, for
+// a table that stands for an entity (CBindingSet::SetIndex), `enabledAt` of
+// that entity: {id, nullptr, &RssiOn}.
 struct EnableRule {
   int id = 0;
   bool (*enabled)() = nullptr;
+  bool (*enabledAt)(int index) = nullptr;
 };
 
 // The entity a binding's field is read and written for: its own, else the

@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CFieldPage, CScrollPage)
   ON_MESSAGE(WM_SERIALEDIT_CHANGE, OnSerialChange)
   ON_MESSAGE(WM_HEXEDIT_CHANGE, OnHexChange)
   ON_MESSAGE(WM_NUMEDIT_CHANGE, OnNumChange)
+  ON_MESSAGE(WM_NUMEDIT_ENTER, OnNextField)
 END_MESSAGE_MAP()
 
 CFieldPage::CFieldPage(UINT nIDTemplate, std::span<const Binding> bindings, std::span<const EnableRule> rules,

@@ -74,6 +74,24 @@ void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::s
   dc.SelectPen(oldPen);
 }
 
+void PrintSheetCells(CPrinterDC& dc, int charW, int x, int y, int pitch, std::span<const SheetColumn> columns,
+                     const std::function<std::string(int column)>& text) {
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const int left = x + columns[c].from * charW;
+    dc.Rectangle(left, y, x + columns[c].to * charW, y + pitch);
+    int lineY = y;
+    PrintLine(&dc, left, &lineY, pitch, text(static_cast<int>(c)), 0);
+  }
+}
+
+namespace {
+
+std::string HeaderOf(std::span<const SheetColumn> columns, int c) {
+  return std::string(columns[static_cast<std::size_t>(c)].header);
+}
+
+}  // namespace
+
 void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table) {
   const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
   const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
@@ -82,15 +100,10 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
   int right = 0;
   for (const SheetColumn& c : table.columns) right = std::max(right, c.to);
   charW = FitColumnWidth(dc, charW, x, (blocks - 1) * table.blockStep + right);
-  auto cell = [&](int block, const SheetColumn& c, int y, const std::string& text) {
-    const int left = x + (block * table.blockStep + c.from) * charW;
-    dc.Rectangle(left, y, x + (block * table.blockStep + c.to) * charW, y + pitch);
-    int lineY = y;
-    PrintLine(&dc, left, &lineY, pitch, text, 0);
-  };
+  auto blockX = [&](int block) { return x + block * table.blockStep * charW; };
   auto header = [&](int y) {
     for (int b = 0; b < blocks; ++b) {
-      for (const SheetColumn& c : table.columns) cell(b, c, y, std::string(c.header));
+      PrintSheetCells(dc, charW, blockX(b), y, pitch, table.columns, [&](int c) { return HeaderOf(table.columns, c); });
     }
   };
 
@@ -102,9 +115,8 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
     for (int b = 0; b < blocks; ++b) {
       const int entry = b * lines + line;
       if (entry >= table.entries) continue;
-      for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        cell(b, table.columns[c], y, table.text ? table.text(entry, static_cast<int>(c)) : std::string());
-      }
+      PrintSheetCells(dc, charW, blockX(b), y, pitch, table.columns,
+                      [&](int c) { return table.text ? table.text(entry, c) : std::string(); });
     }
     y += pitch;
     if (line + 1 < lines && y + 2 * pitch > dc.GetDeviceCaps(gdi::VERTRES)) {
@@ -113,6 +125,28 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
       y = gap + 2 * pitch;
       header(y);
       y += pitch;
+    }
+  }
+  dc.SetBkMode(oldMode);
+  dc.SelectPen(oldPen);
+}
+
+void PrintSheetList(CPrinterDC& dc, int charW, int x, int pitch, int top, int y, const SheetList& list) {
+  const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
+  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
+  auto header = [&](int blockX, int at) {
+    PrintSheetCells(dc, charW, blockX, at, pitch, list.columns, [&](int c) { return HeaderOf(list.columns, c); });
+  };
+  SheetCursor cursor{x, x, y};
+  header(cursor.blockX, cursor.y);
+  cursor.y += pitch;
+  for (int entry = 0; entry < list.entries; ++entry) {
+    PrintSheetCells(dc, charW, cursor.blockX, cursor.y, pitch, list.columns,
+                    [&](int c) { return list.text ? list.text(entry, c) : std::string(); });
+    cursor.y += pitch;
+    if (ApplyOverflowRule(dc, cursor, charW, pitch, top)) {
+      header(cursor.blockX, cursor.y);
+      cursor.y += pitch;
     }
   }
   dc.SetBkMode(oldMode);

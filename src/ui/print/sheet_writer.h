@@ -184,3 +184,20 @@ struct SheetTable {
 // narrowed to fit the printable width; the last page is left for the caller to
 // end.
 void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table);
+
+// One row of framed cells at y, the columns' edges counted from x: each box,
+// drawn with the pen the caller selected, and its text at the box's left edge.
+void PrintSheetCells(CPrinterDC& dc, int charW, int x, int y, int pitch, std::span<const SheetColumn> columns,
+                     const std::function<std::string(int column)>& text);
+
+// A list under the overflow rule: the columns' header row at (x, y), then a
+// row of cells for each entry. After every row (the last one too) the overflow
+// rule may move the list to the right block or to a new page, at `top`, where
+// the header row is printed again. A pen of 4 device units, texts over the
+// boxes; the last page is left for the caller to end.
+struct SheetList {
+  std::span<const SheetColumn> columns;
+  int entries = 0;
+  std::function<std::string(int entry, int column)> text;
+};
+void PrintSheetList(CPrinterDC& dc, int charW, int x, int pitch, int top, int y, const SheetList& list);

@@ -1,0 +1,177 @@
+// The conventional group page's advanced view driven by clicks and keys: the
+// lists by production type and option board with their stored values, every
+// branch of the signalling function in a group and in the Default column, the
+// Signaling No. reset, the greying of ANI and Encryption, the Default bits at
+// their own positions, and the hidden rows' commits.
+#include "model/channel_model.h"
+#include "test_conv_support.h"
+
+namespace grid_test {
+namespace {
+
+using namespace group_ids;
+using namespace conv_advanced_ids;
+
+class ConvAdvancedTest : public ConvGroupTest {
+ protected:
+  void SetUp() override {
+    ConvGroupTest::SetUp();
+    UseZone(0, kSystemConventional, 4);
+    UseZone(1, kSystemConventional, 2);
+    EnableGroups(0);
+    EnableGroups(1);
+  }
+  std::uint8_t& Byte1(int g) { return S().groups[g].byte1; }
+};
+
+TEST_F(ConvAdvancedTest, ModelElevenWithTheOptionModuleOffersOptionOnlyWithoutEncryption) {
+  G().SetOptionBoardCode(4);
+  S().groups[1].byte0 = (S().groups[1].byte0 & ~0x18) | 0x08;  // Encryption "Key ON"
+  Byte1(0) |= 0x80;                                              // ANI on
+  ShowAdvanced(0);
+  ClickCell(kSignalingFunction[0]);
+  EXPECT_EQ(Entries(kSignalingFunctionList), (std::vector<std::string>{"Disable", "Paging", "Option", "Signaling"}));
+  DoubleClickItem(kSignalingFunctionList, "Option");
+  EXPECT_EQ(Byte1(0), 0x40 | 1);  // bit 6, no bit 4, no ANI; Signaling No. 1
+  EXPECT_EQ(Text(kSignalingFunction[0]), "Option");
+  EXPECT_FALSE(Enabled(kAni[0]));         // the function holds bit 6
+  EXPECT_FALSE(Enabled(kEncryption[0]));  // "Option" leaves no encryption
+  EXPECT_TRUE(Enabled(kSignalingNo[0]));
+  EXPECT_EQ(Text(kSignalingNo[0]), "GE Star");
+
+  ClickCell(kSignalingFunction[1]);
+  EXPECT_EQ(Entries(kSignalingFunctionList), (std::vector<std::string>{"Disable", "Paging", "Signaling"}));
+  DoubleClickItem(kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(Byte1(1) & 0x50, 0x50);
+  EXPECT_TRUE(Enabled(kEncryption[1]));
+  EXPECT_FALSE(Enabled(kSignalingNo[1]));
+
+  // Paging: the locations; a changed function resets the number, the same one keeps it.
+  Choose(kSignalingFunction[2], kSignalingFunctionList, "Paging");
+  Choose(kSignalingNo[2], kSignalingNoList, "Loc. 5");
+  EXPECT_EQ(Byte1(2) & 0x0F, 4);
+  EXPECT_EQ(Entries(kSignalingNoList).size(), 10u);
+  Choose(kSignalingFunction[2], kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(Byte1(2) & 0x0F, 0);
+  EXPECT_EQ(Text(kSignalingNo[2]), "Disable");
+  Byte1(2) |= 3;
+  Choose(kSignalingFunction[2], kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(Byte1(2) & 0x0F, 3);
+
+  // 2nd Tx Power: the model's entries and their stored values.
+  ClickCell(kSecondTxPower[3]);
+  EXPECT_EQ(Entries(kSecondTxPowerList), (std::vector<std::string>{"Disable", "High", "Low-High", "Low-Mid"}));
+  DoubleClickItem(kSecondTxPowerList, "Low-Mid");
+  EXPECT_EQ(S().groups[3].byte0 & 7, 5);
+  Choose(kSecondTxPower[3], kSecondTxPowerList, "Disable");
+  EXPECT_EQ(S().groups[3].byte0 & 7, 7);
+  EXPECT_EQ(g_bModified, 1u);
+
+  // The OPB-83 board: no encryption anywhere, the Default column included.
+  G().SetOptionBoardCode(3);
+  page->Refresh();
+  EXPECT_FALSE(Enabled(kEncryption[1]) || Enabled(kEncryption[3]) || Enabled(kEncryptionDefault));
+  G().SetOptionBoardCode(0);
+  page->Refresh();
+  EXPECT_TRUE(Enabled(kEncryption[3]) && Enabled(kEncryptionDefault));
+  ClickCell(kSignalingFunction[3]);
+  EXPECT_EQ(Entries(kSignalingFunctionList).size(), 3u);  // no module, no "Option"
+}
+
+TEST_F(ConvAdvancedTest, OtherModelsKeepTheHighBitInByteThreeAndTheirOwnLists) {
+  SetProductionType(5);
+  G().SetOptionBoardCode(4);
+  S().groups[0].byte0 = (S().groups[0].byte0 & ~7) | 5;  // "Low-Mid" has no entry here
+  Byte1(1) = 0x80;                                      // ANI on
+  ShowAdvanced(0);
+  EXPECT_EQ(Text(kSecondTxPower[0]), "Disable");
+  ClickCell(kSecondTxPower[0]);
+  EXPECT_EQ(Entries(kSecondTxPowerList), (std::vector<std::string>{"Disable", "High", "Low"}));
+  DoubleClickItem(kSecondTxPowerList, "Low");
+  EXPECT_EQ(S().groups[0].byte0 & 7, 4);
+
+  ClickCell(kSignalingFunction[1]);
+  EXPECT_EQ(Entries(kSignalingFunctionList), (std::vector<std::string>{"Disable", "Paging", "Signaling"}));
+  DoubleClickItem(kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(Byte1(1), 0x80 | 0x10);  // bit 4; ANI and bit 6 untouched
+  EXPECT_EQ(S().groups[1].byte3 & 0x80, 0x80);
+  EXPECT_TRUE(Enabled(kAni[1]) && Enabled(kEncryption[1]));
+  EXPECT_FALSE(Enabled(kSignalingNo[1]));
+
+  // The Default column keeps its code in bits 5-6 of byte 1 and bit 1 of byte 4.
+  Choose(kSignalingFunctionDefault, kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(S().DefaultGroupRecord.byte[1] & 0x70, 0x20);
+  EXPECT_EQ(S().DefaultGroupRecord.byte[4] & 0x02, 0x02);
+  for (int g = 0; g < 4; ++g) {
+    EXPECT_EQ(Byte1(g) & 0x50, 0x10) << g;
+    EXPECT_EQ(S().groups[g].byte3 & 0x80, 0x80) << g;
+  }
+  EXPECT_EQ(Text(kSignalingFunctionDefault), "Signaling");
+  EXPECT_EQ(S().groups[4].byte3 & 0x80, 0);  // the next zone's
+}
+
+TEST_F(ConvAdvancedTest, TheDefaultColumnWritesItsOwnBitsAndEveryGroupOfTheZone) {
+  G().SetOptionBoardCode(4);
+  const CGroupRecord nextZone = S().groups[4];
+  ShowAdvanced(0);
+  Choose(kAniDefault, kAniList, "Enable");
+  Choose(kFlatAfDefault, kFlatAfList, "Flat");
+  Choose(kTalkAroundUserDefault, kTalkAroundUserList, "Enable");
+  Choose(kTpacDefault, kTpacList, "Enable");
+  const CDefaultGroupRecord& d = S().DefaultGroupRecord;
+  EXPECT_EQ(d.byte[2] & 0x02, 0x02);
+  EXPECT_EQ(d.byte[1] & 0x80, 0);  // ANI Monitor's bit
+  EXPECT_EQ(d.byte[3] & 0x81, 0x81);
+  EXPECT_EQ(d.word & 0x8000, 0x8000);
+  for (int g = 0; g < 4; ++g) {
+    EXPECT_EQ(Byte1(g) & 0xA0, 0x80) << g;
+    EXPECT_EQ(S().groups[g].byte2 & 0x40, 0x40) << g;
+    EXPECT_EQ(S().groups[g].byte3 & 0x20, 0x20) << g;
+    EXPECT_EQ(S().groups[g].channelWord & 0x8000, 0x8000) << g;
+  }
+  // Model 11, "Signaling" from the Default column: bit 4 and bit 6 of every group, ANI off.
+  Choose(kSignalingFunctionDefault, kSignalingFunctionList, "Signaling");
+  EXPECT_EQ(d.byte[1] & 0x10, 0x10);
+  EXPECT_EQ(d.byte[2] & 0x03, 0x03);  // the Default ANI stays
+  for (int g = 0; g < 4; ++g) EXPECT_EQ(Byte1(g) & 0xD0, 0x50) << g;
+  // The Default Signaling No. (kept hidden) stores its entry's value, 1..3 for the systems.
+  Unhide({kSignalingNoDefault});
+  Byte1(2) |= 0x0F;
+  Choose(kSignalingNoDefault, kSignalingNoList, "MDC-1200");
+  EXPECT_EQ(d.byte[1] & 0x0F, 2);
+  for (int g = 0; g < 4; ++g) EXPECT_EQ(Byte1(g) & 0x0F, 2) << g;
+  EXPECT_EQ(Text(kSignalingNoDefault), "MDC-1200");
+  // "Option" from the Default column, where the Default Encryption allows it.
+  Choose(kSignalingFunctionDefault, kSignalingFunctionList, "Option");
+  EXPECT_EQ(d.byte[1] & 0x10, 0);
+  EXPECT_EQ(Text(kSignalingFunctionDefault), "Option");
+  EXPECT_FALSE(Enabled(kEncryptionDefault));
+  EXPECT_EQ(S().groups[4], nextZone);
+  EXPECT_EQ(Text(kAniMonitorDefault), "Disable");
+}
+
+TEST_F(ConvAdvancedTest, HiddenRowsCommitTheirOwnBitsAndDataGroupCommitsQuietly) {
+  S().groups[1].channelWord = (S().groups[1].channelWord & ~0x3FF) | 1;
+  ShowAdvanced(0);
+  EXPECT_EQ(Text(kRxFreq[1]), FrequencyCellText(S().channels[1].rxFreq));
+  EXPECT_FALSE(Enabled(kRxFreq[5]));  // past the zone's groups
+  Unhide({kDataGroup[1], kExtMic[1]});
+  ClickCell(kDataGroup[1]);
+  ASSERT_TRUE(ListShown(kDataGroupList));
+  Key(Qt::Key_Down);  // each change of the selection commits, quietly
+  EXPECT_EQ(S().groups[1].byte3 & 0x02, 0x02);
+  EXPECT_FALSE(ListShown(kDataGroupList));
+  EXPECT_EQ(g_bModified, 0u);
+  Choose(kExtMic[1], kExtMicList, "External");
+  EXPECT_EQ(S().groups[1].channelWord & 0x0BFF, 0x0801);
+  EXPECT_EQ(g_bModified, 1u);
+  // The Tag of a group out of use still takes letters here.
+  SetGroupEnabled(TheModel(), 2, false);
+  page->Refresh();
+  EXPECT_FALSE(Enabled(kCallAlert[2]));
+  TypeInto(kTag[2], "x1");
+  EXPECT_EQ(std::string(S().groups[2].name, 8), "X1      ");
+}
+
+}  // namespace
+}  // namespace grid_test
