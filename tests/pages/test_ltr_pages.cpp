@@ -9,6 +9,7 @@
 #include "pages/trunk/ltr_system_page.h"
 #include "pages/trunk/repeater_page.h"
 #include "test_ltr_support.h"
+#include "ui/test_fit_support.h"
 #include "ui/test_print_support.h"
 
 namespace grid_test {
@@ -83,10 +84,35 @@ TEST_F(LtrPagesTest, EveryZoneFormatOpensEveryPageWithoutAChange) {
   EXPECT_TRUE(prompts.MessageTexts().empty());
 }
 
-TEST_F(LtrPagesTest, EachPageScrollsInASmallArea) {
+// At its own size (the size every page scrolls against) a page shows every
+// control whole, with every text, the longest a cell can hold among them, in
+// its control; in a smaller area it scrolls.
+TEST_F(LtrPagesTest, EachPageFitsItsSizeAndScrollsInASmallArea) {
+  const int kinds[] = {kSystemConventional, kSystemLtr, kSystemPassPort};
+  for (int z = 0; z < 5; ++z) UseZone(z, kinds[z % 3]);
+  S().zonePrefixCode[1] = 255;  // "Disable(FF)"
+  for (int r = 0; r < tf::kRepeaterSlots; ++r) {
+    Program(r + 230, 99999999, 99999999);
+    S().zoneRepeaters[0][r] = std::uint16_t(0x6C00 | (r + 230));
+  }
+  hooks.modeM = true;
   for (const PageOf& p : kPages) {
     g_bTakePageRef = 1;  // as the main dialog does: the page's own size is the reference
     auto& page = dynamic_cast<CScrollPage&>(Open(p.idd));
+    CRect own;
+    page.GetClientRect(&own);
+    QWidget* surface = page.GetSafeHwnd();
+    for (QWidget* w : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w->isWindow() || !w->isVisibleTo(surface) || !CWnd::FromHandlePermanent(w)) continue;
+      const std::string name = std::to_string(p.idd) + " control " + std::to_string(CWnd::FromHandle(w)->GetDlgCtrlID());
+      EXPECT_LE(w->geometry().right(), own.right) << name;
+      EXPECT_LE(w->geometry().bottom(), own.bottom) << name;
+      if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << name << " \"" << label->text().toStdString() << "\"";
+      }
+    }
+    for (const std::string& line : fit_test::CutCaptions(surface, std::to_string(p.idd), true)) ADD_FAILURE() << line;
     EXPECT_FALSE(page.IsScrollBarShown(CScrollPage::SB_VERT)) << p.idd;
     page.MoveWindow(0, 0, 240, 160, TRUE);
     Pump();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -41,6 +42,36 @@ std::map<std::string, WindowClassProc>& Classes() {
   static std::map<std::string, WindowClassProc> classes;
   return classes;
 }
+
+// A static text. One that takes the focus (a grid cell) would otherwise lay
+// its plain text out as a text document at every paint; it is drawn here as
+// any other plain static is: frame, then the text inside the frame's indent.
+class WndLabel : public QLabel {
+ public:
+  explicit WndLabel(QWidget* parent) : QLabel(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    if (textFormat() != Qt::PlainText || !pixmap().isNull() || focusPolicy() == Qt::NoFocus) {
+      QLabel::paintEvent(e);
+      return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    int m = indent();
+    if (m < 0 && frameWidth()) m = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (m > 0) {
+      if (align & Qt::AlignLeft) r.setLeft(r.left() + m);
+      if (align & Qt::AlignRight) r.setRight(r.right() - m);
+      if (align & Qt::AlignTop) r.setTop(r.top() + m);
+      if (align & Qt::AlignBottom) r.setBottom(r.bottom() - m);
+    }
+    const int flags = int(align) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, r, flags, palette(), isEnabled(), text(), foregroundRole());
+  }
+};
 
 // A push button whose caption wraps over as many lines as it needs: at blanks
 // and after underscores, inside a word only where one is wider than the button;
@@ -527,7 +558,7 @@ void RegisterStandardClasses() {
 // ---- the widgets of the standard controls ------------------------------------------------
 
 QWidget* MakeStatic(QWidget* parent, DWORD style) {
-  auto* label = new QLabel(parent);
+  auto* label = new WndLabel(parent);
   label->setTextFormat(Qt::PlainText);
   // Disabled text in the grey of disabled text (COLOR_GRAYTEXT), readable on a grey cell.
   QPalette palette = label->palette();
@@ -695,6 +726,18 @@ void SendControlNotification(QWidget* control, UINT code) {
 }
 
 namespace wnd_detail {
+
+void SetLabelText(QLabel* label, const QString& text) {
+  const Qt::FocusPolicy policy = label->focusPolicy();
+  if (policy == Qt::NoFocus || !dynamic_cast<WndLabel*>(label)) {
+    label->setText(text);
+    return;
+  }
+  // QLabel makes a text document for a label that takes the focus.
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setText(text);
+  label->setFocusPolicy(policy);
+}
 
 QuietScope::QuietScope(QWidget* w) : widget_(w) {
   if (w) w->setProperty(kQuietProperty, w->property(kQuietProperty).toInt() + 1);

@@ -138,7 +138,7 @@ void SetWidgetText(QWidget* w, const std::string& text) {
     return;
   }
   w->setProperty(kTextProperty, q);
-  if (auto* l = qobject_cast<QLabel*>(w)) l->setText((WidgetStyle(w) & SS_NOPREFIX) ? q : StripMnemonic(q));
+  if (auto* l = qobject_cast<QLabel*>(w)) SetLabelText(l, (WidgetStyle(w) & SS_NOPREFIX) ? q : StripMnemonic(q));
 }
 
 CWnd* NearestWindowObject(QWidget* w) {

@@ -8,6 +8,8 @@
 
 #include "ui/wnd/win_types.h"
 
+class QLabel;
+
 namespace wnd_detail {
 
 // Control id, style bits and "destroyed" mark are kept on the widget itself,
@@ -24,6 +26,9 @@ std::string WidgetText(const QWidget* w);
 void SetWidgetText(QWidget* w, const std::string& text);
 // "&Open" shows as "Open"; "&&" shows one "&".
 QString StripMnemonic(const QString& text);
+// Sets a static's text (controls.cpp); a static that takes the focus keeps no
+// text document for it, as it draws its text itself.
+void SetLabelText(QLabel* label, const QString& text);
 
 // The nearest widget from w upwards, inside w's own top-level window, that has
 // a window object; null when there is none.
