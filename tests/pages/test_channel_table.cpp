@@ -205,7 +205,7 @@ int Count(const std::vector<PdfWord>& words, const std::string& text, int page =
                            [&](const PdfWord& w) { return w.text == text && (page == 0 || w.page == page); }));
 }
 std::string NumberText(int n) {
-  char number[8];
+  char number[16];
   std::snprintf(number, sizeof number, "%.3d", n);
   return number;
 }
