@@ -12,6 +12,23 @@
 #include "model/conversions.h"
 #include "model/edit_model.h"
 #include "model/global_fields.h"
+#include "res/page_conv_groups.h"
+#include "res/page_dtmf.h"
+#include "res/page_five_tone.h"
+#include "res/page_global1.h"
+#include "res/page_global2.h"
+#include "res/page_interconnect.h"
+#include "res/page_key_assign.h"
+#include "res/page_ltr_advanced.h"
+#include "res/page_ltr_group.h"
+#include "res/page_ltr_system.h"
+#include "res/page_mobile_special.h"
+#include "res/page_passport_features.h"
+#include "res/page_passport_talk_groups.h"
+#include "res/page_repeater.h"
+#include "res/page_seed.h"
+#include "res/page_sel_call.h"
+#include "res/page_zone_overview.h"
 #include "shell/command_line.h"
 #include "shell/dialogs/password_dlg.h"
 #include "shell/page_registry.h"
@@ -37,19 +54,21 @@ struct PageEntry {
 };
 
 constexpr PageEntry kPageTable[] = {
-    {PageSlot::Global1, "Global 1", 139},     {PageSlot::Global2, "Global 2", 140},
-    {PageSlot::MobileSpecial, "Mobile Special", 232}, {PageSlot::KeyAssign, "Key Assignment", 142},
-    {PageSlot::Zone, "Zone", 234},            {PageSlot::SelCall, "Sel Call", 113},
-    {PageSlot::Seed, "Seed channel", 115},    {PageSlot::Dtmf, "DTMF ANI", 162},
-    {PageSlot::FiveTone, "5-Tone", 223},
+    {PageSlot::Global1, "Global 1", IDD_GLOBAL1},
+    {PageSlot::Global2, "Global 2", IDD_GLOBAL2},
+    {PageSlot::MobileSpecial, "Mobile Special", IDD_MOBILE_SPECIAL},
+    {PageSlot::KeyAssign, "Key Assignment", IDD_KEY_ASSIGN_PANEL},
+    {PageSlot::Zone, "Zone", IDD_ZONE_OVERVIEW},
+    {PageSlot::SelCall, "Sel Call", IDD_SEL_CALL},
+    {PageSlot::Seed, "Seed channel", IDD_SEED},
+    {PageSlot::Dtmf, "DTMF ANI", IDD_DTMF},
+    {PageSlot::FiveTone, "5-Tone", IDD_FIVE_TONE_PAGE},
 };
 
-constexpr UINT kGlobal1Page = 139;
-constexpr UINT kKeyAssignPanelPage = 142;
-constexpr UINT kKeyAssignSidePage = 215;
-constexpr UINT kSelCallListPage = 114;
-constexpr UINT kZoneOverviewPage = 234;
-constexpr UINT kZoneSubPages[] = {111, 112, 163, 167, 168, 169, 170, 171, 172, 174, 234};
+constexpr UINT kZoneSubPages[] = {IDD_PASSPORT_FEATURES,   IDD_PASSPORT_TALK_GROUPS, IDD_LTR_SYSTEM,
+                                  IDD_LTR_ADVANCED,        IDD_INTERCONNECT,         IDD_CONV_GROUP_BASIC,
+                                  IDD_CONV_GROUP_ADVANCED, IDD_LTR_GROUP_BASIC,      IDD_LTR_GROUP_ADVANCED,
+                                  IDD_REPEATERS,           IDD_ZONE_OVERVIEW};
 
 const PageEntry& EntryOf(PageSlot slot) {
   for (const auto& e : kPageTable) {
@@ -251,8 +270,8 @@ BOOL CMainDlg::OnInitDialog() {
   m_hAccel = LoadAccelerators(IDR_MAIN_ACCEL);
   SetAppWinHelp([this](DWORD_PTR dwData, UINT nCmd) { WinHelp(dwData, nCmd); });
 
-  if (auto* overview = dynamic_cast<IZoneSubPage*>(&Page(kZoneOverviewPage))) overview->SetPageIndex(0);
-  m_nZoneSubPageId = kZoneOverviewPage;
+  if (auto* overview = dynamic_cast<IZoneSubPage*>(&Page(IDD_ZONE_OVERVIEW))) overview->SetPageIndex(0);
+  m_nZoneSubPageId = IDD_ZONE_OVERVIEW;
 
   m_editSerial.EnableWindow(g_bModeM || g_bModeS);
   m_editSerial.SetEditParams(m_hWnd, 8);
@@ -375,7 +394,7 @@ const std::vector<PageSlot>& CMainDlg::TabSet() const {
 }
 
 UINT CMainDlg::PageId(PageSlot slot) const {
-  if (slot == PageSlot::KeyAssign) return IsModel11() ? kKeyAssignPanelPage : kKeyAssignSidePage;
+  if (slot == PageSlot::KeyAssign) return IsModel11() ? IDD_KEY_ASSIGN_PANEL : IDD_KEY_ASSIGN_SIDE;
   if (slot == PageSlot::Zone) return m_nZoneSubPageId;
   return EntryOf(slot).idd;
 }
@@ -419,7 +438,7 @@ void CMainDlg::BuildTabs() {
   if (!m_tab.GetSafeHwnd()) return;
   if (m_tab.GetCurSel() >= 0) LeavePage();
   m_tab.DeleteAllItems();
-  if (auto it = m_pages.find(kGlobal1Page); it != m_pages.end() && it->second->GetSafeHwnd()) {
+  if (auto it = m_pages.find(IDD_GLOBAL1); it != m_pages.end() && it->second->GetSafeHwnd()) {
     it->second->DestroyWindow();
   }
   int index = 0;
@@ -436,8 +455,8 @@ void CMainDlg::BuildTabs() {
   }
 
   // Global 1 opens where its template puts it.
-  CDialog& global1 = Page(kGlobal1Page);
-  if (!CreatePageWindow(global1, kGlobal1Page, &m_tab)) {
+  CDialog& global1 = Page(IDD_GLOBAL1);
+  if (!CreatePageWindow(global1, IDD_GLOBAL1, &m_tab)) {
     MessageBeep(0);
     AfxMessageBox(kNotEnoughMemory);
     return;
@@ -497,15 +516,15 @@ void CMainDlg::LeavePage() {
   };
   switch (const PageSlot slot = TabSet()[static_cast<std::size_t>(sel)]) {
     case PageSlot::KeyAssign:
-      SaveRectAndDestroy(existing(kKeyAssignPanelPage));
-      SaveRectAndDestroy(existing(kKeyAssignSidePage));
+      SaveRectAndDestroy(existing(IDD_KEY_ASSIGN_PANEL));
+      SaveRectAndDestroy(existing(IDD_KEY_ASSIGN_SIDE));
       break;
     case PageSlot::Zone:
       LeaveZoneSubPage();
       break;
     case PageSlot::SelCall:
       SaveRectAndDestroy(existing(EntryOf(slot).idd));
-      if (CDialog* list = existing(kSelCallListPage); list && list->GetSafeHwnd()) list->DestroyWindow();
+      if (CDialog* list = existing(IDD_SEL_CALL_LIST); list && list->GetSafeHwnd()) list->DestroyWindow();
       break;
     default:
       SaveRectAndDestroy(existing(EntryOf(slot).idd));
@@ -611,43 +630,43 @@ void CMainDlg::ShowZoneSubPage(UINT nIDD, int index, bool giveIndex) {
 }
 
 LRESULT CMainDlg::OnShowPageInterconnect(WPARAM, LPARAM lParam) {
-  ShowZoneSubPage(168, static_cast<int>(lParam), true);
+  ShowZoneSubPage(IDD_INTERCONNECT, static_cast<int>(lParam), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageZone(WPARAM, LPARAM lParam) {
-  ShowZoneSubPage(234, static_cast<int>(lParam), lParam != 255);
+  ShowZoneSubPage(IDD_ZONE_OVERVIEW, static_cast<int>(lParam), lParam != 255);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageLtrAdvanced(WPARAM, LPARAM lParam) {
-  ShowZoneSubPage(167, static_cast<int>(lParam), true);
+  ShowZoneSubPage(IDD_LTR_ADVANCED, static_cast<int>(lParam), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageRepeaters(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(174, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_REPEATERS, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageGroupBasic(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(171, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_LTR_GROUP_BASIC, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageGroupAdvanced(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(172, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_LTR_GROUP_ADVANCED, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageConvBasic(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(169, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_CONV_GROUP_BASIC, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPageConvAdvanced(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(170, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_CONV_GROUP_ADVANCED, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPagePassPortSystem(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(111, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_PASSPORT_FEATURES, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 LRESULT CMainDlg::OnShowPagePassPortTalkGroup(WPARAM wParam, LPARAM) {
-  ShowZoneSubPage(112, static_cast<int>(wParam & 0xFF), true);
+  ShowZoneSubPage(IDD_PASSPORT_TALK_GROUPS, static_cast<int>(wParam & 0xFF), true);
   return 0;
 }
 
@@ -665,7 +684,7 @@ int CMainDlg::CurrentIndexOfFirst(std::initializer_list<UINT> ids) {
 
 void CMainDlg::SetZoneFlag(bool on) {
   MessageBeep(0);
-  const int zone = CurrentIndexOfFirst({163, 167, 168, 234});
+  const int zone = CurrentIndexOfFirst({IDD_LTR_SYSTEM, IDD_LTR_ADVANCED, IDD_INTERCONNECT, IDD_ZONE_OVERVIEW});
   // A page standing on its Default column names no zone.
   if (zone < 0 || zone >= kZoneCount) return;
   auto& flags = TheModel().store.zoneFlags[zone];
@@ -676,7 +695,7 @@ void CMainDlg::SetZoneFlag(bool on) {
 
 void CMainDlg::SetGroupInUse(bool on) {
   MessageBeep(0);
-  const int group = CurrentIndexOfFirst({171, 172, 169, 170});
+  const int group = CurrentIndexOfFirst({IDD_LTR_GROUP_BASIC, IDD_LTR_GROUP_ADVANCED, IDD_CONV_GROUP_BASIC, IDD_CONV_GROUP_ADVANCED});
   if (group < 0 || group >= kGroupCount) return;
   CGroupRecord& record = TheModel().store.groups[group];
   if (on) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "res/main_dialog.h"
+#include "res/page_zone_overview.h"
 #include "shell/dialogs/app_help.h"
 #include "ui/cells/cells.h"
 #include "ui/layout/anchor_layout.h"
@@ -206,7 +207,7 @@ class CMainDlg : public CDialog {
   HACCEL m_hAccel = nullptr;
   std::map<UINT, std::unique_ptr<CDialog>> m_pages;
   std::array<std::string, 4> m_strModel;
-  UINT m_nZoneSubPageId = 234;
+  UINT m_nZoneSubPageId = IDD_ZONE_OVERVIEW;
   BOOL m_bFirstLoad = TRUE;
   bool m_bPageHadFocus = false;
   int m_cxScreen = 0;
