@@ -44,11 +44,6 @@ class TrunkPageTest : public GridTest {
     Reopen(idd, index);
     return dynamic_cast<P&>(Page());
   }
-  void Choose(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
-  }
   // An arrow held down for the ticks, then released.
   void Hold(int arrow, int ticks) {
     CHandTicks hand;
