@@ -4,11 +4,6 @@
 
 #include <unistd.h>
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,6 +11,7 @@
 #include <vector>
 
 #include "model/default_image.h"
+#include "page_bench.h"
 #include "shell/main_dlg.h"
 #include "ui/wnd/scripted_prompt.h"
 
@@ -68,15 +64,10 @@ struct MainDlgProgram {
 // while the benchmarks run.
 template <class P>
 int RunPageBenchmarks(int argc, char** argv, P*& program) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  {
+  return RunOffscreenBenchmarks(argc, argv, [&program] {
     P running;
     program = &running;
     benchmark::RunSpecifiedBenchmarks();
     program = nullptr;
-  }
-  benchmark::Shutdown();
-  return 0;
+  });
 }

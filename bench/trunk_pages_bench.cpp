@@ -40,6 +40,15 @@ struct Program : MainDlgProgram {
   P& Page(UINT idd) {
     return dynamic_cast<P&>(dlg->Page(idd));
   }
+  // The LTR system page has no message of its own: made in the Zone tab's place.
+  CLtrZonePage& MakeLtrSystem() {
+    auto& page = Page<CLtrZonePage>(IDD_LTR_SYSTEM);
+    dlg->LeaveZoneSubPage();
+    page.Create(IDD_LTR_SYSTEM, dlg->GetDlgItem(IDC_MAIN_TAB));
+    page.ShowWindow(SW_SHOW);
+    Settle();
+    return page;
+  }
 };
 
 Program* g_program = nullptr;
@@ -56,30 +65,21 @@ void PageSwitch(benchmark::State& state, UINT message, WPARAM wParam, LPARAM lPa
 void BM_SwitchToRepeaters(benchmark::State& state) { PageSwitch(state, WM_SHOWPAGE_REPEATERS, 3, 0); }
 void BM_SwitchToLtrAdvanced(benchmark::State& state) { PageSwitch(state, WM_SHOWPAGE_LTR_ADVANCED, 0, 3); }
 void BM_SwitchToInterconnect(benchmark::State& state) { PageSwitch(state, WM_SHOWPAGE_INTERCONNECT, 0, 3); }
-// The LTR system page has no message of its own: made in the Zone tab's place.
 void BM_SwitchToLtrSystem(benchmark::State& state) {
-  CMainDlg& dlg = *g_program->dlg;
   auto& page = g_program->Page<CLtrZonePage>(IDD_LTR_SYSTEM);
   for (auto _ : state) {
     state.PauseTiming();
     if (page.GetSafeHwnd()) page.DestroyWindow();
     g_program->Send(WM_SHOWPAGE_ZONE, 0, 255);
     state.ResumeTiming();
-    dlg.LeaveZoneSubPage();
-    page.Create(IDD_LTR_SYSTEM, dlg.GetDlgItem(IDC_MAIN_TAB));
-    page.ShowWindow(SW_SHOW);
-    Program::Settle();
+    g_program->MakeLtrSystem();
   }
   page.DestroyWindow();
 }
 
 // Opens a list cell and commits an item of its list, with the refresh.
 void Commit(grid::CGridPage& page, int cell, int item) {
-  int column = 0;
-  const grid::Row* row = page.RowOfCell(cell, &column);
-  page.OpenCell(*row, column);
-  page.GetDlgItem(row->listId)->SendMessage(LB_SETCURSEL, WPARAM(item));
-  page.CommitList(*row);
+  CommitListItem(page, cell, item);
   Program::Settle();
 }
 
@@ -102,12 +102,7 @@ void BM_InterconnectCommit(benchmark::State& state) {
   CommitOn<CInterconnectPage>(state, WM_SHOWPAGE_INTERCONNECT, 0, 3, IDD_INTERCONNECT, interconnect_ids::kTimeout[2], 13);
 }
 void BM_LtrSystemHomeRepeaterCommit(benchmark::State& state) {
-  CMainDlg& dlg = *g_program->dlg;
-  auto& page = g_program->Page<CLtrZonePage>(IDD_LTR_SYSTEM);
-  dlg.LeaveZoneSubPage();
-  page.Create(IDD_LTR_SYSTEM, dlg.GetDlgItem(IDC_MAIN_TAB));
-  page.ShowWindow(SW_SHOW);
-  Program::Settle();
+  auto& page = g_program->MakeLtrSystem();
   int item = 0;
   for (auto _ : state) Commit(page, ltr_system_ids::kHomeRepeater[2], 1 + item++ % 19);
   page.DestroyWindow();

@@ -34,10 +34,7 @@ const DialogTemplate& InterconnectPageTemplate() {
     AddRows(items, kRows, y);
     y += 6;
     items.push_back(dlg::PushButton("Close", kClose, ZoneX(4), y, kZoneWidth, 14));
-    // The arrows come after the cells in the tab order.
-    items.push_back(dlg::PushButton("<", kPrev, ZoneX(0), 2, 20, 12));
-    items.push_back(dlg::PushButton(">", kNext, ZoneX(4) + kZoneWidth - 20, 2, 20, 12));
-    items.push_back(grid_res::PopupList(kPopupList));
+    AddArrowsAndPopup(items, kPrev, kNext, kPopupList);
     return d;
   }();
   return t;

@@ -45,4 +45,10 @@ void AddEditPairRow(std::vector<DlgItemTemplate>& items, const char* label, int 
   y += kPitch;
 }
 
+void AddArrowsAndPopup(std::vector<DlgItemTemplate>& items, int prevId, int nextId, int popupListId) {
+  items.push_back(dlg::PushButton("<", prevId, ZoneX(0), 2, 20, 12));
+  items.push_back(dlg::PushButton(">", nextId, ZoneX(4) + kZoneWidth - 20, 2, 20, 12));
+  items.push_back(grid_res::PopupList(popupListId));
+}
+
 }  // namespace ltr_res

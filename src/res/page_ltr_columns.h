@@ -39,5 +39,8 @@ void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows,
 // A row of two edits in each column (a start and a stop), the Default pair included.
 void AddEditPairRow(std::vector<DlgItemTemplate>& items, const char* label, int labelId, const int (&defaultIds)[2],
                     const int (&first)[5], const int (&second)[5], int& y);
+// The arrows over the first and last zone columns, which come after the cells
+// in the tab order, and the popup list the rows drop down.
+void AddArrowsAndPopup(std::vector<DlgItemTemplate>& items, int prevId, int nextId, int popupListId);
 
 }  // namespace ltr_res

@@ -50,10 +50,7 @@ const DialogTemplate& LtrSystemPageTemplate() {
     for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Repeaters", kRepeaters[k], ZoneX(k), y, kZoneWidth, 12));
     y += kPitch + 1;
     for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Groups", kGroups[k], ZoneX(k), y, kZoneWidth, 12));
-    // The arrows come after the cells in the tab order.
-    items.push_back(dlg::PushButton("<", kPrev, ZoneX(0), 2, 20, 12));
-    items.push_back(dlg::PushButton(">", kNext, ZoneX(4) + kZoneWidth - 20, 2, 20, 12));
-    items.push_back(grid_res::PopupList(kPopupList));
+    AddArrowsAndPopup(items, kPrev, kNext, kPopupList);
     return d;
   }();
   return t;

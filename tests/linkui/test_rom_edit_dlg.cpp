@@ -16,24 +16,6 @@ using namespace ui_test;
 
 namespace {
 
-// Ticks by hand, and a mouse button that stays down until told otherwise.
-class CHandTicks : public IRepeatTickSource {
- public:
-  void Start(int, std::function<void()> tick) override { tick_ = std::move(tick); }
-  void Stop() override { tick_ = nullptr; }
-  bool LeftButtonDown() const override { return held; }
-  void Tick(int n) {
-    for (int i = 0; i < n && tick_; ++i) {
-      const std::function<void()> tick = tick_;
-      tick();
-    }
-  }
-  bool held = true;
-
- private:
-  std::function<void()> tick_;
-};
-
 // One dump line as the radio's memory shows it: address, sixteen bytes, CR LF.
 std::string DumpLine(unsigned address, const std::uint8_t* bytes) {
   char text[8];

@@ -38,12 +38,6 @@ class ChannelTableTest : public GridTest {
     prompts.Clear();
     host.sent.clear();
   }
-  void Pick(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
-  }
-  void ClickButton(int id) { Click(Page().GetDlgItem(id)); }
   int First() { return static_cast<grid::CGridPage&>(Page()).First(); }
 };
 
@@ -92,7 +86,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   EXPECT_FALSE(Enabled(kRx[3]));
   EXPECT_EQ(Text(kRx[3]), "          ");
 
-  Pick(kEnable[2], kEnableList, "Disable");
+  Choose(kEnable[2], kEnableList, "Disable");
   EXPECT_FALSE(S().channels[2].IsProgrammed());
   EXPECT_EQ(S().channels[2].rxWord & 0xFF00, 0xFF00);
   EXPECT_EQ(S().groups[5].channelWord, 0x53FF);
@@ -109,7 +103,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   g_bModified = 0;
   host.sent.clear();
   S().channels[2].modeByte |= 0x40;
-  Pick(kEnable[2], kEnableList, "Enable");
+  Choose(kEnable[2], kEnableList, "Enable");
   EXPECT_TRUE(S().channels[2].IsProgrammed());
   EXPECT_EQ(S().channels[2].modeByte & 0xC0, 0);
   EXPECT_EQ(S().channels[2].rxWord >> 12, 0x7);
@@ -123,7 +117,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
 
   // Enable and type a frequency: in use with the Default Split, and marked.
   TheModel().message.SetDefaultSplit(5.0);
-  Pick(kEnable[2], kEnableList, "Enable");
+  Choose(kEnable[2], kEnableList, "Enable");
   Type("453");
   g_bModified = 0;
   Tab();
@@ -136,7 +130,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   // "Enable" on a channel in use changes only its status bits.
   g_bModified = 0;
   const CChannelData before = S().channels[2];
-  Pick(kEnable[2], kEnableList, "Enable");
+  Choose(kEnable[2], kEnableList, "Enable");
   EXPECT_EQ(S().channels[2].rxFreq, before.rxFreq);
   EXPECT_EQ(S().channels[2].modeByte, before.modeByte);
   EXPECT_EQ(FocusedId(), kEnable[2]);
@@ -166,7 +160,7 @@ TEST_F(ChannelTableTest, FrequenciesSpacingAndTheDefaultSplit) {
   EXPECT_EQ(Text(kRx[8]), " 450.00500");
 
   g_bModified = 0;
-  Pick(kSpace[8], kSpaceList, "Wide");
+  Choose(kSpace[8], kSpaceList, "Wide");
   EXPECT_EQ(S().channels[8].modeByte & 0xC0, 0x40);
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_EQ(Text(kSpace[8]), "Wide");

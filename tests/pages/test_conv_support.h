@@ -41,12 +41,6 @@ class ConvGroupTest : public GridTest {
     host.sent.clear();
     return *page;
   }
-  void Choose(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
-  }
-  void ClickButton(int id) { Click(Page().GetDlgItem(id)); }
   // Shows a row the template keeps hidden, to reach it with the mouse.
   void Unhide(std::initializer_list<int> ids) {
     for (int id : ids) Page().GetDlgItem(id)->ShowWindow(SW_SHOW);

@@ -197,23 +197,6 @@ TEST_F(GridEngineTest, ListsOpenBesideTheCellByTheOneFormula) {
   EXPECT_EQ(list.left, cell.right - 5);
 }
 
-// Ticks by hand while the mouse button stays down.
-class CHeldTicks : public IRepeatTickSource {
- public:
-  void Start(int, std::function<void()> tick) override { m_tick = std::move(tick); }
-  void Stop() override { m_tick = nullptr; }
-  bool LeftButtonDown() const override { return true; }
-  void Tick(int n) {
-    for (int i = 0; i < n && m_tick; ++i) {
-      auto t = m_tick;
-      t();
-    }
-  }
-
- private:
-  std::function<void()> m_tick;
-};
-
 TEST_F(GridEngineTest, ArrowsBeepAndStopAtTheirLimitsAndAHeldArrowStepsWithinThem) {
   Click(grid->GetDlgItem(kPrev));
   EXPECT_EQ(grid->First(), 0);
@@ -227,7 +210,7 @@ TEST_F(GridEngineTest, ArrowsBeepAndStopAtTheirLimitsAndAHeldArrowStepsWithinThe
   EXPECT_EQ(Text(905), "32");
   EXPECT_EQ(prompts.Beeps(), 3);
 
-  CHeldTicks ticks;
+  CHandTicks ticks;
   CRepeatButton::SetDefaultTickSource(&ticks);
   grid->SetFirst(2);
   QTest::mousePress(grid->GetDlgItem(kPrev)->GetSafeHwnd(), Qt::LeftButton);

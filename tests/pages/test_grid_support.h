@@ -26,6 +26,7 @@ class GridTest : public page_test::PageHarness {
   }
 
   void ClickCell(int id) { Click(Page().GetDlgItem(id), QPoint(3, 3)); }
+  void ClickButton(int id) { Click(Page().GetDlgItem(id)); }
   QListWidget* List(int id) { return qobject_cast<QListWidget*>(Page().GetDlgItem(id)->GetSafeHwnd()); }
   bool ListShown(int id) { return Page().GetDlgItem(id)->IsWindowVisible() != FALSE; }
   // A double-click arrives as a click and then the double-click.
@@ -40,6 +41,14 @@ class GridTest : public page_test::PageHarness {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     DoubleClick(list->viewport(), at);
     Pump();
+  }
+  // A list cell clicked and the item of its popup list double-clicked (the
+  // harness's Choose by keys stays beside it).
+  using PageHarness::Choose;
+  void Choose(int cell, int list, const char* item) {
+    ClickCell(cell);
+    ASSERT_TRUE(ListShown(list)) << cell;
+    DoubleClickItem(list, item);
   }
   // Types into an edit and leaves it with Tab.
   void Enter(int id, const std::string& text) {

@@ -31,12 +31,6 @@ class LtrGroupTest : public GridTest {
     prompts.Clear();
     host.sent.clear();
   }
-  void Pick(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
-  }
-  void ClickButton(int id) { Click(Page().GetDlgItem(id)); }
   std::string Caption(int column) { return Text(kCaptions[column - 1]); }
 };
 
@@ -89,7 +83,7 @@ TEST_F(LtrGroupTest, ScrollingStaysInTheZoneAndColumnsPastItAreGreyAndNeverWritt
     }
     ClickCell(kEnable[0]);
     EXPECT_FALSE(ListShown(kEnableList));
-    Pick(kTxInhibitDefault, kTxInhibitList, zone == 2 ? "TX Disable" : "TX Enable");
+    Choose(kTxInhibitDefault, kTxInhibitList, zone == 2 ? "TX Disable" : "TX Enable");
     EXPECT_EQ(S().DefaultGroupRecord.byte[0] & 0x20, zone == 2 ? 0x20 : 0);
   }
   ExpectImageDiff(before, {});
@@ -105,16 +99,16 @@ TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
   Show(IDD_LTR_GROUP_BASIC, 1);
   EXPECT_EQ(Text(kScanMemory[1]), "User");
 
-  Pick(kEnable[1], kEnableList, "Disable");
+  Choose(kEnable[1], kEnableList, "Disable");
   EXPECT_FALSE(S().groups[3].InUse());
   EXPECT_EQ(S().zoneGroupSelection[1], 2);
   EXPECT_EQ(S().zoneRevertGroup[1], 255);
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_FALSE(Enabled(kTag[1]) || Enabled(kTxId[1]) || Enabled(kScanMemory[1]));
   EXPECT_TRUE(Enabled(kEnable[1]));
-  Pick(kEnable[2], kEnableList, "Disable");
+  Choose(kEnable[2], kEnableList, "Disable");
   EXPECT_EQ(S().zoneGroupSelection[1], 0);
-  Pick(kEnable[1], kEnableList, "Enable");
+  Choose(kEnable[1], kEnableList, "Enable");
   EXPECT_TRUE(S().groups[3].InUse() && Enabled(kTag[1]));
 
   TypeInto(kTag[0], "ab c");
@@ -123,8 +117,8 @@ TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
   // Default cells: the Default record and every group of the zone, only the row's bits.
   g_bModified = 0;
   auto before = Packed();
-  Pick(kTxInhibitDefault, kTxInhibitList, "TX Disable");
-  Pick(kScanMemoryDefault, kScanMemoryList, "Enable");
+  Choose(kTxInhibitDefault, kTxInhibitList, "TX Disable");
+  Choose(kScanMemoryDefault, kScanMemoryList, "Enable");
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_EQ(S().DefaultGroupRecord.byte[0] & 0x20, 0x20);
   EXPECT_EQ(S().DefaultGroupRecord.byte[5] & 0x12, 0x12);
@@ -136,7 +130,7 @@ TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
   for (int g = 2; g < 5; ++g) EXPECT_EQ(S().groups[g].flags & 0x12, 0x12) << g;
   EXPECT_EQ(S().groups[1].flags & 0x12, 0);
   // A single group afterwards leaves the Default cell as it is.
-  Pick(kTxInhibit[0], kTxInhibitList, "TX Enable");
+  Choose(kTxInhibit[0], kTxInhibitList, "TX Enable");
   EXPECT_EQ(Text(kTxInhibitDefault), "TX Disable");
   EXPECT_EQ(S().groups[2].byte0 & 0x20, 0);
 }
@@ -160,7 +154,7 @@ TEST_F(LtrGroupTest, IdsAreCheckedAtEachKeystrokeAndTheRxIdFollowsTheEditsOwnGro
   // column 3's group, whatever column the list made current.
   TypeInto(kTxId[2], "12");
   EXPECT_EQ(S().groups[0].byte5, 25);  // column 1's TX ID edit was left
-  Pick(kTxInhibit[0], kTxInhibitList, "TX Disable");
+  Choose(kTxInhibit[0], kTxInhibitList, "TX Disable");
   EXPECT_EQ(S().groups[2].byte5, 12);
   EXPECT_EQ(Text(kRxId[2]), "12");
   EXPECT_EQ(S().groups[0].byte5, 25);
@@ -198,7 +192,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   EXPECT_EQ(Text(kSignalingFunction[1]), "Disable");
   EXPECT_FALSE(Enabled(kEncryption[1]));
   EXPECT_TRUE(Enabled(kEncryption[0]) && Enabled(kEncryptionDefault));
-  Pick(kSignalingFunction[0], kSignalingFunctionList, "Signaling");
+  Choose(kSignalingFunction[0], kSignalingFunctionList, "Signaling");
   EXPECT_EQ(S().groups[2].byte1 & 0x50, 0x50);
   EXPECT_EQ(Text(kSignalingFunction[0]), "Signaling");
   ClickCell(kSecondTxPower[0]);
@@ -206,7 +200,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   DoubleClickItem(kSecondTxPowerList, "Low-Mid");
   EXPECT_EQ(S().groups[2].byte0 & 0x07, 5);
   // The Default column: its own bits, and the group bits of every group of the zone.
-  Pick(kCallAlertDefault, kCallAlertList, "Enable");
+  Choose(kCallAlertDefault, kCallAlertList, "Enable");
   EXPECT_EQ(S().DefaultGroupRecord.byte[3] & 0x20, 0x20);
   for (int g = 0; g < 5; ++g) EXPECT_EQ(S().groups[g].byte3 & 0x08, g >= 2 ? 0x08 : 0) << g;
   S().DefaultGroupRecord.byte[2] |= 0x01;  // Default function value 2
@@ -229,11 +223,11 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   EXPECT_EQ(List(kSecondTxPowerList)->count(), 3);
   DoubleClickItem(kSecondTxPowerList, "Low");
   EXPECT_EQ(S().groups[2].byte0 & 0x07, 4);
-  Pick(kSignalingFunction[2], kSignalingFunctionList, "Signaling");
+  Choose(kSignalingFunction[2], kSignalingFunctionList, "Signaling");
   EXPECT_EQ(S().groups[4].byte1 & 0x50, 0x10);
   EXPECT_EQ(S().groups[4].byte3 & 0x80, 0x80);
   const auto before = Packed();
-  Pick(kSignalingFunctionDefault, kSignalingFunctionList, "Signaling");
+  Choose(kSignalingFunctionDefault, kSignalingFunctionList, "Signaling");
   EXPECT_EQ(S().DefaultGroupRecord.byte[1] & 0x60, 0x20);
   EXPECT_EQ(S().DefaultGroupRecord.byte[4] & 0x02, 0x02);
   EXPECT_EQ(Text(kSignalingFunctionDefault), "Signaling");

@@ -2,34 +2,14 @@
 // and interconnect pages share: zones of each format, programmed channels, a
 // page window made again on the same page object with an index handed over
 // first (as the main dialog does), a list choice by click and double-click,
-// and repeat ticks by hand while an arrow is held.
+// and an arrow held for a number of repeat ticks.
 #pragma once
-
-#include <functional>
-#include <utility>
 
 #include "model/zone_model.h"
 #include "model/zone_fields.h"
 #include "test_grid_support.h"
 
 namespace grid_test {
-
-// Ticks by hand while the mouse button stays down.
-class CHandTicks : public IRepeatTickSource {
- public:
-  void Start(int, std::function<void()> tick) override { m_tick = std::move(tick); }
-  void Stop() override { m_tick = nullptr; }
-  bool LeftButtonDown() const override { return true; }
-  void Tick(int n) {
-    for (int i = 0; i < n && m_tick; ++i) {
-      auto t = m_tick;
-      t();
-    }
-  }
-
- private:
-  std::function<void()> m_tick;
-};
 
 class TrunkPageTest : public GridTest {
  protected:
@@ -63,11 +43,6 @@ class TrunkPageTest : public GridTest {
     OpenAs<P>(idd);
     Reopen(idd, index);
     return dynamic_cast<P&>(Page());
-  }
-  void Choose(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
   }
   // An arrow held down for the ticks, then released.
   void Hold(int arrow, int ticks) {

@@ -33,11 +33,6 @@ class ZoneOverviewTest : public GridTest {
     S().SetSystemDefaults(z, kind);
     ASSERT_FALSE(ApplyGroupCount(TheModel(), z, n).refused);
   }
-  void Choose(int cell, int list, const char* item) {
-    ClickCell(cell);
-    ASSERT_TRUE(ListShown(list)) << cell;
-    DoubleClickItem(list, item);
-  }
 
   CZoneOverviewPage* overview = nullptr;
 };

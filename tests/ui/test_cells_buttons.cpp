@@ -78,29 +78,6 @@ TEST_F(CellTest, NotifyButtonReportsEnterAndTheLossOfTheFocus) {
   EXPECT_EQ(host.oks, 0);
 }
 
-// Ticks by hand, and a mouse button that stays down until told otherwise.
-class CHandTicks : public IRepeatTickSource {
- public:
-  void Start(int intervalMs, std::function<void()> tick) override {
-    interval = intervalMs;
-    tick_ = std::move(tick);
-  }
-  void Stop() override { tick_ = nullptr; }
-  bool LeftButtonDown() const override { return held; }
-  bool Running() const { return static_cast<bool>(tick_); }
-  void Tick(int n = 1) {
-    for (int i = 0; i < n && tick_; ++i) {
-      const std::function<void()> tick = tick_;
-      tick();
-    }
-  }
-  bool held = true;
-  int interval = 0;
-
- private:
-  std::function<void()> tick_;
-};
-
 class RepeatTest : public CellTest {
  protected:
   void SetUp() override {

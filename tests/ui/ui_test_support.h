@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/cells/buttons.h"
 #include "ui/wnd/scripted_prompt.h"
 #include "ui/wnd/wnd_layer.h"
 
@@ -139,6 +140,30 @@ class WndTest : public ::testing::Test {
   void TearDown() override { Pump(); }
 
   CScriptedPrompts prompts;
+};
+
+// Repeat ticks by hand, and a mouse button that stays down until told otherwise.
+class CHandTicks : public IRepeatTickSource {
+ public:
+  void Start(int intervalMs, std::function<void()> tick) override {
+    interval = intervalMs;
+    tick_ = std::move(tick);
+  }
+  void Stop() override { tick_ = nullptr; }
+  bool LeftButtonDown() const override { return held; }
+  bool Running() const { return static_cast<bool>(tick_); }
+  // n ticks, fewer when a tick stops the repeat.
+  void Tick(int n = 1) {
+    for (int i = 0; i < n && tick_; ++i) {
+      const std::function<void()> tick = tick_;
+      tick();
+    }
+  }
+  bool held = true;
+  int interval = 0;
+
+ private:
+  std::function<void()> tick_;
 };
 
 // A message log that tests read back.

@@ -678,6 +678,16 @@ LRESULT CGridPage::SendToMain(UINT message, WPARAM wParam, LPARAM lParam) {
   return main->SendMessage(message, wParam, lParam);
 }
 
+void CGridPage::OnInterconnect() {
+  MessageBeep(0);
+  SendToMain(WM_SHOWPAGE_INTERCONNECT, 0, First());
+}
+
+void CGridPage::OnLtrAdvanced() {
+  MessageBeep(0);
+  SendToMain(WM_SHOWPAGE_LTR_ADVANCED, 0, First());
+}
+
 void CGridPage::RedrawPage() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
 }  // namespace grid

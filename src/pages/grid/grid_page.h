@@ -332,6 +332,10 @@ class CGridPage : public CScrollPage {
   void BindArrows();
   // Sends a message to the main dialog (the page's parent owner); 0 without one.
   LRESULT SendToMain(UINT message, WPARAM wParam, LPARAM lParam);
+  // The zone pages' "Interconnect" and "LTR Advanced" buttons (the page's
+  // message map names them): a beep, then that page from the first visible zone.
+  void OnInterconnect();
+  void OnLtrAdvanced();
   void RedrawPage();
 
   // ---- message handlers ----------------------------------------------------------------

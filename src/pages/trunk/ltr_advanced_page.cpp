@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/messages.h"
 #include "ui/page/page_registry.h"
 #include "ui/wnd/dlg_template.h"
 
@@ -85,9 +84,4 @@ void CLtrAdvancedFeaturesPage::OnInitPage() {
     ScreenToClient(&rc);
     w->MoveWindow(rc.left, rc.top - shift, rc.Width(), rc.Height(), FALSE);
   }
-}
-
-void CLtrAdvancedFeaturesPage::OnInterconnect() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_INTERCONNECT, 0, First());
 }

@@ -17,6 +17,5 @@ class CLtrAdvancedFeaturesPage : public CZoneDefaultsPage {
 
  protected:
   void OnInitPage() override;
-  void OnInterconnect();
   DECLARE_MESSAGE_MAP()
 };

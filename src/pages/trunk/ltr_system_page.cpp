@@ -152,16 +152,6 @@ void CLtrZonePage::OnRefreshed() {
   }
 }
 
-void CLtrZonePage::OnInterconnect() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_INTERCONNECT, 0, First());
-}
-
-void CLtrZonePage::OnLtrAdvanced() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_LTR_ADVANCED, 0, First());
-}
-
 void CLtrZonePage::OnColumnButton(UINT nID) {
   for (int k = 0; k < 5; ++k) {
     const int z = First() + k;

@@ -20,8 +20,6 @@ class CLtrZonePage : public grid::CZoneColumnsPage {
   grid::State CellState(const grid::Row& row, int column, int zone) override;
   void OnRefreshed() override;
 
-  void OnInterconnect();
-  void OnLtrAdvanced();
   void OnColumnButton(UINT nID);
   DECLARE_MESSAGE_MAP()
 };

@@ -340,16 +340,6 @@ void CZoneOverviewPage::UpdateColumnButtons() {
   }
 }
 
-void CZoneOverviewPage::OnInterconnect() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_INTERCONNECT, 0, First());
-}
-
-void CZoneOverviewPage::OnLtrAdvanced() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_LTR_ADVANCED, 0, First());
-}
-
 void CZoneOverviewPage::OnColumnButton(UINT nID) {
   const bool ltr = LtrNow();
   for (int k = 0; k < 5; ++k) {

@@ -41,8 +41,6 @@ class CZoneOverviewPage : public grid::CGridPage, public IZoneSubPage {
   void OnInitPage() override;
   void OnRefreshed() override;
 
-  void OnInterconnect();
-  void OnLtrAdvanced();
   void OnColumnButton(UINT nID);
   DECLARE_MESSAGE_MAP()
 
