@@ -562,9 +562,7 @@ QWidget* MakeStatic(QWidget* parent, DWORD style) {
   label->setTextFormat(Qt::PlainText);
   // Disabled text in the grey of disabled text (COLOR_GRAYTEXT), readable on a grey cell.
   QPalette palette = label->palette();
-  // (A label that lays its text out as a document draws it disabled in Text.)
   palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(109, 109, 109));
-  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
   label->setPalette(palette);
   const DWORD type = style & SS_TYPEMASK;
   Qt::Alignment align = Qt::AlignLeft;
