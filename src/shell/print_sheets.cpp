@@ -122,12 +122,15 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
 
 QPixmap CaptureForegroundWindow(HWND hWnd) {
   if (!hWnd) return {};
-  // The page as it shows: the part of its window that its parents do not clip.
+  // The page as it shows: the part of its window that its parents do not
+  // clip, taken from the main window so that what shows through the page (the
+  // tab pane's background) is in the picture too.
   QRect area = hWnd->rect();
   const QRect visible = hWnd->visibleRegion().boundingRect();
   if (!visible.isEmpty()) area &= visible;
   if (area.isEmpty()) return {};
-  return hWnd->grab(area);
+  QWidget* window = hWnd->window();
+  return window->grab(area.translated(hWnd->mapTo(window, QPoint(0, 0))));
 }
 
 bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {

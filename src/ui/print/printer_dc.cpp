@@ -23,10 +23,15 @@ std::vector<DrawnItem>* g_drawingLog = nullptr;
 // ideographic space of a label (U+3000 in UTF-8) becomes a blank.
 QString ToQString(const std::string& text) {
   static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
-  std::string single = text;
-  for (std::size_t at = single.find(kIdeographicSpace); at != std::string::npos;
-       at = single.find(kIdeographicSpace, at + 1)) {
-    single.replace(at, kIdeographicSpace.size(), " ");
+  std::string single;
+  single.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.compare(at, kIdeographicSpace.size(), kIdeographicSpace) == 0) {
+      single += ' ';
+      at += kIdeographicSpace.size();
+    } else {
+      single += text[at++];
+    }
   }
   return QString::fromLatin1(single.data(), static_cast<qsizetype>(single.size()));
 }
