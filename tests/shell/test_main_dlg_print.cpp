@@ -1,5 +1,5 @@
 // Every sheet of the Print menu through the main dialog, on A4 and US Letter
-// portrait as the print dialog offers them: what each sheet draws (its texts
+// portrait as the print dialog offers them, and on A4 landscape: what each sheet draws (its texts
 // and rules, as the printer context logs them) lies inside the printable area,
 // no text runs into another or onto a box's rule, and the words read back
 // from the PDF come apart where they should.
@@ -103,19 +103,24 @@ TEST_F(MainDlgTest, EverySheetLiesWholeOnThePaperWithNoTextOverAnotherOrOnARule)
       CMenu* print = dlg->GetMainMenu().GetSubMenu(i);
       for (int k = 0; k < print->GetMenuItemCount(); ++k) commands.push_back(print->GetMenuItemID(k));
     }
-    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+    const std::pair<QPageSize::PageSizeId, QPageLayout::Orientation> papers[] = {
+        {QPageSize::A4, QPageLayout::Portrait},
+        {QPageSize::Letter, QPageLayout::Portrait},
+        {QPageSize::A4, QPageLayout::Landscape}};
+    for (const auto& [paper, orientation] : papers) {
       for (const UINT command : commands) {
         const int sheet = SheetOfCommand(command);
         if (sheet < 0 || (!IsSheetRegistered(sheet) && !IsSheetRegistered(sheet, kPartGlobal1))) continue;
         SCOPED_TRACE("production type " + std::to_string(productionType) + ", paper " +
                      QPageSize::name(paper).toStdString() +
+                     (orientation == QPageLayout::Landscape ? " landscape" : "") +
                      ", sheet " + std::to_string(sheet));
         print_test::TempDir tmp;
         const std::string pdf = tmp.File("sheet.pdf");
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setPageSize(QPageSize(paper));
-        printer->setPageOrientation(QPageLayout::Portrait);
+        printer->setPageOrientation(orientation);
         printer->setOutputFileName(QString::fromStdString(pdf));
         prompts.AnswerPrinter(printer);
         std::vector<DrawnItem> drawn;
@@ -140,8 +145,8 @@ TEST_F(MainDlgTest, EverySheetLiesWholeOnThePaperWithNoTextOverAnotherOrOnARule)
           EXPECT_GT(zoneGroup->xMin - emergency->xMax, 1.0);
         }
         if (sheet == kSheetZone) {
-          // Both tables with every column, the group table on two pages of
-          // zone 1, each with its header.
+          // Both tables with every column, the group table on each page of
+          // zone 1 with its header.
           std::multiset<std::string> texts;
           for (const DrawnItem& d : drawn) texts.insert(d.text);
           for (const char* heading :
@@ -152,7 +157,7 @@ TEST_F(MainDlgTest, EverySheetLiesWholeOnThePaperWithNoTextOverAnotherOrOnARule)
                 "Disable", "TX", "TOT"}) {
             EXPECT_TRUE(texts.count(heading)) << heading;
           }
-          EXPECT_EQ(texts.count("Subaudible signal(RX)"), 3u);  // zone 1's two pages, zone 3's one
+          EXPECT_GE(texts.count("Subaudible signal(RX)"), 3u);  // zone 1's pages, zone 3's one
           EXPECT_EQ(texts.count("LH"), 103u);
           EXPECT_EQ(texts.count("GRP. 130"), 1u);
           EXPECT_NE(print_test::FindWord(words, "TPAC"), nullptr);
