@@ -63,9 +63,23 @@ void Flatten(std::span<const SheetRow> rows, std::vector<const SheetRow*>& out) 
   }
 }
 
-}  // namespace
+// Selects the sheets' pen and transparent texts while it lives.
+class CSheetPen {
+ public:
+  explicit CSheetPen(CPrinterDC& dc)
+      : m_dc(dc), m_pen(dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0})), m_mode(dc.SetBkMode(gdi::TRANSPARENT)) {}
+  ~CSheetPen() {
+    m_dc.SetBkMode(m_mode);
+    m_dc.SelectPen(m_pen);
+  }
+  CSheetPen(const CSheetPen&) = delete;
+  CSheetPen& operator=(const CSheetPen&) = delete;
 
-namespace {
+ private:
+  CPrinterDC& m_dc;
+  gdi::PenSpec m_pen;
+  int m_mode;
+};
 
 // Places the texts of one line left to right: each starts at its column or
 // one blank after the text before it, and ends one blank before `limit` (the
@@ -124,8 +138,7 @@ void PrintSheetRowsAt(CPrinterDC& dc, int charW, int x, int pitch, int y, std::s
                       const SheetTextOf& textOf) {
   std::vector<const SheetRow*> rows;
   Flatten(table, rows);
-  const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
-  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
+  const CSheetPen pen(dc);
   const int inset = TextInset(charW);
   bool firstBlock = true;
   bool blockShown = true;
@@ -167,8 +180,6 @@ void PrintSheetRowsAt(CPrinterDC& dc, int charW, int x, int pitch, int y, std::s
     }
     y += pitch;
   }
-  dc.SetBkMode(oldMode);
-  dc.SelectPen(oldPen);
 }
 
 void PrintSheetCells(CPrinterDC& dc, int charW, int x, int y, int pitch, std::span<const SheetColumn> columns,
@@ -189,8 +200,7 @@ std::string HeaderOf(std::span<const SheetColumn> columns, int c) {
 }  // namespace
 
 void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table) {
-  const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
-  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
+  const CSheetPen pen(dc);
   const int blocks = std::max(table.blocks, 1);
   const int lines = (table.entries + blocks - 1) / blocks;
   int right = 0;
@@ -223,13 +233,10 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
       y += pitch;
     }
   }
-  dc.SetBkMode(oldMode);
-  dc.SelectPen(oldPen);
 }
 
 void PrintSheetList(CPrinterDC& dc, int charW, int x, int pitch, int top, int y, const SheetList& list) {
-  const gdi::PenSpec oldPen = dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0});
-  const int oldMode = dc.SetBkMode(gdi::TRANSPARENT);
+  const CSheetPen pen(dc);
   auto header = [&](int blockX, int at) {
     PrintSheetCells(dc, charW, blockX, at, pitch, list.columns, [&](int c) { return HeaderOf(list.columns, c); });
   };
@@ -245,29 +252,9 @@ void PrintSheetList(CPrinterDC& dc, int charW, int x, int pitch, int top, int y,
       cursor.y += pitch;
     }
   }
-  dc.SetBkMode(oldMode);
-  dc.SelectPen(oldPen);
 }
 
 namespace {
-
-// Selects the sheets' pen and transparent texts while it lives.
-class CSheetPen {
- public:
-  explicit CSheetPen(CPrinterDC& dc)
-      : m_dc(dc), m_pen(dc.SelectPen(gdi::PenSpec{gdi::PS_SOLID, 4, 0})), m_mode(dc.SetBkMode(gdi::TRANSPARENT)) {}
-  ~CSheetPen() {
-    m_dc.SetBkMode(m_mode);
-    m_dc.SelectPen(m_pen);
-  }
-  CSheetPen(const CSheetPen&) = delete;
-  CSheetPen& operator=(const CSheetPen&) = delete;
-
- private:
-  CPrinterDC& m_dc;
-  gdi::PenSpec m_pen;
-  int m_mode;
-};
 
 void TextAt(CPrinterDC& dc, int x, int y, std::string_view text) {
   int lineY = y;
