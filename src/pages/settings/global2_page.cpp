@@ -55,10 +55,12 @@ const Binding kBindings[] = {
 };
 
 bool IsType11() { return IsProductionType11(TheModel().store.ProductionType()); }
+bool Never() { return false; }
 
-// The data settings belong to production type 11 radios.
+// The data settings belong to production type 11 radios; their group list only
+// shows the record's group, on every radio.
 const EnableRule kRules[] = {
-    {IDC_G2_DATA_MODE, IsType11}, {IDC_G2_DATA_ZONE, IsType11}, {IDC_G2_DATA_GROUP, IsType11}};
+    {IDC_G2_DATA_MODE, IsType11}, {IDC_G2_DATA_ZONE, IsType11}, {IDC_G2_DATA_GROUP, Never}};
 
 }  // namespace
 
