@@ -104,9 +104,9 @@ std::string ConnectDial(int z) {
   const std::uint8_t bytes[8] = {s.zoneHomeRepeater[z],     s.zoneInterconnectLtrId[z], s.zoneRxIdStart[z],
                                  s.zoneRxIdStop[z],         s.zoneTxInhibitIdStart[z],  s.zoneTxInhibitIdStop[z],
                                  s.zonePassPortFlags[z],    s.zoneScanWords[z]};
-  const int length = CDtmfSettings::DialLength(bytes);
+  const int length = DialLength(bytes);
   std::string text;
-  for (int i = 1; i <= 15; ++i) text += i <= length ? DigitCodeToChar(CDtmfSettings::DialDigit(bytes, i)) : ' ';
+  for (int i = 1; i <= 15; ++i) text += i <= length ? DialCharOfCode(DialDigit(bytes, i)) : ' ';
   return text;
 }
 
@@ -152,7 +152,7 @@ void PrintZonePage(CZoneSheetWriter& w, int z) {
       {"Phone Interconnect", 23, OnOff(zf::kPhoneInterconnect.Get(m, z))}};
   if (!passPort) interconnect.push_back({"Connect Dial", 23, ConnectDial(z), true});
   interconnect.push_back(
-      {"Disconnect Dial", 23, std::string(1, DigitCodeToChar(int(zf::kDisconnectDial.Get(m, z)))), true});
+      {"Disconnect Dial", 23, std::string(1, DialCharOfCode(int(zf::kDisconnectDial.Get(m, z)))), true});
   if (!passPort) interconnect.push_back({"Interconnect Only Rx", 23, OnOff(zf::kInterconnectOnlyRx.Get(m, z))});
   interconnect.push_back({"Auto Interconnect", 23, OnOff(zf::kAutoInterconnect.Get(m, z))});
   w.CellRow(interconnectLine + 1, interconnect);
