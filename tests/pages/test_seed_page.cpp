@@ -1,7 +1,9 @@
 // The Seed channel page and sheet: frequencies typed and committed by Enter or
-// Tab, the words stored, the beeps, the modified flag, and the sheet read back
-// from its PDF.
+// Tab, the words stored, the beeps, the modified flag, a visit that stores
+// nothing, and the sheet read back from its PDF.
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "model/dfa_table.h"
 #include "model/seed_channel.h"
@@ -87,6 +89,33 @@ TEST_F(SeedPage, VhfTakesTheNearestTableWordAtOrAbove) {
   TypeInto(IDC_SEED_FREQ[6], "150.2");
   Tab();
   EXPECT_EQ(Words(6)[0], 0xF000 + 5);
+}
+
+std::vector<char> FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A file whose seed words are not what the page's rounding would store (seed 1
+// at 455 MHz without its second band-plan word): opening it, passing through
+// every seed and leaving stores nothing, leaves nothing to ask at close, and
+// saves the same bytes.
+TEST_F(SeedPage, PassingThroughTheSeedsOfAFileStoresNothing) {
+  print_test::TempDir dir;
+  const std::string file = dir.File("seed.X417");
+  Seed(0).channelWord[0] = 0x44B0;
+  Seed(0).channelWord[1] = Seed(0).channelWord[2] = kBlank;
+  ASSERT_TRUE(TheModel().SaveDataFile(file));
+  ASSERT_EQ(TheModel().LoadDataFile(file, dir.path.string()), 1);
+  g_bModified = 0;
+  OpenAs<CSeedChannelPage>(IDD_SEED);
+  for (int id : IDC_SEED_FREQ) FocusOn(id);
+  Tab();
+  Close();
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(Words(0), (std::vector<std::uint16_t>{0x44B0, kBlank, kBlank}));
+  ASSERT_TRUE(TheModel().SaveDataFile(dir.File("again.X417")));
+  EXPECT_EQ(FileBytes(file), FileBytes(dir.File("again.X417")));
 }
 
 using SeedSheet = PageHarness;
