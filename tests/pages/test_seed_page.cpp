@@ -68,6 +68,9 @@ TEST_F(SeedPage, UhfFrequenciesAreStoredOnlyWhereTheBandPlanHoldsThem) {
     EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_SEED_FREQ[c.seed + 1]);
     const std::size_t at = 13696 + 6 * std::size_t(c.seed);
     ExpectImageDiff(before, {{at}, {at + 1}, {at + 2}, {at + 3}, {at + 4}, {at + 5}});
+    // Byte for byte: the three words big-endian.
+    const auto image = Packed();
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(image[at + 2 * k] << 8 | image[at + 2 * k + 1], c.words[k]) << k;
   }
 }
 

@@ -117,8 +117,25 @@ TEST_F(SelCall, EachRowEditsTheEntryOfItsBlockAndTargetMinStaysInRange) {
   // Only entries 99 and 100 changed; 101 to 320 among the rest stay as they were.
   constexpr std::size_t e99 = kSelCallImage + 16 * 98;
   constexpr std::size_t e100 = kSelCallImage + 16 * 99;
-  ExpectImageDiff(before, {{e99}, {e99 + 1}, {e100}, {e100 + 1}, {e100 + 8}, {e100 + 9}, {e100 + 10}, {e100 + 11},
-                           {e100 + 12}, {e100 + 13}, {e100 + 14}, {e100 + 15}});
+  ExpectImageDiff(before, {{e99},
+                           {e99 + 1},
+                           {e100},
+                           {e100 + 1},
+                           {e100 + 8},
+                           {e100 + 9},
+                           {e100 + 10},
+                           {e100 + 11},
+                           {e100 + 12},
+                           {e100 + 13},
+                           {e100 + 14},
+                           {e100 + 15}});
+  // Byte for byte: the Target MINs big-endian, the alias padded with blanks.
+  const auto image = Packed();
+  EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + e99, image.begin() + e99 + 2),
+            (std::vector<std::uint8_t>{0x30, 0x39}));
+  EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + e100, image.begin() + e100 + 2),
+            (std::vector<std::uint8_t>{0xFF, 0xEF}));
+  EXPECT_EQ(std::string(image.begin() + e100 + 8, image.begin() + e100 + 16), "AB1     ");
 
   // The block stays while the tab is left and shown again.
   page.DestroyWindow();
