@@ -8,9 +8,9 @@
 // controls by the model's state. A table may stand for one entity (a zone, a
 // record) or for a page of rows over many (Row: the entity counts from the
 // table's index, so "20 rows, 5 blocks" is twenty rows and an index of 20 x
-// block). The page text of a binding (what its control
-// shows) and its print text (what a sheet prints) come from the same table, so
-// screen and paper cannot disagree except where a choice list says so.
+// block). The page text of a binding (what its control shows) and its print
+// text (what a sheet prints) come from the same table, so screen and paper
+// cannot disagree except where a choice list says so.
 //
 //   const Binding kBindings[] = {
 //       Combo(IDC_POWER_ON_TONE, gf::kPowerOnTone, kOffFirst),
