@@ -245,15 +245,14 @@ void CBindingSet::RefreshBinding(const Binding& b) {
     case BindKind::Number:
     case BindKind::Text:
     case BindKind::Dial:
-      control->SetWindowText(PageText(m_bindings, b, m_index));
+    case BindKind::Chooser:
+    case BindKind::Label:
+      // A cell that shows its text already is left alone (its selection too).
+      if (const std::string text = PageText(m_bindings, b, m_index); control->GetWindowText() != text)
+        control->SetWindowText(text);
       break;
     case BindKind::Check:
       static_cast<CButton*>(control)->SetCheck(b.field.Get(M(), Entity(b)) ? 1 : 0);
-      break;
-    case BindKind::Chooser:
-    case BindKind::Label:
-      if (const std::string text = PageText(m_bindings, b, m_index); control->GetWindowText() != text)
-        control->SetWindowText(text);
       break;
     case BindKind::ZoneList: {
       auto* combo = static_cast<CComboBox*>(control);

@@ -127,7 +127,7 @@ void CFieldPage::ChooserCellsBlack() {
 
 HBRUSH CFieldPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   HBRUSH brush = CScrollPage::OnCtlColor(pDC, pWnd, nCtlColor);
-  if (!pWnd || nCtlColor != CTLCOLOR_STATIC) return brush;
+  if (!m_chooserId || !pWnd || nCtlColor != CTLCOLOR_STATIC) return brush;
   const Binding* b = FindBinding(m_set.Bindings(), pWnd->GetDlgCtrlID());
   if (!b || b->kind != BindKind::Chooser) return brush;
   // List cells are white, like the edits beside them.
