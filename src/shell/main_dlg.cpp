@@ -523,10 +523,6 @@ void CMainDlg::LeavePage() {
     case PageSlot::Zone:
       LeaveZoneSubPage();
       break;
-    case PageSlot::SelCall:
-      SaveRectAndDestroy(existing(EntryOf(slot).idd));
-      if (CDialog* list = existing(IDD_SEL_CALL_LIST); list && list->GetSafeHwnd()) list->DestroyWindow();
-      break;
     default:
       SaveRectAndDestroy(existing(EntryOf(slot).idd));
       break;
