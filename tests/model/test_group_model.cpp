@@ -211,7 +211,11 @@ TEST(GroupChannels, OnlyAConventionalZoneBindsAndOnlyItsOwnGroups) {
   // The in-use rule: only for the zone's own groups; a word naming no record is no channel.
   BindZoneChannels(*m, 0);
   for (int g : {1, 2, 3}) s.groups[g].flags |= kGroupInUse;
-  s.groups[2].channelWord = (s.groups[2].channelWord & 0xFC00) | 300;
+  for (auto [word, channel] : {std::pair{249, 249}, {250, -1}, {1022, -1}, {1023, -1}}) {
+    s.groups[2].channelWord = std::uint16_t((s.groups[2].channelWord & 0xFC00) | word);
+    EXPECT_EQ(GroupChannel(s, 2), channel) << word;
+  }
+  s.groups[2].channelWord = (s.groups[2].channelWord & 0xFC00) | 250;  // one past the last channel
   s.channels[2].programmed = 1;
   s.channels[3].programmed = 0;
   EXPECT_TRUE(SyncChannelInUse(*m, 0, 1));

@@ -1,14 +1,17 @@
 // The group pool of the zones and a zone going in and out of use: random count
 // changes keep the pool whole and the runs contiguous with every record moved
 // intact; the limits, the fixes of the pool's faults and the notices in their
-// order. (The ID ranges are tested through the zone overview's edits.)
+// order; the ranges of the zone and talk-group IDs at both ends.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "model/trunk_passport.h"
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
 #include "test_support.h"
@@ -68,7 +71,9 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     const long requested = long(random() % 70) - 5;
     std::vector<std::vector<std::string>> before;
     for (int k = 0; k < kZoneCount; ++k) before.push_back(ZoneRecords(s, k));
-    const int old = s.groupCount[z];
+    const int old = s.groupCount[z], oldTotal = Sum(s);
+    const std::uint8_t selection = std::uint8_t(1 + step % 5);
+    s.zoneGroupSelection[z] = selection;
 
     const GroupCountResult r = ApplyGroupCount(*m, z, requested);
 
@@ -86,16 +91,22 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     }
     const int count = s.groupCount[z];
     ASSERT_EQ(r.count, count);
+    // The zone's group reference goes with its last group.
+    ASSERT_EQ(s.zoneGroupSelection[z], count == 0 ? 0 : selection);
     const std::vector<std::string> now = ZoneRecords(s, z);
     for (int k = 0; k < std::min(old, count); ++k) ASSERT_EQ(now[std::size_t(k)], before[std::size_t(z)][std::size_t(k)]);
+    // New records of the zone, and the records a shrink freed at the end of the
+    // pool, hold a new group's data, out of use.
+    auto fresh = [&](int i) {
+      const CGroupRecord& g = s.groups[i];
+      char name[24];
+      std::snprintf(name, sizeof name, "GROUP%03d", i + 1);
+      return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() &&
+             g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
+    };
     const int first = s.CountGroupsBeforeZone(z);
-    for (int k = old; k < count; ++k) {
-      const CGroupRecord& g = s.groups[first + k];
-      ASSERT_EQ(std::string(g.name), "GROUP" + std::string(first + k + 1 < 100 ? "0" : "") +
-                                        (first + k + 1 < 10 ? "0" : "") + std::to_string(first + k + 1));
-      ASSERT_EQ(g.channelWord, s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
-      ASSERT_FALSE(g.InUse());
-    }
+    for (int k = old; k < count; ++k) ASSERT_TRUE(fresh(first + k)) << "new record " << first + k << " step " << step;
+    for (int i = Sum(s); i < oldTotal; ++i) ASSERT_TRUE(fresh(i)) << "freed record " << i << " step " << step;
   }
 }
 
@@ -203,4 +214,39 @@ TEST(ZonePoolTest, ZoneOnAndOffWithTheReferencesAndTheirNotices) {
   EXPECT_EQ(s.groupCount[0], 1);
   EXPECT_TRUE(s.IsZoneInUse(0));
   EXPECT_EQ(g.homeSystem, 0);
+}
+
+// Each ID entry takes both ends of its range and refuses the numbers just
+// outside with its message, leaving the stored ID as it was.
+TEST(ZoneIdTest, EachIdTakesBothEndsOfItsRangeAndNothingOutside) {
+  using Entry = std::function<IdEntryResult(CEditModel&, const std::string&)>;
+  auto zoneId = [](const IdRange& range) {
+    return Entry([&range](CEditModel& m, const std::string& text) { return EnterZoneId(m, range, 3, text); });
+  };
+  const struct {
+    Entry enter;
+    long high;
+    const char* message;
+  } ids[] = {
+      {zoneId(kHomeSystemIdRange), 65535, "Home system ID should be 1 to 65535."},
+      {zoneId(kAffiliatedSystemIdRange), 127, "Affiliated system ID should be 1 to 127."},
+      {zoneId(kMobileIdRange), 65519, "Mobile Identity Number should be 1 to 65519."},
+      {[](CEditModel& m, const std::string& text) { return EnterTalkGroupId(m, 0, 0, text); }, 65519,
+       "Talk Group ID should be 1 to 65519."},
+  };
+  for (const auto& id : ids) {
+    SCOPED_TRACE(id.message);
+    TestModel m;
+    for (const long stored : {1L, id.high}) {
+      const IdEntryResult r = id.enter(*m, std::to_string(stored));
+      EXPECT_TRUE(r.stored && r.message.empty());
+      EXPECT_EQ(r.value, std::uint32_t(stored));
+      for (const std::string& refused : {std::string("0"), std::string("-1"), std::to_string(id.high + 1)}) {
+        const IdEntryResult no = id.enter(*m, refused);
+        EXPECT_FALSE(no.stored) << refused;
+        EXPECT_EQ(no.message, id.message) << refused;
+        EXPECT_EQ(no.value, std::uint32_t(stored)) << refused;
+      }
+    }
+  }
 }
