@@ -1,17 +1,13 @@
 // The channel entries and the channel table: the band check, raster, split and
 // rounding of both frequency entries, which of them store and report a change,
 // the table's paging, enabling and clearing with the sweep of references, the
-// Default Split, the spacing texts of page and sheet; and a whole edit of a
-// Conventional zone through the model, packed, loaded and packed again.
+// Default Split, the spacing texts of page and sheet.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "model/channel_fields.h"
 #include "model/channel_model.h"
-#include "model/group_fields.h"
-#include "model/group_model.h"
-#include "model/zone_model.h"
 #include "test_support.h"
 
 namespace {
@@ -157,67 +153,6 @@ TEST(ChannelTable, SpacingOnThePageAndOnTheSheet) {
   for (const ChannelSheetLine& l : ChannelSheetLines(*m)) sheet += l.number + l.rx + l.tx + l.space + "|";
   EXPECT_EQ(sheet, "001 450.00000 455.00000Narrow|002 450.01250 455.00000Wide|017 450.02500 455.00000Wide|");
   EXPECT_EQ(ChannelTableTexts(*m, 1).space + ChannelTableTexts(*m, 16).space, "NarrowNarrow");  // codes 2, 3
-}
-
-// A zone made Conventional with three groups, edited through the model the way
-// the pages edit it, packs, loads and packs again to the same image.
-TEST(GroupEdit, AWholeEditPacksLoadsAndPacksTheSameImage) {
-  g_bModified = 0;
-  TestModel m;
-  CEditModel& model = *m;
-  // A model from a data file of defaults (its band parameters in the image).
-  ASSERT_EQ(model.PackImageDefaults(model.image.data()), 1);
-  model.UnpackImage(model.image.data());
-  const int z = 1;
-  model.store.SetSystemDefaults(z, kSystemConventional);
-  ASSERT_FALSE(SetZoneInUse(model, z, true).refused);
-  ASSERT_EQ(CommitGroupCount(model, z, 3).count, 3);
-  EXPECT_TRUE(BindZoneChannels(model, z));
-  const ZoneGroupRun run = ZoneGroups(model.store, z);
-  ASSERT_EQ(run.first, 1);
-  const char* const tags[] = {"base", "yard 2", "mobile"};
-  const char* const rx[] = {"453.1", "453.10625", "460.55"};
-  for (int k = 0; k < 3; ++k) {
-    const int g = run.first + k;
-    grp::kEnable.Set(model, g, 0);
-    EXPECT_TRUE(EnterRxFrequency(model, g, rx[k], BlankRx::Ignore).changed);
-    grp::kTag.set(model, g, tags[k]);
-    EXPECT_TRUE(SyncChannelInUse(model, z, g) || model.store.channels[g].IsProgrammed());
-  }
-  EXPECT_TRUE(EnterTxFrequency(model, run.first + 2, "465.1").changed);
-  grp::kChannelSpacing.Set(model, run.first + 1, 1);
-  grp::kRxSubAudible.Set(model, run.first, 1);
-  grp::kDecodeCode.Set(model, run.first, 12);
-  grp::kTxSubAudible.Set(model, run.first + 1, 2);
-  grp::kEncodeCode.Set(model, run.first + 1, 40);
-  EXPECT_TRUE(CommitDefault(model, z, grp::def::kMonitor, grp::kMonitor, 0));
-  EXPECT_TRUE(CommitDefault(model, z, grp::def::kBusyLockOut, grp::kBusyLockOut, 1));
-  EXPECT_TRUE(CommitDefault(model, z, grp::def::kScanMemory, grp::kScanMemory, 0));
-  EXPECT_TRUE(CommitDefault(model, z, grp::def::kFlatAf, grp::kFlatAf, 1));
-  EXPECT_TRUE(CommitSignalingFunction(model, run.first + 1, 1));
-  grp::kSignalingNo.Set(model, run.first + 1, 4);
-  EXPECT_TRUE(CommitDefaultSignalingFunction(model, z, 3));
-  EXPECT_EQ(g_bModified, 0u);  // the model reports; the pages set the flag
-
-  ASSERT_EQ(model.PackImage(model.image.data()), 1) << (m.host.messages.empty() ? "" : m.host.messages[0]);
-  // Saved, loaded again and saved: the same image.
-  TestModel loaded;
-  auto image = model.image;
-  loaded->UnpackImage(image.data());
-  ASSERT_EQ(loaded->PackImage(image.data()), 1);
-  for (std::size_t i = 0; i < kImageSize; ++i) ASSERT_EQ(image[i], model.image[i]) << "byte " << i;
-
-  const CChannelStore& s = loaded->store;
-  EXPECT_EQ(grp::kTag.get(*loaded, 2), "YARD 2  ");
-  EXPECT_EQ(s.channels[2].rxFreq, 45310625);
-  EXPECT_EQ(s.channels[3].txFreq, 46510000);
-  EXPECT_EQ(s.groups[1].channelWord & 0x03FF, 1);
-  EXPECT_EQ(grp::ToneCodeText(grp::kRxToneType.Get(*loaded, 1), grp::kDecodeCode.Get(*loaded, 1)),
-            grp::ToneCodeText(1, 12));
-  EXPECT_EQ(grp::ScanMemoryText(grp::kScanMemory.Get(*loaded, 3)), "Enable");
-  EXPECT_EQ(SignalingFunction(*loaded, 2), 3u);  // "Signaling" from the Default ...
-  EXPECT_EQ(grp::kSignalingNo.Get(*loaded, 2), 4u);  // ... which keeps the numbers
-  EXPECT_EQ(s.groups[0].channelWord & 0x03FF, 0);     // zone 0's group kept its channel
 }
 
 }  // namespace
