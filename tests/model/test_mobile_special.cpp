@@ -1,41 +1,12 @@
+// The accessory ports' and the group switch table's irregular rules. (Random
+// choices that keep the tables apart are made through the Mobile Special page.)
 #include <gtest/gtest.h>
-
-#include <random>
 
 #include "model/mobile_special.h"
 #include "model/global_fields.h"
 #include "test_support.h"
 
 namespace {
-
-TEST(MobileSpecial, RandomPortChoicesKeepThePortsApart) {
-  TestModel m;
-  CGlobalSettings& g = m->global;
-  std::mt19937 random(232);
-  for (int step = 0; step < 3000; ++step) {
-    const PortSide side = random() % 2 ? PortSide::kInput : PortSide::kOutput;
-    const int port = int(random() % kAccPortCount);
-    const OfferedList before = PortChoices(g, side, port);
-    const int position = int(random() % std::uint32_t(before.size() + 2));
-    ASSERT_EQ(ChoosePortFunction(g, side, port, position), before.size() > 0);
-    if (before.size() > 0) {
-      ASSERT_EQ(*PortField(g, side, port), before.CodeAt(position).value_or(0));
-    }
-    for (PortSide s : {PortSide::kInput, PortSide::kOutput}) {
-      for (int p = 0; p < kAccPortCount; ++p) {
-        const std::uint8_t* field = PortField(g, s, p);
-        if (!field) continue;
-        const OfferedList list = PortChoices(g, s, p);
-        ASSERT_EQ(list.CodeAt(list.selected), *field) << "port " << p;
-        for (int q = p + 1; q < kAccPortCount; ++q) {
-          const std::uint8_t* other = PortField(g, s, q);
-          ASSERT_TRUE(!other || *field == 0 || *other != *field) << "ports " << p << ", " << q;
-        }
-      }
-    }
-    for (std::size_t p = 0; p < 4; ++p) ASSERT_TRUE(g.accInputFunction[p] == 0 || g.accOutputFunction[p] == 0);
-  }
-}
 
 TEST(MobileSpecial, PortRulesAndFieldTexts) {
   TestModel m;
@@ -61,7 +32,7 @@ TEST(MobileSpecial, PortRulesAndFieldTexts) {
   }
 }
 
-TEST(MobileSpecial, RandomSwitchTableChoices) {
+TEST(MobileSpecial, TheSwitchTableKeepsOnlyInUseGroupsOfItsZone) {
   TestModel m;
   CChannelStore& s = m->store;  // zone 0: groups 0..2; zone 1: groups 3..6 (5 not in use)
   s.zoneFlags[1] |= kZoneInUse;
@@ -69,30 +40,6 @@ TEST(MobileSpecial, RandomSwitchTableChoices) {
   s.groupCount[1] = 4;
   for (int g = 0; g < 7; ++g) s.groups[g].flags = g == 5 ? 0 : kGroupInUse;
   CGlobalSettings& g = m->global;
-  std::mt19937 random(731);
-  for (int step = 0; step < 3000; ++step) {
-    if (random() % 20 == 0) {
-      const std::uint8_t zone = g.groupSwitchZone;
-      const OfferedList zones = SwitchZoneChoices(*m);
-      const int position = int(random() % std::uint32_t(zones.size()));
-      ASSERT_TRUE(ChooseSwitchZone(*m, position));
-      for (std::uint8_t slot : g.groupSwitchGroup) ASSERT_TRUE(slot == 255 || *zones.CodeAt(position) == zone);
-      continue;
-    }
-    const int slot = int(random() % kSwitchPositions);
-    const OfferedList before = SwitchGroupChoices(*m, slot);
-    const int position = int(random() % std::uint32_t(before.size() + 1));
-    ASSERT_TRUE(ChooseSwitchGroup(*m, slot, position));
-    ASSERT_EQ(g.groupSwitchGroup[std::size_t(slot)], before.CodeAt(position).value_or(255));
-    for (int p = 0; p < kSwitchPositions; ++p) {
-      const std::uint8_t group = g.groupSwitchGroup[std::size_t(p)];
-      const OfferedList list = SwitchGroupChoices(*m, p);
-      ASSERT_EQ(list.CodeAt(list.selected), group);
-      ASSERT_EQ(SwitchGroupText(*m, p), list.entries[std::size_t(list.selected)].text);
-      for (int q = p + 1; q < kSwitchPositions; ++q)
-        ASSERT_TRUE(group == 255 || g.groupSwitchGroup[std::size_t(q)] != group) << p << ", " << q;
-    }
-  }
   // What the pack writes: only in-use groups of the switch zone; a zone of 32 or more is none.
   g.groupSwitchZone = 1;
   g.groupSwitchGroup = {4, 5, 0, 6, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 7};
