@@ -1,6 +1,9 @@
+// The key functions offered to each slot of both layouts, in their order and by
+// their rules, and the panel's shared Emergency. (Random choices that keep each
+// function on one slot, and bytes no function has, are tested through the Key
+// Assignment page.)
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,6 +70,8 @@ TEST(KeyAssign, ListsFollowTheLayoutsOrderAndRules) {
   EXPECT_FALSE(Codes(KeyFunctionChoices(keys, KeyLayout::kPanel, 0, 0)).count(81));  // held elsewhere
   const OfferedList own = KeyFunctionChoices(keys, KeyLayout::kPanel, 3, 0);
   EXPECT_EQ(own.entries[std::size_t(own.selected)].text, "Dual Watch");
+  EXPECT_EQ(KeyFunctionName(KeyLayout::kPanel, 200), "");  // a byte no function has
+  EXPECT_EQ(KeyFunctionName(KeyLayout::kSide, 75), "");    // a panel-only function
 }
 
 TEST(KeyAssign, EmergencyOnAPanelPressSlotTakesBothSlotsOfTheKey) {
@@ -85,47 +90,6 @@ TEST(KeyAssign, EmergencyOnAPanelPressSlotTakesBothSlotsOfTheKey) {
   SetSlots(keys, {});
   AssignKeyFunction(keys, KeyLayout::kSide, 7, 17);  // one slot on the side layout
   EXPECT_EQ(keys.keyFunctionCodes[1], 0);
-}
-
-TEST(KeyAssign, AnyByteFromAFileAndAChoiceWithoutSelection) {
-  TestModel m;
-  CKeyAssignSection& keys = m->keys;
-  std::vector<std::uint8_t> image(kImageBufferSize, 0);
-  image[189] = 200;  // slot 0
-  keys.UnpackFromImage(image.data());
-  EXPECT_EQ(KeyFunctionName(KeyLayout::kPanel, 200), "");
-  EXPECT_EQ(KeyFunctionName(KeyLayout::kSide, 75), "");
-  const OfferedList list = KeyFunctionChoices(keys, KeyLayout::kPanel, 0, 0);
-  EXPECT_EQ(list.selected, 0);
-  EXPECT_FALSE(ChooseKeyFunction(keys, KeyLayout::kPanel, 0, list, -1));
-  EXPECT_EQ(keys.keyFunctionCodes[0], 200);
-  EXPECT_TRUE(ChooseKeyFunction(keys, KeyLayout::kPanel, 0, list, 1));
-  EXPECT_FALSE(keys.IsFunctionAssigned(200));
-}
-
-// Random choices through the lists keep each function on one slot (a panel pair
-// code on both slots of one key at most) and the flags equal to the held codes.
-TEST(KeyAssign, RandomChoicesKeepTheInvariants) {
-  for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
-    TestModel m;
-    CKeyAssignSection& keys = m->keys;
-    std::mt19937 random(layout == KeyLayout::kPanel ? 11u : 215u);
-    for (int step = 0; step < 4000; ++step) {
-      const int slot = int(random() % kKeySlotCount);
-      const OfferedList list = KeyFunctionChoices(keys, layout, slot, std::uint8_t(random() % 2 ? 3 : 0));
-      ASSERT_TRUE(ChooseKeyFunction(keys, layout, slot, list, int(random() % std::uint32_t(list.size()))));
-      std::set<int> held;
-      for (int s = 0; s < kKeySlotCount; ++s) {
-        const int c = keys.keyFunctionCodes[s];
-        if (c != 0) held.insert(c);
-        for (int t = s + 1; t < kKeySlotCount && c != 0; ++t) {
-          const bool pair = layout == KeyLayout::kPanel && (c == 17 || c == 75 || c == 78) && t == PartnerSlot(s);
-          ASSERT_TRUE(keys.keyFunctionCodes[t] != c || pair) << "code " << c << " on slots " << s << ", " << t;
-        }
-      }
-      for (int c = 0; c < 256; ++c) ASSERT_EQ(keys.IsFunctionAssigned(c), held.count(c) == 1) << c;
-    }
-  }
 }
 
 }  // namespace
