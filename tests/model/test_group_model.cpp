@@ -177,7 +177,9 @@ TEST(GroupChannels, OnlyAConventionalZoneBindsAndOnlyItsOwnGroups) {
   EXPECT_FALSE(SyncChannelInUse(*m, 0, 3));  // the next zone's group: channel 3 untouched
   EXPECT_FALSE(SyncChannelInUse(*m, 1, 3));  // nor from its own LTR zone
   EXPECT_TRUE(s.channels[1].IsProgrammed() && !s.channels[2].IsProgrammed() && !s.channels[3].IsProgrammed());
+  EXPECT_FALSE(SyncChannelInUse(*m, 0, 1));
   EXPECT_EQ(ChannelTextsOfGroup(*m, 2).channel, "None");
+  EXPECT_TRUE(CompanderEditable(*m, 2));  // no channel record: nothing narrows it
   s.channels[1].rxFreq = 45012500;
   s.channels[1].modeByte = 0x40;
   const GroupChannelTexts shown = ChannelTextsOfGroup(*m, 1);
@@ -213,30 +215,16 @@ TEST(GroupRules, SubAudibleTypesSetTheirCodes) {
   EXPECT_TRUE(ToneCodeEditable(*m, 20, true) && !ToneCodeEditable(*m, 20, false));
 }
 
-TEST(GroupRules, EnableKeepsChannelRevertAndReferenceInStep) {
+// (Disabling a group of a Conventional zone, with its channel, revert group and
+// reference, is tested through the group pages.)
+TEST(GroupRules, EnableBindsAChannelOnlyInAConventionalZone) {
   TestModel m;
   FourZones(*m);
   CChannelStore& s = m->store;
-  s.zoneRevertGroup[3] = 2;
-  s.zoneGroupSelection[3] = 2;  // compared as stored: group 6 + 2 = 8
-  s.groups[7].flags = kGroupInUse | kGroupScanUser;
-  s.channels[7].programmed = 1;
-  EXPECT_TRUE(SetGroupEnabled(*m, 7, false));
-  EXPECT_EQ(s.groups[7].flags, kGroupScanUser);
-  EXPECT_FALSE(s.channels[7].IsProgrammed());
-  EXPECT_EQ(s.zoneRevertGroup[3], 255);
-  EXPECT_EQ(s.zoneGroupSelection[3], 2);
-  grp::kEnable.Set(*m, 8, 1);
-  EXPECT_EQ(s.zoneGroupSelection[3], 0);
-  s.zoneRevertGroup[3] = 1;
-  grp::kEnable.Set(*m, 7, 0);
-  EXPECT_TRUE(s.channels[7].IsProgrammed());
-  EXPECT_EQ(s.zoneRevertGroup[3], 255);
-  // An LTR zone's group binds no channel; a group in no zone is left alone.
   s.channels[3].programmed = 0;
-  EXPECT_TRUE(SetGroupEnabled(*m, 3, true));
+  EXPECT_TRUE(SetGroupEnabled(*m, 3, true));  // zone 1 is LTR
   EXPECT_FALSE(s.channels[3].IsProgrammed());
-  EXPECT_FALSE(SetGroupEnabled(*m, 100, true));
+  EXPECT_FALSE(SetGroupEnabled(*m, 100, true));  // a group in no zone is left alone
   EXPECT_FALSE(s.groups[100].InUse());
 }
 
@@ -286,100 +274,26 @@ TEST(Signaling, GroupCommitsByModelAndOptionModule) {
   }
 }
 
-TEST(Signaling, ListsTextsAndGreyingFollowTheFunction) {
-  TestModel m;
-  m->store.modelWord = 11 << 8;
-  m->global.SetOptionBoardCode(4);
-  CGroupRecord& r = m->store.groups[0];
-  r.byte0 = 0x07;
-  r.byte1 = 0x40;  // "Option"
-  EXPECT_EQ(SignalingFunctionList(*m, 0).PageText(SignalingFunction(*m, 0)), "Option");
-  EXPECT_FALSE(AniEditable(*m, 0) || EncryptionEditable(*m, 0));
-  r.byte0 = 0x0F;  // Encryption "Key ON": no "Option" on offer
-  EXPECT_EQ(SignalingFunctionList(*m, 0).PageText(SignalingFunction(*m, 0)), "Disable");
-  const std::pair<std::uint8_t, const char*> numbers[] = {
-      {0x19, "Loc. 0"}, {0x50, "Disable"}, {0x40, "GE Star"}, {0x02, "MDC-1200"}, {0x1C, "Loc. 1"}};
-  for (const auto& [byte1, text] : numbers) {
-    r.byte1 = byte1;
-    EXPECT_EQ(SignalingNoText(*m, 0), text) << int(byte1);
-  }
-  m->global.SetOptionBoardCode(3);
-  r.byte1 = 0x10;
-  EXPECT_FALSE(EncryptionEditable(*m, 0));  // the OPB-83 board
-}
-
-TEST(Signaling, DefaultCommitsSpreadOverTheZoneOnly) {
-  g_bModified = 0;
-  TestModel m;
-  FourZones(*m);
-  CChannelStore& s = m->store;
-  CDefaultGroupRecord& d = s.DefaultGroupRecord;
-  for (int g = 0; g < 12; ++g) s.groups[g].byte1 = 0x83;  // ANI on, number 3
-  // Other types: "Signaling" is the code 1 in bits 5-6 with byte 4 bit 1.
-  EXPECT_TRUE(CommitDefaultSignalingFunction(*m, 3, 3));
-  EXPECT_EQ((d.byte[1] & 0x70) | (d.byte[4] & 0x02), 0x22);
-  for (int g = 0; g < 12; ++g) {
-    const bool own = g >= 6 && g <= 9;
-    EXPECT_EQ(s.groups[g].byte1 | (s.groups[g].byte3 & 0x80) << 1, own ? 0x193 : 0x83) << g;
-  }
-  // Type 11, the module, no Default encryption: "Option"; the groups' ANI off,
-  // the numbers and the Default ANI kept.
-  s.modelWord = 11 << 8;
-  m->global.SetOptionBoardCode(4);
-  d.byte[2] = 0x02;
-  CommitDefaultSignalingFunction(*m, 3, 2);
-  EXPECT_EQ(d.byte[2], 0x03);
-  EXPECT_EQ(s.groups[7].byte1, 0x43);
-  EXPECT_EQ(s.groups[2].byte1, 0x83);
-  // The LTR view on other types keeps the Default's code 1 in bits 5-6.
-  s.modelWord = 0;
-  d.byte[1] = 0x60;
-  CommitDefaultLtrSignalingFunction(*m, 1, 3);
-  EXPECT_EQ(d.byte[1] & 0x60, 0x20);
-  EXPECT_EQ(grp::kLtrSignalingFunctionList.PageText(grp::kLtrSignalingFunction.Get(*m, 4)), "Signaling");
-  grp::kLtrSignalingFunction.Set(*m, 4, 0);
-  EXPECT_EQ(s.groups[4].byte1 & 0x10, 0);
-  EXPECT_EQ(s.groups[4].byte3 & 0x80, 0);
-  // The Default Signaling No. stores the entry's value: a "Signaling" Default
-  // offers the systems 1..3.
-  CommitDefaultSignalingFunction(*m, 3, 3);
-  const ChoiceList& numbers = SignalingNoList(*m, kDefaultColumnGroup);
-  ASSERT_EQ(numbers.TextAt(0), "GE Star");
-  CommitDefault(*m, 3, grp::def::kSignalingNo, grp::kSignalingNo, numbers.CodeAt(0));
-  EXPECT_EQ((d.byte[1] & 0x0F) | (s.groups[9].byte1 & 0x0F) << 4, 0x11);
-  EXPECT_EQ(g_bModified, 0u) << "the model reports a change; the page sets the flag";
-}
-
-TEST(LtrIds, EntriesAreCheckedAndTheCopyTakesItsGroup) {
-  struct Case {
-    const char* text;
-    bool accepted;
-    std::uint8_t stored;
-    const char* shown;
-  };
-  const Case cases[] = {{"25", true, 25, "25"}, {"250", true, 250, "250"}, {"", true, 255, ""},
-                        {" ", true, 255, " "},  {"251", false, 12, "12"},  {"0", false, 12, "12"}};
+// An ID entry and the copy report a change only when a byte changed. (Which
+// texts an ID entry takes is tested through the LTR group page.)
+TEST(LtrIds, EntriesAndTheCopyReportOnlyRealChanges) {
   TestModel m;
   CGroupRecord& r = m->store.groups[40];
-  for (const Case& c : cases) {
-    r.byte4 = 12;
-    const LtrIdEntry e = EnterGroupLtrId(*m, 40, true, c.text);
-    EXPECT_EQ(e.stored, c.accepted) << c.text;
-    EXPECT_EQ(r.byte4, c.stored) << c.text;
-    EXPECT_EQ(e.text, c.shown) << c.text;
-    EXPECT_EQ(e.message, c.accepted ? "" : kLtrIdMessage) << c.text;
-    EXPECT_EQ(e.changed, c.stored != 12) << c.text;
-  }
-  r.byte5 = 255;
-  EXPECT_EQ(EnterGroupLtrId(*m, 40, false, "0").text, "");
+  r.byte4 = 12;
+  EXPECT_FALSE(EnterGroupLtrId(*m, 40, true, "12").changed);
+  EXPECT_TRUE(EnterGroupLtrId(*m, 40, true, "").changed);
+  EXPECT_EQ(r.byte4, 255);
+  const LtrIdEntry refused = EnterGroupLtrId(*m, 40, false, "0");
+  EXPECT_EQ(refused.message + "|" + refused.text, std::string(kLtrIdMessage) + "|" + LtrIdText(r.byte5));
+  EXPECT_FALSE(EnterGroupLtrId(*m, 250, true, "5").stored);
   // The copy acts on the group it is given; its neighbour keeps its RX ID.
+  r.byte4 = 12;
   m->store.groups[41].byte5 = 40;
   const LtrIdCopy copy = CopyTxIdToRxId(*m, 40);
   EXPECT_TRUE(copy.changed);
   EXPECT_EQ(copy.rxText, "12");
   EXPECT_EQ(m->store.groups[41].byte5, 40);
   EXPECT_FALSE(CopyTxIdToRxId(*m, 40).changed);
-  EXPECT_FALSE(EnterGroupLtrId(*m, 250, true, "5").stored);
 }
 
 }  // namespace
