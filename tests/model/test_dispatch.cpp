@@ -1,4 +1,5 @@
-// The whole-model pack: a reset model packs, group trimming, a refused save.
+// The whole-model pack: group trimming, a refused save. (A reset model packing
+// without refusal is checked with the image map.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,15 +16,6 @@ Image Blank() {
   Image image{};
   std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
   return image;
-}
-
-TEST(Dispatch, ResetModelPacksWithoutRefusal) {
-  TestModel m;
-  Image image = Blank();
-  EXPECT_EQ(1, m->PackImageDefaults(image.data()));
-  image = Blank();
-  EXPECT_EQ(1, m->PackImage(image.data()));
-  EXPECT_TRUE(m.host.messages.empty());
 }
 
 TEST(Dispatch, GroupsBeyondTheZonesCountsLoseTheirInUseBit) {
