@@ -1,6 +1,7 @@
-// The LTR advanced features and interconnect pages: the ID rule of each
-// keystroke, the Default column reaching only the zones whose bytes mean the
-// same (no Connect Dial or PassPort timer overwritten), and the dial strings.
+// The LTR advanced features and interconnect pages' model: the ID rule of each
+// keystroke, the Connect Dial of Conventional zones only, and the revert group's
+// text. (The Default column reaching only the zones whose bytes mean the same
+// is tested through the LTR advanced features page.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,8 +20,6 @@ void MixFormats(CEditModel& m) {
   }
   m.store.zoneFormat[31] &= std::uint8_t(~kZoneFormatMask);
 }
-
-bool IsLtr(const CEditModel& m, int z) { return (m.store.zoneFormat[z] & kZoneFormatMask) == kZoneFormatLtr; }
 
 // The sixteen bytes of a zone's record that the pages write.
 std::array<std::uint8_t, 16> ZoneBytes(const CChannelStore& s, int z) {
@@ -55,65 +54,19 @@ TEST(LtrIdTest, EachKeystrokeStoresAValidIdOrRestoresTheStoredOne) {
   EXPECT_EQ(0, m->store.zoneRxIdStart[4]);
 }
 
-TEST(ZoneDefaultTest, ADefaultReachesOnlyTheZonesItsBytesMeanTheSameIn) {
-  const std::pair<const DefaultRow*, std::uint32_t> cases[] = {
-      {&ltradv::kDataRiseTime, 7},        {&ltradv::kPrefixCode, 204},     {&ltradv::kHangTime, 60},
-      {&ltradv::kDecodeResumeTime, 15},   {&ltradv::kTxInhibitResumeTime, 3}, {&ltradv::kRxIdStop, 250},
-      {&interconnect::kTxTimeout, 14},    {&interconnect::kOnlyRx, 1},     {&interconnect::kDisconnectDial, 14}};
-  for (const auto& [row, code] : cases) {
-    TestModel m;
-    MixFormats(*m);
-    for (int z = 0; z < kZoneCount; ++z) m->store.zonePassPortFlags[z] = m->store.zoneScanWords[z] = std::uint8_t(z);
-    std::array<std::array<std::uint8_t, 16>, kZoneCount> before;
-    for (int z = 0; z < kZoneCount; ++z) before[std::size_t(z)] = ZoneBytes(m->store, z);
-    ZoneDefaults defaults = LtrAdvancedDefaults();
-
-    CommitDefault(*m, defaults, *row, code);
-
-    EXPECT_EQ(code, DefaultCode(defaults, *row));
-    // Its zone cells: an LTR zone's take input, a Conventional zone's none, others by the reach.
-    EXPECT_TRUE(LtrAdvancedCellEnabled(*m, *row, 0));
-    EXPECT_FALSE(LtrAdvancedCellEnabled(*m, *row, 1));
-    EXPECT_EQ(row->reach == Reach::AllZones, LtrAdvancedCellEnabled(*m, *row, 2));
-    for (int z = 0; z < kZoneCount; ++z) {
-      const bool reached = row->reach == Reach::AllZones || IsLtr(*m, z);
-      const std::array<std::uint8_t, 16> now = ZoneBytes(m->store, z);
-      for (std::size_t i = 0; i < now.size(); ++i) {
-        const std::uint8_t changed = now[i] ^ before[std::size_t(z)][i];
-        EXPECT_EQ(0, changed & ~(reached ? row->field.mask : 0)) << "zone " << z << " byte " << i;
-      }
-      EXPECT_TRUE(!reached || code == row->field.Get(*m, z)) << z;
-    }
-  }
-}
-
-TEST(InterconnectTest, DialStringsReachConventionalZonesAndTheDisconnectDigitItsNibble) {
+// (The dial strings' digits and the Disconnect Dial by real keys are tested
+// through the interconnect page.)
+TEST(InterconnectTest, TheConnectDialReachesOnlyConventionalZones) {
   TestModel m;
   MixFormats(*m);
   CChannelStore& s = m->store;
   tf::kConnectDial.set(*m, 1, "12#");
   EXPECT_EQ((std::array<std::uint8_t, 16>{0, 0x66, 0x31, 0x2F, 0, 0, 0, 0, 0, 0, 255, 0xF0, 0x88, 0, 0, 0}),
             ZoneBytes(s, 1));
-  EXPECT_EQ("12#", tf::kConnectDial.get(*m, 1));
-  tf::kConnectDial.set(*m, 1, "12            ");  // the trailing blanks a padded text leaves
-  EXPECT_EQ("12", tf::kConnectDial.get(*m, 1));
   const std::array<std::uint8_t, 16> ltr = ZoneBytes(s, 0), passPort = ZoneBytes(s, 2);
   tf::kConnectDial.set(*m, 0, "1");
   tf::kConnectDial.set(*m, 2, "1");
   EXPECT_TRUE(ltr == ZoneBytes(s, 0) && passPort == ZoneBytes(s, 2));
-
-  const std::pair<const char*, int> digits[] = {{"", 0x05}, {"*", 0xE5}, {"#", 0xF5}, {"c", 0xC5}};
-  for (const auto& [text, after] : digits) {
-    s.zoneDisconnectDial[4] = 0xA5;
-    tf::kDisconnectDial.set(*m, 4, text);
-    EXPECT_EQ(after, s.zoneDisconnectDial[4]) << text;
-  }
-  EXPECT_EQ("C", tf::kDisconnectDial.get(*m, 4));
-  ZoneDefaults defaults = InterconnectDefaults();
-  EXPECT_EQ("#", DefaultDisconnectDialText(defaults));
-  for (int z = 0; z < kZoneCount; ++z) s.zoneDisconnectDial[z] = std::uint8_t(z);
-  EnterDefaultDisconnectDial(*m, defaults, "*");
-  for (int z = 0; z < kZoneCount; ++z) EXPECT_EQ(0xE0 | (z & 0x0F), s.zoneDisconnectDial[z]) << z;
 }
 
 TEST(RevertGroupTest, AValueShowsAsTheGroupsNumberInTheRadio) {
