@@ -5,6 +5,8 @@
 
 #include <array>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "test_support.h"
 
@@ -219,22 +221,28 @@ TEST(GlobalSettingsModel, SecondUnpackUsesTheLoadedCounts) {
   EXPECT_EQ(19, m->global.emergencyGroup);
 }
 
+// Zone bytes of 255, group numbers of 255, empty channels everywhere: the
+// records index nothing outside, and the pack refuses the image with its reason.
 TEST(GlobalSettingsModel, BlankImageUnpacksAndPacksSafely) {
-  TestModel m;
-  Image image = BlankImage();
-  image[img::kHardware] = 0x61;
-  m->UnpackImage(image.data());
-  CGlobalSettings& g = m->global;
-  EXPECT_EQ(255, g.homeSystem);
-  EXPECT_EQ(255, g.dataGroup);
-  EXPECT_EQ(255, g.emergencyGroup);
-  for (auto k : g.shortCutGroup) EXPECT_EQ(255, k);
-  for (auto k : g.groupSwitchGroup) EXPECT_EQ(255, k);
-  EXPECT_EQ(0, g.CheckAndPack(image.data(), 0));  // 182 bit 5 asks for home zone 255
-  g.byte182 = g.byte208 = 0;
-  EXPECT_EQ(1, g.CheckAndPack(image.data(), 0));
-  for (int pos : {141, 234, 235, 732, 747}) EXPECT_EQ(255, image[pos]) << pos;
-  m->PackImage(image.data());
+  for (std::uint8_t hardware : {0x61, 0x01}) {
+    SCOPED_TRACE(int(hardware));
+    TestModel m;
+    Image image = BlankImage();
+    image[img::kHardware] = hardware;
+    m->UnpackImage(image.data());
+    m->UnpackImageTail(image.data(), m->tail.data(), 1);
+    CGlobalSettings& g = m->global;
+    EXPECT_EQ(255, g.homeSystem);
+    EXPECT_EQ(255, g.dataGroup);
+    EXPECT_EQ(255, g.emergencyGroup);
+    for (auto k : g.shortCutGroup) EXPECT_EQ(255, k);
+    for (auto k : g.groupSwitchGroup) EXPECT_EQ(255, k);
+    EXPECT_EQ(0, m->PackImage(image.data()));  // 182 bit 5 asks for home zone 255
+    EXPECT_EQ(m.host.messages, std::vector<std::string>{"Home Zone has not been programmed"});
+    g.byte182 = g.byte208 = 0;
+    EXPECT_EQ(1, g.CheckAndPack(image.data(), 0));
+    for (int pos : {141, 234, 235, 732, 747}) EXPECT_EQ(255, image[pos]) << pos;
+  }
 }
 
 TEST_F(GlobalSettingsTest, BlockCounters) {

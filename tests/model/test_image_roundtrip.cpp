@@ -1,5 +1,6 @@
 // Whole-image behaviour of unpack and pack: the map of positions, idempotence on
 // arbitrary images, bytes no record owns, and images that index past the records.
+// (A blank image is unpacked and packed with the global settings' tests.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -54,24 +55,6 @@ TEST(ImageRoundTrip, PackOfAnUnpackIsStableOnArbitraryImages) {
     ASSERT_TRUE(SameRange(original, once, 22276, 23680));
     ASSERT_TRUE(SameRange(original, once, 24576, 32512));
     ASSERT_TRUE(SameRange(original, once, 256, 376));
-  }
-}
-
-TEST(ImageRoundTrip, BlankImageUnpacksSafelyAndItsPackIsRefused) {
-  // Zone bytes of 255, group numbers of 255, empty channels everywhere: the
-  // records index nothing outside, and the pack refuses the image with its
-  // reason: no home zone.
-  TestModel m;
-  for (std::uint8_t hw : {0x61, 0x01}) {
-    SCOPED_TRACE(int(hw));
-    Image image{};
-    std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
-    image[img::kHardware] = hw;
-    m.host.messages.clear();
-    m->UnpackImage(image.data());
-    m->UnpackImageTail(image.data(), m->tail.data(), 1);
-    EXPECT_EQ(m->PackImage(image.data()), 0);
-    EXPECT_EQ(m.host.messages, std::vector<std::string>{"Home Zone has not been programmed"});
   }
 }
 
