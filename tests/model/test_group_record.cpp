@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "model/group_record.h"
@@ -98,91 +99,51 @@ TEST(GroupRecordTest, UnpackAndPackLayouts) {
   EXPECT_EQ(pack.image[GroupOffset(7) + 16], 0xEE);  // the next group is untouched
 }
 
+// Each check of a group in use, by its trigger, with its text; the first that
+// fails speaks and nothing is written. A group not in use is packed unchecked.
 TEST(GroupRecordTest, ChecksInOrderWithTheirTexts) {
-  // Horn alert without tone information.
-  {
+  constexpr char kTpacText[] = "DCS code not been programmed for the TPAC function on Zone 7";
+  struct Case {
+    std::uint16_t word;
+    std::uint8_t byte1, byte2, byte3;
+    std::uint8_t zoneFormat;
+    std::uint8_t aniCode1, aniCode2;
+    bool aniFromPttOff;
+    const char* refusal;  // nullptr: packed
+  };
+  const Case cases[] = {
+      {0x2000, 0, 0, 0, 0x88, 0, 0, false, kToneText},  // horn alert without tone information
+      {0x1000, 0, 0, 0, 0x88, 0, 0, false, nullptr},    // below the horn threshold
+      {0x3000, 0, 0x08, 0, 0x88, 0, 0, false, nullptr},  // CTCSS, DCS and DCS inverted carry it
+      {0x3000, 0, 0x10, 0, 0x88, 0, 0, false, nullptr},
+      {0x3000, 0, 0x18, 0, 0x88, 0, 0, false, nullptr},
+      {0x3000, 0, 0x20, 0, 0x88, 0, 0, false, kToneText},  // a type that carries none
+      {0, 0, 0, 0x08, 0x88, 0, 0, false, kToneText},       // call alert needs a tone ...
+      {0, 0, 0, 0x08, 0x84, 0, 0, false, nullptr},         // ... except in an LTR zone
+      {0, 0x80, 0, 0, 0x88, 0, 5, false, kAniText},        // ANI: the code its selection bit chooses
+      {0, 0x80, 0, 0, 0x88, 0, 5, true, nullptr},
+      {0, 0x80, 0, 0, 0x88, 5, 0, true, kAniText},
+      {0x8000, 0, 0x12, 0, 0x88, 0, 0, false, nullptr},  // TPAC: DCS type 16 or 24, sub-type 2 or 3
+      {0x8000, 0, 0x1B, 0, 0x88, 0, 0, false, nullptr},
+      {0x8000, 0, 0x11, 0, 0x88, 0, 0, false, kTpacText},
+      {0x8000, 0, 0x0A, 0, 0x88, 0, 0, false, kTpacText},
+      {0xA000, 0x80, 0, 0, 0x88, 0, 0, false, kToneText},  // horn before ANI before TPAC
+      {0x8000, 0x80, 0, 0, 0x88, 0, 0, false, kAniText},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.word << " " << int(c.byte1) << " " << int(c.byte2) << " "
+                                    << int(c.byte3) << " " << int(c.zoneFormat));
     GroupPack pack;
+    pack.context = {c.zoneFormat, 7, false, c.aniFromPttOff, c.aniCode1, c.aniCode2};
     CGroupRecord group = InUse();
-    group.channelWord = 0x2000;
-    EXPECT_EQ(pack.Pack(group), 0);
-    ASSERT_EQ(pack.host.messages.size(), 1u);
-    EXPECT_EQ(pack.host.messages[0], kToneText);
-    EXPECT_EQ(pack.Bytes()[0], 0xEE);  // nothing written
-    group.channelWord = 0x1000;        // below the horn threshold
+    group.channelWord = c.word;
+    group.byte1 = c.byte1, group.byte2 = c.byte2, group.byte3 = c.byte3;
+    EXPECT_EQ(pack.Pack(group), c.refusal ? 0 : 1);
+    EXPECT_EQ(pack.host.messages, c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{});
+    EXPECT_EQ(pack.Bytes()[0] == 0xEE, c.refusal != nullptr);  // nothing written
+    group.flags = 0;  // out of use: packed without any check
     EXPECT_EQ(pack.Pack(group), 1);
-    group.channelWord = 0x3000;
-    for (std::uint8_t type : {0x08, 0x10, 0x18}) {
-      group.byte2 = type;
-      EXPECT_EQ(pack.Pack(group), 1) << int(type);
-    }
-    group.byte2 = 0x20;  // a type that carries no tone information
-    EXPECT_EQ(pack.Pack(group), 0);
-  }
-  // Call alert needs a tone, except in an LTR zone.
-  {
-    GroupPack pack;
-    CGroupRecord group = InUse();
-    group.byte3 = 0x08;
-    pack.context.zoneFormat = 0x88;
-    EXPECT_EQ(pack.Pack(group), 0);
-    EXPECT_EQ(pack.host.messages.back(), kToneText);
-    pack.context.zoneFormat = 0x84;
-    EXPECT_EQ(pack.Pack(group), 1);
-  }
-  // ANI: the code chosen by the ANI selection bit must be programmed.
-  {
-    GroupPack pack;
-    CGroupRecord group = InUse();
-    group.byte1 = 0x80;
-    pack.context.aniCode1 = 0;
-    pack.context.aniCode2 = 5;
-    EXPECT_EQ(pack.Pack(group), 0);
-    EXPECT_EQ(pack.host.messages.back(), kAniText);
-    pack.context.aniFromPttOff = true;
-    EXPECT_EQ(pack.Pack(group), 1);
-    pack.context.aniCode2 = 0;
-    EXPECT_EQ(pack.Pack(group), 0);
-  }
-  // TPAC needs a DCS code: type 16 or 24, sub-type 2 or 3; the zone is named.
-  {
-    GroupPack pack;
-    CGroupRecord group = InUse();
-    group.channelWord = 0x8000;
-    pack.context.zoneNumber = 7;
-    group.byte2 = 0x12;
-    EXPECT_EQ(pack.Pack(group), 1);
-    group.byte2 = 0x1B;
-    EXPECT_EQ(pack.Pack(group), 1);
-    group.byte2 = 0x11;
-    EXPECT_EQ(pack.Pack(group), 0);
-    group.byte2 = 0x0A;
-    EXPECT_EQ(pack.Pack(group), 0);
-    ASSERT_EQ(pack.host.messages.size(), 2u);
-    EXPECT_EQ(pack.host.messages[0], "DCS code not been programmed for the TPAC function on Zone 7");
-  }
-  // The first failing check speaks: horn before ANI before TPAC.
-  {
-    GroupPack pack;
-    CGroupRecord group = InUse();
-    group.channelWord = 0xA000;
-    group.byte1 = 0x80;
-    EXPECT_EQ(pack.Pack(group), 0);
-    EXPECT_EQ(pack.host.messages.back(), kToneText);
-    group.channelWord = 0x8000;
-    EXPECT_EQ(pack.Pack(group), 0);
-    EXPECT_EQ(pack.host.messages.back(), kAniText);
-  }
-  // A group not in use is packed without any check.
-  {
-    GroupPack pack;
-    CGroupRecord group = InUse();
-    group.flags = 0;
-    group.channelWord = 0xA000;
-    group.byte1 = 0x80;
-    group.byte3 = 0x08;
-    EXPECT_EQ(pack.Pack(group), 1);
-    EXPECT_TRUE(pack.host.messages.empty());
-    EXPECT_EQ(pack.Bytes()[6], 0xA0);
+    EXPECT_EQ(pack.Bytes()[6], c.word >> 8);
   }
 }
 
