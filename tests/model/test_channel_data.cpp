@@ -12,14 +12,6 @@ namespace {
 
 using Bytes = std::array<std::uint8_t, 25>;
 
-void MakeVhf(CEditModel& m, std::uint8_t productionType = 0) {
-  m.global.hardwareByte = 0x01;
-  m.global.bandFlag = 0;
-  m.store.modelWord = std::uint32_t(productionType) << 8;
-  m.freqRange.Reset();
-  m.store.tuning.Reset(0);
-}
-
 Bytes Pack(CChannelData& ch, CEditModel& m) {
   Bytes b;
   b.fill(0xAA);

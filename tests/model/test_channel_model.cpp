@@ -11,12 +11,6 @@
 
 namespace {
 
-void MakeVhf(CEditModel& m) {
-  m.global.bandFlag = 0;
-  m.global.hardwareByte = 0x01;
-  m.store.modelWord = 0;
-}
-
 TEST(FrequencyEntry, ReceiveEntriesCheckRoundAndSetTheTransmitSide) {
   struct Case {
     bool vhf;

@@ -67,22 +67,18 @@ class DataFileTest : public ::testing::Test {
   TestModel m;
 };
 
-TEST_F(DataFileTest, MissingFileIsReportedWithItsPath) {
-  const std::string path = (dir / "none.X417").string();
-  EXPECT_EQ(0, m->LoadDataFile(path, dir.string()));
-  ASSERT_EQ(1u, m.host.messages.size());
-  EXPECT_EQ("Problem opening file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
-}
-
 TEST_F(DataFileTest, RefusedFilesChangeNothing) {
   auto file = DefaultFile(true);
 
   ExpectRefused(std::vector<std::uint8_t>(file.begin(), file.begin() + 1151), "Problem reading from file");
 
-  auto wrongHardware = file;
-  wrongHardware[32] = 0x60;  // UHF band bits, but not a known hardware code
-  m.host.beeps = 0;
-  ExpectRefused(wrongHardware, "Hardware configuration mismatched!", 1);
+  // UHF band bits, but not a known hardware code: checked before the length of the rest.
+  for (std::size_t length : {std::size_t(1152), std::size_t(5000), std::size_t(23680), file.size()}) {
+    std::vector<std::uint8_t> wrongHardware(file.begin(), file.begin() + std::ptrdiff_t(length));
+    wrongHardware[32] = 0x60;
+    m.host.beeps = 0;
+    ExpectRefused(wrongHardware, "Hardware configuration mismatched!", 1);
+  }
   m.host.beeps = 0;
 
   // Cut inside the blocks before the 5-Tone block, and cut after it.
@@ -158,13 +154,10 @@ TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
   ASSERT_EQ(1, m->LoadDataFile((dir / "b.X417").string(), dir.string()));
   ASSERT_TRUE(m->SaveDataFile((dir / "c.X417").string()));
   EXPECT_EQ(file, ReadAll(dir / "c.X417"));
-}
-
-TEST_F(DataFileTest, SaveWritesTheTailNotTheImagesOwnLastBlocks) {
-  LoadDefault();
+  // The save writes the tail, not the image's own last blocks.
   for (std::size_t i = 0; i < kTailSize; ++i) m->tail[i] = std::uint8_t(0x40 + i % 64);
   ASSERT_TRUE(m->SaveDataFile((dir / "t.X417").string()));
-  auto saved = ReadAll(dir / "t.X417");
+  const auto saved = ReadAll(dir / "t.X417");
   ASSERT_EQ(kDataFileSize, saved.size());
   EXPECT_TRUE(std::equal(m->tail.begin(), m->tail.end(), saved.begin() + kFileImagePart));
 }
@@ -185,16 +178,6 @@ TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
   EXPECT_EQ("Problem Saving file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
   EXPECT_EQ(1u, g_bModified);
   EXPECT_TRUE(m.host.savedLabels.empty());
-}
-
-TEST_F(DataFileTest, HardwareByteIsCheckedBeforeTheLengthOfTheRest) {
-  const auto file = DefaultFile(true);
-  for (std::size_t length : {std::size_t(1152), std::size_t(5000), std::size_t(23680)}) {
-    std::vector<std::uint8_t> bytes(file.begin(), file.begin() + std::ptrdiff_t(length));
-    bytes[32] = 0x60;
-    m.host.beeps = 0;
-    ExpectRefused(bytes, "Hardware configuration mismatched!", 1);
-  }
 }
 
 TEST_F(DataFileTest, ShortQ58FileRefusesTheOlderFile) {
@@ -223,12 +206,13 @@ TEST_F(DataFileTest, BytesBeyondAWholeFileAreIgnored) {
 }
 
 // Only regular files are read: a FIFO would hold the program, a folder is no
-// data file. Both are refused as files that do not open, and a FIFO in place of
-// the band's ".Q58" file as a failed fallback, with image and model unchanged.
+// data file. Both are refused as files that do not open, as a missing file is,
+// with the path named; a FIFO in place of the band's ".Q58" file as a failed
+// fallback; image and model unchanged.
 TEST_F(DataFileTest, OnlyRegularFilesAreRead) {
   ASSERT_EQ(mkfifo((dir / "fifo.X417").c_str(), 0600), 0);
   fs::create_directory(dir / "folder.X417");
-  for (const char* name : {"fifo.X417", "folder.X417"}) {
+  for (const char* name : {"fifo.X417", "folder.X417", "none.X417"}) {
     LoadDefault();
     const auto image = m->image;
     const std::string path = (dir / name).string();

@@ -9,13 +9,6 @@
 
 namespace {
 
-void MakeVhf(CEditModel& m, std::uint8_t productionType = 0) {
-  m.global.hardwareByte = 0x01;
-  m.global.bandFlag = 0;
-  m.store.modelWord = std::uint32_t(productionType) << 8;
-  m.freqRange.Reset();
-}
-
 std::vector<std::uint8_t> FixedBytes(std::uint8_t b256, const std::array<std::uint8_t, 8>& references,
                                      const std::array<std::uint8_t, 8>& offsets) {
   std::vector<std::uint8_t> v{b256};

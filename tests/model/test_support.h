@@ -1,5 +1,5 @@
 // Shared pieces of the model tests: a host that records what the model reports,
-// and a fresh model on the heap.
+// a fresh model on the heap, and a model made a VHF radio.
 #pragma once
 
 #include <memory>
@@ -39,3 +39,12 @@ struct TestModel {
   CEditModel* operator->() { return model.get(); }
   CEditModel& operator*() { return *model; }
 };
+
+// A VHF radio of the production type, with the band's parameters and tuning tables.
+inline void MakeVhf(CEditModel& m, std::uint8_t productionType = 0) {
+  m.global.hardwareByte = kVhfHardware;
+  m.global.bandFlag = 0;
+  m.store.modelWord = std::uint32_t(productionType) << 8;
+  m.freqRange.Reset();
+  m.store.tuning.Reset(0);
+}

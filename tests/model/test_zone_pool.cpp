@@ -15,6 +15,7 @@
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
 #include "test_support.h"
+#include "test_trunk_support.h"
 
 namespace {
 
@@ -46,16 +47,6 @@ void MarkRecords(CChannelStore& s) {
     s.groups[g].idWord = std::uint16_t(1000 + g);
     s.groups[g].flags = kGroupInUse | kGroupScanUser;
   }
-}
-
-void SetCounts(CChannelStore& s, std::initializer_list<int> counts) {
-  int z = 0;
-  for (auto& c : s.groupCount) c = 0;
-  for (int c : counts) s.groupCount[z++] = std::uint8_t(c);
-  for (int k = 0; k < kZoneCount; ++k) {
-    s.zoneFlags[k] = s.groupCount[k] ? std::uint8_t(s.zoneFlags[k] | kZoneInUse) : std::uint8_t(s.zoneFlags[k] & ~kZoneInUse);
-  }
-  s.UpdateGroupTotals();
 }
 
 }  // namespace
@@ -119,7 +110,7 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
 TEST(ZonePoolTest, WithEveryRecordGivenOutAnyRaiseIsRefused) {
   TestModel m;
   CChannelStore& s = m->store;
-  SetCounts(s, {4, 6, 5, 2, 3, 1});
+  SetGroupCounts(s, {4, 6, 5, 2, 3, 1});
   const int rest = int(s.freeGroupPool);
   EXPECT_FALSE(ApplyGroupCount(*m, 7, rest).refused);
   EXPECT_EQ(s.freeGroupPool, 0u);
@@ -138,7 +129,7 @@ TEST(ZonePoolTest, TheLastGroupOfTheRadioKeepsItsRecord) {
   TestModel m;
   CChannelStore& s = m->store;
   MarkRecords(s);
-  SetCounts(s, {0, 0, 5});
+  SetGroupCounts(s, {0, 0, 5});
   s.zoneGroupSelection[2] = 3;
   const std::string first = Content(s.groups[0]);
   const GroupCountResult r = CommitGroupCount(*m, 2, 0);
@@ -157,7 +148,7 @@ TEST(ZonePoolTest, ReferencesGoInOrderAndOnAndOffReportOnlyRealChanges) {
   TestModel m;
   CChannelStore& s = m->store;
   CGlobalSettings& g = m->global;
-  SetCounts(s, {3, 2, 0, 4});
+  SetGroupCounts(s, {3, 2, 0, 4});
   g.homeSystem = g.emergencySystem = 3;
   GroupCountResult r = CommitGroupCount(*m, 3, 0);
   EXPECT_EQ(r.messages, (std::vector<std::string>{"Delete Emergency System 4", "Delete Home System 4"}));
