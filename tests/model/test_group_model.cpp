@@ -96,14 +96,12 @@ TEST(GroupFields, TheDefaultColumnStartsAtEachListsDefaultEntry) {
   for (const auto& [field, list] : rows) EXPECT_EQ(field.Get(*m), list->CodeAt(list->defaultIndex)) << list->TextAt(list->defaultIndex);
 }
 
+// Scan memory bits only stored data hold, and codes outside the tone tables.
+// (Busy Lock Out 3, tone types 4..7 and the second power lists of each model
+// are shown through the group pages.)
 TEST(GroupFields, TextsOfCodesNoListEntryHolds) {
   TestModel m;
   CGroupRecord& r = m->store.groups[4];
-  // Busy Lock Out 3 is what the radio takes for the incorrect-code lock-out.
-  r.channelWord = 0x3000 | 17;
-  EXPECT_EQ(ChoiceText(*m, grp::kBusyLockOut, grp::kBusyLockOutList, 4), "Incorrect");
-  grp::kBusyLockOut.Set(*m, 4, 1);
-  EXPECT_EQ(r.channelWord, 0x1000 | 17);
   const std::pair<std::uint8_t, const char*> scans[] = {
       {0x12, "Enable"}, {0x02, "User"}, {0x10, "Dealer"}, {0, "Disable"}};
   for (const auto& [bits, text] : scans) {
@@ -112,16 +110,10 @@ TEST(GroupFields, TextsOfCodesNoListEntryHolds) {
   }
   grp::kScanMemory.Set(*m, 4, 0);
   EXPECT_EQ(r.flags, 0x13);
-  r.byte2 = 0x0E;  // receive CTCSS, transmit type 6: no list names it, a DCS code all the same
+  r.byte2 = 0x0A;  // CTCSS, DCS
   r.byte4 = 200;   // outside the table: its first text
-  r.byte5 = 1;
-  EXPECT_EQ(grp::ToneCodeText(*m, 4, true), " 69.3");
   EXPECT_EQ(grp::ToneCodeText(*m, 4, false), "023");
   EXPECT_EQ(grp::ToneCodeText(0, 3), "  Off");
-  m->store.modelWord = 0;
-  EXPECT_EQ(grp::SecondTxPowerList(*m).PageText(4), "Low");
-  m->store.modelWord = 11 << 8;
-  EXPECT_EQ(grp::SecondTxPowerList(*m).PageText(5), "Low-Mid");
 }
 
 TEST(GroupGrid, LimitsCaptionsAndColumnsStayInsideTheRecords) {

@@ -31,26 +31,11 @@ TEST(KeyAssign, ListsFollowTheLayoutsOrderAndRules) {
   SetSlots(keys, {});
   std::vector<std::string> side;
   for (const OfferedEntry& e : KeyFunctionChoices(keys, KeyLayout::kSide, 2, 0).entries) side.push_back(e.text);
-  EXPECT_EQ(side, (std::vector<std::string>{"None",
-                                            "Monitor",
-                                            "Zone Up",
-                                            "Zone Down",
-                                            "Group Up",
-                                            "Group Down",
-                                            "Scan",
-                                            "Home Zone",
-                                            "TX Low Power",
-                                            "Talk Around",
-                                            "PP_Interconnect",
-                                            "KeyLock",
-                                            "Lighting",
-                                            "PP_Roam Request",
-                                            "PP_Home Site Revert",
-                                            "PP_Roam Lock",
-                                            "PP_Site Information",
-                                            "PP_Selective Call",
-                                            "PP_Disconnect Sele Call",
-                                            "PP_Disconnect Interconnect"}));
+  EXPECT_EQ(side, (std::vector<std::string>{
+                      "None", "Monitor", "Zone Up", "Zone Down", "Group Up", "Group Down", "Scan", "Home Zone",
+                      "TX Low Power", "Talk Around", "PP_Interconnect", "KeyLock", "Lighting", "PP_Roam Request",
+                      "PP_Home Site Revert", "PP_Roam Lock", "PP_Site Information", "PP_Selective Call",
+                      "PP_Disconnect Sele Call", "PP_Disconnect Interconnect"}));
   const OfferedList press = KeyFunctionChoices(keys, KeyLayout::kPanel, 0, 0);
   const std::uint32_t order[] = {0,  1, 10, 11, 12, 13, 3,  14, 19, 25, 26, 27, 28, 29, 5,  6,  15, 16, 17, 20,
                                  23, 2, 8,  69, 70, 71, 72, 73, 74, 75, 76, 77, 81, 83, 84, 86, 87, 88, 90, 91};
