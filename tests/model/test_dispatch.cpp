@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/default_image.h"
 #include "test_support.h"
 
 namespace {

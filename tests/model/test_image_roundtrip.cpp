@@ -37,9 +37,6 @@ bool SameRange(const Image& a, const Image& b, std::size_t from, std::size_t to)
 TEST(ImageMap, FreshImageIsBlank) {
   TestModel m;
   for (std::size_t i = 0; i < kImageSize; ++i) ASSERT_EQ(0xFF, m->image[i]) << i;
-  EXPECT_EQ(7424u, ChannelOffset(5));
-  EXPECT_EQ(12900u, ChannelOffset(219));
-  EXPECT_EQ(13668u, ChannelOffset(249));
 }
 
 TEST(ImageRoundTrip, PackOfAnUnpackIsStableOnArbitraryImages) {
