@@ -57,7 +57,8 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
   ClickCell(kChannel[0]);
   ASSERT_TRUE(ListShown(kChannelList));
   EXPECT_EQ(List(kChannelList)->item(0)->text().toStdString(), "None TX       RX");
-  EXPECT_TRUE(QFontInfo(List(kChannelList)->font()).fixedPitch());
+  const QFontMetrics metrics(List(kChannelList)->font());
+  EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("None TX")), metrics.horizontalAdvance(QStringLiteral("  1   4")));
   const OfferedList offered = RepeaterChannelChoices(TheModel(), 2, 0);
   DoubleClickItem(kChannelList, offered.entries[std::size_t(offered.Find(4))].text.c_str());
   EXPECT_EQ(Word(0), 0x6C04);
