@@ -1,10 +1,17 @@
 // The Files, Radio and Help commands of the main dialog: the file dialogs and
-// their extension rules, the save prompt on exit and open, the byte-exact
-// round trip of a saved file, the DFA table before a VHF send, the serial
-// field, help with and without the help file, and the About box.
+// their extension rules, the save prompt on exit, open and SIGTERM, the
+// byte-exact round trip of a saved file, the DFA table before a VHF send, the
+// serial field, help with and without the help file, the About box, and the
+// tab set rebuilt by whatever replaces the data.
 #include "test_main_dlg_support.h"
 
+#include <signal.h>
+
 #include "link/dialogs/rom_edit_dlg.h"
+#include "model/five_tone_fields.h"
+#include "res/dialogs_five_tone.h"
+#include "res/page_five_tone.h"
+#include "shell/app.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
 
@@ -134,6 +141,66 @@ TEST_F(MainDlgFilesTest, ExitWithNoEndsWithoutSaving) {
   Pump();
   EXPECT_FALSE(dlg->IsWindowVisible());
   EXPECT_EQ(prompts.Prompts().size(), 1u);
+}
+
+namespace {
+
+// A real SIGTERM to this process, with the program's close requests
+// installed, and time for the program to take it.
+void Terminate() {
+  InstallCloseRequests();
+  ASSERT_EQ(kill(getpid(), SIGTERM), 0);
+  Pump(100);
+}
+
+}  // namespace
+
+// Every SIGTERM closes as the close box does: one while the save question is
+// open changes nothing; after Cancel the program stays with its edit, and the
+// next one asks again.
+TEST_F(MainDlgFilesTest, EverySigtermAsksAndNoneGoesBehindTheSaveQuestion) {
+  Edit();
+  prompts.AnswerWith([] {
+    Terminate();
+    return IDCANCEL;
+  });
+  Terminate();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_TRUE(dlg->IsWindowVisible());
+  EXPECT_EQ(g_bModified, 1u);
+
+  prompts.Answer(IDNO);
+  Terminate();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>(2, kAskToSave));
+  EXPECT_FALSE(dlg->IsWindowVisible());
+}
+
+// A SIGTERM while an edited 5-Tone dialog is open cancels it first (its
+// records as they were), then closes: Yes saves only what was confirmed.
+TEST_F(MainDlgFilesTest, ASigtermCancelsAnOpenDialogBeforeTheClose) {
+  Edit();
+  const auto& used = five_tone::kDisplayDigitUsed[0];
+  const std::uint32_t before = used.Get(TheModel());
+  bool cancelledBeforeAsked = false;
+  prompts.AnswerDialog([&](CDialog& d) {
+    return RunModal(d, [&] {
+      Click(d.GetDlgItem(kFtDisplayDigitIds[0]));
+      EXPECT_NE(used.Get(TheModel()), before);
+      Terminate();
+    });
+  });
+  prompts.AnswerWith([&] {
+    cancelledBeforeAsked = used.Get(TheModel()) == before && !QApplication::activeModalWidget();
+    return IDYES;
+  });
+  prompts.AnswerFile((dir / "closed.X417").string());
+  Command(ID_PAGE_FIVE_TONE);
+  Click(dlg->GetCurrentPage()->GetDlgItem(IDC_FT_COMMON_SYSTEM));
+  ASSERT_TRUE(PumpUntil([this] { return !dlg->IsWindowVisible(); }));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_TRUE(cancelledBeforeAsked);
+  ASSERT_TRUE(TheModel().LoadDataFile((dir / "closed.X417").string(), dir.string()));
+  EXPECT_EQ(used.Get(TheModel()), before);
 }
 
 TEST_F(MainDlgFilesTest, OpenAsksAboutUnsavedChanges) {
