@@ -49,6 +49,7 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
   RegisterZoneOverviewPage();
+  RegisterSheetRoutine(kSheetZone, PrintZoneSheet);
   Register<CLtrZonePage>(IDD_LTR_SYSTEM);
   Register<CLtrAdvancedFeaturesPage>(IDD_LTR_ADVANCED);
   Register<CInterconnectPage>(IDD_INTERCONNECT);

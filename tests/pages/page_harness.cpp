@@ -200,6 +200,7 @@ std::string PageHarness::PrintToPdf(int sheet) {
   prompts.AnswerPrinter(printer);
   EXPECT_TRUE(PrintSheets(&host, sheet));
   m_sheetPages = print_test::PdfPageCount(pdf);
+  m_sheetPdf = pdf;
   return pdf;
 }
 

@@ -119,6 +119,7 @@ class PageHarness : public WndTest {
   std::vector<print_test::PdfWord> SheetWords(int sheet);
   std::string SheetText(int sheet);
   int SheetPages() const { return m_sheetPages; }
+  const std::string& SheetPdf() const { return m_sheetPdf; }
   // The paper the sheets print on.
   QPageSize::PageSizeId paper = QPageSize::A4;
 
@@ -142,6 +143,7 @@ class PageHarness : public WndTest {
   std::unique_ptr<CDialog> m_page;
   print_test::TempDir m_dir;
   int m_sheetPages = 0;
+  std::string m_sheetPdf;
 };
 
 }  // namespace page_test
