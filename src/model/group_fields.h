@@ -18,6 +18,7 @@
 
 #include "model/channel_fields.h"
 #include "model/edit_model.h"
+#include "model/enable_lists.h"
 #include "model/field.h"
 #include "model/group_model.h"
 #include "model/image.h"
@@ -228,8 +229,7 @@ inline constexpr Choice kBusyLockOuts[] = {{"Disable", 0}, {"Busy Lockout", 1}, 
 inline constexpr ChoiceList kBusyLockOutList{kBusyLockOuts, 0};
 inline constexpr ChoiceList kLtrBusyLockOutList{std::span(kBusyLockOuts, 2), 0};
 // Offers "Enable" and "Disable" only; "User" and "Dealer" come from stored data (ScanMemoryText).
-inline constexpr Choice kScanMemories[] = {{"Enable", 0}, {"Disable", 1}};
-inline constexpr ChoiceList kScanMemoryList{kScanMemories, 1};
+inline constexpr ChoiceList kScanMemoryList = kEnable0Disable1OffList;
 inline constexpr Choice kToneTypes[] = {{"NONE", 0}, {"CTCSS", 1}, {"DCS", 2}, {"DCS Invert", 3}};
 inline constexpr ChoiceList kToneTypeList{kToneTypes, 0};
 inline constexpr Choice kEncryptions[] = {{"Disable", 0}, {"Key ON", 1}, {"Power ON", 2}, {"ALL ON", 3}};

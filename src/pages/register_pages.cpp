@@ -62,7 +62,7 @@ void RegisterPagesAndSheets() {
   Register<CKeyAssignSidePage>(IDD_KEY_ASSIGN_SIDE);
   Register<CDtmfAniPage>(IDD_DTMF);
   RegisterSheetRoutine(kSheetDtmf, PrintDtmfSheet);
-  Register<CSelCallFrame>(IDD_SEL_CALL);
+  Register<CSelCallPage>(IDD_SEL_CALL);
   RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
   Register<CSeedChannelPage>(IDD_SEED);
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);
