@@ -76,17 +76,19 @@ const DialogTemplate& FiveToneListDialogTemplate() {
   static const DialogTemplate t = [] {
     using namespace dlg;
     constexpr DWORD kGrid = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
+    // Each grid holds all its rows and columns in the dialog's font: the
+    // encode grid's eleven columns set the dialog's width.
     std::vector<DlgItemTemplate> items = {
         LText("Encode List", IDC_STATIC, 7, 6, 100, 8),
-        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 301, 108),
+        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 344, 108),
         LText("Decode List", IDC_STATIC, 7, 130, 100, 8),
-        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 257, 77),
-        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 72, 35),
-        DefPushButton("OK", IDOK, 198, 244, 50, 14),
-        PushButton("Cancel", IDCANCEL, 258, 244, 50, 14),
+        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 292, 77),
+        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 81, 35),
+        DefPushButton("OK", IDOK, 241, 244, 50, 14),
+        PushButton("Cancel", IDCANCEL, 301, 244, 50, 14),
         EditText(IDC_FT_LIST_EDIT, 0, 0, 40, 10, ES_AUTOHSCROLL, WS_VISIBLE | WS_TABSTOP),
     };
-    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 315, 264, std::move(items));
+    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 358, 264, std::move(items));
   }();
   return t;
 }

@@ -1,6 +1,7 @@
-// The encode/decode dialog driven by real keys, clicks and double-clicks: the
-// cells Space cycles, what the editor takes, the Tab chain, the entry an edit
-// reaches whatever moved the grid, Esc in a cell, and the bytes OK packs.
+// The encode/decode dialog driven by real keys, clicks and double-clicks: every
+// cell in view, the cells Space cycles, what the editor takes, the Tab chain,
+// the entry an edit reaches whatever moved the grid, Esc in a cell, and the
+// bytes OK packs.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -27,6 +28,14 @@ class FiveToneListDlgTest : public FiveToneTest {
 
 TEST_F(FiveToneListDlgTest, SpaceCyclesTheFieldsAndTheEditorTakesCodesAndTagsByItsFilters) {
   Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+    // At the dialog's size every cell of the three grids shows, before the
+    // cells change and after.
+    const auto everyCellShown = [&] {
+      for (int id : {IDC_FT_ENCODE_GRID, IDC_FT_DECODE_GRID, IDC_FT_SPECIAL_GRID}) {
+        EXPECT_TRUE(grid_test::AllCellsShown(GridOf(d, id))) << id;
+      }
+    };
+    everyCellShown();
     using V = std::vector<std::string>;
     EXPECT_EQ(Cycle(Encode(d), 2, 3, 4), (V{" Close", "Null ", "Open ", " Close", "Null "}));  // stored 3 first
     EXPECT_EQ(Cycle(Decode(d), 2, 3, 8), (V{"D", "E", "F", "G", "Disable", "A", "B", "C", "D"}));
@@ -68,6 +77,7 @@ TEST_F(FiveToneListDlgTest, SpaceCyclesTheFieldsAndTheEditorTakesCodesAndTagsByI
     EXPECT_EQ(d.GetDlgItemText(IDC_FT_LIST_EDIT), "Ab 9XYZW");
     Key(Qt::Key_Return);
     EXPECT_EQ(Enc().GetRec(3).FormatAlias(), "Ab 9XYZW");
+    everyCellShown();
     FocusOn(d, IDOK);
     Key(Qt::Key_Return);
   });

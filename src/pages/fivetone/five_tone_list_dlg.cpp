@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <span>
-#include <string_view>
 
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
@@ -151,21 +150,14 @@ bool CFiveToneListDlg::IsEditColumn(const CMSFlexGrid* grid, long col) const {
 
 namespace {
 
-// The column's width, or more where its heading or one of its choices would not
-// show whole in the grid's font.
+// The column's width, or more where one of its choices would not show whole in
+// the grid's font (the grid widens a column to the texts it holds, not to those
+// a cycle may bring).
 long ColumnWidth(const CMSFlexGrid& grid, const FiveToneGridSpec& spec, long c) {
   const auto at = static_cast<std::size_t>(c);
   long width = spec.widths[at];
   if (const ChoiceList* list = spec.columns[at].list) {
     for (const Choice& choice : list->choices) width = std::max(width, grid.GetTextWidth(std::string(choice.text)));
-  }
-  const long cols = static_cast<long>(spec.columns.size());
-  for (const char* const* row : spec.headings) {
-    if (!row || !*row[at]) continue;
-    // A heading shared with a neighbour is merged across them.
-    const bool merged = (c > 0 && std::string_view(row[at - 1]) == row[at]) ||
-                        (c + 1 < cols && std::string_view(row[at + 1]) == row[at]);
-    if (!merged) width = std::max(width, grid.GetTextWidth(row[at]));
   }
   return width;
 }
