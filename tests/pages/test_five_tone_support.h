@@ -80,9 +80,12 @@ inline int FocusedId() {
   CWnd* f = CWnd::GetFocus();
   return f ? f->GetDlgCtrlID() : 0;
 }
+// The focus on a control, and what its getting the focus posted (a number
+// cell selects its text) done.
 inline void FocusOn(CDialog& dlg, int id) {
   dlg.GotoDlgCtrl(dlg.GetDlgItem(id));
   ASSERT_TRUE(PumpUntil([&] { return FocusedId() == id; })) << id;
+  Pump();
 }
 // The grid control of a dialog or page by id.
 inline CMSFlexGrid& GridOf(CWnd& dlg, int id) { return *static_cast<CMSFlexGrid*>(dlg.GetDlgItem(id)); }

@@ -169,7 +169,8 @@ void CBindingSet::Attach(CWnd& owner) {
         break;
       case BindKind::Number: {
         auto edit = std::make_unique<CNumEdit>();
-        edit->Setup(notify, b.maxLength, 0, TRUE, FALSE, FALSE, FALSE, 0, (b.flags & kBindEnterNext) ? TRUE : FALSE);
+        edit->Setup(notify, b.maxLength, b.decimals, TRUE, FALSE, FALSE, FALSE, 0,
+                    (b.flags & kBindEnterNext) ? TRUE : FALSE);
         for (char c : {' ', '+', '-'}) edit->AddRefusedChar(c);
         control = std::move(edit);
         break;

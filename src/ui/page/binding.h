@@ -76,7 +76,8 @@ struct Binding {
   const ChoiceList* list = nullptr;  // Combo; Check: printed texts of 0 and 1 (else "Disable"/"Enable")
   TextField text{};                  // Text, Dial
   const NumberFormat* number = nullptr;  // Number
-  int maxLength = 0;                 // Text, Dial, Number: characters the cell takes
+  int maxLength = 0;                 // Text, Dial, Number: characters the cell takes (Number: integer digits)
+  int decimals = 0;                  // Number: decimal places
   int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
   std::uint8_t flags = 0;
   const OfferedField* offered = nullptr;  // Offered
@@ -100,10 +101,11 @@ struct Binding {
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
   return {id, BindKind::Combo, field, &list};
 }
-constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits) {
+constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits, int decimals = 0) {
   Binding b{id, BindKind::Number, field};
   b.number = &format;
   b.maxLength = maxDigits;
+  b.decimals = decimals;
   return b;
 }
 constexpr Binding Text(int id, TextField text, int maxLength) {
