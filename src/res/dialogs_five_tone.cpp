@@ -93,6 +93,35 @@ const DialogTemplate& FiveToneListDialogTemplate() {
   return t;
 }
 
+namespace {
+
+const FiveToneGridColumn kEncodeColumns[] = {
+    {1000, {"", ""}},
+    {800, {"Code", ""}},
+    {2000, {"Tag", ""}},
+    {700, {"Mute", "Mode"}},
+    {600, {"Select", ""}},
+    {700, {"1st", "Ext"}},
+    {400, {"Input Digit", "1"}},
+    {400, {"Input Digit", "2"}},
+    {400, {"Input Digit", "3"}},
+    {400, {"Input Digit", "4"}},
+    {400, {"Input Digit", "5"}},
+};
+const FiveToneGridColumn kDecodeColumns[] = {
+    {1000, {"", ""}},        {800, {"Code", ""}},     {2000, {"Tag", ""}}, {700, {"Beep", "Tone"}},
+    {700, {"Beep", "Mode"}}, {700, {"LED", "Blink"}}, {700, {"PTT", ""}},
+};
+const FiveToneGridColumn kSpecialColumns[] = {{1000, {}}, {800, {}}};
+
+}  // namespace
+
+std::span<const FiveToneGridColumn> FiveToneGridColumns(int gridId) {
+  if (gridId == IDC_FT_ENCODE_GRID) return kEncodeColumns;
+  if (gridId == IDC_FT_DECODE_GRID) return kDecodeColumns;
+  return kSpecialColumns;
+}
+
 void RegisterFiveToneDialogTemplates() {
   RegisterFlexGridControl();
   RegisterTemplatesOnce<&FiveToneSystemDialogTemplate, &FiveToneListDialogTemplate>();

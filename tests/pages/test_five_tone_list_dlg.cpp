@@ -193,34 +193,46 @@ TEST_F(FiveToneListDlgTest, TabLeadsToTheFirstCodesAndEditsReachTheEntryOfTheRow
   EXPECT_EQ(result, IDOK);
 }
 
+// Esc on a grid, the Cancel button, or the window closed while a code is
+// being typed: the lists, the image and the modified flag are as they were.
 TEST_F(FiveToneListDlgTest, CancelLeavesTheListsTheImageAndTheModifiedFlagAsTheyWereAndF1AsksForHelp) {
   const std::vector<std::uint8_t> block = ImageBytes(kEncode, kToneWords);
-  const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
-    ClickCell(Encode(d), 2, 1);
-    Type("7");
-    Key(Qt::Key_Return);
-    ClickCell(Decode(d), 2, 5);
-    Key(Qt::Key_Space);
-    EXPECT_EQ(g_bModified, 1u);
-    Key(Qt::Key_F1);
-    Key(Qt::Key_Escape);
-  });
-  EXPECT_EQ(result, IDCANCEL);
-  EXPECT_EQ(host.helpIds, (std::vector<int>{0}));
-  EXPECT_EQ(g_bModified, 0u);
-  EXPECT_EQ(ImageBytes(kEncode, kToneWords), block);
-  // The lists are what the image holds: they pack as lists fresh from the image do.
-  std::vector<std::uint8_t> now(RadioImage(), RadioImage() + kImageBufferSize);
-  std::vector<std::uint8_t> fresh = now;
-  Enc().PackToImage(now.data());
-  Dec().PackToImage(now.data());
-  CFiveToneEncodeList enc(TheModel());
-  CFiveToneDecodeList dec(TheModel());
-  enc.UnpackFromImage(RadioImage());
-  dec.UnpackFromImage(RadioImage());
-  enc.PackToImage(fresh.data());
-  dec.PackToImage(fresh.data());
-  EXPECT_EQ(now, fresh);
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+      ClickCell(Encode(d), 2, 1);
+      Type("7");
+      Key(Qt::Key_Return);
+      ClickCell(Decode(d), 2, 5);
+      Key(Qt::Key_Space);
+      EXPECT_EQ(g_bModified, 1u);
+      Key(Qt::Key_F1);
+      ClickCell(Decode(d), 3, 1);
+      Type("56");  // in the editor, not yet stored
+      if (way == 0) {
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Escape);
+      }
+      if (way == 1) Click(d.GetDlgItem(IDCANCEL));
+      if (way == 2) d.GetSafeHwnd()->close();
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(g_bModified, 0u);
+    EXPECT_EQ(ImageBytes(kEncode, kToneWords), block);
+    // The lists are what the image holds: they pack as lists fresh from the image do.
+    std::vector<std::uint8_t> now(RadioImage(), RadioImage() + kImageBufferSize);
+    std::vector<std::uint8_t> fresh = now;
+    Enc().PackToImage(now.data());
+    Dec().PackToImage(now.data());
+    CFiveToneEncodeList enc(TheModel());
+    CFiveToneDecodeList dec(TheModel());
+    enc.UnpackFromImage(RadioImage());
+    dec.UnpackFromImage(RadioImage());
+    enc.PackToImage(fresh.data());
+    dec.PackToImage(fresh.data());
+    EXPECT_EQ(now, fresh);
+  }
+  EXPECT_EQ(host.helpIds, (std::vector<int>{0, 0, 0}));
 }
 
 }  // namespace
