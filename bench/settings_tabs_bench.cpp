@@ -55,8 +55,7 @@ void BM_DtmfChoiceAndRefresh(benchmark::State& state) {
 // A zone chosen from the chooser over a cell, and a block switch.
 void BM_SelCallChoiceAndRefresh(benchmark::State& state) {
   g_program->Show(PageSlot::SelCall);
-  auto& frame = dynamic_cast<CSelCallFrame&>(g_program->dlg->Page(IDD_SEL_CALL));
-  CSelCallListPage& entries = frame.EntryPage();
+  auto& entries = dynamic_cast<CSelCallPage&>(g_program->dlg->Page(IDD_SEL_CALL));
   int block = 0;
   for (auto _ : state) {
     entries.SendMessage(WM_LABEL_ENTER, IDC_SC_ZONE[5], 0);
@@ -78,7 +77,7 @@ void BM_SeedCommitAndRefresh(benchmark::State& state) {
     edit->SetWindowText((high = !high) ? "455" : "460.5");
     page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SEED_FREQ[7], EN_KILLFOCUS),
                      reinterpret_cast<LPARAM>(edit->GetSafeHwnd()));
-    page.RefreshSeedChannels();
+    page.UpdateControls();
     Program::Settle();
   }
 }

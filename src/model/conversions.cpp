@@ -95,21 +95,6 @@ const char* const kDcsTexts[kDcsCount] = {
 const CTextTable g_ctcssTexts(kCtcssTexts, kCtcssCount);
 const CTextTable g_dcsTexts(kDcsTexts, kDcsCount);
 
-char DigitCodeToChar(int v) {
-  if (v < 0 || v > 15) return '-';
-  if (v < 10) return char('0' + v);
-  if (v < 14) return char('A' + v - 10);
-  return v == 14 ? '*' : '#';
-}
-
-int DigitCharToCode(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'D') return c - 'A' + 10;
-  if (c == '*') return 14;
-  if (c == '#') return 15;
-  return -1;
-}
-
 char NibbleToHexChar(int v) {
   if (v < 0 || v > 15) return '-';
   return "0123456789ABCDEF"[v];

@@ -70,13 +70,8 @@ inline constexpr std::size_t kDcsCount = 106;
 extern const CTextTable g_ctcssTexts;  // " 67.0" .. "254.1", index = stored CTCSS code
 extern const CTextTable g_dcsTexts;    // "023" .. "754", index = stored DCS code
 
-// ---- Digit codes and hexadecimal characters ------------------------------------
-
-// Digit code (DTMF digits, serial character 0): 0..9 "0".."9", 10..13 "A".."D",
-// 14 "*", 15 "#"; "-" for anything else.
-char DigitCodeToChar(int v);
-// Inverse of DigitCodeToChar for its sixteen characters (upper case only); -1 otherwise.
-int DigitCharToCode(char c);
+// ---- Hexadecimal characters ------------------------------------------------------
+// (The digit codes of dial strings are model/dial_string.h's.)
 // "0".."9", "A".."F"; "-" above 15.
 char NibbleToHexChar(int v);
 // "0".."9", "A".."F"; "0" above 15.

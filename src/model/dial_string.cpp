@@ -1,7 +1,5 @@
 #include "model/dial_string.h"
 
-#include "model/conversions.h"
-
 int DialLength(const std::uint8_t* s) { return s[0] >> 4; }
 
 void SetDialLength(std::uint8_t* s, int length) { s[0] = std::uint8_t((s[0] & 0x0F) | ((length & 0x0F) << 4)); }
@@ -19,12 +17,19 @@ void SetDialDigit(std::uint8_t* s, int position, int digit) {
   b = position % 2 == 0 ? std::uint8_t((b & 0x0F) | (digit << 4)) : std::uint8_t((b & 0xF0) | digit);
 }
 
+namespace {
+constexpr char kDialChars[] = "0123456789ABCD*#";
+}  // namespace
+
 int DialCodeOfChar(char c) {
   if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
-  return DigitCharToCode(c);
+  for (int code = 0; code < 16; ++code) {
+    if (kDialChars[code] == c) return code;
+  }
+  return -1;
 }
 
-char DialCharOfCode(int code) { return DigitCodeToChar(code & 0x0F); }
+char DialCharOfCode(int code) { return kDialChars[code & 0x0F]; }
 
 std::string DialText(const std::uint8_t* s) {
   std::string text;

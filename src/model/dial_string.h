@@ -25,7 +25,7 @@ void SetDialDigit(std::uint8_t* s, int position, int digit);  // the low four bi
 // The digit code of a typed character: "0".."9", "A".."D" (either case), "*"
 // 14, "#" 15; -1 for any other character.
 int DialCodeOfChar(char c);
-// The character of a digit code: "0".."9", "A".."D", "*", "#".
+// The character of a digit code (its low four bits): "0".."9", "A".."D", "*", "#".
 char DialCharOfCode(int code);
 
 // The stored digits as text: the first `length` digits, nothing after them.

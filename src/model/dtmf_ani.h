@@ -13,6 +13,7 @@
 
 #include "model/dial_string.h"
 #include "model/edit_model.h"
+#include "model/enable_lists.h"
 #include "model/field.h"
 #include "model/tag_text.h"
 
@@ -90,8 +91,6 @@ inline constexpr TextField kPauseCharCodeText{
     [](CEditModel& m, int, const std::string& text) { SetPauseCharCodeText(m.dtmf.pauseByte, text); }};
 
 // ---- Lists -------------------------------------------------------------------------------
-inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
-inline constexpr Choice kEnableDisable[] = {{"Enable", 0}, {"Disable", 1}};
 inline constexpr Choice kOffOn[] = {{"off", 0}, {"on", 1}};
 inline constexpr Choice kPauseTimes[] = {{"0.5sec", 0}, {"1.0sec", 1}, {"2.0sec", 2}, {"3.0sec", 3},
                                          {"4.0sec", 4}, {"5.0sec", 5}, {"6.0sec", 6}, {"7.0sec", 7}};
@@ -102,11 +101,11 @@ inline constexpr Choice kAniSpeeds[] = {
     {"25msec(20digit)", 0}, {"33msec(15digit)", 1}, {"50msec(10digit)", 2}, {"66msec(7.5digit)", 3}};
 inline constexpr Choice kFirstDigitDelays[] = {{"300msec", 3}, {"500msec", 4}};
 
-inline constexpr ChoiceList kMonitorList{kDisableEnable, 1};
-inline constexpr ChoiceList kPauseCharacterList{kEnableDisable, 1};
+inline constexpr ChoiceList kMonitorList = kDisable0Enable1OnList;
+inline constexpr ChoiceList kPauseCharacterList = kEnable0Disable1OffList;
 inline constexpr ChoiceList kPauseTimeList{kPauseTimes, 1};
 inline constexpr ChoiceList kSpeedList{kSpeeds, 0};
-inline constexpr ChoiceList kKeypadList{kDisableEnable, 0};
+inline constexpr ChoiceList kKeypadList = kDisable0Enable1List;
 inline constexpr ChoiceList kCallingTimesList{kCallingTimesChoices, 2};
 inline constexpr ChoiceList kAnswerBackList{kOffOn, 0};
 inline constexpr ChoiceList kAutoResetList{kOffOn, 0};

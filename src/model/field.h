@@ -6,6 +6,10 @@
 //  - Field: a BitField, or a getter and a setter where a field is not bits of
 //    one byte (a word, a byte with a conversion, a value spread over bytes).
 //  - TextField: a text (tags, aliases, dial strings) with its getter and setter.
+//  - TypedField: a text typed into a number cell that the model itself turns
+//    into what it stores (a frequency into channel words, a number brought
+//    into its range), telling whether it changed a record and whether the
+//    entry was refused or corrected.
 //  - ChoiceList: the {text, code} pairs of a list, its default entry and, where a
 //    sheet prints a text of its own for a code no entry has, that text.
 //
@@ -70,6 +74,20 @@ struct TextField {
   using Setter = void (*)(CEditModel& model, int index, const std::string& text);
   Getter get = nullptr;
   Setter set = nullptr;
+};
+
+// The outcome of a typed entry: a stored value changed; the entry was refused
+// or stored otherwise than typed (the cell beeps).
+struct TypedEntry {
+  bool changed = false;
+  bool beep = false;
+};
+
+struct TypedField {
+  using Getter = std::string (*)(CEditModel& model, int index);
+  using Enter = TypedEntry (*)(CEditModel& model, int index, std::string_view text);
+  Getter get = nullptr;
+  Enter enter = nullptr;
 };
 
 // ---- making fields from record members --------------------------------------------------

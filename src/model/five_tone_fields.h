@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/edit_model.h"
+#include "model/enable_lists.h"
 #include "model/field.h"
 
 namespace five_tone {
@@ -91,7 +92,6 @@ inline constexpr Field kCallEncodeToneNo = detail::SystemField<&S::GetCallEncode
 inline constexpr std::array<Field, 5> kDecodeDigitUsed = detail::UsedDigits<&S::GetDecodeCode, &S::SetDecodeCode>();
 
 // ---- their choice lists: what the dialog shows is what the sheet prints --------
-inline constexpr Choice kEnableDisable[] = {{"Enable", 0}, {"Disable", 1}};
 inline constexpr Choice kTones[] = {{"Tone 0", 0},  {"Tone 1", 1},  {"Tone 2", 2},  {"Tone 3", 3},
                                     {"Tone 4", 4},  {"Tone 5", 5},  {"Tone 6", 6},  {"Tone 7", 7},
                                     {"Tone 8", 8},  {"Tone 9", 9},  {"Tone A", 10}, {"Tone B", 11},
@@ -109,7 +109,7 @@ inline constexpr Choice kToneTables[] = {{"ZVEI", 0}, {"CCIR", 1}, {"EEA", 2}, {
 inline constexpr Choice kToneNumbers[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3},
                                           {"5", 4}, {"6", 5}, {"7", 6}, {"8", 7}};
 
-inline constexpr ChoiceList kEnableDisableList{kEnableDisable, 1};
+inline constexpr ChoiceList kEnableDisableList = kEnable0Disable1OffList;
 inline constexpr ChoiceList kGroupToneList{kTones, 10};
 inline constexpr ChoiceList kRepeatToneList{kTones, 14};
 inline constexpr ChoiceList kEncodeNumberList{kEncodeNumbers, 0};
@@ -181,13 +181,12 @@ inline constexpr Choice kMuteModes[] = {{"Null ", 0}, {"Open ", 1}, {" Close", 2
 inline constexpr Choice kBeepTones[] = {{"A", 0}, {"B", 1}, {"C", 2}, {"D", 3},
                                         {"E", 4}, {"F", 5}, {"G", 6}, {"Disable", 7}};
 inline constexpr Choice kBeepModes[] = {{"Repeat", 0}, {"Single", 3}};
-inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
 inline constexpr ChoiceList kMuteModeList{kMuteModes, 2};
 inline constexpr ChoiceList kBeepToneList{kBeepTones, 7};
 inline constexpr ChoiceList kBeepModeList{kBeepModes, 1};
-inline constexpr ChoiceList kFirstToneExtList{kEnableDisable, 1};  // 0: enabled
-inline constexpr ChoiceList kLedBlinkList{kDisableEnable, 0};      // 1: enabled
-inline constexpr ChoiceList kPttList{kEnableDisable, 1};           // 0: enabled
+inline constexpr ChoiceList kFirstToneExtList = kEnable0Disable1OffList;
+inline constexpr ChoiceList kLedBlinkList = kDisable0Enable1List;
+inline constexpr ChoiceList kPttList = kEnable0Disable1OffList;
 // A flag's cell: the check mark while selected or used, else "-".
 inline constexpr Choice kFlagMarks[] = {{"-", 0}, {"", 1}};
 inline constexpr ChoiceList kFlagMarkList{kFlagMarks, 0};

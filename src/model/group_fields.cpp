@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/channel_model.h"
 #include "model/conversions.h"
 #include "model/group_model.h"
 #include "model/tag_text.h"
@@ -58,6 +59,49 @@ std::string ToneCodeText(std::uint32_t type, std::uint32_t code) {
 std::string ToneCodeText(CEditModel& model, int g, bool rx) {
   return rx ? ToneCodeText(kRxToneType.Get(model, g), kDecodeCode.Get(model, g))
             : ToneCodeText(kTxToneType.Get(model, g), kEncodeCode.Get(model, g));
+}
+
+std::uint32_t NamedChannelSpacing(CEditModel& model, int g) {
+  const int ch = GroupChannel(model.store, g);
+  return ch < 0 ? 0 : cf::SpacingCode(model.store.channels[ch]);
+}
+
+std::string NamedChannelRxText(CEditModel& model, int g) {
+  const int ch = GroupChannel(model.store, g);
+  return ch < 0 ? std::string() : FrequencyCellText(model.store.channels[ch].rxFreq);
+}
+
+std::string NamedChannelTxText(CEditModel& model, int g) {
+  const int ch = GroupChannel(model.store, g);
+  return ch < 0 ? std::string() : FrequencyCellText(model.store.channels[ch].txFreq);
+}
+
+namespace {
+std::string CodePrintText(std::uint32_t type, std::uint32_t code) {
+  const ChoiceList* list = ToneCodeList(type);
+  return list && list->Find(code) >= 0 ? std::string(list->PageText(code)) : std::string();
+}
+}  // namespace
+
+std::string RxCodePrintText(CEditModel& model, int g) {
+  return CodePrintText(kRxToneType.Get(model, g), kDecodeCode.Get(model, g));
+}
+
+std::string TxCodePrintText(CEditModel& model, int g) {
+  return CodePrintText(kTxToneType.Get(model, g), kEncodeCode.Get(model, g));
+}
+
+std::string PagingPrintText(CEditModel& model, int g) {
+  switch (SignalingFunction(model, g)) {
+    case 0:
+      return {};
+    case 1:
+      return std::string(kPagingDigitList.PrintText(kSignalingNo.Get(model, g)));
+    case 2:
+      return SignalingFunctionList(model, g).Find(2) >= 0 ? "O" : "S";
+    default:
+      return "S";
+  }
 }
 
 const ChoiceList* ToneCodeList(std::uint32_t type) {

@@ -18,6 +18,7 @@
 
 #include "model/channel_fields.h"
 #include "model/edit_model.h"
+#include "model/enable_lists.h"
 #include "model/field.h"
 #include "model/group_model.h"
 #include "model/image.h"
@@ -228,8 +229,7 @@ inline constexpr Choice kBusyLockOuts[] = {{"Disable", 0}, {"Busy Lockout", 1}, 
 inline constexpr ChoiceList kBusyLockOutList{kBusyLockOuts, 0};
 inline constexpr ChoiceList kLtrBusyLockOutList{std::span(kBusyLockOuts, 2), 0};
 // Offers "Enable" and "Disable" only; "User" and "Dealer" come from stored data (ScanMemoryText).
-inline constexpr Choice kScanMemories[] = {{"Enable", 0}, {"Disable", 1}};
-inline constexpr ChoiceList kScanMemoryList{kScanMemories, 1};
+inline constexpr ChoiceList kScanMemoryList = kEnable0Disable1OffList;
 inline constexpr Choice kToneTypes[] = {{"NONE", 0}, {"CTCSS", 1}, {"DCS", 2}, {"DCS Invert", 3}};
 inline constexpr ChoiceList kToneTypeList{kToneTypes, 0};
 inline constexpr Choice kEncryptions[] = {{"Disable", 0}, {"Key ON", 1}, {"Power ON", 2}, {"ALL ON", 3}};
@@ -275,6 +275,46 @@ inline constexpr ChoiceList kPagingCodeList{kPagingCodes, 0};
 // 106 DCS codes, code = index.
 const ChoiceList& CtcssCodeList();
 const ChoiceList& DcsCodeList();
+
+// ---- what the zone sheet prints ------------------------------------------------------------
+// Its own marks beside the page lists: a switch prints "V" when set.
+inline constexpr Choice kSwitchMarks[] = {{"", 0}, {"V", 1}};
+inline constexpr ChoiceList kSwitchMarkList{kSwitchMarks, 0};
+inline constexpr Choice kBusyLockOutMarks[] = {{"", 0}, {"B", 1}, {"I", 2}};
+inline constexpr ChoiceList kBusyLockOutMarkList{kBusyLockOutMarks, 0};
+inline constexpr Choice kEncryptionMarks[] = {{"", 0}, {"K", 1}, {"P", 2}, {"A", 3}};
+inline constexpr ChoiceList kEncryptionMarkList{kEncryptionMarks, 0};
+inline constexpr Choice kSecondTxPowerMarks[] = {{"", 7}, {"H", 0}, {"LH", 4}};
+inline constexpr ChoiceList kSecondTxPowerMarkList{kSecondTxPowerMarks, 0, "LM"};
+inline constexpr Choice kFlatAfMarks[] = {{"N", 0}, {"F", 1}};
+inline constexpr ChoiceList kFlatAfMarkList{kFlatAfMarks, 0};
+inline constexpr Choice kSpacingMarks[] = {{"N", 0}, {"W", 1}};
+inline constexpr ChoiceList kSpacingMarkList{kSpacingMarks, 0, "W"};
+inline constexpr ChoiceList kToneTypePrintList{kToneTypes, 0, "DCS Invert"};
+// The paging location of a "Paging" group as one digit (location 0 for a code
+// past the list).
+inline constexpr Choice kPagingDigits[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3}, {"5", 4},
+                                           {"6", 5}, {"7", 6}, {"8", 7}, {"9", 8}, {"0", 9}};
+inline constexpr ChoiceList kPagingDigitList{kPagingDigits, 0, "0"};
+// The channel a group's word names, whether or not the group is enabled: its
+// spacing code (0 Narrow, 1..3 Wide) and frequencies ("%9.5f" MHz); a group
+// that names no channel record reads 0 and empty texts.
+std::uint32_t NamedChannelSpacing(CEditModel& model, int g);
+inline constexpr Field kNamedChannelSpacing{&NamedChannelSpacing, nullptr};
+std::string NamedChannelRxText(CEditModel& model, int g);
+std::string NamedChannelTxText(CEditModel& model, int g);
+inline constexpr TextField kNamedChannelRx{&NamedChannelRxText, nullptr};
+inline constexpr TextField kNamedChannelTx{&NamedChannelTxText, nullptr};
+// The decode (Rx) and encode (Tx) code of a sub-audible type: nothing for type
+// 0 or for a code past its table.
+std::string RxCodePrintText(CEditModel& model, int g);
+std::string TxCodePrintText(CEditModel& model, int g);
+inline constexpr TextField kRxCodePrint{&RxCodePrintText, nullptr};
+inline constexpr TextField kTxCodePrint{&TxCodePrintText, nullptr};
+// The signalling of a group in one mark: nothing, the paging location digit,
+// "O" for "Option" (where the page offers it) or "S" for signalling.
+std::string PagingPrintText(CEditModel& model, int g);
+inline constexpr TextField kPagingPrint{&PagingPrintText, nullptr};
 
 // The second transmit power list of the radio's production type.
 const ChoiceList& SecondTxPowerList(const CEditModel& model);

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/enable_lists.h"
 #include "model/field.h"
 #include "model/offered_list.h"
 
@@ -30,7 +31,6 @@ inline constexpr Choice kExtMicSenses[] = {{"+10db", 253}, {"+6db", 160}, {"+3db
                                            {"-3db", 57},   {"-6db", 40},  {"-10db", 25}};
 inline constexpr Choice kHornAlertTimes[] = {{"No Limited", 0}, {"10 sec", 1}, {"20 sec", 2}, {"30 sec", 3},
                                              {"40 sec", 4},     {"50 sec", 5}, {"60 sec", 6}, {"3 min", 7}};
-inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
 inline constexpr Choice kInputFunctions[] = {
     {"None", 0},     {"MON", 1},        {"Dimmer", 2},        {"Hook", 3},
     {"Scan", 4},     {"Emergency", 6},  {"CH SW0", 8},        {"CH SW1", 9},
@@ -45,8 +45,8 @@ inline constexpr Choice kOutputFunctions[] = {
 // A code no entry has shows the first entry, on the page and on the sheet.
 inline constexpr ChoiceList kExtMicSenseList{kExtMicSenses, 0};
 inline constexpr ChoiceList kHornAlertTimeList{kHornAlertTimes, 0};
-inline constexpr ChoiceList kIgnitionSenseList{kDisableEnable, 0};
-inline constexpr ChoiceList kExternalPttList{kDisableEnable, 0};
+inline constexpr ChoiceList kIgnitionSenseList = kDisable0Enable1List;
+inline constexpr ChoiceList kExternalPttList = kDisable0Enable1List;
 inline constexpr ChoiceList kInputFunctionList{kInputFunctions, 0};
 inline constexpr ChoiceList kOutputFunctionList{kOutputFunctions, 0};
 

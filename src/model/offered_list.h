@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/field.h"
+
 struct OfferedEntry {
   std::string text;
   std::uint32_t code;
@@ -32,4 +34,13 @@ struct OfferedList {
     return -1;
   }
   void Add(std::string text, std::uint32_t code) { entries.push_back({std::move(text), code}); }
+};
+
+// A field chosen from an offered list that drops down over its cell: the text
+// the cell shows for a code (also one the list does not offer), and the list
+// offered for an entity, opening on its current code.
+struct ChooserField {
+  Field field{};
+  std::string (*text)(std::uint32_t code) = nullptr;
+  OfferedList (*offer)(CEditModel& model, int index) = nullptr;
 };

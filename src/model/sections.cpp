@@ -195,7 +195,7 @@ void CMessageSection::UnpackFromImage(const std::uint8_t* image) {
 // ---- CRadioIdentity ---------------------------------------------------------------------
 
 void CRadioIdentity::DecodeSerial(const std::uint8_t* bytes, char* out) {
-  out[0] = DigitCodeToChar(bytes[0] >> 4);
+  out[0] = DialCharOfCode(bytes[0] >> 4);
   out[1] = char('B' + (bytes[0] & 0x0F));
   for (int i = 1; i < 4; ++i) {
     out[2 * i] = NibbleToHexChar(bytes[i] >> 4);
@@ -211,7 +211,7 @@ bool CRadioIdentity::EncodeSerial(const char* text, std::uint8_t* bytes) {
     const char c = text[i];
     if (c == '\0') return false;
     if (i == 0)
-      nibble[i] = DigitCharToCode(c);
+      nibble[i] = c >= 'a' && c <= 'z' ? -1 : DialCodeOfChar(c);  // upper case only
     else if (i == 1)
       nibble[i] = (c >= 'B' && c <= 'Q') ? c - 'B' : -1;
     else

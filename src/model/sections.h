@@ -55,17 +55,11 @@ class CDtmfSettings : public CModelPart {
   std::uint8_t dialMemory[kDialCount][kDialBytes] = {};  // image 402 + 8 r
   char dialTag[kDialCount][kDialBytes + 1] = {};          // image 482 + 8 r, 8 characters
   std::uint16_t pagingCode[kDialCount] = {};  // image 562 + 2 r: bit 13 decoding, digits in 11..8, 7..4, 3..0
-  std::uint16_t (&words)[kDialCount] = pagingCode;  // the same ten words
 
   void Reset();
   void UnpackFromImage(const std::uint8_t* image);
   int PackToImage(std::uint8_t* image);  // always 1
 
-  // Dial-string fields (model/dial_string.h); positions are 1..15.
-  static int DialLength(const std::uint8_t* s) { return ::DialLength(s); }
-  static void SetDialLength(std::uint8_t* s, int length) { ::SetDialLength(s, length); }
-  static int DialDigit(const std::uint8_t* s, int position) { return ::DialDigit(s, position); }
-  static void SetDialDigit(std::uint8_t* s, int position, int digit) { ::SetDialDigit(s, position, digit); }
 
   // Dial memory r (0..9), nullptr outside.
   std::uint8_t* DialMemory(int r);
@@ -93,7 +87,6 @@ class CKeyAssignSection : public CModelPart {
 
   // Slots 0..11 from image 188..199 with each byte pair swapped; slot 12 image 201.
   std::uint8_t keyFunctionCodes[kSlotCount] = {0, 1, 11, 10, 0, 13, 12, 0, 0, 0, 0, 0, 0};
-  std::uint8_t (&keySlots)[kSlotCount] = keyFunctionCodes;  // the same 13 slots
   std::uint8_t optionCodes[3] = {};  // image 203 high nibble, 203 low nibble, 202 high nibble
   std::uint8_t optionBits[3] = {1, 0, 0};  // image 208 bits 0, 1, 2
 

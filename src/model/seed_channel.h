@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/field.h"
+
 class CDfaTable;
 class CEditModel;
 
@@ -53,3 +55,13 @@ struct SeedEntryResult {
   std::string text;
 };
 SeedEntryResult EnterSeedFrequency(CEditModel& model, int seed, std::string_view text);
+
+namespace seed {
+// The frequency of seed `index` (0..19) as its cell shows it and takes it.
+inline constexpr TypedField kFrequency{
+    [](CEditModel& m, int i) { return SeedFrequencyText(m, i); },
+    [](CEditModel& m, int i, std::string_view text) {
+      const SeedEntryResult r = EnterSeedFrequency(m, i, text);
+      return TypedEntry{r.changed, r.refused};
+    }};
+}  // namespace seed

@@ -46,13 +46,24 @@ TargetMinEntry ParseTargetMin(std::string_view text);
 namespace sc {
 // Fields of Sel Call record `index` (0..319).
 inline constexpr BitField kZoneCode{[](CEditModel& m, int i) -> std::uint8_t& { return m.store.selCalls[i].zoneCode; }};
-inline constexpr Field kTargetMin{[](CEditModel& m, int i) -> std::uint32_t { return m.store.selCalls[i].targetMin; },
-                                  [](CEditModel& m, int i, std::uint32_t v) { m.store.selCalls[i].targetMin = v; }};
-// "%d"; a stored text is brought into 1..65519.
-inline constexpr TextField kTargetMinText{
+// The zone in its list cell, chosen from SelCallZoneChoices.
+inline constexpr ChooserField kZone{
+    kZoneCode, [](std::uint32_t code) { return SelCallZoneText(code); },
+    [](CEditModel& m, int i) { return SelCallZoneChoices(m.store, m.store.selCalls[i].zoneCode); }};
+// "%d"; a typed text is brought into 1..65519, with a beep when it had to be.
+inline constexpr TypedField kTargetMin{
     [](CEditModel& m, int i) { return std::to_string(m.store.selCalls[i].targetMin); },
-    [](CEditModel& m, int i, const std::string& text) { m.store.selCalls[i].targetMin = ParseTargetMin(text).value; }};
+    [](CEditModel& m, int i, std::string_view text) {
+      const TargetMinEntry entry = ParseTargetMin(text);
+      std::uint32_t& stored = m.store.selCalls[i].targetMin;
+      const bool changed = stored != entry.value;
+      stored = entry.value;
+      return TypedEntry{changed, entry.clamped};
+    }};
 inline constexpr TextField kAlias{
     [](CEditModel& m, int i) { return TagText(m.store.selCalls[i].alias); },
     [](CEditModel& m, int i, const std::string& text) { SetTagText(m.store.selCalls[i].alias, text); }};
+// The caption of the entry's row: "#" and the entry number in four characters.
+inline constexpr TextField kCaption{
+    [](CEditModel&, int i) { return SelCallRowCaption(i / kSelCallRows, i % kSelCallRows + 1); }, nullptr};
 }  // namespace sc

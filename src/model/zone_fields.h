@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/edit_model.h"
+#include "model/enable_lists.h"
 #include "model/field.h"
 
 namespace zf {
@@ -90,16 +91,14 @@ inline constexpr std::uint32_t kPassPort = 4;
 
 // ---- choice lists ----------------------------------------------------------------
 
-inline constexpr Choice kOnOff[] = {{"Enable", 0}, {"Disable", 1}};
-inline constexpr ChoiceList kOnOffList{kOnOff, 0};
+inline constexpr ChoiceList kOnOffList = kEnable0Disable1List;
 // The overview offers PassPort and Conventional; its default entry is past the
 // list, so a zone of another format (LTR) shows an empty cell. The sheet prints
 // "Conventional" for every format but PassPort.
 inline constexpr Choice kFormats[] = {{"PassPort", kPassPort}, {"Conventional", kConventional}};
 inline constexpr ChoiceList kFormatList{kFormats, 2, "Conventional"};
-inline constexpr Choice kDisableEnable[] = {{"Disable", 0}, {"Enable", 1}};
-inline constexpr ChoiceList kDisableEnableList{kDisableEnable, 0};
-inline constexpr ChoiceList kDisableEnableOnList{kDisableEnable, 1};
+inline constexpr ChoiceList kDisableEnableList = kDisable0Enable1List;
+inline constexpr ChoiceList kDisableEnableOnList = kDisable0Enable1OnList;
 // Codes 1..14; a code no entry has (0, 15) shows and prints "3.0min".
 inline constexpr Choice kTimers[] = {
     {"0.5min", 1}, {"1.0min", 2},  {"1.5min", 3},  {"2.0min", 4},  {"2.5min", 5},  {"3.0min", 6},  {"3.5min", 7},

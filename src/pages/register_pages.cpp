@@ -49,6 +49,7 @@ void RegisterPagesAndSheets() {
   RegisterSheetRoutine(kSheetFiveToneCommon, PrintFiveToneTableSheet);
   RegisterSheetRoutine(kSheetFiveToneList, PrintFiveToneListSheet);
   RegisterZoneOverviewPage();
+  RegisterSheetRoutine(kSheetZone, PrintZoneSheet);
   Register<CLtrZonePage>(IDD_LTR_SYSTEM);
   Register<CLtrAdvancedFeaturesPage>(IDD_LTR_ADVANCED);
   Register<CInterconnectPage>(IDD_INTERCONNECT);
@@ -61,7 +62,7 @@ void RegisterPagesAndSheets() {
   Register<CKeyAssignSidePage>(IDD_KEY_ASSIGN_SIDE);
   Register<CDtmfAniPage>(IDD_DTMF);
   RegisterSheetRoutine(kSheetDtmf, PrintDtmfSheet);
-  Register<CSelCallFrame>(IDD_SEL_CALL);
+  Register<CSelCallPage>(IDD_SEL_CALL);
   RegisterSheetRoutine(kSheetSelCall, PrintSelCallSheet);
   Register<CSeedChannelPage>(IDD_SEED);
   RegisterSheetRoutine(kSheetSeedChannel, PrintSeedChannelSheet);

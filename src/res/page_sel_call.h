@@ -1,7 +1,6 @@
-// The templates of the Sel Call pages: the frame (dialog 113), a tab page
-// holding the block tabs "#1 - #20" .. "#81 - #100", and the entry page
-// (dialog 114) inside the tab control, twenty rows of Zone, Alias and Target
-// MIN with the hidden zone chooser.
+// The template of the Sel Call page (dialog 113): the block tabs "#1 - #20" ..
+// "#81 - #100" and, over the tab control's page, twenty rows of Zone, Alias and
+// Target MIN with the hidden zone chooser.
 #pragma once
 
 #include "ui/wnd/win_types.h"
@@ -9,12 +8,9 @@
 struct DialogTemplate;
 
 inline constexpr UINT IDD_SEL_CALL = 113;
-inline constexpr UINT IDD_SEL_CALL_LIST = 114;
 
-// Dialog 113.
 inline constexpr int IDC_SC_TAB = 1024;
-
-// Dialog 114: the column heads, the rows top to bottom, the chooser.
+// The column heads, the rows top to bottom, the chooser.
 inline constexpr int IDC_SC_HEAD_TARGET = 1736;
 inline constexpr int IDC_SC_HEAD_ZONE = 1737;
 inline constexpr int IDC_SC_HEAD_ALIAS = 1738;
@@ -33,7 +29,6 @@ inline constexpr int IDC_SC_TARGET[kSelCallPageRows] = {17400, 1745, 1749, 1753,
                                                         1797,  1801, 1805, 1809, 1813, 1817};
 inline constexpr int IDC_SC_CHOOSER = 1819;
 
-const DialogTemplate& SelCallFrameTemplate();
-const DialogTemplate& SelCallListTemplate();
-// Registers both templates with the window layer; only the first call does.
-void RegisterSelCallTemplates();
+const DialogTemplate& SelCallPageTemplate();
+// Registers the template with the window layer; only the first call does.
+void RegisterSelCallTemplate();

@@ -215,7 +215,7 @@ void CMainDlg::OnPrintCommand(UINT nID) {
 }
 
 // The key sheet is a picture of the Key Assignment page: show that tab, print
-// the window, and go back to the tab that was current.
+// the page's window, and go back to the tab that was current.
 void CMainDlg::OnPrintKeySheet() {
   const int keyTab = TabIndexOf(PageSlot::KeyAssign);
   const int previous = m_tab.GetCurSel();
@@ -226,7 +226,8 @@ void CMainDlg::OnPrintKeySheet() {
       m_tab.SetCurSel(keyTab);
       EnterPage();
     }
-    return GetSafeHwnd();
+    CDialog* page = GetCurrentPage();
+    return page ? page->GetSafeHwnd() : nullptr;
   };
   pages.restore = [this, keyTab, previous] {
     if (keyTab >= 0 && previous != keyTab) {
@@ -521,10 +522,6 @@ void CMainDlg::LeavePage() {
       break;
     case PageSlot::Zone:
       LeaveZoneSubPage();
-      break;
-    case PageSlot::SelCall:
-      SaveRectAndDestroy(existing(EntryOf(slot).idd));
-      if (CDialog* list = existing(IDD_SEL_CALL_LIST); list && list->GetSafeHwnd()) list->DestroyWindow();
       break;
     default:
       SaveRectAndDestroy(existing(EntryOf(slot).idd));

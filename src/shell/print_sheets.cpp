@@ -1,8 +1,6 @@
 #include "shell/print_sheets.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -51,16 +49,6 @@ int SheetOfCommand(UINT nID) {
 
 int SheetFontTenths(int sheet) { return sheet == kSheetZone ? 80 : 90; }
 
-SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm) {
-  SheetGeometry g;
-  g.charW = tm.tmAveCharWidth;
-  g.x = 4 * g.charW;
-  const int h = tm.tmHeight + tm.tmExternalLeading;
-  g.gap = h / 6;
-  g.pitch = h + 2 * g.gap;
-  return g;
-}
-
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet) {
   // The parts in order; a routine may register further parts while printing,
   // so the ones to call are taken first.
@@ -70,6 +58,29 @@ void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet) 
     // before it left theirs open.
     if (sheet == kSheetGlobal && part == kPartMobileSpecial) dc.EndPage();
     routine(dc, charW, x + PartColumn(sheet, part) * charW, pitch, gap);
+  }
+}
+
+void FitSheetFont(CPrinterDC& dc, gdi::FontSpec font, const std::function<void()>& print) {
+  const int width = dc.GetDeviceCaps(gdi::HORZRES);
+  const int height = dc.GetDeviceCaps(gdi::VERTRES);
+  for (;;) {
+    dc.BeginMeasure();
+    try {
+      print();
+    } catch (...) {
+      dc.EndMeasure();
+      throw;
+    }
+    const gdi::RECT drawn = dc.EndMeasure();
+    if (drawn.right <= width && drawn.bottom <= height) return;
+    // In proportion to the overrun, and at least a tenth of a point less.
+    const double scale = std::min(drawn.right > width ? double(width) / drawn.right : 1.0,
+                                  drawn.bottom > height ? double(height) / drawn.bottom : 1.0);
+    const int smaller = std::min(font.pointTenths - 1, static_cast<int>(font.pointTenths * scale));
+    if (smaller < kSmallestSheetFontTenths) return;
+    font.pointTenths = smaller;
+    dc.SelectFont(font);
   }
 }
 
@@ -87,11 +98,15 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
   font.pointTenths = SheetFontTenths(sheet);
   font.face = "MS Sans Serif";
   const gdi::FontSpec oldFont = dc.SelectFont(font);
-  const SheetGeometry g = SheetGeometryOf(dc.GetTextMetrics());
-
-  if (sheet == kSheetDtmf || sheet == kSheetFiveToneCommon || sheet == kSheetFiveToneList) dc.StartPage();
-  try {
+  const bool pageBegun = sheet == kSheetDtmf || sheet == kSheetFiveToneCommon || sheet == kSheetFiveToneList;
+  auto print = [&] {
+    const SheetGeometry g = SheetGeometryOf(dc.GetTextMetrics());
+    if (pageBegun) dc.StartPage();
     PrintPage(dc, g.charW, g.x, g.pitch, g.gap, sheet);
+  };
+  try {
+    FitSheetFont(dc, font, print);
+    print();
   } catch (...) {
     // The job is closed with what was drawn before the failure is passed on.
     dc.SelectFont(oldFont);
@@ -107,20 +122,15 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
 
 QPixmap CaptureForegroundWindow(HWND hWnd) {
   if (!hWnd) return {};
-  QWidget* window = hWnd->window();
-  // The window's rectangle on the screen (frame included) less its top 80
-  // pixels, kept inside the screen, then taken in the window's own coordinates.
-  const QRect frame = window->frameGeometry();
-  QRect area(QPoint(std::max(frame.left(), 0), std::max(frame.top() + kCaptureTopCrop, 0)), frame.bottomRight());
-  if (QScreen* screen = window->screen()) {
-    const QSize size = screen->geometry().size();
-    area.setRight(std::min(area.right(), size.width() - 1));
-    area.setBottom(std::min(area.bottom(), size.height() - 1));
-  }
-  area.translate(-window->mapToGlobal(QPoint(0, 0)));
-  area &= window->rect();
+  // The page as it shows: the part of its window that its parents do not
+  // clip, taken from the main window so that what shows through the page (the
+  // tab pane's background) is in the picture too.
+  QRect area = hWnd->rect();
+  const QRect visible = hWnd->visibleRegion().boundingRect();
+  if (!visible.isEmpty()) area &= visible;
   if (area.isEmpty()) return {};
-  return window->grab(area);
+  QWidget* window = hWnd->window();
+  return window->grab(area.translated(hWnd->mapTo(window, QPoint(0, 0))));
 }
 
 bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {

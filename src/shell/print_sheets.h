@@ -32,16 +32,6 @@ inline constexpr DWORD kPrintSheetsDialogFlags = PD_NOSELECTION | PD_NOPAGENUMS 
 // The point size of a sheet's font, in tenths of a point.
 int SheetFontTenths(int sheet);
 
-// The line geometry every sheet routine gets, in printer device units.
-struct SheetGeometry {
-  int charW = 0;  // average character width
-  int x = 0;      // left margin: 4 character widths
-  int pitch = 0;  // line pitch: h + 2 gap, h = height + external leading
-  int gap = 0;    // h / 6
-  bool operator==(const SheetGeometry&) const = default;
-};
-SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm);
-
 // Shown once when the chosen printer cannot start the job; nothing is printed.
 inline constexpr const char* kPrinterCannotStart =
     "The printer could not start printing.\n\nCheck the printer, or choose to print to a PDF file.";
@@ -52,11 +42,16 @@ inline constexpr const char* kPrinterCannotStart =
 bool PrintSheets(CWnd* pOwner, int sheet);
 // Calls the routines of the sheet in order, each with its own left edge.
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet);
+// Selects the sheet font, or where what `print` draws with it would pass the
+// printable area, a smaller one that keeps it inside (not below 4 points).
+// `print` runs as a trial that prints nothing.
+inline constexpr int kSmallestSheetFontTenths = 40;
+void FitSheetFont(CPrinterDC& dc, gdi::FontSpec font, const std::function<void()>& print);
 
 // ---- the key sheet --------------------------------------------------------------------
 // How the key sheet reaches the Key Assignment page: showKeyPage switches to it
-// when another page is current and returns the window to capture (the main
-// window); restore goes back to the page that was current. restore runs in
+// when another page is current and returns the window to capture (the page's
+// own); restore goes back to the page that was current. restore runs in
 // every case once showKeyPage has run.
 struct KeyPageSwitch {
   std::function<HWND()> showKeyPage;
@@ -67,11 +62,11 @@ struct KeyPageSwitch {
 // bitmap printer is shown with its text; the flag is cleared and the page
 // restored in every case. Returns true when a page was printed.
 bool OnPrintKey(CWnd* pOwner, const KeyPageSwitch& pages);
-// The window below the caption, menu and tab row (its top 80 pixels left out),
-// kept inside the screen. A null picture when there is nothing to capture.
+// The picture of the key page: the page's own window as it shows (without
+// the main window's caption, menu and tab row). A null picture when there is
+// nothing to capture.
 QPixmap CaptureForegroundWindow(HWND hWnd);
-inline constexpr int kCaptureTopCrop = 80;
-// Runs the print dialog and prints the picture at its own size ("PX417
-// Printing"). Returns true when a page was printed; exceptions of the bitmap
-// printer are passed on.
+// Runs the print dialog and prints the picture at the bitmap printer's fixed
+// scale, 1/100 inch a pixel ("PX417 Printing"). Returns true when a page was
+// printed; exceptions of the bitmap printer are passed on.
 bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/conversions.h"
+#include "model/dial_string.h"
 #include "test_support.h"
 
 namespace {
@@ -118,24 +119,23 @@ TEST(Conversions, BandPlanLimitsFollowTheChannelWindows) {
   EXPECT_STREQ(BandPlan(9)->name, "Band 5b-2");
 }
 
-TEST(Conversions, DigitAndHexCharacters) {
+TEST(Conversions, DialDigitAndHexCharacters) {
   const std::string digits = "0123456789ABCD*#";
   for (int v = 0; v < 16; ++v) {
-    EXPECT_EQ(DigitCodeToChar(v), digits[std::size_t(v)]);
-    EXPECT_EQ(DigitCharToCode(digits[std::size_t(v)]), v);
+    EXPECT_EQ(DialCharOfCode(v), digits[std::size_t(v)]);
+    EXPECT_EQ(DialCharOfCode(v + 16), digits[std::size_t(v)]);  // the low four bits
+    EXPECT_EQ(DialCodeOfChar(digits[std::size_t(v)]), v);
     EXPECT_EQ(NibbleToHexChar(v), "0123456789ABCDEF"[v]);
     EXPECT_EQ(NibbleToHexCharOrZero(v), "0123456789ABCDEF"[v]);
     EXPECT_EQ(HexCharToValue("0123456789ABCDEF"[v]), v);
     EXPECT_EQ(HexCharToValueNoCase("0123456789abcdef"[v]), v);
   }
-  EXPECT_EQ(DigitCodeToChar(14), '*');
   for (int v : {16, 255, -1}) {
-    EXPECT_EQ(DigitCodeToChar(v), '-');
     EXPECT_EQ(NibbleToHexChar(v), '-');
     EXPECT_EQ(NibbleToHexCharOrZero(v), '0');
   }
-  EXPECT_EQ(DigitCharToCode('E'), -1);
-  EXPECT_EQ(DigitCharToCode('a'), -1);
+  EXPECT_EQ(DialCodeOfChar('E'), -1);
+  EXPECT_EQ(DialCodeOfChar('a'), 10);  // typed dial characters are taken in either case
   // Outside its characters HexCharToValue keeps its formula; the low four bits of
   // a lower-case letter still name the digit.
   EXPECT_EQ(HexCharToValue('a') & 0x0F, 10);

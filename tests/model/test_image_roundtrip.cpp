@@ -57,16 +57,21 @@ TEST(ImageRoundTrip, PackOfAnUnpackIsStableOnArbitraryImages) {
   }
 }
 
-TEST(ImageRoundTrip, BlankImageUnpacksAndPacksSafely) {
-  // Zone bytes of 255, group numbers of 255, empty channels everywhere.
+TEST(ImageRoundTrip, BlankImageUnpacksSafelyAndItsPackIsRefused) {
+  // Zone bytes of 255, group numbers of 255, empty channels everywhere: the
+  // records index nothing outside, and the pack refuses the image with its
+  // reason: no home zone.
   TestModel m;
   for (std::uint8_t hw : {0x61, 0x01}) {
+    SCOPED_TRACE(int(hw));
     Image image{};
     std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
     image[img::kHardware] = hw;
+    m.host.messages.clear();
     m->UnpackImage(image.data());
     m->UnpackImageTail(image.data(), m->tail.data(), 1);
-    m->PackImage(image.data());
+    EXPECT_EQ(m->PackImage(image.data()), 0);
+    EXPECT_EQ(m.host.messages, std::vector<std::string>{"Home Zone has not been programmed"});
   }
 }
 

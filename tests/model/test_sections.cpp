@@ -120,15 +120,15 @@ TEST(DtmfSettings, ResetValuesAndDialStringLayout) {
 
   std::uint8_t* s = d.DialMemory(3);
   ASSERT_NE(s, nullptr);
-  CDtmfSettings::SetDialLength(s, 15);
-  for (int p = 1; p <= 15; ++p) CDtmfSettings::SetDialDigit(s, p, p);
+  SetDialLength(s, 15);
+  for (int p = 1; p <= 15; ++p) SetDialDigit(s, p, p);
   const std::uint8_t expected[8] = {0xF1, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
   EXPECT_EQ(0, std::memcmp(s, expected, 8));
-  for (int p = 1; p <= 15; ++p) EXPECT_EQ(CDtmfSettings::DialDigit(s, p), p);
-  EXPECT_EQ(CDtmfSettings::DialDigit(s, 0), -1);
-  EXPECT_EQ(CDtmfSettings::DialDigit(s, 16), -1);
-  CDtmfSettings::SetDialDigit(s, 16, 0);  // ignored
-  CDtmfSettings::SetDialLength(s, 0x12);  // low four bits only
+  for (int p = 1; p <= 15; ++p) EXPECT_EQ(DialDigit(s, p), p);
+  EXPECT_EQ(DialDigit(s, 0), -1);
+  EXPECT_EQ(DialDigit(s, 16), -1);
+  SetDialDigit(s, 16, 0);  // ignored
+  SetDialLength(s, 0x12);  // low four bits only
   EXPECT_EQ(s[0], 0x21);
   EXPECT_EQ(d.DialMemoryLength(3), 2);
   EXPECT_EQ(d.DialMemory(10), nullptr);
@@ -163,7 +163,7 @@ TEST(DtmfSettings, PackForcesThePagingByteAndRoundTrips) {
   m->dtmf.PackToImage(out.data());
   EXPECT_EQ(0, std::memcmp(&out[482], "AB      ", 8));
   EXPECT_TRUE(m->dtmf.AnyPagingDecoding());
-  EXPECT_TRUE(m->dtmf.words[4] & 0x2000);
+  EXPECT_TRUE(m->dtmf.pagingCode[4] & 0x2000);
 }
 
 // ---- Key assignments -------------------------------------------------------------------
@@ -215,9 +215,9 @@ TEST(KeyAssign, IndividualDialZeroCheckOnlyForType11) {
   EXPECT_EQ(image[201], 0);  // nothing written
 
   // Dial memory #0 is record 9; its length nibble decides, not its first digit.
-  CDtmfSettings::SetDialDigit(m->dtmf.DialMemory(9), 1, 5);
+  SetDialDigit(m->dtmf.DialMemory(9), 1, 5);
   EXPECT_EQ(m->keys.CheckAndPack(image.data()), 0);
-  CDtmfSettings::SetDialLength(m->dtmf.DialMemory(9), 1);
+  SetDialLength(m->dtmf.DialMemory(9), 1);
   EXPECT_EQ(m->keys.CheckAndPack(image.data()), 1);
   EXPECT_EQ(m.host.messages.size(), 2u);
 

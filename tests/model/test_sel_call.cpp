@@ -43,7 +43,7 @@ TEST(SelCall, TargetMinRowsAndAliases) {
   const int index = SelCallRecordIndex(4, 20);
   EXPECT_EQ(SelCallRowCaption(4, 20), "#100");
   EXPECT_EQ(SelCallRowCaption(0, 1), "  #1");
-  sc::kTargetMinText.set(*m, index, "70000");
+  EXPECT_TRUE(sc::kTargetMin.enter(*m, index, "70000").beep);
   sc::kAlias.set(*m, index,
                  "ab\xC3\xA9"
                  "1");

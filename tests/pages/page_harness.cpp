@@ -78,16 +78,15 @@ CDialog& PageHarness::Open(UINT idd, int index) {
 }
 
 void PageHarness::Close() {
-  scope = nullptr;
   if (m_page && m_page->GetSafeHwnd()) m_page->DestroyWindow();
   m_page.reset();
   Pump();
 }
 
 void PageHarness::FocusOn(int id) {
-  CWnd* w = Scope().GetDlgItem(id);
+  CWnd* w = Page().GetDlgItem(id);
   ASSERT_NE(w, nullptr) << id;
-  if (auto* dialog = dynamic_cast<CDialog*>(&Scope())) dialog->GotoDlgCtrl(w);
+  if (auto* dialog = dynamic_cast<CDialog*>(&Page())) dialog->GotoDlgCtrl(w);
   else w->SetFocus();
   ASSERT_TRUE(PumpUntil([&] {
     CWnd* f = CWnd::GetFocus();
@@ -96,7 +95,7 @@ void PageHarness::FocusOn(int id) {
 }
 
 void PageHarness::Choose(int id, int index) {
-  CWnd* list = Scope().GetDlgItem(id);
+  CWnd* list = Page().GetDlgItem(id);
   ASSERT_TRUE(IsCombo(list)) << id;
   if (list->IsWindowVisible() && list->IsWindowEnabled()) {
     FocusOn(id);
@@ -104,7 +103,7 @@ void PageHarness::Choose(int id, int index) {
     for (int i = 0; i < index; ++i) Key(Qt::Key_Down);
   } else {
     list->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index));
-    Scope().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), CBN_SELCHANGE),
+    Page().SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
   }
   Pump();
@@ -117,10 +116,10 @@ void PageHarness::TypeInto(int id, const std::string& text) {
   Pump();
 }
 
-int PageHarness::Sel(int id) { return static_cast<int>(Scope().SendDlgItemMessage(id, CB_GETCURSEL)); }
+int PageHarness::Sel(int id) { return static_cast<int>(Page().SendDlgItemMessage(id, CB_GETCURSEL)); }
 
 std::string PageHarness::Shown(int id) {
-  CWnd* w = Scope().GetDlgItem(id);
+  CWnd* w = Page().GetDlgItem(id);
   if (!w) return {};
   if (!IsCombo(w)) return w->GetWindowText();
   std::string text;
@@ -143,11 +142,11 @@ std::vector<std::string> PageHarness::Entries(int id) {
 }
 
 bool PageHarness::Enabled(int id) {
-  CWnd* w = Scope().GetDlgItem(id);
+  CWnd* w = Page().GetDlgItem(id);
   return w && w->IsWindowEnabled();
 }
 
-bool PageHarness::Checked(int id) { return Scope().IsDlgButtonChecked(id) == BST_CHECKED; }
+bool PageHarness::Checked(int id) { return Page().IsDlgButtonChecked(id) == BST_CHECKED; }
 
 std::vector<std::uint8_t> PageHarness::Packed() {
   std::vector<std::uint8_t> img(TheModel().image.begin(), TheModel().image.end());
@@ -200,6 +199,7 @@ std::string PageHarness::PrintToPdf(int sheet) {
   prompts.AnswerPrinter(printer);
   EXPECT_TRUE(PrintSheets(&host, sheet));
   m_sheetPages = print_test::PdfPageCount(pdf);
+  m_sheetPdf = pdf;
   return pdf;
 }
 

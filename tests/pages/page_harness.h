@@ -85,9 +85,6 @@ class PageHarness : public WndTest {
   CFieldPage* FieldPage() { return dynamic_cast<CFieldPage*>(m_page.get()); }
   void Close();
   CDialog& Page() { return *m_page; }
-  // The dialog whose controls the input and reading helpers address: a child
-  // dialog of the page (an entry page inside its tab control); null: the page.
-  CWnd* scope = nullptr;
 
   // ---- input, as a person gives it -----------------------------------------------------------
   void FocusOn(int id);
@@ -119,6 +116,7 @@ class PageHarness : public WndTest {
   std::vector<print_test::PdfWord> SheetWords(int sheet);
   std::string SheetText(int sheet);
   int SheetPages() const { return m_sheetPages; }
+  const std::string& SheetPdf() const { return m_sheetPdf; }
   // The paper the sheets print on.
   QPageSize::PageSizeId paper = QPageSize::A4;
 
@@ -138,10 +136,10 @@ class PageHarness : public WndTest {
 
  private:
   std::string PrintToPdf(int sheet);
-  CWnd& Scope() { return scope ? *scope : static_cast<CWnd&>(*m_page); }
   std::unique_ptr<CDialog> m_page;
   print_test::TempDir m_dir;
   int m_sheetPages = 0;
+  std::string m_sheetPdf;
 };
 
 }  // namespace page_test

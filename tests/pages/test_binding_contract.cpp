@@ -2,7 +2,10 @@
 // registered page: a choice made with the keyboard stores its code into its
 // own field and changes no other field and no other image bits; a code no
 // entry has shows the list's default entry; the control shows what the sheet
-// prints, except where the list itself says otherwise.
+// prints, except where the list itself says otherwise; an edit that changes the
+// image sets g_bModified, and a typed or chosen edit that changes nothing
+// leaves it clear. The rows of a table are one binding at other entities: the
+// first row of each is edited, every row is read.
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -32,6 +35,67 @@ class BindingContract : public PageHarness {
   static bool Settable(const Binding& b) { return b.field.IsBits() || b.field.set; }
   int index = 0;  // the entity the page's fields stand for
 
+  // An edit sets g_bModified when it changes the image and, with onlyWhenChanged, only then.
+  template <class Edit>
+  void ExpectFlagFollowsImage(Edit edit, bool onlyWhenChanged = true) {
+    g_bModified = 0;
+    const auto before = Packed();
+    edit();
+    const bool changed = Packed() != before;
+    if (changed || onlyWhenChanged) {
+      EXPECT_EQ(g_bModified != 0, changed);
+    }
+  }
+
+  static bool SameField(const Binding& a, const Binding& b) {
+    return a.kind == b.kind && a.typed == b.typed && a.chooser == b.chooser && a.text.get == b.text.get &&
+           a.field.get == b.field.get && a.field.bits.byte == b.field.bits.byte && a.field.bits.mask == b.field.bits.mask;
+  }
+  static bool FirstOfItsField(std::span<const Binding> all, const Binding& b) {
+    for (const Binding& o : all) {
+      if (SameField(o, b)) return &o == &b;
+    }
+    return false;
+  }
+
+  // Texts typed over the cell and left with Tab. A typed field stored when its
+  // cell loses the focus sets the flag only when the model changed; the others
+  // may store a text that leaves the image as it was, or store the keys between.
+  void CheckTyping(const Binding& b) {
+    const bool onlyWhenChanged = b.typed && !(b.flags & kBindEveryKey);
+    for (const char* typed : {"12", "460", "7"}) {
+      SCOPED_TRACE(typed);
+      ExpectFlagFollowsImage(
+          [&] {
+            TypeInto(b.id, typed);
+            Tab();
+            Pump();
+          },
+          onlyWhenChanged);
+    }
+  }
+
+  // Every entry of a list cell's list, chosen with Enter, Home, Down and Enter.
+  void CheckChooser(std::span<const Binding> all, const Binding& b) {
+    const int entity = EntityOf(b, index);
+    const OfferedList offered = b.chooser->offer(TheModel(), entity);
+    for (int k = offered.size() - 1; k >= 0; --k) {
+      SCOPED_TRACE("entry " + std::to_string(k));
+      ExpectFlagFollowsImage([&] {
+        FocusOn(b.id);
+        Key(Qt::Key_Return);
+        ASSERT_TRUE(FieldPage()->IsChooserOpen());
+        Key(Qt::Key_Home);
+        for (int i = 0; i < k; ++i) Key(Qt::Key_Down);
+        Key(Qt::Key_Return);
+        Pump();
+      });
+      EXPECT_FALSE(FieldPage()->IsChooserOpen());
+      EXPECT_EQ(b.field.Get(TheModel(), entity), *offered.CodeAt(k));
+      EXPECT_EQ(Shown(b.id), PageText(all, b, index));
+    }
+  }
+
   void CheckCombo(std::span<const Binding> all, const Binding& b) {
     index = FieldPage()->BindingSet().Index();
     const ChoiceList& list = *b.list;
@@ -45,6 +109,7 @@ class BindingContract : public PageHarness {
       if (list.CodeAt(k) > maxCode) continue;
       const auto others = Others(all, b);
       const auto before = Packed();
+      g_bModified = 0;
       Choose(b.id, k);
       EXPECT_EQ(b.field.Get(TheModel(), EntityOf(b, index)), list.CodeAt(k));
       EXPECT_EQ(Shown(b.id), list.TextAt(k));
@@ -54,6 +119,9 @@ class BindingContract : public PageHarness {
       // A bit field's choice changes bits of one image byte, under its mask.
       if (b.field.IsBits()) {
         const auto after = Packed();
+        if (after != before) {
+          EXPECT_EQ(g_bModified, 1u);
+        }
         int bytes = 0;
         for (std::size_t i = 0; i < after.size(); ++i) {
           const std::uint8_t diff = before[i] ^ after[i];
@@ -94,13 +162,19 @@ class BindingContract : public PageHarness {
     CFieldPage* page = FieldPage();
     if (!page) return;  // grid pages keep their own contract
     const std::span<const Binding> all = page->Bindings();
+    index = page->BindingSet().Index();
     for (const Binding& b : all) {
       SCOPED_TRACE("control " + std::to_string(b.id));
       ASSERT_NE(Page().GetDlgItem(b.id), nullptr) << "the template has no such control";
       if (b.kind == BindKind::Combo) CheckCombo(all, b);
       // A check box shows its field's state; every other kind shows on screen what it prints.
-      else if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, page->BindingSet().Index())) != 0);
-      else EXPECT_EQ(Shown(b.id), PageText(all, b, page->BindingSet().Index()));
+      else if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, index)) != 0);
+      else EXPECT_EQ(Shown(b.id), PageText(all, b, index));
+      if (FirstOfItsField(all, b) && Enabled(b.id)) {
+        if (b.kind == BindKind::Chooser) CheckChooser(all, b);
+        if (b.kind == BindKind::Text || b.kind == BindKind::Dial || b.kind == BindKind::Number) CheckTyping(b);
+        if (b.kind == BindKind::Check) ExpectFlagFollowsImage([&] { Click(Page().GetDlgItem(b.id)); Pump(); }, false);
+      }
       LoadRadio();
     }
     // No two bindings name one control.

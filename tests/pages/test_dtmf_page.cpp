@@ -172,8 +172,7 @@ TEST_F(DtmfPage, PagesComeUpOnErasedRadioMemory) {
     EXPECT_EQ(Shown(IDC_DT_PAUSE_CODE), "#");
     Open(IDD_SEED);
     EXPECT_EQ(Shown(IDC_SEED_FREQ[0]), "   0.00000");
-    auto& frame = OpenAs<CSelCallFrame>(IDD_SEL_CALL);
-    scope = &frame.EntryPage();
+    Open(IDD_SEL_CALL);
     EXPECT_EQ(Shown(IDC_SC_ZONE[0]), "Disable");
     EXPECT_EQ(Shown(IDC_SC_ALIAS[0]), "        ");
     EXPECT_EQ(Shown(IDC_SC_TARGET[0]), "65535");

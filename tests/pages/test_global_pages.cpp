@@ -310,11 +310,14 @@ TEST_F(Global2, EmergencyCodeShowsExactlyItsDigits) {
   ExpectImageDiff(before, {{646}, {647}, {648}, {649}, {650}, {651}, {652}, {653}});
 }
 
+// The data mode and zone lists belong to production type 11 radios; the data
+// group list is never enabled, on any radio.
 TEST_F(Global2, DataListsBelongToProductionType11) {
   for (std::uint8_t type : {11, 5}) {
     LoadRadio(Band::Uhf, type);
     OpenAs<CGlobal2Page>(IDD_GLOBAL2);
-    for (int id : {IDC_G2_DATA_MODE, IDC_G2_DATA_ZONE, IDC_G2_DATA_GROUP}) EXPECT_EQ(Enabled(id), type == 11) << id;
+    for (int id : {IDC_G2_DATA_MODE, IDC_G2_DATA_ZONE}) EXPECT_EQ(Enabled(id), type == 11) << id;
+    EXPECT_FALSE(Enabled(IDC_G2_DATA_GROUP));
     EXPECT_FALSE(Enabled(IDC_G2_CLONE));
     EXPECT_FALSE(Page().GetDlgItem(IDC_G2_TEST_MODE)->IsWindowVisible());
   }

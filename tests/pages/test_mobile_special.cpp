@@ -166,10 +166,11 @@ TEST_F(MobileSpecial, SheetIsTheGlobalSheetsSecondPage) {
   EXPECT_EQ(line("ACC3"), "ACC3 --- ---");
   EXPECT_EQ(line("ACC5"), "ACC5 Output Short cut GP1");
   EXPECT_EQ(line("ACC6"), "ACC6 Input Data mode");
-  // The switch table 55 character widths right of the margin, its second column 20 further.
-  const double charW = (find("Ext.").xMin - find("Miscellaneous").xMin) / 8;
+  // The switch table 55 character widths right of the margin, its second
+  // column 20 further; texts at a frame's rule stand a third of a width in.
+  const double charW = (find("Ext.").xMin - find("Miscellaneous").xMin) / (8 - 1.0 / 3);
   EXPECT_NEAR(find("Zone").xMin - find("Miscellaneous").xMin, 55 * charW, 1.5);
-  EXPECT_NEAR(find("#8").xMin - find("Zone").xMin, 20 * charW, 1.5);
+  EXPECT_NEAR(find("#8").xMin - find("Zone").xMin, (20 - 1.0 / 3) * charW, 1.5);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The Seed channel page and sheet: frequencies typed and committed by Enter or
-// Tab, the words stored, the beeps, the modified flag, and the sheet read back
-// from its PDF.
+// Tab, the words stored, the beeps, the modified flag, a visit that stores
+// nothing, and the sheet read back from its PDF.
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "model/dfa_table.h"
 #include "model/seed_channel.h"
@@ -66,6 +68,9 @@ TEST_F(SeedPage, UhfFrequenciesAreStoredOnlyWhereTheBandPlanHoldsThem) {
     EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_SEED_FREQ[c.seed + 1]);
     const std::size_t at = 13696 + 6 * std::size_t(c.seed);
     ExpectImageDiff(before, {{at}, {at + 1}, {at + 2}, {at + 3}, {at + 4}, {at + 5}});
+    // Byte for byte: the three words big-endian.
+    const auto image = Packed();
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(image[at + 2 * k] << 8 | image[at + 2 * k + 1], c.words[k]) << k;
   }
 }
 
@@ -87,6 +92,33 @@ TEST_F(SeedPage, VhfTakesTheNearestTableWordAtOrAbove) {
   TypeInto(IDC_SEED_FREQ[6], "150.2");
   Tab();
   EXPECT_EQ(Words(6)[0], 0xF000 + 5);
+}
+
+std::vector<char> FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A file whose seed words are not what the page's rounding would store (seed 1
+// at 455 MHz without its second band-plan word): opening it, passing through
+// every seed and leaving stores nothing, leaves nothing to ask at close, and
+// saves the same bytes.
+TEST_F(SeedPage, PassingThroughTheSeedsOfAFileStoresNothing) {
+  print_test::TempDir dir;
+  const std::string file = dir.File("seed.X417");
+  Seed(0).channelWord[0] = 0x44B0;
+  Seed(0).channelWord[1] = Seed(0).channelWord[2] = kBlank;
+  ASSERT_TRUE(TheModel().SaveDataFile(file));
+  ASSERT_EQ(TheModel().LoadDataFile(file, dir.path.string()), 1);
+  g_bModified = 0;
+  OpenAs<CSeedChannelPage>(IDD_SEED);
+  for (int id : IDC_SEED_FREQ) FocusOn(id);
+  Tab();
+  Close();
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(Words(0), (std::vector<std::uint16_t>{0x44B0, kBlank, kBlank}));
+  ASSERT_TRUE(TheModel().SaveDataFile(dir.File("again.X417")));
+  EXPECT_EQ(FileBytes(file), FileBytes(dir.File("again.X417")));
 }
 
 using SeedSheet = PageHarness;

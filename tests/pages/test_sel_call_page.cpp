@@ -1,4 +1,4 @@
-// The Sel Call pages and sheet: the zone chooser by double-click and by Enter,
+// The Sel Call page and sheet: the zone chooser by double-click and by Enter,
 // the rows of a block mapped to their entries, the Target MIN limits, the block
 // kept across a tab switch, Shift+F9, and the sheet read back from its PDF.
 #include <QListWidget>
@@ -9,6 +9,7 @@
 #include "page_harness.h"
 #include "pages/settings/dtmf_page.h"
 #include "pages/settings/sel_call_page.h"
+#include "ui/cells/cells.h"
 #include "ui/page/page_pattern.h"
 #include "ui/print/sheet_registry.h"
 
@@ -21,15 +22,11 @@ CSelCallRecord& Entry(int n) { return TheModel().store.selCalls[n - 1]; }
 
 class SelCall : public PageHarness {
  protected:
-  CSelCallFrame& OpenFrame() {
-    auto& frame = OpenAs<CSelCallFrame>(IDD_SEL_CALL);
-    scope = &frame.EntryPage();
-    return frame;
-  }
+  CSelCallPage& OpenPage() { return OpenAs<CSelCallPage>(IDD_SEL_CALL); }
   // The chooser's entries as shown.
   std::vector<std::string> ChooserTexts() {
     std::vector<std::string> texts;
-    CWnd* list = scope->GetDlgItem(IDC_SC_CHOOSER);
+    CWnd* list = Page().GetDlgItem(IDC_SC_CHOOSER);
     for (int i = 0; i < list->SendMessage(LB_GETCOUNT); ++i) {
       std::string text;
       list->SendMessage(LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text));
@@ -37,9 +34,13 @@ class SelCall : public PageHarness {
     }
     return texts;
   }
+  COLORREF ZoneColor(int row) {
+    CWnd* cell = FieldPage()->BindingSet().Control(*FindBinding(FieldPage()->Bindings(), IDC_SC_ZONE[row]));
+    return static_cast<CColorLabel*>(cell)->GetTextColor();
+  }
   // The block tab chosen with the keyboard, as a person does.
-  void ShowBlock(CSelCallFrame& frame, int block) {
-    CWnd* tab = frame.GetDlgItem(IDC_SC_TAB);
+  void ShowBlock(int block) {
+    CWnd* tab = Page().GetDlgItem(IDC_SC_TAB);
     tab->SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == tab; }));
     for (int i = 0; i < block; ++i) Key(Qt::Key_Right);
@@ -47,22 +48,25 @@ class SelCall : public PageHarness {
   }
 };
 
-TEST_F(SelCall, ZoneChooserOffersPassPortZonesAndStoresByDoubleClickAndEnter) {
+// The chooser's entries, where it opens, its beeps and colours, and a choice by
+// double-click (the contract chooses every entry with Enter).
+TEST_F(SelCall, ZoneChooserOffersPassPortZonesAndStoresByDoubleClick) {
   TheModel().store.zoneFormat[2] = 0x90;  // PassPort (bits 2-4 = 4)
   TheModel().store.zoneFormat[6] = 0x91;  // PassPort
   TheModel().store.zoneFormat[9] = 0x84;  // LTR
-  OpenFrame();
+  OpenPage();
   const auto before = Packed();
   prompts.Clear();
-  Click(scope->GetDlgItem(IDC_SC_ZONE[2]));
+  Click(Page().GetDlgItem(IDC_SC_ZONE[2]));
   Pump();
-  EXPECT_TRUE(Visible(*scope, IDC_SC_CHOOSER));
+  EXPECT_TRUE(Visible(Page(), IDC_SC_CHOOSER));
   EXPECT_EQ(ChooserTexts(), (std::vector<std::string>{"Global", "Zone 3", "Zone 7", "Disable"}));
-  EXPECT_EQ(scope->SendDlgItemMessage(IDC_SC_CHOOSER, LB_GETCURSEL), 3);  // "Disable", the stored 255
+  EXPECT_EQ(Page().SendDlgItemMessage(IDC_SC_CHOOSER, LB_GETCURSEL), 3);  // "Disable", the stored 255
   EXPECT_EQ(prompts.Beeps(), 1);
+  EXPECT_EQ(ZoneColor(2), cell_colors::kRed);
 
   // A double-click on "Zone 7": stored, the list gone, the focus on the row's alias.
-  auto* list = qobject_cast<QListWidget*>(scope->GetDlgItem(IDC_SC_CHOOSER)->GetSafeHwnd());
+  auto* list = qobject_cast<QListWidget*>(Page().GetDlgItem(IDC_SC_CHOOSER)->GetSafeHwnd());
   ASSERT_NE(list, nullptr);
   const QPoint zone7 = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, zone7);
@@ -70,31 +74,29 @@ TEST_F(SelCall, ZoneChooserOffersPassPortZonesAndStoresByDoubleClickAndEnter) {
   Pump();
   EXPECT_EQ(Entry(3).zoneCode, 7);
   EXPECT_EQ(Shown(IDC_SC_ZONE[2]), "Zone 7");
-  EXPECT_FALSE(Visible(*scope, IDC_SC_CHOOSER));
+  EXPECT_FALSE(Visible(Page(), IDC_SC_CHOOSER));
   EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_SC_ALIAS[2]);
-  EXPECT_EQ(g_bModified, 1u);
+  EXPECT_EQ(ZoneColor(2), RGB(0, 0, 0));
+  EXPECT_EQ(prompts.Beeps(), 2);
+  ExpectImageDiff(before, {{kSelCallImage + 16 * 2 + 2}});
 
-  // Enter on the next row's cell opens the list on "Disable"; Up and Enter choose "Zone 7".
-  FocusOn(IDC_SC_ZONE[3]);
-  Key(Qt::Key_Return);
-  ASSERT_TRUE(Visible(*scope, IDC_SC_CHOOSER));
-  Key(Qt::Key_Up);
-  Key(Qt::Key_Return);
-  Pump();
-  EXPECT_EQ(Entry(4).zoneCode, 7);
-  ExpectImageDiff(before, {{kSelCallImage + 16 * 2 + 2}, {kSelCallImage + 16 * 3 + 2}});
-
-  // A zone no longer PassPort shows its number and opens the list on "Global".
+  // Esc and Tab leave the list open. A zone no longer PassPort shows its number
+  // and opens the list on "Global".
+  Entry(4).zoneCode = 7;
   TheModel().store.zoneFormat[6] = 0;
-  Click(scope->GetDlgItem(IDC_SC_ZONE[3]));
+  FieldPage()->UpdateControls();
+  Click(Page().GetDlgItem(IDC_SC_ZONE[3]));
   Pump();
+  Key(Qt::Key_Escape);
+  Key(Qt::Key_Tab);
+  EXPECT_TRUE(Visible(Page(), IDC_SC_CHOOSER));
   EXPECT_EQ(Shown(IDC_SC_ZONE[3]), "Zone 7");
-  EXPECT_EQ(scope->SendDlgItemMessage(IDC_SC_CHOOSER, LB_GETCURSEL), 0);
+  EXPECT_EQ(Page().SendDlgItemMessage(IDC_SC_CHOOSER, LB_GETCURSEL), 0);
 }
 
 TEST_F(SelCall, EachRowEditsTheEntryOfItsBlockAndTargetMinStaysInRange) {
-  CSelCallFrame& frame = OpenFrame();
-  ShowBlock(frame, 4);
+  CSelCallPage& page = OpenPage();
+  ShowBlock(4);
   EXPECT_EQ(Shown(IDC_SC_CAPTION[0]), " #81");
   EXPECT_EQ(Shown(IDC_SC_CAPTION[19]), "#100");
   const auto before = Packed();
@@ -115,15 +117,32 @@ TEST_F(SelCall, EachRowEditsTheEntryOfItsBlockAndTargetMinStaysInRange) {
   // Only entries 99 and 100 changed; 101 to 320 among the rest stay as they were.
   constexpr std::size_t e99 = kSelCallImage + 16 * 98;
   constexpr std::size_t e100 = kSelCallImage + 16 * 99;
-  ExpectImageDiff(before, {{e99}, {e99 + 1}, {e100}, {e100 + 1}, {e100 + 8}, {e100 + 9}, {e100 + 10}, {e100 + 11},
-                           {e100 + 12}, {e100 + 13}, {e100 + 14}, {e100 + 15}});
+  ExpectImageDiff(before, {{e99},
+                           {e99 + 1},
+                           {e100},
+                           {e100 + 1},
+                           {e100 + 8},
+                           {e100 + 9},
+                           {e100 + 10},
+                           {e100 + 11},
+                           {e100 + 12},
+                           {e100 + 13},
+                           {e100 + 14},
+                           {e100 + 15}});
+  // Byte for byte: the Target MINs big-endian, the alias padded with blanks.
+  const auto image = Packed();
+  EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + e99, image.begin() + e99 + 2),
+            (std::vector<std::uint8_t>{0x30, 0x39}));
+  EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + e100, image.begin() + e100 + 2),
+            (std::vector<std::uint8_t>{0xFF, 0xEF}));
+  EXPECT_EQ(std::string(image.begin() + e100 + 8, image.begin() + e100 + 16), "AB1     ");
 
   // The block stays while the tab is left and shown again.
-  frame.DestroyWindow();
-  ASSERT_TRUE(frame.Create(IDD_SEL_CALL, &host));
-  frame.ShowWindow(SW_SHOW);
+  page.DestroyWindow();
+  ASSERT_TRUE(page.Create(IDD_SEL_CALL, &host));
+  page.ShowWindow(SW_SHOW);
   Pump();
-  EXPECT_EQ(static_cast<CTabCtrl*>(frame.GetDlgItem(IDC_SC_TAB))->GetCurSel(), 4);
+  EXPECT_EQ(static_cast<CTabCtrl*>(page.GetDlgItem(IDC_SC_TAB))->GetCurSel(), 4);
   EXPECT_EQ(Shown(IDC_SC_ALIAS[19]), "AB1     ");
   EXPECT_EQ(Shown(IDC_SC_TARGET[18]), "12345");
 }
@@ -133,7 +152,7 @@ TEST_F(SelCall, EachRowEditsTheEntryOfItsBlockAndTargetMinStaysInRange) {
 TEST_F(SelCall, ShiftF9GoesToTheMemoryEditorAsOnEveryPage) {
   for (int cell : {IDC_SC_ALIAS[0], IDC_DT_ANI_CODE}) {
     if (cell == IDC_DT_ANI_CODE) Open(IDD_DTMF);
-    else OpenFrame();
+    else OpenPage();
     FocusOn(cell);
     host.sent.clear();
     Key(Qt::Key_F9, Qt::ShiftModifier);

@@ -1,98 +1,100 @@
-// The Print menu of the main dialog: the Global sheet has Global 1 at the left
-// and Global 2 beside it on its first page, Mobile Special on the second.
+// Every sheet of the Print menu through the main dialog, on A4 and US Letter
+// portrait as the print dialog offers them, and on A4 landscape: what each sheet draws (its texts
+// and rules, as the printer context logs them) lies inside the printable area,
+// no text runs into another or onto a box's rule, and the words read back
+// from the PDF come apart where they should.
 #include <gtest/gtest.h>
 
-#include "ui/test_print_support.h"
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <algorithm>
+#include <set>
+
+#include "model/global_fields.h"
+#include "model/zone_model.h"
 #include "shell/print_sheets.h"
 #include "test_main_dlg_support.h"
+#include "ui/test_print_support.h"
 
 namespace main_dlg_test {
 namespace {
 
-using namespace print_test;
+using print_test::PdfWord;
 
-TEST_F(MainDlgTest, GlobalSheetPrintsBothHalvesSideBySide) {
-  Start();
-  TempDir tmp;
-  const std::string pdf = tmp.File("global.pdf");
-  prompts.AnswerPrintToPdf(pdf);
-  Command(ID_PRINT_GLOBAL);
-  ui_test::Pump();
+CChannelStore& S() { return TheModel().store; }
 
-  EXPECT_EQ(2, PdfPageCount(pdf));
-  const auto words = PdfWords(pdf);
-  const PdfWord* model = FindWord(words, "MODEL");      // a row of Global 1
-  const PdfWord* emergency = FindWord(words, "Emergency");  // a row of Global 2
-  ASSERT_NE(model, nullptr);
-  ASSERT_NE(emergency, nullptr);
-  EXPECT_EQ(1, model->page);
-  EXPECT_EQ(1, emergency->page);
-  EXPECT_GT(emergency->xMin, model->xMax);
-}
-
-}  // namespace
-}  // namespace main_dlg_test
-
-namespace main_dlg_test {
-namespace {
-
-TEST_F(MainDlgTest, KeySheetPrintsAPictureAndReturnsToTheTab) {
-  Start();
-  Command(ID_PAGE_GLOBAL2);
-  const int before = dlg->GetTabCtrl().GetCurSel();
-  print_test::TempDir tmp;
-  const std::string pdf = tmp.File("keys.pdf");
-  prompts.AnswerPrintToPdf(pdf);
-  Command(ID_PRINT_KEY);
-  ui_test::Pump();
-  EXPECT_EQ(1, print_test::PdfPageCount(pdf));
-  EXPECT_EQ(before, dlg->GetTabCtrl().GetCurSel());
-  EXPECT_FALSE(g_bKeyPrintActive);
-}
-
-}  // namespace
-}  // namespace main_dlg_test
-
-namespace main_dlg_test {
-namespace {
-
-// Texts of a sheet that are known to run into each other, by the sheet's own
-// layout: the Global 2 half prints "Zone/Group" 8 character widths after
-// "Emergency", a word about 9 average characters wide in any font. Its column
-// belongs to that sheet; the entry goes when the column moves. (Where two
-// texts overlap, the PDF's text layer may cut the second into pieces.)
-const std::pair<std::string, std::string> kKnownOverlaps[] = {{"Emergency", "Zone/Group"}};
-
-bool IsKnownOverlap(const std::pair<std::string, std::string>& pair) {
-  for (const auto& [first, second] : kKnownOverlaps) {
-    if (pair.first == first && second.find(pair.second) != std::string::npos) return true;
+// Zone 1 Conventional with groups enough for a second page, zone 2 PassPort
+// with talk groups, zone 3 LTR (printed with the conventional layout); the
+// group values with the widest texts, under the captions with a TPAC column.
+void UseEveryZoneLayout() {
+  gf::kLtrCaptions.Set(TheModel(), 0, 0);
+  ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 100).refused);
+  S().SetSystemDefaults(2, kSystemLtr);
+  ASSERT_FALSE(ApplyGroupCount(TheModel(), 2, 3).refused);
+  // More talk groups than the page offers, as a file may hold.
+  S().SetSystemDefaults(1, kSystemPassPort);
+  S().zoneFlags[1] = kZoneInUse;
+  S().groupCount[1] = 30;
+  S().UpdateGroupTotals();
+  for (int g = 0; g < 133; ++g) {
+    CGroupRecord& r = S().groups[g];
+    r.channelWord = std::uint16_t(0xF000 | (g % 250));  // every switch of the word
+    r.byte0 = 0xFC;                                      // switches, "A", "LH"
+    r.byte2 = 0x7B;                                      // "DCS Invert" both ways, Flat AF
+    r.byte3 = 0x38;
+    r.idWord = 65535;
+    std::copy_n("WWWWWWWW", 8, r.name);
   }
-  return false;
 }
 
-// Pairs of words on one row of one page whose boxes overlap.
-std::vector<std::pair<std::string, std::string>> Overlaps(const std::vector<print_test::PdfWord>& words) {
-  std::vector<std::pair<std::string, std::string>> found;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    for (std::size_t j = 0; j < words.size(); ++j) {
-      const auto& a = words[i];
-      const auto& b = words[j];
-      if (i == j || a.page != b.page) continue;
-      // One row: the two boxes share most of their height.
-      const double shared = std::min(a.yMax, b.yMax) - std::max(a.yMin, b.yMin);
-      if (shared < 0.5 * std::min(a.yMax - a.yMin, b.yMax - b.yMin)) continue;
-      // b starts inside a (by more than a hair).
-      if (b.xMin >= a.xMin && b.xMin < a.xMax - 0.2) found.emplace_back(a.text, b.text);
+// Whether two boxes share more than a hair of both width and height.
+bool Overlap(const gdi::RECT& a, const gdi::RECT& b, int hair) {
+  return std::min(a.right, b.right) - std::max(a.left, b.left) > hair &&
+         std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > hair;
+}
+
+// What a sheet drew wrong on a paper W x H device units: anything outside,
+// two texts over each other, a text across the left or right rule of a box.
+std::vector<std::string> LayoutFaults(const std::vector<DrawnItem>& drawn, int W, int H, int hair) {
+  std::vector<std::string> faults;
+  auto where = [](const DrawnItem& d) { return "\"" + d.text + "\" on page " + std::to_string(d.page); };
+  for (const DrawnItem& d : drawn) {
+    if (d.box.left < 0 || d.box.top < 0 || d.box.right > W || d.box.bottom > H) {
+      faults.push_back((d.rule ? "a rule on page " + std::to_string(d.page) : where(d)) + " off the paper (" +
+                       std::to_string(d.box.left) + "," + std::to_string(d.box.top) + "," +
+                       std::to_string(d.box.right) + "," + std::to_string(d.box.bottom) + ")");
     }
   }
-  return found;
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    const DrawnItem& t = drawn[i];
+    if (t.rule || t.text.find_first_not_of(' ') == std::string::npos) continue;
+    for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+      const DrawnItem& u = drawn[j];
+      if (u.rule || u.page != t.page || u.text.find_first_not_of(' ') == std::string::npos) continue;
+      if (Overlap(t.box, u.box, hair)) faults.push_back(where(t) + " runs into \"" + u.text + "\"");
+    }
+    for (const DrawnItem& r : drawn) {
+      if (!r.rule || r.page != t.page) continue;
+      const gdi::RECT rows{t.box.left, t.box.top + hair, t.box.right, t.box.bottom - hair};
+      for (int edge : {r.box.left, r.box.right}) {
+        if (Overlap(rows, {edge - 2, r.box.top, edge + 2, r.box.bottom}, 0)) {
+          faults.push_back(where(t) + " on a rule");
+          break;
+        }
+      }
+    }
+  }
+  return faults;
 }
 
-TEST_F(MainDlgTest, NoTwoWordsOfARowOfAnyPrintedSheetOverlap) {
+TEST_F(MainDlgTest, EverySheetLiesWholeOnThePaperWithNoTextOverAnotherOrOnARule) {
   for (const int productionType : {0, 11}) {
     TheModel().store.modelWord = static_cast<std::uint32_t>(productionType) << 8;
     Start();
-    // Every print command of the Print menu, and the channel sheet's, whose sheet is built.
+    UseEveryZoneLayout();
+    // Every command of the Print menu, and the channel sheet's.
     std::vector<UINT> commands = {ID_PRINT_CHANNELS};
     for (int i = 0; i < dlg->GetMainMenu().GetMenuItemCount(); ++i) {
       std::string title;
@@ -101,27 +103,68 @@ TEST_F(MainDlgTest, NoTwoWordsOfARowOfAnyPrintedSheetOverlap) {
       CMenu* print = dlg->GetMainMenu().GetSubMenu(i);
       for (int k = 0; k < print->GetMenuItemCount(); ++k) commands.push_back(print->GetMenuItemID(k));
     }
-    int printed = 0;
-    for (const UINT command : commands) {
-      const int sheet = SheetOfCommand(command);
-      if (sheet < 0 || !(IsSheetRegistered(sheet, 0) || IsSheetRegistered(sheet, 1) || IsSheetRegistered(sheet, 2))) {
-        continue;
-      }
-      print_test::TempDir tmp;
-      const std::string pdf = tmp.File("sheet.pdf");
-      prompts.AnswerPrintToPdf(pdf);
-      Command(command);
-      ui_test::Pump();
-      const auto words = print_test::PdfWords(pdf);
-      ASSERT_FALSE(words.empty()) << "sheet " << sheet;
-      ++printed;
-      for (const auto& pair : Overlaps(words)) {
-        if (IsKnownOverlap(pair)) continue;
-        ADD_FAILURE() << "production type " << productionType << ", sheet " << sheet << ": \"" << pair.first
-                      << "\" runs into \"" << pair.second << "\"";
+    const std::pair<QPageSize::PageSizeId, QPageLayout::Orientation> papers[] = {
+        {QPageSize::A4, QPageLayout::Portrait},
+        {QPageSize::Letter, QPageLayout::Portrait},
+        {QPageSize::A4, QPageLayout::Landscape}};
+    for (const auto& [paper, orientation] : papers) {
+      for (const UINT command : commands) {
+        const int sheet = SheetOfCommand(command);
+        if (sheet < 0 || (!IsSheetRegistered(sheet) && !IsSheetRegistered(sheet, kPartGlobal1))) continue;
+        SCOPED_TRACE("production type " + std::to_string(productionType) + ", paper " +
+                     QPageSize::name(paper).toStdString() +
+                     (orientation == QPageLayout::Landscape ? " landscape" : "") +
+                     ", sheet " + std::to_string(sheet));
+        print_test::TempDir tmp;
+        const std::string pdf = tmp.File("sheet.pdf");
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageSize(QPageSize(paper));
+        printer->setPageOrientation(orientation);
+        printer->setOutputFileName(QString::fromStdString(pdf));
+        prompts.AnswerPrinter(printer);
+        std::vector<DrawnItem> drawn;
+        CPrinterDC::SetDrawingLog(&drawn);
+        Command(command);
+        CPrinterDC::SetDrawingLog(nullptr);
+        ui_test::Pump();
+
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_EQ(print_test::PdfPageCount(pdf), drawn.back().page);
+        // A hair: a hundredth of an inch.
+        for (const std::string& fault : LayoutFaults(drawn, printer->width(), printer->height(),
+                                                     printer->resolution() / 100)) {
+          ADD_FAILURE() << fault;
+        }
+        const std::vector<PdfWord> words = print_test::PdfWords(pdf);
+        if (sheet == kSheetGlobal) {
+          // The Global 2 block's title and first label are two words apart.
+          const PdfWord* emergency = print_test::FindWord(words, "Emergency");
+          const PdfWord* zoneGroup = print_test::FindWord(words, "Zone/Group");
+          ASSERT_TRUE(emergency && zoneGroup);
+          EXPECT_GT(zoneGroup->xMin - emergency->xMax, 1.0);
+        }
+        if (sheet == kSheetZone) {
+          // Both tables with every column, the group table on each page of
+          // zone 1 with its header.
+          std::multiset<std::string> texts;
+          for (const DrawnItem& d : drawn) texts.insert(d.text);
+          for (const char* heading :
+               {"Groups", "Alias", "TX Freq.", "RX Freq.", "N/W", "Subaudible signal(RX)", "Subaudible signal(TX)",
+                "Type", "Code", "Monitor", "TX Inhibit", "Timeout Timer", "Busy Lockout", "Compander", "Scan Memory",
+                "Call Alert", "ANI", "ANI Monitor", "Encryption", "(by user)", "(Fixed)", "Talk Around",
+                "2nd TX Power", "Flat AF", "Paging", "TPAC", "Group", "Enable/Disable", "Talk", "ID", "Scan",
+                "Disable", "TX", "TOT"}) {
+            EXPECT_TRUE(texts.count(heading)) << heading;
+          }
+          EXPECT_GE(texts.count("Subaudible signal(RX)"), 3u);  // zone 1's pages, zone 3's one
+          EXPECT_EQ(texts.count("LH"), 103u);
+          EXPECT_EQ(texts.count("GRP. 130"), 1u);
+          EXPECT_NE(print_test::FindWord(words, "TPAC"), nullptr);
+          EXPECT_NE(print_test::FindWord(words, "TOT"), nullptr);
+        }
       }
     }
-    EXPECT_GE(printed, 1);
     dlg.reset();
   }
 }

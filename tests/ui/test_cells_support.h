@@ -8,7 +8,6 @@
 #include <ostream>
 
 #include "ui/cells/cells.h"
-#include "ui/choice/no_op_hook.h"
 #include "ui/messages.h"
 #include "ui_test_support.h"
 

@@ -413,17 +413,18 @@ constexpr UINT kSampleId = 9803;
 constexpr int kPowerOnTone = 1039, kControlTones = 1040, kOffHookHorn = 1055, kResumeTime = 1060, kMicSense = 1033,
               kWide = 1041;
 
-constexpr Choice kOnOff[] = {{"Disable", 0}, {"Enable", 1}};
-constexpr ChoiceList kOffFirst{kOnOff, 0};
-constexpr Choice kOnFirst[] = {{"Enable", 0}, {"Disable", 1}};
-constexpr ChoiceList kOnFirstList{kOnFirst, 0};
-constexpr Choice kResume[] = {{"250ms", 0},  {"500ms", 1},  {"1sec", 2},   {"2sec", 3},   {"3sec", 4},   {"4sec", 5},
-                              {"5sec", 6},   {"6sec", 7},   {"7sec", 8},   {"8sec", 9},   {"9sec", 10},  {"10sec", 11},
-                              {"11sec", 12}, {"12sec", 13}, {"13sec", 14}, {"14sec", 15}};
-constexpr ChoiceList kResumeList{kResume, 3};
-constexpr Choice kMic[] = {{"+10db", 253}, {"+6db", 160}, {"+3db", 113}, {"Standard", 80},
-                           {"-3db", 57},   {"-6db", 40},  {"-10db", 25}};
-constexpr ChoiceList kMicList{kMic, 0};
+// Lists of the sample page's own: a bit, an inverted bit, a nibble's sixteen
+// steps, and whole-byte codes.
+constexpr Choice kOffOn[] = {{"Off", 0}, {"On", 1}};
+constexpr ChoiceList kOffOnList{kOffOn, 0};
+constexpr Choice kOnOff[] = {{"On", 0}, {"Off", 1}};
+constexpr ChoiceList kOnOffList{kOnOff, 0};
+constexpr Choice kSteps[] = {{"s0", 0},   {"s1", 1},   {"s2", 2},   {"s3", 3},  {"s4", 4},   {"s5", 5},
+                             {"s6", 6},   {"s7", 7},   {"s8", 8},   {"s9", 9},  {"s10", 10}, {"s11", 11},
+                             {"s12", 12}, {"s13", 13}, {"s14", 14}, {"s15", 15}};
+constexpr ChoiceList kStepList{kSteps, 3};
+constexpr Choice kByteCodes[] = {{"b253", 253}, {"b160", 160}, {"b113", 113}, {"b80", 80}, {"b57", 57}, {"b25", 25}};
+constexpr ChoiceList kByteList{kByteCodes, 0};
 // A list whose second code is wider than its field's two bits.
 constexpr Choice kWideCodes[] = {{"one", 1}, {"seven", 7}};
 constexpr ChoiceList kWideList{kWideCodes, 0};
@@ -433,11 +434,11 @@ constexpr BitField Global(std::uint8_t mask) {
   return Bits<&CEditModel::global, Byte>(mask);
 }
 const Binding kSampleBindings[] = {
-    Combo(kPowerOnTone, Global<&CGlobalSettings::byte185>(0x10), kOffFirst),
-    Combo(kControlTones, Global<&CGlobalSettings::byte185>(0x08), kOffFirst),
-    Combo(kOffHookHorn, Global<&CGlobalSettings::byte185>(0x20), kOnFirstList),
-    Combo(kResumeTime, Global<&CGlobalSettings::byte183>(0x0F), kResumeList),
-    Combo(kMicSense, Global<&CGlobalSettings::byte222>(0xFF), kMicList),
+    Combo(kPowerOnTone, Global<&CGlobalSettings::byte185>(0x10), kOffOnList),
+    Combo(kControlTones, Global<&CGlobalSettings::byte185>(0x08), kOffOnList),
+    Combo(kOffHookHorn, Global<&CGlobalSettings::byte185>(0x20), kOnOffList),
+    Combo(kResumeTime, Global<&CGlobalSettings::byte183>(0x0F), kStepList),
+    Combo(kMicSense, Global<&CGlobalSettings::byte222>(0xFF), kByteList),
     Combo(kWide, Global<&CGlobalSettings::byte186>(0x30), kWideList),
 };
 
@@ -497,8 +498,8 @@ class SamplePageTest : public PageTest {
 };
 
 TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
-  // "Enable" of Off Hook Horn is bit 0x20 clear; 100 is no microphone code: the default stays.
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Enable", "Disable", "Enable", "4sec", "+10db", "one"}));
+  // "On" of the inverted bit is 0x20 clear; 100 is no code of the byte list: the default shows.
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"On", "Off", "On", "s5", "b253", "one"}));
   EXPECT_EQ(g_bModified, 0u);
 
   Choose(kControlTones, Qt::Key_Down);
@@ -523,7 +524,7 @@ TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
   g_bModified = 0;
   page.ShowWindow(SW_HIDE);
   page.ShowWindow(SW_SHOW);
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Disable", "Disable", "Disable", "14sec", "+6db", "one"}));
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Off", "Off", "Off", "s15", "b160", "one"}));
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_EQ(TheModel().global.byte183, 0xFF);
 }

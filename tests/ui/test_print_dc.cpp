@@ -118,10 +118,15 @@ TEST_F(PrinterDcTest, TextLandsWhereDrawn) {
   y += 9 * pitch;
   PrintLine(dc.get(), x, &y, pitch, "Row10", 1);
   EXPECT_EQ(y, gap + 13 * pitch);
+  // A label's ideographic space, which the font has no glyph for, prints as a blank.
+  PrintLine(dc.get(), x, &y, pitch, "VR\xE3\x80\x80level", 1);
   dc->EndPage();
   dc->EndDoc();
 
   const auto words = PdfWords(pdf);
+  ASSERT_NE(FindWord(words, "level"), nullptr);
+  EXPECT_NEAR(FindWord(words, "level")->xMin - FindWord(words, "VR")->xMax,
+              dc->GetTextWidth(" ") * 72.0 / 600, 1.0);
   const double tolerance = 2.0;  // points
   struct Expect {
     const char* text;

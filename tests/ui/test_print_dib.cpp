@@ -111,6 +111,11 @@ TEST_F(DibPrinterTest, TargetRectangleFollowsTheScaleMode) {
 
   printer.ComputeTargetRect(dc.get());
   EXPECT_EQ(printer.GetTargetRect(), (gdi::RECT{50, 50, 600, 480}));
+  // The fixed scale keeps the picture's size at any resolution.
+  auto fine = CPrinterDC::CreatePdf(tmp.File("target1200.pdf"), 1200);
+  printer.ComputeTargetRect(fine.get());
+  EXPECT_EQ(printer.GetTargetRect(), (gdi::RECT{100, 100, 1200, 960}));
+  printer.ComputeTargetRect(dc.get());
   printer.SetScale(CDibPrinter::kWholePage);
   printer.ComputeTargetRect(dc.get());
   EXPECT_EQ(printer.GetTargetRect(), (gdi::RECT{0, 0, W, H}));

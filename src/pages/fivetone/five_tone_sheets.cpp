@@ -9,7 +9,7 @@
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_page.h"
-#include "ui/print/printer_dc.h"
+#include "ui/print/sheet_writer.h"
 
 using namespace five_tone;
 
@@ -33,9 +33,10 @@ class CSheet {
   int X(int column) const { return m_x + column * m_w; }
   int Pitch() const { return m_p; }
   void Box(int from, int to, int top, int bottom) { m_dc->Rectangle(X(from), top, X(to), bottom); }
-  // The text at the column; y moves one line down unless `advance` is false.
+  // The text at the column, inside a box's rule there; y moves one line down
+  // unless `advance` is false.
   void Text(int column, int& y, const std::string& text, bool advance = true) {
-    PrintLine(m_dc, X(column), &y, m_p, text, advance ? 1 : 0);
+    PrintLine(m_dc, X(column) + TextInset(m_w), &y, m_p, text, advance ? 1 : 0);
   }
   // A boxed cell of one row with its text.
   void Cell(int from, int to, int& y, const std::string& text, bool advance = true) {

@@ -6,7 +6,7 @@
 
 #include "model/edit_model.h"
 #include "model/zone_model.h"
-#include "ui/choice/choice_lists.h"
+#include "ui/page/popup_list.h"
 #include "ui/messages.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/prompt.h"

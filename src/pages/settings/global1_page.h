@@ -8,13 +8,11 @@
 
 #include <span>
 
+#include "model/global_lists.h"
 #include "res/page_global1.h"
 #include "ui/page/field_page.h"
 
 class CPrinterDC;
-
-// The name the MODEL list shows: the main dialog's model name 0.
-inline constexpr const char* kGlobal1ModelName = "TQ-5100-RM3K-50(UHF)";
 
 class CGlobal1Page : public CFieldPage {
  public:

@@ -13,7 +13,6 @@
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
 #include "ui/messages.h"
-#include "ui/print/sheet_registry.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/prompt.h"
 
@@ -361,14 +360,9 @@ void CZoneOverviewPage::OnColumnButton(UINT nID) {
   }
 }
 
-// A page class or sheet routine registered before (a test's stand-in) is kept.
+// A page class registered before (a test's stand-in) is kept.
 void RegisterZoneOverviewPage() {
   if (!IsPageRegistered(IDD_ZONE_OVERVIEW)) {
     RegisterPage(IDD_ZONE_OVERVIEW, [] { return std::unique_ptr<CDialog>(new CZoneOverviewPage); });
-  }
-  if (!IsSheetRegistered(kSheetZone)) {
-    RegisterSheetRoutine(kSheetZone, [](CPrinterDC& dc, int charW, int x, int pitch, int gap) {
-      PrintZoneSheet(dc, charW, x, pitch, gap);
-    });
   }
 }

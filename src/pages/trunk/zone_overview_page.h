@@ -54,11 +54,9 @@ class CZoneOverviewPage : public grid::CGridPage, public IZoneSubPage {
   QFont m_boldFont;
 };
 
-// Sheet 1, "Zone": a page per zone in use.
+// Sheet 1, "Zone": a page per zone in use, with the zone's group table or its
+// PassPort features and talk groups.
 void PrintZoneSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap);
-// The parts of a zone's page from its section title at *y on.
-void PrintZoneGroups(CPrinterDC& dc, int charW, int x, int pitch, int* y, int zone, int gap);
-void PrintPassPortZone(CPrinterDC& dc, int charW, int x, int pitch, int* y, int zone, int gap);
 
-// Registers the page class under its dialog id and PrintZoneSheet as sheet 1.
+// Registers the page class under its dialog id.
 void RegisterZoneOverviewPage();

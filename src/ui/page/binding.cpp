@@ -11,6 +11,7 @@
 #include "ui/choice/choice_list_adapter.h"
 #include "ui/messages.h"
 #include "ui/wnd/controls.h"
+#include "ui/wnd/prompt.h"
 #include "ui/wnd/wnd_internal.h"
 
 namespace {
@@ -95,12 +96,16 @@ std::string TextOf(std::span<const Binding> bindings, const Binding& b, bool pri
       return std::string(print ? b.list->PrintText(code) : b.list->PageText(code));
     }
     case BindKind::Number: {
+      if (b.typed) return b.typed->get(M(), entity);
       const std::uint32_t code = b.field.Get(M(), entity);
       return b.number && b.number->text ? b.number->text(code) : std::to_string(code);
     }
     case BindKind::Text:
     case BindKind::Dial:
+    case BindKind::Label:
       return b.text.get ? b.text.get(M(), entity) : std::string();
+    case BindKind::Chooser:
+      return b.chooser->text(b.field.Get(M(), entity));
     case BindKind::Check:
       return CheckText(b, print, index);
     case BindKind::ZoneList:
@@ -196,6 +201,12 @@ void CBindingSet::Attach(CWnd& owner) {
       case BindKind::Check:
         control = std::make_unique<CButton>();
         break;
+      case BindKind::Chooser:
+        control = std::make_unique<CColorLabel>();
+        break;
+      case BindKind::Label:
+        control = std::make_unique<CStatic>();
+        break;
     }
     // A control the template does not have is passed over.
     HWND window = windowOf(b.id);
@@ -234,7 +245,11 @@ void CBindingSet::RefreshBinding(const Binding& b) {
     case BindKind::Number:
     case BindKind::Text:
     case BindKind::Dial:
-      control->SetWindowText(PageText(m_bindings, b, m_index));
+    case BindKind::Chooser:
+    case BindKind::Label:
+      // A cell that shows its text already is left alone (its selection too).
+      if (const std::string text = PageText(m_bindings, b, m_index); control->GetWindowText() != text)
+        control->SetWindowText(text);
       break;
     case BindKind::Check:
       static_cast<CButton*>(control)->SetCheck(b.field.Get(M(), Entity(b)) ? 1 : 0);
@@ -309,6 +324,18 @@ bool CBindingSet::Commit(const Binding& b) {
       // Passing through a cell without changing its text stores nothing.
       const std::string typed = control->GetWindowText();
       if (typed == PageText(m_bindings, b, m_index)) return false;
+      if (b.typed) {
+        const TypedEntry entry = b.typed->enter(m, Entity(b), typed);
+        if (entry.beep) MessageBeep(0);
+        const std::string stored = PageText(m_bindings, b, m_index);
+        if (stored != typed) {
+          control->SetWindowText(stored);
+          // Typed at every key: selected, so that the next key replaces it.
+          if (b.flags & kBindEveryKey) control->SendMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
+        }
+        if (!entry.changed) return false;
+        break;
+      }
       const std::optional<std::uint32_t> code = b.number->parse(typed);
       if (code) b.field.Set(m, Entity(b), *code);
       control->SetWindowText(PageText(m_bindings, b, m_index));
@@ -352,7 +379,24 @@ bool CBindingSet::Commit(const Binding& b) {
     case BindKind::Offered:
       if (!b.offered->choose(m, b.element, static_cast<CComboBox*>(control)->GetCurSel())) return false;
       break;
+    case BindKind::Chooser:  // stored by Choose
+    case BindKind::Label:
+      return false;
   }
+  Stored(b);
+  return true;
+}
+
+bool CBindingSet::Choose(const Binding& b, const OfferedList& offered, int position) {
+  const std::optional<std::uint32_t> code = offered.CodeAt(position);
+  if (b.kind != BindKind::Chooser || !code || *code == b.field.Get(M(), Entity(b))) return false;
+  b.field.Set(M(), Entity(b), *code);
+  RefreshBinding(b);
+  Stored(b);
+  return true;
+}
+
+void CBindingSet::Stored(const Binding& b) {
   g_bModified = 1;
   if (b.kind == BindKind::Offered) {
     for (const Binding& other : m_bindings) {
@@ -361,7 +405,6 @@ bool CBindingSet::Commit(const Binding& b) {
   }
   RefreshSharers(b);
   if (m_onCommit) m_onCommit(b);
-  return true;
 }
 
 bool CBindingSet::HandleCommand(int id, UINT code) {
@@ -397,7 +440,10 @@ bool CBindingSet::HandleCellMessage(UINT message, int id) {
   if (!b) return false;
   if (message == WM_SERIALEDIT_CHANGE && b->kind == BindKind::Text) return Commit(*b), true;
   if (message == WM_HEXEDIT_CHANGE && b->kind == BindKind::Dial) return Commit(*b), true;
-  // A number is stored when its cell loses the focus, not at every key.
-  if (message == WM_NUMEDIT_CHANGE && b->kind == BindKind::Number) return true;
+  // A number is stored when its cell loses the focus, unless it is stored at every key.
+  if (message == WM_NUMEDIT_CHANGE && b->kind == BindKind::Number) {
+    if (b->flags & kBindEveryKey) Commit(*b);
+    return true;
+  }
   return false;
 }

@@ -5,9 +5,12 @@
 // edit is stored. One set of routines exchanges every binding: the refresh
 // shows each field in its control, the commit stores a control's edit into its
 // field and sets g_bModified, and the enable rules (data too) enable or disable
-// controls by the model's state. The page text of a binding (what its control
-// shows) and its print text (what a sheet prints) come from the same table, so
-// screen and paper cannot disagree except where a choice list says so.
+// controls by the model's state. A table may stand for one entity (a zone, a
+// record) or for a page of rows over many (Row: the entity counts from the
+// table's index, so "20 rows, 5 blocks" is twenty rows and an index of 20 x
+// block). The page text of a binding (what its control shows) and its print
+// text (what a sheet prints) come from the same table, so screen and paper
+// cannot disagree except where a choice list says so.
 //
 //   const Binding kBindings[] = {
 //       Combo(IDC_POWER_ON_TONE, gf::kPowerOnTone, kOffFirst),
@@ -15,6 +18,7 @@
 //       Text(IDC_PASSWORD, gf::kPassword, 8),
 //       Dial(IDC_CODE, gf::kEmergencyCode),
 //       ZoneList(IDC_HOME_ZONE, IDC_HOME_GROUP, gf::kHomeZone, gf::kHomeGroup),
+//       Chooser(IDC_ZONE_CELL, sc::kZone).Row(3),
 //   };
 #pragma once
 
@@ -34,13 +38,16 @@
 
 enum class BindKind : std::uint8_t {
   Combo,      // a drop-down list of a ChoiceList, stored on a choice
-  Number,     // a number cell with a text format, stored on focus loss when its text changed
+  Number,     // a number cell with a text format or a typed field, stored on focus
+              // loss (every key with kBindEveryKey) when its text changed
   Text,       // a letters-and-digits cell (upper case), stored on every key
   Dial,       // a dial-string cell (digits, A-D, '*', '#'), stored on every key
   Check,      // a check box, stored on a click
   ZoneList,   // a list of the zones in use; its group list follows it
   GroupList,  // a list of the groups in use of the partner zone list's zone
   Offered,    // a drop-down list whose entries the model works out at each refresh
+  Chooser,    // a list cell whose list (the page's popup list) drops down over it
+  Label,      // a static text showing a text field; stores nothing
 };
 
 // A number's text in its cell and on paper, and what a typed text stores.
@@ -68,14 +75,18 @@ inline constexpr std::uint8_t kBindPrintInUseOnly = 0x02;  // GroupList: a group
 inline constexpr std::uint8_t kBindBlank = 0x04;           // Text: the blank is taken too
 inline constexpr std::uint8_t kBindNoDialSigns = 0x08;     // Dial: digits and "A"-"D" only, no "*" or "#"
 inline constexpr std::uint8_t kBindEnterNext = 0x10;       // Number: Enter moves the focus on (which stores it)
+inline constexpr std::uint8_t kBindRow = 0x20;             // its index counts from the table's (a row of a page)
+inline constexpr std::uint8_t kBindEveryKey = 0x40;        // Number: stored at every key
 
 struct Binding {
   int id = 0;
   BindKind kind = BindKind::Combo;
   Field field{};                     // Combo, Number, Check, ZoneList, GroupList
   const ChoiceList* list = nullptr;  // Combo; Check: printed texts of 0 and 1 (else "Disable"/"Enable")
-  TextField text{};                  // Text, Dial
-  const NumberFormat* number = nullptr;  // Number
+  TextField text{};                  // Text, Dial, Label
+  const NumberFormat* number = nullptr;  // Number over a field
+  const TypedField* typed = nullptr;     // Number over a typed field
+  const ChooserField* chooser = nullptr;  // Chooser
   int maxLength = 0;                 // Text, Dial, Number: characters the cell takes (Number: integer digits)
   int decimals = 0;                  // Number: decimal places
   int partner = 0;                   // ZoneList: its group list; GroupList: its zone list
@@ -88,6 +99,12 @@ struct Binding {
   constexpr Binding At(int i) const {
     Binding b = *this;
     b.index = i;
+    return b;
+  }
+  // The same binding as row `r` of a page: its entity is the table's plus r.
+  constexpr Binding Row(int r) const {
+    Binding b = At(r);
+    b.flags = static_cast<std::uint8_t>(b.flags | kBindRow);
     return b;
   }
   // The same binding with more flags.
@@ -104,6 +121,14 @@ constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
 constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits, int decimals = 0) {
   Binding b{id, BindKind::Number, field};
   b.number = &format;
+  b.maxLength = maxDigits;
+  b.decimals = decimals;
+  return b;
+}
+// A number cell whose typed text the model stores itself.
+constexpr Binding Number(int id, const TypedField& typed, int maxDigits, int decimals = 0) {
+  Binding b{id, BindKind::Number};
+  b.typed = &typed;
   b.maxLength = maxDigits;
   b.decimals = decimals;
   return b;
@@ -147,6 +172,20 @@ constexpr Binding Offered(int id, const OfferedField& field, int element = 0) {
   return b;
 }
 
+// A list cell: a click or Enter drops the page's popup list over it with the
+// entries the model offers; a double click or Enter in the list stores the
+// entry's code.
+constexpr Binding Chooser(int id, const ChooserField& chooser) {
+  Binding b{id, BindKind::Chooser, chooser.field};
+  b.chooser = &chooser;
+  return b;
+}
+constexpr Binding Label(int id, TextField text) {
+  Binding b{id, BindKind::Label};
+  b.text = text;
+  return b;
+}
+
 // A control enabled exactly when `enabled` says so, at every refresh; or, for
 // a table that stands for an entity (CBindingSet::SetIndex), `enabledAt` of
 // that entity: {id, nullptr, &RssiOn}.
@@ -157,8 +196,11 @@ struct EnableRule {
 };
 
 // The entity a binding's field is read and written for: its own, else the
-// table's (CBindingSet::SetIndex).
-constexpr int EntityOf(const Binding& b, int tableIndex) { return b.index >= 0 ? b.index : tableIndex; }
+// table's (CBindingSet::SetIndex); a row's counts from the table's.
+constexpr int EntityOf(const Binding& b, int tableIndex) {
+  if (b.flags & kBindRow) return tableIndex + b.index;
+  return b.index >= 0 ? b.index : tableIndex;
+}
 
 // The controls of a window by id, found in one pass over its children (what
 // GetDlgItem finds, without a search for each id).
@@ -211,12 +253,19 @@ class CBindingSet {
   // Stores the control's edit into the field: true when something was stored
   // (g_bModified is then set and the controls that show the same bits refreshed).
   bool Commit(const Binding& b);
+  // Stores the entry chosen in a Chooser's list (as it was offered) when it
+  // changes the field: true when it did, with g_bModified set.
+  bool Choose(const Binding& b, const OfferedList& offered, int position);
+
+  // The cell object of a binding's control; null when the template has none.
+  CWnd* Control(const Binding& b) const;
 
   // The list's position-to-zone or position-to-group map of a list binding.
   const ListIndexMap* MapOf(const Binding& b) const;
 
  private:
-  CWnd* Control(const Binding& b) const;
+  // After a store: g_bModified, the refreshes that follow, the hook.
+  void Stored(const Binding& b);
   int Entity(const Binding& b) const { return EntityOf(b, m_index); }
   std::size_t IndexOf(const Binding& b) const { return static_cast<std::size_t>(&b - m_bindings.data()); }
   void RefreshGroups(const Binding& zoneList);

@@ -91,6 +91,32 @@ void CPopupList::OnKillFocus(CWnd* pNewWnd) {
   if (pNewWnd && pNewWnd != this) Close(false);
 }
 
+void ShowListEditor(CWnd* list, int x, int y, int width, int height, const std::string& cellText, int bRedraw) {
+  if (!list || !list->GetSafeHwnd()) return;
+  list->ShowWindow(SW_SHOW);
+  list->MoveWindow(x, y, width, height, TRUE);
+  // Over the cells it drops down on, whatever its place in the template.
+  list->GetSafeHwnd()->raise();
+
+  // Exact, case-sensitive comparison of the texts.
+  int selection = 0;
+  const auto count = static_cast<int>(list->SendMessage(LB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    std::string text;
+    list->SendMessage(LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text));
+    if (text == cellText) {
+      selection = i;
+      break;
+    }
+  }
+  list->SendMessage(LB_SETCURSEL, static_cast<WPARAM>(selection));
+
+  if (bRedraw == 1) {
+    if (CWnd* owner = list->GetOwner()) owner->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+  list->SetFocus();
+}
+
 CRect BelowControl(CWnd& page, int controlId, double widthFactor, double heightFactor) {
   CWnd* control = page.GetDlgItem(controlId);
   if (!control) return {};

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "model/offered_list.h"
 #include "ui/wnd/controls.h"
@@ -60,6 +61,13 @@ class CPopupList : public CListBox {
   OfferedList m_offered;
   int m_anchor = 0;
 };
+
+// Shows a grid page's list at (x, y) with the size given, in its parent's
+// client coordinates, over the cells; selects the first entry whose text is
+// exactly (also in case) the cell's text, else entry 0; when bRedraw is 1
+// redraws the list's owner (its parent when it has none) at once; gives the
+// list the focus.
+void ShowListEditor(CWnd* list, int x, int y, int width, int height, const std::string& cellText, int bRedraw);
 
 // The rectangle under a control of the page: its left edge, from its bottom,
 // widthFactor times its width and heightFactor times its height (whole pixels,

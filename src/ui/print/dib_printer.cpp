@@ -21,6 +21,8 @@ std::size_t RowSize(int bitsPerPixel, int width) {
 
 int Round(double v) { return static_cast<int>(v + 0.5); }
 
+constexpr double kFixedScaleDpi = 600.0;
+
 // The DIB depth of an image whose bytes can be copied as they stand (rows of
 // Qt images are padded to four bytes, as DIB rows are); 0 for any other.
 int DibDepth(const QImage& image) {
@@ -165,9 +167,14 @@ void CDibPrinter::ComputeTargetRect(CPrinterDC* dc) {
     case kWholePage:
       m_target = {0, 0, static_cast<int>(W), static_cast<int>(H)};
       break;
-    default:
-      m_target = {50, 50, 6 * static_cast<int>(w), 6 * static_cast<int>(h)};
+    default: {
+      // The fixed scale was made for 600 dpi printers: 6 dots a pixel (a pixel
+      // 1/100 inch), 50 dots from the corner; other resolutions keep that size.
+      const double sx = X > 0 ? X / kFixedScaleDpi : 1.0;
+      const double sy = Y > 0 ? Y / kFixedScaleDpi : 1.0;
+      m_target = {Round(50 * sx), Round(50 * sy), Round(6 * w * sx), Round(6 * h * sy)};
       break;
+    }
   }
 }
 

@@ -16,7 +16,8 @@ class QPixmap;
 
 class CDibPrinter {
  public:
-  // Scale modes.
+  // Scale modes. kFixed: the picture at 1/100 inch a pixel, 1/12 inch from
+  // the printable area's corner, whatever the device's resolution.
   static constexpr int kFitWidth = 0;
   static constexpr int kFitHeight = 1;
   static constexpr int kWholePage = 2;

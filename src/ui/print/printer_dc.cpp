@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QPrinter>
 #include <QRawFont>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 
 #include "ui/wnd/fonts.h"
 
@@ -15,9 +17,23 @@ namespace {
 
 QColor ToQColor(gdi::COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Texts are single-byte, as the sheets and data files hold them.
+std::vector<DrawnItem>* g_drawingLog = nullptr;
+
+// Texts are single-byte, as the sheets and data files hold them; an
+// ideographic space of a label (U+3000 in UTF-8) becomes a blank.
 QString ToQString(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  static constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+  std::string single;
+  single.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.compare(at, kIdeographicSpace.size(), kIdeographicSpace) == 0) {
+      single += ' ';
+      at += kIdeographicSpace.size();
+    } else {
+      single += text[at++];
+    }
+  }
+  return QString::fromLatin1(single.data(), static_cast<qsizetype>(single.size()));
 }
 
 // A packed DIB as an image, top row first; a null image when the layout is
@@ -123,6 +139,11 @@ int CPrinterDC::StartPage() {
   // A printer that could not start is not asked again: the drawing that
   // follows does nothing, and the caller reports the failure once.
   if (m_failed) return gdi::SP_ERROR;
+  if (m_measuring) {
+    if (!m_pageOpen) ++m_pageCount;
+    m_pageOpen = true;
+    return 1;
+  }
   if (m_state == DocState::kNone && StartDoc() <= 0) return gdi::SP_ERROR;
   if (m_state != DocState::kOpen) return gdi::SP_ERROR;
   if (m_pageOpen) return 1;
@@ -216,6 +237,40 @@ gdi::TEXTMETRIC CPrinterDC::GetTextMetrics() const {
   return tm;
 }
 
+int CPrinterDC::GetTextWidth(const std::string& text) const {
+  return QFontMetrics(MakeFont(), m_printer).horizontalAdvance(ToQString(text));
+}
+
+void CPrinterDC::SetDrawingLog(std::vector<DrawnItem>* log) { g_drawingLog = log; }
+
+bool CPrinterDC::Log(const gdi::RECT& box, const std::string& text, bool rule) {
+  if (m_measuring) {
+    m_measured = m_measuredAny ? gdi::RECT{std::min(m_measured.left, box.left), std::min(m_measured.top, box.top),
+                                           std::max(m_measured.right, box.right),
+                                           std::max(m_measured.bottom, box.bottom)}
+                               : box;
+    m_measuredAny = true;
+    return false;
+  }
+  if (g_drawingLog) g_drawingLog->push_back({m_pageCount, box, text, rule});
+  return true;
+}
+
+void CPrinterDC::BeginMeasure() {
+  m_measuring = true;
+  m_measuredAny = false;
+  m_measured = {};
+  m_pageOpenBefore = m_pageOpen;
+  m_pageCountBefore = m_pageCount;
+}
+
+gdi::RECT CPrinterDC::EndMeasure() {
+  m_measuring = false;
+  m_pageOpen = m_pageOpenBefore;
+  m_pageCount = m_pageCountBefore;
+  return m_measured;
+}
+
 gdi::PenSpec CPrinterDC::SelectPen(const gdi::PenSpec& pen) {
   gdi::PenSpec old = m_pen;
   m_pen = pen;
@@ -251,11 +306,15 @@ void CPrinterDC::TextOut(int x, int y, const std::string& text) {
   const QString s = ToQString(text);
   const QFont font = MakeFont();
   const QFontMetrics fm(font, m_printer);
+  // Escapement turns counter-clockwise on the page; the painter's angle clockwise.
+  QTransform turn;
+  turn.translate(x, y);
+  if (m_font.escapement != 0) turn.rotate(-m_font.escapement / 10.0);
+  const QRect cell = turn.mapRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()));
+  if (!Log({cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height()}, text, false)) return;
   m_painter.save();
   m_painter.setFont(font);
-  m_painter.translate(x, y);
-  // Escapement turns counter-clockwise on the page; the painter's angle clockwise.
-  if (m_font.escapement != 0) m_painter.rotate(-m_font.escapement / 10.0);
+  m_painter.setTransform(turn, true);
   if (m_bkMode == gdi::OPAQUE) m_painter.fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(m_bkColor));
   m_painter.setPen(ToQColor(m_textColor));
   m_painter.drawText(0, fm.ascent(), s);
@@ -280,8 +339,10 @@ QPen MakePen(const gdi::PenSpec& spec) {
 
 bool CPrinterDC::LineTo(int x, int y) {
   if (!EnsurePage()) return false;
-  m_painter.setPen(MakePen(m_pen));
-  m_painter.drawLine(m_x, m_y, x, y);
+  if (Log({std::min(m_x, x), std::min(m_y, y), std::max(m_x, x), std::max(m_y, y)}, {}, true)) {
+    m_painter.setPen(MakePen(m_pen));
+    m_painter.drawLine(m_x, m_y, x, y);
+  }
   m_x = x;
   m_y = y;
   return true;
@@ -291,6 +352,9 @@ bool CPrinterDC::Rectangle(int left, int top, int right, int bottom) {
   if (!EnsurePage()) return false;
   const QRect r = QRect(QPoint(std::min(left, right), std::min(top, bottom)),
                         QPoint(std::max(left, right) - 1, std::max(top, bottom) - 1));
+  if (!Log({std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)}, {}, true)) {
+    return true;
+  }
   m_painter.setPen(MakePen(m_pen));
   if (m_brush.style == gdi::BS_NULL) {
     m_painter.setBrush(Qt::NoBrush);
@@ -311,6 +375,7 @@ int CPrinterDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xS
                               const void* bits, const gdi::BITMAPINFOHEADER* info, int usage, std::uint32_t rop) {
   if (!bits || !info || usage != gdi::DIB_RGB_COLORS || rop != gdi::SRCCOPY) return gdi::GDI_ERROR;
   if (!EnsurePage()) return gdi::GDI_ERROR;
+  if (m_measuring) return hSrc;
   gdi::BITMAPINFOHEADER h;
   std::memcpy(&h, info, sizeof h);
   const auto* colourTable = reinterpret_cast<const std::uint8_t*>(info) + h.biSize;
@@ -322,6 +387,8 @@ int CPrinterDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xS
   if (source.isEmpty() || wDest == 0 || hDest == 0) return 0;
   m_painter.save();
   m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // A picture of a window keeps its exact pixels (no lossy compression).
+  m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
   m_painter.drawImage(QRect(xDest, yDest, wDest, hDest), image, QRect(xSrc, top, wSrc, hSrc));
   m_painter.restore();
   return hSrc;

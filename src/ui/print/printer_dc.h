@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/conversions.h"
 
@@ -126,6 +127,16 @@ struct BrushSpec {
 
 }  // namespace gdi
 
+// What a context drew, for checks of a sheet's layout: the page (from 1) and
+// the bounds in device units of each text (the cell of its font, turned with
+// the escapement) and of each rectangle (its outline's corners).
+struct DrawnItem {
+  int page = 0;
+  gdi::RECT box;
+  std::string text;  // empty for a rectangle
+  bool rule = false;
+};
+
 class CPrinterDC : public IPrintContext {
  public:
   // A context on a printer the caller keeps (the one the print dialog chose).
@@ -169,6 +180,8 @@ class CPrinterDC : public IPrintContext {
   gdi::FontSpec SelectFont(const gdi::FontSpec& font);
   const gdi::FontSpec& GetCurrentFont() const { return m_font; }
   gdi::TEXTMETRIC GetTextMetrics() const;
+  // The width of a text in the selected font (its advance), in device units.
+  int GetTextWidth(const std::string& text) const;
   gdi::PenSpec SelectPen(const gdi::PenSpec& pen);
   gdi::BrushSpec SelectBrush(const gdi::BrushSpec& brush);
   int SetBkMode(int mode);
@@ -177,6 +190,8 @@ class CPrinterDC : public IPrintContext {
 
   // The text's top-left corner at (x, y), in the selected font; with the
   // opaque background mode the text cell is filled with the background colour.
+  // Texts are single-byte; an ideographic space (U+3000 as UTF-8), which the
+  // sheet fonts have no glyph for, is drawn as a blank.
   void TextOut(int x, int y, const std::string& text) override;
   void MoveTo(int x, int y);
   bool LineTo(int x, int y);
@@ -185,13 +200,25 @@ class CPrinterDC : public IPrintContext {
 
   int SetStretchBltMode(int mode);
   // Draws part of a packed DIB (header, colour table, rows) stretched onto a
-  // device rectangle. ySrc counts from the bitmap's bottom row. Returns the
-  // number of rows drawn or GDI_ERROR.
+  // device rectangle, stored without loss in the output. ySrc counts from the
+  // bitmap's bottom row. Returns the number of rows drawn or GDI_ERROR.
   int StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc, int hSrc,
                     const void* bits, const gdi::BITMAPINFOHEADER* info, int usage, std::uint32_t rop);
 
+  // A trial run: from BeginMeasure to EndMeasure nothing is drawn or printed
+  // and pages are only counted; EndMeasure returns the bounds of everything
+  // that would have been drawn (empty for nothing) and the page count as it was.
+  void BeginMeasure();
+  gdi::RECT EndMeasure();
+
+  // Every context appends what it draws to the log while one is set (null:
+  // none); tests read a sheet's layout from it.
+  static void SetDrawingLog(std::vector<DrawnItem>* log);
+
  private:
   CPrinterDC(std::unique_ptr<QPrinter> owned);
+  // Logs a drawn item; false while measuring (it is then only measured).
+  bool Log(const gdi::RECT& box, const std::string& text, bool rule);
   bool EnsurePage();
   QFont MakeFont() const;
 
@@ -205,6 +232,11 @@ class CPrinterDC : public IPrintContext {
   bool m_failed = false;
   int m_pageCount = 0;
   int m_bandTop = 0;
+  bool m_measuring = false;
+  bool m_measuredAny = false;
+  gdi::RECT m_measured;
+  bool m_pageOpenBefore = false;
+  int m_pageCountBefore = 0;
 
   int m_rasterCaps = gdi::RC_BITBLT | gdi::RC_DIBTODEV | gdi::RC_STRETCHBLT | gdi::RC_STRETCHDIB;
   int m_bandHeight = 0;

@@ -1,6 +1,13 @@
-// What every parameter sheet draws with: the overflow rule of the long sheets,
-// and framed blocks of labelled value boxes whose texts come from the page's
-// bindings.
+// What every parameter sheet draws with: the line geometry, the overflow rule
+// of the long sheets, framed blocks of labelled value boxes whose texts come
+// from the page's bindings, rows of labelled cells, and tables whose columns
+// print the model's fields.
+//
+// Texts never overprint: a text in a box stands TextInset inside its left
+// rule, and a label that would run into the text before it starts one blank
+// after it (one that would run into the box after it ends one blank before).
+// A part wider than the printable width narrows its columns, or is drawn in a
+// smaller font (FittedFont) where narrowed columns could not hold their texts.
 #pragma once
 
 #include <array>
@@ -10,7 +17,38 @@
 #include <string>
 #include <string_view>
 
+#include "model/field.h"
 #include "ui/print/printer_dc.h"
+
+// The line geometry every sheet routine gets, in printer device units.
+struct SheetGeometry {
+  int charW = 0;  // average character width
+  int x = 0;      // left margin: 4 character widths
+  int pitch = 0;  // line pitch: h + 2 gap, h = height + external leading
+  int gap = 0;    // h / 6
+  bool operator==(const SheetGeometry&) const = default;
+};
+SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm);
+
+// The room between a text and the left rule of its box.
+constexpr int TextInset(int charW) { return charW / 3; }
+
+// The font of a part of a sheet `columns` character widths wide from x: the
+// selected font where the part fits the printable width, else the largest
+// smaller one (in steps of a tenth of a point) that fits, selected until the
+// object goes. charW, pitch and gap are the geometry of the font in use.
+class CFittedFont {
+ public:
+  CFittedFont(CPrinterDC& dc, const SheetGeometry& sheet, int x, int columns);
+  ~CFittedFont();
+  CFittedFont(const CFittedFont&) = delete;
+  CFittedFont& operator=(const CFittedFont&) = delete;
+  int charW = 0, pitch = 0, gap = 0;
+
+ private:
+  CPrinterDC& m_dc;
+  gdi::FontSpec m_previous;
+};
 
 // The overflow rule of the long sheets, applied after each line: when
 // y + 2 pitch passes the page height, the list goes on in a second column block
@@ -153,10 +191,12 @@ constexpr SheetRow Title(std::string_view title) { return Line({}).Titled(title)
 using SheetTextOf = std::function<std::string(int id)>;
 
 // Draws the rows on the page the caller began, from the third line (gap + 2
-// pitch), with a pen of 4 device units; texts are drawn over the boxes without
-// blanking them.
+// pitch), or from line y, with a pen of 4 device units; texts are drawn over
+// the boxes without blanking them.
 void PrintSheetRows(CPrinterDC& dc, int charW, int x, int pitch, int gap, std::span<const SheetRow> rows,
                     const SheetTextOf& textOf);
+void PrintSheetRowsAt(CPrinterDC& dc, int charW, int x, int pitch, int y, std::span<const SheetRow> rows,
+                      const SheetTextOf& textOf);
 
 // ---- lists as framed tables ------------------------------------------------------------------
 //
@@ -186,7 +226,7 @@ struct SheetTable {
 void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table);
 
 // One row of framed cells at y, the columns' edges counted from x: each box,
-// drawn with the pen the caller selected, and its text at the box's left edge.
+// drawn with the pen the caller selected, and its text inside its left edge.
 void PrintSheetCells(CPrinterDC& dc, int charW, int x, int y, int pitch, std::span<const SheetColumn> columns,
                      const std::function<std::string(int column)>& text);
 
@@ -201,3 +241,102 @@ struct SheetList {
   std::function<std::string(int entry, int column)> text;
 };
 void PrintSheetList(CPrinterDC& dc, int charW, int x, int pitch, int top, int y, const SheetList& list);
+
+// ---- rows of labelled cells ---------------------------------------------------------------
+//
+// A cell is a label box over a value box, `width` character widths wide; the
+// cells of a row stand side by side from x. A centred value starts at the
+// middle of its box less half a character width.
+struct SheetLabelCell {
+  std::string_view label;
+  int width = 0;
+  std::string value;
+  bool centred = false;
+};
+// The label boxes from y to y + pitch, the value boxes below them.
+void PrintSheetCellRow(CPrinterDC& dc, int charW, int x, int y, int pitch, std::span<const SheetLabelCell> cells);
+
+// ---- tables over the fields of indexed records --------------------------------------------
+//
+// A column prints, for each entity, the print text of its field's code (its
+// print list), the text of its text field, or its field's code in a printf
+// format. Its heading stands across the box (its lines, apart by '\n', on the
+// header's last lines), or runs down it (from the top, one character width
+// left of the box's right rule), or is a pair running down: `heading` three
+// character widths right of the left rule and `second` at the right. A span
+// heads several columns: one box over them with its title on `titleLine`, and
+// the columns' own boxes from line `subTop` of the header.
+//
+//   const SheetField kColumns[] = {
+//       TextColumn("Alias", 13, grp::kTag),
+//       FieldColumn("Monitor", 4, grp::kMonitor, &grp::kSwitchMarkList).Down(1),
+//   };
+enum class SheetHeading { Across, Down, DownPair };
+struct SheetField {
+  std::string_view heading;
+  int width = 0;  // character widths
+  Field field{};
+  const ChoiceList* print = nullptr;
+  TextField text{};
+  const char* format = nullptr;  // the code as a number (unsigned)
+  SheetHeading style = SheetHeading::Across;
+  std::string_view second;
+  int indent = 0;  // the value's distance from the box's left rule, in character widths
+
+  // The heading runs down the box; the value stands `in` character widths in.
+  constexpr SheetField Down(int in) const {
+    SheetField f = *this;
+    f.style = SheetHeading::Down;
+    f.indent = in;
+    return f;
+  }
+  constexpr SheetField DownPair(std::string_view right, int in) const {
+    SheetField f = Down(in);
+    f.style = SheetHeading::DownPair;
+    f.second = right;
+    return f;
+  }
+};
+// A column of a field's print text (a null list: its code in `format`), and
+// one of a text field's text.
+constexpr SheetField FieldColumn(std::string_view heading, int width, Field field, const ChoiceList* print,
+                                 const char* format = nullptr) {
+  SheetField f;
+  f.heading = heading;
+  f.width = width;
+  f.field = field;
+  f.print = print;
+  f.format = format;
+  return f;
+}
+constexpr SheetField TextColumn(std::string_view heading, int width, TextField text) {
+  SheetField f;
+  f.heading = heading;
+  f.width = width;
+  f.text = text;
+  return f;
+}
+struct SheetSpan {
+  int first = 0;  // the columns it heads
+  int count = 0;
+  std::string_view title;
+  int titleLine = 0;
+  int subTop = 0;
+};
+struct SheetFieldTable {
+  std::span<const SheetField> columns;
+  std::span<const SheetSpan> spans;
+  int headerLines = 1;
+  int first = 0;  // the entities: first .. first + count - 1
+  int count = 0;
+  // An entity whose cells, but the first, print nothing.
+  bool (*blank)(CEditModel& model, int entity) = nullptr;
+};
+// The text a column prints for an entity.
+std::string SheetFieldText(CEditModel& model, const SheetField& column, int entity);
+// Draws the table from line *y of the page the caller began: the header, then
+// a row per entity. After each row, when y + 2 pitch passes the page height,
+// the table goes on at the top (gap + 2 pitch) of a new page with its header
+// again. A table wider than the printable width is drawn in a fitted font.
+// *y ends on the line after the last row.
+void PrintSheetFieldTable(CPrinterDC& dc, const SheetGeometry& sheet, int* y, const SheetFieldTable& table);
