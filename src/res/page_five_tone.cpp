@@ -11,7 +11,9 @@ const DialogTemplate& FiveTonePageTemplate() {
     using namespace dlg;
     DialogTemplate d = PageTemplate(IDD_FIVE_TONE_PAGE);
     // The grid takes the page but for the row of buttons; the page grows and
-    // shrinks with the tab, and the grid with it.
+    // shrinks with the tab, and the grid with it. The page keeps the full page
+    // size: never smaller than the page scrolling is measured against, it gets
+    // no scroll bars of its own (its grid scrolls).
     const int width = d.cx;
     const int height = d.cy;
     d.items = {

@@ -143,6 +143,9 @@ TEST_F(FiveToneTabTest, EveryCellShowsAtTheDefaultSizeAndTheLabelsStayWhenSmalle
   dlg->MoveWindow(full.left, full.top, full.Width() * 3 / 5, full.Height() / 2);
   Pump();
   EXPECT_FALSE(grid_test::AllCellsShown(grid));
+  // The grid scrolls, not the page.
+  auto& scrolling = dynamic_cast<CScrollPage&>(page);
+  EXPECT_FALSE(scrolling.IsScrollBarShown(CScrollPage::SB_HORZ) || scrolling.IsScrollBarShown(CScrollPage::SB_VERT));
   // To the last cell by keys, as a person scrolls; then its editor.
   ClickCell(grid, 1, 1);
   Key(Qt::Key_End);
