@@ -43,7 +43,7 @@ struct Program : MainDlgProgram {
   // The LTR system page has no message of its own: made in the Zone tab's place.
   CLtrZonePage& MakeLtrSystem() {
     auto& page = Page<CLtrZonePage>(IDD_LTR_SYSTEM);
-    dlg->LeaveZoneSubPage();
+    dlg->LeavePage();
     page.Create(IDD_LTR_SYSTEM, dlg->GetDlgItem(IDC_MAIN_TAB));
     page.ShowWindow(SW_SHOW);
     Settle();

@@ -54,9 +54,14 @@ template <auto Member>
 std::uint32_t GetDecode(CEditModel& m, int i) {
   return m.fiveToneDecode.GetRec(i).*Member;
 }
+// A flag of encode entry i as its check mark shows it: 1 while the bit is clear.
+template <auto Member>
+std::uint32_t GetEncodeMarked(CEditModel& m, int i) {
+  return m.fiveToneEncode.GetRec(i).*Member == 0 ? 1 : 0;
+}
 template <int Digit>
-std::uint32_t GetEncodeDigit(CEditModel& m, int i) {
-  return m.fiveToneEncode.GetRec(i).digitFlags[Digit];
+std::uint32_t GetEncodeDigitUsed(CEditModel& m, int i) {
+  return m.fiveToneEncode.GetRec(i).digitFlags[Digit] == 0 ? 1 : 0;
 }
 }  // namespace detail
 
@@ -148,14 +153,14 @@ inline constexpr TextField kEncodeAlias{[](CEditModel& m, int i) { return m.five
                                           m.fiveToneEncode.SetCellText(i, 2, t);
                                         }};
 inline constexpr Field kEncodeMuteMode{&detail::GetEncode<&E::muteMode>, nullptr};
-inline constexpr Field kEncodeSelect{&detail::GetEncode<&E::select>, nullptr};  // 0: selected
+// "Select" and input digits 1..5: 1 while selected or used (their bits clear).
+inline constexpr Field kEncodeSelected{&detail::GetEncodeMarked<&E::select>, nullptr};
 inline constexpr Field kEncodeFirstToneExt{&detail::GetEncode<&E::firstToneExt>, nullptr};
-// Input digits 1..5 (0: used).
-inline constexpr Field kEncodeInputDigit[5] = {{&detail::GetEncodeDigit<0>, nullptr},
-                                               {&detail::GetEncodeDigit<1>, nullptr},
-                                               {&detail::GetEncodeDigit<2>, nullptr},
-                                               {&detail::GetEncodeDigit<3>, nullptr},
-                                               {&detail::GetEncodeDigit<4>, nullptr}};
+inline constexpr Field kEncodeInputDigitUsed[5] = {{&detail::GetEncodeDigitUsed<0>, nullptr},
+                                                   {&detail::GetEncodeDigitUsed<1>, nullptr},
+                                                   {&detail::GetEncodeDigitUsed<2>, nullptr},
+                                                   {&detail::GetEncodeDigitUsed<3>, nullptr},
+                                                   {&detail::GetEncodeDigitUsed<4>, nullptr}};
 inline constexpr TextField kDecodeCode{[](CEditModel& m, int i) { return m.fiveToneDecode.GetRec(i).FormatCode(); },
                                        [](CEditModel& m, int i, const std::string& t) {
                                          m.fiveToneDecode.SetCellText(i, 1, t);
@@ -182,6 +187,9 @@ inline constexpr ChoiceList kBeepModeList{kBeepModes, 1};
 inline constexpr ChoiceList kFirstToneExtList = kEnable0Disable1OffList;
 inline constexpr ChoiceList kLedBlinkList = kDisable0Enable1List;
 inline constexpr ChoiceList kPttList = kEnable0Disable1OffList;
+// A flag's cell: the check mark while selected or used, else "-".
+inline constexpr Choice kFlagMarks[] = {{"-", 0}, {"", 1}};
+inline constexpr ChoiceList kFlagMarkList{kFlagMarks, 0};
 
 // The names of decode entries 5..7.
 inline constexpr const char* kSpecialDecodeNames[3] = {"STUN", "KILL", "REVIVE"};

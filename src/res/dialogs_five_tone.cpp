@@ -76,19 +76,50 @@ const DialogTemplate& FiveToneListDialogTemplate() {
   static const DialogTemplate t = [] {
     using namespace dlg;
     constexpr DWORD kGrid = WS_VISIBLE | WS_TABSTOP | WS_BORDER;
+    // Each grid holds all its rows and columns in the dialog's font: the
+    // encode grid's eleven columns set the dialog's width.
     std::vector<DlgItemTemplate> items = {
         LText("Encode List", IDC_STATIC, 7, 6, 100, 8),
-        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 301, 108),
+        Control("", IDC_FT_ENCODE_GRID, kFlexGridClass, kGrid, 7, 16, 344, 108),
         LText("Decode List", IDC_STATIC, 7, 130, 100, 8),
-        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 257, 77),
-        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 72, 35),
-        DefPushButton("OK", IDOK, 198, 244, 50, 14),
-        PushButton("Cancel", IDCANCEL, 258, 244, 50, 14),
+        Control("", IDC_FT_DECODE_GRID, kFlexGridClass, kGrid, 7, 140, 292, 77),
+        Control("", IDC_FT_SPECIAL_GRID, kFlexGridClass, kGrid, 7, 223, 81, 35),
+        DefPushButton("OK", IDOK, 241, 244, 50, 14),
+        PushButton("Cancel", IDCANCEL, 301, 244, 50, 14),
         EditText(IDC_FT_LIST_EDIT, 0, 0, 40, 10, ES_AUTOHSCROLL, WS_VISIBLE | WS_TABSTOP),
     };
-    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 315, 264, std::move(items));
+    return ModalTemplate(IDD_FIVE_TONE_LISTS, "5-Tone", 358, 264, std::move(items));
   }();
   return t;
+}
+
+namespace {
+
+const FiveToneGridColumn kEncodeColumns[] = {
+    {1000, {"", ""}},
+    {800, {"Code", ""}},
+    {2000, {"Tag", ""}},
+    {700, {"Mute", "Mode"}},
+    {600, {"Select", ""}},
+    {700, {"1st", "Ext"}},
+    {400, {"Input Digit", "1"}},
+    {400, {"Input Digit", "2"}},
+    {400, {"Input Digit", "3"}},
+    {400, {"Input Digit", "4"}},
+    {400, {"Input Digit", "5"}},
+};
+const FiveToneGridColumn kDecodeColumns[] = {
+    {1000, {"", ""}},        {800, {"Code", ""}},     {2000, {"Tag", ""}}, {700, {"Beep", "Tone"}},
+    {700, {"Beep", "Mode"}}, {700, {"LED", "Blink"}}, {700, {"PTT", ""}},
+};
+const FiveToneGridColumn kSpecialColumns[] = {{1000, {}}, {800, {}}};
+
+}  // namespace
+
+std::span<const FiveToneGridColumn> FiveToneGridColumns(int gridId) {
+  if (gridId == IDC_FT_ENCODE_GRID) return kEncodeColumns;
+  if (gridId == IDC_FT_DECODE_GRID) return kDecodeColumns;
+  return kSpecialColumns;
 }
 
 void RegisterFiveToneDialogTemplates() {

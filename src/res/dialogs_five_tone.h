@@ -3,6 +3,8 @@
 // ones CFiveToneDlg and CFiveToneListDlg bind.
 #pragma once
 
+#include <span>
+
 #include "ui/wnd/win_types.h"
 
 struct DialogTemplate;
@@ -41,6 +43,17 @@ inline constexpr int IDC_FT_ENCODE_GRID = 1595;
 inline constexpr int IDC_FT_DECODE_GRID = 1596;
 inline constexpr int IDC_FT_SPECIAL_GRID = 1597;  // STUN, KILL, REVIVE
 inline constexpr int IDC_FT_LIST_EDIT = 1584;     // hidden until a cell is edited
+
+// A column of a grid of the encode/decode dialog as the template draws it: its
+// least width in twips and the texts of the two heading rows (neighbouring equal
+// texts show as one heading).
+struct FiveToneGridColumn {
+  long width;
+  const char* heading[2];
+};
+// The columns of the encode, decode or STUN/KILL/REVIVE grid, column 0 (the
+// row labels) first; the STUN/KILL/REVIVE grid has no heading rows (null texts).
+std::span<const FiveToneGridColumn> FiveToneGridColumns(int gridId);
 
 const DialogTemplate& FiveToneSystemDialogTemplate();
 const DialogTemplate& FiveToneListDialogTemplate();

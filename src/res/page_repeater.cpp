@@ -72,6 +72,7 @@ const DialogTemplate& RepeaterPageTemplate() {
     items.push_back(dlg::PushButton("<", kPrev, 92, 4, 24, 16));
     items.push_back(dlg::PushButton(">", kNext, kCellX + kPitchX * 7 + kWidth - 24, 4, 24, 16));
     items.push_back(dlg::PushButton("Close", kClose, 180, 4, 45, 15));
+    items.push_back(PopupList(kChannelList));
     items.push_back(PopupList(kPopupList));
     return d;
   }();

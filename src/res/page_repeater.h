@@ -37,8 +37,11 @@ inline constexpr int kDispatch[kColumns] = {1332, 1337, 1338, 1339, 1340, 1341, 
 inline constexpr int kInterconnect[kColumns] = {1333, 1344, 1345, 1346, 1347, 1348, 1349, 1350,
                                                 1380, 1381, 1382, 1383, 1384, 1385, 1386, 1387};
 
-// The popup list every row drops down (filled for the row that opens it).
-inline constexpr int kPopupList = 1412;
+// The channel list, drawn in a fixed-pitch font so that its channels line up
+// under its heading, and the popup list the flag rows drop down (filled for
+// the row that opens it).
+inline constexpr int kChannelList = 1412;
+inline constexpr int kPopupList = 1413;
 
 }  // namespace repeater_ids
 

@@ -65,6 +65,8 @@ BOOL CMainApp::InitInstance() {
 namespace {
 
 int g_closePipe[2] = {-1, -1};
+// A close request is waiting for the modal windows in its way to go.
+bool g_bClosePending = false;
 
 void OnTerminateSignal(int) {
   const char byte = 1;
@@ -73,7 +75,8 @@ void OnTerminateSignal(int) {
 }
 
 // Answers each open message box as Cancel would (OK where that is its only
-// button) and cancels each open file dialog, so that nothing waits for a person.
+// button), cancels each open file dialog, and cancels each modal dialog of the
+// program as its Cancel button does, so that nothing waits for a person.
 void CancelOpenPrompts() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!window->isVisible()) continue;
@@ -88,15 +91,39 @@ void CancelOpenPrompts() {
       }
     } else if (auto* files = qobject_cast<QFileDialog*>(window)) {
       files->reject();
+    } else if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(window));
+               dialog && dialog != g_pMainDlg && window->isModal()) {
+      // Posted: a transfer that holds the messages finishes its step first.
+      dialog->PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
   }
 }
 
-// The close box's request; the prompts in its way are answered first. Closing
-// still asks about unsaved changes, and nothing is saved without that answer.
-void RequestClose() {
-  CancelOpenPrompts();
+// Another window holds the person: the main window cannot end before its modal
+// loop has.
+bool ModalWindowOpen() {
+  const QWidget* modal = QApplication::activeModalWidget();
+  return modal && !(g_pMainDlg && modal == g_pMainDlg->GetSafeHwnd());
+}
+
+void PostCloseWhenFree() {
+  if (ModalWindowOpen()) {
+    QTimer::singleShot(20, PostCloseWhenFree);
+    return;
+  }
+  g_bClosePending = false;
   if (g_pMainDlg && g_pMainDlg->GetSafeHwnd()) g_pMainDlg->PostMessage(WM_CLOSE);
+}
+
+// The close box's request, once the prompts and dialogs in its way are
+// cancelled. Closing still asks about unsaved changes, and nothing is saved
+// without that answer; while that question is open, a request changes nothing.
+void RequestClose() {
+  if (g_pMainDlg && g_pMainDlg->IsAskingToSave()) return;
+  CancelOpenPrompts();
+  if (g_bClosePending) return;
+  g_bClosePending = true;
+  PostCloseWhenFree();
 }
 
 }  // namespace
@@ -112,8 +139,8 @@ void InstallCloseRequests() {
     });
     struct sigaction action {};
     action.sa_handler = OnTerminateSignal;
-    // A second signal ends the program at once, also while a prompt waits.
-    action.sa_flags = SA_RESETHAND;
+    // Every signal is a close request: none ends the program behind the save question.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);

@@ -47,9 +47,12 @@ class CMainApp {
 };
 
 // Makes a close request of the main window (the same as its close box) out of
-// SIGTERM and SIGINT, answering any open message box as Cancel and cancelling
-// any open file dialog first; a second signal ends the program at once. When the
-// environment variable PX417_CLOSE_AFTER_MS holds a number, a timer makes the
-// same request that many milliseconds after start-up, after printing the
-// window title and the file label on stdout: for tests and unattended runs.
+// every SIGTERM and SIGINT: any open message box is answered as Cancel, any
+// file dialog and modal dialog cancelled, and once their loops have ended the
+// main window is asked to close, which asks about unsaved changes. While that
+// save question is open a request changes nothing; after it was cancelled the
+// next one asks again. When the environment variable PX417_CLOSE_AFTER_MS
+// holds a number, a timer makes the same request that many milliseconds after
+// start-up, after printing the window title and the file label on stdout: for
+// tests and unattended runs.
 void InstallCloseRequests();

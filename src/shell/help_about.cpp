@@ -51,9 +51,15 @@ DWORD HelpTopicOf(DWORD contextId) {
   return it == TopicMap().end() ? contextId : it->second;
 }
 
-std::string MissingHelpFileText(const std::string& path) {
-  return "Not Exist Html Help File\n\n   File Path [ " + path + " ]";
+namespace {
+std::string HelpFileMessage(const char* what, const std::string& path) {
+  return std::string(what) + "\n\n   File Path [ " + path + " ]";
 }
+}  // namespace
+
+std::string MissingHelpFileText(const std::string& path) { return HelpFileMessage("Not Exist Html Help File", path); }
+
+std::string UnopenedHelpFileText(const std::string& path) { return HelpFileMessage("Can't Open Html Help File", path); }
 
 void CMainDlg::WinHelp(DWORD_PTR dwData, UINT) {
   CWaitCursor wait;
@@ -65,13 +71,10 @@ void CMainDlg::WinHelp(DWORD_PTR dwData, UINT) {
     return;
   }
   const DWORD topic = HelpTopicOf(static_cast<DWORD>(dwData));
-  // The desktop opens the file itself; a topic cannot be handed to it. When no
-  // handler takes the file, no help window opens, as with a missing viewer.
-  if (Opener()) {
-    Opener()(path, topic);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-  }
+  // The desktop opens the file itself; a topic cannot be handed to it.
+  const bool opened = Opener() ? Opener()(path, topic)
+                               : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  if (!opened) AfxMessageBox(UnopenedHelpFileText(path), MB_OK);
 }
 
 void CMainDlg::OnHelpTopics() { WinHelp(ID_FILE_OPEN_X, HELP_CONTEXT); }

@@ -15,7 +15,8 @@ inline constexpr const char* kHelpFileName = "px417.html";
 std::string GetHelpFilePath();
 void SetHelpFilePath(const std::string& path);
 
-// Opens the help file at a topic; the default hands the file to the desktop.
+// Opens the help file at a topic (false when it could not); the default hands
+// the file to the desktop.
 using HelpOpener = std::function<bool(const std::string& path, DWORD topic)>;
 void SetHelpOpener(HelpOpener opener);
 
@@ -24,6 +25,9 @@ DWORD HelpTopicOf(DWORD contextId);
 
 // "Not Exist Html Help File\n\n   File Path [ %s ]" with the path.
 std::string MissingHelpFileText(const std::string& path);
+// "Can't Open Html Help File\n\n   File Path [ %s ]" with the path: the file is
+// there, but nothing on the desktop opens it.
+std::string UnopenedHelpFileText(const std::string& path);
 
 class CAboutDlg : public CDialog {
  public:

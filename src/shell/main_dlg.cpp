@@ -65,11 +65,6 @@ constexpr PageEntry kPageTable[] = {
     {PageSlot::FiveTone, "5-Tone", IDD_FIVE_TONE_PAGE},
 };
 
-constexpr UINT kZoneSubPages[] = {IDD_PASSPORT_FEATURES,   IDD_PASSPORT_TALK_GROUPS, IDD_LTR_SYSTEM,
-                                  IDD_LTR_ADVANCED,        IDD_INTERCONNECT,         IDD_CONV_GROUP_BASIC,
-                                  IDD_CONV_GROUP_ADVANCED, IDD_LTR_GROUP_BASIC,      IDD_LTR_GROUP_ADVANCED,
-                                  IDD_REPEATERS,           IDD_ZONE_OVERVIEW};
-
 const PageEntry& EntryOf(PageSlot slot) {
   for (const auto& e : kPageTable) {
     if (e.slot == slot) return e;
@@ -260,6 +255,8 @@ BOOL CMainDlg::OnInitDialog() {
   m_sizeGrip.Create(WS_CHILD | WS_VISIBLE | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN | SBS_SIZEGRIP, grip, this,
                     IDC_SIZE_GRIP);
   m_layout.AddAnchor(&m_tab, kAnchorEmptyRect, ANCHOR_RIGHT | ANCHOR_BOTTOM);
+  // Ctrl+Tab, Ctrl+PageDown and the others switch tabs wherever the focus is.
+  m_tab.TakeWindowTabKeys();
   // The first page made from now on fixes the size every page scrolls against.
   g_bTakePageRef = 1;
 
@@ -328,6 +325,13 @@ int CMainDlg::LoadDefaultDataFile() {
 
 bool CMainDlg::QuerySaveChanges() {
   if (!g_bModified) return true;
+  // One question at a time: whatever asks while it is open does not go on.
+  if (m_bAskingToSave) return false;
+  m_bAskingToSave = true;
+  struct Done {
+    bool& asking;
+    ~Done() { asking = false; }
+  } done{m_bAskingToSave};
   std::string text = LoadResString(AFX_IDP_ASK_TO_SAVE);
   const std::size_t at = text.find("%1");
   if (at != std::string::npos) text.replace(at, 2, GetFileLabel());
@@ -437,11 +441,8 @@ void SaveRectAndDestroy(CDialog* page) {
 
 void CMainDlg::BuildTabs() {
   if (!m_tab.GetSafeHwnd()) return;
-  if (m_tab.GetCurSel() >= 0) LeavePage();
+  LeavePage();
   m_tab.DeleteAllItems();
-  if (auto it = m_pages.find(IDD_GLOBAL1); it != m_pages.end() && it->second->GetSafeHwnd()) {
-    it->second->DestroyWindow();
-  }
   int index = 0;
   for (const PageSlot slot : TabSet()) m_tab.InsertItem(index++, EntryOf(slot).label);
   m_tab.SetCurSel(0);
@@ -509,24 +510,10 @@ void CMainDlg::EnterPage() {
 
 void CMainDlg::LeavePage() {
   NoteFocusInPage();
-  const int sel = m_tab.GetCurSel();
-  if (sel < 0 || sel >= static_cast<int>(TabSet().size())) return;
-  auto existing = [this](UINT id) -> CDialog* {
-    const auto it = m_pages.find(id);
-    return it == m_pages.end() ? nullptr : it->second.get();
-  };
-  switch (const PageSlot slot = TabSet()[static_cast<std::size_t>(sel)]) {
-    case PageSlot::KeyAssign:
-      SaveRectAndDestroy(existing(IDD_KEY_ASSIGN_PANEL));
-      SaveRectAndDestroy(existing(IDD_KEY_ASSIGN_SIDE));
-      break;
-    case PageSlot::Zone:
-      LeaveZoneSubPage();
-      break;
-    default:
-      SaveRectAndDestroy(existing(EntryOf(slot).idd));
-      break;
-  }
+  // Whichever page window is up goes, whatever tab set it was made under: the
+  // set follows the production type of the data in hand, which a load or a
+  // read may have changed since.
+  for (auto& [id, page] : m_pages) SaveRectAndDestroy(page.get());
 }
 
 void CMainDlg::SelectPage(PageSlot slot) {
@@ -601,16 +588,8 @@ void CMainDlg::OnRomEditor() {
 
 // ---- zone sub-pages ------------------------------------------------------------------
 
-void CMainDlg::LeaveZoneSubPage() {
-  NoteFocusInPage();
-  for (const UINT id : kZoneSubPages) {
-    if (id != m_nZoneSubPageId) continue;
-    if (const auto it = m_pages.find(id); it != m_pages.end()) SaveRectAndDestroy(it->second.get());
-  }
-}
-
 void CMainDlg::ShowZoneSubPage(UINT nIDD, int index, bool giveIndex) {
-  LeaveZoneSubPage();
+  LeavePage();
   CDialog& page = Page(nIDD);
   if (giveIndex) {
     if (auto* sub = dynamic_cast<IZoneSubPage*>(&page)) sub->SetPageIndex(index);

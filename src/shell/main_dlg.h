@@ -87,6 +87,8 @@ class CMainDlg : public CDialog {
   // True when the caller may go on; false when the person cancelled or the
   // save they asked for did not happen (the changes are then kept).
   bool QuerySaveChanges();
+  // While the question of QuerySaveChanges (or the save it leads to) is open.
+  bool IsAskingToSave() const { return m_bAskingToSave; }
   [[noreturn]] void ShowUsageAndExit(int nError);
   // Reads the command line: ports, modes, the data file. Usage errors end the process.
   void ApplyCommandLine();
@@ -113,7 +115,6 @@ class CMainDlg : public CDialog {
   void OpenRomEditor();
 
   // ---- zone sub-pages -------------------------------------------------------------
-  void LeaveZoneSubPage();
   void ShowZoneSubPage(UINT nIDD, int index, bool giveIndex);
 
   // ---- files and radio (file_commands.cpp) -------------------------------------------
@@ -210,6 +211,7 @@ class CMainDlg : public CDialog {
   UINT m_nZoneSubPageId = IDD_ZONE_OVERVIEW;
   BOOL m_bFirstLoad = TRUE;
   bool m_bPageHadFocus = false;
+  bool m_bAskingToSave = false;
   int m_cxScreen = 0;
   int m_cyScreen = 0;
 };

@@ -74,6 +74,9 @@ TEST_F(ConvAdvancedTest, ModelElevenWithTheOptionModuleOffersOptionOnlyWithoutEn
   G().SetOptionBoardCode(0);
   page->Refresh();
   EXPECT_TRUE(Enabled(kEncryption[3]) && Enabled(kEncryptionDefault));
+  // Choosable, the Default Encryption is white, unlike the other Default cells.
+  EXPECT_EQ(StateOf(kEncryptionDefault), grid::State::Active);
+  EXPECT_EQ(StateOf(kAniDefault), grid::State::Default);
   ClickCell(kSignalingFunction[3]);
   EXPECT_EQ(Entries(kSignalingFunctionList).size(), 3u);  // no module, no "Option"
 }

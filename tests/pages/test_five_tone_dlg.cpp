@@ -1,24 +1,11 @@
-// The common/system dialog driven by real keys: every list into its field's
-// bits, the delays, Enter on a check box, OK packing 23,680..23,695 and keeping
-// every bit no control owns, Cancel and Esc leaving records and g_bModified as
-// they were, F1 going to the owner's help.
+// The common/system dialog driven by real keys and clicks: every control into
+// its field, with the modified flag, and OK packing byte for byte what the
+// model's fields pack; Enter on a check box; Cancel and Esc leaving records and
+// g_bModified as they were; F1 going to the owner's help.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
 namespace {
-
-// The dialog's lists, from its binding table.
-std::vector<const Binding*> Lists() {
-  std::vector<const Binding*> lists;
-  for (const Binding& b : FiveToneSystemBindings()) {
-    if (b.kind == BindKind::Combo && b.id != IDC_FT_BEEP_REPEAT) lists.push_back(&b);  // the hidden one aside
-  }
-  return lists;
-}
-
-// The bits of 23,680..23,695 that the dialog owns.
-constexpr std::uint8_t kOwned[16] = {0xFF, 0xFF, 0xFF, 0x05, 0xFF, 0xFF, 0xFF, 0xFF,
-                                     0xFF, 0x00, 0xF0, 0x00, 0x8B, 0xCC, 0x7F, 0x1F};
 
 std::string Shown(CWnd& dlg, int id) {
   std::string text;
@@ -30,7 +17,6 @@ std::string Shown(CWnd& dlg, int id) {
 std::vector<std::uint32_t> Values() {
   std::vector<std::uint32_t> v;
   for (const Binding& b : FiveToneSystemBindings()) v.push_back(b.field.Get(TheModel()));
-  for (const Field* f : {&kExtendedFirstTone, &kLeadInDelay, &kLeadOutDelay}) v.push_back(f->Get(TheModel()));
   return v;
 }
 // The record is what the image holds: unpacking the image changes nothing.
@@ -40,73 +26,103 @@ void ExpectRecordIsTheImage() {
   EXPECT_EQ(Values(), now);
 }
 
+// A delay typed and what it stores (tens of ms) and shows.
+struct DelayEdit {
+  int id;
+  const char* typed;
+  std::uint32_t stored;
+  const char* shown;
+};
+const DelayEdit kDelayEdits[] = {{IDC_FT_LEAD_IN_DELAY, "1234", 123, "1230 ms"},
+                                 {IDC_FT_LEAD_OUT_DELAY, "9999", 250, "2500 ms"},
+                                 {IDC_FT_EXTENDED_FIRST_TONE, "25.9", 2, "  20 ms"}};
+
 using FiveToneDlgTest = FiveToneTest;
 
-TEST_F(FiveToneDlgTest, ListsDelaysAndChecksGoIntoTheirFieldsAndOkPacksOnlyTheirBits) {
-  const std::vector<std::uint8_t> before = ImageBytes(kSystem, kSystem + 16);
+// Every control edited by real input, one after the other: each edit stores
+// its field at once and sets the modified flag, and OK packs the record into
+// the image exactly as the model's own fields pack the same values.
+TEST_F(FiveToneDlgTest, EveryEditStoresItsFieldAndSetsTheModifiedFlagAndOkPacksByteForByte) {
+  const std::vector<std::uint8_t> original(RadioImage(), RadioImage() + kImageBufferSize);
   TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
+  std::vector<std::pair<Field, std::uint32_t>> stored;
   const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
     EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
-    for (const Binding* l : Lists()) {
-      SCOPED_TRACE(l->id);
-      // The entry above the one shown (a code in no entry shows the default), or below the first.
-      const int shown = l->list->PositionOf(l->field.Get(TheModel()));
-      EXPECT_EQ(Shown(d, l->id), l->list->TextAt(shown));
+    for (const Binding& b : FiveToneSystemBindings()) {
+      if (!d.GetDlgItem(b.id)->IsWindowVisible()) continue;  // the hidden list keeps its value
+      SCOPED_TRACE(b.id);
       g_bModified = 0;
-      FocusOn(d, l->id);
-      Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
-      EXPECT_EQ(l->field.Get(TheModel()), l->list->CodeAt(shown == 0 ? 1 : shown - 1));
+      std::uint32_t expected = 0;
+      if (b.kind == BindKind::Combo) {
+        // The entry above the one shown (a code in no entry shows the default), or below the first.
+        const int shown = b.list->PositionOf(b.field.Get(TheModel()));
+        EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
+        FocusOn(d, b.id);
+        Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
+        expected = b.list->CodeAt(shown == 0 ? 1 : shown - 1);
+      } else if (b.kind == BindKind::Check) {
+        EXPECT_EQ(d.IsDlgButtonChecked(b.id), b.field.Get(TheModel()));
+        expected = b.field.Get(TheModel()) ^ 1;
+        Click(d.GetDlgItem(b.id));
+      } else if (b.kind == BindKind::Number) {
+        const DelayEdit& e = *std::find_if(std::begin(kDelayEdits), std::end(kDelayEdits),
+                                           [&](const DelayEdit& x) { return x.id == b.id; });
+        FocusOn(d, b.id);
+        Type(e.typed);
+        Key(Qt::Key_Tab);  // leaving the field stores it
+        EXPECT_EQ(d.GetDlgItemText(b.id), e.shown);
+        expected = e.stored;
+      } else {
+        ADD_FAILURE() << "no edit for this kind";
+      }
+      EXPECT_EQ(b.field.Get(TheModel()), expected);
       EXPECT_EQ(g_bModified, 1u);
+      stored.emplace_back(b.field, expected);
     }
-    struct Delay {
-      int id;
-      const char* typed;
-      std::uint32_t stored;
-      const char* shown;
-    };
-    const Delay delays[] = {{IDC_FT_LEAD_IN_DELAY, "1234", 123, "1230 ms"},
-                            {IDC_FT_LEAD_OUT_DELAY, "9999", 250, "2500 ms"},
-                            {IDC_FT_EXTENDED_FIRST_TONE, "25.9", 2, "  20 ms"}};
-    for (const Delay& dl : delays) {
-      FocusOn(d, dl.id);
-      Type(dl.typed);
-      Key(Qt::Key_Tab);  // leaving the field commits it
-      EXPECT_EQ(d.GetDlgItemText(dl.id), dl.shown);
-    }
-    FocusOn(d, IDC_FT_EXTENDED_FIRST_TONE);
-    Key(Qt::Key_Return);  // editing with the text selected
-    Key(Qt::Key_Backspace);
-    Key(Qt::Key_Return);  // an empty field is 0
-    EXPECT_EQ(d.GetDlgItemText(IDC_FT_EXTENDED_FIRST_TONE), "   0 ms");
-    EXPECT_EQ(kLeadInDelay.Get(TheModel()), 123u);
-    EXPECT_EQ(kLeadOutDelay.Get(TheModel()), 250u);
-
-    // Enter on a check box toggles it, as a click does, and keeps the dialog open.
-    const int box = kFtDecodeCodeIds[2];
-    const UINT checked = d.IsDlgButtonChecked(box);
-    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 1u : 0u);
-    FocusOn(d, box);
-    Key(Qt::Key_Return);
-    EXPECT_NE(d.IsDlgButtonChecked(box), checked);
-    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 0u : 1u);
-    Click(d.GetDlgItem(kFtDisplayDigitIds[0]));
-    EXPECT_EQ(kDisplayDigitUsed[0].Get(TheModel()), d.IsDlgButtonChecked(kFtDisplayDigitIds[0]));
-    FocusOn(d, IDC_FT_TONE_TABLE);
-    Key(Qt::Key_Return);  // on a list: nothing
     FocusOn(d, IDOK);
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(result, IDOK);
-  const std::vector<std::uint8_t> after = ImageBytes(kSystem, kSystem + 16);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(after[i] & ~kOwned[i], before[i] & ~kOwned[i]) << 23680 + i;
   ExpectRecordIsTheImage();
-  EXPECT_EQ(after[2] >> 4, 8);  // group tone 9 moved up to 8
-  EXPECT_EQ(after[6], 0);
-  EXPECT_EQ(after[7], 123);
-  EXPECT_EQ(after[8], 250);
-  EXPECT_EQ(after[15] & 0x04, (before[15] & 0x04) ^ 0x04);
-  EXPECT_EQ(after[0] & 0x01, (before[0] & 0x01) ^ 0x01);
-  EXPECT_EQ(g_bModified, 1u);
+  // The same values stored through the model's fields into the image as it was.
+  auto expected = std::make_unique<CEditModel>();
+  std::copy(original.begin(), original.end(), expected->image.begin());
+  expected->fiveToneSystem.UnpackFromImage(expected->image.data());
+  for (const auto& [field, code] : stored) field.Set(*expected, 0, code);
+  expected->fiveToneSystem.PackToImage(expected->image.data());
+  EXPECT_FALSE(std::equal(original.begin(), original.end(), RadioImage()));
+  EXPECT_TRUE(std::equal(expected->image.begin(), expected->image.end(), RadioImage()));
+}
+
+// What is irregular: Enter toggles a focused check box and closes nothing; a
+// delay passed through unchanged stores nothing; an emptied delay is 0.
+TEST_F(FiveToneDlgTest, EnterTogglesACheckBoxOnlyAndADelayIsStoredOnlyWhenItsTextChanged) {
+  Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
+    const int box = kFtDecodeCodeIds[2];
+    const UINT checked = d.IsDlgButtonChecked(box);
+    FocusOn(d, box);
+    Key(Qt::Key_Return);
+    EXPECT_NE(d.IsDlgButtonChecked(box), checked);
+    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 0u : 1u);
+    g_bModified = 0;
+    FocusOn(d, IDC_FT_TONE_TABLE);
+    Key(Qt::Key_Return);  // on a list: nothing
+    for (const DelayEdit& e : kDelayEdits) {
+      FocusOn(d, e.id);
+      Key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(g_bModified, 0u);
+    FocusOn(d, IDC_FT_EXTENDED_FIRST_TONE);  // its whole text selected
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_Return);  // Enter moves on, which stores: an empty field is 0
+    EXPECT_EQ(FocusedId(), IDC_FT_LEAD_IN_DELAY);
+    EXPECT_EQ(d.GetDlgItemText(IDC_FT_EXTENDED_FIRST_TONE), "   0 ms");
+    EXPECT_EQ(kExtendedFirstTone.Get(TheModel()), 0u);
+    EXPECT_EQ(g_bModified, 1u);
+    EXPECT_TRUE(d.IsWindowVisible());
+    FocusOn(d, IDOK);
+    Key(Qt::Key_Return);
+  });
 }
 
 TEST_F(FiveToneDlgTest, CancelEscAndClosingLeaveTheRecordTheImageAndTheModifiedFlagAsTheyWere) {
@@ -122,7 +138,11 @@ TEST_F(FiveToneDlgTest, CancelEscAndClosingLeaveTheRecordTheImageAndTheModifiedF
         Type("500");
         Key(Qt::Key_Tab);
         EXPECT_EQ(g_bModified, 1u);
-        if (way == 0) Key(Qt::Key_Escape);
+        Type("70");  // typed into the next delay and not yet stored
+        if (way == 0) {
+          FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
+          Key(Qt::Key_Escape);
+        }
         if (way == 1) Click(d.GetDlgItem(IDCANCEL));
         if (way == 2) d.GetSafeHwnd()->close();
       });

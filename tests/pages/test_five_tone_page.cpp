@@ -1,5 +1,6 @@
 // The 5-Tone page driven by real keys, clicks and double-clicks: what the
 // editor takes and stores, the cells that never open it, and the buttons.
+#include "shell/test_main_dlg_support.h"
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -114,27 +115,6 @@ TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDia
   EXPECT_FALSE(Editing());
   EXPECT_EQ(T().GetTone(8), 600u);
 
-  // Where the page's parent shows less than its width, the grid fits what shows
-  // and scrolls to the cell being edited.
-  page.DestroyWindow();
-  host.MoveWindow(0, 0, 420, 600);
-  CreatePage();
-  CRect view, grid;
-  host.GetClientRect(&view);
-  Grid().GetWindowRect(&grid);
-  host.ScreenToClient(&grid);
-  EXPECT_LE(grid.right, view.right);
-  ClickCell(Grid(), 2, 1);
-  for (int i = 0; i < 4; ++i) Key(Qt::Key_Right);
-  Key(Qt::Key_Return);
-  ASSERT_TRUE(Editing());
-  CRect editor;
-  page.GetDlgItem(IDC_FT_CELL_EDIT)->GetWindowRect(&editor);
-  host.ScreenToClient(&editor);
-  EXPECT_LE(editor.right, grid.right);
-  EXPECT_EQ(EditorText(), " 1001");
-  Key(Qt::Key_Escape);
-
   prompts.Answer(IDCANCEL);
   prompts.Answer(IDCANCEL);
   Click(page.GetDlgItem(IDC_FT_COMMON_SYSTEM));
@@ -142,6 +122,59 @@ TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDia
   ASSERT_EQ(prompts.Prompts().size(), 2u);
   EXPECT_EQ(prompts.Prompts()[0].dialogId, IDD_FIVE_TONE_SYSTEM);
   EXPECT_EQ(prompts.Prompts()[1].dialogId, IDD_FIVE_TONE_LISTS);
+}
+
+// The tab as the main dialog shows it: at the default window size every cell
+// of the tone grid shows; in a smaller window the grid scrolls its cells under
+// the headings and beside the labels, and the buttons stay in view.
+class FiveToneTabTest : public main_dlg_test::MainDlgTest {};
+
+TEST_F(FiveToneTabTest, EveryCellShowsAtTheDefaultSizeAndTheLabelsStayWhenSmaller) {
+  TheModel().store.modelWord = 11u << 8;
+  Start();
+  dlg->SelectPage(PageSlot::FiveTone);
+  Pump();
+  CDialog& page = *dlg->GetCurrentPage();
+  CMSFlexGrid& grid = GridOf(page, IDC_FT_TONE_GRID);
+  EXPECT_TRUE(grid_test::AllCellsShown(grid));
+
+  CRect full;
+  dlg->GetWindowRect(&full);
+  dlg->MoveWindow(full.left, full.top, full.Width() * 3 / 5, full.Height() / 2);
+  Pump();
+  EXPECT_FALSE(grid_test::AllCellsShown(grid));
+  // The grid scrolls, not the page.
+  auto& scrolling = dynamic_cast<CScrollPage&>(page);
+  EXPECT_FALSE(scrolling.IsScrollBarShown(CScrollPage::SB_HORZ) || scrolling.IsScrollBarShown(CScrollPage::SB_VERT));
+  // To the last cell by keys, as a person scrolls; then its editor.
+  ClickCell(grid, 1, 1);
+  Key(Qt::Key_End);
+  for (int i = 0; i < 18; ++i) Key(Qt::Key_PageDown);
+  ASSERT_EQ(grid.GetRow(), 18);
+  ASSERT_EQ(grid.GetCol(), 5);
+  Key(Qt::Key_Return);
+  ASSERT_TRUE(EditorShown(page, IDC_FT_CELL_EDIT));
+  for (auto [r, c] : {std::pair{18L, 5L}, std::pair{18L, 0L}, std::pair{0L, 5L}, std::pair{0L, 0L}}) {
+    EXPECT_TRUE(grid.IsCellShown(r, c)) << r << "," << c;
+  }
+  EXPECT_FALSE(grid.IsCellShown(1, 1));
+  CRect editor, inGrid;
+  page.GetDlgItem(IDC_FT_CELL_EDIT)->GetWindowRect(&editor);
+  grid.GetWindowRect(&inGrid);
+  const auto inside = [](const CRect& outer, const CRect& r) {
+    return r.left >= outer.left && r.top >= outer.top && r.right <= outer.right && r.bottom <= outer.bottom;
+  };
+  EXPECT_TRUE(inside(inGrid, editor));
+  Key(Qt::Key_Escape);
+  CRect view;
+  page.GetClientRect(&view);
+  page.ClientToScreen(&view);
+  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
+    CRect button;
+    page.GetDlgItem(id)->GetWindowRect(&button);
+    EXPECT_TRUE(inside(view, button)) << id;
+    EXPECT_GE(button.top, inGrid.bottom) << id;
+  }
 }
 
 }  // namespace

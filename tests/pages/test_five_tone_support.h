@@ -3,8 +3,6 @@
 // and double-clicked where the person would.
 #pragma once
 
-#include <QTableWidget>
-
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -16,6 +14,7 @@
 #include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_list_dlg.h"
 #include "pages/fivetone/five_tone_page.h"
+#include "ui/grid_test_support.h"
 #include "ui/ui_test_support.h"
 #include "ui/wnd/ext/help.h"
 
@@ -75,24 +74,18 @@ inline std::vector<std::uint8_t> ImageBytes(std::size_t from, std::size_t to) {
   return {RadioImage() + from, RadioImage() + to};
 }
 
-inline QTableWidget* Table(CMSFlexGrid& grid) { return static_cast<QTableWidget*>(grid.GetSafeHwnd()); }
-inline QPoint CellCentre(CMSFlexGrid& grid, int row, int col) {
-  return Table(grid)->visualRect(Table(grid)->model()->index(row, col)).center();
-}
-inline void ClickCell(CMSFlexGrid& grid, int row, int col) {
-  QTest::mouseClick(Table(grid)->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
-}
-inline void DoubleClickCell(CMSFlexGrid& grid, int row, int col) {
-  ClickCell(grid, row, col);
-  DoubleClick(Table(grid)->viewport(), CellCentre(grid, row, col));
-}
+using grid_test::ClickCell;
+using grid_test::DoubleClickCell;
 inline int FocusedId() {
   CWnd* f = CWnd::GetFocus();
   return f ? f->GetDlgCtrlID() : 0;
 }
+// The focus on a control, and what its getting the focus posted (a number
+// cell selects its text) done.
 inline void FocusOn(CDialog& dlg, int id) {
   dlg.GotoDlgCtrl(dlg.GetDlgItem(id));
   ASSERT_TRUE(PumpUntil([&] { return FocusedId() == id; })) << id;
+  Pump();
 }
 // The grid control of a dialog or page by id.
 inline CMSFlexGrid& GridOf(CWnd& dlg, int id) { return *static_cast<CMSFlexGrid*>(dlg.GetDlgItem(id)); }
@@ -113,8 +106,12 @@ class FiveToneTest : public WndTest {
     ResetRecords();
     WndTest::TearDown();
   }
+  // The page in the host's client area, as the tab control places it.
   void CreatePage() {
     ASSERT_TRUE(page.Create(IDD_FIVE_TONE_PAGE, &host));
+    CRect area;
+    host.GetClientRect(&area);
+    page.MoveWindow(area);
     page.ShowWindow(SW_SHOW);
   }
   // Runs a dialog owned by the host, `drive` acting once it is up.

@@ -57,6 +57,13 @@ class GridTest : public page_test::PageHarness {
     Pump();
   }
   std::string Text(int id) { return Page().GetDlgItemText(id); }
+  // The state (and so the colour) of a cell as the page works it out now.
+  grid::State StateOf(int id) {
+    auto& page = dynamic_cast<grid::CGridPage&>(Page());
+    int column = 0;
+    const grid::Row* row = page.RowOfCell(id, &column);
+    return row ? page.StateOf(*row, column) : grid::State::Inactive;
+  }
   bool IsRed(int id) {
     auto* label = dynamic_cast<CColorLabel*>(Page().GetDlgItem(id));
     return label && label->GetTextColor() == cell_colors::kRed;

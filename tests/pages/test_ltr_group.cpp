@@ -192,6 +192,9 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   EXPECT_EQ(Text(kSignalingFunction[1]), "Disable");
   EXPECT_FALSE(Enabled(kEncryption[1]));
   EXPECT_TRUE(Enabled(kEncryption[0]) && Enabled(kEncryptionDefault));
+  // Choosable, the Default Encryption is white, unlike the other Default cells.
+  EXPECT_EQ(StateOf(kEncryptionDefault), grid::State::Active);
+  EXPECT_EQ(StateOf(kAniDefault), grid::State::Default);
   Choose(kSignalingFunction[0], kSignalingFunctionList, "Signaling");
   EXPECT_EQ(S().groups[2].byte1 & 0x50, 0x50);
   EXPECT_EQ(Text(kSignalingFunction[0]), "Signaling");
@@ -219,6 +222,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   EXPECT_EQ(Text(kSecondTxPower[0]), "Disable");
   EXPECT_TRUE(Enabled(kEncryption[1]));
+  EXPECT_EQ(StateOf(kEncryptionDefault), grid::State::Active);
   ClickCell(kSecondTxPower[0]);
   EXPECT_EQ(List(kSecondTxPowerList)->count(), 3);
   DoubleClickItem(kSecondTxPowerList, "Low");

@@ -53,18 +53,21 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
 
   // A channel for the empty slot: Dispatch, Interconnect and TX "Invert" at
   // once; the Rx phase and Data Appli. keep theirs.
+  // Its list is drawn in a fixed-pitch font, so that the channels line up under the heading.
   ClickCell(kChannel[0]);
-  ASSERT_TRUE(ListShown(kPopupList));
-  EXPECT_EQ(List(kPopupList)->item(0)->text().toStdString(), "None TX       RX");
+  ASSERT_TRUE(ListShown(kChannelList));
+  EXPECT_EQ(List(kChannelList)->item(0)->text().toStdString(), "None TX       RX");
+  const QFontMetrics metrics(List(kChannelList)->font());
+  EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("None TX")), metrics.horizontalAdvance(QStringLiteral("  1   4")));
   const OfferedList offered = RepeaterChannelChoices(TheModel(), 2, 0);
-  DoubleClickItem(kPopupList, offered.entries[std::size_t(offered.Find(4))].text.c_str());
+  DoubleClickItem(kChannelList, offered.entries[std::size_t(offered.Find(4))].text.c_str());
   EXPECT_EQ(Word(0), 0x6C04);
   EXPECT_EQ(Text(kDispatch[0]), "Enable");
   EXPECT_EQ(Text(kTxPhase[0]), "Invert");
   EXPECT_TRUE(Enabled(kInterconnect[0]));
   EXPECT_EQ(g_bModified, 1u);
   // "None": Dispatch, Interconnect and Data Appli. cleared, the phases kept.
-  Choose(kChannel[2], kPopupList, "None TX       RX");
+  Choose(kChannel[2], kChannelList, "None TX       RX");
   EXPECT_EQ(Word(2), 0x0FFF);
   EXPECT_FALSE(Enabled(kTxPhase[2]));
   // A flag by Enter: open, move, commit; the other bits stay.
@@ -78,7 +81,7 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
   CRect cell, list;
   ClickCell(kChannel[5]);
   page.GetDlgItem(kChannel[5])->GetWindowRect(&cell);
-  page.GetDlgItem(kPopupList)->GetWindowRect(&list);
+  page.GetDlgItem(kChannelList)->GetWindowRect(&list);
   EXPECT_EQ(list.right, cell.left);
 }
 

@@ -3,6 +3,7 @@
 #include "test_main_dlg_support.h"
 
 #include "res/dialogs_small.h"
+#include "res/page_global1.h"
 #include "shell/command_line.h"
 #include "shell/dialogs/password_dlg.h"
 #include "ui/messages.h"
@@ -220,6 +221,41 @@ TEST_F(MainDlgTest, FunctionKeysSwitchTabsAndEnterEscAreInert) {
   Key(Qt::Key_F7);
   EXPECT_NE(PageWindow(115), nullptr);  // Seed channel
   EXPECT_TRUE(prompts.MessageTexts().size() == 1u);  // only the missing default file
+}
+
+// Ctrl+PageDown and Ctrl+Tab select the next tab, Ctrl+PageUp and
+// Ctrl+Shift+Tab the previous one, round the set, wherever the focus is; a
+// list with the focus never sees them, and keeps its own PageDown.
+TEST_F(MainDlgTest, TabKeysSelectTabsWhereverTheFocusIsAndNeverReachAList) {
+  Start();
+  CWnd* list = PageWindow(IDD_GLOBAL1)->GetDlgItem(IDC_G1_DIMMER);
+  list->SetFocus();
+  ASSERT_TRUE(PumpUntil([list] { return CWnd::GetFocus() == list; }));
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int tab;
+  };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  for (const Step& s : {Step{Qt::Key_PageDown, ctrl, 1}, Step{Qt::Key_Tab, ctrl, 2},
+                        Step{Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1}, Step{Qt::Key_PageUp, ctrl, 0},
+                        Step{Qt::Key_PageUp, ctrl, 6}, Step{Qt::Key_Tab, ctrl, 0}}) {
+    Key(s.key, s.mods);
+    EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), s.tab);
+    EXPECT_NE(dlg->GetCurrentPage(), nullptr);
+  }
+  EXPECT_EQ(g_bModified, 0u);
+  dlg->GetDlgItem(IDC_ESN_EDIT)->SetFocus();
+  Key(Qt::Key_PageDown, ctrl);
+  EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), 1);
+
+  Key(Qt::Key_PageUp, ctrl);
+  list = PageWindow(IDD_GLOBAL1)->GetDlgItem(IDC_G1_DIMMER);
+  list->SetFocus();
+  ASSERT_TRUE(PumpUntil([list] { return CWnd::GetFocus() == list; }));
+  Key(Qt::Key_PageDown);
+  EXPECT_EQ(g_bModified, 1u);
+  EXPECT_EQ(dlg->GetTabCtrl().GetCurSel(), 0);
 }
 
 TEST_F(MainDlgTest, PlaceholderPagesKeepThePageKeys) {

@@ -1,10 +1,17 @@
 // The Files, Radio and Help commands of the main dialog: the file dialogs and
-// their extension rules, the save prompt on exit and open, the byte-exact
-// round trip of a saved file, the DFA table before a VHF send, the serial
-// field, help with and without the help file, and the About box.
+// their extension rules, the save prompt on exit, open and SIGTERM, the
+// byte-exact round trip of a saved file, the DFA table before a VHF send, the
+// serial field, help with and without the help file, the About box, and the
+// tab set rebuilt by whatever replaces the data.
 #include "test_main_dlg_support.h"
 
+#include <signal.h>
+
 #include "link/dialogs/rom_edit_dlg.h"
+#include "model/five_tone_fields.h"
+#include "res/dialogs_five_tone.h"
+#include "res/page_five_tone.h"
+#include "shell/app.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
 
@@ -136,6 +143,66 @@ TEST_F(MainDlgFilesTest, ExitWithNoEndsWithoutSaving) {
   EXPECT_EQ(prompts.Prompts().size(), 1u);
 }
 
+namespace {
+
+// A real SIGTERM to this process, with the program's close requests
+// installed, and time for the program to take it.
+void Terminate() {
+  InstallCloseRequests();
+  ASSERT_EQ(kill(getpid(), SIGTERM), 0);
+  Pump(100);
+}
+
+}  // namespace
+
+// Every SIGTERM closes as the close box does: one while the save question is
+// open changes nothing; after Cancel the program stays with its edit, and the
+// next one asks again.
+TEST_F(MainDlgFilesTest, EverySigtermAsksAndNoneGoesBehindTheSaveQuestion) {
+  Edit();
+  prompts.AnswerWith([] {
+    Terminate();
+    return IDCANCEL;
+  });
+  Terminate();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_TRUE(dlg->IsWindowVisible());
+  EXPECT_EQ(g_bModified, 1u);
+
+  prompts.Answer(IDNO);
+  Terminate();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>(2, kAskToSave));
+  EXPECT_FALSE(dlg->IsWindowVisible());
+}
+
+// A SIGTERM while an edited 5-Tone dialog is open cancels it first (its
+// records as they were), then closes: Yes saves only what was confirmed.
+TEST_F(MainDlgFilesTest, ASigtermCancelsAnOpenDialogBeforeTheClose) {
+  Edit();
+  const auto& used = five_tone::kDisplayDigitUsed[0];
+  const std::uint32_t before = used.Get(TheModel());
+  bool cancelledBeforeAsked = false;
+  prompts.AnswerDialog([&](CDialog& d) {
+    return RunModal(d, [&] {
+      Click(d.GetDlgItem(kFtDisplayDigitIds[0]));
+      EXPECT_NE(used.Get(TheModel()), before);
+      Terminate();
+    });
+  });
+  prompts.AnswerWith([&] {
+    cancelledBeforeAsked = used.Get(TheModel()) == before && !QApplication::activeModalWidget();
+    return IDYES;
+  });
+  prompts.AnswerFile((dir / "closed.X417").string());
+  Command(ID_PAGE_FIVE_TONE);
+  Click(dlg->GetCurrentPage()->GetDlgItem(IDC_FT_COMMON_SYSTEM));
+  ASSERT_TRUE(PumpUntil([this] { return !dlg->IsWindowVisible(); }));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kAskToSave});
+  EXPECT_TRUE(cancelledBeforeAsked);
+  ASSERT_TRUE(TheModel().LoadDataFile((dir / "closed.X417").string(), dir.string()));
+  EXPECT_EQ(used.Get(TheModel()), before);
+}
+
 TEST_F(MainDlgFilesTest, OpenAsksAboutUnsavedChanges) {
   Edit();
   prompts.Answer(IDYES);
@@ -196,6 +263,12 @@ TEST_F(MainDlgFilesTest, HelpWithAndWithoutTheHelpFile) {
   EXPECT_EQ(opened[0], std::make_pair((dir / kHelpFileName).string(), DWORD{32775}));
   EXPECT_EQ(opened[1].second, 10440u);
   EXPECT_EQ(opened[2].second, 4321u);
+
+  // Nothing on the desktop opens the file: the person is told, with the file named.
+  SetHelpOpener([](const std::string&, DWORD) { return false; });
+  Command(ID_HELP_TOPICS);
+  EXPECT_EQ(prompts.MessageTexts(),
+            std::vector<std::string>{"Can't Open Html Help File\n\n   File Path [ " + (dir / kHelpFileName).string() + " ]"});
 }
 
 #ifdef TQ_BUILT_HELP_FILE
@@ -250,7 +323,7 @@ class CFakeLink : public IRadioLinkCommands {
  public:
   bool ReadFromRadio(CWnd*) override {
     calls.push_back("read");
-    TheModel().store.modelWord = 11 << 8;
+    TheModel().store.modelWord = readModel;
     TheModel().identity.SetSerialText("7D123456");
     if (hardware) TheModel().global.hardwareByte = hardware;
     return done;
@@ -260,13 +333,15 @@ class CFakeLink : public IRadioLinkCommands {
   // A recovery that leaves a radio of another production type in the model.
   void AdjustmentRecover(CWnd*) override {
     calls.push_back("recover");
-    TheModel().store.modelWord = 1 << 8;
+    TheModel().store.modelWord = recoverModel;
     TheModel().identity.SetSerialText("3E000042");
   }
   void OpenRomEditor(CWnd*) override { calls.push_back("editor"); }
 
   bool done = true;
   std::uint8_t hardware = 0;  // the hardware byte a read brings; 0 leaves it
+  std::uint16_t readModel = 11 << 8;    // the model word of the radio a read brings
+  std::uint16_t recoverModel = 1 << 8;  // and that of a recovery
   std::vector<std::string> calls;
 };
 
@@ -428,4 +503,52 @@ TEST_F(MainDlgFilesTest, ModelNameAndTabsFollowTheDataInHand) {
   ASSERT_EQ(dlg->GetFileLabel(), "File:vhf11.X417");
   EXPECT_EQ(dlg->GetTabCtrl().GetItemCount(), 9);
   EXPECT_EQ(modelLabel(), "");
+}
+
+// However the tab set is rebuilt (a file opened, a radio read, a recovery, a
+// load by the memory editor or a model change), from whichever tab and towards
+// the set of either production type, exactly one page shows afterwards: the
+// selected tab's.
+TEST_F(MainDlgFilesTest, ARebuiltTabSetShowsOnlyTheSelectedTabsPage) {
+  auto fileOfType = [this](int type) {
+    const fs::path path = dir / ("Data/type" + std::to_string(type) + ".X417");
+    WriteDataFile(path);
+    std::fstream f(path, std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(img::kProductionType);
+    f.put(char(type));
+    return path.string();
+  };
+  const std::string files[2] = {fileOfType(10), fileOfType(11)};
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  const std::pair<const char*, std::function<void(int)>> ways[] = {
+      {"open", [&](int to) { prompts.AnswerFile(files[to]); Command(ID_FILE_OPEN_X); }},
+      {"read", [&](int to) { link.readModel = std::uint16_t((10 + to) << 8); Command(ID_RADIO_READ); }},
+      {"recover", [&](int to) { link.recoverModel = std::uint16_t((10 + to) << 8); Command(ID_RADIO_RECOVER); }},
+      {"load", [&](int to) { TheModel().LoadDataFile(files[to], dir.string()); }},
+  };
+  auto shownPages = [this] {
+    int shown = 0;
+    for (QObject* o : dlg->GetTabCtrl().GetSafeHwnd()->children()) {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (w && w->isVisible() && dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(w))) ++shown;
+    }
+    return shown;
+  };
+  for (const auto& [way, rebuild] : ways) {
+    for (const int from : {0, 1}) {
+      TheModel().LoadDataFile(files[from], dir.string());
+      for (std::size_t tab = 0; tab < dlg->TabSet().size(); ++tab) {
+        dlg->SelectPage(dlg->TabSet()[tab]);
+        rebuild(1 - from);
+        Pump();
+        EXPECT_EQ(dlg->TabSet().size(), from ? 7u : 9u);
+        EXPECT_EQ(shownPages(), 1) << way << " from tab " << tab << " of type " << 10 + from;
+        ASSERT_NE(dlg->GetCurrentPage(), nullptr) << way;
+        EXPECT_TRUE(dlg->GetCurrentPage()->IsWindowVisible());
+        TheModel().LoadDataFile(files[from], dir.string());
+      }
+    }
+  }
+  SetRadioLinkCommands(nullptr);
 }

@@ -248,6 +248,29 @@ TEST_F(CellTest, CommitEditStartsOnDemandUndoesWithEscAndCommits) {
   EXPECT_EQ(prompts.Beeps(), 0);
 }
 
+// Ctrl+A selects the whole text of every edit cell, so that a field full to its
+// length with the caret in it can be typed over; it types no character.
+TEST_F(CellTest, CtrlASelectsTheWholeTextOfEveryEditCell) {
+  host.num.Setup(0, 4, 0, TRUE, FALSE, FALSE, FALSE, 0, FALSE);
+  host.hex.SetEditParams(0, 4);
+  host.serial.SetEditParams(0, 4);
+  host.filter.SetFilterMode(7);
+  struct Case {
+    CEdit& edit;
+    const char* typed;
+  };
+  for (const Case& c : {Case{host.num, "5"}, Case{host.hex, "A"}, Case{host.serial, "B"}, Case{host.filter, "6"}}) {
+    c.edit.SetWindowText("1234");
+    FocusOn(c.edit);
+    c.edit.SetSel(2, 2);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Sel(c.edit), std::make_pair(0, 4)) << c.edit.GetDlgCtrlID();
+    Type(c.typed);
+    EXPECT_EQ(Text(c.edit), c.typed);
+  }
+  EXPECT_EQ(prompts.Beeps(), 0);
+}
+
 TEST_F(CellTest, RestrictEditSwallowsLetterKeysUnlessLettersAreAllowed) {
   for (const char* fruit : {"Apple", "Banana", "Cherry"}) host.restrict.AddString(fruit);
   host.restrict.SetCurSel(0);

@@ -238,6 +238,47 @@ TEST_F(ColourPassTest, AWindowWithAPaintHandlerPaintsItself) {
   EXPECT_EQ(outside.GetPainter(), nullptr);
 }
 
+// What the layer's own controls draw: a check box's focus mark however the
+// focus came, a disabled box fainter than an enabled one, and a static's
+// ideographic space as a blank.
+TEST(DrawnControls, CheckBoxFocusAndDisabledLookAndBlanksInStatics) {
+  ui_test::EnsureApp();
+  constexpr UINT kId = 9712;
+  constexpr int kOn = 1001, kOff = 1002, kOnDisabled = 1003, kOffDisabled = 1004, kWide = 1005, kPlainBlank = 1006;
+  RegisterVisibleDialog(kId, "Drawn", 120, 80,
+                        {dlg::AutoCheckBox("", kOn, 4, 4, 12, 10), dlg::AutoCheckBox("", kOff, 20, 4, 12, 10),
+                         dlg::AutoCheckBox("", kOnDisabled, 36, 4, 12, 10, WS_DISABLED),
+                         dlg::AutoCheckBox("", kOffDisabled, 52, 4, 12, 10, WS_DISABLED),
+                         dlg::LText("AF\u3000level", kWide, 4, 20, 60, 10), dlg::LText("AF level", kPlainBlank, 4, 32, 60, 10),
+                         dlg::PushButton("OK", IDOK, 60, 60, 50, 14)});
+  CDialog dialog(kId);
+  ASSERT_TRUE(dialog.Create(kId));
+  ASSERT_TRUE(Activate(dialog));
+  for (int id : {kOn, kOnDisabled}) dialog.GetDlgItem(id)->SendMessage(BM_SETCHECK, BST_CHECKED);
+  auto image = [&](int id) { return dialog.GetDlgItem(id)->GetSafeHwnd()->grab().toImage(); };
+  auto darkest = [&](int id) {
+    const QImage i = image(id);
+    int dark = 255;
+    for (int y = 0; y < i.height(); ++y) {
+      for (int x = 0; x < i.width(); ++x) dark = std::min(dark, qGray(i.pixel(x, y)));
+    }
+    return dark;
+  };
+  // Frame and mark of a disabled box are lighter than an enabled one's.
+  EXPECT_GT(darkest(kOffDisabled), darkest(kOff));
+  EXPECT_GT(darkest(kOnDisabled), darkest(kOn));
+
+  dialog.GetDlgItem(kOff)->SetFocus();
+  const QImage unfocused = image(kOn);
+  dialog.GetDlgItem(kOn)->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == dialog.GetDlgItem(kOn); }));
+  EXPECT_NE(image(kOn), unfocused);
+
+  EXPECT_EQ(dialog.GetDlgItem(kWide)->GetWindowText(), "AF\u3000level");  // the text stays as written
+  EXPECT_EQ(image(kWide), image(kPlainBlank));
+  dialog.DestroyWindow();
+}
+
 }  // namespace
 
 namespace {

@@ -1,15 +1,17 @@
 // The grid control driven by real clicks and keys: the current cell never lands
 // on a fixed cell by the person's hand, the parent hears of the person's moves
-// and typed characters only, and the in-place editor's rectangle covers the
-// current cell, also after the grid has scrolled. (Pictures, merged headings and
-// widths are seen through the 5-Tone dialogs' tests.)
+// and typed characters only, the headings and labels stay in view while the
+// other cells scroll, every column holds its texts, and the in-place editor's
+// rectangle covers the current cell, also after the grid has scrolled.
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "grid_test_support.h"
 #include "ui/grid/flex_grid.h"
 #include "ui_test_support.h"
 
 using namespace ui_test;
+using grid_test::ClickCell;
 
 namespace {
 
@@ -63,8 +65,6 @@ class GridTest : public WndTest {
     WndTest::TearDown();
   }
   QTableWidget* Table() { return static_cast<QTableWidget*>(host.grid.GetSafeHwnd()); }
-  // The centre of a cell in the grid's viewport.
-  QPoint CellCentre(int r, int c) { return Table()->visualRect(Table()->model()->index(r, c)).center(); }
   // The cell as it lies in the dialog's client area, measured by Qt itself.
   CRect CellInDialog(int r, int c) {
     const QRect cell = Table()->visualRect(Table()->model()->index(r, c));
@@ -84,15 +84,15 @@ TEST_F(GridTest, ClicksAndArrowsMoveOnlyOverCellsThatAreNotFixedAndTellTheParent
   g.SetCol(0);
   EXPECT_TRUE(host.moves.empty());
 
-  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, CellCentre(0, 2));  // fixed row
-  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, CellCentre(4, 0));  // fixed column
+  ClickCell(g, 0, 2);  // fixed row
+  ClickCell(g, 4, 0);  // fixed column
   EXPECT_EQ(g.GetRow(), 1);
   EXPECT_EQ(g.GetCol(), 0);
   EXPECT_TRUE(host.moves.empty());
   EXPECT_EQ(CWnd::GetFocus(), &g);  // a click on the grid still takes the focus
 
-  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, CellCentre(2, 3));
-  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, CellCentre(2, 3));  // no move: no notification
+  ClickCell(g, 2, 3);
+  ClickCell(g, 2, 3);  // no move: no notification
   Key(Qt::Key_Up);
   Key(Qt::Key_Up);  // would be the fixed row: refused
   Key(Qt::Key_Left);
@@ -135,11 +135,54 @@ TEST_F(GridTest, TheEditorRectangleCoversTheCurrentCellAlsoAfterScrolling) {
   EXPECT_LE(editor.bottom, gridRect.bottom);
 
   // A click on a cell shown after scrolling makes that cell current.
-  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, CellCentre(34, 1));
+  ClickCell(g, 34, 1);
   EXPECT_EQ(g.GetRow(), 34);
   EXPECT_EQ(g.GetCol(), 1);
   EXPECT_EQ(g.GetMouseRow(), 34);
   EXPECT_EQ(g.GetMouseCol(), 1);
+}
+
+TEST_F(GridTest, HeadingsAndLabelsStayInViewWhileTheOtherCellsScrollAndEveryColumnHoldsItsTexts) {
+  CMSFlexGrid& g = host.grid;
+  g.SetRedraw(FALSE);
+  for (long c = 1; c < 4; ++c) g.SetColWidth(c, 1200);
+  g.SetTextMatrix(5, 0, "Row label, long");
+  g.SetTextMatrix(0, 2, "A heading wider than its two columns");
+  g.SetTextMatrix(0, 3, g.GetTextMatrix(0, 2));
+  g.SetMergeRow(0, TRUE);
+  g.SetRedraw(TRUE);
+  // Every text fits its column, a merged heading its run of columns.
+  EXPECT_GE(g.GetColWidth(0), g.GetTextWidth(g.GetTextMatrix(5, 0)));
+  EXPECT_GE(g.GetColWidth(2) + g.GetColWidth(3), g.GetTextWidth(g.GetTextMatrix(0, 2)));
+  EXPECT_LT(g.GetColWidth(2), g.GetTextWidth(g.GetTextMatrix(0, 2)));
+  g.SetTextMatrix(7, 1, "A cell text set later, wider than its column");  // drawing is on
+  EXPECT_GE(g.GetColWidth(1), g.GetTextWidth(g.GetTextMatrix(7, 1)));
+  Pump();
+
+  // The last cell brought into view: the heading above it, the label beside
+  // it and the corner still show; the first cells that scroll do not.
+  g.SetRow(39);
+  g.SetCol(3);
+  g.GetCellLeft();
+  EXPECT_GT(Table()->horizontalScrollBar()->value(), 0);
+  EXPECT_GT(Table()->verticalScrollBar()->value(), 0);
+  for (auto [r, c] : {std::pair{39L, 3L}, std::pair{0L, 3L}, std::pair{39L, 0L}, std::pair{0L, 0L}}) {
+    EXPECT_TRUE(g.IsCellShown(r, c)) << r << "," << c;
+  }
+  EXPECT_FALSE(g.IsCellShown(1, 1));
+  // The label is drawn where it stands: dark text on the button face.
+  Pump();
+  const QImage shot = Table()->grab().toImage();
+  const CRect label = g.GetCellRect(39, 0);
+  int dark = 0;
+  for (int y = label.top; y < label.bottom; ++y)
+    for (int x = label.left; x < label.right; ++x) dark += qGray(shot.pixel(x, y)) < 96;
+  EXPECT_GT(dark, 10);
+  // A click on the label moves nothing; on a cell beside it, the current cell.
+  ClickCell(g, 39, 0);
+  EXPECT_TRUE(host.moves.empty());
+  ClickCell(g, 38, 3);
+  EXPECT_EQ(host.moves, (std::vector<std::pair<long, long>>{{38, 3}}));
 }
 
 }  // namespace

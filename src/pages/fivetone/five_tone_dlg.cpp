@@ -1,14 +1,21 @@
 #include "pages/fivetone/five_tone_dlg.h"
 
 #include "model/five_tone_fields.h"
+#include "ui/page/page_pattern.h"
 #include "ui/wnd/ext/help.h"
 
 using namespace five_tone;
 
 namespace {
 
+// A delay as "%4d ms"; typed, a number of ms that may have a fraction ("25.9"),
+// kept within 0..2500 and stored in tens of ms.
+constexpr NumberFormat kDelayFormat{&DelayText, [](const std::string& text) -> std::optional<std::uint32_t> {
+                                      return DelayCodeOfText(text);
+                                    }};
+
 const Binding kBindings[] = {
-    // The lists, in the order the dialog fills them.
+    // The lists and the delays, in the order the dialog fills them.
     Combo(IDC_FT_TAG_DISPLAY, kTagDisplay, kEnableDisableList),
     Combo(IDC_FT_ANI_DISPLAY, kAniDisplay, kEnableDisableList),
     Combo(IDC_FT_GROUP_TONE, kGroupTone, kGroupToneList),
@@ -17,6 +24,9 @@ const Binding kBindings[] = {
     Combo(IDC_FT_PTT_CALL, kPttCall, kEnableDisableList),
     Combo(IDC_FT_CALL1_ENCODE, kCall1EncodeCode, kEncodeNumberList),
     Combo(IDC_FT_CALL2_ENCODE, kCall2EncodeCode, kEncodeNumberList),
+    Number(IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone, kDelayFormat, 4, 1),
+    Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4, 1),
+    Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4, 1),
     Combo(IDC_FT_BEEP_REPEAT, kBeepRepeat, kBeepRepeatList),
     Combo(IDC_FT_AUTO_RESET, kAutoReset, kEnableDisableList),
     Combo(IDC_FT_PTT_SW_AF_OPEN, kPttSwAfOpen, kEnableDisableList),
@@ -43,17 +53,7 @@ const Binding kBindings[] = {
     Check(kFtDecodeCodeIds[4], kDecodeDigitUsed[4], &kDigitMarkList),
 };
 
-// The delays are commit edits that take a fraction ("25.9"), which the
-// table's number cell does not: the dialog stores them itself.
-struct DelayBinding {
-  int id;
-  Field field;
-};
-const DelayBinding kDelays[] = {
-    {IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone},
-    {IDC_FT_LEAD_IN_DELAY, kLeadInDelay},
-    {IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay},
-};
+constexpr UINT kFirstFieldId = 1000;  // below every bound control's id
 
 CEditModel& M() { return TheModel(); }
 
@@ -70,10 +70,12 @@ LRESULT ShowFiveToneHelp(CWnd* dialog) {
   return TRUE;
 }
 
+// The notifications of the bound controls (OK and Cancel, ids 1 and 2, keep their own).
 BEGIN_MESSAGE_MAP(CFiveToneDlg, CDialog)
-  ON_CONTROL_RANGE(CBN_SELCHANGE, 1608, 16180, OnSelchangeList)
-  ON_CONTROL_RANGE(BN_CLICKED, 1595, 16190, OnClickedCheck)
-  ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_FT_EXTENDED_FIRST_TONE, IDC_FT_LEAD_OUT_DELAY, OnKillfocusDelay)
+  ON_CONTROL_RANGE(CBN_SELCHANGE, kFirstFieldId, kLastControlId, OnBindingSelChange)
+  ON_CONTROL_RANGE(BN_CLICKED, kFirstFieldId, kLastControlId, OnBindingClicked)
+  ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstFieldId, kLastControlId, OnBindingKillFocus)
+  ON_CONTROL_RANGE(EN_SETFOCUS, kFirstFieldId, kLastControlId, OnBindingSetFocus)
   ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
@@ -81,57 +83,22 @@ CFiveToneDlg::CFiveToneDlg(CWnd* pParent) : CDialog(IDD_FIVE_TONE_SYSTEM, pParen
   RegisterFiveToneDialogTemplates();
 }
 
-void CFiveToneDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
-  for (std::size_t i = 0; i < m_delays.size(); ++i) DDX_Control(pDX, kDelays[i].id, m_delays[i]);
-}
-
 BOOL CFiveToneDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_modifiedAtOpen = g_bModified;
   M().fiveToneSystem.UnpackFromImage(RadioImage());
-  FillControls();
+  m_set.Attach(*this);
+  m_set.Refresh();
   return TRUE;
 }
 
-void CFiveToneDlg::FillControls() {
-  m_set.Attach(*this);
-  m_set.Refresh();
-  for (std::size_t i = 0; i < m_delays.size(); ++i) {
-    m_delays[i].SetMaxLength(4);
-    m_delays[i].SetFilterMode(1);
-    m_delays[i].SetWindowText(DelayText(kDelays[i].field.Get(M())));
-  }
+void CFiveToneDlg::OnBindingSelChange(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), CBN_SELCHANGE); }
+void CFiveToneDlg::OnBindingClicked(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), BN_CLICKED); }
+void CFiveToneDlg::OnBindingKillFocus(UINT nID) {
+  // A delay that loses the focus as a cancelled dialog goes stores nothing.
+  if (!m_bCancelled) m_set.HandleCommand(static_cast<int>(nID), EN_KILLFOCUS);
 }
-
-void CFiveToneDlg::OnSelchangeList(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), CBN_SELCHANGE); }
-void CFiveToneDlg::OnClickedCheck(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), BN_CLICKED); }
-
-void CFiveToneDlg::CommitDelay(int index) {
-  CCommitEdit& edit = m_delays[static_cast<std::size_t>(index)];
-  if (!edit.GetCommitted()) return;
-  edit.SetCommitted(0);
-  const Field& field = kDelays[index].field;
-  field.Set(M(), 0, DelayCodeOfText(edit.GetWindowText()));
-  g_bModified = 1;
-  edit.SetWindowText(DelayText(field.Get(M())));
-}
-
-void CFiveToneDlg::OnKillfocusDelay(UINT nID) {
-  for (int i = 0; i < 3; ++i) {
-    if (kDelays[i].id == static_cast<int>(nID)) CommitDelay(i);
-  }
-}
-
-BOOL CFiveToneDlg::PreTranslateMessage(MSG* pMsg) {
-  // The edit has seen Enter or the double click first and ended its edit.
-  if ((pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) || pMsg->message == WM_LBUTTONDBLCLK) {
-    for (int i = 0; i < 3; ++i) {
-      if (pMsg->hwnd == m_delays[static_cast<std::size_t>(i)].GetSafeHwnd()) CommitDelay(i);
-    }
-  }
-  return CDialog::PreTranslateMessage(pMsg);
-}
+void CFiveToneDlg::OnBindingSetFocus(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), EN_SETFOCUS); }
 
 void CFiveToneDlg::OnOK() {
   CWnd* focus = GetFocus();
@@ -149,6 +116,7 @@ void CFiveToneDlg::OnOK() {
 }
 
 void CFiveToneDlg::OnCancel() {
+  m_bCancelled = true;
   M().fiveToneSystem.UnpackFromImage(RadioImage());
   g_bModified = m_modifiedAtOpen;
   EndDialog(IDCANCEL);

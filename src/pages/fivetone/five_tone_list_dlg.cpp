@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <span>
-#include <string_view>
 
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
@@ -13,83 +11,76 @@ using namespace five_tone;
 
 namespace {
 
-enum class CellKind { None, Text, Choice, Flag };
-
-// What a grid column shows of its entry.
-struct Column {
-  CellKind kind = CellKind::None;
-  const TextField* text = nullptr;  // Text: code or tag
-  Field field{};                    // Choice and Flag
-  const ChoiceList* list = nullptr;  // Choice
-  int limit = 0;                    // Text: characters the editor takes
-  int filterMode = 0;               // Text: the editor's filter
+// The columns of the grids as bindings: a binding's id is its grid column, its
+// entity the entry of the row. Codes (tone digits: the editor takes 0-9 and
+// A-E, an F ends a code) and tags (letters, digits and blanks) are typed into
+// the editor; Space or a double click steps a list or flag column as the
+// entries' lists do.
+const Binding kEncodeColumns[] = {
+    Dial(1, kEncodeCode, kCodeLength),
+    Text(2, kEncodeAlias, kAliasLength).With(kBindBlank),
+    Combo(3, kEncodeMuteMode, kMuteModeList),
+    Check(4, kEncodeSelected, &kFlagMarkList),
+    Combo(5, kEncodeFirstToneExt, kFirstToneExtList),
+    Check(6, kEncodeInputDigitUsed[0], &kFlagMarkList),
+    Check(7, kEncodeInputDigitUsed[1], &kFlagMarkList),
+    Check(8, kEncodeInputDigitUsed[2], &kFlagMarkList),
+    Check(9, kEncodeInputDigitUsed[3], &kFlagMarkList),
+    Check(10, kEncodeInputDigitUsed[4], &kFlagMarkList),
 };
-
-constexpr Column Code(const TextField& f) { return {CellKind::Text, &f, {}, nullptr, kCodeLength, 2}; }
-constexpr Column Alias(const TextField& f) { return {CellKind::Text, &f, {}, nullptr, kAliasLength, 6}; }
-constexpr Column ChoiceOf(Field f, const ChoiceList& l) { return {CellKind::Choice, nullptr, f, &l}; }
-constexpr Column Flag(Field f) { return {CellKind::Flag, nullptr, f, nullptr}; }
-
-const Column kEncodeColumns[] = {
-    {},
-    Code(kEncodeCode),
-    Alias(kEncodeAlias),
-    ChoiceOf(kEncodeMuteMode, kMuteModeList),
-    Flag(kEncodeSelect),
-    ChoiceOf(kEncodeFirstToneExt, kFirstToneExtList),
-    Flag(kEncodeInputDigit[0]),
-    Flag(kEncodeInputDigit[1]),
-    Flag(kEncodeInputDigit[2]),
-    Flag(kEncodeInputDigit[3]),
-    Flag(kEncodeInputDigit[4]),
+const Binding kDecodeColumns[] = {
+    Dial(1, kDecodeCode, kCodeLength),
+    Text(2, kDecodeAlias, kAliasLength).With(kBindBlank),
+    Combo(3, kDecodeBeepTone, kBeepToneList),
+    Combo(4, kDecodeBeepMode, kBeepModeList),
+    Combo(5, kDecodeLedBlink, kLedBlinkList),
+    Combo(6, kDecodePtt, kPttList),
 };
-const Column kDecodeColumns[] = {
-    {},
-    Code(kDecodeCode),
-    Alias(kDecodeAlias),
-    ChoiceOf(kDecodeBeepTone, kBeepToneList),
-    ChoiceOf(kDecodeBeepMode, kBeepModeList),
-    ChoiceOf(kDecodeLedBlink, kLedBlinkList),
-    ChoiceOf(kDecodePtt, kPttList),
-};
-const Column kSpecialColumns[] = {{}, Code(kDecodeCode)};
+const Binding kSpecialColumns[] = {Dial(1, kDecodeCode, kCodeLength)};
 
-const long kEncodeWidths[] = {1000, 800, 2000, 700, 600, 700, 400, 400, 400, 400, 400};
-const long kDecodeWidths[] = {1000, 800, 2000, 700, 700, 700, 700};
-const long kSpecialWidths[] = {1000, 800};
-
-const char* const kEncodeHeadings[2][11] = {
-    {"", "Code", "Tag", "Mute", "Select", "1st", "Input Digit", "Input Digit", "Input Digit", "Input Digit",
-     "Input Digit"},
-    {"", "", "", "Mode", "", "Ext", "1", "2", "3", "4", "5"}};
-const char* const kDecodeHeadings[2][7] = {{"", "Code", "Tag", "Beep", "Beep", "LED", "PTT"},
-                                           {"", "", "", "Tone", "Mode", "Blink", ""}};
+constexpr int kCodeFilter = 2;  // digits and A-E
+constexpr int kTagFilter = 6;   // letters, digits and blank
 
 CEditModel& M() { return TheModel(); }
 bool HeldDown(int vk) { return GetKeyState(vk) < 0; }
+bool CycleEncode(int entry, int column) { return M().fiveToneEncode.CycleField(entry, column); }
+bool CycleDecode(int entry, int column) { return M().fiveToneDecode.CycleField(entry, column); }
 
 }  // namespace
 
-// One of the three grids: its list, its rows and its columns.
-struct FiveToneGridSpec {
-  bool encode;          // the encode list; else the decode list
-  long rows;
-  long fixedRows;
-  int firstEntry;       // the entry of the first row below the headings
-  const char* label;    // column 0 of an entry row: "Encode %d" / "Decode %d"; null: the special names
-  std::span<const Column> columns;
-  std::span<const long> widths;
-  const char* const* headings[2];  // rows 0 and 1, or null
+// One of the three grids: its columns, the entries its rows show and how a
+// cell of them steps.
+struct FiveToneListGrid {
+  int id;
+  std::span<const Binding> columns;
+  int firstEntry;    // the entry of the first row below the headings
+  int entries;
+  const char* label;  // the row label "Encode %d" / "Decode %d"; null: the entries' own names
+  bool (*cycle)(int entry, int column);  // null: no cell steps
 };
 
 namespace {
 
-const FiveToneGridSpec kEncodeSpec{true,           10, 2, 0, "Encode %d", kEncodeColumns, kEncodeWidths,
-                                   {kEncodeHeadings[0], kEncodeHeadings[1]}};
-const FiveToneGridSpec kDecodeSpec{false,          7, 2, 0, "Decode %d", kDecodeColumns, kDecodeWidths,
-                                   {kDecodeHeadings[0], kDecodeHeadings[1]}};
-const FiveToneGridSpec kSpecialSpec{false, 3, 0, kNamedDecodeCount, nullptr, kSpecialColumns, kSpecialWidths,
-                                    {nullptr, nullptr}};
+const FiveToneListGrid kGrids[] = {
+    {IDC_FT_ENCODE_GRID, kEncodeColumns, 0, kEntryCount, "Encode %d", &CycleEncode},
+    {IDC_FT_DECODE_GRID, kDecodeColumns, 0, kNamedDecodeCount, "Decode %d", &CycleDecode},
+    {IDC_FT_SPECIAL_GRID, kSpecialColumns, kNamedDecodeCount, kEntryCount - kNamedDecodeCount, nullptr, nullptr},
+};
+
+long HeadingRows(int gridId) { return FiveToneGridColumns(gridId).front().heading[0] ? 2 : 0; }
+
+// The column's width, or more where one of its choices would not show whole in
+// the grid's font (the grid widens a column to the texts it holds, not to those
+// a step may bring).
+long ColumnWidth(const CMSFlexGrid& grid, const FiveToneGridColumn& column, const Binding* b) {
+  long width = column.width;
+  if (b && b->kind == BindKind::Combo) {
+    for (const Choice& choice : b->list->choices) width = std::max(width, grid.GetTextWidth(std::string(choice.text)));
+  }
+  return width;
+}
+
+bool IsTyped(const Binding* b) { return b && (b->kind == BindKind::Text || b->kind == BindKind::Dial); }
 
 }  // namespace
 
@@ -117,16 +108,14 @@ BOOL CFiveToneListDlg::OnInitDialog() {
   M().fiveToneEncode.UnpackFromImage(RadioImage());
   M().fiveToneDecode.UnpackFromImage(RadioImage());
   m_pActiveGrid = nullptr;
-  FillGrid(m_encode, kEncodeSpec);
-  FillGrid(m_decode, kDecodeSpec);
-  FillGrid(m_special, kSpecialSpec);
+  for (CMSFlexGrid* grid : {&m_encode, &m_decode, &m_special}) FillGrid(*grid);
   return TRUE;
 }
 
-const FiveToneGridSpec* CFiveToneListDlg::SpecOf(const CMSFlexGrid* grid) const {
-  if (grid == &m_encode) return &kEncodeSpec;
-  if (grid == &m_decode) return &kDecodeSpec;
-  if (grid == &m_special) return &kSpecialSpec;
+const FiveToneListGrid* CFiveToneListDlg::GridOf(const CMSFlexGrid* grid) const {
+  for (const FiveToneListGrid& g : kGrids) {
+    if (grid && grid->GetSafeHwnd() && grid->GetDlgCtrlID() == g.id) return &g;
+  }
   return nullptr;
 }
 
@@ -138,69 +127,44 @@ CMSFlexGrid* CFiveToneListDlg::GridOfWindow(HWND hWnd) {
 }
 
 int CFiveToneListDlg::EntryOf(const CMSFlexGrid* grid, long row) const {
-  const FiveToneGridSpec* spec = SpecOf(grid);
-  if (!spec || row < spec->fixedRows || row >= spec->rows) return -1;
-  return static_cast<int>(row - spec->fixedRows) + spec->firstEntry;
+  const FiveToneListGrid* g = GridOf(grid);
+  if (!g) return -1;
+  const long first = HeadingRows(g->id);
+  if (row < first || row >= first + g->entries) return -1;
+  return static_cast<int>(row - first) + g->firstEntry;
 }
 
-bool CFiveToneListDlg::IsEditColumn(const CMSFlexGrid* grid, long col) const {
-  const FiveToneGridSpec* spec = SpecOf(grid);
-  return spec && col >= 0 && static_cast<std::size_t>(col) < spec->columns.size() &&
-         spec->columns[static_cast<std::size_t>(col)].kind == CellKind::Text;
+const Binding* CFiveToneListDlg::ColumnOf(const CMSFlexGrid* grid, long col) const {
+  const FiveToneListGrid* g = GridOf(grid);
+  return g ? FindBinding(g->columns, static_cast<int>(col)) : nullptr;
 }
 
-namespace {
-
-// The column's width, or more where its heading or one of its choices would not
-// show whole in the grid's font.
-long ColumnWidth(const CMSFlexGrid& grid, const FiveToneGridSpec& spec, long c) {
-  const auto at = static_cast<std::size_t>(c);
-  long width = spec.widths[at];
-  if (const ChoiceList* list = spec.columns[at].list) {
-    for (const Choice& choice : list->choices) width = std::max(width, grid.GetTextWidth(std::string(choice.text)));
-  }
-  const long cols = static_cast<long>(spec.columns.size());
-  for (const char* const* row : spec.headings) {
-    if (!row || !*row[at]) continue;
-    // A heading shared with a neighbour is merged across them.
-    const bool merged = (c > 0 && std::string_view(row[at - 1]) == row[at]) ||
-                        (c + 1 < cols && std::string_view(row[at + 1]) == row[at]);
-    if (!merged) width = std::max(width, grid.GetTextWidth(row[at]));
-  }
-  return width;
-}
-
-}  // namespace
-
-void CFiveToneListDlg::FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec) {
-  const long cols = static_cast<long>(spec.columns.size());
+void CFiveToneListDlg::FillGrid(CMSFlexGrid& grid) {
+  const FiveToneListGrid& g = *GridOf(&grid);
+  const std::span<const FiveToneGridColumn> columns = FiveToneGridColumns(g.id);
+  const long cols = static_cast<long>(columns.size());
+  const long headings = HeadingRows(g.id);
   grid.SetRedraw(FALSE);
-  grid.SetRows(spec.rows);
+  grid.SetRows(headings + g.entries);
   grid.SetCols(cols);
-  grid.SetFixedRows(spec.fixedRows);
+  grid.SetFixedRows(headings);
   grid.SetFixedCols(1);
   for (long c = 0; c < cols; ++c) {
-    grid.SetColWidth(c, ColumnWidth(grid, spec, c));
+    const Binding* b = ColumnOf(&grid, c);
+    grid.SetColWidth(c, ColumnWidth(grid, columns[static_cast<std::size_t>(c)], b));
     grid.SetFixedAlignment(c, flexAlignCenterTop);
-    // Codes and tags read from the left; the special grid's codes from the right.
-    const bool text = spec.columns[static_cast<std::size_t>(c)].kind == CellKind::Text;
-    grid.SetColAlignment(c, !text ? flexAlignCenterTop : spec.headings[0] ? flexAlignLeftTop : flexAlignRightCenter);
+    // Codes and tags read from the left; the STUN/KILL/REVIVE codes from the right.
+    grid.SetColAlignment(c, !IsTyped(b) ? flexAlignCenterTop : headings ? flexAlignLeftTop : flexAlignRightCenter);
   }
-  for (long r = 0; r < 2 && spec.headings[r]; ++r) {
-    for (long c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, spec.headings[r][c]);
+  for (long r = 0; r < headings; ++r) {
+    for (long c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, columns[static_cast<std::size_t>(c)].heading[r]);
     grid.SetMergeRow(r, TRUE);
   }
-  for (long r = spec.fixedRows; r < spec.rows; ++r) {
+  for (long r = headings; r < grid.GetRows(); ++r) {
     const int entry = EntryOf(&grid, r);
-    std::string label;
-    if (spec.label) {
-      char buf[16];
-      std::snprintf(buf, sizeof buf, spec.label, entry + 1);
-      label = buf;
-    } else {
-      label = kSpecialDecodeNames[entry - kNamedDecodeCount];
-    }
-    grid.SetTextMatrix(r, 0, label);
+    char label[16];
+    if (g.label) std::snprintf(label, sizeof label, g.label, entry + 1);
+    grid.SetTextMatrix(r, 0, g.label ? label : kSpecialDecodeNames[entry - kNamedDecodeCount]);
     for (long c = 1; c < cols; ++c) ShowCell(grid, r, c);
   }
   grid.SetRow(1);
@@ -209,66 +173,43 @@ void CFiveToneListDlg::FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec)
 }
 
 void CFiveToneListDlg::ShowCell(CMSFlexGrid& grid, long row, long col) {
-  const FiveToneGridSpec* spec = SpecOf(&grid);
+  const Binding* b = ColumnOf(&grid, col);
   const int entry = EntryOf(&grid, row);
-  if (!spec || entry < 0 || col < 0 || static_cast<std::size_t>(col) >= spec->columns.size()) return;
-  const Column& column = spec->columns[static_cast<std::size_t>(col)];
-  switch (column.kind) {
-    case CellKind::Text:
-      grid.SetTextMatrix(row, col, column.text->get(M(), entry));
-      break;
-    case CellKind::Choice:
-      grid.SetTextMatrix(row, col, std::string(column.list->PageText(column.field.Get(M(), entry))));
-      break;
-    case CellKind::Flag: {
-      // A clear flag shows the check mark.
-      const bool set = column.field.Get(M(), entry) != 0;
-      grid.SetTextMatrix(row, col, set ? "-" : "");
-      grid.SetCellPicture(row, col, set ? QPixmap() : CheckMarkBitmap());
-      break;
-    }
-    case CellKind::None:
-      break;
-  }
+  if (!b || entry < 0) return;
+  grid.SetTextMatrix(row, col, PageText(GridOf(&grid)->columns, *b, entry));
+  // A flag that is selected or used shows the check mark.
+  if (b->kind == BindKind::Check) grid.SetCellPicture(row, col, b->field.Get(M(), entry) ? CheckMarkBitmap() : QPixmap());
 }
 
 void CFiveToneListDlg::BeginCellEdit(const std::string& text) {
   CMSFlexGrid* grid = m_pActiveGrid;
-  const FiveToneGridSpec* spec = SpecOf(grid);
-  if (!spec) return;
-  const long col = grid->GetCol();
   // The entry of the row the grid shows as current, whichever way it got there.
-  const int entry = EntryOf(grid, grid->GetRow());
-  if (entry < 0 || !IsEditColumn(grid, col)) return;
-  const bool exists = spec->encode ? M().fiveToneEncode.GetCellText(entry, static_cast<int>(col))
-                                   : M().fiveToneDecode.GetCellText(entry, static_cast<int>(col));
-  if (!exists) return;
-  const Column& column = spec->columns[static_cast<std::size_t>(col)];
-  m_edit.Begin(*grid, this, text, column.limit, column.filterMode);
+  const Binding* b = ColumnOf(grid, grid ? grid->GetCol() : -1);
+  if (!IsTyped(b) || EntryOf(grid, grid->GetRow()) < 0) return;
+  m_edit.Begin(*grid, this, text, b->maxLength, b->kind == BindKind::Dial ? kCodeFilter : kTagFilter);
 }
 
-void CFiveToneListDlg::CycleCurrentCell() {
+void CFiveToneListDlg::StepCurrentCell() {
   CMSFlexGrid* grid = m_pActiveGrid;
-  if (!grid || grid == &m_special) return;
-  const int entry = EntryOf(grid, grid->GetRow());
-  if (entry < 0) return;
+  const FiveToneListGrid* g = GridOf(grid);
+  const int entry = EntryOf(grid, grid ? grid->GetRow() : -1);
+  if (!g || !g->cycle || entry < 0) return;
   const long col = grid->GetCol();
-  const bool changed = grid == &m_encode ? M().fiveToneEncode.CycleField(entry, static_cast<int>(col))
-                                         : M().fiveToneDecode.CycleField(entry, static_cast<int>(col));
-  if (changed) ShowCell(*grid, grid->GetRow(), col);
+  if (g->cycle(entry, static_cast<int>(col))) ShowCell(*grid, grid->GetRow(), col);
 }
 
 void CFiveToneListDlg::OnKillfocusCellEdit() {
   CMSFlexGrid* grid = m_pActiveGrid;
-  const FiveToneGridSpec* spec = SpecOf(grid);
-  if (!spec || !m_edit.IsEditing() || m_bCommitting) return;
+  // An editor that loses the focus as a cancelled dialog goes stores nothing.
+  if (!grid || !m_edit.IsEditing() || m_bCommitting || m_bCancelled) return;
   m_bCommitting = true;
   grid->SetFocus();
   const long row = grid->GetRow();
   const long col = grid->GetCol();
+  const Binding* b = ColumnOf(grid, col);
   const int entry = EntryOf(grid, row);
-  if (entry >= 0 && IsEditColumn(grid, col)) {
-    spec->columns[static_cast<std::size_t>(col)].text->set(M(), entry, m_edit.GetWindowText());
+  if (IsTyped(b) && entry >= 0) {
+    b->text.set(M(), entry, m_edit.GetWindowText());
     ShowCell(*grid, row, col);
   }
   m_edit.ShowWindow(SW_HIDE);
@@ -277,14 +218,13 @@ void CFiveToneListDlg::OnKillfocusCellEdit() {
 
 void CFiveToneListDlg::OnGridKeyPress(UINT, NMHDR* pHeader, LRESULT*) {
   CMSFlexGrid* grid = GridOfWindow(pHeader->hwndFrom);
-  const FiveToneGridSpec* spec = SpecOf(grid);
-  if (!spec) return;
+  if (!grid) return;
   m_pActiveGrid = grid;
   if (HeldDown(VK_CONTROL) || HeldDown(VK_BACK)) return;
-  const long col = grid->GetCol();
-  if (!IsEditColumn(grid, col)) return;
+  const Binding* b = ColumnOf(grid, grid->GetCol());
+  if (!IsTyped(b)) return;
   const UINT key = static_cast<unsigned short>(reinterpret_cast<NMGRIDKEY*>(pHeader)->keyAscii);
-  if (key < 0x20 || !CFilterEdit::Accepts(spec->columns[static_cast<std::size_t>(col)].filterMode, key)) return;
+  if (key < 0x20 || !CFilterEdit::Accepts(b->kind == BindKind::Dial ? kCodeFilter : kTagFilter, key)) return;
   BeginCellEdit(std::string(1, static_cast<char>(key)));
   if (m_edit.IsEditing()) m_edit.SetSel(1, 1);
 }
@@ -294,21 +234,22 @@ BOOL CFiveToneListDlg::PreTranslateMessage(MSG* pMsg) {
   const auto vk = static_cast<UINT>(pMsg->wParam);
   CMSFlexGrid* grid = GridOfWindow(pMsg->hwnd);
   if (grid && CWnd::GetFocus() == grid) {
+    const bool typed = IsTyped(ColumnOf(grid, grid->GetCol()));
     if (keyDown && vk == VK_RETURN) {
       m_pActiveGrid = grid;
-      if (IsEditColumn(grid, grid->GetCol())) BeginCellEdit(grid->GetText());
+      if (typed) BeginCellEdit(grid->GetText());
       ShowCell(*grid, grid->GetRow(), grid->GetCol());
     } else if (keyDown && vk == VK_SPACE) {
       m_pActiveGrid = grid;
-      CycleCurrentCell();
+      StepCurrentCell();
     } else if (pMsg->message == WM_LBUTTONDBLCLK) {
       m_pActiveGrid = grid;
       if (grid->GetMouseRow() < grid->GetFixedRows() || grid->GetMouseCol() < grid->GetFixedCols()) return TRUE;
-      if (IsEditColumn(grid, grid->GetCol())) {
+      if (typed) {
         BeginCellEdit(grid->GetText());
         ShowCell(*grid, grid->GetRow(), grid->GetCol());
       } else {
-        CycleCurrentCell();
+        StepCurrentCell();
       }
     }
   }
@@ -327,7 +268,7 @@ BOOL CFiveToneListDlg::PreTranslateMessage(MSG* pMsg) {
       return TRUE;
     }
   }
-  // Esc in the editor puts this cell back as it was; the dialog stays open with its other edits.
+  // Esc in the editor puts this cell back; the dialog stays open with its other edits.
   if (m_pActiveGrid && m_edit.HandleKey(pMsg, *m_pActiveGrid)) return TRUE;
   return CDialog::PreTranslateMessage(pMsg);
 }
@@ -341,6 +282,7 @@ void CFiveToneListDlg::OnOK() {
 }
 
 void CFiveToneListDlg::OnCancel() {
+  m_bCancelled = true;
   M().fiveToneEncode.UnpackFromImage(RadioImage());
   M().fiveToneDecode.UnpackFromImage(RadioImage());
   g_bModified = m_modifiedAtOpen;

@@ -1,14 +1,13 @@
 // CFiveToneListDlg: the modal "5-Tone" dialog of the encode and decode lists,
 // in three grids: "Encode 1" to "Encode 8", "Decode 1" to "Decode 5", and the
-// decode entries STUN, KILL and REVIVE. Codes and tags are typed into an
-// editor laid over the cell; the other cells change by Space or a double
-// click. The lists are reloaded from the image when the dialog opens and
+// decode entries STUN, KILL and REVIVE, whose columns are bindings over the
+// entries' fields and lists. Codes and tags are typed into an editor laid over
+// the cell; the other cells step by Space or a double click. The lists are reloaded from the image when the dialog opens and
 // packed into it on OK; Cancel, Esc on a grid or closing the window reload them
-// and give g_bModified back its value at opening. Esc in the editor puts that
-// cell back and nothing else.
+// and give g_bModified back its value at opening (an edit still open then is
+// dropped). Esc in the editor puts that cell back and nothing else.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +16,8 @@
 #include "ui/grid/grid_cell_editor.h"
 #include "ui/wnd/dialog.h"
 
-struct FiveToneGridSpec;
+struct Binding;
+struct FiveToneListGrid;
 
 class CFiveToneListDlg : public CDialog {
  public:
@@ -43,15 +43,16 @@ class CFiveToneListDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
-  const FiveToneGridSpec* SpecOf(const CMSFlexGrid* grid) const;
+  const FiveToneListGrid* GridOf(const CMSFlexGrid* grid) const;
   CMSFlexGrid* GridOfWindow(HWND hWnd);
-  void FillGrid(CMSFlexGrid& grid, const FiveToneGridSpec& spec);
+  // The binding of a grid's column; null for the labels.
+  const Binding* ColumnOf(const CMSFlexGrid* grid, long col) const;
+  void FillGrid(CMSFlexGrid& grid);
   // Rewrites a cell from its entry.
   void ShowCell(CMSFlexGrid& grid, long row, long col);
   void BeginCellEdit(const std::string& text);
-  // Space or a double click on a cell that cycles or toggles its field.
-  void CycleCurrentCell();
-  bool IsEditColumn(const CMSFlexGrid* grid, long col) const;
+  // Space or a double click on a cell that steps its field.
+  void StepCurrentCell();
 
   CGridCellEditor m_edit;
   CMSFlexGrid m_encode;
@@ -60,5 +61,6 @@ class CFiveToneListDlg : public CDialog {
   // The grid of the last key or mouse action: the editor's cell is its current cell.
   CMSFlexGrid* m_pActiveGrid = nullptr;
   bool m_bCommitting = false;
+  bool m_bCancelled = false;
   std::uint32_t m_modifiedAtOpen = 0;
 };

@@ -1,7 +1,5 @@
 #include "pages/fivetone/five_tone_page.h"
 
-#include <algorithm>
-
 #include "model/five_tone_fields.h"
 #include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_list_dlg.h"
@@ -28,6 +26,7 @@ BEGIN_MESSAGE_MAP(CFiveToneTablePage, CScrollPage)
   ON_BN_CLICKED(IDC_FT_ENCODE_DECODE, OnEncodeDecode)
   ON_EN_KILLFOCUS(IDC_FT_CELL_EDIT, OnKillfocusCellEdit)
   ON_NOTIFY(GN_KEYPRESS, IDC_FT_TONE_GRID, OnGridKeyPress)
+  ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CFiveToneTablePage::CFiveToneTablePage(CWnd* pParent) : CScrollPage(IDD_FIVE_TONE_PAGE, pParent) {
@@ -46,41 +45,27 @@ BOOL CFiveToneTablePage::OnInitDialog() {
   m_hAccel = LoadPageAccelerator();
   m_pActiveGrid = nullptr;
   BuildGrid();
-  FitGridToView();
+  // The grid grows and shrinks with the page; the buttons keep to its bottom edge.
+  AnchorAsPlaced(IDC_FT_TONE_GRID, ANCHOR_RIGHT | ANCHOR_BOTTOM);
+  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) AnchorAsPlaced(id, ANCHOR_BOTTOM | ANCHOR_KEEPHEIGHT);
   return TRUE;
 }
 
-void CFiveToneTablePage::FitGridToView() {
-  // The page does not scroll: where its parent shows less than the template's
-  // width, the grid is narrowed to what shows and scrolls its own columns.
-  CWnd* parent = GetParent();
-  if (!parent || !m_grid.GetSafeHwnd()) return;
-  CRect view;
-  parent->GetClientRect(&view);
-  parent->ClientToScreen(&view);
-  ScreenToClient(&view);
-  CRect grid;
-  m_grid.GetWindowRect(&grid);
-  ScreenToClient(&grid);
-  const int right = std::max(grid.left + 160, view.right - 4);
-  if (grid.right <= right) return;
-  // The grid's scroll bar takes a row's room: the grid grows by it, and the
-  // buttons below move down with it while they stay in view.
-  int grow = GetSystemMetrics(SM_CYHSCROLL);
-  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
-    CRect button;
-    GetDlgItem(id)->GetWindowRect(&button);
-    ScreenToClient(&button);
-    grow = std::max(0, std::min(grow, view.bottom - 2 - button.bottom));
-  }
-  m_grid.MoveWindow(grid.left, grid.top, right - grid.left, grid.Height() + grow);
-  for (int id : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
-    CWnd* button = GetDlgItem(id);
-    CRect r;
-    button->GetWindowRect(&r);
-    ScreenToClient(&r);
-    button->MoveWindow(r.left, r.top + grow, r.Width(), r.Height());
-  }
+void CFiveToneTablePage::AnchorAsPlaced(int id, UINT flags) {
+  CWnd* control = GetDlgItem(id);
+  CRect client;
+  CWnd::GetClientRect(&client);
+  CRect r;
+  control->GetWindowRect(&r);
+  ScreenToClient(&r);
+  m_layout.AddAnchor(control, CRect(r.left, r.top, client.right - r.right, client.bottom - r.bottom), flags);
+}
+
+void CFiveToneTablePage::OnSize(UINT nType, int cx, int cy) {
+  // Not the page base's scrolling: the grid scrolls its own cells, under its
+  // headings and beside its labels.
+  CDialog::OnSize(nType, cx, cy);
+  m_layout.OnSize(this, nType);
 }
 
 void CFiveToneTablePage::BuildGrid() {

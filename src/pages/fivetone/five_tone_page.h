@@ -9,6 +9,7 @@
 #include "res/page_five_tone.h"
 #include "ui/grid/flex_grid.h"
 #include "ui/grid/grid_cell_editor.h"
+#include "ui/layout/anchor_layout.h"
 #include "ui/page/scroll_page.h"
 
 class CPrinterDC;
@@ -32,18 +33,21 @@ class CFiveToneTablePage : public CScrollPage {
   void OnEncodeDecode();
   void OnKillfocusCellEdit();
   void OnGridKeyPress(NMHDR* pHeader, LRESULT* pResult);
+  void OnSize(UINT nType, int cx, int cy);
 
   DECLARE_MESSAGE_MAP()
 
  private:
   void BuildGrid();
-  void FitGridToView();
+  // Anchors a control with its margins as it stands in the page now.
+  void AnchorAsPlaced(int id, UINT flags);
   // Rewrites a cell of the record from the record.
   void ShowCell(long row, long col);
   // Lays the editor over the current cell with the start text; nothing when
   // the cell is not one of the record's.
   void BeginCellEdit(const std::string& text);
 
+  CAnchorLayout m_layout;
   CGridCellEditor m_cellEdit;
   CMSFlexGrid m_grid;
   // The grid whose cell the editor belongs to: set when a key or a double

@@ -137,7 +137,7 @@ void SettingsBlock(CSheet& s, int& y) {
 
 // ---- sheet 7 -------------------------------------------------------------------
 
-std::string Mark(std::uint32_t flag) { return flag == 0 ? "v" : ""; }
+std::string Mark(std::uint32_t marked) { return marked ? "v" : ""; }
 
 void EncodeList(CSheet& s, int y0) {
   int y = y0;
@@ -164,7 +164,7 @@ void EncodeList(CSheet& s, int y0) {
         case 1: text = kEncodeCode.get(M(), i); break;
         case 2: text = kEncodeAlias.get(M(), i); break;
         case 3: text = kMuteModeList.PrintText(kEncodeMuteMode.Get(M(), i)); break;
-        case 4: text = Mark(kEncodeSelect.Get(M(), i)); break;
+        case 4: text = Mark(kEncodeSelected.Get(M(), i)); break;
         case 5: text = kFirstToneExtList.PrintText(kEncodeFirstToneExt.Get(M(), i)); break;
         default: break;
       }
@@ -172,7 +172,7 @@ void EncodeList(CSheet& s, int y0) {
         s.Cell(cols[c].from, cols[c].to, y, text);
         continue;
       }
-      for (int d = 0; d < 5; ++d) s.Cell(78 + 3 * d, 81 + 3 * d, y, Mark(kEncodeInputDigit[d].Get(M(), i)), d == 4);
+      for (int d = 0; d < 5; ++d) s.Cell(78 + 3 * d, 81 + 3 * d, y, Mark(kEncodeInputDigitUsed[d].Get(M(), i)), d == 4);
     }
   }
 }

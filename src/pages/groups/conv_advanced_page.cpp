@@ -60,10 +60,6 @@ template <bool (*Editable)(const CEditModel&, int)>
 grid::State EditableInUse(grid::CGridPage&, const Row&, int, int g) {
   return GroupEnabled(M(), g) && Editable(M(), g) ? grid::State::Active : grid::State::Inactive;
 }
-// The Default Encryption cannot be chosen where no group's could.
-grid::State DefaultEncryptionState(grid::CGridPage&, const Row&, int, int) {
-  return EncryptionEditable(M(), kDefaultColumnGroup) ? grid::State::Default : grid::State::Inactive;
-}
 
 using grid::Cell;
 

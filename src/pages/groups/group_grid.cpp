@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/edit_model.h"
+#include "model/group_model.h"
 #include "model/zone_fields.h"
 #include "ui/wnd/prompt.h"
 
@@ -67,6 +68,10 @@ grid::State InUseGrey(grid::CGridPage&, const grid::Row&, int, int g) {
 }
 
 grid::State AlwaysActive(grid::CGridPage&, const grid::Row&, int, int) { return grid::State::Active; }
+
+grid::State DefaultEncryptionState(grid::CGridPage&, const grid::Row&, int, int) {
+  return EncryptionEditable(TheModel(), kDefaultColumnGroup) ? grid::State::Active : grid::State::Inactive;
+}
 
 std::string ScanMemoryShow(grid::CGridPage& page, const grid::Row& row, int g) {
   const std::uint32_t code = g == grid::kDefaultEntity ? page.DefaultCode(row) : row.field.Get(TheModel(), g);

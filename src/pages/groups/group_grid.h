@@ -59,6 +59,9 @@ grid::State InUseActive(grid::CGridPage& page, const grid::Row& row, int column,
 // Shown grey for a group in use (read-only values), else Inactive.
 grid::State InUseGrey(grid::CGridPage& page, const grid::Row& row, int column, int g);
 grid::State AlwaysActive(grid::CGridPage& page, const grid::Row& row, int column, int g);
+// The Default Encryption cell: white where the Default's Encryption can be
+// chosen (unlike the other Default cells, which are Default grey), else Inactive.
+grid::State DefaultEncryptionState(grid::CGridPage& page, const grid::Row& row, int column, int g);
 
 // ---- cell texts ---------------------------------------------------------------------------
 // Scan Memory of a group or of the Default column: "Enable", "Disable", "User", "Dealer".

@@ -11,6 +11,7 @@
 
 using namespace ltr_group_ids;
 using grid::Row;
+using group_grid::DefaultEncryptionState;
 using group_grid::InUseActive;
 
 namespace {
@@ -83,12 +84,6 @@ void SecondTxPowerEntries(grid::CGridPage&, const Row&, int, std::vector<grid::E
 // the function bits of every group of the zone.
 void CommitDefaultSignaling(grid::CGridPage& page, const Row&, int, std::uint32_t code) {
   CommitDefaultLtrSignalingFunction(M(), static_cast<group_grid::CGroupGridPage&>(page).Zone(), code);
-}
-
-// The Default Encryption cell greys on model 11 when the Default's settings rule it out.
-grid::State DefaultEncryptionState(grid::CGridPage&, const Row&, int, int) {
-  if (!IsType11(M())) return grid::State::Default;
-  return EncryptionEditable(M(), kDefaultColumnGroup) ? grid::State::Default : grid::State::Inactive;
 }
 
 // Encryption of a group in use: not while its function reads 2, nor with the

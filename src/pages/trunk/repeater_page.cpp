@@ -59,7 +59,7 @@ constexpr grid::ColumnIds Ids(const int (&ids)[kColumns]) {
 using grid::Cell;
 
 const Row kRows[] = {
-    {.ids = Ids(kChannel), .listId = kPopupList, .field = tf::kRepeaterChannel, .widthFactor = 3,
+    {.ids = Ids(kChannel), .listId = kChannelList, .field = tf::kRepeaterChannel, .widthFactor = 3,
      .heightFactor = 4, .show = &ChannelText, .state = &AlwaysActive, .fill = &ChannelEntries,
      .write = &WriteChannel},
     {.kind = Cell::Static, .ids = Ids(kTxFreq), .show = &TxFreqText, .state = &FrequencyState},
@@ -92,6 +92,11 @@ int CSystemRepeaterPage::FirstMax() const { return kFirstRepeaterMax; }
 int CSystemRepeaterPage::FieldIndex(int slot) const { return tf::RepeaterKey(m_zone, slot); }
 
 std::string CSystemRepeaterPage::ColumnCaption(int column) const { return RepeaterCaption(EntityOf(column)); }
+
+void CSystemRepeaterPage::OnInitPage() {
+  if (!m_fixedFont.GetSafeHandle()) m_fixedFont.CreatePointFont(80, "Courier New");
+  if (CWnd* list = Item(kChannelList)) list->SetFont(m_fixedFont.GetQFont());
+}
 
 void CSystemRepeaterPage::OnRefreshed() {
   SetItemText(kZoneNumber, std::to_string(m_zone + 1));

@@ -29,8 +29,10 @@ class CSystemRepeaterPage : public grid::CGridPage, public IZoneSubPage {
   int HeldFirstMin() const override { return First(); }
   int FieldIndex(int slot) const override;
   std::string ColumnCaption(int column) const override;
+  void OnInitPage() override;
   void OnRefreshed() override;
 
  private:
   int m_zone = 0;
+  CFont m_fixedFont;  // the channel list's
 };

@@ -6,6 +6,11 @@
 // and on around a fill, and headings of neighbouring fixed cells with the same
 // text merged into one.
 //
+// The fixed rows and columns never scroll: when the grid is smaller than its
+// cells, only the others scroll, under the headings and beside the labels. A
+// column is never narrower than the widest text or picture it holds: the width
+// set is the least it is drawn with.
+//
 // As with the other controls, its behaviour belongs to its window: a click on
 // a cell that is not fixed, and the arrow keys, move the current cell (never
 // onto a fixed cell) and tell the parent with GN_ROWCOLCHANGE; a character
@@ -69,7 +74,8 @@ class CMSFlexGrid : public CWnd {
   void SetCellPicture(long row, long col, const QPixmap& picture);
   bool HasCellPicture(long row, long col) const;
 
-  long GetColWidth(long col) const;  // twips
+  // The width the column is drawn with, in twips; setting it sets the least.
+  long GetColWidth(long col) const;
   void SetColWidth(long col, long twips);
   // The width in twips a cell needs to show the text whole, in the grid's font.
   long GetTextWidth(const std::string& text) const;
@@ -78,7 +84,8 @@ class CMSFlexGrid : public CWnd {
   short GetFixedAlignment(long col) const;
   void SetFixedAlignment(long col, short value);
 
-  // Drawing off while a fill runs; on again redraws once.
+  // Drawing off while a fill runs; on again widens the columns to their texts
+  // and redraws once.
   BOOL GetRedraw() const;
   void SetRedraw(BOOL bRedraw);
   // Fixed rows marked for merging show runs of equal neighbouring texts as one cell.
@@ -97,6 +104,11 @@ class CMSFlexGrid : public CWnd {
   // Where an in-place editor goes over the current cell, in the parent's
   // client coordinates: one pixel up and left of the cell, two pixels larger.
   CRect GetCellEditorRect(CWnd* pParent);
+
+  // Where a cell stands now, in pixels from the grid window's top-left corner,
+  // scrolled as the grid is; and whether it shows whole, in its part of the grid.
+  CRect GetCellRect(long row, long col) const;
+  bool IsCellShown(long row, long col) const;
 };
 
 // Makes dialog templates build the grid for kFlexGridClass; later calls do nothing.

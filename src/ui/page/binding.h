@@ -118,10 +118,11 @@ struct Binding {
 constexpr Binding Combo(int id, Field field, const ChoiceList& list) {
   return {id, BindKind::Combo, field, &list};
 }
-constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits) {
+constexpr Binding Number(int id, Field field, const NumberFormat& format, int maxDigits, int decimals = 0) {
   Binding b{id, BindKind::Number, field};
   b.number = &format;
   b.maxLength = maxDigits;
+  b.decimals = decimals;
   return b;
 }
 // A number cell whose typed text the model stores itself.

@@ -24,6 +24,7 @@
 
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/ext/common_controls.h"
+#include "ui/wnd/fonts.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -43,16 +44,17 @@ std::map<std::string, WindowClassProc>& Classes() {
   return classes;
 }
 
-// A static text. One that takes the focus (a grid cell) would otherwise lay
-// its plain text out as a text document at every paint; it is drawn here as
-// any other plain static is: frame, then the text inside the frame's indent.
+// A static text, drawn here as QLabel draws plain text: frame, then the text
+// inside the frame's indent. A static that takes the focus (a grid cell) would
+// otherwise lay its text out as a text document at every paint; and the text
+// is drawn as the installed faces can draw it (DrawableText).
 class WndLabel : public QLabel {
  public:
   explicit WndLabel(QWidget* parent) : QLabel(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* e) override {
-    if (textFormat() != Qt::PlainText || !pixmap().isNull() || focusPolicy() == Qt::NoFocus) {
+    if (textFormat() != Qt::PlainText || !pixmap().isNull()) {
       QLabel::paintEvent(e);
       return;
     }
@@ -69,7 +71,7 @@ class WndLabel : public QLabel {
       if (align & Qt::AlignBottom) r.setBottom(r.bottom() - m);
     }
     const int flags = int(align) | (wordWrap() ? Qt::TextWordWrap : 0);
-    style()->drawItemText(&painter, r, flags, palette(), isEnabled(), text(), foregroundRole());
+    style()->drawItemText(&painter, r, flags, palette(), isEnabled(), DrawableText(text()), foregroundRole());
   }
 };
 
@@ -100,6 +102,47 @@ class MultiLineButton : public QPushButton {
     }
     painter.setPen(option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, caption, wrap);
+  }
+};
+
+// A check box whose focus shows however the focus came (the dialog keys move
+// it with SetFocus, which the style does not count as keyboard focus), and
+// whose box, disabled, is fainter than an enabled one: no face of its own, the
+// frame and the mark in darker shades of its background.
+class WndCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (hasFocus()) option.state |= QStyle::State_KeyboardFocusChange;
+    if (isEnabled()) {
+      painter.drawControl(QStyle::CE_CheckBox, option);
+      return;
+    }
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+    painter.drawControl(QStyle::CE_CheckBoxLabel, label);
+    const QColor back = palette().color(backgroundRole());
+    const QRectF box =
+        QRectF(style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this)).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(back.darker(115), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    if (checkState() == Qt::Unchecked) return;
+    const QRectF in = box.adjusted(box.width() * 0.2, box.height() * 0.2, -box.width() * 0.2, -box.height() * 0.2);
+    painter.setPen(QPen(back.darker(150), std::max(1.0, box.height() * 0.13)));
+    if (checkState() == Qt::PartiallyChecked) {
+      painter.drawLine(QPointF(in.left(), in.center().y()), QPointF(in.right(), in.center().y()));
+    } else {
+      const QPointF mark[] = {{in.left(), in.center().y()}, {in.left() + in.width() * 0.4, in.bottom()},
+                              {in.right(), in.top()}};
+      painter.drawPolyline(mark, 3);
+    }
   }
 };
 
@@ -614,7 +657,7 @@ QWidget* MakeButton(QWidget* parent, DWORD style) {
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
     case BS_AUTO3STATE: {
-      auto* check = new QCheckBox(parent);
+      auto* check = new WndCheckBox(parent);
       check->setTristate(type == BS_3STATE || type == BS_AUTO3STATE);
       button = check;
       break;

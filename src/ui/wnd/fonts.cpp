@@ -76,3 +76,11 @@ int ScreenPointSize(const std::string& face, int points) {
   const FaceSubstitute* s = SubstituteOf(face);
   return std::max(s ? s->smallestPoints : 1, points);
 }
+
+QString DrawableText(const QString& text) {
+  constexpr char16_t kIdeographicSpace = 0x3000;
+  if (!text.contains(QChar(kIdeographicSpace))) return text;
+  QString drawn = text;
+  drawn.replace(QChar(kIdeographicSpace), QLatin1Char(' '));
+  return drawn;
+}

@@ -28,3 +28,8 @@ QFont FontOfFace(const std::string& face);
 // dialog asks for 7) gets the 8-point face, as it does on the original
 // platform. Printed sheets take their sizes as given.
 int ScreenPointSize(const std::string& face, int points);
+
+// A text as the installed faces can draw it: an ideographic space (U+3000),
+// which none of them has a glyph for, becomes a blank. The text itself stays
+// as written; only what is drawn changes.
+QString DrawableText(const QString& text);

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimerEvent>
 
@@ -14,6 +16,7 @@
 #include <unordered_set>
 
 #include "ui/wnd/ext/color_pass.h"
+#include "ui/wnd/ext/tab_ctrl.h"
 #include "ui/wnd/wnd.h"
 #include "ui/wnd/wnd_internal.h"
 
@@ -103,9 +106,17 @@ Qt::KeyboardModifiers CurrentModifiers() {
   return QGuiApplication::keyboardModifiers();
 }
 
+// Ctrl+A in an edit selects its whole text: the edit does that on the
+// key-down, and the key types no character for the cells to refuse.
+bool IsSelectAllInEdit(const QWidget* w, const QKeyEvent* ke) {
+  return ke->key() == Qt::Key_A && (ke->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
+         (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w));
+}
+
 // The character a key event types, as the keyboard driver would: none for
 // Delete, control characters for Ctrl+letter.
-UINT CharOfKeyEvent(const QKeyEvent* ke) {
+UINT CharOfKeyEvent(const QWidget* w, const QKeyEvent* ke) {
+  if (IsSelectAllInEdit(w, ke)) return 0;
   const QString text = ke->text();
   const bool ctrl = ke->modifiers() & Qt::ControlModifier;
   if (ctrl && ke->key() >= Qt::Key_A && ke->key() <= Qt::Key_Z) {
@@ -308,6 +319,11 @@ class CMessageLoop : public QObject {
   bool RouteKey(QWidget* w, QKeyEvent* ke) {
     CWnd* target = NearestWindowObject(w);
     if (!target || !target->GetSafeHwnd()->isEnabled()) return false;
+    // The keys of a tab set come before the control with the focus.
+    if (TakeWindowTabKey(w, ke)) {
+      ke->accept();
+      return true;
+    }
     InputContext ctx;
     ctx.kind = InputContext::Kind::Key;
     ctx.receiver = w;
@@ -315,7 +331,7 @@ class CMessageLoop : public QObject {
     ctx.event = ke;
     ctx.modifiers = ke->modifiers();
     ctx.vk = VirtualKeyFromQtKey(ke->key(), ke->modifiers());
-    ctx.ch = CharOfKeyEvent(ke);
+    ctx.ch = CharOfKeyEvent(w, ke);
     const bool alt = (ke->modifiers() & Qt::AltModifier) || ctx.vk == VK_F10;
     ctx.message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     ContextScope scope(&ctx);

@@ -18,6 +18,8 @@ CScriptedPrompts::~CScriptedPrompts() {
 // GCC 12's false "may be used uninitialized" for the empty path.)
 void CScriptedPrompts::Answer(int result) { answers_.emplace_back().result = result; }
 
+void CScriptedPrompts::AnswerWith(std::function<int()> decide) { answers_.emplace_back().decide = std::move(decide); }
+
 void CScriptedPrompts::AnswerFile(std::optional<std::string> path) {
   Prepared& answer = answers_.emplace_back();
   answer.isFile = true;
@@ -62,7 +64,7 @@ int CScriptedPrompts::MessageBox(CWnd*, const std::string& text, const std::stri
   shown_.push_back(s);
   const UINT buttons = nType & MB_TYPEMASK;
   if (buttons == MB_OK) return IDOK;
-  if (auto answer = Next()) return answer->result;
+  if (auto answer = Next()) return answer->decide ? answer->decide() : answer->result;
   switch (buttons) {
     case MB_YESNO: return IDNO;
     case MB_ABORTRETRYIGNORE: return IDABORT;

@@ -38,6 +38,9 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
 
   // The next prompt's answer: a message box or dialog result (IDYES, IDOK, ...).
   void Answer(int result);
+  // The next message box's answer is what the function returns, called while
+  // the box is up (a test may act in that moment).
+  void AnswerWith(std::function<int()> decide);
   // The next file dialog's answer: a path, or nothing for Cancel.
   void AnswerFile(std::optional<std::string> path);
   // The next dialog is run by this function (which may run it modally and
@@ -71,6 +74,7 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
     bool isFile = false;
     std::optional<std::string> path;
     std::function<INT_PTR(CDialog&)> run;
+    std::function<int()> decide;
     bool isPrint = false;
     std::shared_ptr<QPrinter> printer;
   };

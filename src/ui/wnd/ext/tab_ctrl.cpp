@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 #include "ui/wnd/controls.h"
 #include "ui/wnd/message_loop.h"
@@ -81,6 +83,7 @@ class WndTabHost : public QWidget {
 
   QTabBar* bar = nullptr;
   int rowHeight = 0;
+  bool takesWindowKeys = false;
 
   // The person picked a tab: the parent may keep the old one.
   void UserSelect(int index) {
@@ -92,6 +95,12 @@ class WndTabHost : public QWidget {
     bar->setCurrentIndex(index);
     NMHDR changed;
     SendNotify(this, TCN_SELCHANGE, &changed);
+  }
+
+  // The next (+1) or previous (-1) tab, round from one end to the other.
+  void UserStep(int step) {
+    const int n = bar->count();
+    if (n > 1) UserSelect(((bar->currentIndex() + step) % n + n) % n);
   }
 
   CRect DisplayRect(const CRect& window) const {
@@ -134,6 +143,25 @@ class WndTabHost : public QWidget {
     bar->setGeometry(0, 0, width(), rowHeight);
   }
 };
+
+std::vector<QPointer<WndTabHost>>& WindowKeyTakers() {
+  static std::vector<QPointer<WndTabHost>> hosts;
+  return hosts;
+}
+
+// +1 for the keys of the next tab, -1 for those of the previous one, 0 for any other key.
+int TabKeyStep(const QKeyEvent* key) {
+  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  const bool shift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (mods != Qt::ControlModifier && !shift) return 0;
+  switch (key->key()) {
+    case Qt::Key_Tab: return shift ? -1 : 1;
+    case Qt::Key_Backtab: return shift ? -1 : 0;
+    case Qt::Key_PageDown: return shift ? 0 : 1;
+    case Qt::Key_PageUp: return shift ? 0 : -1;
+    default: return 0;
+  }
+}
 
 QString TextOf(const TCITEM* item) {
   return (item && (item->mask & TCIF_TEXT) && item->pszText) ? QString::fromStdString(*item->pszText) : QString();
@@ -220,6 +248,19 @@ LRESULT TabProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool* han
 
 namespace wnd_detail {
 
+bool TakeWindowTabKey(QWidget* receiver, const QKeyEvent* key) {
+  const int step = TabKeyStep(key);
+  if (!step || !receiver) return false;
+  auto& hosts = WindowKeyTakers();
+  std::erase_if(hosts, [](const QPointer<WndTabHost>& h) { return !h || IsDead(h); });
+  for (const QPointer<WndTabHost>& host : hosts) {
+    if (host->window() != receiver->window() || !host->isVisible() || !host->isEnabled()) continue;
+    host->UserStep(step);
+    return true;
+  }
+  return false;
+}
+
 MadeControl MakeTabControl(QWidget* parent, const DlgItemTemplate& item) {
   RegisterWindowClassOnce<&TabProc>(WC_TABCONTROL);
   auto* host = new WndTabHost(parent, item.style);
@@ -232,6 +273,12 @@ BOOL CTabCtrl::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT n
   if (!CreateControlWindow(*this, CtlKind::Custom, WC_TABCONTROL, dwStyle, rect, pParentWnd, nID)) return FALSE;
   SetOwnsWindow(true);
   return TRUE;
+}
+void CTabCtrl::TakeWindowTabKeys() {
+  auto* host = dynamic_cast<WndTabHost*>(m_hWnd);
+  if (!host || host->takesWindowKeys) return;
+  host->takesWindowKeys = true;
+  WindowKeyTakers().emplace_back(host);
 }
 int CTabCtrl::InsertItem(int nItem, const std::string& text) {
   std::string copy = text;

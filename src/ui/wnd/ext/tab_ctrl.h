@@ -5,6 +5,12 @@
 // the control has the focus: the parent is asked first (TCN_SELCHANGING; a
 // nonzero answer keeps the selection) and told afterwards (TCN_SELCHANGE).
 // TCM_SETCURSEL, inserting and deleting items raise no notification.
+//
+// A tab control may also take the tab keys of its whole window, as a tab set
+// does on the desktop (TakeWindowTabKeys): Ctrl+Tab and Ctrl+PageDown select
+// the next tab, Ctrl+Shift+Tab and Ctrl+PageUp the previous one (round from
+// the last to the first), wherever the focus is in the window and before the
+// control with the focus sees the key, with the notifications of a click.
 #pragma once
 
 #include <string>
@@ -43,9 +49,14 @@ struct TCITEM {
   LPARAM lParam = 0;
 };
 
+class QKeyEvent;
+class QWidget;
+
 class CTabCtrl : public CWnd {
  public:
   BOOL Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID);
+  // From now on the control takes the tab keys of its window (see above).
+  void TakeWindowTabKeys();
   // Returns the index of the new item, or -1.
   int InsertItem(int nItem, const std::string& text);
   int InsertItem(int nItem, const TCITEM* pTabCtrlItem);
@@ -69,6 +80,10 @@ class CTabCtrl : public CWnd {
 };
 
 namespace wnd_detail {
+// For the message loop: true when a tab control that takes the tab keys of the
+// key's window took the key.
+bool TakeWindowTabKey(QWidget* receiver, const QKeyEvent* key);
+
 template <class T, auto F>
 LRESULT ParentNotifyThunk(CWnd* w, WPARAM a, LPARAM b) {
   (static_cast<T*>(w)->*F)(static_cast<UINT>(a), b);
