@@ -10,21 +10,9 @@
 #include "model/field.h"
 #include "model/zone_fields.h"
 
-// What a field of a record that does not exist reads and writes: a byte that is
-// 0 at every use.
-inline std::uint8_t& NoRecordByte() {
-  static std::uint8_t none;
-  none = 0;
-  return none;
-}
-
 namespace cf {
 
-template <std::uint8_t CChannelData::*Byte>
-std::uint8_t& ChannelByte(CEditModel& m, int c) {
-  CChannelData* r = m.store.Channel(c);
-  return r ? r->*Byte : NoRecordByte();
-}
+inline CChannelData* ChannelAt(CEditModel& m, int c) { return m.store.Channel(c); }
 inline std::uint8_t& FrequencyFlagByte(CEditModel& m, int c) {
   CChannelData* r = m.store.Channel(c);
   return r ? r->FrequencyFlags() : NoRecordByte();
@@ -32,15 +20,15 @@ inline std::uint8_t& FrequencyFlagByte(CEditModel& m, int c) {
 
 using C = CChannelData;
 // Mode byte.
-inline constexpr BitField kSpacing{&ChannelByte<&C::modeByte>, C::kSpacingMask};  // 0 Narrow, 1 Wide
-inline constexpr BitField kRxStepSet{&ChannelByte<&C::modeByte>, C::kRxStepMask};
-inline constexpr BitField kTxStepSet{&ChannelByte<&C::modeByte>, C::kTxStepMask};
+inline constexpr BitField kSpacing = RecordBits<&ChannelAt, &C::modeByte>(C::kSpacingMask);  // 0 Narrow, 1 Wide
+inline constexpr BitField kRxStepSet = RecordBits<&ChannelAt, &C::modeByte>(C::kRxStepMask);
+inline constexpr BitField kTxStepSet = RecordBits<&ChannelAt, &C::modeByte>(C::kTxStepMask);
 // In use ("programmed"): the channel table's "Enable".
-inline constexpr BitField kInUse{&ChannelByte<&C::programmed>, 0x01};
+inline constexpr BitField kInUse = RecordBits<&ChannelAt, &C::programmed>(0x01);
 // The frequency flags of the entries.
-inline constexpr BitField kNearWholeMHz{&FrequencyFlagByte, C::kFlagNearWholeMHz};
-inline constexpr BitField kNear921600{&FrequencyFlagByte, C::kFlagNear921600};
-inline constexpr BitField kNear80139{&FrequencyFlagByte, C::kFlagNear80139};
+inline constexpr BitField kNearWholeMHz = BitsOf<&FrequencyFlagByte>(C::kFlagNearWholeMHz);
+inline constexpr BitField kNear921600 = BitsOf<&FrequencyFlagByte>(C::kFlagNear921600);
+inline constexpr BitField kNear80139 = BitsOf<&FrequencyFlagByte>(C::kFlagNear80139);
 // Frequencies in 10 Hz units.
 inline constexpr Field kRxFrequency{
     [](CEditModel& m, int c) -> std::uint32_t {

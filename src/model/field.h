@@ -1,10 +1,12 @@
 // The vocabulary in which the model names its fields once, for the pages, the
 // sheets, the packs and the tests:
 //
-//  - BitField: some bits of one record byte under a mask. Its code is the bits
-//    shifted down to bit 0; a store writes only the bits under the mask.
+//  - BitField: some bits of one record byte or 16-bit word under a mask. Its
+//    code is the bits shifted down to bit 0; a store writes only the bits under
+//    the mask. Made in one syntax from the member that holds it (below: Bits,
+//    ArrayBits, RecordBits).
 //  - Field: a BitField, or a getter and a setter where a field is not bits of
-//    one byte (a word, a byte with a conversion, a value spread over bytes).
+//    one member (a byte with a conversion, a value spread over bytes, a rule).
 //  - TextField: a text (tags, aliases, dial strings) with its getter and setter.
 //  - TypedField: a text typed into a number cell that the model itself turns
 //    into what it stores (a frequency into channel words, a number brought
@@ -22,26 +24,60 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 class CEditModel;
 
-// The byte of a record that holds a field, for entity `index`.
+// The byte or the 16-bit word of a record that holds a field, for entity `index`.
 using FieldByteFn = std::uint8_t& (*)(CEditModel& model, int index);
+using FieldWordFn = std::uint16_t& (*)(CEditModel& model, int index);
 
+// What a field of a record that does not exist reads and writes: a byte or a
+// word that is 0 at every use.
+inline std::uint8_t& NoRecordByte() {
+  static std::uint8_t none;
+  none = 0;
+  return none;
+}
+inline std::uint16_t& NoRecordWord() {
+  static std::uint16_t none;
+  none = 0;
+  return none;
+}
+
+// Bits of a byte (`byte`) or of a 16-bit word (`word`) under a mask.
 struct BitField {
   FieldByteFn byte = nullptr;
-  std::uint8_t mask = 0xFF;
+  std::uint16_t mask = 0xFF;
+  FieldWordFn word = nullptr;
 
+  constexpr bool IsSet() const { return byte != nullptr || word != nullptr; }
   constexpr int Shift() const { return mask ? std::countr_zero(static_cast<unsigned>(mask)) : 0; }
   // The largest code the bits hold.
   constexpr std::uint32_t MaxCode() const { return static_cast<std::uint32_t>(mask) >> Shift(); }
   std::uint32_t Get(CEditModel& model, int index = 0) const {
-    return static_cast<std::uint32_t>(byte(model, index) & mask) >> Shift();
+    const unsigned raw = word ? word(model, index) : byte(model, index);
+    return (raw & mask) >> Shift();
   }
-  // Writes the code's bits that fit under the mask; the byte's other bits stay.
+  // A read of a const model (the accessors hand out references; a read writes nothing).
+  std::uint32_t Get(const CEditModel& model, int index = 0) const {
+    return Get(const_cast<CEditModel&>(model), index);  // NOLINT: read only
+  }
+  // Writes the code's bits that fit under the mask; the other bits stay.
   void Set(CEditModel& model, int index, std::uint32_t code) const {
-    std::uint8_t& b = byte(model, index);
-    b = static_cast<std::uint8_t>((b & ~mask) | ((code << Shift()) & mask));
+    const unsigned bits = (code << Shift()) & mask;
+    if (word) {
+      std::uint16_t& w = word(model, index);
+      w = static_cast<std::uint16_t>((w & ~mask) | bits);
+    } else {
+      std::uint8_t& b = byte(model, index);
+      b = static_cast<std::uint8_t>((b & ~mask) | bits);
+    }
+  }
+  // Whether two fields share a stored bit (the same accessor and overlapping masks).
+  constexpr bool Overlaps(const BitField& other) const {
+    return IsSet() && byte == other.byte && word == other.word && (mask & other.mask) != 0;
   }
 };
 
@@ -57,14 +93,17 @@ struct Field {
   constexpr Field(BitField b) : bits(b) {}  // NOLINT: a BitField is a Field
   constexpr Field(Getter g, Setter s) : get(g), set(s) {}
 
-  constexpr bool IsBits() const { return bits.byte != nullptr; }
-  constexpr bool IsSet() const { return bits.byte != nullptr || get != nullptr; }
+  constexpr bool IsBits() const { return bits.IsSet(); }
+  constexpr bool IsSet() const { return bits.IsSet() || get != nullptr; }
   std::uint32_t Get(CEditModel& model, int index = 0) const {
-    if (bits.byte) return bits.Get(model, index);
+    if (bits.IsSet()) return bits.Get(model, index);
     return get ? get(model, index) : 0;
   }
+  std::uint32_t Get(const CEditModel& model, int index = 0) const {
+    return Get(const_cast<CEditModel&>(model), index);  // NOLINT: read only
+  }
   void Set(CEditModel& model, int index, std::uint32_t code) const {
-    if (bits.byte) bits.Set(model, index, code);
+    if (bits.IsSet()) bits.Set(model, index, code);
     else if (set) set(model, index, code);
   }
 };
@@ -91,25 +130,64 @@ struct TypedField {
 };
 
 // ---- making fields from record members --------------------------------------------------
+//
+// One syntax for every bit field: the member (a byte or a uint16_t word) and,
+// where it is not a whole member, the mask.
 
-// Byte `Byte` of the record `Record` of the model: Bits<&CEditModel::global, &CGlobalSettings::byte185>(0x10).
-template <auto Record, auto Byte>
-std::uint8_t& MemberByte(CEditModel& model, int) {
-  return (model.*Record).*Byte;
-}
-template <auto Record, auto Byte>
-constexpr BitField Bits(std::uint8_t mask = 0xFF) {
-  return {&MemberByte<Record, Byte>, mask};
+// A member of a record of the model: Bits<&CEditModel::global, &CGlobalSettings::byte185>(0x10).
+template <auto Record, auto Member>
+auto& MemberOf(CEditModel& model, int) {
+  return (model.*Record).*Member;
 }
 
-// Element `index` of a per-entity byte array of a record (the zone tables of the store).
+// Element `index` of a per-entity array of a record (the zone tables of the store).
 template <auto Record, auto Array>
-std::uint8_t& ArrayByte(CEditModel& model, int index) {
+auto& ArrayElement(CEditModel& model, int index) {
   return ((model.*Record).*Array)[index];
 }
-template <auto Record, auto Array>
-constexpr BitField ArrayBits(std::uint8_t mask = 0xFF) {
-  return {&ArrayByte<Record, Array>, mask};
+
+// A member of the record `Find` finds for an index (null: none, which reads 0
+// and takes no write); with no member, the found byte or word itself.
+template <auto Find, auto Member = nullptr>
+auto& FoundMember(CEditModel& model, int index) {
+  auto* record = Find(model, index);
+  if constexpr (std::is_null_pointer_v<decltype(Member)>) {
+    using T = std::remove_pointer_t<decltype(record)>;
+    if constexpr (sizeof(T) == 1) return record ? *record : NoRecordByte();
+    else return record ? *record : NoRecordWord();
+  } else {
+    using T = std::remove_reference_t<decltype(record->*Member)>;
+    if constexpr (sizeof(T) == 1) return record ? record->*Member : NoRecordByte();
+    else return record ? record->*Member : NoRecordWord();
+  }
+}
+
+// The bit field of an accessor of a byte or a word (the whole of it by default).
+template <auto Accessor>
+constexpr BitField BitsOf(std::uint16_t mask) {
+  using T = std::remove_reference_t<decltype(Accessor(std::declval<CEditModel&>(), 0))>;
+  static_assert(sizeof(T) == 1 || sizeof(T) == 2, "a bit field is of a byte or a 16-bit word");
+  if constexpr (sizeof(T) == 1) return {Accessor, mask, nullptr};
+  else return {nullptr, mask, Accessor};
+}
+template <auto Accessor>
+constexpr BitField BitsOf() {
+  using T = std::remove_reference_t<decltype(Accessor(std::declval<CEditModel&>(), 0))>;
+  return BitsOf<Accessor>(sizeof(T) == 1 ? 0xFF : 0xFFFF);
+}
+
+template <auto Record, auto Member, typename... Mask>
+constexpr BitField Bits(Mask... mask) {
+  return BitsOf<&MemberOf<Record, Member>>(mask...);
+}
+template <auto Record, auto Array, typename... Mask>
+constexpr BitField ArrayBits(Mask... mask) {
+  return BitsOf<&ArrayElement<Record, Array>>(mask...);
+}
+// Bits of a member of an indexed record: RecordBits<&GroupAt, &CGroupRecord::channelWord>(0x4000).
+template <auto Find, auto Member = nullptr, typename... Mask>
+constexpr BitField RecordBits(Mask... mask) {
+  return BitsOf<&FoundMember<Find, Member>>(mask...);
 }
 
 // ---- choice lists ------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 // Everything else stores only its own bits.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,26 +27,11 @@
 
 namespace grp {
 
-template <std::uint8_t CGroupRecord::*Byte>
-std::uint8_t& GroupByte(CEditModel& m, int g) {
-  CGroupRecord* r = m.store.Group(g);
-  return r ? r->*Byte : NoRecordByte();
-}
-template <std::uint8_t CGroupRecord::*Byte>
-constexpr BitField GroupBits(std::uint8_t mask = 0xFF) {
-  return {&GroupByte<Byte>, mask};
-}
-
-// Bits of the channel word of group g.
-template <std::uint16_t Mask>
-constexpr Field WordBits() {
-  return Field{[](CEditModel& m, int g) -> std::uint32_t {
-                 const CGroupRecord* r = m.store.Group(g);
-                 return r ? std::uint32_t(r->channelWord & Mask) >> std::countr_zero(unsigned(Mask)) : 0;
-               },
-               [](CEditModel& m, int g, std::uint32_t v) {
-                 if (CGroupRecord* r = m.store.Group(g)) r->channelWord = WithBits(r->channelWord, Mask, v);
-               }};
+inline CGroupRecord* GroupAt(CEditModel& m, int g) { return m.store.Group(g); }
+// Bits of a byte or word member of group g's record: GroupBits<&G::channelWord>(0x4000).
+template <auto Member, typename... Mask>
+constexpr BitField GroupBits(Mask... mask) {
+  return RecordBits<&GroupAt, Member>(mask...);
 }
 
 using G = CGroupRecord;
@@ -81,42 +67,30 @@ inline constexpr BitField kDecodeCode = GroupBits<&G::byte5>();
 inline constexpr BitField kTxId = kEncodeCode;
 inline constexpr BitField kRxId = kDecodeCode;
 // ---- channel word -----------------------------------------------------------------------
-inline constexpr Field kChannel = WordBits<0x03FF>();  // channel index, 1023 none
-inline constexpr Field kExtMic = WordBits<0x0800>();
-inline constexpr Field kTimeOutTimer = WordBits<0x4000>();
-inline constexpr Field kTpac = WordBits<0x8000>();
+inline constexpr Field kChannel = GroupBits<&G::channelWord>(kChannelRefMask);  // channel index, 1023 none
+inline constexpr Field kExtMic = GroupBits<&G::channelWord>(0x0800);
+inline constexpr BitField kBusyLockOutBits = GroupBits<&G::channelWord>(kHornAlertMask);
+inline constexpr Field kTimeOutTimer = GroupBits<&G::channelWord>(kTimeOutTimerBit);
+inline constexpr Field kTpac = GroupBits<&G::channelWord>(kTpacBit);
 // Busy Lock Out, bits 12-13: 0 "Disable", 1 "Busy Lockout", 2 "Incorrect". The
 // list has no entry for 3; the radio treats it as 2 (bit 13 set: it checks it
 // as the incorrect-code lock-out), so it reads as 2 and shows "Incorrect".
 inline constexpr Field kBusyLockOut{
-    [](CEditModel& m, int g) -> std::uint32_t {
-      const CGroupRecord* r = m.store.Group(g);
-      const std::uint32_t v = r ? std::uint32_t(r->channelWord & 0x3000) >> 12 : 0;
-      return v == 3 ? 2 : v;
-    },
-    [](CEditModel& m, int g, std::uint32_t v) {
-      if (CGroupRecord* r = m.store.Group(g)) r->channelWord = WithBits(r->channelWord, 0x3000, v);
-    }};
+    [](CEditModel& m, int g) -> std::uint32_t { return std::min<std::uint32_t>(kBusyLockOutBits.Get(m, g), 2); },
+    [](CEditModel& m, int g, std::uint32_t v) { kBusyLockOutBits.Set(m, g, v); }};
 // The Ch. Space row: the spacing of channel g (0 Narrow, 1 Wide), the record a
 // Conventional zone binds group g to (BindZoneChannels).
 inline constexpr BitField kChannelSpacing = cf::kSpacing;
 // ---- talk-group ID (PassPort groups) ----------------------------------------------------
-inline constexpr Field kTalkGroupId{
-    [](CEditModel& m, int g) -> std::uint32_t {
-      const CGroupRecord* r = m.store.Group(g);
-      return r ? r->idWord : 0;
-    },
-    [](CEditModel& m, int g, std::uint32_t v) {
-      if (CGroupRecord* r = m.store.Group(g)) r->idWord = std::uint16_t(v);
-    }};
+inline constexpr Field kTalkGroupId = GroupBits<&G::idWord>();
 // ---- name: the Tag, up to 8 upper-case letters, digits and blanks, blank padded ----------
 std::string TagText(CEditModel& model, int g);
 void SetTagText(CEditModel& model, int g, const std::string& text);
 inline constexpr TextField kTag{&TagText, &SetTagText};
 // ---- group flags byte -------------------------------------------------------------------
-inline constexpr BitField kInUse = GroupBits<&G::flags>(0x01);
-inline constexpr BitField kScanUser = GroupBits<&G::flags>(0x02);
-inline constexpr BitField kScanDealer = GroupBits<&G::flags>(0x10);
+inline constexpr BitField kInUse = GroupBits<&G::flags>(kGroupInUse);
+inline constexpr BitField kScanUser = GroupBits<&G::flags>(kGroupScanUser);
+inline constexpr BitField kScanDealer = GroupBits<&G::flags>(kGroupScanDealer);
 
 // ---- fields that carry a rule -----------------------------------------------------------
 // Scan Memory of bits 1 and 4 of a byte: code 0 both ("Enable"), 1 neither
@@ -130,14 +104,10 @@ constexpr std::uint8_t WithScanMemory(std::uint8_t bits, std::uint32_t code) {
   bits = std::uint8_t(bits & ~(kGroupScanUser | kGroupScanDealer));
   return code == 0 ? std::uint8_t(bits | kGroupScanUser | kGroupScanDealer) : bits;
 }
+inline constexpr BitField kFlags = GroupBits<&G::flags>();
 inline constexpr Field kScanMemory{
-    [](CEditModel& m, int g) -> std::uint32_t {
-      const CGroupRecord* r = m.store.Group(g);
-      return r ? ScanMemoryCode(r->flags) : 1;
-    },
-    [](CEditModel& m, int g, std::uint32_t v) {
-      if (CGroupRecord* r = m.store.Group(g)) r->flags = WithScanMemory(r->flags, v);
-    }};
+    [](CEditModel& m, int g) { return ScanMemoryCode(std::uint8_t(kFlags.Get(m, g))); },
+    [](CEditModel& m, int g, std::uint32_t v) { kFlags.Set(m, g, WithScanMemory(std::uint8_t(kFlags.Get(m, g)), v)); }};
 // The enable list's code: 0 the group is in use, 1 not. A store is the enable
 // commit (SetGroupEnabled).
 inline constexpr Field kEnable{[](CEditModel& m, int g) -> std::uint32_t { return kInUse.Get(m, g) ? 0 : 1; },
@@ -162,34 +132,30 @@ inline constexpr Field kLtrSignalingFunction{
 
 // ---- the Default column (DefaultGroupRecord) ----------------------------------------------
 namespace def {
+inline CDefaultGroupRecord* DefaultRecord(CEditModel& m, int) { return &m.store.DefaultGroupRecord; }
 template <int K>
 std::uint8_t& DefaultByte(CEditModel& m, int) {
   return m.store.DefaultGroupRecord.byte[K];
 }
+// Bits of byte K (0..5) of the record, or of its word (K = kWord).
+inline constexpr int kWord = group_default::kWord;
 template <int K>
-constexpr BitField Bits(std::uint8_t mask) {
-  return {&DefaultByte<K>, mask};
-}
-template <std::uint16_t Mask>
-constexpr Field WordBits() {
-  return Field{[](CEditModel& m, int) -> std::uint32_t {
-                 return std::uint32_t(m.store.DefaultGroupRecord.word & Mask) >> std::countr_zero(unsigned(Mask));
-               },
-               [](CEditModel& m, int, std::uint32_t v) {
-                 m.store.DefaultGroupRecord.word = WithBits(m.store.DefaultGroupRecord.word, Mask, v);
-               }};
+constexpr BitField Bits(std::uint16_t mask) {
+  if constexpr (K == kWord) return RecordBits<&DefaultRecord, &CDefaultGroupRecord::word>(mask);
+  else return BitsOf<&DefaultByte<K>>(mask);
 }
 // Basic views
 inline constexpr BitField kMonitor = Bits<0>(0x80);
 inline constexpr BitField kCompander = Bits<0>(0x40);
 inline constexpr BitField kTxInhibit = Bits<0>(0x20);
-inline constexpr Field kTimeOutTimer = WordBits<0x4000>();
-inline constexpr Field kBusyLockOut = WordBits<0x3000>();
+inline constexpr Field kTimeOutTimer = Bits<kWord>(kTimeOutTimerBit);
+inline constexpr Field kBusyLockOut = Bits<kWord>(kHornAlertMask);
 // Byte 5 bits 1 and 4, codes as grp::kScanMemory.
+inline constexpr BitField kScanMemoryByte = Bits<5>(0xFF);
 inline constexpr Field kScanMemory{
-    [](CEditModel& m, int) { return ScanMemoryCode(m.store.DefaultGroupRecord.byte[5]); },
+    [](CEditModel& m, int) { return ScanMemoryCode(std::uint8_t(kScanMemoryByte.Get(m))); },
     [](CEditModel& m, int, std::uint32_t v) {
-      m.store.DefaultGroupRecord.byte[5] = WithScanMemory(m.store.DefaultGroupRecord.byte[5], v);
+      kScanMemoryByte.Set(m, 0, WithScanMemory(std::uint8_t(kScanMemoryByte.Get(m)), v));
     }};
 // Advanced views
 inline constexpr BitField kEncryption = Bits<0>(0x18);
@@ -210,7 +176,7 @@ inline constexpr BitField kExtMic = Bits<3>(0x02);  // conventional advanced vie
 inline constexpr BitField kRxSave = Bits<3>(0x02);  // LTR advanced view: the same bit
 inline constexpr BitField kFlatAf = Bits<3>(0x01);
 inline constexpr BitField kSignalingHighOther = Bits<4>(0x02);
-inline constexpr Field kTpac = WordBits<0x8000>();
+inline constexpr Field kTpac = Bits<kWord>(kTpacBit);
 // The Default column's function value: production type 11 2 x byte 2 bit 0 +
 // byte 1 bit 4; other types 2 x byte 4 bit 1 + byte 1 bits 5-6 (0..5). Read only:
 // the Default commits are CommitDefaultSignalingFunction and its LTR twin.

@@ -176,12 +176,12 @@ bool SetRxToneType(CEditModel& model, int g, std::uint32_t type) {
   const std::uint32_t old = grp::kRxToneType.Get(model, g);
   grp::kRxToneType.Set(model, g, type);
   if (type == 0) {
-    r->byte5 = kNone;
+    grp::kDecodeCode.Set(model, g, kNone);
   } else {
-    r->byte5 = 0;
-    if (old == 0 && r->byte4 == kNone) {
+    grp::kDecodeCode.Set(model, g, 0);
+    if (old == 0 && grp::kEncodeCode.Get(model, g) == kNone) {
       grp::kTxToneType.Set(model, g, type);
-      r->byte4 = 0;
+      grp::kEncodeCode.Set(model, g, 0);
     }
   }
   return !(*r == before);
@@ -193,20 +193,19 @@ bool SetTxToneType(CEditModel& model, int g, std::uint32_t type) {
   const CGroupRecord before = *r;
   type &= 7;
   grp::kTxToneType.Set(model, g, type);
-  r->byte4 = type != 0 ? 0 : kNone;
+  grp::kEncodeCode.Set(model, g, type != 0 ? 0 : kNone);
   return !(*r == before);
 }
 
 bool ToneCodeEditable(const CEditModel& model, int g, bool rx) {
-  const CGroupRecord* r = model.store.Group(g);
-  if (!r || !r->InUse()) return false;
-  return (rx ? (r->byte2 >> 3) & 7 : r->byte2 & 7) != 0;
+  if (!GroupEnabled(model, g)) return false;
+  return (rx ? grp::kRxToneType : grp::kTxToneType).Get(model, g) != 0;
 }
 
 bool CompanderEditable(const CEditModel& model, int g) {
   if (!GroupEnabled(model, g)) return false;
   const int ch = GroupChannel(model.store, g);
-  return ch < 0 || (model.store.channels[ch].modeByte & CChannelData::kSpacingMask) == 0;
+  return ch < 0 || cf::kSpacing.Get(model, ch) == 0;
 }
 
 // ---- the Default column -----------------------------------------------------------------
@@ -225,23 +224,18 @@ bool OptionModuleFitted(const CEditModel& model) { return model.global.optionBoa
 bool OptionBoardCode3(const CEditModel& model) { return model.global.optionBoardCode() == 3; }
 
 std::uint32_t SignalingFunction(const CEditModel& model, int g) {
-  const CGroupRecord* r = model.store.Group(g);
-  if (!r) return 0;
-  const std::uint32_t high = IsType11(model) ? (r->byte1 >> 6) & 1 : (r->byte3 >> 7) & 1;
-  return 2 * high + ((r->byte1 >> 4) & 1);
+  const std::uint32_t high = (IsType11(model) ? grp::kSignalingHigh11 : grp::kSignalingHighOther).Get(model, g);
+  return 2 * high + grp::kSignalingLow.Get(model, g);
 }
 
 std::uint32_t DefaultSignalingFunction(const CEditModel& model) {
-  const CDefaultGroupRecord& d = model.store.DefaultGroupRecord;
-  if (IsType11(model)) return 2u * (d.byte[2] & 1) + ((d.byte[1] >> 4) & 1);
-  return 2u * ((d.byte[4] >> 1) & 1) + ((d.byte[1] >> 5) & 3);
+  if (IsType11(model)) return 2u * grp::def::kSignalingHigh11.Get(model) + grp::def::kSignalingLow.Get(model);
+  return 2u * grp::def::kSignalingHighOther.Get(model) + grp::def::kSignalingCode.Get(model);
 }
 
 namespace {
 std::uint32_t EncryptionOf(const CEditModel& model, int g) {
-  if (g == kDefaultColumnGroup) return (model.store.DefaultGroupRecord.byte[0] >> 3) & 3;
-  const CGroupRecord* r = model.store.Group(g);
-  return r ? (r->byte0 >> 3) & 3 : 0;
+  return g == kDefaultColumnGroup ? grp::def::kEncryption.Get(model) : grp::kEncryption.Get(model, g);
 }
 // "Option" is offered, and stored, only on a type 11 radio with the module and no encryption.
 bool OptionOffered(const CEditModel& model, int g) {
@@ -330,19 +324,14 @@ const ChoiceList& SignalingNoList(const CEditModel& model, int g) {
 
 std::string SignalingNoText(const CEditModel& model, int g) {
   const std::uint32_t v = FunctionOf(model, g);
-  std::uint32_t n = 0;
-  if (g == kDefaultColumnGroup) {
-    n = model.store.DefaultGroupRecord.byte[1] & 0x0F;
-  } else if (const CGroupRecord* r = model.store.Group(g)) {
-    n = r->byte1 & 0x0F;
-  }
+  const std::uint32_t n =
+      g == kDefaultColumnGroup ? grp::def::kSignalingNo.Get(model) : grp::kSignalingNo.Get(model, g);
   if ((v == 0 || v == 3) && n == 0) return "Disable";
   return std::string(SignalingNoList(model, g).PageText(n));
 }
 
 bool AniEditable(const CEditModel& model, int g) {
-  const CGroupRecord* r = model.store.Group(g);
-  return !IsType11(model) || (r && !(r->byte1 & 0x40));
+  return !IsType11(model) || (model.store.Group(g) && !grp::kSignalingHigh11.Get(model, g));
 }
 
 bool EncryptionEditable(const CEditModel& model, int g) {
@@ -359,28 +348,26 @@ bool SignalingNoEditable(const CEditModel& model, int g) {
 
 LtrIdEntry EnterGroupLtrId(CEditModel& model, int g, bool tx, const std::string& text) {
   LtrIdEntry e;
-  CGroupRecord* r = model.store.Group(g);
-  if (!r) return e;
-  std::uint8_t& id = tx ? r->byte4 : r->byte5;
+  if (!model.store.Group(g)) return e;
+  const BitField& id = tx ? grp::kTxId : grp::kRxId;
   if (const std::optional<std::uint8_t> parsed = ParseLtrId(text)) {
-    const std::uint8_t value = *parsed;
     e.stored = true;
-    e.changed = id != value;
-    id = value;
+    e.changed = id.Get(model, g) != *parsed;
+    id.Set(model, g, *parsed);
     e.text = text;
   } else {
     e.message = kLtrIdMessage;
-    e.text = LtrIdText(id);
+    e.text = LtrIdText(id.Get(model, g));
   }
   return e;
 }
 
 LtrIdCopy CopyTxIdToRxId(CEditModel& model, int g) {
   LtrIdCopy c;
-  CGroupRecord* r = model.store.Group(g);
-  if (!r) return c;
-  c.changed = r->byte5 != r->byte4;
-  r->byte5 = r->byte4;
-  c.rxText = LtrIdText(r->byte5);
+  if (!model.store.Group(g)) return c;
+  const std::uint32_t tx = grp::kTxId.Get(model, g);
+  c.changed = grp::kRxId.Get(model, g) != tx;
+  grp::kRxId.Set(model, g, tx);
+  c.rxText = LtrIdText(tx);
   return c;
 }

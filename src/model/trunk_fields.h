@@ -60,43 +60,15 @@ constexpr Field ActiveLow() {
           [](CEditModel& m, int i, std::uint32_t checked) { B.Set(m, i, checked ? 0u : 1u); }};
 }
 
-// Bits of a repeater word, by RepeaterKey.
-template <std::uint16_t Mask>
-constexpr Field RepeaterBits() {
-  return {[](CEditModel& m, int key) -> std::uint32_t {
-            const std::uint16_t* w = RepeaterWord(m, key);
-            return w ? std::uint32_t(*w & Mask) >> std::countr_zero(Mask) : 0u;
-          },
-          [](CEditModel& m, int key, std::uint32_t code) {
-            if (std::uint16_t* w = RepeaterWord(m, key))
-              *w = std::uint16_t((*w & ~Mask) | ((code << std::countr_zero(Mask)) & Mask));
-          }};
-}
-
-// Bits of a member of the group record of a talk-group row, by TalkGroupKey.
-template <auto Member, unsigned Mask>
-constexpr Field TalkGroupBits() {
-  return {[](CEditModel& m, int key) -> std::uint32_t {
-            const CGroupRecord* g = TalkGroupAt(m, key);
-            return g ? (unsigned(g->*Member) & Mask) >> std::countr_zero(Mask) : 0u;
-          },
-          [](CEditModel& m, int key, std::uint32_t code) {
-            CGroupRecord* g = TalkGroupAt(m, key);
-            if (!g) return;
-            const unsigned v = (unsigned(g->*Member) & ~Mask) | ((code << std::countr_zero(Mask)) & Mask);
-            g->*Member = static_cast<std::remove_reference_t<decltype(g->*Member)>>(v);
-          }};
-}
-
-// ---- repeater slots (LTR zones) -----------------------------------------------------------
+// ---- repeater slots (LTR zones): bits of the repeater word, by RepeaterKey --------------------
 
 inline constexpr std::uint16_t kNoRepeaterChannel = 1023;
-inline constexpr Field kRepeaterChannel = RepeaterBits<0x03FF>();  // channel record 0..249, 1023 none
-inline constexpr Field kTxDataPhase = RepeaterBits<0x0400>();      // 1 "Invert"
-inline constexpr Field kRxDataPhase = RepeaterBits<0x0800>();
-inline constexpr Field kDataAppli = RepeaterBits<0x1000>();
-inline constexpr Field kRepeaterInterconnect = RepeaterBits<0x2000>();
-inline constexpr Field kRepeaterDispatch = RepeaterBits<0x4000>();
+inline constexpr Field kRepeaterChannel = RecordBits<&RepeaterWord>(0x03FF);  // channel record 0..249, 1023 none
+inline constexpr Field kTxDataPhase = RecordBits<&RepeaterWord>(0x0400);      // 1 "Invert"
+inline constexpr Field kRxDataPhase = RecordBits<&RepeaterWord>(0x0800);
+inline constexpr Field kDataAppli = RecordBits<&RepeaterWord>(0x1000);
+inline constexpr Field kRepeaterInterconnect = RecordBits<&RepeaterWord>(0x2000);
+inline constexpr Field kRepeaterDispatch = RecordBits<&RepeaterWord>(0x4000);
 
 // ---- LTR zones: timing, ID blocks, interconnect ID -------------------------------------------
 
@@ -131,22 +103,22 @@ std::uint32_t DisconnectDialCode(std::string_view text);
 void SetDisconnectDialText(CEditModel& model, int z, const std::string& text);
 inline constexpr TextField kDisconnectDial{&DisconnectDialText, &SetDisconnectDialText};
 
-// ---- talk groups (PassPort zones), by TalkGroupKey --------------------------------------------
+// ---- talk groups (PassPort zones): bits of the row's group record, by TalkGroupKey ------------
 
 // 0 "Enable" (in use), 1 "Disable", as zf::kOnOffList offers them. The primary
 // row (row 0) is always in use: a write there changes nothing.
-inline constexpr Field kTalkGroupInUse = TalkGroupBits<&CGroupRecord::flags, kGroupInUse>();
+inline constexpr Field kTalkGroupInUse = RecordBits<&TalkGroupAt, &CGroupRecord::flags>(kGroupInUse);
 inline constexpr Field kTalkGroupOnOff{
     [](CEditModel& m, int key) -> std::uint32_t { return TalkGroupAt(m, key) && !kTalkGroupInUse.Get(m, key) ? 1u : 0u; },
     [](CEditModel& m, int key, std::uint32_t off) {
       if (key % kTalkGroupRows != 0) kTalkGroupInUse.Set(m, key, off ? 0u : 1u);
     }};
-inline constexpr Field kTalkGroupScan = TalkGroupBits<&CGroupRecord::flags, kGroupScanUser>();
-inline constexpr Field kTalkGroupCompander = TalkGroupBits<&CGroupRecord::byte0, 0x40>();
-inline constexpr Field kTalkGroupDisableTx = TalkGroupBits<&CGroupRecord::byte0, 0x20>();
-inline constexpr Field kTalkGroupEncryption = TalkGroupBits<&CGroupRecord::byte0, 0x10>();
-inline constexpr Field kTalkGroupTot = TalkGroupBits<&CGroupRecord::channelWord, kTimeOutTimerBit>();
-inline constexpr Field kTalkGroupId = TalkGroupBits<&CGroupRecord::idWord, 0xFFFF>();
+inline constexpr Field kTalkGroupScan = RecordBits<&TalkGroupAt, &CGroupRecord::flags>(kGroupScanUser);
+inline constexpr Field kTalkGroupCompander = RecordBits<&TalkGroupAt, &CGroupRecord::byte0>(0x40);
+inline constexpr Field kTalkGroupDisableTx = RecordBits<&TalkGroupAt, &CGroupRecord::byte0>(0x20);
+inline constexpr Field kTalkGroupEncryption = RecordBits<&TalkGroupAt, &CGroupRecord::byte0>(0x10);
+inline constexpr Field kTalkGroupTot = RecordBits<&TalkGroupAt, &CGroupRecord::channelWord>(kTimeOutTimerBit);
+inline constexpr Field kTalkGroupId = RecordBits<&TalkGroupAt, &CGroupRecord::idWord>();
 // The alias: eight characters (letters upper-cased, digits, blanks), padded with blanks.
 std::string TalkGroupAliasText(CEditModel& model, int key);
 void SetTalkGroupAliasText(CEditModel& model, int key, const std::string& text);

@@ -31,7 +31,7 @@ bool SameBits(const Binding& x, const Binding& y, int tableIndex) {
   const Field& a = x.field;
   const Field& b = y.field;
   if (EntityOf(x, tableIndex) != EntityOf(y, tableIndex)) return false;
-  if (a.IsBits() && b.IsBits()) return a.bits.byte == b.bits.byte && (a.bits.mask & b.bits.mask) != 0;
+  if (a.IsBits() && b.IsBits()) return a.bits.Overlaps(b.bits);
   return !a.IsBits() && !b.IsBits() && a.get != nullptr && a.get == b.get;
 }
 
