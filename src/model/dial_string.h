@@ -15,6 +15,7 @@
 
 inline constexpr int kDialStringBytes = 8;
 inline constexpr int kDialStringDigits = 15;
+inline constexpr int kDialHash = 15;  // the digit code of "#"
 
 int DialLength(const std::uint8_t* s);
 void SetDialLength(std::uint8_t* s, int length);  // the low four bits of `length`

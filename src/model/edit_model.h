@@ -15,6 +15,7 @@
 #include "model/image.h"
 #include "model/model_host.h"
 #include "model/sections.h"
+#include "model/zone_default_record.h"
 
 // Set by every edit, cleared by a successful load, a save or a discard.
 extern std::uint32_t g_bModified;
@@ -42,6 +43,8 @@ class CEditModel {
   CFiveToneDecodeList fiveToneDecode;
   CFiveToneTableData fiveToneTable;
   CDfaTable dfa;
+  // The zone pages' Default values (no part of the image; not reset with the records).
+  CZoneDefaultRecord zoneDefaults;
 
   // RadioImage (first kImageSize bytes 0xFF at start) and RadioImageTail.
   std::array<std::uint8_t, kImageBufferSize> image;

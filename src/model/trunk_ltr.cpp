@@ -9,14 +9,6 @@ namespace {
 bool IsZone(int z) { return z >= 0 && z < kZoneCount; }
 std::uint32_t FormatOf(const CEditModel& m, int z) { return (m.store.zoneFormat[z] & kZoneFormatMask) >> 2; }
 
-// Writes a code into the row's bits of its Default byte, where the zone byte has them.
-void SetDefaultBits(ZoneDefaults& d, const DefaultRow& row, std::uint32_t code) {
-  std::uint8_t& b = d[std::size_t(row.slot)];
-  b = std::uint8_t((b & ~row.field.mask) | ((code << row.field.Shift()) & row.field.mask));
-}
-
-std::uint32_t DefaultEntry(const ChoiceList& list) { return list.CodeAt(list.defaultIndex); }
-
 }  // namespace
 
 // ---- LTR system page ----------------------------------------------------------------------
@@ -83,78 +75,40 @@ GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions) {
   return GroupPage::Conventional;
 }
 
-// ---- Default column ----------------------------------------------------------------------
+// ---- LTR advanced features ------------------------------------------------------------------
 
-ZoneDefaults LtrAdvancedDefaults() {
-  ZoneDefaults d{};
-  SetDefaultBits(d, ltradv::kDataRiseTime, DefaultEntry(tf::kDataRiseTimeList));
-  SetDefaultBits(d, ltradv::kPrefixCode, DefaultEntry(tf::kPrefixCodeList));
-  SetDefaultBits(d, ltradv::kHangTime, DefaultEntry(tf::kHangTimeList));
-  SetDefaultBits(d, ltradv::kFadeTime, DefaultEntry(tf::kFadeTimeList));
-  SetDefaultBits(d, ltradv::kDecodeResumeTime, DefaultEntry(tf::kResumeTimeList));
-  SetDefaultBits(d, ltradv::kTxInhibitResumeTime, DefaultEntry(tf::kResumeTimeList));
-  for (const DefaultRow* id : {&ltradv::kRxIdStart, &ltradv::kRxIdStop, &ltradv::kTxInhibitIdStart,
-                               &ltradv::kTxInhibitIdStop})
-    SetDefaultBits(d, *id, kNoLtrId);
-  return d;
-}
-
-ZoneDefaults InterconnectDefaults() {
-  ZoneDefaults d{};  // every switch "Disable"
-  SetDefaultBits(d, interconnect::kTxTimeout, DefaultEntry(zf::kTimerList));
-  SetDefaultBits(d, interconnect::kDisconnectDial, 15);  // "#"
-  SetDefaultBits(d, interconnect::kLtrId, kNoLtrId);
-  return d;
-}
-
-std::uint32_t DefaultCode(const ZoneDefaults& defaults, const DefaultRow& row) {
-  return std::uint32_t(defaults[std::size_t(row.slot)] & row.field.mask) >> row.field.Shift();
-}
-
-bool Reaches(const CEditModel& model, const DefaultRow& row, int z) {
-  if (!IsZone(z)) return false;
-  return row.reach == Reach::AllZones || FormatOf(model, z) == zf::kLtr;
-}
-
-void CommitDefault(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row, std::uint32_t code) {
-  SetDefaultBits(defaults, row, code);
-  for (int z = 0; z < kZoneCount; ++z)
-    if (Reaches(model, row, z)) row.field.Set(model, z, code);
-}
-
-bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int z) {
+bool LtrAdvancedCellEnabled(const CEditModel& model, const ZoneDefault& row, int z) {
   if (!model.store.IsZoneInUse(z) || FormatOf(model, z) == zf::kConventional) return false;
   return row.reach == Reach::AllZones || FormatOf(model, z) == zf::kLtr;
 }
 
 // ---- LTR IDs -----------------------------------------------------------------------------
 
-LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std::string& text) {
+LtrIdEntry EnterLtrId(CEditModel& model, const ZoneDefault& row, int z, const std::string& text) {
   LtrIdEntry e;
   if (!IsZone(z)) return e;
   const std::optional<std::uint8_t> id = ParseLtrId(text);
   if (id && Reaches(model, row, z)) {
-    e.changed = row.field.Get(model, z) != *id;
-    row.field.Set(model, z, *id);
+    e.changed = row.zones.Get(model, z) != *id;
+    row.zones.Set(model, z, *id);
     e.stored = true;
     e.text = text;
     return e;
   }
   if (Reaches(model, row, z)) e.message = kLtrIdMessage;
-  e.text = LtrIdText(row.field.Get(model, z));
+  e.text = LtrIdText(row.zones.Get(model, z));
   return e;
 }
 
-LtrIdEntry EnterDefaultLtrId(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row,
-                             const std::string& text) {
+LtrIdEntry EnterDefaultLtrId(CEditModel& model, const ZoneDefault& row, const std::string& text) {
   LtrIdEntry e;
   const std::optional<std::uint8_t> id = ParseLtrId(text);
   if (!id) {
     e.message = kLtrIdMessage;
-    e.text = LtrIdText(DefaultCode(defaults, row));
+    e.text = LtrIdText(row.value.Get(model));
     return e;
   }
-  CommitDefault(model, defaults, row, *id);
+  CommitZoneDefault(model, row, *id);
   e.stored = true;
   e.changed = true;
   e.text = text;
@@ -172,10 +126,10 @@ InterconnectCells InterconnectLayout(const CEditModel& model, int z) {
   return c;
 }
 
-void EnterDefaultDisconnectDial(CEditModel& model, ZoneDefaults& defaults, const std::string& text) {
-  CommitDefault(model, defaults, interconnect::kDisconnectDial, tf::DisconnectDialCode(text));
+void EnterDefaultDisconnectDial(CEditModel& model, const std::string& text) {
+  CommitZoneDefault(model, interconnect::kDisconnectDial, tf::DisconnectDialCode(text));
 }
 
-std::string DefaultDisconnectDialText(const ZoneDefaults& defaults) {
-  return std::string(1, DialCharOfCode(int(DefaultCode(defaults, interconnect::kDisconnectDial))));
+std::string DefaultDisconnectDialText(const CEditModel& model) {
+  return std::string(1, DialCharOfCode(int(interconnect::kDisconnectDial.value.Get(model))));
 }

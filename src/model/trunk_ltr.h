@@ -1,13 +1,12 @@
 // What the LTR system page, the LTR advanced features page and the
 // interconnect page do to the model: the LTR group count rules, the cells each
-// zone format offers, the Default column of the two sub-pages, the LTR ID
+// zone format offers, the LTR ID
 // entries and the dial strings. Operations return what they stored and any
 // message, which the page shows; none sets g_bModified.
 //
 // Every operation names its zone: a handler acts on the zone of its own column.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "model/edit_model.h"
 #include "model/ltr_id.h"
 #include "model/trunk_fields.h"
+#include "model/zone_defaults.h"
 #include "model/zone_model.h"
 
 // ---- LTR system page ---------------------------------------------------------------------
@@ -58,61 +58,11 @@ std::string RevertGroupText(const CEditModel& model, int z, std::uint32_t value)
 enum class GroupPage { Conventional, Ltr, TalkGroups };
 GroupPage GroupPageOf(const CEditModel& model, int z, bool passPortCaptions);
 
-// ---- Default column of the LTR advanced features and interconnect pages ------------------------
-
-// One byte per Default value, its bits where the zone byte has them. The page
-// object keeps them for the program's life; they never reach the image.
-using ZoneDefaults = std::array<std::uint8_t, 10>;
-
-// Which zones a Default commit writes. The LTR IDs, resume and data rise times
-// share their bytes with the Connect Dial of a Conventional zone and the
-// roaming timers and flags of a PassPort zone, so they reach LTR zones only.
-enum class Reach { AllZones, LtrZones };
-
-struct DefaultRow {
-  BitField field;  // the zones' bits
-  int slot;        // the ZoneDefaults byte of the Default value
-  Reach reach;
-};
-
-namespace ltradv {
-inline constexpr DefaultRow kDataRiseTime{tf::kDataRiseTime, 0, Reach::LtrZones};
-inline constexpr DefaultRow kPrefixCode{tf::kPrefixCode, 1, Reach::AllZones};
-inline constexpr DefaultRow kHangTime{tf::kChannelHangTime, 2, Reach::AllZones};
-inline constexpr DefaultRow kFadeTime{tf::kChannelFadeTime, 3, Reach::AllZones};
-inline constexpr DefaultRow kDecodeResumeTime{tf::kDecodeResumeTime, 4, Reach::LtrZones};
-inline constexpr DefaultRow kTxInhibitResumeTime{tf::kTxInhibitResumeTime, 4, Reach::LtrZones};
-inline constexpr DefaultRow kRxIdStart{tf::kRxIdStart, 5, Reach::LtrZones};
-inline constexpr DefaultRow kRxIdStop{tf::kRxIdStop, 6, Reach::LtrZones};
-inline constexpr DefaultRow kTxInhibitIdStart{tf::kTxInhibitIdStart, 7, Reach::LtrZones};
-inline constexpr DefaultRow kTxInhibitIdStop{tf::kTxInhibitIdStop, 8, Reach::LtrZones};
-}  // namespace ltradv
-
-namespace interconnect {
-inline constexpr DefaultRow kTxTimeout{zf::kInterconnectTxTimeout, 0, Reach::AllZones};
-inline constexpr DefaultRow kPhoneInterconnect{zf::kPhoneInterconnect, 1, Reach::AllZones};
-inline constexpr DefaultRow kOnlyRx{zf::kInterconnectOnlyRx, 1, Reach::AllZones};
-inline constexpr DefaultRow kAutoInterconnect{zf::kAutoInterconnect, 1, Reach::AllZones};
-inline constexpr DefaultRow kEndOfTxTone{zf::kInterconnectEndOfTxTone, 1, Reach::AllZones};
-inline constexpr DefaultRow kDisconnectDial{zf::kDisconnectDial, 2, Reach::AllZones};
-inline constexpr DefaultRow kLtrId{tf::kInterconnectLtrId, 3, Reach::LtrZones};
-}  // namespace interconnect
-
-// The Default values a page object starts with: each list row's default entry,
-// the IDs none (255).
-ZoneDefaults LtrAdvancedDefaults();
-ZoneDefaults InterconnectDefaults();
-
-std::uint32_t DefaultCode(const ZoneDefaults& defaults, const DefaultRow& row);
-// Whether a Default commit of the row writes zone z.
-bool Reaches(const CEditModel& model, const DefaultRow& row, int z);
-// A Default commit: the code into the Default value and into the row's bits of
-// every zone it reaches, used or not, shown or not; the other bits stay.
-void CommitDefault(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row, std::uint32_t code);
+// ---- LTR advanced features -----------------------------------------------------------------
 
 // A zone cell of the LTR advanced page takes input: the zone is in use and not
 // Conventional, and for a row that reaches LTR zones only, the zone is LTR.
-bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int z);
+bool LtrAdvancedCellEnabled(const CEditModel& model, const ZoneDefault& row, int z);
 
 // ---- LTR IDs ------------------------------------------------------------------------------
 
@@ -120,10 +70,9 @@ bool LtrAdvancedCellEnabled(const CEditModel& model, const DefaultRow& row, int 
 // field; another text raises the message and stores nothing. Only an LTR zone
 // takes an ID (in other zones the byte means something else): for any other
 // the text is put back silently.
-LtrIdEntry EnterLtrId(CEditModel& model, const DefaultRow& row, int z, const std::string& text);
+LtrIdEntry EnterLtrId(CEditModel& model, const ZoneDefault& row, int z, const std::string& text);
 // The Default ID edit: a valid ID goes into the Default value and every LTR zone.
-LtrIdEntry EnterDefaultLtrId(CEditModel& model, ZoneDefaults& defaults, const DefaultRow& row,
-                             const std::string& text);
+LtrIdEntry EnterDefaultLtrId(CEditModel& model, const ZoneDefault& row, const std::string& text);
 
 // ---- interconnect --------------------------------------------------------------------------
 
@@ -139,5 +88,5 @@ InterconnectCells InterconnectLayout(const CEditModel& model, int z);
 
 // The Default Disconnect Dial edit: the code into the Default value and bits
 // 4-7 of every zone; bits 0-3 stay.
-void EnterDefaultDisconnectDial(CEditModel& model, ZoneDefaults& defaults, const std::string& text);
-std::string DefaultDisconnectDialText(const ZoneDefaults& defaults);
+void EnterDefaultDisconnectDial(CEditModel& model, const std::string& text);
+std::string DefaultDisconnectDialText(const CEditModel& model);

@@ -50,6 +50,7 @@ inline constexpr BitField kAreaCode = ZoneBits<&CChannelStore::zoneHomeRepeater>
 inline constexpr BitField kScanWords = ZoneBits<&CChannelStore::zoneScanWords>(0x0F);
 // zoneRevertGroup: group number within the zone, 255 none
 inline constexpr BitField kRevertGroup = ZoneBits<&CChannelStore::zoneRevertGroup>();
+inline constexpr std::uint32_t kNoRevertGroup = 255;
 inline constexpr BitField kDisconnectDial = ZoneBits<&CChannelStore::zoneDisconnectDial>(0xF0);
 // zonePassPortFlags (PassPort)
 inline constexpr BitField kPreferLastChannelOff = ZoneBits<&CChannelStore::zonePassPortFlags>(0x02);

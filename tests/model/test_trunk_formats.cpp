@@ -14,7 +14,7 @@
 
 namespace {
 
-const DefaultRow* const kRows[] = {
+const ZoneDefault* const kRows[] = {
     &ltradv::kDataRiseTime, &ltradv::kPrefixCode, &ltradv::kHangTime, &ltradv::kFadeTime, &ltradv::kDecodeResumeTime,
     &ltradv::kTxInhibitResumeTime, &ltradv::kRxIdStart, &ltradv::kRxIdStop, &ltradv::kTxInhibitIdStart,
     &ltradv::kTxInhibitIdStop, &interconnect::kTxTimeout, &interconnect::kOnlyRx, &interconnect::kDisconnectDial,
@@ -44,11 +44,11 @@ void RunEveryOperation(CEditModel& m, int z, std::mt19937& rng) {
   CheckLtrGroupCount(m, z, text);
   if (rng() % 3 == 0) CommitLtrGroupCount(m, z, text);
   if (rng() % 5 == 0) SetLtrZoneInUse(m, z, rng() % 2);
-  ZoneDefaults defaults = LtrAdvancedDefaults();
-  for (const DefaultRow* row : kRows) {
+  ResetZoneDefaults(m, ltradv::kValues);
+  for (const ZoneDefault* row : kRows) {
     LtrAdvancedCellEnabled(m, *row, z);
     EnterLtrId(m, *row, z, text);
-    if (rng() % 8 == 0) EnterDefaultLtrId(m, defaults, *row, text);
+    if (rng() % 8 == 0) EnterDefaultLtrId(m, *row, text);
   }
   tf::kConnectDial.set(m, z, tf::kConnectDial.get(m, z) + text);
   tf::kDisconnectDial.set(m, z, text + tf::kDisconnectDial.get(m, z));

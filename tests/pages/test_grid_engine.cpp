@@ -4,6 +4,7 @@
 // cells, painting and messages that stay with the page.
 #include <cstdio>
 
+#include "model/zone_defaults.h"
 #include "model/zone_fields.h"
 #include "res/page_zone_grid.h"
 #include "test_grid_support.h"
@@ -36,7 +37,7 @@ grid::State InUseOnly(grid::CGridPage&, const grid::Row&, int, int z) {
 
 const grid::Row kRows[] = {
     {.ids = {C(kTimer, 1), C(kTimer, 2), C(kTimer, 3)}, .defaultId = kTimer, .listId = kTimerList,
-     .choices = zf::kTimerList, .field = zf::kTxTimeout, .pageDefault = {0, 0xF0},
+     .choices = zf::kTimerList, .field = zf::kTxTimeout, .defaultField = overview::kTxTimeout.value,
      .scope = grid::Scope::Entities, .heightFactor = 4},
     {.ids = {C(kPower, 1), C(kPower, 2), C(kPower, 3)}, .listId = kPowerList, .choices = zf::kTxPowerList,
      .field = zf::kTxPower, .widthFactor = 2},
@@ -55,7 +56,7 @@ constexpr grid::Axis kAxis{.columns = 3, .block = 3, .entities = 32, .prevId = k
 
 class CTestGridPage : public grid::CGridPage {
  public:
-  CTestGridPage() : CGridPage(kPageId, kAxis, kRows) { Defaults()[0] = 0x60; }
+  CTestGridPage() : CGridPage(kPageId, kAxis, kRows) { ResetZoneDefaults(TheModel(), {&overview::kTxTimeout, 1}); }
   int FirstMax() const override { return 29; }
 };
 
@@ -163,7 +164,7 @@ TEST_F(GridEngineTest, TheDefaultColumnWritesTheRowsBitsOfEveryEntityInScope) {
   ClickCell(kTimer);
   DoubleClickItem(kTimerList, "5.0min");
   for (int z = 0; z < kZoneCount; ++z) ASSERT_EQ(S().zoneTxTimeout[z], 0xAA) << z;
-  EXPECT_EQ(grid->Defaults()[0], 0xA0);
+  EXPECT_EQ(overview::kTxTimeout.value.Get(TheModel()), 10u);
   EXPECT_EQ(Text(kTimer), "5.0min");
   // A column commit leaves the Default cell as it was.
   ClickCell(C(kTimer, 2));

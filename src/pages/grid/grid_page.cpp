@@ -1,7 +1,6 @@
 #include "pages/grid/grid_page.h"
 
 #include <algorithm>
-#include <bit>
 #include <optional>
 
 #include "model/edit_model.h"
@@ -158,24 +157,9 @@ HBRUSH CGridPage::BrushOf(State s) const {
   return m_grey;
 }
 
-std::uint32_t CGridPage::DefaultCode(const Row& row) {
-  if (row.pageDefault.byte >= 0 && row.pageDefault.byte < int(m_defaults.size())) {
-    const std::uint8_t mask = row.pageDefault.mask;
-    return mask ? std::uint32_t(m_defaults[std::size_t(row.pageDefault.byte)] & mask) >> std::countr_zero(unsigned(mask))
-                : 0;
-  }
-  return row.defaultField.Get(TheModel());
-}
+std::uint32_t CGridPage::DefaultCode(const Row& row) { return row.defaultField.Get(TheModel()); }
 
-void CGridPage::SetDefaultCode(const Row& row, std::uint32_t code) {
-  if (row.pageDefault.byte >= 0 && row.pageDefault.byte < int(m_defaults.size())) {
-    std::uint8_t& b = m_defaults[std::size_t(row.pageDefault.byte)];
-    const std::uint8_t mask = row.pageDefault.mask;
-    if (mask) b = std::uint8_t((b & ~mask) | ((code << std::countr_zero(unsigned(mask))) & mask));
-    return;
-  }
-  row.defaultField.Set(TheModel(), 0, code);
-}
+void CGridPage::SetDefaultCode(const Row& row, std::uint32_t code) { row.defaultField.Set(TheModel(), 0, code); }
 
 std::string CGridPage::ColumnCaption(int column) const { return std::to_string(EntityOf(column) + 1); }
 
@@ -354,6 +338,16 @@ void CGridPage::Refresh() {
   }
   ApplyCellStates();
   OnRefreshed();
+}
+
+void CGridPage::RefreshKeepingSelection(CWnd& edit) {
+  auto* e = dynamic_cast<CEdit*>(&edit);
+  int start = 0, end = 0;
+  if (e) e->GetSel(start, end);
+  Refresh();
+  if (!e) return;
+  const int length = static_cast<int>(e->GetWindowText().size());
+  e->SetSel(std::min(start, length), std::min(end, length));
 }
 
 void CGridPage::ApplyCellStates() {

@@ -149,6 +149,17 @@ inline constexpr int kDefaultEntity = -1;
 enum class Cell { List, Number, Text, Hex, Static, Check };
 // When a row's value is written.
 enum class Trigger { Choose, SelChange, Keystroke, KillFocus };
+// The cells of columns 1..N from a page's array of control ids; `first` false
+// leaves out column 1's cell, `rest` false the others (a row whose first cell
+// is of another kind).
+template <std::size_t N>
+constexpr ColumnIds Ids(const int (&ids)[N], bool first = true, bool rest = true) {
+  static_assert(N <= kMaxColumns, "at most kMaxColumns columns");
+  ColumnIds out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = (i == 0 ? first : rest) ? ids[i] : 0;
+  return out;
+}
+
 // What a Default-column commit writes beside the row's default value.
 enum class Scope { None, Entities };
 enum class State { Active, Inactive, EnabledGrey, Default };
@@ -194,13 +205,6 @@ struct EditSpec {
   const char* refusedChars = nullptr;  // Text, Hex: characters dropped silently
 };
 
-// Bits of the page's own Default bytes (CGridPage::Defaults()), for pages whose
-// Default column is not a record of the model.
-struct PageBits {
-  int byte = -1;  // -1: none (the row uses defaultField)
-  std::uint8_t mask = 0xFF;
-};
-
 struct Row {
   Cell kind = Cell::List;
   ColumnIds ids{};         // the cells of columns 1..N (0: none)
@@ -208,8 +212,7 @@ struct Row {
   int listId = 0;          // List rows: the popup list
   ChoiceList choices{};    // the list's items and codes, and what a cell shows for a code
   Field field{};           // the entity's value
-  Field defaultField{};    // the Default column's value in the model (DefaultGroupRecord) ...
-  PageBits pageDefault{};  // ... or in the page's own Default bytes
+  Field defaultField{};    // the Default column's value: a field of a Default record of the model
   TextField text{};        // Text and Hex cells
   Trigger trigger = Trigger::Choose;
   Scope scope = Scope::None;
@@ -292,9 +295,9 @@ class CGridPage : public CScrollPage {
   const Row* OpenRow() const { return m_openRow; }
   // The text a cell shows for an entity (the row's show hook, else the plain text).
   std::string CellText(const Row& row, int entity);
-  // The page's own Default bytes (rows with a pageDefault); they live as long as
-  // the page object, not its window.
-  std::array<std::uint8_t, 8>& Defaults() { return m_defaults; }
+  // Refresh, keeping the edit's selection and caret where they were (an edit
+  // whose every keystroke commits and refreshes the page).
+  void RefreshKeepingSelection(CWnd& edit);
   // The code of a row's Default cell, and its write.
   std::uint32_t DefaultCode(const Row& row);
   void SetDefaultCode(const Row& row, std::uint32_t code);
@@ -379,7 +382,6 @@ class CGridPage : public CScrollPage {
   std::span<const Row> m_rows;
   int m_first = 0;
   int m_active = 0;
-  std::array<std::uint8_t, 8> m_defaults{};
   const Row* m_openRow = nullptr;
   int m_openList = 0;
   std::vector<std::uint32_t> m_openCodes;  // the codes of a list a fill hook built

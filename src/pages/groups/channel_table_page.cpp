@@ -17,12 +17,6 @@ namespace {
 CEditModel& M() { return TheModel(); }
 CChannelTablePage& Page(grid::CGridPage& page) { return static_cast<CChannelTablePage&>(page); }
 
-constexpr grid::ColumnIds Ids(const int (&ids)[kColumns]) {
-  grid::ColumnIds out{};
-  for (int k = 0; k < kColumns; ++k) out[std::size_t(k)] = ids[k];
-  return out;
-}
-
 grid::State AlwaysActive(grid::CGridPage&, const Row&, int, int) { return grid::State::Active; }
 
 // "Enable" (code 0) and "Disable": the channel in use, or cleared with its references.
@@ -60,19 +54,19 @@ void CommitTx(grid::CGridPage&, const Row&, int c, CWnd& edit) {
 constexpr grid::EditSpec kFrequencyEdit{.intDigits = 4, .decimals = 5, .enterNext = true, .keystrokeModifies = true};
 
 const Row kRows[] = {
-    {.ids = Ids(kEnable), .listId = kEnableList, .choices = cf::kEnableList, .field = cf::kEnable,
+    {.ids = grid::Ids(kEnable), .listId = kEnableList, .choices = cf::kEnableList, .field = cf::kEnable,
      .movesFocus = false, .setsModified = false, .state = &AlwaysActive, .write = &WriteEnable},
-    {.kind = grid::Cell::Number, .ids = Ids(kRx), .trigger = grid::Trigger::KillFocus, .edit = kFrequencyEdit,
+    {.kind = grid::Cell::Number, .ids = grid::Ids(kRx), .trigger = grid::Trigger::KillFocus, .edit = kFrequencyEdit,
      .show = &RxText, .commitEdit = &CommitRx},
-    {.kind = grid::Cell::Number, .ids = Ids(kTx), .trigger = grid::Trigger::KillFocus, .edit = kFrequencyEdit,
+    {.kind = grid::Cell::Number, .ids = grid::Ids(kTx), .trigger = grid::Trigger::KillFocus, .edit = kFrequencyEdit,
      .show = &TxText, .commitEdit = &CommitTx},
-    {.ids = Ids(kSpace), .listId = kSpaceList, .choices = cf::kSpacingList, .field = cf::kSpacing},
+    {.ids = grid::Ids(kSpace), .listId = kSpaceList, .choices = cf::kSpacingList, .field = cf::kSpacing},
 };
 const Row& kRxRow = kRows[1];
 
 constexpr grid::Axis kAxis{.columns = kColumns, .block = 7, .entities = kChannelCount,
                            .step = kChannelTableStep, .clampStep = true, .hasDefault = false, .prevId = kPrev,
-                           .nextId = kNext, .captionIds = Ids(kCaptions)};
+                           .nextId = kNext, .captionIds = grid::Ids(kCaptions)};
 
 }  // namespace
 

@@ -64,14 +64,14 @@ grid::State EditableInUse(grid::CGridPage&, const Row&, int, int g) {
 using grid::Cell;
 
 constexpr Row ChannelRow(const int (&ids)[6], grid::ShowFn show) {
-  return {.kind = Cell::Static, .ids = Cells(ids), .show = show, .state = &InUseGrey};
+  return {.kind = Cell::Static, .ids = grid::Ids(ids), .show = show, .state = &InUseGrey};
 }
 
 // A feature row: the group field, and with a Default cell the Default field
 // (at its own bits) that a Default commit writes with every group of the zone.
 constexpr Row FeatureRow(int defaultId, const int (&ids)[6], int listId, ChoiceList choices, Field field,
                          Field defaultField, int heightFactor = 2) {
-  return {.ids = Cells(ids), .defaultId = defaultId, .listId = listId, .choices = choices, .field = field,
+  return {.ids = grid::Ids(ids), .defaultId = defaultId, .listId = listId, .choices = choices, .field = field,
           .defaultField = defaultField, .scope = grid::Scope::Entities, .heightFactor = heightFactor,
           .state = &InUseActive};
 }
@@ -127,10 +127,10 @@ const Row kRows[] = {
     }(),
     // Rows the template keeps hidden.
     FeatureRow(kExtMicDefault, kExtMic, kExtMicList, grp::kExtMicList, grp::kExtMic, grp::def::kExtMic),
-    {.kind = Cell::Static, .ids = Cells(kCallVerify), .choices = grp::kCallVerifyList, .field = grp::kCallVerify,
+    {.kind = Cell::Static, .ids = grid::Ids(kCallVerify), .choices = grp::kCallVerifyList, .field = grp::kCallVerify,
      .state = &InUseGrey},
     // Commits on each change of the selection, quietly and with the focus kept.
-    {.ids = Cells(kDataGroup), .listId = kDataGroupList, .choices = grp::kDataGroupList, .field = grp::kDataGroup,
+    {.ids = grid::Ids(kDataGroup), .listId = kDataGroupList, .choices = grp::kDataGroupList, .field = grp::kDataGroup,
      .trigger = grid::Trigger::SelChange, .movesFocus = false, .setsModified = false, .state = &InUseActive},
 };
 

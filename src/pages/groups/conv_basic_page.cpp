@@ -84,7 +84,7 @@ using grid::Trigger;
 
 // A frequency edit: typed over, stored when it is left (Enter moves on).
 constexpr Row FrequencyRow(const int (&ids)[6], grid::ShowFn show, grid::EditFn commit) {
-  return {.kind = Cell::Number, .ids = Cells(ids), .trigger = Trigger::KillFocus,
+  return {.kind = Cell::Number, .ids = grid::Ids(ids), .trigger = Trigger::KillFocus,
           .edit = {.intDigits = 4, .decimals = 5, .blankAllowed = true, .enterNext = true}, .show = show,
           .state = &InUseActive, .commitEdit = commit};
 }
@@ -93,7 +93,7 @@ constexpr Row FrequencyRow(const int (&ids)[6], grid::ShowFn show, grid::EditFn 
 // one of them so that the page holds both.
 template <bool Rx>
 constexpr Row CodeRow(const int (&ids)[6], int listId, Field field) {
-  return {.ids = Cells(ids), .listId = listId, .field = field, .heightFactor = 6, .show = &CodeShow<Rx>,
+  return {.ids = grid::Ids(ids), .listId = listId, .field = field, .heightFactor = 6, .show = &CodeShow<Rx>,
           .state = &CodeState<Rx>, .fill = &CodeEntries<Rx>, .list = &CodeListId<Rx>};
 }
 
@@ -102,12 +102,12 @@ const Row kRows[] = {
     TagRow(&InUseActive),
     FrequencyRow(kRxFreq, &RxShow, &CommitRx),
     FrequencyRow(kTxFreq, &TxShow, &CommitTx),
-    {.ids = Cells(kChannelSpace), .listId = kChannelSpaceList, .choices = cf::kSpacingList,
+    {.ids = grid::Ids(kChannelSpace), .listId = kChannelSpaceList, .choices = cf::kSpacingList,
      .field = grp::kChannelSpacing, .show = &SpaceShow, .state = &InUseActive},
-    {.ids = Cells(kRxType), .listId = kRxTypeList, .choices = grp::kToneTypeList, .field = grp::kRxSubAudible,
+    {.ids = grid::Ids(kRxType), .listId = kRxTypeList, .choices = grp::kToneTypeList, .field = grp::kRxSubAudible,
      .heightFactor = 4, .state = &InUseActive},
     CodeRow<true>(kDecode, kCtcssList, grp::kDecodeCode),
-    {.ids = Cells(kTxType), .listId = kTxTypeList, .choices = grp::kToneTypeList, .field = grp::kTxSubAudible,
+    {.ids = grid::Ids(kTxType), .listId = kTxTypeList, .choices = grp::kToneTypeList, .field = grp::kTxSubAudible,
      .heightFactor = 4, .state = &InUseActive},
     CodeRow<false>(kEncode, kDcsList, grp::kEncodeCode),
     DefaultRow(kMonitorDefault, kMonitor, kMonitorList, grp::kMonitorList, grp::kMonitor, grp::def::kMonitor),

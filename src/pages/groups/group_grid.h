@@ -69,21 +69,20 @@ std::string ScanMemoryShow(grid::CGridPage& page, const grid::Row& row, int g);
 
 // ---- rows every view has ------------------------------------------------------------------
 // (constexpr, so that a page's table may copy them whatever the order of initialisation)
-constexpr grid::ColumnIds Cells(const int (&ids)[6]) { return {ids[0], ids[1], ids[2], ids[3], ids[4], ids[5]}; }
 // The enable row ("Enable" / "Disable", no Default cell; active in every column of the zone).
-inline constexpr grid::Row kEnableRow{.ids = Cells(group_ids::kEnable),
+inline constexpr grid::Row kEnableRow{.ids = grid::Ids(group_ids::kEnable),
                                       .listId = group_ids::kEnableList, .choices = grp::kEnableList,
                                       .field = grp::kEnable, .state = &AlwaysActive};
 // The Tag: upper-case letters, digits and blanks, stored at each keystroke, no refresh.
 constexpr grid::Row TagRow(grid::StateFn state) {
-  return {.kind = grid::Cell::Text, .ids = Cells(group_ids::kTag),
+  return {.kind = grid::Cell::Text, .ids = grid::Ids(group_ids::kTag),
           .text = grp::kTag, .trigger = grid::Trigger::Keystroke, .edit = {.maxLength = 8, .extraChar = ' '},
           .state = state};
 }
 // A list row of the basic views with a Default cell whose commit reaches every group of the zone.
 constexpr grid::Row DefaultRow(int defaultId, const int (&ids)[6], int listId, ChoiceList choices, Field field,
                                Field defaultField, int heightFactor = 2) {
-  return {.ids = Cells(ids), .defaultId = defaultId, .listId = listId,
+  return {.ids = grid::Ids(ids), .defaultId = defaultId, .listId = listId,
           .choices = choices, .field = field, .defaultField = defaultField, .scope = grid::Scope::Entities,
           .heightFactor = heightFactor, .state = &InUseActive};
 }

@@ -18,8 +18,6 @@ namespace {
 
 CEditModel& M() { return TheModel(); }
 
-constexpr grid::ColumnIds Ids(const int (&ids)[6]) { return {ids[0], ids[1], ids[2], ids[3], ids[4], ids[5]}; }
-
 // ---- the IDs ----------------------------------------------------------------------------------
 
 std::string IdText(grid::CGridPage&, const Row& row, int g) { return LtrIdText(row.field.Get(M(), g)); }
@@ -44,13 +42,13 @@ void CopyTxToRx(grid::CGridPage& page, const Row&, int g, CWnd&) {
 
 template <bool ModifiedOnRefusal>
 constexpr Row TxIdRow() {
-  return {.kind = grid::Cell::Number, .ids = Ids(kTxId), .field = grp::kTxId, .trigger = grid::Trigger::Keystroke,
+  return {.kind = grid::Cell::Number, .ids = grid::Ids(kTxId), .field = grp::kTxId, .trigger = grid::Trigger::Keystroke,
           .edit = {.intDigits = 3, .maxValue = 999, .enterNext = true}, .show = &IdText, .state = &InUseActive,
           .commitEdit = &CommitId<true, ModifiedOnRefusal>, .leave = &CopyTxToRx};
 }
 template <bool ModifiedOnRefusal>
 constexpr Row RxIdRow() {
-  return {.kind = grid::Cell::Number, .ids = Ids(kRxId), .field = grp::kRxId, .trigger = grid::Trigger::Keystroke,
+  return {.kind = grid::Cell::Number, .ids = grid::Ids(kRxId), .field = grp::kRxId, .trigger = grid::Trigger::Keystroke,
           .edit = {.intDigits = 3, .maxValue = 999}, .show = &IdText, .state = &InUseActive,
           .commitEdit = &CommitId<false, ModifiedOnRefusal>};
 }

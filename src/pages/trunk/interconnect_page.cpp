@@ -2,9 +2,10 @@
 
 #include "model/dial_string.h"
 #include "model/trunk_fields.h"
+#include "pages/trunk/zone_rows.h"
 
 using namespace interconnect_ids;
-using namespace zone_defaults;
+using namespace zone_rows;
 using grid::Row;
 
 namespace {
@@ -15,8 +16,8 @@ grid::State InUse(grid::CGridPage&, const Row&, int, int zone) {
   return M().store.IsZoneInUse(zone) ? grid::State::Active : grid::State::Inactive;
 }
 
-std::string DisconnectText(grid::CGridPage& page, const Row&, int zone) {
-  return zone == grid::kDefaultEntity ? DefaultDisconnectDialText(Of(page)) : tf::DisconnectDialText(M(), zone);
+std::string DisconnectText(grid::CGridPage&, const Row&, int zone) {
+  return zone == grid::kDefaultEntity ? DefaultDisconnectDialText(M()) : tf::DisconnectDialText(M(), zone);
 }
 
 // The Default digit goes into every zone at once and the page shows it there.
@@ -27,8 +28,8 @@ void CommitDisconnect(grid::CGridPage& page, const Row&, int zone, CWnd& edit) {
     tf::SetDisconnectDialText(M(), zone, text);
     return;
   }
-  EnterDefaultDisconnectDial(M(), Of(page), text);
-  static_cast<CZoneDefaultsPage&>(page).RefreshKeepingSelection(edit);
+  EnterDefaultDisconnectDial(M(), text);
+  page.RefreshKeepingSelection(edit);
 }
 
 // Dial characters: 0-9, A-D, "*" and "#".
@@ -36,12 +37,10 @@ constexpr grid::EditSpec DialEdit(int length) {
   return {.maxLength = length, .extraChar = 0, .moreChars = "*#", .refusedChars = "efEF"};
 }
 
-template <const DefaultRow& D>
+template <const ZoneDefault& D>
 constexpr Row List(const int (&ids)[5], int defaultId, ChoiceList choices, int height = 2) {
   return ListRow<D>(ids, defaultId, kPopupList, choices, height, &InUse);
 }
-
-constexpr grid::ColumnIds Ids(const int (&ids)[5]) { return {ids[0], ids[1], ids[2], ids[3], ids[4]}; }
 
 using grid::Cell;
 using grid::Trigger;
@@ -49,10 +48,10 @@ using grid::Trigger;
 const Row kRows[] = {
     List<interconnect::kTxTimeout>(kTimeout, kTimeoutDefault, zf::kTimerList, 4),
     List<interconnect::kPhoneInterconnect>(kPhone, kPhoneDefault, zf::kDisableEnableList),
-    {.kind = Cell::Hex, .ids = Ids(kConnectDial), .text = tf::kConnectDial, .trigger = Trigger::Keystroke,
+    {.kind = Cell::Hex, .ids = grid::Ids(kConnectDial), .text = tf::kConnectDial, .trigger = Trigger::Keystroke,
      .edit = DialEdit(kDialStringDigits), .state = &InUse},
     IdRow<interconnect::kLtrId>(kLtrId, 0, &InUse),
-    {.kind = Cell::Hex, .ids = Ids(kDisconnect), .defaultId = kDisconnectDefault, .text = tf::kDisconnectDial,
+    {.kind = Cell::Hex, .ids = grid::Ids(kDisconnect), .defaultId = kDisconnectDefault, .text = tf::kDisconnectDial,
      .trigger = Trigger::Keystroke, .edit = DialEdit(1), .show = &DisconnectText, .state = &InUse,
      .commitEdit = &CommitDisconnect},
     List<interconnect::kOnlyRx>(kOnlyRx, kOnlyRxDefault, zf::kDisableEnableList),
@@ -61,13 +60,14 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = Ids(kCaptions), .closeId = kClose};
+                           .captionIds = grid::Ids(kCaptions), .closeId = kClose};
 
 }  // namespace
 
 CInterconnectPage::CInterconnectPage(CWnd* pParent)
-    : CZoneDefaultsPage(IDD_INTERCONNECT, kAxis, kRows, InterconnectDefaults(), pParent) {
+    : CZoneColumnsPage(IDD_INTERCONNECT, kAxis, kRows, pParent) {
   RegisterInterconnectPageTemplate();
+  ResetZoneDefaults(M(), interconnect::kValues);
 }
 
 // Each zone column shows the cells of its zone's format.

@@ -6,10 +6,11 @@
 // strings and IDs are the model's (trunk_fields.h, trunk_ltr.h).
 #pragma once
 
-#include "pages/trunk/ltr_advanced_defaults.h"
+#include "model/trunk_ltr.h"
+#include "pages/grid/zone_columns_page.h"
 #include "res/page_interconnect.h"
 
-class CInterconnectPage : public CZoneDefaultsPage {
+class CInterconnectPage : public grid::CZoneColumnsPage {
  public:
   enum { IDD = IDD_INTERCONNECT };
 

@@ -2,30 +2,31 @@
 
 #include <algorithm>
 
+#include "pages/trunk/zone_rows.h"
 #include "ui/page/page_registry.h"
 #include "ui/wnd/dlg_template.h"
 
 using namespace ltr_advanced_ids;
-using namespace zone_defaults;
+using namespace zone_rows;
 using grid::Row;
 
 namespace {
 
 // A zone cell takes input when the zone is in use, not Conventional, and one
 // the row's Default reaches.
-template <const DefaultRow& D>
+template <const ZoneDefault& D>
 grid::State CellStateOf(grid::CGridPage&, const Row&, int, int zone) {
   return LtrAdvancedCellEnabled(TheModel(), D, zone) ? grid::State::Active : grid::State::Inactive;
 }
 
 using grid::Trigger;
 
-template <const DefaultRow& D>
+template <const ZoneDefault& D>
 constexpr Row List(const int (&ids)[5], int defaultId, ChoiceList choices, int height,
                    Trigger trigger = Trigger::Choose) {
   return ListRow<D>(ids, defaultId, kPopupList, choices, height, &CellStateOf<D>, trigger);
 }
-template <const DefaultRow& D>
+template <const ZoneDefault& D>
 constexpr Row Id(const int (&ids)[5], int defaultId) {
   return IdRow<D>(ids, defaultId, &CellStateOf<D>);
 }
@@ -46,18 +47,18 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = {kCaptions[0], kCaptions[1], kCaptions[2], kCaptions[3], kCaptions[4]},
-                           .closeId = kClose};
+                           .captionIds = grid::Ids(kCaptions), .closeId = kClose};
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CLtrAdvancedFeaturesPage, CZoneDefaultsPage)
+BEGIN_MESSAGE_MAP(CLtrAdvancedFeaturesPage, grid::CZoneColumnsPage)
   ON_BN_CLICKED(kInterconnect, OnInterconnect)
 END_MESSAGE_MAP()
 
 CLtrAdvancedFeaturesPage::CLtrAdvancedFeaturesPage(CWnd* pParent)
-    : CZoneDefaultsPage(IDD_LTR_ADVANCED, kAxis, kRows, LtrAdvancedDefaults(), pParent) {
+    : CZoneColumnsPage(IDD_LTR_ADVANCED, kAxis, kRows, pParent) {
   RegisterLtrAdvancedPageTemplate();
+  ResetZoneDefaults(TheModel(), ltradv::kValues);
 }
 
 void CLtrAdvancedFeaturesPage::OnInitPage() {

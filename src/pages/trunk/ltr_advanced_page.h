@@ -6,10 +6,11 @@
 // take input, and their Default reaches, in LTR zones only (trunk_ltr.h).
 #pragma once
 
-#include "pages/trunk/ltr_advanced_defaults.h"
+#include "model/trunk_ltr.h"
+#include "pages/grid/zone_columns_page.h"
 #include "res/page_ltr_advanced.h"
 
-class CLtrAdvancedFeaturesPage : public CZoneDefaultsPage {
+class CLtrAdvancedFeaturesPage : public grid::CZoneColumnsPage {
  public:
   enum { IDD = IDD_LTR_ADVANCED };
 

@@ -6,7 +6,9 @@
 #include "model/edit_model.h"
 #include "model/trunk_ltr.h"
 #include "model/trunk_repeaters.h"
+#include "model/zone_defaults.h"
 #include "model/zone_fields.h"
+#include "pages/trunk/zone_rows.h"
 #include "ui/messages.h"
 #include "ui/wnd/prompt.h"
 
@@ -19,11 +21,6 @@ CEditModel& M() { return TheModel(); }
 
 // The trunking rows, which a Conventional zone does not use.
 constexpr std::uint32_t kTrunking = 1;
-
-// The page's Default bytes, laid out as the zone arrays they stand for.
-constexpr int kDefPower = 0;    // zoneTxPower bits 0-2
-constexpr int kDefTimeout = 1;  // zoneTxTimeout bits 4-7
-constexpr int kDefRevert = 4;   // zoneRevertGroup
 
 void ShowMessages(const std::vector<std::string>& messages) {
   for (const std::string& m : messages) AfxMessageBox(m);
@@ -62,15 +59,10 @@ void CommitCount(grid::CGridPage& page, const Row&, int z, CWnd& edit) {
 
 // ---- revert group and home repeater ----------------------------------------------------------
 
-std::string RevertText(grid::CGridPage& page, const Row&, int z) {
-  const bool isDefault = z == grid::kDefaultEntity;
-  return RevertGroupText(M(), z, isDefault ? page.Defaults()[kDefRevert] : M().store.zoneRevertGroup[z]);
-}
-
 // The zone's groups in use; the Default column offers "None" only, the one
 // value that means the same in every zone.
 void RevertEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
-  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) { M().store.FillGroupList(list, map, 255, z); });
+  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) { M().store.FillGroupList(list, map, zf::kNoRevertGroup, z); });
 }
 
 std::string HomeText(grid::CGridPage&, const Row&, int z) { return HomeRepeaterText(M(), z); }
@@ -85,41 +77,41 @@ using grid::Cell;
 using grid::Scope;
 using grid::Trigger;
 
-constexpr grid::ColumnIds Ids(const int (&ids)[5]) { return {ids[0], ids[1], ids[2], ids[3], ids[4]}; }
-
 const Row kRows[] = {
-    {.ids = Ids(kOnOff), .listId = kPopupList, .choices = zf::kOnOffList, .field = kOnOffField,
+    {.ids = grid::Ids(kOnOff), .listId = kPopupList, .choices = zf::kOnOffList, .field = kOnOffField,
      .setsModified = false, .state = &AlwaysActive, .write = &WriteOnOff},
-    {.kind = Cell::Number, .ids = Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
+    {.kind = Cell::Number, .ids = grid::Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 3, .keystrokeModifies = true}, .commitEdit = &CommitCount, .keystroke = &CheckCount},
-    {.kind = Cell::Static, .ids = Ids(kFormat), .choices = tf::kLtrFormatList, .field = zf::kFormat,
+    {.kind = Cell::Static, .ids = grid::Ids(kFormat), .choices = tf::kLtrFormatList, .field = zf::kFormat,
      .state = &Grey},
-    {.kind = Cell::Text, .ids = Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
+    {.kind = Cell::Text, .ids = grid::Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
      .edit = {.maxLength = 8, .extraChar = ' '}},
-    {.ids = Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
-     .field = zf::kTxTimeout, .pageDefault = {kDefTimeout, 0xF0}, .scope = Scope::Entities, .heightFactor = 4},
-    {.ids = Ids(kPower), .defaultId = kPowerDefault, .listId = kPopupList, .choices = tf::kLtrTxPowerList,
-     .field = zf::kTxPower, .pageDefault = {kDefPower, 0x07}, .scope = Scope::Entities, .heightFactor = 3},
-    {.ids = Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList, .field = zf::kRevertGroup,
-     .pageDefault = {kDefRevert, 0xFF}, .scope = Scope::Entities, .heightFactor = 4, .show = &RevertText,
-     .fill = &RevertEntries},
-    {.ids = Ids(kZoneScanCells), .listId = kPopupList, .choices = zf::kDisableEnableOnList, .field = zf::kZoneScan,
+    {.ids = grid::Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
+     .field = ltrsystem::kTxTimeout.zones, .defaultField = ltrsystem::kTxTimeout.value, .scope = Scope::Entities,
+     .heightFactor = 4},
+    {.ids = grid::Ids(kPower), .defaultId = kPowerDefault, .listId = kPopupList, .choices = tf::kLtrTxPowerList,
+     .field = ltrsystem::kTxPower.zones, .defaultField = ltrsystem::kTxPower.value, .scope = Scope::Entities,
+     .heightFactor = 3},
+    {.ids = grid::Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList,
+     .field = ltrsystem::kRevertGroup.zones, .defaultField = ltrsystem::kRevertGroup.value, .scope = Scope::Entities,
+     .heightFactor = 4, .show = &zone_rows::RevertShow, .fill = &RevertEntries},
+    {.ids = grid::Ids(kZoneScanCells), .listId = kPopupList, .choices = zf::kDisableEnableOnList, .field = zf::kZoneScan,
      .enterOpens = false},
-    {.ids = Ids(kAreaCode), .listId = kPopupList, .choices = tf::kAreaCodeList, .field = zf::kAreaCode,
+    {.ids = grid::Ids(kAreaCode), .listId = kPopupList, .choices = tf::kAreaCodeList, .field = zf::kAreaCode,
      .tags = kTrunking},
-    {.ids = Ids(kHomeRepeater), .listId = kPopupList, .field = zf::kHomeRepeater, .heightFactor = 4,
+    {.ids = grid::Ids(kHomeRepeater), .listId = kPopupList, .field = zf::kHomeRepeater, .heightFactor = 4,
      .tags = kTrunking, .show = &HomeText, .fill = &HomeEntries, .write = &WriteHome},
-    {.ids = Ids(kTalkPermit), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
+    {.ids = grid::Ids(kTalkPermit), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
      .field = zf::kTalkPermitTone, .tags = kTrunking},
-    {.ids = Ids(kGroupDecode), .listId = kPopupList, .choices = zf::kDisableEnableList,
+    {.ids = grid::Ids(kGroupDecode), .listId = kPopupList, .choices = zf::kDisableEnableList,
      .field = zf::kMultipleGroupDecode, .tags = kTrunking},
-    {.ids = Ids(kScanWords), .listId = kPopupList, .choices = zf::kScanWordList, .field = zf::kScanWords,
+    {.ids = grid::Ids(kScanWords), .listId = kPopupList, .choices = zf::kScanWordList, .field = zf::kScanWords,
      .heightFactor = 4, .tags = kTrunking},
 };
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = Ids(kCaptions)};
+                           .captionIds = grid::Ids(kCaptions)};
 
 }  // namespace
 
@@ -131,9 +123,7 @@ END_MESSAGE_MAP()
 
 CLtrZonePage::CLtrZonePage(CWnd* pParent) : CZoneColumnsPage(IDD_LTR_SYSTEM, kAxis, kRows, pParent) {
   RegisterLtrSystemPageTemplate();
-  // Each Default cell starts at its list's default entry; the revert group at none.
-  Defaults()[kDefTimeout] = 0x60;  // "3.0min"
-  Defaults()[kDefRevert] = 255;
+  ResetZoneDefaults(M(), ltrsystem::kValues);
 }
 
 grid::State CLtrZonePage::CellState(const Row& row, int, int zone) {

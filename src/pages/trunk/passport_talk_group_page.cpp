@@ -39,27 +39,20 @@ void CommitId(grid::CGridPage& page, const Row&, int key, CWnd& edit) {
   page.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-template <std::size_t N>
-constexpr grid::ColumnIds Ids(const int (&ids)[N], bool withFirst = true, bool withRest = true) {
-  grid::ColumnIds out{};
-  for (std::size_t i = 0; i < N && i < out.size(); ++i) out[i] = (i == 0 ? withFirst : withRest) ? ids[i] : 0;
-  return out;
-}
-
 constexpr Row CheckRow(const int (&ids)[kRows], Field field) {
-  return {.kind = Cell::Check, .ids = Ids(ids), .field = field};
+  return {.kind = Cell::Check, .ids = grid::Ids(ids), .field = field};
 }
 
 const Row kGridRows[] = {
     // Row 1's cell only says "PRIMARY"; rows 2..16 open the enable list.
-    {.kind = Cell::Static, .ids = Ids(kEnable, true, false), .tags = kEnableCell, .show = &EnableText},
-    {.ids = Ids(kEnable, false, true), .listId = kEnableList, .choices = zf::kOnOffList,
+    {.kind = Cell::Static, .ids = grid::Ids(kEnable, true, false), .tags = kEnableCell, .show = &EnableText},
+    {.ids = grid::Ids(kEnable, false, true), .listId = kEnableList, .choices = zf::kOnOffList,
      .field = tf::kTalkGroupOnOff, .tags = kEnableCell, .show = &EnableText},
     // The primary group's ID is shown only.
-    {.kind = Cell::Static, .ids = Ids(kId, true, false), .show = &IdText},
-    {.kind = Cell::Number, .ids = Ids(kId, false, true), .field = tf::kTalkGroupId, .trigger = Trigger::KillFocus,
+    {.kind = Cell::Static, .ids = grid::Ids(kId, true, false), .show = &IdText},
+    {.kind = Cell::Number, .ids = grid::Ids(kId, false, true), .field = tf::kTalkGroupId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .show = &IdText, .commitEdit = &CommitId},
-    {.kind = Cell::Text, .ids = Ids(kAlias), .text = tf::kTalkGroupAlias, .trigger = Trigger::Keystroke,
+    {.kind = Cell::Text, .ids = grid::Ids(kAlias), .text = tf::kTalkGroupAlias, .trigger = Trigger::Keystroke,
      .edit = {.maxLength = 8, .extraChar = ' '}},
     CheckRow(kScan, tf::kTalkGroupScan),
     CheckRow(kCompander, tf::kTalkGroupCompander),

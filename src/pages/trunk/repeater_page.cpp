@@ -50,33 +50,27 @@ void WriteChannel(grid::CGridPage& page, const Row&, int slot, std::uint32_t cha
   ChooseRepeaterChannel(M(), ZoneOf(page), slot, channel);
 }
 
-constexpr grid::ColumnIds Ids(const int (&ids)[kColumns]) {
-  grid::ColumnIds out{};
-  for (int c = 0; c < kColumns; ++c) out[std::size_t(c)] = ids[c];
-  return out;
-}
-
 using grid::Cell;
 
 const Row kRows[] = {
-    {.ids = Ids(kChannel), .listId = kChannelList, .field = tf::kRepeaterChannel, .widthFactor = 3,
+    {.ids = grid::Ids(kChannel), .listId = kChannelList, .field = tf::kRepeaterChannel, .widthFactor = 3,
      .heightFactor = 4, .show = &ChannelText, .state = &AlwaysActive, .fill = &ChannelEntries,
      .write = &WriteChannel},
-    {.kind = Cell::Static, .ids = Ids(kTxFreq), .show = &TxFreqText, .state = &FrequencyState},
-    {.kind = Cell::Static, .ids = Ids(kRxFreq), .show = &RxFreqText, .state = &FrequencyState},
-    {.kind = Cell::Static, .ids = Ids(kSpace), .show = &SpaceText, .state = &FrequencyState},
-    {.ids = Ids(kRxPhase), .listId = kPopupList, .choices = tf::kDataPhaseList, .field = tf::kRxDataPhase,
+    {.kind = Cell::Static, .ids = grid::Ids(kTxFreq), .show = &TxFreqText, .state = &FrequencyState},
+    {.kind = Cell::Static, .ids = grid::Ids(kRxFreq), .show = &RxFreqText, .state = &FrequencyState},
+    {.kind = Cell::Static, .ids = grid::Ids(kSpace), .show = &SpaceText, .state = &FrequencyState},
+    {.ids = grid::Ids(kRxPhase), .listId = kPopupList, .choices = tf::kDataPhaseList, .field = tf::kRxDataPhase,
      .state = &FlagState},
-    {.ids = Ids(kTxPhase), .listId = kPopupList, .choices = tf::kDataPhaseList, .field = tf::kTxDataPhase,
+    {.ids = grid::Ids(kTxPhase), .listId = kPopupList, .choices = tf::kDataPhaseList, .field = tf::kTxDataPhase,
      .state = &FlagState},
-    {.ids = Ids(kDispatch), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
+    {.ids = grid::Ids(kDispatch), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
      .field = tf::kRepeaterDispatch, .state = &FlagState},
-    {.ids = Ids(kInterconnect), .listId = kPopupList, .choices = zf::kDisableEnableList,
+    {.ids = grid::Ids(kInterconnect), .listId = kPopupList, .choices = zf::kDisableEnableList,
      .field = tf::kRepeaterInterconnect, .state = &FlagState},
 };
 
 constexpr grid::Axis kAxis{.columns = kColumns, .block = 8, .entities = tf::kRepeaterSlots, .step = 1,
-                           .hasDefault = false, .prevId = kPrev, .nextId = kNext, .captionIds = Ids(kCaptions),
+                           .hasDefault = false, .prevId = kPrev, .nextId = kNext, .captionIds = grid::Ids(kCaptions),
                            .closeId = kClose};
 
 }  // namespace

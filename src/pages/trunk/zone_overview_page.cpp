@@ -11,7 +11,9 @@
 #include "model/global_fields.h"
 #include "model/trunk_ltr.h"
 #include "model/zone_fields.h"
+#include "model/zone_defaults.h"
 #include "model/zone_model.h"
+#include "pages/trunk/zone_rows.h"
 #include "ui/messages.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/prompt.h"
@@ -28,12 +30,6 @@ CZoneOverviewPage& Page(grid::CGridPage& page) { return static_cast<CZoneOvervie
 
 // Rows that only a PassPort zone uses (greyed for other zones in use).
 constexpr std::uint32_t kPassPortOnly = 1;
-
-// The page's Default bytes, laid out as the zone arrays they stand for.
-constexpr int kDefPower = 0;     // zoneTxPower: bits 0-2 TX Power, bit 4 Talk Permit Tone
-constexpr int kDefTimeout = 1;   // zoneTxTimeout: bits 4-7
-constexpr int kDefRevert = 4;    // zoneRevertGroup
-constexpr int kDefFormat = 5;    // zoneFormat: bits 0-1 DCC, bit 7 Talk Permit Tone (LTR row)
 
 void ShowMessages(const std::vector<std::string>& messages) {
   for (const std::string& m : messages) AfxMessageBox(m);
@@ -82,20 +78,11 @@ void AfterFormat(grid::CGridPage&, const Row&, int z, std::uint32_t before, std:
 
 // ---- revert group ------------------------------------------------------------------------------
 
-std::string RevertText(grid::CGridPage& page, const Row&, int z) {
-  const int value = z == grid::kDefaultEntity ? page.Defaults()[kDefRevert] : M().store.zoneRevertGroup[z];
-  if (value == 255) return "None";
-  const int first = z == grid::kDefaultEntity ? 0 : M().store.CountGroupsBeforeZone(z);
-  char text[16];
-  std::snprintf(text, sizeof text, "Grp %2d", first + value + 1);
-  return text;
-}
-
 // The zone's groups in use; the Default column offers "None" only, the one
 // value that means the same in every zone.
 void RevertEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
   grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) {
-    M().store.FillGroupList(list, map, 255, z == grid::kDefaultEntity ? -1 : z);
+    M().store.FillGroupList(list, map, zf::kNoRevertGroup, z == grid::kDefaultEntity ? -1 : z);
   });
 }
 
@@ -149,59 +136,59 @@ void CommitBackupFreq(grid::CGridPage& page, const Row&, int z, CWnd& edit) {
   page.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-constexpr grid::ColumnIds Ids(const int (&ids)[5]) { return {ids[0], ids[1], ids[2], ids[3], ids[4]}; }
-
 using grid::Cell;
 using grid::Scope;
 using grid::Trigger;
 
 const Row kRows[] = {
-    {.ids = Ids(kOnOff), .listId = kPopupList, .choices = zf::kOnOffList, .field = kOnOffField,
+    {.ids = grid::Ids(kOnOff), .listId = kPopupList, .choices = zf::kOnOffList, .field = kOnOffField,
      .setsModified = false, .state = &AlwaysActive, .write = &WriteOnOff},
-    {.kind = Cell::Number, .ids = Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
+    {.kind = Cell::Number, .ids = grid::Ids(kGroupCounts), .field = zf::kGroupCount, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 3, .keystrokeModifies = true}, .commitEdit = &CommitGroupCountEdit},
-    {.ids = Ids(kFormat), .listId = kPopupList, .choices = zf::kFormatList, .field = zf::kFormat,
+    {.ids = grid::Ids(kFormat), .listId = kPopupList, .choices = zf::kFormatList, .field = zf::kFormat,
      .after = &AfterFormat},
-    {.kind = Cell::Text, .ids = Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
+    {.kind = Cell::Text, .ids = grid::Ids(kAlias), .text = zf::kAlias, .trigger = Trigger::Keystroke,
      .edit = {.maxLength = 8, .extraChar = ' '}},
-    {.ids = Ids(kTalkPermit), .defaultId = kTalkPermitDefault, .listId = kPopupList,
-     .choices = zf::kDisableEnableList, .field = zf::kTalkPermitTone, .pageDefault = {kDefPower, 0x10},
-     .scope = Scope::Entities, .tags = kPassPortOnly},
-    {.ids = Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
-     .field = zf::kTxTimeout, .pageDefault = {kDefTimeout, 0xF0}, .scope = Scope::Entities, .heightFactor = 4},
-    {.ids = Ids(kPower), .defaultId = kPowerDefault, .listId = kPopupList, .choices = zf::kTxPowerList,
-     .field = zf::kTxPower, .pageDefault = {kDefPower, 0x07}, .scope = Scope::Entities},
-    {.ids = Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList, .field = zf::kRevertGroup,
-     .pageDefault = {kDefRevert, 0xFF}, .scope = Scope::Entities, .heightFactor = 4, .show = &RevertText,
-     .fill = &RevertEntries},
-    {.ids = Ids(kFixedDcc), .listId = kPopupList, .choices = zf::kDisableEnableList, .field = zf::kFixedDcc,
+    {.ids = grid::Ids(kTalkPermit), .defaultId = kTalkPermitDefault, .listId = kPopupList,
+     .choices = zf::kDisableEnableList, .field = overview::kTalkPermit.zones,
+     .defaultField = overview::kTalkPermit.value, .scope = Scope::Entities, .tags = kPassPortOnly},
+    {.ids = grid::Ids(kTimeout), .defaultId = kTimeoutDefault, .listId = kPopupList, .choices = zf::kTimerList,
+     .field = overview::kTxTimeout.zones, .defaultField = overview::kTxTimeout.value, .scope = Scope::Entities,
+     .heightFactor = 4},
+    {.ids = grid::Ids(kPower), .defaultId = kPowerDefault, .listId = kPopupList, .choices = zf::kTxPowerList,
+     .field = overview::kTxPower.zones, .defaultField = overview::kTxPower.value, .scope = Scope::Entities},
+    {.ids = grid::Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList, .field = overview::kRevertGroup.zones,
+     .defaultField = overview::kRevertGroup.value, .scope = Scope::Entities, .heightFactor = 4,
+     .show = &zone_rows::RevertShow, .fill = &RevertEntries},
+    {.ids = grid::Ids(kFixedDcc), .listId = kPopupList, .choices = zf::kDisableEnableList, .field = zf::kFixedDcc,
      .tags = kPassPortOnly},
-    {.ids = Ids(kDcc), .listId = kPopupList, .choices = zf::kDccList, .field = zf::kDcc,
-     .pageDefault = {kDefFormat, 0x03}, .scope = Scope::Entities, .heightFactor = 3, .tags = kPassPortOnly},
-    {.kind = Cell::Number, .ids = Ids(kHomeSystemId), .field = zf::kHomeSystemId, .trigger = Trigger::KillFocus,
+    {.ids = grid::Ids(kDcc), .listId = kPopupList, .choices = zf::kDccList, .field = overview::kDcc.zones,
+     .defaultField = overview::kDcc.value, .scope = Scope::Entities, .heightFactor = 3, .tags = kPassPortOnly},
+    {.kind = Cell::Number, .ids = grid::Ids(kHomeSystemId), .field = zf::kHomeSystemId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kHomeSystemIdRange>},
     {.defaultId = kLtrTalkPermitDefault, .listId = kPopupList, .choices = zf::kDisableEnableOnList,
-     .field = zf::kTalkPermitTone, .pageDefault = {kDefFormat, 0x80}, .scope = Scope::Entities},
-    {.kind = Cell::Number, .ids = Ids(kAffiliatedId), .field = zf::kAffiliatedSystemId,
+     .field = overview::kLtrTalkPermit.zones, .defaultField = overview::kLtrTalkPermit.value,
+     .scope = Scope::Entities},
+    {.kind = Cell::Number, .ids = grid::Ids(kAffiliatedId), .field = zf::kAffiliatedSystemId,
      .trigger = Trigger::KillFocus, .edit = {.intDigits = 3, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kAffiliatedSystemIdRange>},
-    {.kind = Cell::Number, .ids = Ids(kMobileId), .field = zf::kMobileId, .trigger = Trigger::KillFocus,
+    {.kind = Cell::Number, .ids = grid::Ids(kMobileId), .field = zf::kMobileId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kMobileIdRange>},
-    {.kind = Cell::Number, .ids = Ids(kHomeFreq), .trigger = Trigger::KillFocus,
+    {.kind = Cell::Number, .ids = grid::Ids(kHomeFreq), .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 4, .decimals = 5, .enterNext = true, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .show = &HomeFreqText, .commitEdit = &CommitHomeFreq},
-    {.kind = Cell::Number, .ids = Ids(kBackupFreq), .trigger = Trigger::KillFocus,
+    {.kind = Cell::Number, .ids = grid::Ids(kBackupFreq), .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 4, .decimals = 5, .enterNext = true, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .show = &BackupFreqText, .state = &AlwaysInactive, .commitEdit = &CommitBackupFreq},
-    {.ids = Ids(kBandwidth), .listId = kPopupList, .choices = zf::kBandwidthList, .field = zf::kNarrow,
+    {.ids = grid::Ids(kBandwidth), .listId = kPopupList, .choices = zf::kBandwidthList, .field = zf::kNarrow,
      .tags = kPassPortOnly},
 };
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = {kCaptions[0], kCaptions[1], kCaptions[2], kCaptions[3], kCaptions[4]}};
+                           .captionIds = grid::Ids(kCaptions)};
 
 // The labels of the two caption modes.
 struct Caption {
@@ -234,12 +221,7 @@ END_MESSAGE_MAP()
 
 CZoneOverviewPage::CZoneOverviewPage(CWnd* pParent) : CGridPage(IDD_ZONE_OVERVIEW, kAxis, kRows, pParent) {
   RegisterZoneOverviewPageTemplate();
-  // Each Default cell starts at its list's default entry; the revert group at none.
-  auto& d = Defaults();
-  d[kDefTimeout] = 0x60;  // "3.0min"
-  d[3] = 5;               // Scan words "10"
-  d[kDefRevert] = 255;
-  d[kDefFormat] = 0x80;   // Talk Permit Tone (LTR row) "Enable"
+  ResetZoneDefaults(TheModel(), overview::kValues);
 }
 
 int CZoneOverviewPage::GetCurrentIndex() const { return ActiveColumn() == 0 ? -1 : First() + ActiveColumn() - 1; }

@@ -1,0 +1,22 @@
+#include "pages/trunk/zone_rows.h"
+
+#include "ui/wnd/prompt.h"
+
+namespace zone_rows {
+
+std::string RevertShow(grid::CGridPage& page, const grid::Row& row, int zone) {
+  CEditModel& m = TheModel();
+  return RevertGroupText(m, zone, zone == grid::kDefaultEntity ? page.DefaultCode(row) : row.field.Get(m, zone));
+}
+
+void ShowIdEntry(grid::CGridPage& page, int zone, CWnd& edit, const LtrIdEntry& entry) {
+  if (!entry.stored) {
+    if (edit.GetWindowText() != entry.text) edit.SetWindowText(entry.text);
+    if (!entry.message.empty()) AfxMessageBox(entry.message);
+    return;
+  }
+  g_bModified = 1;
+  if (zone == grid::kDefaultEntity) page.RefreshKeepingSelection(edit);
+}
+
+}  // namespace zone_rows
