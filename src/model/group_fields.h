@@ -27,6 +27,8 @@
 
 namespace grp {
 
+namespace at = group_default;
+
 inline CGroupRecord* GroupAt(CEditModel& m, int g) { return m.store.Group(g); }
 // Bits of a byte or word member of group g's record: GroupBits<&G::channelWord>(0x4000).
 template <auto Member, typename... Mask>
@@ -137,46 +139,45 @@ template <int K>
 std::uint8_t& DefaultByte(CEditModel& m, int) {
   return m.store.DefaultGroupRecord.byte[K];
 }
-// Bits of byte K (0..5) of the record, or of its word (K = kWord).
-inline constexpr int kWord = group_default::kWord;
-template <int K>
-constexpr BitField Bits(std::uint16_t mask) {
-  if constexpr (K == kWord) return RecordBits<&DefaultRecord, &CDefaultGroupRecord::word>(mask);
-  else return BitsOf<&DefaultByte<K>>(mask);
+// The field at a place of the record (group_record.h).
+template <const DefaultGroupBits& At>
+constexpr BitField Bits() {
+  if constexpr (At.where == group_default::kWord) return RecordBits<&DefaultRecord, &CDefaultGroupRecord::word>(At.mask);
+  else return BitsOf<&DefaultByte<At.where>>(At.mask);
 }
 // Basic views
-inline constexpr BitField kMonitor = Bits<0>(0x80);
-inline constexpr BitField kCompander = Bits<0>(0x40);
-inline constexpr BitField kTxInhibit = Bits<0>(0x20);
-inline constexpr Field kTimeOutTimer = Bits<kWord>(kTimeOutTimerBit);
-inline constexpr Field kBusyLockOut = Bits<kWord>(kHornAlertMask);
+inline constexpr BitField kMonitor = Bits<at::kMonitor>();
+inline constexpr BitField kCompander = Bits<at::kCompander>();
+inline constexpr BitField kTxInhibit = Bits<at::kTxInhibit>();
+inline constexpr Field kTimeOutTimer = Bits<at::kTimeOutTimer>();
+inline constexpr Field kBusyLockOut = Bits<at::kBusyLockOut>();
 // Byte 5 bits 1 and 4, codes as grp::kScanMemory.
-inline constexpr BitField kScanMemoryByte = Bits<5>(0xFF);
+inline constexpr BitField kScanMemoryByte = Bits<at::kScanMemory>();
 inline constexpr Field kScanMemory{
     [](CEditModel& m, int) { return ScanMemoryCode(std::uint8_t(kScanMemoryByte.Get(m))); },
     [](CEditModel& m, int, std::uint32_t v) {
       kScanMemoryByte.Set(m, 0, WithScanMemory(std::uint8_t(kScanMemoryByte.Get(m)), v));
     }};
 // Advanced views
-inline constexpr BitField kEncryption = Bits<0>(0x18);
-inline constexpr BitField kSecondTxPower = Bits<0>(0x07);
-inline constexpr BitField kAniMonitor = Bits<1>(0x80);
-inline constexpr BitField kSignalingCode = Bits<1>(0x60);  // other production types: 0..3
-inline constexpr BitField kSignalingLow = Bits<1>(0x10);   // production type 11
-inline constexpr BitField kSignalingNo = Bits<1>(0x0F);    // the LTR view's paging code
-inline constexpr BitField kAni = Bits<2>(0x02);
-inline constexpr BitField kSignalingHigh11 = Bits<2>(0x01);
-inline constexpr BitField kTalkAroundUser = Bits<3>(0x80);
-inline constexpr BitField kTalkAroundFixed = Bits<3>(0x40);
-inline constexpr BitField kCallAlert = Bits<3>(0x20);
-inline constexpr BitField kCallVerify = Bits<3>(0x10);
-inline constexpr BitField kDataGroup = Bits<3>(0x08);
-inline constexpr BitField kBusyLockOutOnTa = Bits<3>(0x04);
-inline constexpr BitField kExtMic = Bits<3>(0x02);  // conventional advanced view
-inline constexpr BitField kRxSave = Bits<3>(0x02);  // LTR advanced view: the same bit
-inline constexpr BitField kFlatAf = Bits<3>(0x01);
-inline constexpr BitField kSignalingHighOther = Bits<4>(0x02);
-inline constexpr Field kTpac = Bits<kWord>(kTpacBit);
+inline constexpr BitField kEncryption = Bits<at::kEncryption>();
+inline constexpr BitField kSecondTxPower = Bits<at::kSecondTxPower>();
+inline constexpr BitField kAniMonitor = Bits<at::kAniMonitor>();
+inline constexpr BitField kSignalingCode = Bits<at::kSignalingCode>();  // other production types: 0..3
+inline constexpr BitField kSignalingLow = Bits<at::kSignalingLow>();   // production type 11
+inline constexpr BitField kSignalingNo = Bits<at::kSignalingNo>();    // the LTR view's paging code
+inline constexpr BitField kAni = Bits<at::kAni>();
+inline constexpr BitField kSignalingHigh11 = Bits<at::kSignalingHigh11>();
+inline constexpr BitField kTalkAroundUser = Bits<at::kTalkAroundUser>();
+inline constexpr BitField kTalkAroundFixed = Bits<at::kTalkAroundFixed>();
+inline constexpr BitField kCallAlert = Bits<at::kCallAlert>();
+inline constexpr BitField kCallVerify = Bits<at::kCallVerify>();
+inline constexpr BitField kDataGroup = Bits<at::kDataGroup>();
+inline constexpr BitField kBusyLockOutOnTa = Bits<at::kBusyLockOutOnTa>();
+inline constexpr BitField kExtMic = Bits<at::kExtMic>();  // conventional advanced view
+inline constexpr BitField kRxSave = kExtMic;  // LTR advanced view: the same bit
+inline constexpr BitField kFlatAf = Bits<at::kFlatAf>();
+inline constexpr BitField kSignalingHighOther = Bits<at::kSignalingHighOther>();
+inline constexpr Field kTpac = Bits<at::kTpac>();
 // The Default column's function value: production type 11 2 x byte 2 bit 0 +
 // byte 1 bit 4; other types 2 x byte 4 bit 1 + byte 1 bits 5-6 (0..5). Read only:
 // the Default commits are CommitDefaultSignalingFunction and its LTR twin.
@@ -237,6 +238,38 @@ inline constexpr ChoiceList kSignalingSystemList{kSignalingSystems, 0};
 inline constexpr Choice kPagingCodes[] = {{"1ch", 0}, {"2ch", 1}, {"3ch", 2}, {"4ch", 3}, {"5ch", 4},
                                           {"6ch", 5}, {"7ch", 6}, {"8ch", 7}, {"9ch", 8}, {"0ch", 9}};
 inline constexpr ChoiceList kPagingCodeList{kPagingCodes, 0};
+// Each field of the Default record and the list whose default entry it starts at.
+struct DefaultGroupInitial {
+  DefaultGroupBits at;
+  ChoiceList list;
+};
+inline constexpr DefaultGroupInitial kDefaultGroupInitials[] = {
+    {at::kMonitor, kMonitorList},
+    {at::kCompander, kCompanderList},
+    {at::kTxInhibit, kTxInhibitList},
+    {at::kTimeOutTimer, kTimeOutTimerList},
+    {at::kBusyLockOut, kBusyLockOutList},
+    {at::kScanMemory, kScanMemoryList},
+    {at::kEncryption, kEncryptionList},
+    {at::kSecondTxPower, kSecondTxPowerList11},
+    {at::kAniMonitor, kAniMonitorList},
+    {at::kSignalingCode, kSignalingFunctionList},
+    {at::kSignalingLow, kSignalingFunctionList},
+    {at::kSignalingHigh11, kSignalingFunctionList},
+    {at::kSignalingHighOther, kSignalingFunctionList},
+    {at::kSignalingNo, kPagingLocationList},
+    {at::kAni, kAniList},
+    {at::kTalkAroundUser, kTalkAroundList},
+    {at::kTalkAroundFixed, kTalkAroundList},
+    {at::kCallAlert, kCallAlertList},
+    {at::kCallVerify, kCallVerifyList},
+    {at::kDataGroup, kDataGroupList},
+    {at::kBusyLockOutOnTa, kBusyLockOutOnTaList},
+    {at::kExtMic, kExtMicList},
+    {at::kFlatAf, kFlatAfList},
+    {at::kTpac, kTpacList},
+};
+
 // The decode and encode code lists both rows share: the 50 CTCSS tones and the
 // 106 DCS codes, code = index.
 const ChoiceList& CtcssCodeList();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/group_fields.h"
 #include "model/image.h"
 #include "model/model_host.h"
 
@@ -109,11 +110,13 @@ int CGroupRecord::CheckAndPack(int g, std::uint8_t* image, const GroupPackContex
   return 1;
 }
 
+void CDefaultGroupRecord::SetBits(DefaultGroupBits at, std::uint32_t code) {
+  if (at.where == group_default::kWord)
+    word = WithBits(word, at.mask, code);
+  else
+    byte[at.where] = WithBits(byte[at.where], std::uint8_t(at.mask), code);
+}
+
 void CDefaultGroupRecord::Reset() {
-  for (const DefaultGroupField& f : group_default::kFields) {
-    if (f.where == group_default::kWord)
-      word = WithBits(word, f.mask, f.code);
-    else
-      byte[f.where] = WithBits(byte[f.where], std::uint8_t(f.mask), f.code);
-  }
+  for (const grp::DefaultGroupInitial& f : grp::kDefaultGroupInitials) SetBits(f.at, f.list.CodeAt(f.list.defaultIndex));
 }

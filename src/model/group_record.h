@@ -81,6 +81,12 @@ class CGroupRecord {
   bool InUse() const { return flags & kGroupInUse; }
 };
 
+// Where a field of the Default record lies: byte 0..5, or the word (kWord), and its bits.
+struct DefaultGroupBits {
+  int where;
+  std::uint16_t mask;
+};
+
 // The group pages' Default column: the values a Default-column commit copies into
 // every group of the zone. Bytes 0..5 and a 16-bit word (bytes 6..7, low byte
 // first). It is not packed into the image, saved or printed.
@@ -92,54 +98,38 @@ struct CDefaultGroupRecord {
   // Sets every field to the code of its choice list's default entry; bits that no
   // list shows keep their value.
   void Reset();
+  void SetBits(DefaultGroupBits at, std::uint32_t code);
 };
 static_assert(sizeof(CDefaultGroupRecord) == 8);
 
-// One field of the Default column: where it lies and the code its choice list
-// selects by default.
-struct DefaultGroupField {
-  int where;           // 0..5 = default byte, 6 = the default word
-  std::uint16_t mask;  // the field's bits
-  std::uint16_t code;  // the default entry's stored code (unshifted)
-};
-
-// Default codes of the group pages' value tables.
+// The fields of the Default record (grp::def names them for the pages; each
+// starts at its list's default entry, grp::kDefaultGroupInitials).
 namespace group_default {
-// Basic views
-inline constexpr std::uint16_t kMonitor = 1;         // "Enable"   - default byte 0 bit 7
-inline constexpr std::uint16_t kTxInhibit = 0;       // "TX Enable" - byte 0 bit 5
-inline constexpr std::uint16_t kCompander = 0;       // "Disable"  - byte 0 bit 6
-inline constexpr std::uint16_t kTimeOutTimer = 1;    // "Enable"   - word bit 14
-inline constexpr std::uint16_t kBusyLockOut = 0;     // "Disable"  - word bits 12-13
-inline constexpr std::uint16_t kScanMemory = 1;      // "Disable"  - byte 5, whole
-// Advanced views
-inline constexpr std::uint16_t kSecondTxPower = 7;   // "Disable"  - byte 0 bits 0-2
-inline constexpr std::uint16_t kEncryption = 0;      // "Disable"  - byte 0 bits 3-4
-inline constexpr std::uint16_t kSignalingNo = 0;     // "Loc. 1"   - byte 1 bits 0-3
-inline constexpr std::uint16_t kSignaling = 0;       // "Disable"  - byte 1 bit 4 / bits 5-6, byte 2 bit 0, byte 4 bit 1
-inline constexpr std::uint16_t kAniMonitor = 0;      // "Disable"  - byte 1 bit 7
-inline constexpr std::uint16_t kAni = 0;             // "Disable"  - byte 2 bit 1
-inline constexpr std::uint16_t kFlatAf = 0;          // "Normal"   - byte 3 bit 0
-inline constexpr std::uint16_t kExtMic = 0;          // "Internal" - byte 3 bit 1
-inline constexpr std::uint16_t kTalkAroundFixed = 0; // "Disable"  - byte 3 bit 6
-inline constexpr std::uint16_t kTalkAroundUser = 0;  // "Disable"  - byte 3 bit 7
-inline constexpr std::uint16_t kTpac = 0;            // "Disable"  - word bit 15
-// LTR advanced view
-inline constexpr std::uint16_t kCallAlert = 0;       // "Disable"  - byte 3 bit 5
-inline constexpr std::uint16_t kCallVerify = 0;      // "Disable"  - byte 3 bit 4
-inline constexpr std::uint16_t kDataGroup = 0;       // "Disable"  - byte 3 bit 3
-inline constexpr std::uint16_t kBusyLockOutOnTa = 0; // "Disable"  - byte 3 bit 2
-
 inline constexpr int kWord = 6;
-inline constexpr DefaultGroupField kFields[] = {
-    {0, 0x80, kMonitor},        {0, 0x40, kCompander},       {0, 0x20, kTxInhibit},
-    {0, 0x18, kEncryption},     {0, 0x07, kSecondTxPower},   {1, 0x80, kAniMonitor},
-    {1, 0x60, kSignaling},      {1, 0x10, kSignaling},       {1, 0x0F, kSignalingNo},
-    {2, 0x02, kAni},            {2, 0x01, kSignaling},       {3, 0x80, kTalkAroundUser},
-    {3, 0x40, kTalkAroundFixed}, {3, 0x20, kCallAlert},      {3, 0x10, kCallVerify},
-    {3, 0x08, kDataGroup},      {3, 0x04, kBusyLockOutOnTa}, {3, 0x02, kExtMic},
-    {3, 0x01, kFlatAf},
-    {4, 0x02, kSignaling},      {5, 0xFF, kScanMemory},      {kWord, 0x8000, kTpac},
-    {kWord, 0x4000, kTimeOutTimer}, {kWord, 0x3000, kBusyLockOut},
-};
+// Basic views
+inline constexpr DefaultGroupBits kMonitor{0, 0x80};
+inline constexpr DefaultGroupBits kCompander{0, 0x40};
+inline constexpr DefaultGroupBits kTxInhibit{0, 0x20};
+inline constexpr DefaultGroupBits kTimeOutTimer{kWord, kTimeOutTimerBit};
+inline constexpr DefaultGroupBits kBusyLockOut{kWord, kHornAlertMask};
+inline constexpr DefaultGroupBits kScanMemory{5, 0xFF};  // bits 1 and 4 as the group flags' (grp::kScanMemory)
+// Advanced views
+inline constexpr DefaultGroupBits kEncryption{0, 0x18};
+inline constexpr DefaultGroupBits kSecondTxPower{0, 0x07};
+inline constexpr DefaultGroupBits kAniMonitor{1, 0x80};
+inline constexpr DefaultGroupBits kSignalingCode{1, 0x60};  // other production types: 0..3
+inline constexpr DefaultGroupBits kSignalingLow{1, 0x10};   // production type 11
+inline constexpr DefaultGroupBits kSignalingNo{1, 0x0F};
+inline constexpr DefaultGroupBits kAni{2, 0x02};
+inline constexpr DefaultGroupBits kSignalingHigh11{2, 0x01};
+inline constexpr DefaultGroupBits kTalkAroundUser{3, 0x80};
+inline constexpr DefaultGroupBits kTalkAroundFixed{3, 0x40};
+inline constexpr DefaultGroupBits kCallAlert{3, 0x20};
+inline constexpr DefaultGroupBits kCallVerify{3, 0x10};
+inline constexpr DefaultGroupBits kDataGroup{3, 0x08};
+inline constexpr DefaultGroupBits kBusyLockOutOnTa{3, 0x04};
+inline constexpr DefaultGroupBits kExtMic{3, 0x02};  // the LTR advanced view's RX Save is the same bit
+inline constexpr DefaultGroupBits kFlatAf{3, 0x01};
+inline constexpr DefaultGroupBits kSignalingHighOther{4, 0x02};
+inline constexpr DefaultGroupBits kTpac{kWord, kTpacBit};
 }  // namespace group_default
