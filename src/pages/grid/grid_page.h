@@ -9,8 +9,8 @@
 // and a few virtuals and hooks:
 //
 //   const grid::Row kRows[] = {
-//       {.ids = {10920, 10930, 10940, 10950, 10960}, .defaultId = 10910, .listId = 1307,
-//        .choices = zf::kTimerList, .field = zf::kTxTimeout, .pageDefault = {1, 0xF0},
+//       {.ids = grid::Ids(kTimeout), .defaultId = 10910, .listId = 1307, .choices = zf::kTimerList,
+//        .field = overview::kTxTimeout.zones, .defaultField = overview::kTxTimeout.value,
 //        .scope = grid::Scope::Entities, .heightFactor = 4},
 //       {.kind = grid::Cell::Number, .ids = {13121, 13132, 13142, 13152, 13162},
 //        .trigger = grid::Trigger::KillFocus, .edit = {.intDigits = 3}, .commitEdit = &CommitCount},
@@ -23,7 +23,16 @@
 //     int FirstMax() const override { return 27; }
 //   };
 //
-// Designated initialisers name the members of Row and Axis in their order.
+// Designated initialisers name the members of Row and Axis in their order;
+// grid::Ids makes a row's cells from a page's array of control ids.
+//
+// A row's fields are the model's (model/field.h): `field` the value of entity
+// i, `defaultField` the Default column's, a field of a Default record of the
+// model: DefaultGroupRecord for the group pages (grp::def), the zone Default
+// record for the zone pages (ZoneDefault's `value`, model/zone_defaults.h).
+// Each starts at its list's default entry; a page whose Default values last as
+// long as the page object sets its own when the object is made
+// (ResetZoneDefaults), the group pages' last as long as the model's records.
 // The template (src/res, with res/page_zone_grid.h) holds the cells, the
 // captions, the arrows, any "Close" button and the popup lists; cells a
 // template leaves out are passed over, so a page builds only what it shows.
@@ -43,9 +52,7 @@
 //   itself, or a key when the entities are one zone's slots or rows),
 //   CloseFirstZone (what "Close" hands the zone overview: 255, it keeps its
 //   own first zone).
-// - Page state: First() (an int the arrows are bound to), ActiveColumn(),
-//   Defaults() (eight bytes for rows whose Default value is the page's own,
-//   `pageDefault`; a Default value in the model uses `defaultField`).
+// - Page state: First() (an int the arrows are bound to), ActiveColumn().
 // - Its own buttons: BN_CLICKED entries in its message map (Enter on any push
 //   button of the template clicks it); SendToMain for the page switches;
 //   Axis::closeId for a "Close" that returns to the zone overview (OnClosePage).
