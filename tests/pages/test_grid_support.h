@@ -43,10 +43,6 @@ struct RowValue {
   }
   // The code as the row's bits keep it (a bit field keeps the bits under its mask).
   static std::uint32_t Kept(const grid::Row& row, int entity, std::uint32_t code) {
-    if (entity == grid::kDefaultEntity && row.pageDefault.byte >= 0) {
-      const unsigned mask = row.pageDefault.mask;
-      return mask ? code & (mask >> std::countr_zero(mask)) : 0;
-    }
     const Field& f = entity == grid::kDefaultEntity ? row.defaultField : row.field;
     return f.IsBits() ? code & f.bits.MaxCode() : code;
   }
