@@ -150,12 +150,6 @@ namespace grid {
 
 inline constexpr int kMaxColumns = 16;
 using ColumnIds = std::array<int, kMaxColumns>;
-// The entity of the Default column.
-inline constexpr int kDefaultEntity = -1;
-
-enum class Cell { List, Number, Text, Hex, Static, Check };
-// When a row's value is written.
-enum class Trigger { Choose, SelChange, Keystroke, KillFocus };
 // The cells of columns 1..N from a page's array of control ids; `first` false
 // leaves out column 1's cell, `rest` false the others (a row whose first cell
 // is of another kind).
@@ -167,6 +161,12 @@ constexpr ColumnIds Ids(const int (&ids)[N], bool first = true, bool rest = true
   return out;
 }
 
+// The entity of the Default column.
+inline constexpr int kDefaultEntity = -1;
+
+enum class Cell { List, Number, Text, Hex, Static, Check };
+// When a row's value is written.
+enum class Trigger { Choose, SelChange, Keystroke, KillFocus };
 // What a Default-column commit writes beside the row's default value.
 enum class Scope { None, Entities };
 enum class State { Active, Inactive, EnabledGrey, Default };
