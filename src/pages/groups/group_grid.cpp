@@ -19,7 +19,8 @@ constexpr grid::Axis kAxis{.columns = kGroupColumns,
                            .prevId = group_ids::kPrev,
                            .nextId = group_ids::kNext,
                            .defaultCaptionId = group_ids::kDefaultCaption,
-                           .captionIds = grid::Ids(group_ids::kCaptions),
+                           .captionIds = {group_ids::kCaptions[0], group_ids::kCaptions[1], group_ids::kCaptions[2],
+                                          group_ids::kCaptions[3], group_ids::kCaptions[4], group_ids::kCaptions[5]},
                            .closeId = group_ids::kClose};
 
 }  // namespace

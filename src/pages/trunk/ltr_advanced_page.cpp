@@ -47,7 +47,8 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = grid::Ids(kCaptions), .closeId = kClose};
+                           .captionIds = {kCaptions[0], kCaptions[1], kCaptions[2], kCaptions[3], kCaptions[4]},
+                           .closeId = kClose};
 
 }  // namespace
 
