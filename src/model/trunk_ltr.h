@@ -1,7 +1,7 @@
 // What the LTR system page, the LTR advanced features page and the
 // interconnect page do to the model: the LTR group count rules, the cells each
-// zone format offers, the LTR ID
-// entries and the dial strings. Operations return what they stored and any
+// zone format offers, the LTR ID entries and the dial strings (their Default
+// values are zone_defaults.h's). Operations return what they stored and any
 // message, which the page shows; none sets g_bModified.
 //
 // Every operation names its zone: a handler acts on the zone of its own column.
