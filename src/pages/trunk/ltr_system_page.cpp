@@ -59,12 +59,6 @@ void CommitCount(grid::CGridPage& page, const Row&, int z, CWnd& edit) {
 
 // ---- revert group and home repeater ----------------------------------------------------------
 
-// The zone's groups in use; the Default column offers "None" only, the one
-// value that means the same in every zone.
-void RevertEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
-  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) { M().store.FillGroupList(list, map, zf::kNoRevertGroup, z); });
-}
-
 std::string HomeText(grid::CGridPage&, const Row&, int z) { return HomeRepeaterText(M(), z); }
 
 void HomeEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
@@ -94,7 +88,7 @@ const Row kRows[] = {
      .heightFactor = 3},
     {.ids = grid::Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList,
      .field = ltrsystem::kRevertGroup.zones, .defaultField = ltrsystem::kRevertGroup.value, .scope = Scope::Entities,
-     .heightFactor = 4, .show = &zone_rows::RevertShow, .fill = &RevertEntries},
+     .heightFactor = 4, .show = &zone_rows::RevertShow, .fill = &zone_rows::RevertEntries},
     {.ids = grid::Ids(kZoneScanCells), .listId = kPopupList, .choices = zf::kDisableEnableOnList, .field = zf::kZoneScan,
      .enterOpens = false},
     {.ids = grid::Ids(kAreaCode), .listId = kPopupList, .choices = tf::kAreaCodeList, .field = zf::kAreaCode,

@@ -78,14 +78,6 @@ void AfterFormat(grid::CGridPage&, const Row&, int z, std::uint32_t before, std:
 
 // ---- revert group ------------------------------------------------------------------------------
 
-// The zone's groups in use; the Default column offers "None" only, the one
-// value that means the same in every zone.
-void RevertEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
-  grid::EntriesOf(entries, [z](IChoiceList& list, ListIndexMap& map) {
-    M().store.FillGroupList(list, map, zf::kNoRevertGroup, z == grid::kDefaultEntity ? -1 : z);
-  });
-}
-
 // ---- identity and home channel ----------------------------------------------------------------
 
 template <const IdRange& Range>
@@ -159,7 +151,7 @@ const Row kRows[] = {
      .field = overview::kTxPower.zones, .defaultField = overview::kTxPower.value, .scope = Scope::Entities},
     {.ids = grid::Ids(kRevert), .defaultId = kRevertDefault, .listId = kPopupList, .field = overview::kRevertGroup.zones,
      .defaultField = overview::kRevertGroup.value, .scope = Scope::Entities, .heightFactor = 4,
-     .show = &zone_rows::RevertShow, .fill = &RevertEntries},
+     .show = &zone_rows::RevertShow, .fill = &zone_rows::RevertEntries},
     {.ids = grid::Ids(kFixedDcc), .listId = kPopupList, .choices = zf::kDisableEnableList, .field = zf::kFixedDcc,
      .tags = kPassPortOnly},
     {.ids = grid::Ids(kDcc), .listId = kPopupList, .choices = zf::kDccList, .field = overview::kDcc.zones,

@@ -9,6 +9,12 @@ std::string RevertShow(grid::CGridPage& page, const grid::Row& row, int zone) {
   return RevertGroupText(m, zone, zone == grid::kDefaultEntity ? page.DefaultCode(row) : row.field.Get(m, zone));
 }
 
+void RevertEntries(grid::CGridPage&, const grid::Row&, int zone, std::vector<grid::Entry>& entries) {
+  grid::EntriesOf(entries, [zone](IChoiceList& list, ListIndexMap& map) {
+    TheModel().store.FillGroupList(list, map, zf::kNoRevertGroup, zone);
+  });
+}
+
 void ShowIdEntry(grid::CGridPage& page, int zone, CWnd& edit, const LtrIdEntry& entry) {
   if (!entry.stored) {
     if (edit.GetWindowText() != entry.text) edit.SetWindowText(entry.text);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/edit_model.h"
 #include "model/trunk_ltr.h"
@@ -20,6 +21,9 @@ namespace zone_rows {
 
 // A zone's revert group, or the Default column's: "None" or "Grp %2d".
 std::string RevertShow(grid::CGridPage& page, const grid::Row& row, int zone);
+// Its list: the zone's groups in use; the Default column offers "None" only,
+// the one value that means the same in every zone.
+void RevertEntries(grid::CGridPage& page, const grid::Row& row, int zone, std::vector<grid::Entry>& entries);
 
 // A list cell: the text of the zone's code, or of the Default value. A zone
 // the value does not reach (its byte means something else there) shows nothing.
