@@ -60,9 +60,13 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = grid::Ids(kCaptions), .closeId = kClose};
+                           .captionIds = grid::Ids(kCaptions)};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CInterconnectPage, grid::CZoneColumnsPage)
+  ON_BN_CLICKED(kClose, OnClose)
+END_MESSAGE_MAP()
 
 CInterconnectPage::CInterconnectPage(CWnd* pParent)
     : CZoneColumnsPage(IDD_INTERCONNECT, kAxis, kRows, pParent) {

@@ -18,4 +18,5 @@ class CInterconnectPage : public grid::CZoneColumnsPage {
 
  protected:
   void OnRefreshed() override;
+  DECLARE_MESSAGE_MAP()
 };
