@@ -119,6 +119,15 @@ class GridContract : public GridTest {
     if (!page) return;
     SCOPED_TRACE("page " + std::to_string(idd));
     prompts.Clear();
+    // Rows the template keeps hidden are shown, so that they are reached too.
+    for (const grid::Row& row : page->Rows()) {
+      bool shown = false;
+      for (int c = 0; c <= page->GetAxis().columns; ++c) shown |= page->CellId(row, c) && Visible(*page, page->CellId(row, c));
+      for (int c = 0; c <= page->GetAxis().columns && !shown; ++c) {
+        if (CWnd* cell = page->CellWnd(row, c)) cell->ShowWindow(SW_SHOW);
+      }
+    }
+    Pump();
     for (const grid::Row& row : page->Rows()) {
       if (row.kind != grid::Cell::List) continue;
       // The first column whose cell takes input, and the Default cell.

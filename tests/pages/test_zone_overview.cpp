@@ -179,29 +179,6 @@ TEST_F(ZoneOverviewTest, GroupCountsTypedInAColumnApplyToThatColumnsZone) {
   EXPECT_EQ(Text(kOnOff[1]), "Disable");
 }
 
-TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnotherZone) {
-  UseZone(1, kSystemConventional, 2);
-  G().systemType |= 0x40;
-  S().zoneRevertGroup[1] = 1;
-  S().zoneRevertGroup[30] = 0;
-  Show();
-  EXPECT_EQ(Text(kRevert[1]), "Grp  3");
-  Choose(kTimeoutDefault, kPopupList, "1.5min");
-  Choose(kPowerDefault, kPopupList, "Low");
-  ClickCell(kRevertDefault);
-  EXPECT_EQ(List(kPopupList)->count(), 1);  // "None" only, at any first zone
-  DoubleClickItem(kPopupList, "None");
-  for (int z = 0; z < kZoneCount; ++z) {
-    EXPECT_EQ(S().zoneTxTimeout[z] & 0xF0, 0x30) << z;
-    EXPECT_EQ(S().zoneTxPower[z] & 0x07, 4) << z;
-    EXPECT_EQ(S().zoneRevertGroup[z], 255) << z;
-  }
-  EXPECT_EQ(Text(kTimeoutDefault), "1.5min");
-  EXPECT_EQ(Text(kPowerDefault), "Low");
-  Choose(kLtrTalkPermitDefault, kPopupList, "Disable");
-  for (int z = 0; z < kZoneCount; ++z) EXPECT_EQ(S().zoneFormat[z] & 0x80, 0) << z;
-}
-
 TEST_F(ZoneOverviewTest, IdEntriesKeepTheirRanges) {
   UseZone(0, kSystemPassPort, 1);
   Show();
