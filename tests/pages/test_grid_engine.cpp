@@ -20,18 +20,10 @@ class GridEngineTest : public GridTest {
     GridTest::SetUp();
     Prepare(kKindSetups[0]);
   }
-  grid::CGridPage& Show(UINT idd, int index = 0) {
-    pageIndex = index;
-    auto& page = dynamic_cast<grid::CGridPage&>(Open(idd));
-    prompts.Clear();
-    host.sent.clear();
-    return page;
-  }
-  static CChannelStore& S() { return TheModel().store; }
 };
 
 TEST_F(GridEngineTest, OpenAndCommitByMouseAndByKeysGiveTheSameResult) {
-  auto& page = Show(IDD_ZONE_OVERVIEW);
+  auto& page = Show<grid::CGridPage>(IDD_ZONE_OVERVIEW);
   ClickCell(kTimeout[1]);
   EXPECT_TRUE(ListShown(kPopupList));
   EXPECT_TRUE(IsRed(kTimeout[1]));
@@ -65,7 +57,7 @@ TEST_F(GridEngineTest, OpenAndCommitByMouseAndByKeysGiveTheSameResult) {
 TEST_F(GridEngineTest, ASecondCellHidesTheFirstListAndOnlyOneCellIsRed) {
   using namespace group_ids;
   using namespace conv_basic_ids;
-  auto& page = Show(IDD_CONV_GROUP_BASIC);
+  auto& page = Show<grid::CGridPage>(IDD_CONV_GROUP_BASIC);
   const auto before = Packed();
   ClickCell(kMonitor[0]);
   ClickCell(kTxInhibit[1]);
@@ -93,7 +85,7 @@ TEST_F(GridEngineTest, ListsOpenBesideTheCellByTheOneFormula) {
       {IDD_REPEATERS, repeater_ids::kChannel[0], repeater_ids::kChannelList, 3, 4},
   };
   for (const auto& c : cases) {
-    auto& page = Show(c.idd);
+    auto& page = Show<grid::CGridPage>(c.idd);
     ClickCell(c.cell);
     ASSERT_TRUE(ListShown(c.list)) << c.cell;
     CRect cell, list;
@@ -108,7 +100,7 @@ TEST_F(GridEngineTest, ListsOpenBesideTheCellByTheOneFormula) {
 
 TEST_F(GridEngineTest, GreyCellsTakeNoInputPaintingSettlesAndMessagesStayWithThePage) {
   S().zoneFlags[3] = 0;  // column 4's zone is not in use
-  auto& page = Show(IDD_ZONE_OVERVIEW);
+  auto& page = Show<grid::CGridPage>(IDD_ZONE_OVERVIEW);
   EXPECT_FALSE(Enabled(kTimeout[3]));
   EXPECT_EQ(StateOf(kTimeout[3]), grid::State::Inactive);
   ClickCell(kTimeout[3]);

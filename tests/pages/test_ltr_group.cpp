@@ -15,26 +15,12 @@ using namespace ltr_group_ids;
 
 class LtrGroupTest : public GridTest {
  protected:
-  static CChannelStore& S() { return TheModel().store; }
-  static void UseZone(int z, int kind, int n) {
-    S().SetSystemDefaults(z, kind);
-    S().zoneRepeaters[z][0] = 0;  // the home repeater's channel, so that the image packs
-    ASSERT_FALSE(ApplyGroupCount(TheModel(), z, n).refused);
-  }
   static void EnableGroups(int first, int end) {
     for (int g = first; g < end; ++g) S().groups[g].flags |= 1;
   }
-  static void SetType(int type) { S().modelWord = (S().modelWord & 0xFF) | (std::uint32_t(type) << 8); }
-  void Show(UINT idd, int zone) {
-    pageIndex = zone;
-    Open(idd);
-    prompts.Clear();
-    host.sent.clear();
-  }
-  std::string Caption(int column) { return Text(kCaptions[column - 1]); }
 };
 
-TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
+TEST_F(LtrGroupTest, EnableRulesAndTheTag) {
   UseZone(0, kSystemLtr, 2);  // 0..1
   UseZone(1, kSystemLtr, 3);  // 2..4
   EnableGroups(0, 5);
@@ -58,17 +44,6 @@ TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
 
   TypeInto(kTag[0], "ab c");
   EXPECT_EQ(std::string(S().groups[2].name, 8), "AB C    ");
-
-  // A Default cell: the Default record and every group of the zone.
-  g_bModified = 0;
-  Choose(kTxInhibitDefault, kTxInhibitList, "TX Disable");
-  EXPECT_EQ(g_bModified, 1u);
-  EXPECT_EQ(Text(kTxInhibit[2]), "TX Disable");
-  EXPECT_EQ(S().groups[1].byte0 & 0x20, 0);
-  // A single group afterwards leaves the Default cell as it is.
-  Choose(kTxInhibit[0], kTxInhibitList, "TX Enable");
-  EXPECT_EQ(Text(kTxInhibitDefault), "TX Disable");
-  EXPECT_EQ(S().groups[2].byte0 & 0x20, 0);
 }
 
 TEST_F(LtrGroupTest, IdsAreCheckedAtEachKeystrokeAndTheRxIdFollowsTheEditsOwnGroup) {
@@ -121,7 +96,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   UseZone(0, kSystemLtr, 2);  // 0..1
   UseZone(1, kSystemLtr, 3);  // 2..4
   EnableGroups(0, 5);
-  SetType(11);
+  SetProductionType(11);
   S().groups[3].byte1 = 0x40;  // function value 2: shown "Disable", Encryption closed
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   EXPECT_EQ(Text(kZoneFormat), "LTR");
@@ -138,10 +113,6 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   EXPECT_EQ(List(kSecondTxPowerList)->count(), 4);
   DoubleClickItem(kSecondTxPowerList, "Low-Mid");
   EXPECT_EQ(S().groups[2].byte0 & 0x07, 5);
-  // The Default column: its own bits, and the group bits of every group of the zone.
-  Choose(kCallAlertDefault, kCallAlertList, "Enable");
-  EXPECT_EQ(S().DefaultGroupRecord.byte[3] & 0x20, 0x20);
-  for (int g = 0; g < 5; ++g) EXPECT_EQ(S().groups[g].byte3 & 0x08, g >= 2 ? 0x08 : 0) << g;
   S().DefaultGroupRecord.byte[2] |= 0x01;  // Default function value 2
   static_cast<grid::CGridPage&>(Page()).Refresh();
   EXPECT_FALSE(Enabled(kEncryptionDefault));
@@ -153,7 +124,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
 
   // Other production types: bit 7 of byte 3, and the Default's code 1 in bits 5-6.
   TheModel().global.SetOptionBoardCode(0);
-  SetType(1);
+  SetProductionType(1);
   S().groups[2].byte0 = (S().groups[2].byte0 & 0xF8) | 1;  // a 2nd Tx Power code the list lacks
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   EXPECT_EQ(Text(kSecondTxPower[0]), "Disable");
@@ -181,10 +152,9 @@ TEST_F(LtrGroupTest, PageSwitchesKeepTheZoneAndTheHeaderTellsAConventionalZone) 
   UseZone(1, kSystemLtr, 2);
   UseZone(2, kSystemConventional, 1);
   Show(IDD_LTR_GROUP_BASIC, 1);
-  ClickButton(kAdvancedFeatures);
-  FocusOn(kClose);
+  FocusOn(kAdvancedFeatures);
   Key(Qt::Key_Return);  // Enter on a button presses it
-  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_SHOWPAGE_GROUP_ADVANCED, 1, 0}, {WM_SHOWPAGE_ZONE, 0, 255}}));
+  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_SHOWPAGE_GROUP_ADVANCED, 1, 0}}));
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   ClickButton(kLtrBasicFeatures);
   EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_RETURN_GROUP_BASIC, 1, 0}}));
