@@ -1,8 +1,8 @@
 // The conventional group page's basic view driven by clicks, double-clicks and
 // typing: columns over zones of every size with those past the zone grey and
-// never written, the channel binding and in-use bits of the zone's own groups
-// only, the sub-audible rows and their shared code lists, enable, Tag and the
-// Default column, the frequency entries, and the view buttons.
+// never written, the channel binding on opening (its rules are the model's),
+// the sub-audible rows and their shared code lists, enable, Tag and the Default
+// column, the frequency entries, and the view buttons.
 #include "model/channel_model.h"
 #include "model/group_fields.h"
 #include "pages/groups/conv_advanced_page.h"
@@ -78,32 +78,6 @@ TEST_F(ConvBasicTest, ColumnsFollowTheZoneAndThoseBeyondItAreGreyAndNeverWritten
   ExpectImageDiff(before, {});
 }
 
-TEST_F(ConvBasicTest, OpeningBindsOnlyAConventionalZonesOwnGroupsAndQuietly) {
-  UseZone(0, kSystemLtr, 2);
-  UseZone(1, kSystemConventional, 3);
-  UseZone(2, kSystemPassPort, 1);
-  EnableGroups(1);
-  for (int g : {0, 1}) S().groups[g].channelWord = 0x13FF;  // LTR groups name no channel
-  S().groups[3].channelWord = 0x4800 | 7;  // another channel; its other bits stay
-  const CGroupRecord passPort = S().groups[5];
-
-  ShowBasic(1);
-  EXPECT_EQ(g_bModified, 0u);
-  EXPECT_EQ(S().groups[2].channelWord & 0x3FF, 2);
-  EXPECT_EQ(S().groups[3].channelWord, 0x4800 | 3);
-  EXPECT_EQ(S().groups[4].channelWord & 0x3FF, 4);
-  for (int g : {0, 1}) EXPECT_EQ(S().groups[g].channelWord, 0x13FF) << g;  // LTR and PassPort groups keep theirs
-  EXPECT_EQ(S().groups[5], passPort);
-  for (int c : {2, 3, 4}) EXPECT_TRUE(S().channels[c].programmed & 1) << c;
-  EXPECT_EQ(Text(kZoneNumber), "2");
-  EXPECT_EQ(Text(kZoneFormat), "Conventional");
-
-  // Routed here by mistake, an LTR zone keeps its words.
-  ShowBasic(0);
-  for (int g : {0, 1}) EXPECT_EQ(S().groups[g].channelWord, 0x13FF) << g;
-  EXPECT_EQ(g_bModified, 0u);
-}
-
 TEST_F(ConvBasicTest, SubAudibleTypesOpenTheSharedCodeListsByType) {
   UseZone(0, kSystemConventional, 2);
   EnableGroups(0);
@@ -154,17 +128,22 @@ TEST_F(ConvBasicTest, SubAudibleTypesOpenTheSharedCodeListsByType) {
   EXPECT_EQ(Text(kDecode[1]), grp::DcsCodeList().choices[0].text);
 }
 
-TEST_F(ConvBasicTest, EnableTagAndTheDefaultColumnWriteOnlyTheirBits) {
+TEST_F(ConvBasicTest, OpeningBindsQuietlyAndEnableTagAndTheDefaultColumnWriteOnlyTheirBits) {
   UseZone(0, kSystemConventional, 1);
   UseZone(1, kSystemConventional, 10);
   EnableGroups(1);
+  S().groups[3].channelWord = 0x4800 | 7;  // another channel; its other bits stay
   S().zoneRevertGroup[1] = 2;
   S().zoneGroupSelection[1] = 2;  // zone-relative: group 3 of the zone, record 3
   S().groups[5].channelWord |= 0x3000;  // Busy Lock Out 3: no list entry
   S().groups[5].byte2 = 0x09;           // with the tone a lock-out needs
   S().groups[5].byte4 = S().groups[5].byte5 = 0;
   for (int c = 1; c < 11; ++c) S().channels[c].modeByte &= 0x3F;  // narrow
+  g_bModified = 0;
   ShowBasic(1);
+  EXPECT_EQ(S().groups[3].channelWord, 0x4800 | 3);  // each group bound to its own channel
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(Text(kZoneFormat), "Conventional");
   EXPECT_EQ(Text(kBusyLockOut[4]), "Incorrect");
 
   // Disable: grey settings, channel out of use, revert and reference gone; enable brings them back.
