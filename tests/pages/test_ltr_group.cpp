@@ -15,81 +15,12 @@ using namespace ltr_group_ids;
 
 class LtrGroupTest : public GridTest {
  protected:
-  static CChannelStore& S() { return TheModel().store; }
-  static void UseZone(int z, int kind, int n) {
-    S().SetSystemDefaults(z, kind);
-    S().zoneRepeaters[z][0] = 0;  // the home repeater's channel, so that the image packs
-    ASSERT_FALSE(ApplyGroupCount(TheModel(), z, n).refused);
-  }
   static void EnableGroups(int first, int end) {
     for (int g = first; g < end; ++g) S().groups[g].flags |= 1;
   }
-  static void SetType(int type) { S().modelWord = (S().modelWord & 0xFF) | (std::uint32_t(type) << 8); }
-  void Show(UINT idd, int zone) {
-    pageIndex = zone;
-    Open(idd);
-    prompts.Clear();
-    host.sent.clear();
-  }
-  std::string Caption(int column) { return Text(kCaptions[column - 1]); }
 };
 
-TEST_F(LtrGroupTest, ScrollingStaysInTheZoneAndColumnsPastItAreGreyAndNeverWritten) {
-  UseZone(0, kSystemLtr, 3);    // groups 0..2
-  UseZone(1, kSystemLtr, 4);    // 3..6
-  UseZone(3, kSystemLtr, 9);    // 7..15 (zone 3 keeps none: it starts there too)
-  UseZone(4, kSystemLtr, 234);  // 16..249
-  S().SetSystemDefaults(2, kSystemLtr);
-  EnableGroups(0, 250);
-  Show(IDD_LTR_GROUP_BASIC, 1);
-  EXPECT_EQ(Text(kZoneNumber), "2");
-  EXPECT_EQ(Text(kZoneFormat), "LTR");
-  EXPECT_EQ(Caption(1), "GRP.   4");
-  EXPECT_TRUE(Enabled(kCaptions[3]) && Enabled(kTxInhibit[3]));
-  // Columns 5 and 6 show the next zone's groups, greyed with their captions.
-  EXPECT_EQ(Text(kTag[4]), "GROUP008");
-  for (int id : {kCaptions[4], kCaptions[5], kEnable[4], kTag[5], kTxId[4], kCompander[5]}) EXPECT_FALSE(Enabled(id)) << id;
-  ClickButton(kNext);
-  EXPECT_EQ(Caption(1), "GRP.   4");  // four groups: nothing to scroll
-  EXPECT_EQ(prompts.Beeps(), 1);
-
-  Show(IDD_LTR_GROUP_BASIC, 3);
-  for (int i = 0; i < 4; ++i) ClickButton(kNext);
-  EXPECT_EQ(Caption(1), "GRP.  11");  // the zone's last group in column 6
-  EXPECT_EQ(Caption(6), "GRP.  16");
-  EXPECT_TRUE(Enabled(kTxId[5]));
-  for (int i = 0; i < 5; ++i) ClickButton(kPrev);
-  EXPECT_EQ(Caption(1), "GRP.   8");
-
-  // A zone whose groups end at record 249: the arrows stop with column 6 there,
-  // held down too.
-  Show(IDD_LTR_GROUP_BASIC, 4);
-  Page().SendMessage(WM_REPEAT_STEP, kNext, 300);
-  ClickButton(kNext);
-  EXPECT_EQ(Caption(1), "GRP. 245");
-  EXPECT_EQ(Caption(6), "GRP. 250");
-
-  // Zones with no group: every column is past the zone. In the middle, column 1
-  // shows the next zone's group, greyed; after all 250 records it shows nothing
-  // and its caption keeps the template's text. A Default commit there changes
-  // only the Default record.
-  const auto before = Packed();
-  for (int zone : {2, 5}) {
-    Show(IDD_LTR_GROUP_BASIC, zone);
-    EXPECT_EQ(Caption(1), zone == 2 ? "GRP.   8" : "");
-    for (int id : {kCaptions[0], kEnable[0], kTag[0], kTxId[0], kTxInhibit[0]}) EXPECT_FALSE(Enabled(id)) << zone << " " << id;
-    if (zone == 5) {  // no record 250 to read: column 1 stays empty
-      for (int id : {kTag[0], kTxId[0], kRxId[0]}) EXPECT_EQ(Text(id), "") << id;
-    }
-    ClickCell(kEnable[0]);
-    EXPECT_FALSE(ListShown(kEnableList));
-    Choose(kTxInhibitDefault, kTxInhibitList, zone == 2 ? "TX Disable" : "TX Enable");
-    EXPECT_EQ(S().DefaultGroupRecord.byte[0] & 0x20, zone == 2 ? 0x20 : 0);
-  }
-  ExpectImageDiff(before, {});
-}
-
-TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
+TEST_F(LtrGroupTest, EnableRulesAndTheTag) {
   UseZone(0, kSystemLtr, 2);  // 0..1
   UseZone(1, kSystemLtr, 3);  // 2..4
   EnableGroups(0, 5);
@@ -113,26 +44,6 @@ TEST_F(LtrGroupTest, EnableRulesTagAndTheDefaultColumnReachOnlyTheZone) {
 
   TypeInto(kTag[0], "ab c");
   EXPECT_EQ(std::string(S().groups[2].name, 8), "AB C    ");
-
-  // Default cells: the Default record and every group of the zone, only the row's bits.
-  g_bModified = 0;
-  auto before = Packed();
-  Choose(kTxInhibitDefault, kTxInhibitList, "TX Disable");
-  Choose(kScanMemoryDefault, kScanMemoryList, "Enable");
-  EXPECT_EQ(g_bModified, 1u);
-  EXPECT_EQ(S().DefaultGroupRecord.byte[0] & 0x20, 0x20);
-  EXPECT_EQ(S().DefaultGroupRecord.byte[5] & 0x12, 0x12);
-  EXPECT_EQ(Text(kScanMemory[1]), "Enable");
-  EXPECT_EQ(Text(kTxInhibit[2]), "TX Disable");
-  // (Scan Memory's bits lie in the group bitmaps at 150 and 614.)
-  ExpectImageDiff(before, {{GroupOffset(2), 0x20}, {GroupOffset(3), 0x20}, {GroupOffset(4), 0x20}, {150, 0xFF},
-                           {614, 0xFF}});
-  for (int g = 2; g < 5; ++g) EXPECT_EQ(S().groups[g].flags & 0x12, 0x12) << g;
-  EXPECT_EQ(S().groups[1].flags & 0x12, 0);
-  // A single group afterwards leaves the Default cell as it is.
-  Choose(kTxInhibit[0], kTxInhibitList, "TX Enable");
-  EXPECT_EQ(Text(kTxInhibitDefault), "TX Disable");
-  EXPECT_EQ(S().groups[2].byte0 & 0x20, 0);
 }
 
 TEST_F(LtrGroupTest, IdsAreCheckedAtEachKeystrokeAndTheRxIdFollowsTheEditsOwnGroup) {
@@ -185,7 +96,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   UseZone(0, kSystemLtr, 2);  // 0..1
   UseZone(1, kSystemLtr, 3);  // 2..4
   EnableGroups(0, 5);
-  SetType(11);
+  SetProductionType(11);
   S().groups[3].byte1 = 0x40;  // function value 2: shown "Disable", Encryption closed
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   EXPECT_EQ(Text(kZoneFormat), "LTR");
@@ -202,10 +113,6 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
   EXPECT_EQ(List(kSecondTxPowerList)->count(), 4);
   DoubleClickItem(kSecondTxPowerList, "Low-Mid");
   EXPECT_EQ(S().groups[2].byte0 & 0x07, 5);
-  // The Default column: its own bits, and the group bits of every group of the zone.
-  Choose(kCallAlertDefault, kCallAlertList, "Enable");
-  EXPECT_EQ(S().DefaultGroupRecord.byte[3] & 0x20, 0x20);
-  for (int g = 0; g < 5; ++g) EXPECT_EQ(S().groups[g].byte3 & 0x08, g >= 2 ? 0x08 : 0) << g;
   S().DefaultGroupRecord.byte[2] |= 0x01;  // Default function value 2
   static_cast<grid::CGridPage&>(Page()).Refresh();
   EXPECT_FALSE(Enabled(kEncryptionDefault));
@@ -217,7 +124,7 @@ TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {
 
   // Other production types: bit 7 of byte 3, and the Default's code 1 in bits 5-6.
   TheModel().global.SetOptionBoardCode(0);
-  SetType(1);
+  SetProductionType(1);
   S().groups[2].byte0 = (S().groups[2].byte0 & 0xF8) | 1;  // a 2nd Tx Power code the list lacks
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   EXPECT_EQ(Text(kSecondTxPower[0]), "Disable");
@@ -245,10 +152,9 @@ TEST_F(LtrGroupTest, PageSwitchesKeepTheZoneAndTheHeaderTellsAConventionalZone) 
   UseZone(1, kSystemLtr, 2);
   UseZone(2, kSystemConventional, 1);
   Show(IDD_LTR_GROUP_BASIC, 1);
-  ClickButton(kAdvancedFeatures);
-  FocusOn(kClose);
+  FocusOn(kAdvancedFeatures);
   Key(Qt::Key_Return);  // Enter on a button presses it
-  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_SHOWPAGE_GROUP_ADVANCED, 1, 0}, {WM_SHOWPAGE_ZONE, 0, 255}}));
+  EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_SHOWPAGE_GROUP_ADVANCED, 1, 0}}));
   Show(IDD_LTR_GROUP_ADVANCED, 1);
   ClickButton(kLtrBasicFeatures);
   EXPECT_EQ(Sent(), (std::vector<Switch>{{WM_RETURN_GROUP_BASIC, 1, 0}}));

@@ -1,14 +1,18 @@
-// The repeater grid, the LTR system, LTR advanced features and interconnect
-// pages over a data file with zones of every format and values no list has:
-// each page pages through every zone (the repeater grid through every zone's
-// slots) and passes through every edit without reading outside the records or
-// changing a byte of the image; and each page scrolls in a small area.
+// The zone overview, the repeater grid, the LTR system, LTR advanced features
+// and interconnect pages over a data file with zones of every format and values
+// no list has, in both caption modes: each page pages through every zone (the
+// repeater grid through every zone's slots) and passes through every edit
+// without reading outside the records or changing a byte of the image; and
+// each page scrolls in a small area.
 #include "model/global_fields.h"
-#include "pages/trunk/interconnect_page.h"
-#include "pages/trunk/ltr_advanced_page.h"
-#include "pages/trunk/ltr_system_page.h"
-#include "pages/trunk/repeater_page.h"
-#include "test_ltr_support.h"
+#include "model/home_channel.h"
+#include "model/trunk_fields.h"
+#include "res/page_interconnect.h"
+#include "res/page_ltr_advanced.h"
+#include "res/page_ltr_system.h"
+#include "res/page_repeater.h"
+#include "res/page_zone_overview.h"
+#include "test_grid_support.h"
 #include "ui/test_fit_support.h"
 #include "ui/test_print_support.h"
 
@@ -20,12 +24,13 @@ struct PageOf {
   int next;
   int steps;  // clicks on the right arrow to the last position
 };
-constexpr PageOf kPages[] = {{IDD_LTR_SYSTEM, ltr_system_ids::kNext, 27},
+constexpr PageOf kPages[] = {{IDD_ZONE_OVERVIEW, zone_ids::kNext, 27},
+                             {IDD_LTR_SYSTEM, ltr_system_ids::kNext, 27},
                              {IDD_LTR_ADVANCED, ltr_advanced_ids::kNext, 27},
                              {IDD_INTERCONNECT, interconnect_ids::kNext, 27},
                              {IDD_REPEATERS, repeater_ids::kNext, 4}};
 
-class LtrPagesTest : public TrunkPageTest {
+class LtrPagesTest : public GridTest {
  protected:
   // Every edit the page shows and takes input in, focused and left.
   void PassThroughEdits() {
@@ -53,35 +58,39 @@ TEST_F(LtrPagesTest, EveryZoneFormatOpensEveryPageWithoutAChange) {
     S().zoneChannelHangTime[z] = 77;
     S().zonePrefixCode[z] = 1;
   }
+  S().zoneFlags2[5] |= kZoneOptionBand5b;
+  EnterHomeFrequency(TheModel(), 5, 460.0125);  // words that fit the flag, as a radio holds them
   for (int n = 0; n < 250; n += 3) Program(n, 45000000 + 1250 * n, 45500000 + 1250 * n);
   ASSERT_FALSE(ApplyGroupCount(TheModel(), 0, 1 + long(S().freeGroupPool), {false, zf::kLtr}).refused);
-  gf::kLtrCaptions.Set(TheModel(), 0, 1);
   print_test::TempDir dir;
-  const std::string path = dir.File("formats.X417");
-  ASSERT_TRUE(TheModel().SaveDataFile(path));
-  ASSERT_TRUE(TheModel().LoadDataFile(path, dir.path.string()));
-  const auto loaded = TheModel().image;
-  const auto before = Packed();
-  g_bModified = 0;
-
-  for (const PageOf& p : kPages) {
-    SCOPED_TRACE(p.idd);
-    OpenAs<CDialog>(p.idd);
-    const int zones = p.idd == IDD_REPEATERS ? kZoneCount : 1;
-    for (int z = 0; z < zones; ++z) {
-      Reopen(p.idd, p.idd == IDD_REPEATERS ? z : 0);
-      for (int step = 0; step <= p.steps; ++step) {
-        PassThroughEdits();
-        Click(Page().GetDlgItem(p.next));
+  for (int ltrCaptions : {1, 0}) {
+    SCOPED_TRACE(ltrCaptions);
+    gf::kLtrCaptions.Set(TheModel(), 0, std::uint32_t(ltrCaptions));
+    const std::string path = dir.File("formats.X417");
+    ASSERT_TRUE(TheModel().SaveDataFile(path));
+    ASSERT_TRUE(TheModel().LoadDataFile(path, dir.path.string()));
+    const auto loaded = TheModel().image;
+    const auto before = Packed();
+    g_bModified = 0;
+    for (const PageOf& p : kPages) {
+      SCOPED_TRACE(p.idd);
+      OpenAs<CDialog>(p.idd);
+      const int zones = p.idd == IDD_REPEATERS ? kZoneCount : 1;
+      for (int z = 0; z < zones; ++z) {
+        Reopen(p.idd, p.idd == IDD_REPEATERS ? z : 0);
+        for (int step = 0; step <= p.steps; ++step) {
+          PassThroughEdits();
+          Click(Page().GetDlgItem(p.next));
+        }
+        Click(Page().GetDlgItem(p.next - 1));  // and back one
       }
-      Click(Page().GetDlgItem(p.next - 1));  // and back one
+      EXPECT_EQ(dynamic_cast<grid::CGridPage&>(Page()).First(), p.steps - 1);
     }
-    EXPECT_EQ(dynamic_cast<grid::CGridPage&>(Page()).First(), p.steps - 1);
+    EXPECT_EQ(TheModel().image, loaded);
+    ExpectImageDiff(before, {});
+    EXPECT_EQ(g_bModified, 0u);
+    EXPECT_TRUE(prompts.MessageTexts().empty());
   }
-  EXPECT_EQ(TheModel().image, loaded);
-  ExpectImageDiff(before, {});
-  EXPECT_EQ(g_bModified, 0u);
-  EXPECT_TRUE(prompts.MessageTexts().empty());
 }
 
 // At its own size (the size every page scrolls against) a page shows every

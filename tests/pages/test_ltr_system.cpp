@@ -1,21 +1,19 @@
 // The LTR system page driven by typing, clicks and Enter: the group count
 // checked at each keystroke (signed), the home repeater's bits, Zone Scan by
 // a click only, the format shown on grey, the trunking rows of a Conventional
-// zone greyed; and where "Groups" and "Repeaters" lead from this page and from
-// the zone overview.
+// zone greyed; and where "Groups" and "Repeaters" lead.
 #include "pages/trunk/ltr_system_page.h"
-#include "pages/trunk/zone_overview_page.h"
-#include "test_ltr_support.h"
+#include "test_grid_support.h"
 
 namespace grid_test {
 namespace {
 
 using namespace ltr_system_ids;
 
-class LtrSystemTest : public TrunkPageTest {
+class LtrSystemTest : public GridTest {
  protected:
   void SetUp() override {
-    TrunkPageTest::SetUp();
+    GridTest::SetUp();
     UseZone(0, kSystemLtr, 2);
     UseZone(1, kSystemConventional, 3);
     UseZone(2, kSystemPassPort, 1);
@@ -74,9 +72,6 @@ TEST_F(LtrSystemTest, TheHomeRepeaterAndItsSlotsBits) {
   Choose(kHomeRepeater[0], kPopupList, "None");
   EXPECT_EQ(S().zoneHomeRepeater[0], 0x80);
   EXPECT_EQ(S().zoneRepeaters[0][0], 0x6004);
-  Choose(kAreaCode[0], kPopupList, "Area0");
-  EXPECT_EQ(S().zoneHomeRepeater[0], 0x00);
-  EXPECT_EQ(g_bModified, 1u);
 }
 
 TEST_F(LtrSystemTest, ZoneScanOpensOnAClickOnlyAndTheFormatShowsOnGrey) {
@@ -85,10 +80,6 @@ TEST_F(LtrSystemTest, ZoneScanOpensOnAClickOnlyAndTheFormatShowsOnGrey) {
   Key(Qt::Key_Return);
   EXPECT_FALSE(ListShown(kPopupList));
   EXPECT_EQ(prompts.Beeps(), 0);
-  Choose(kZoneScanCells[0], kPopupList, "Enable");
-  EXPECT_EQ(S().zoneFlags[0] & 0x10, 0x10);
-  Choose(kZoneScanCells[0], kPopupList, "Disable");
-  EXPECT_EQ(S().zoneFlags[0] & 0x10, 0);
 
   auto& page = dynamic_cast<CLtrZonePage&>(Page());
   const char* formats[] = {"LTR", "Conventional", "PassPort"};
@@ -113,8 +104,8 @@ TEST_F(LtrSystemTest, ZoneScanOpensOnAClickOnlyAndTheFormatShowsOnGrey) {
   EXPECT_FALSE(Enabled(kGroups[3]));  // not in use
 }
 
-// "Groups" of an LTR-format zone leads to the LTR group page, from this page
-// and from the overview in both caption modes; "Repeaters" serves LTR zones.
+// "Groups" of an LTR-format zone leads to the LTR group page, of any other
+// zone to the conventional one; "Repeaters" serves LTR zones.
 TEST_F(LtrSystemTest, GroupsAndRepeatersLeadByTheZonesFormat) {
   auto& page = Show<CLtrZonePage>(IDD_LTR_SYSTEM, 0);
   for (int id : {kGroups[0], kGroups[1], kGroups[2], kRepeaters[0], kInterconnect, kLtrAdvanced}) {
@@ -124,22 +115,6 @@ TEST_F(LtrSystemTest, GroupsAndRepeatersLeadByTheZonesFormat) {
                                            {WM_SHOWPAGE_CONV_BASIC, 2, 0},  {WM_SHOWPAGE_REPEATERS, 0, 0},
                                            {WM_SHOWPAGE_INTERCONNECT, 0, 0}, {WM_SHOWPAGE_LTR_ADVANCED, 0, 0}};
   EXPECT_EQ(Sent(), fromLtrPage);
-
-  for (bool ltrCaptions : {true, false}) {
-    TheModel().global.systemType = std::uint8_t(ltrCaptions ? TheModel().global.systemType | 0x40
-                                                            : TheModel().global.systemType & ~0x40);
-    auto& overview = OpenAs<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
-    host.sent.clear();
-    EXPECT_EQ(Enabled(zone_ids::kFeatures[0]), ltrCaptions) << ltrCaptions;  // LTR
-    EXPECT_FALSE(Enabled(zone_ids::kFeatures[1]));                          // Conventional
-    EXPECT_TRUE(Enabled(zone_ids::kFeatures[2]));                           // PassPort
-    for (int k = 0; k < 3; ++k) Click(overview.GetDlgItem(zone_ids::kGroups[k]));
-    if (ltrCaptions) Click(overview.GetDlgItem(zone_ids::kFeatures[0]));
-    std::vector<Switch> expected = {{WM_SHOWPAGE_GROUP_BASIC, 0, 0}, {WM_SHOWPAGE_CONV_BASIC, 1, 0}};
-    expected.push_back({ltrCaptions ? WM_SHOWPAGE_CONV_BASIC : WM_SHOWPAGE_PASSPORT_TALKGROUP, 2, 0});
-    if (ltrCaptions) expected.push_back({WM_SHOWPAGE_REPEATERS, 0, 0});
-    EXPECT_EQ(Sent(), expected) << ltrCaptions;
-  }
 }
 
 }  // namespace

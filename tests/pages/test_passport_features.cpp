@@ -1,8 +1,8 @@
 // The PassPort system features page by clicks, keys and typing: every check
 // box's bit and polarity in the image, the enable cascades, the timer clamps,
 // the level codes and the levels made valid on opening, the texts the zone
-// sheet prints; both PassPort pages on every zone of a file with every zone
-// format; and the way there and back from the zone overview in the main dialog.
+// sheet prints; and both PassPort pages on every zone of a file with every
+// zone format.
 #include <regex>
 
 #include "model/image.h"
@@ -11,10 +11,6 @@
 #include "page_harness.h"
 #include "pages/trunk/passport_features_page.h"
 #include "pages/trunk/passport_talk_group_page.h"
-#include "pages/trunk/zone_overview_page.h"
-#include "shell/test_main_dlg_support.h"
-#include "res/main_dialog.h"
-#include "ui/messages.h"
 #include "ui/print/sheet_registry.h"
 
 namespace page_test {
@@ -260,7 +256,7 @@ TEST_F(PassPortFeaturesTest, TheZoneSheetPrintsThePagesTexts) {
 
 // A file with zones of every format: each PassPort page opens on each zone and
 // reads nothing outside the records (the sanitizer build would stop here).
-TEST_F(PassPortFeaturesTest, EveryZoneOfAFileWithEveryFormatOpensBothPagesAndClosesBack) {
+TEST_F(PassPortFeaturesTest, EveryZoneOfAFileWithEveryFormatOpensBothPages) {
   CEditModel& m = TheModel();
   for (int z = 0; z < kZoneCount; ++z) {
     const int kinds[] = {kSystemConventional, kSystemLtr, kSystemPassPort, 0};
@@ -286,58 +282,7 @@ TEST_F(PassPortFeaturesTest, EveryZoneOfAFileWithEveryFormatOpensBothPagesAndClo
     EXPECT_EQ(Shown(talk_group_ids::kZoneNumber), std::to_string(z + 1));
     EXPECT_EQ(groups.Zone(), z);
   }
-  for (UINT idd : {IDD_PASSPORT_FEATURES, IDD_PASSPORT_TALK_GROUPS}) {
-    Open(idd, kZone);
-    host.sent.clear();
-    prompts.Clear();
-    Click(Page().GetDlgItem(kClose));
-    Pump();
-    ASSERT_EQ(host.sent.size(), 1u);
-    EXPECT_EQ(host.sent[0].message, UINT(WM_SHOWPAGE_ZONE));
-    EXPECT_EQ(host.sent[0].lParam, 255);
-    EXPECT_EQ(prompts.Beeps(), 1);
-  }
 }
 
 }  // namespace
 }  // namespace page_test
-
-namespace main_dlg_test {
-namespace {
-
-// The zone overview's buttons of a PassPort zone's column lead to its pages,
-// and each page's Close leads back to the overview where it was.
-TEST_F(MainDlgTest, TheOverviewsButtonsReachThePassPortPagesAndCloseComesBack) {
-  Start();
-  CEditModel& m = TheModel();
-  m.global.systemType &= std::uint8_t(~0x40);
-  for (int z : {3, 6}) {
-    m.store.SetSystemDefaults(z, kSystemPassPort);
-    ASSERT_FALSE(ApplyGroupCount(m, z, 2).refused);
-  }
-  Command(ID_PAGE_ZONE);
-  auto& overview = dynamic_cast<CZoneOverviewPage&>(dlg->Page(IDD_ZONE_OVERVIEW));
-  overview.SendMessage(WM_REPEAT_STEP, zone_ids::kNext, 3);  // zones 4..8 shown
-  ui_test::Pump();
-  struct Way {
-    int button;
-    UINT page;
-  };
-  for (const Way& w : {Way{zone_ids::kGroups[3], IDD_PASSPORT_TALK_GROUPS}, Way{zone_ids::kFeatures[0], IDD_PASSPORT_FEATURES}}) {
-    SCOPED_TRACE(w.page);
-    ui_test::Click(dlg->Page(IDD_ZONE_OVERVIEW).GetDlgItem(w.button));
-    ui_test::Pump();
-    ASSERT_NE(PageWindow(w.page), nullptr);
-    EXPECT_EQ(PageWindow(IDD_ZONE_OVERVIEW), nullptr);
-    const int zone = w.page == IDD_PASSPORT_FEATURES ? 3 : 6;
-    EXPECT_EQ(dynamic_cast<IZoneSubPage&>(dlg->Page(w.page)).GetCurrentIndex(), zone);
-    EXPECT_EQ(dlg->Page(w.page).GetDlgItemText(1620), std::to_string(zone + 1));
-    ui_test::Click(dlg->Page(w.page).GetDlgItem(1211));
-    ui_test::Pump();
-    ASSERT_NE(PageWindow(IDD_ZONE_OVERVIEW), nullptr);
-    EXPECT_EQ(overview.First(), 3);
-  }
-}
-
-}  // namespace
-}  // namespace main_dlg_test

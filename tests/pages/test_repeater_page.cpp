@@ -1,20 +1,20 @@
 // The repeater grid driven by clicks, double-clicks and held arrows: what a
 // slot shows for no channel, a channel record and a number that names none;
 // the bits a channel choice sets and "None" clears; the flag cells; the first
-// slot shown carried across zones within 0..4; and Close.
+// slot shown carried across zones within 0..4.
 #include "model/trunk_repeaters.h"
 #include "pages/trunk/repeater_page.h"
-#include "test_ltr_support.h"
+#include "test_grid_support.h"
 
 namespace grid_test {
 namespace {
 
 using namespace repeater_ids;
 
-class RepeaterPageTest : public TrunkPageTest {
+class RepeaterPageTest : public GridTest {
  protected:
   void SetUp() override {
-    TrunkPageTest::SetUp();
+    GridTest::SetUp();
     UseZone(2, kSystemLtr);
     Program(4, 46001250, 46501250);
     S().channels[4].modeByte = 0x40;      // "Wide"
@@ -106,11 +106,6 @@ TEST_F(RepeaterPageTest, TheFirstSlotShownIsCarriedAcrossZonesAndHeldArrowsNever
   EXPECT_EQ(page.First(), 4);
   EXPECT_EQ(Text(kCaptions[0]), "RPT#5");
   EXPECT_TRUE(NoPageSwitch());
-
-  FocusOn(kClose);
-  Key(Qt::Key_Return);
-  ASSERT_EQ(Sent().size(), 1u);
-  EXPECT_EQ(Sent()[0], (Switch{WM_SHOWPAGE_ZONE, 0, 255}));
 }
 
 }  // namespace

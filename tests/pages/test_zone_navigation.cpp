@@ -1,9 +1,12 @@
 // Every Zone sub-page that closes to the zone overview, in the main dialog:
-// a click on its "Close" beeps once and brings the overview back; a page over
-// the zones hands on its own first zone, any other page leaves the overview at
-// the zones it showed.
+// opened for a zone (or a first zone) it shows that zone; a click on its
+// "Close" beeps once and brings the overview back; a page over the zones hands
+// on its own first zone, any other page leaves the overview at the zones it
+// showed.
 #include <string>
 
+#include "res/page_interconnect.h"
+#include "res/page_ltr_advanced.h"
 #include "res/page_zone_overview.h"
 #include "shell/test_main_dlg_support.h"
 #include "ui/messages.h"
@@ -12,21 +15,29 @@ namespace main_dlg_test {
 namespace {
 
 constexpr int kClose = 1211;  // the "Close" of every sub-page template
+constexpr int kZoneNumber = 1212;          // the zone of the group and repeater pages
+constexpr int kPassPortZoneNumber = 1620;  // the zone of the PassPort pages
 
 struct SubPage {
   UINT message;
   WPARAM zone;
   LPARAM firstZone;
+  int label;                    // where the page shows its zone
+  const char* shown;            // and what it shows there
   const char* overviewCaption;  // the overview's first column after "Close"
 };
 
 // The overview shows zones 4-8 when each page is opened.
 constexpr SubPage kSubPages[] = {
-    {WM_SHOWPAGE_INTERCONNECT, 0, 9, "SYS. 10"},     {WM_SHOWPAGE_LTR_ADVANCED, 0, 12, "SYS. 13"},
-    {WM_SHOWPAGE_REPEATERS, 5, 0, "SYS.  4"},        {WM_SHOWPAGE_PASSPORT_SYSTEM, 5, 0, "SYS.  4"},
-    {WM_SHOWPAGE_PASSPORT_TALKGROUP, 5, 0, "SYS.  4"}, {WM_SHOWPAGE_CONV_BASIC, 5, 0, "SYS.  4"},
-    {WM_SHOWPAGE_CONV_ADVANCED, 5, 0, "SYS.  4"},    {WM_SHOWPAGE_GROUP_BASIC, 5, 0, "SYS.  4"},
-    {WM_SHOWPAGE_GROUP_ADVANCED, 5, 0, "SYS.  4"},
+    {WM_SHOWPAGE_INTERCONNECT, 0, 9, interconnect_ids::kCaptions[0], "Zone 10", "SYS. 10"},
+    {WM_SHOWPAGE_LTR_ADVANCED, 0, 12, ltr_advanced_ids::kCaptions[0], "Zone 13", "SYS. 13"},
+    {WM_SHOWPAGE_REPEATERS, 5, 0, kZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_PASSPORT_SYSTEM, 5, 0, kPassPortZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_PASSPORT_TALKGROUP, 5, 0, kPassPortZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_CONV_BASIC, 5, 0, kZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_CONV_ADVANCED, 5, 0, kZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_GROUP_BASIC, 5, 0, kZoneNumber, "6", "SYS.  4"},
+    {WM_SHOWPAGE_GROUP_ADVANCED, 5, 0, kZoneNumber, "6", "SYS.  4"},
 };
 
 class ZoneNavigationTest : public MainDlgTest {
@@ -55,6 +66,7 @@ TEST_F(ZoneNavigationTest, EveryCloseReturnsToTheOverviewAtItsFirstZone) {
     dlg->SendMessage(p.message, p.zone, p.firstZone);
     ui_test::Pump();
     ASSERT_NE(dlg->GetZoneSubPageId(), UINT(IDD_ZONE_OVERVIEW));
+    EXPECT_EQ(Current().GetDlgItemText(p.label), p.shown);
     prompts.Clear();
     ui_test::Click(&Button(kClose));
     ui_test::Pump();

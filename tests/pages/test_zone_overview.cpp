@@ -1,15 +1,10 @@
 // The zone overview page driven by clicks, double-clicks and typing: both
 // caption modes, the buttons' page switches, the format and on/off commits with
-// the pool's fixes, the Default column over 32 zones, greying, the ID and home
-// frequency entries, scrolling, and paging through a full radio without a byte
-// of its image changing.
-#include <filesystem>
-
+// the pool's fixes, greying, and the ID and home frequency entries.
 #include "model/home_channel.h"
 #include "model/zone_model.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "test_grid_support.h"
-#include "ui/test_print_support.h"
 
 namespace grid_test {
 namespace {
@@ -26,65 +21,48 @@ class ZoneOverviewTest : public GridTest {
     overview = &OpenAs<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
     prompts.Clear();
   }
-  static CGlobalSettings& G() { return TheModel().global; }
-  static CChannelStore& S() { return TheModel().store; }
-  // Zone z in use with a format, n groups, the others' records untouched.
-  static void UseZone(int z, int kind, int n) {
-    S().SetSystemDefaults(z, kind);
-    ASSERT_FALSE(ApplyGroupCount(TheModel(), z, n).refused);
-  }
-
   CZoneOverviewPage* overview = nullptr;
 };
 
+// Zones 2-6 in view: an LTR, a Conventional and a PassPort zone, then zones not
+// in use. Each column's buttons lead by the zone's format and the caption mode
+// to that column's zone; "Interconnect" and "LTR Advanced" hand on zone 2.
 TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
-  UseZone(1, kSystemPassPort, 2);
-  Show();
-  EXPECT_EQ(Text(kCaptions[0]), "Zone  1");
-  EXPECT_EQ(Text(kLabelFormat), "Zone Format");
-  EXPECT_EQ(Text(kLabelAffiliated), "Affiliated System ID ");
-  EXPECT_TRUE(Visible(*overview, kHomeFreq[0]));
-  EXPECT_FALSE(Visible(*overview, kRevert[0]));
-  EXPECT_FALSE(Visible(*overview, kLtrAdvanced));
-  EXPECT_EQ(Text(kGroups[0]), "Groups");
-  EXPECT_EQ(Text(kGroups[1]), "Group\r\nIDs");
-  EXPECT_TRUE(Enabled(kFeatures[1]));   // a PassPort zone in use
-  EXPECT_FALSE(Enabled(kFeatures[0]));  // a Conventional one
-  EXPECT_FALSE(Enabled(kGroups[2]));    // not in use
-
-  overview->SetPageIndex(0);
-  Click(Page().GetDlgItem(kFeatures[1]));
-  Click(Page().GetDlgItem(kGroups[1]));
-  Click(Page().GetDlgItem(kGroups[0]));
-  Click(Page().GetDlgItem(kInterconnect));
-  FocusOn(kGroups[0]);
-  Key(Qt::Key_Return);  // Enter on a button presses it
-  const std::vector<Switch> expected = {{WM_SHOWPAGE_PASSPORT_SYSTEM, 1, 0}, {WM_SHOWPAGE_PASSPORT_TALKGROUP, 1, 0},
-                                        {WM_SHOWPAGE_CONV_BASIC, 0, 0},      {WM_SHOWPAGE_INTERCONNECT, 0, 0},
-                                        {WM_SHOWPAGE_CONV_BASIC, 0, 0}};
-  EXPECT_EQ(Sent(), expected);
-  EXPECT_EQ(prompts.Beeps(), 5);
-
-  // LTR captions: other labels, the Revert Group row, no frequency rows; the
-  // Features buttons lead to the repeaters, the Groups buttons to the conventional page.
-  Close();
-  G().systemType |= 0x40;
-  Show();
-  host.sent.clear();
-  EXPECT_EQ(Text(kCaptions[0]), "SYS.  1");
-  EXPECT_EQ(Text(kLabelFormat), "System Type");
-  EXPECT_EQ(Text(kLabelHomeSystemId), "Home Channel Number");
-  EXPECT_TRUE(Visible(*overview, kRevert[0]));
-  EXPECT_TRUE(Visible(*overview, kLtrAdvanced));
-  EXPECT_FALSE(Visible(*overview, kBandwidth[0]));
-  EXPECT_EQ(Text(kFeatures[0]), "Repeaters");
-  EXPECT_EQ(Text(kGroups[1]), "Groups");
-  Click(Page().GetDlgItem(kFeatures[1]));
-  Click(Page().GetDlgItem(kGroups[1]));
-  Click(Page().GetDlgItem(kLtrAdvanced));
-  const std::vector<Switch> ltr = {
-      {WM_SHOWPAGE_REPEATERS, 1, 0}, {WM_SHOWPAGE_CONV_BASIC, 1, 0}, {WM_SHOWPAGE_LTR_ADVANCED, 0, 0}};
-  EXPECT_EQ(Sent(), ltr);
+  UseZone(1, kSystemLtr);
+  UseZone(2, kSystemConventional);
+  UseZone(3, kSystemPassPort);
+  for (const bool ltr : {false, true}) {
+    SCOPED_TRACE(ltr);
+    G().systemType = std::uint8_t(ltr ? G().systemType | 0x40 : G().systemType & ~0x40);
+    Show();
+    Click(Page().GetDlgItem(kNext));
+    host.sent.clear();
+    EXPECT_EQ(Text(kCaptions[0]), ltr ? "SYS.  2" : "Zone  2");
+    EXPECT_EQ(Text(kLabelFormat), ltr ? "System Type" : "Zone Format");
+    EXPECT_EQ(Text(ltr ? kLabelHomeSystemId : kLabelAffiliated), ltr ? "Home Channel Number" : "Affiliated System ID ");
+    EXPECT_EQ(Visible(*overview, kHomeFreq[0]), !ltr);
+    EXPECT_EQ(Visible(*overview, kBandwidth[0]), !ltr);
+    EXPECT_EQ(Visible(*overview, kRevert[0]), ltr);
+    EXPECT_EQ(Visible(*overview, kLtrAdvanced), ltr);
+    EXPECT_EQ(Text(kGroups[1]), "Groups");
+    EXPECT_EQ(Text(kGroups[2]), ltr ? "Groups" : "Group\r\nIDs");
+    EXPECT_EQ(Text(kFeatures[0]) == "Repeaters", ltr);
+    for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kGroups[k]));
+    for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kFeatures[k]));
+    FocusOn(ltr ? kLtrAdvanced : kInterconnect);
+    Key(Qt::Key_Return);  // Enter on a button presses it
+    std::vector<Switch> expected = {{WM_SHOWPAGE_GROUP_BASIC, 1, 0}, {WM_SHOWPAGE_CONV_BASIC, 2, 0}};
+    if (ltr) {
+      expected.insert(expected.end(), {{WM_SHOWPAGE_CONV_BASIC, 3, 0}, {WM_SHOWPAGE_REPEATERS, 1, 0},
+                                       {WM_SHOWPAGE_REPEATERS, 3, 0}, {WM_SHOWPAGE_LTR_ADVANCED, 0, 1}});
+    } else {
+      expected.insert(expected.end(), {{WM_SHOWPAGE_PASSPORT_TALKGROUP, 3, 0}, {WM_SHOWPAGE_PASSPORT_SYSTEM, 3, 0},
+                                       {WM_SHOWPAGE_INTERCONNECT, 0, 1}});
+    }
+    EXPECT_EQ(Sent(), expected);
+    EXPECT_EQ(prompts.Beeps(), int(expected.size()) + 1);
+    Close();
+  }
 }
 
 TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat) {
@@ -179,29 +157,6 @@ TEST_F(ZoneOverviewTest, GroupCountsTypedInAColumnApplyToThatColumnsZone) {
   EXPECT_EQ(Text(kOnOff[1]), "Disable");
 }
 
-TEST_F(ZoneOverviewTest, TheDefaultColumnReachesAllZonesAndOffersNoGroupOfAnotherZone) {
-  UseZone(1, kSystemConventional, 2);
-  G().systemType |= 0x40;
-  S().zoneRevertGroup[1] = 1;
-  S().zoneRevertGroup[30] = 0;
-  Show();
-  EXPECT_EQ(Text(kRevert[1]), "Grp  3");
-  Choose(kTimeoutDefault, kPopupList, "1.5min");
-  Choose(kPowerDefault, kPopupList, "Low");
-  ClickCell(kRevertDefault);
-  EXPECT_EQ(List(kPopupList)->count(), 1);  // "None" only, at any first zone
-  DoubleClickItem(kPopupList, "None");
-  for (int z = 0; z < kZoneCount; ++z) {
-    EXPECT_EQ(S().zoneTxTimeout[z] & 0xF0, 0x30) << z;
-    EXPECT_EQ(S().zoneTxPower[z] & 0x07, 4) << z;
-    EXPECT_EQ(S().zoneRevertGroup[z], 255) << z;
-  }
-  EXPECT_EQ(Text(kTimeoutDefault), "1.5min");
-  EXPECT_EQ(Text(kPowerDefault), "Low");
-  Choose(kLtrTalkPermitDefault, kPopupList, "Disable");
-  for (int z = 0; z < kZoneCount; ++z) EXPECT_EQ(S().zoneFormat[z] & 0x80, 0) << z;
-}
-
 TEST_F(ZoneOverviewTest, IdEntriesKeepTheirRanges) {
   UseZone(0, kSystemPassPort, 1);
   Show();
@@ -277,47 +232,6 @@ TEST_F(ZoneOverviewTest, AWordOffTheBand5bFlagIsNormalisedQuietlyAndVhfTakesTheT
   overview->GetDlgItem(kHomeFreq[2])->SetWindowText("          ");
   Key(Qt::Key_Tab);
   EXPECT_EQ(S().zoneHomeChannelWords[0][2], 0xF000 + kDfaEntryCount);
-}
-
-TEST_F(ZoneOverviewTest, ThePageScrollsInASmallArea) {
-  g_bTakePageRef = 1;  // as the main dialog does: the page's own size is the reference
-  Show();
-  const bool before = overview->IsScrollBarShown(CScrollPage::SB_VERT);
-  overview->MoveWindow(0, 0, 240, 160, TRUE);
-  Pump();
-  EXPECT_FALSE(before);
-  EXPECT_TRUE(overview->IsScrollBarShown(CScrollPage::SB_VERT));
-  EXPECT_TRUE(overview->IsScrollBarShown(CScrollPage::SB_HORZ));
-}
-
-TEST_F(ZoneOverviewTest, PagingThroughAFullRadioChangesNoByteOfItsImage) {
-  print_test::TempDir dir;
-  for (int z = 0; z < kZoneCount; ++z) UseZone(z, z % 3 == 0 ? kSystemPassPort : kSystemConventional, 2 + z % 5);
-  S().zoneFlags2[3] |= kZoneOptionBand5b;
-  EnterHomeFrequency(TheModel(), 3, 460.0125);  // words that fit the flag, as a radio holds them
-  const std::string path = dir.File("full.X417");
-  ASSERT_TRUE(TheModel().SaveDataFile(path));
-  for (bool ltr : {true, false}) {
-    ASSERT_TRUE(TheModel().LoadDataFile(path, dir.path.string()));
-    G().systemType = ltr ? std::uint8_t(G().systemType | 0x40) : std::uint8_t(G().systemType & ~0x40);
-    const auto loaded = TheModel().image;
-    const auto before = Packed();
-    Show();
-    for (int step = 0; step < CZoneOverviewPage::kLastFirstZone; ++step) {
-      Click(Page().GetDlgItem(kNext));
-      for (int c = 0; c < 5; ++c) {  // into and out of every edit of every column
-        for (int id : {kGroupCounts[c], kAlias[c], kHomeSystemId[c], kAffiliatedId[c], kMobileId[c], kHomeFreq[c]}) {
-          if (Visible(*overview, id) && Enabled(id)) FocusOn(id);
-        }
-      }
-    }
-    EXPECT_EQ(overview->First(), CZoneOverviewPage::kLastFirstZone);
-    EXPECT_EQ(Text(kCaptions[4]), ltr ? "SYS. 32" : "Zone 32");
-    EXPECT_EQ(TheModel().image, loaded);
-    ExpectImageDiff(before, {});
-    EXPECT_EQ(g_bModified, 0u);
-    Close();
-  }
 }
 
 }  // namespace

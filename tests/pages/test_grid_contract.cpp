@@ -1,0 +1,157 @@
+// The contract every grid page keeps, checked over the rows of each registered
+// grid page on a conventional, an LTR and a PassPort radio: every entry of a
+// list row, chosen by keys in one column, stores its code into that column's
+// entity and changes nothing else (putting the old code back gives the image
+// back, byte for byte); a Default-column choice stores the Default value and,
+// for a row whose scope is the entities, the same code into every entity of the
+// page's scope, and nothing else; the cell then shows the entry chosen, and
+// the data are marked changed unless the row commits quietly.
+// Rows whose commit does more by design are listed below with the reason.
+#include <map>
+#include <set>
+
+#include "res/page_channel_table.h"
+#include "res/page_conv_groups.h"
+#include "res/page_interconnect.h"
+#include "res/page_ltr_advanced.h"
+#include "res/page_ltr_group.h"
+#include "res/page_ltr_system.h"
+#include "res/page_repeater.h"
+#include "res/page_zone_overview.h"
+#include "test_grid_support.h"
+
+namespace grid_test {
+namespace {
+
+// Rows (by page and a cell of the row) whose commit is not the plain store of
+// one code, and why; their pages' tests cover them.
+const std::map<std::pair<UINT, int>, const char*> kIrregular = {
+    {{IDD_ZONE_OVERVIEW, zone_ids::kOnOff[0]}, "puts the zone in or out of use with its groups"},
+    {{IDD_ZONE_OVERVIEW, zone_ids::kFormat[0]}, "a new format gives the zone that format's defaults"},
+    {{IDD_LTR_SYSTEM, ltr_system_ids::kOnOff[0]}, "puts the zone in or out of use with its groups"},
+    {{IDD_LTR_SYSTEM, ltr_system_ids::kHomeRepeater[0]}, "also sets the Dispatch and Interconnect bits of the slot"},
+    {{IDD_CONV_GROUP_BASIC, conv_basic_ids::kRxType[0]}, "a type set or cleared sets or clears the codes as well"},
+    {{IDD_CHANNEL_TABLE, channel_ids::kEnable[0]}, "programs or clears the channel and its references"},
+    {{IDD_REPEATERS, repeater_ids::kChannel[0]}, "a channel sets the slot's flags; the cell shows its number only"},
+    {{IDD_CONV_GROUP_ADVANCED, conv_advanced_ids::kSignalingFunctionDefault},
+     "the Default keeps its code in bits of its own; the groups take the function's bits"},
+    {{IDD_LTR_GROUP_ADVANCED, ltr_group_ids::kSignalingFunctionDefault},
+     "the Default keeps its code in bits of its own; the groups take the function's bits"},
+};
+
+// Default cells whose commit reaches only the LTR zones: their bytes are the
+// Connect Dial of a Conventional zone and the roaming timers and flags of a
+// PassPort zone. Every other Default cell of the zone pages reaches every zone.
+const std::set<int> kLtrZonesOnly = {ltr_advanced_ids::kRiseTimeDefault, ltr_advanced_ids::kDecodeResumeDefault,
+                                     ltr_advanced_ids::kTxInhibitResumeDefault};
+
+class GridContract : public GridTest {
+ protected:
+  // Whether a Default commit of the row writes the entity: the page's scope for
+  // a row over the entities; every zone, or the LTR zones, for the zone pages'
+  // own Default values.
+  static bool DefaultReaches(grid::CGridPage& page, const grid::Row& row, int e) {
+    if (row.writeDefault) return !kLtrZonesOnly.count(row.defaultId) || TheModel().store.IsZoneLtr(e);
+    const auto [begin, end] = RowValue::Scope(page, row);
+    return e >= begin && e < end;
+  }
+  static bool Irregular(UINT idd, const grid::Row& row, int column) {
+    return kIrregular.count({idd, column == 0 ? row.defaultId : row.ids[0]}) != 0;
+  }
+  bool Reachable(int id) {
+    CWnd* w = Page().GetDlgItem(id);
+    return w && w->IsWindowVisible() && w->IsWindowEnabled();
+  }
+  // The codes and texts of the list a row opens for an entity.
+  std::vector<grid::Entry> EntriesOf(grid::CGridPage& page, const grid::Row& row, int entity) {
+    std::vector<grid::Entry> entries;
+    if (row.fill) row.fill(page, row, entity, entries);
+    else {
+      for (const Choice& c : row.choices.choices) entries.push_back({std::string(c.text), c.code});
+    }
+    return entries;
+  }
+
+  // Every entry of the row's list in one column (0: the Default column).
+  void CheckColumn(grid::CGridPage& page, const grid::Row& row, int column) {
+    const int id = page.CellId(row, column);
+    const int entity = page.EntityOf(column);
+    SCOPED_TRACE("cell " + std::to_string(id));
+    const auto entries = EntriesOf(page, row, entity);
+    for (int k = int(entries.size()) - 1; k >= 0; --k) {
+      SCOPED_TRACE("entry " + std::to_string(k) + " \"" + entries[std::size_t(k)].text + "\"");
+      const std::uint32_t code = entries[std::size_t(k)].code;
+      std::vector<std::uint32_t> old(std::size_t(page.GetAxis().entities));
+      for (int e = 0; e < page.GetAxis().entities; ++e) old[std::size_t(e)] = RowValue::Get(page, row, e);
+      const std::uint32_t oldDefault = column == 0 && !row.writeDefault ? RowValue::Get(page, row, grid::kDefaultEntity) : 0;
+      const auto before = Packed();
+      g_bModified = 0;
+      ASSERT_TRUE(ChooseByKeys(id, k));
+      EXPECT_EQ(page.OpenRow(), nullptr);
+      EXPECT_EQ(g_bModified != 0, row.setsModified);
+      EXPECT_EQ(Text(id), entries[std::size_t(k)].text);
+      if (column > 0) {
+        EXPECT_EQ(RowValue::Get(page, row, entity), RowValue::Kept(row, entity, code));
+      }
+      // Undone field by field, the image is what it was.
+      if (column == 0) {
+        if (!row.writeDefault) {
+          EXPECT_EQ(RowValue::Get(page, row, grid::kDefaultEntity), RowValue::Kept(row, grid::kDefaultEntity, code));
+          RowValue::Set(page, row, grid::kDefaultEntity, oldDefault);
+        }
+        for (int e = 0; e < page.GetAxis().entities; ++e) {
+          const std::uint32_t now = RowValue::Get(page, row, e);
+          if (DefaultReaches(page, row, e)) EXPECT_EQ(now, RowValue::Kept(row, e, code)) << "entity " << e;
+          else EXPECT_EQ(now, old[std::size_t(e)]) << "entity " << e;
+          RowValue::Set(page, row, e, old[std::size_t(e)]);
+        }
+      } else {
+        RowValue::Set(page, row, entity, old[std::size_t(entity)]);
+      }
+      ExpectImageDiff(before, {});
+      page.Refresh();
+    }
+  }
+
+  void CheckPage(UINT idd) {
+    pageIndex = 0;
+    auto* page = dynamic_cast<grid::CGridPage*>(&Open(idd));
+    if (!page) return;
+    SCOPED_TRACE("page " + std::to_string(idd));
+    prompts.Clear();
+    // Rows the template keeps hidden are shown, so that they are reached too.
+    for (const grid::Row& row : page->Rows()) {
+      bool shown = false;
+      for (int c = 0; c <= page->GetAxis().columns; ++c) shown |= page->CellId(row, c) && Visible(*page, page->CellId(row, c));
+      for (int c = 0; c <= page->GetAxis().columns && !shown; ++c) {
+        if (CWnd* cell = page->CellWnd(row, c)) cell->ShowWindow(SW_SHOW);
+      }
+    }
+    Pump();
+    for (const grid::Row& row : page->Rows()) {
+      if (row.kind != grid::Cell::List) continue;
+      // The first column whose cell takes input, and the Default cell.
+      for (int c = 1; c <= page->GetAxis().columns && !Irregular(idd, row, 1); ++c) {
+        if (const int id = page->CellId(row, c); id && Reachable(id)) {
+          CheckColumn(*page, row, c);
+          break;
+        }
+      }
+      if (row.defaultId && !Irregular(idd, row, 0) && Reachable(row.defaultId)) CheckColumn(*page, row, 0);
+    }
+  }
+};
+
+TEST_F(GridContract, EveryListRowOfEveryGridPage) {
+  for (const RadioSetup& s : kKindSetups) {
+    SCOPED_TRACE(s.name);
+    for (UINT idd : RegisteredPageIds()) {
+      Prepare(s);
+      hooks.modeM = true;  // the rows only mode M shows
+      CheckPage(idd);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace grid_test
