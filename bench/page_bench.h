@@ -12,7 +12,7 @@
 
 #include <cstdlib>
 
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/message_loop.h"
 #include "ui/wnd/prompt.h"

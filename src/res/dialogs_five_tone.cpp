@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "res/template_common.h"
-#include "ui/grid/flex_grid.h"
+#include "ui/table_control/flex_grid.h"
 #include "ui/wnd/dlg_template.h"
 
 using namespace res_detail;

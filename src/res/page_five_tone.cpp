@@ -1,7 +1,7 @@
 #include "res/page_five_tone.h"
 
 #include "res/template_common.h"
-#include "ui/grid/flex_grid.h"
+#include "ui/table_control/flex_grid.h"
 #include "ui/wnd/dlg_template.h"
 
 using namespace res_detail;

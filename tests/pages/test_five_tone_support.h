@@ -14,7 +14,7 @@
 #include "pages/fivetone/five_tone_dlg.h"
 #include "pages/fivetone/five_tone_list_dlg.h"
 #include "pages/fivetone/five_tone_page.h"
-#include "ui/grid_test_support.h"
+#include "ui/table_control_test_support.h"
 #include "ui/ui_test_support.h"
 #include "ui/wnd/ext/help.h"
 

@@ -14,7 +14,7 @@
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
 #include "page_harness.h"
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "ui/cells/cell_colors.h"
 #include "ui/messages.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "res/dialogs_five_tone.h"
-#include "ui/grid/flex_grid.h"
-#include "ui/grid/grid_cell_editor.h"
+#include "ui/table_control/flex_grid.h"
+#include "ui/table_control/grid_cell_editor.h"
 #include "ui/wnd/dialog.h"
 
 struct Binding;

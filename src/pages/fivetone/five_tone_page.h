@@ -7,8 +7,8 @@
 #pragma once
 
 #include "res/page_five_tone.h"
-#include "ui/grid/flex_grid.h"
-#include "ui/grid/grid_cell_editor.h"
+#include "ui/table_control/flex_grid.h"
+#include "ui/table_control/grid_cell_editor.h"
 #include "ui/layout/anchor_layout.h"
 #include "ui/page/scroll_page.h"
 

@@ -9,7 +9,7 @@
 // its sheet prints through the print dispatch as sheet 4.
 #pragma once
 
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/page_channel_table.h"
 
 class CPrinterDC;

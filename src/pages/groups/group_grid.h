@@ -17,7 +17,7 @@
 
 #include "model/group_fields.h"
 #include "model/group_model.h"
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/page_group_grid.h"
 #include "ui/page/page_registry.h"
 

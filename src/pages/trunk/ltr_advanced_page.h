@@ -7,7 +7,7 @@
 #pragma once
 
 #include "model/trunk_ltr.h"
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 #include "res/page_ltr_advanced.h"
 
 class CLtrAdvancedFeaturesPage : public grid::CZoneColumnsPage {

@@ -7,7 +7,7 @@
 // (trunk_ltr.h), the home repeater its slots (trunk_repeaters.h).
 #pragma once
 
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 #include "res/page_ltr_system.h"
 
 class CLtrZonePage : public grid::CZoneColumnsPage {

@@ -7,7 +7,7 @@
 #include "model/trunk_fields.h"
 #include "model/trunk_passport.h"
 #include "model/zone_fields.h"
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 #include "ui/wnd/prompt.h"
 
 using namespace talk_group_ids;

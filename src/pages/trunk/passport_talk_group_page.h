@@ -7,7 +7,7 @@
 // Reached from the zone overview's "Group IDs" button; "Close" goes back.
 #pragma once
 
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/page_passport_talk_groups.h"
 #include "ui/page/page_registry.h"
 

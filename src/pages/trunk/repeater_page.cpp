@@ -5,7 +5,7 @@
 #include "model/edit_model.h"
 #include "model/trunk_repeaters.h"
 #include "model/zone_fields.h"
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 
 using namespace repeater_ids;
 using grid::Row;

@@ -8,7 +8,7 @@
 // zone.
 #pragma once
 
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/page_repeater.h"
 #include "ui/page/page_registry.h"
 

@@ -14,7 +14,7 @@
 
 #include <memory>
 
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 #include "res/page_zone_overview.h"
 
 class CPrinterDC;

@@ -15,7 +15,7 @@
 #include "model/edit_model.h"
 #include "model/trunk_ltr.h"
 #include "model/zone_defaults.h"
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 
 namespace zone_rows {
 

@@ -23,7 +23,7 @@
 #include <span>
 #include <string>
 
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 #include "ui/page/page_registry.h"
 
 namespace grid {

@@ -1,4 +1,4 @@
-#include "ui/grid/flex_grid.h"
+#include "ui/table_control/flex_grid.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/cells/filter_edit.h"
-#include "ui/grid/flex_grid.h"
+#include "ui/table_control/flex_grid.h"
 
 class CGridCellEditor : public CFilterEdit {
  public:

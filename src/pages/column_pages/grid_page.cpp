@@ -1,4 +1,4 @@
-#include "pages/grid/grid_page.h"
+#include "pages/column_pages/grid_page.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ui/grid/grid_cell_editor.h"
+#include "ui/table_control/grid_cell_editor.h"
 
 void CGridCellEditor::Begin(CMSFlexGrid& grid, CWnd* pParent, const std::string& text, int nLimit, int nFilterMode) {
   MoveWindow(grid.GetCellEditorRect(pParent));

@@ -1,4 +1,4 @@
-#include "pages/grid/zone_columns_page.h"
+#include "pages/column_pages/zone_columns_page.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "ui/grid/flex_grid.h"
+#include "ui/table_control/flex_grid.h"
 
 namespace grid_test {
 

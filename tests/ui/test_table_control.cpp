@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "grid_test_support.h"
-#include "ui/grid/flex_grid.h"
+#include "table_control_test_support.h"
+#include "ui/table_control/flex_grid.h"
 #include "ui_test_support.h"
 
 using namespace ui_test;
