@@ -266,6 +266,7 @@ void CChannelStore::Reset() {
   for (int z = 0; z < kZoneCount; ++z) {
     std::snprintf(systemNames[z], sizeof systemNames[z], "SYSTEM%2.2u", unsigned(z + 1) % 100u);
     SetSystemDefaults(z, kSystemConventional);
+    ResetPassPortFields(z);
   }
   for (int k = 0; k < kDisplayTextCount - 1; ++k) CopyText(displayTexts[k], kDisplayTextDefaults[k]);
   CopyText(displayTexts[kDisplayTextCount - 1], "");
@@ -276,6 +277,24 @@ void CChannelStore::Reset() {
   for (CTuningPointRecord& point : tuningPoints) point = CTuningPointRecord();
 
   DefaultGroupRecord.Reset();
+}
+
+// The PassPort fields of a zone as a model just built holds them.
+void CChannelStore::ResetPassPortFields(int z) {
+  zoneFlags2[z] = 0;
+  zoneAffiliatedSystemId[z] = 0;
+  zoneHomeSystemId[z] = 0;
+  zoneMobileId[z] = 0;
+  for (int k = 0; k < 3; ++k) {
+    zoneHomeChannelWords[k][z] = 0;
+    zoneBackupHomeChannelWords[k][z] = 0;
+  }
+  zonePassPortRssiFlags[z] = 0;
+  zoneRegisteredRssi[z] = 0;
+  zoneOsmRssi[z] = 0;
+  zoneRssiDuration[z] = 0;
+  zoneLookbackRssi[z] = 0;
+  zoneLookbackTime[z] = 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -372,10 +391,14 @@ void CChannelStore::UnpackZoneRecord(int z, const std::uint8_t* image, bool ltr)
   zoneChannelFadeTime[z] = r[14];
   zonePrefixCode[z] = r[15];
 
+  // Bytes 16.. hold one layout or the other; the fields of the layout the image
+  // does not hold are reset, so that nothing of an earlier file stays behind.
   if (ltr) {
     for (int k = 0; k < kRepeatersPerZone; ++k) zoneRepeaters[z][k] = GetBE16(r + 16 + 2 * k);
+    ResetPassPortFields(z);
     return;
   }
+  for (std::uint16_t& word : zoneRepeaters[z]) word = kNoChannel;
   zoneFlags2[z] = r[16];
   zoneAffiliatedSystemId[z] = r[17];
   zoneHomeSystemId[z] = GetBE16(r + 18);

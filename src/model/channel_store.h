@@ -227,6 +227,7 @@ class CChannelStore : public CModelPart {
   void FillGroups(IChoiceList& list, ListIndexMap& map, int selection, int zone, bool zoneRelative,
                   bool selectNoneFirst) const;
   void UnpackZoneRecord(int z, const std::uint8_t* image, bool ltr);
+  void ResetPassPortFields(int z);
   int CheckAndPackZone(int z, std::uint8_t* image, bool ltr, bool interconnectKey);
   void PackPassPortFields(int z, std::uint8_t* record) const;
   bool GroupUsesIdLayout(int g) const;

@@ -237,14 +237,14 @@ TEST(ChannelStoreTest, RepeaterWordsOnlyWithLtrSystemType) {
     m->store.UnpackFromImage(image.data());
     EXPECT_EQ(m->store.zoneRepeaters[2][0], 0x1000);
     EXPECT_EQ(m->store.zoneRepeaters[2][19], 0x1013);
-    EXPECT_EQ(m->store.zoneFlags2[2], 0x77);  // the PassPort fields are not read
+    EXPECT_EQ(m->store.zoneFlags2[2], 0);  // the PassPort fields are not read: reset
   }
   {
     TestModel m;
     m->global.systemType = 0x00;
     m->store.zoneRepeaters[2][0] = 0x0123;
     m->store.UnpackFromImage(image.data());
-    EXPECT_EQ(m->store.zoneRepeaters[2][0], 0x0123);
+    EXPECT_EQ(m->store.zoneRepeaters[2][0], 0x03FF);  // the repeater words are not read: none
     EXPECT_EQ(m->store.zoneFlags2[2], 0x10);
     EXPECT_EQ(m->store.zoneAffiliatedSystemId[2], 0x00);
     EXPECT_EQ(m->store.zoneHomeSystemId[2], 0x1001u);

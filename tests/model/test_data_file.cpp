@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -163,6 +164,50 @@ TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
   const auto saved = ReadAll(dir / "t.X417");
   ASSERT_EQ(kDataFileSize, saved.size());
   EXPECT_TRUE(std::equal(m->tail.begin(), m->tail.end(), saved.begin() + kFileImagePart));
+}
+
+// Bytes 16.. of a zone record hold the LTR repeaters or the PassPort fields, by
+// the system type. Whatever an earlier file or edit left in the fields of the
+// layout a file does not hold, opening that file and switching the system type
+// saves what a model just built saves.
+TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheOtherZoneLayoutBehind) {
+  for (const std::uint8_t systemType : {std::uint8_t(0x40), std::uint8_t(0x00)}) {
+    SCOPED_TRACE(int(systemType));
+    auto file = DefaultFile(true);
+    file[img::kSystemType] = std::uint8_t((file[img::kSystemType] & ~0x40) | systemType);
+    WriteAll(dir / "layout.X417", file);
+    auto openSwitchAndSave = [&](CEditModel& model, const char* name) {
+      EXPECT_EQ(1, model.LoadDataFile((dir / "layout.X417").string(), dir.string()));
+      model.global.systemType ^= 0x40;
+      EXPECT_TRUE(model.SaveDataFile((dir / name).string()));
+      return ReadAll(dir / name);
+    };
+    TestModel fresh;
+    const auto expected = openSwitchAndSave(*fresh, "fresh.X417");
+
+    CChannelStore& s = m->store;
+    for (int z = 0; z < kZoneCount; ++z) {
+      for (std::uint16_t& word : s.zoneRepeaters[z]) word = 0x0123;
+      s.zoneFlags2[z] = 0x35;
+      s.zoneAffiliatedSystemId[z] = 7;
+      s.zoneHomeSystemId[z] = 0x1234;
+      s.zoneMobileId[z] = 0x0456;
+      for (int k = 0; k < 3; ++k) {
+        s.zoneHomeChannelWords[k][z] = 0x2222;
+        s.zoneBackupHomeChannelWords[k][z] = 0x3333;
+      }
+      s.zonePassPortRssiFlags[z] = 0x74;
+      s.zoneRegisteredRssi[z] = 5;
+      s.zoneOsmRssi[z] = 1;
+      s.zoneRssiDuration[z] = 9;
+      s.zoneLookbackRssi[z] = 5;
+      s.zoneLookbackTime[z] = 8;
+    }
+    const auto edited = openSwitchAndSave(*m, "edited.X417");
+    ASSERT_EQ(expected.size(), edited.size());
+    const auto differ = std::mismatch(expected.begin(), expected.end(), edited.begin());
+    EXPECT_TRUE(differ.first == expected.end()) << "first differing byte " << (differ.first - expected.begin());
+  }
 }
 
 TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
