@@ -1,5 +1,4 @@
-// The Mobile Special page by keys: the image bits of its plain lists, the AF
-// Min VR level, random port and switch-table choices that keep the tables
+// The Mobile Special page by keys: the AF Min VR level, random port and switch-table choices that keep the tables
 // apart, a zone change and stray switch zones from a file; its part of the
 // Global sheet read back from the PDF.
 #include <algorithm>
@@ -53,14 +52,6 @@ class MobileSpecial : public PageHarness {
     }
   }
 };
-
-TEST_F(MobileSpecial, EveryPlainListOwnsItsImageBits) {
-  const ImageFact facts[] = {{IDC_MS_EXT_MIC_SENSE, 758, 0xFF},
-                             {IDC_MS_HORN_ALERT_TIME, 704, 0x70},
-                             {IDC_MS_IGNITION_SENSE, 748, 0x02},
-                             {IDC_MS_EXTERNAL_PTT, 704, 0x08}};
-  CheckImageFacts(facts);
-}
 
 TEST_F(MobileSpecial, AfMinVrLevelIsZeroToThirtyOneAndEmptyIsZero) {
   for (auto [typed, stored] : {std::pair{"17", 17}, {"32", 17}, {"", 0}}) {
