@@ -5,8 +5,9 @@
 // prints, except where the list itself says otherwise; an edit that changes the
 // image sets g_bModified, and a typed or chosen edit that changes nothing
 // leaves it clear; after every edit each control of the page shows its field
-// and each enable rule holds. The rows of a table are one binding at other
-// entities: the first row of each is edited, every row is read.
+// and each enable rule holds; two bit fields of the pages hold the same bits
+// or none of the same. The rows of a table are one binding at other entities:
+// the first row of each is edited, every row is read.
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -223,6 +224,26 @@ TEST_F(BindingContract, EveryFieldPageOfEveryBand) {
     for (auto [band, type] : {std::pair{Band::Uhf, 11}, std::pair{Band::Vhf, 0}}) {
       LoadRadio(band, static_cast<std::uint8_t>(type));
       CheckPage(idd);
+    }
+  }
+}
+
+// A field's mask that reaches into another field's bits shows as two bindings
+// of one byte whose masks overlap and differ, on one page or on two.
+TEST_F(BindingContract, NoTwoBitFieldsOfThePagesOverlap) {
+  std::vector<const Binding*> bits;  // the tables are the pages' static arrays
+  for (UINT idd : RegisteredPageIds()) {
+    Open(idd);
+    if (!FieldPage()) continue;
+    for (const Binding& b : FieldPage()->Bindings()) {
+      if (b.field.IsBits()) bits.push_back(&b);
+    }
+  }
+  ASSERT_FALSE(bits.empty());
+  for (std::size_t i = 0; i < bits.size(); ++i) {
+    for (std::size_t j = i + 1; j < bits.size(); ++j) {
+      if (!SharesBits(*bits[i], *bits[j])) continue;
+      EXPECT_EQ(bits[i]->field.bits.mask, bits[j]->field.bits.mask) << "controls " << bits[i]->id << ", " << bits[j]->id;
     }
   }
 }

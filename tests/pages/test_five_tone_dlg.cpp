@@ -44,60 +44,75 @@ using FiveToneDlgTest = FiveToneTest;
 
 // Every control edited by real input, one after the other: each edit stores
 // its field at once and sets the modified flag (Enter on a check box toggles
-// it and closes nothing; a delay passed through unchanged stores nothing), and
-// OK packs the record into the image exactly as the model's own fields pack
-// the same values.
-TEST_F(FiveToneDlgTest, EveryEditStoresItsFieldAndSetsTheModifiedFlagAndOkPacksByteForByte) {
+// it and closes nothing; a delay passed through unchanged stores nothing).
+// Esc, Cancel and closing the window, with a delay typed and not yet stored,
+// leave the record, the image and the modified flag as they were; OK packs the
+// record into the image exactly as the model's own fields pack the same values.
+TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOtherWaysOutRestore) {
   const std::vector<std::uint8_t> original(RadioImage(), RadioImage() + kImageBufferSize);
-  TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
   std::vector<std::pair<Field, std::uint32_t>> stored;
-  const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-    EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
-    for (const DelayEdit& e : kDelayEdits) {
-      FocusOn(d, e.id);
-      Key(Qt::Key_Tab);
-    }
-    EXPECT_EQ(g_bModified, 0u);
-    for (const Binding& b : FiveToneSystemBindings()) {
-      if (!d.GetDlgItem(b.id)->IsWindowVisible() || b.kind == BindKind::Number) continue;  // hidden: kept
-      SCOPED_TRACE(b.id);
-      g_bModified = 0;
-      FocusOn(d, b.id);
-      std::uint32_t expected = b.field.Get(TheModel()) ^ 1;
-      if (b.kind == BindKind::Combo) {
-        // The entry above the one shown (a code in no entry shows the default), or below the first.
-        const int shown = b.list->PositionOf(b.field.Get(TheModel()));
-        EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
-        Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
-        expected = b.list->CodeAt(shown == 0 ? 1 : shown - 1);
-      } else {
-        EXPECT_EQ(d.IsDlgButtonChecked(b.id), b.field.Get(TheModel()));
-        Key(Qt::Key_Return);
-        EXPECT_EQ(d.IsDlgButtonChecked(b.id), expected);
+  for (int way : {0, 1, 2, 3}) {  // Esc, Cancel, closed, OK
+    SCOPED_TRACE(way);
+    const std::uint32_t modifiedBefore = way % 2;
+    g_bModified = modifiedBefore;
+    stored.clear();
+    TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
+    const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
+      EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
+      for (const DelayEdit& e : kDelayEdits) {
+        FocusOn(d, e.id);
+        Key(Qt::Key_Tab);
       }
-      EXPECT_EQ(b.field.Get(TheModel()), expected);
-      EXPECT_EQ(g_bModified, 1u);
-      stored.emplace_back(b.field, expected);
-    }
-    for (const DelayEdit& e : kDelayEdits) {
-      SCOPED_TRACE(e.typed);
-      g_bModified = 0;
-      FocusOn(d, e.id);  // its whole text selected
-      if (*e.typed) Type(e.typed);
-      else Key(Qt::Key_Delete);
-      Key(Qt::Key_Return);
-      EXPECT_EQ(d.GetDlgItemText(e.id), e.shown);
-      const Binding& b = *FindBinding(FiveToneSystemBindings(), e.id);
-      EXPECT_EQ(b.field.Get(TheModel()), e.stored);
-      EXPECT_EQ(g_bModified, 1u);
-      stored.emplace_back(b.field, e.stored);
-    }
-    EXPECT_TRUE(d.IsWindowVisible());
-    FocusOn(d, IDOK);
-    Key(Qt::Key_Return);
-  });
-  EXPECT_EQ(result, IDOK);
-  ExpectRecordIsTheImage();
+      EXPECT_EQ(g_bModified, modifiedBefore);
+      for (const Binding& b : FiveToneSystemBindings()) {
+        if (!d.GetDlgItem(b.id)->IsWindowVisible() || b.kind == BindKind::Number) continue;  // hidden: kept
+        SCOPED_TRACE(b.id);
+        g_bModified = 0;
+        FocusOn(d, b.id);
+        std::uint32_t expected = b.field.Get(TheModel()) ^ 1;
+        if (b.kind == BindKind::Combo) {
+          // The entry above the one shown (a code in no entry shows the default), or below the first.
+          const int shown = b.list->PositionOf(b.field.Get(TheModel()));
+          EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
+          Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
+          expected = b.list->CodeAt(shown == 0 ? 1 : shown - 1);
+        } else {
+          EXPECT_EQ(d.IsDlgButtonChecked(b.id), b.field.Get(TheModel()));
+          Key(Qt::Key_Return);
+          EXPECT_EQ(d.IsDlgButtonChecked(b.id), expected);
+        }
+        EXPECT_EQ(b.field.Get(TheModel()), expected);
+        EXPECT_EQ(g_bModified, 1u);
+        stored.emplace_back(b.field, expected);
+      }
+      for (const DelayEdit& e : kDelayEdits) {
+        SCOPED_TRACE(e.typed);
+        g_bModified = 0;
+        FocusOn(d, e.id);  // its whole text selected
+        if (*e.typed) Type(e.typed);
+        else Key(Qt::Key_Delete);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(d.GetDlgItemText(e.id), e.shown);
+        const Binding& b = *FindBinding(FiveToneSystemBindings(), e.id);
+        EXPECT_EQ(b.field.Get(TheModel()), e.stored);
+        EXPECT_EQ(g_bModified, 1u);
+        stored.emplace_back(b.field, e.stored);
+      }
+      EXPECT_TRUE(d.IsWindowVisible());
+      FocusOn(d, way == 3 ? IDOK : IDC_FT_LEAD_IN_DELAY);
+      if (way != 3) Type("70");  // typed and not yet stored
+      if (way == 0) FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
+      if (way == 0) Key(Qt::Key_Escape);
+      if (way == 1) Click(d.GetDlgItem(IDCANCEL));
+      if (way == 2) d.GetSafeHwnd()->close();
+      if (way == 3) Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(result, way == 3 ? IDOK : IDCANCEL);
+    ExpectRecordIsTheImage();
+    if (way == 3) break;
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), RadioImage()));
+    EXPECT_EQ(g_bModified, modifiedBefore);
+  }
   // The same values stored through the model's fields into the image as it was.
   auto expected = std::make_unique<CEditModel>();
   std::copy(original.begin(), original.end(), expected->image.begin());
@@ -106,35 +121,6 @@ TEST_F(FiveToneDlgTest, EveryEditStoresItsFieldAndSetsTheModifiedFlagAndOkPacksB
   expected->fiveToneSystem.PackToImage(expected->image.data());
   EXPECT_FALSE(std::equal(original.begin(), original.end(), RadioImage()));
   EXPECT_TRUE(std::equal(expected->image.begin(), expected->image.end(), RadioImage()));
-}
-
-TEST_F(FiveToneDlgTest, CancelEscAndClosingLeaveTheRecordTheImageAndTheModifiedFlagAsTheyWere) {
-  const std::vector<std::uint8_t> image = ImageBytes(kSystem, kSystem + 16);
-  for (std::uint32_t modifiedBefore : {0u, 1u}) {
-    for (int way = 0; way < 3; ++way) {
-      SCOPED_TRACE(std::to_string(modifiedBefore) + " " + std::to_string(way));
-      g_bModified = modifiedBefore;
-      const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-        FocusOn(d, IDC_FT_MONITOR_SW);
-        Key(Qt::Key_Up);
-        FocusOn(d, IDC_FT_LEAD_IN_DELAY);
-        Type("500");
-        Key(Qt::Key_Tab);
-        EXPECT_EQ(g_bModified, 1u);
-        Type("70");  // typed into the next delay and not yet stored
-        if (way == 0) {
-          FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
-          Key(Qt::Key_Escape);
-        }
-        if (way == 1) Click(d.GetDlgItem(IDCANCEL));
-        if (way == 2) d.GetSafeHwnd()->close();
-      });
-      EXPECT_EQ(result, IDCANCEL);
-      EXPECT_EQ(ImageBytes(kSystem, kSystem + 16), image);
-      ExpectRecordIsTheImage();
-      EXPECT_EQ(g_bModified, modifiedBefore);
-    }
-  }
 }
 
 TEST_F(FiveToneDlgTest, ACodeNoEntryHasShowsTheDefaultEntryAndKeepsItsCodeAndF1AsksTheOwnerForHelp) {
