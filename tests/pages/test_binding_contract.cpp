@@ -200,9 +200,7 @@ class BindingContract : public PageHarness {
       SCOPED_TRACE("control " + std::to_string(b.id));
       ASSERT_NE(Page().GetDlgItem(b.id), nullptr) << "the template has no such control";
       if (b.kind == BindKind::Combo) CheckCombo(all, b);
-      // A check box shows its field's state; every other kind shows on screen what it prints.
-      else if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, index)) != 0);
-      else EXPECT_EQ(Shown(b.id), PageText(all, b, index));
+      else ExpectShowsItsField(all, b);
       const bool modelList =
           b.kind == BindKind::ZoneList || b.kind == BindKind::GroupList || b.kind == BindKind::Offered;
       if (FirstOfItsField(all, b) && Enabled(b.id)) {
