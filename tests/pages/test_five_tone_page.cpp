@@ -78,13 +78,6 @@ TEST_F(FiveTonePageTest, TypedValuesAreStoredWithinTheirRangesAndShownFromTheRec
   EXPECT_EQ(Grid().GetTextMatrix(17, 2), "  1");
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_TRUE(page.IsWindowVisible());
-
-  // What the radio gets: the tone words, the periods and the gaps in 5 ms.
-  T().PackToImage(RadioImage());
-  EXPECT_EQ(GetBE16(RadioImage() + kToneWords), 2999);
-  EXPECT_EQ(GetBE16(RadioImage() + kToneWords + 6), 2345);
-  EXPECT_EQ(ImageBytes(kPeriods, kPeriods + 5), (std::vector<std::uint8_t>{219, 1, 233, 255, 247}));
-  EXPECT_EQ(ImageBytes(kGaps, kGaps + 5), (std::vector<std::uint8_t>{255, 19, 1, 33, 24}));
 }
 
 TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDialogs) {
