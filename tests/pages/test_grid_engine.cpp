@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/zone_fields.h"
+#include "pages/grid/zone_columns_page.h"
 #include "res/page_zone_grid.h"
 #include "test_grid_support.h"
 
@@ -51,13 +52,21 @@ const grid::Row kRows[] = {
 };
 
 constexpr grid::Axis kAxis{.columns = 3, .block = 3, .entities = 32, .prevId = kPrev, .nextId = kNext,
-                           .defaultCaptionId = 902, .captionIds = {903, 904, 905}, .closeId = 906};
+                           .defaultCaptionId = 902, .captionIds = {903, 904, 905}};
 
 class CTestGridPage : public grid::CGridPage {
  public:
   CTestGridPage() : CGridPage(kPageId, kAxis, kRows) { Defaults()[0] = 0x60; }
   int FirstMax() const override { return 29; }
+
+ protected:
+  void OnClose() { grid::OnClosePage(*this); }
+  DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CTestGridPage, grid::CGridPage)
+  ON_BN_CLICKED(906, OnClose)
+END_MESSAGE_MAP()
 
 void RegisterTestPage() {
   using namespace grid_res;
@@ -260,7 +269,7 @@ TEST_F(GridEngineTest, PaintingSettlesAndMessagesStayWithThePage) {
   }
   grid->SendMessage(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0);
   EXPECT_TRUE(host.sent.empty());
-  // Enter on "Close" asks the main dialog for the zone overview, keeping its first zone.
+  // Enter on a push button clicks it: "Close" asks the main dialog for the zone overview.
   FocusOn(906);
   Key(Qt::Key_Return);
   ASSERT_EQ(Sent().size(), 1u);

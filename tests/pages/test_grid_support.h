@@ -3,11 +3,16 @@
 // page-switch messages the host received.
 #pragma once
 
+#include <QApplication>
+#include <bit>
 #include <QListWidget>
 
 #include <string>
 #include <vector>
 
+#include "model/group_model.h"
+#include "model/zone_fields.h"
+#include "model/zone_model.h"
 #include "page_harness.h"
 #include "pages/grid/grid_page.h"
 #include "ui/cells/cell_colors.h"
@@ -16,6 +21,51 @@
 namespace grid_test {
 
 using namespace ui_test;
+
+// A row's value as the model holds it, for an entity of the page or the
+// Default column (grid::kDefaultEntity). Every test that reads or writes a
+// row's value or its Default goes through here.
+struct RowValue {
+  // The page's protected mapping from an entity to its field index and the
+  // Default scope, reached through a class that is never made.
+  struct Access : grid::CGridPage {
+    static int FieldIndexOf(const grid::CGridPage& p, int entity) { return (p.*&Access::FieldIndex)(entity); }
+    static int ScopeBeginOf(const grid::CGridPage& p) { return (p.*&Access::ScopeBegin)(); }
+    static int ScopeEndOf(const grid::CGridPage& p) { return (p.*&Access::ScopeEnd)(); }
+  };
+  static std::uint32_t Get(grid::CGridPage& page, const grid::Row& row, int entity) {
+    if (entity == grid::kDefaultEntity) return page.DefaultCode(row);
+    return row.field.Get(TheModel(), Access::FieldIndexOf(page, entity));
+  }
+  static void Set(grid::CGridPage& page, const grid::Row& row, int entity, std::uint32_t code) {
+    if (entity == grid::kDefaultEntity) page.SetDefaultCode(row, code);
+    else row.field.Set(TheModel(), Access::FieldIndexOf(page, entity), code);
+  }
+  // The code as the row's bits keep it (a bit field keeps the bits under its mask).
+  static std::uint32_t Kept(const grid::Row& row, int entity, std::uint32_t code) {
+    if (entity == grid::kDefaultEntity && row.pageDefault.byte >= 0) {
+      const unsigned mask = row.pageDefault.mask;
+      return mask ? code & (mask >> std::countr_zero(mask)) : 0;
+    }
+    const Field& f = entity == grid::kDefaultEntity ? row.defaultField : row.field;
+    return f.IsBits() ? code & f.bits.MaxCode() : code;
+  }
+  // The entities a Default commit of the row writes beside the Default value.
+  static std::pair<int, int> Scope(grid::CGridPage& page, const grid::Row& row) {
+    if (row.scope != grid::Scope::Entities) return {0, 0};
+    return {Access::ScopeBeginOf(page), std::min(Access::ScopeEndOf(page), page.GetAxis().entities)};
+  }
+};
+
+// A radio of one kind: zones 1-3 in use with that format and three groups
+// each, every group enabled, and the caption mode of the kind.
+struct RadioSetup {
+  const char* name;
+  int kind;
+  page_test::Band band = page_test::Band::Uhf;
+};
+inline constexpr RadioSetup kKindSetups[] = {
+    {"conventional", kSystemConventional}, {"LTR", kSystemLtr}, {"PassPort", kSystemPassPort}};
 
 class GridTest : public page_test::PageHarness {
  protected:
@@ -42,6 +92,70 @@ class GridTest : public page_test::PageHarness {
     DoubleClick(list->viewport(), at);
     Pump();
   }
+  void Prepare(const RadioSetup& s) {
+    LoadRadio(s.band, s.band == page_test::Band::Uhf ? 11 : 0);
+    CEditModel& m = TheModel();
+    const bool ltr = s.kind == kSystemLtr;
+    m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
+    for (int z = 0; z < 3; ++z) {
+      m.store.SetSystemDefaults(z, s.kind);
+      m.store.zoneFlags[z] |= kZoneInUse;
+      ASSERT_FALSE(ApplyGroupCount(m, z, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{}).refused);
+    }
+    for (int g = 0; g < 9; ++g) SetGroupEnabled(m, g, true);
+    // Programmed channels past the ones the channel table's first columns
+    // show, for the LTR zones' home repeaters.
+    for (int n = 100; n < 110; ++n) {
+      CChannelData& c = m.store.channels[n];
+      c.rxFreq = (s.band == page_test::Band::Uhf ? 45000000 : 15000000) + 2500 * n;
+      c.txFreq = c.rxFreq + 500000;
+      c.programmed |= 1;
+    }
+    if (ltr) {
+      for (int z = 0; z < 3; ++z) {
+        for (int r = 0; r < 3; ++r) m.store.zoneRepeaters[z][r] = std::uint16_t(100 + 3 * z + r);
+      }
+    }
+    g_bModified = 0;
+    prompts.Clear();
+  }
+  // Opens a list cell as a person does (Enter, or a click where Enter does not
+  // open it), moves to entry k with the arrow keys and commits it with Enter;
+  // a row that commits on each selection change is opened again after each
+  // step. k < 0: the entry after the one the list opens on. False when no list
+  // opened or the entry was not reached.
+  bool ChooseByKeys(int cell, int k) {
+    auto& page = dynamic_cast<grid::CGridPage&>(Page());
+    int column = 0;
+    const grid::Row* row = page.RowOfCell(cell, &column);
+    if (!row) return false;
+    for (int step = 0; step < 300; ++step) {
+      if (!TryFocus(cell)) return false;
+      if (row->enterOpens) Key(Qt::Key_Return);
+      else ClickCell(cell);
+      Pump();
+      QListWidget* list = OpenList();
+      if (!page.OpenRow() || !list || list->count() == 0) return false;
+      if (k < 0) k = (list->currentRow() + 1) % list->count();
+      if (k >= list->count()) return false;
+      while (page.OpenRow() && list->currentRow() != k) Key(list->currentRow() < k ? Qt::Key_Down : Qt::Key_Up);
+      if (!page.OpenRow()) continue;  // committed on the selection change: open it again
+      Key(Qt::Key_Return);
+      Pump();
+      return true;
+    }
+    return false;
+  }
+  // Gives a control the focus as the dialog does; false when the focus does
+  // not stay there (a cell that an edit left behind closed).
+  bool TryFocus(int id) {
+    CWnd* w = Page().GetDlgItem(id);
+    if (!w || !w->IsWindowEnabled() || !w->IsWindowVisible()) return false;
+    dynamic_cast<CDialog&>(Page()).GotoDlgCtrl(w);
+    return PumpUntil([&] { return FocusedId() == id; }, 200);
+  }
+  // The list that has the focus (an open popup list).
+  static QListWidget* OpenList() { return qobject_cast<QListWidget*>(QApplication::focusWidget()); }
   // A list cell clicked and the item of its popup list double-clicked (the
   // harness's Choose by keys stays beside it).
   using PageHarness::Choose;

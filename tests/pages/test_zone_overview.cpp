@@ -52,7 +52,7 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
   EXPECT_FALSE(Enabled(kFeatures[0]));  // a Conventional one
   EXPECT_FALSE(Enabled(kGroups[2]));    // not in use
 
-  overview->SetFirstZone(0);
+  overview->SetPageIndex(0);
   Click(Page().GetDlgItem(kFeatures[1]));
   Click(Page().GetDlgItem(kGroups[1]));
   Click(Page().GetDlgItem(kGroups[0]));

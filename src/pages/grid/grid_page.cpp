@@ -56,13 +56,6 @@ void EntriesOf(std::vector<Entry>& entries, const std::function<void(IChoiceList
   for (std::size_t i = 0; i < entries.size() && i < map.size(); ++i) entries[i].code = map[i];
 }
 
-void OnClosePage(CWnd& page, int firstZone) {
-  MessageBeep(0);
-  if (!page.GetSafeHwnd()) return;
-  CWnd* main = page.GetParentOwner();
-  if (main && main != &page) main->SendMessage(WM_SHOWPAGE_ZONE, 0, firstZone);
-}
-
 BEGIN_MESSAGE_MAP(CGridPage, CScrollPage)
   ON_WM_CTLCOLOR()
   ON_WM_SHOWWINDOW()
@@ -592,10 +585,6 @@ void CGridPage::OnClicked(UINT nID) {
     OnRomEditor();
     return;
   }
-  if (id != 0 && id == m_axis.closeId) {
-    OnClosePage(*this, CloseFirstZone());
-    return;
-  }
   if (id != 0 && (id == m_axis.prevId || id == m_axis.nextId)) {
     Step(id == m_axis.prevId ? -1 : +1);
     return;
@@ -676,16 +665,6 @@ LRESULT CGridPage::SendToMain(UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* main = GetParentOwner();
   if (!main || main == this) return 0;
   return main->SendMessage(message, wParam, lParam);
-}
-
-void CGridPage::OnInterconnect() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_INTERCONNECT, 0, First());
-}
-
-void CGridPage::OnLtrAdvanced() {
-  MessageBeep(0);
-  SendToMain(WM_SHOWPAGE_LTR_ADVANCED, 0, First());
 }
 
 void CGridPage::RedrawPage() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }

@@ -25,7 +25,7 @@
 //
 // Designated initialisers name the members of Row and Axis in their order.
 // The template (src/res, with res/page_zone_grid.h) holds the cells, the
-// captions, the arrows, any "Close" button and the popup lists; cells a
+// captions, the arrows, the page's own buttons and the popup lists; cells a
 // template leaves out are passed over, so a page builds only what it shows.
 // Rows may share one popup list. What a page adds:
 //
@@ -40,15 +40,14 @@
 //   hide or move, after the cells are bound and before the first refresh),
 //   OnRefreshed (the page's own controls after each refresh), OnEditFocus,
 //   FieldIndex (the index a row's field takes for an entity: the entity
-//   itself, or a key when the entities are one zone's slots or rows),
-//   CloseFirstZone (what "Close" hands the zone overview: 255, it keeps its
-//   own first zone).
+//   itself, or a key when the entities are one zone's slots or rows).
 // - Page state: First() (an int the arrows are bound to), ActiveColumn(),
 //   Defaults() (eight bytes for rows whose Default value is the page's own,
 //   `pageDefault`; a Default value in the model uses `defaultField`).
 // - Its own buttons: BN_CLICKED entries in its message map (Enter on any push
-//   button of the template clicks it); SendToMain for the page switches;
-//   Axis::closeId for a "Close" that returns to the zone overview (OnClosePage).
+//   button of the template clicks it); SendToMain for the page switches (the
+//   zone pages' "Close", "Interconnect" and "LTR Advanced" are in
+//   zone_columns_page.h).
 // - Lookups: Item(id) finds a control of the window (use it rather than
 //   GetDlgItem, which walks every child), RowOfCell, CellWnd, CellText, and
 //   EntriesOf to build a `fill` hook's items with one of the store's fillers.
@@ -244,14 +243,7 @@ struct Axis {
   int nextId = 0;
   int defaultCaptionId = 0; // the Default column's caption ("Default")
   ColumnIds captionIds{};   // the column captions
-  int closeId = 0;          // "Close": back to the zone overview (0: none)
 };
-
-// The "Close" of a zone sub-page: a beep, then the main dialog shows the zone
-// overview with its first zone kept (WM_SHOWPAGE_ZONE, 0, 255), or with the
-// first zone given (a page over the zones hands on its own). Pages that are
-// no grid pages (the PassPort pages) call it from their own button.
-void OnClosePage(CWnd& page, int firstZone = 255);
 
 class CGridPage : public CScrollPage {
  public:
@@ -323,8 +315,6 @@ class CGridPage : public CScrollPage {
   virtual void OnEditFocus(const Row& row, int column) {}
   // The index a row's field (and text) takes for an entity.
   virtual int FieldIndex(int entity) const { return entity; }
-  // The first zone "Close" gives the zone overview (255: its own).
-  virtual int CloseFirstZone() const { return 255; }
 
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -332,10 +322,6 @@ class CGridPage : public CScrollPage {
   void BindArrows();
   // Sends a message to the main dialog (the page's parent owner); 0 without one.
   LRESULT SendToMain(UINT message, WPARAM wParam, LPARAM lParam);
-  // The zone pages' "Interconnect" and "LTR Advanced" buttons (the page's
-  // message map names them): a beep, then that page from the first visible zone.
-  void OnInterconnect();
-  void OnLtrAdvanced();
   void RedrawPage();
 
   // ---- message handlers ----------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "model/edit_model.h"
 #include "model/group_model.h"
 #include "model/zone_fields.h"
+#include "pages/grid/zone_columns_page.h"
 #include "ui/wnd/prompt.h"
 
 namespace group_grid {
@@ -20,10 +21,13 @@ constexpr grid::Axis kAxis{.columns = kGroupColumns,
                            .nextId = group_ids::kNext,
                            .defaultCaptionId = group_ids::kDefaultCaption,
                            .captionIds = {group_ids::kCaptions[0], group_ids::kCaptions[1], group_ids::kCaptions[2],
-                                          group_ids::kCaptions[3], group_ids::kCaptions[4], group_ids::kCaptions[5]},
-                           .closeId = group_ids::kClose};
+                                          group_ids::kCaptions[3], group_ids::kCaptions[4], group_ids::kCaptions[5]}};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CGroupGridPage, grid::CGridPage)
+  ON_BN_CLICKED(group_ids::kClose, OnClose)
+END_MESSAGE_MAP()
 
 CGroupGridPage::CGroupGridPage(UINT nIDTemplate, std::span<const grid::Row> rows, bool ltrPage)
     : CGridPage(nIDTemplate, kAxis, rows), m_ltrPage(ltrPage) {}
@@ -51,6 +55,8 @@ void CGroupGridPage::OnRefreshed() {
   SetItemText(group_ids::kZoneAlias, zf::AliasText(m, m_zone));
   SetItemText(group_ids::kZoneFormat, GroupPageFormatText(m.store, m_zone, m_ltrPage));
 }
+
+void CGroupGridPage::OnClose() { grid::OnClosePage(*this); }
 
 void CGroupGridPage::SwitchView(UINT message) {
   MessageBeep(0);

@@ -47,6 +47,9 @@ class CGroupGridPage : public grid::CGridPage, public IZoneSubPage {
   void OnRefreshed() override;
   // "Advanced Features" / "Basic Features": a beep, then the page switch with the zone.
   void SwitchView(UINT message);
+  // "Close": the zone overview, which keeps its own first zone.
+  void OnClose();
+  DECLARE_MESSAGE_MAP()
 
  private:
   int m_zone = 0;

@@ -61,9 +61,13 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = Ids(kCaptions), .closeId = kClose};
+                           .captionIds = Ids(kCaptions)};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CInterconnectPage, CZoneDefaultsPage)
+  ON_BN_CLICKED(kClose, OnClose)
+END_MESSAGE_MAP()
 
 CInterconnectPage::CInterconnectPage(CWnd* pParent)
     : CZoneDefaultsPage(IDD_INTERCONNECT, kAxis, kRows, InterconnectDefaults(), pParent) {

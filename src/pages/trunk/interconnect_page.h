@@ -17,4 +17,5 @@ class CInterconnectPage : public CZoneDefaultsPage {
 
  protected:
   void OnRefreshed() override;
+  DECLARE_MESSAGE_MAP()
 };

@@ -46,13 +46,13 @@ const Row kRows[] = {
 
 constexpr grid::Axis kAxis{.columns = 5, .block = 5, .entities = kZoneCount, .step = 1, .hasDefault = true,
                            .prevId = kPrev, .nextId = kNext, .defaultCaptionId = kDefaultCaption,
-                           .captionIds = {kCaptions[0], kCaptions[1], kCaptions[2], kCaptions[3], kCaptions[4]},
-                           .closeId = kClose};
+                           .captionIds = {kCaptions[0], kCaptions[1], kCaptions[2], kCaptions[3], kCaptions[4]}};
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLtrAdvancedFeaturesPage, CZoneDefaultsPage)
   ON_BN_CLICKED(kInterconnect, OnInterconnect)
+  ON_BN_CLICKED(kClose, OnClose)
 END_MESSAGE_MAP()
 
 CLtrAdvancedFeaturesPage::CLtrAdvancedFeaturesPage(CWnd* pParent)

@@ -7,7 +7,6 @@
 #include "model/trunk_ltr.h"
 #include "model/trunk_repeaters.h"
 #include "model/zone_fields.h"
-#include "ui/messages.h"
 #include "ui/wnd/prompt.h"
 
 using namespace ltr_system_ids;
@@ -149,16 +148,5 @@ void CLtrZonePage::OnRefreshed() {
       CWnd* button = Item(id);
       if (button && (button->IsWindowEnabled() != FALSE) != enabled) button->EnableWindow(enabled ? TRUE : FALSE);
     }
-  }
-}
-
-void CLtrZonePage::OnColumnButton(UINT nID) {
-  for (int k = 0; k < 5; ++k) {
-    const int z = First() + k;
-    if (int(nID) != kRepeaters[k] && int(nID) != kGroups[k]) continue;
-    MessageBeep(0);
-    if (int(nID) == kRepeaters[k]) SendToMain(WM_SHOWPAGE_REPEATERS, WPARAM(z), 0);
-    else SendToMain(GroupPageOf(M(), z, false) == GroupPage::Ltr ? WM_SHOWPAGE_GROUP_BASIC : WM_SHOWPAGE_CONV_BASIC, WPARAM(z), 0);
-    return;
   }
 }

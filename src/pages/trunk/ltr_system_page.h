@@ -19,7 +19,5 @@ class CLtrZonePage : public grid::CZoneColumnsPage {
  protected:
   grid::State CellState(const grid::Row& row, int column, int zone) override;
   void OnRefreshed() override;
-
-  void OnColumnButton(UINT nID);
   DECLARE_MESSAGE_MAP()
 };

@@ -8,7 +8,7 @@
 #include "model/trunk_fields.h"
 #include "model/trunk_passport.h"
 #include "model/zone_fields.h"
-#include "pages/grid/grid_page.h"
+#include "pages/grid/zone_columns_page.h"
 
 using namespace passport_ids;
 

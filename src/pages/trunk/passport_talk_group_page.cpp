@@ -7,6 +7,7 @@
 #include "model/trunk_fields.h"
 #include "model/trunk_passport.h"
 #include "model/zone_fields.h"
+#include "pages/grid/zone_columns_page.h"
 #include "ui/wnd/prompt.h"
 
 using namespace talk_group_ids;
@@ -71,9 +72,13 @@ const Row kGridRows[] = {
 // The 16 rows are the grid's columns; entity = the talk-group key of the row.
 // One block wider than the rows: every list opens to the right of its cell.
 constexpr grid::Axis kAxis{.columns = kRows, .block = kRows + 1, .entities = kZoneCount * tf::kTalkGroupRows,
-                           .hasDefault = false, .closeId = kClose};
+                           .hasDefault = false};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CTalkGroupPage, grid::CGridPage)
+  ON_BN_CLICKED(kClose, OnClose)
+END_MESSAGE_MAP()
 
 CTalkGroupPage::CTalkGroupPage(CWnd* pParent)
     : CGridPage(IDD_PASSPORT_TALK_GROUPS, kAxis, kGridRows, pParent) {
@@ -96,6 +101,8 @@ grid::State CTalkGroupPage::CellState(const Row& row, int, int key) {
 // The primary group is put in use each time the page opens (when the zone has
 // a group); like any state the page only makes valid, it is no edit of the person's.
 void CTalkGroupPage::OnInitPage() { OpenTalkGroups(M(), m_zone); }
+
+void CTalkGroupPage::OnClose() { grid::OnClosePage(*this); }
 
 void CTalkGroupPage::OnRefreshed() {
   SetItemText(kZoneNumber, std::to_string(m_zone + 1));

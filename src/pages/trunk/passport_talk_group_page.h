@@ -28,6 +28,9 @@ class CTalkGroupPage : public grid::CGridPage, public IZoneSubPage {
   grid::State CellState(const grid::Row& row, int column, int key) override;
   void OnInitPage() override;
   void OnRefreshed() override;
+  // "Close": the zone overview, which keeps its own first zone.
+  void OnClose();
+  DECLARE_MESSAGE_MAP()
 
  private:
   int m_zone = 0;

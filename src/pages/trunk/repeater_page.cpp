@@ -5,6 +5,7 @@
 #include "model/edit_model.h"
 #include "model/trunk_repeaters.h"
 #include "model/zone_fields.h"
+#include "pages/grid/zone_columns_page.h"
 
 using namespace repeater_ids;
 using grid::Row;
@@ -76,10 +77,13 @@ const Row kRows[] = {
 };
 
 constexpr grid::Axis kAxis{.columns = kColumns, .block = 8, .entities = tf::kRepeaterSlots, .step = 1,
-                           .hasDefault = false, .prevId = kPrev, .nextId = kNext, .captionIds = Ids(kCaptions),
-                           .closeId = kClose};
+                           .hasDefault = false, .prevId = kPrev, .nextId = kNext, .captionIds = Ids(kCaptions)};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CSystemRepeaterPage, grid::CGridPage)
+  ON_BN_CLICKED(kClose, OnClose)
+END_MESSAGE_MAP()
 
 CSystemRepeaterPage::CSystemRepeaterPage(CWnd* pParent) : CGridPage(IDD_REPEATERS, kAxis, kRows, pParent) {
   RegisterRepeaterPageTemplate();
@@ -92,6 +96,8 @@ int CSystemRepeaterPage::FirstMax() const { return kFirstRepeaterMax; }
 int CSystemRepeaterPage::FieldIndex(int slot) const { return tf::RepeaterKey(m_zone, slot); }
 
 std::string CSystemRepeaterPage::ColumnCaption(int column) const { return RepeaterCaption(EntityOf(column)); }
+
+void CSystemRepeaterPage::OnClose() { grid::OnClosePage(*this); }
 
 void CSystemRepeaterPage::OnInitPage() {
   if (!m_fixedFont.GetSafeHandle()) m_fixedFont.CreatePointFont(80, "Courier New");

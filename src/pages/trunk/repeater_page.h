@@ -31,6 +31,9 @@ class CSystemRepeaterPage : public grid::CGridPage, public IZoneSubPage {
   std::string ColumnCaption(int column) const override;
   void OnInitPage() override;
   void OnRefreshed() override;
+  // "Close": the zone overview, which keeps its own first zone.
+  void OnClose();
+  DECLARE_MESSAGE_MAP()
 
  private:
   int m_zone = 0;

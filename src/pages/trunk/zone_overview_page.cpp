@@ -12,7 +12,6 @@
 #include "model/trunk_ltr.h"
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
-#include "ui/messages.h"
 #include "ui/wnd/dlg_template.h"
 #include "ui/wnd/prompt.h"
 
@@ -226,13 +225,13 @@ constexpr int kBoldLabels[] = {kLabelGroupCount, kLabelFormat,     kLabelAlias, 
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CZoneOverviewPage, grid::CGridPage)
+BEGIN_MESSAGE_MAP(CZoneOverviewPage, grid::CZoneColumnsPage)
   ON_BN_CLICKED(kInterconnect, OnInterconnect)
   ON_BN_CLICKED(kLtrAdvanced, OnLtrAdvanced)
   ON_CONTROL_RANGE(BN_CLICKED, 1185, 1195, OnColumnButton)
 END_MESSAGE_MAP()
 
-CZoneOverviewPage::CZoneOverviewPage(CWnd* pParent) : CGridPage(IDD_ZONE_OVERVIEW, kAxis, kRows, pParent) {
+CZoneOverviewPage::CZoneOverviewPage(CWnd* pParent) : CZoneColumnsPage(IDD_ZONE_OVERVIEW, kAxis, kRows, pParent) {
   RegisterZoneOverviewPageTemplate();
   // Each Default cell starts at its list's default entry; the revert group at none.
   auto& d = Defaults();
@@ -242,11 +241,10 @@ CZoneOverviewPage::CZoneOverviewPage(CWnd* pParent) : CGridPage(IDD_ZONE_OVERVIE
   d[kDefFormat] = 0x80;   // Talk Permit Tone (LTR row) "Enable"
 }
 
-int CZoneOverviewPage::GetCurrentIndex() const { return ActiveColumn() == 0 ? -1 : First() + ActiveColumn() - 1; }
-
 std::string CZoneOverviewPage::ColumnCaption(int column) const {
-  char text[16];
-  std::snprintf(text, sizeof text, LtrNow() ? "SYS. %2d" : "Zone %2d", EntityOf(column) + 1);
+  if (!LtrNow()) return CZoneColumnsPage::ColumnCaption(column);
+  char text[24];
+  std::snprintf(text, sizeof text, "SYS. %2d", EntityOf(column) + 1);
   return text;
 }
 
@@ -339,26 +337,7 @@ void CZoneOverviewPage::UpdateColumnButtons() {
   }
 }
 
-void CZoneOverviewPage::OnColumnButton(UINT nID) {
-  const bool ltr = LtrNow();
-  for (int k = 0; k < 5; ++k) {
-    const int z = First() + k;
-    if (int(nID) == kFeatures[k]) {
-      MessageBeep(0);
-      SendToMain(ltr ? WM_SHOWPAGE_REPEATERS : WM_SHOWPAGE_PASSPORT_SYSTEM, WPARAM(z), 0);
-      return;
-    }
-    if (int(nID) == kGroups[k]) {
-      MessageBeep(0);
-      const GroupPage target = GroupPageOf(TheModel(), z, !ltr);
-      SendToMain(target == GroupPage::TalkGroups ? WM_SHOWPAGE_PASSPORT_TALKGROUP
-                 : target == GroupPage::Ltr      ? WM_SHOWPAGE_GROUP_BASIC
-                                                 : WM_SHOWPAGE_CONV_BASIC,
-                 WPARAM(z), 0);
-      return;
-    }
-  }
-}
+bool CZoneOverviewPage::PassPortCaptions() const { return !LtrNow(); }
 
 // A page class registered before (a test's stand-in) is kept.
 void RegisterZoneOverviewPage() {

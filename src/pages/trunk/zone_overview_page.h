@@ -5,43 +5,36 @@
 // are the table in zone_overview_page.cpp; the group pool, the on/off rules,
 // the ID ranges and the home channel words are model operations (zone_model.h,
 // home_channel.h). The caption mode (LTR or PassPort) follows the global
-// settings when the window is made.
+// settings when the window is made. A zone-columns page (zone_columns_page.h):
+// the first zone, the arrows, the active zone and the "Interconnect" and "LTR
+// Advanced" buttons are those of every zone page.
 #pragma once
 
 #include <QFont>
 
 #include <memory>
 
-#include "pages/grid/grid_page.h"
+#include "pages/grid/zone_columns_page.h"
 #include "res/page_zone_overview.h"
-#include "ui/page/page_registry.h"
 
 class CPrinterDC;
 
-class CZoneOverviewPage : public grid::CGridPage, public IZoneSubPage {
+class CZoneOverviewPage : public grid::CZoneColumnsPage {
  public:
   enum { IDD = IDD_ZONE_OVERVIEW };
-  static constexpr int kLastFirstZone = 27;
 
   explicit CZoneOverviewPage(CWnd* pParent = nullptr);
-
-  // The first visible zone, before the window is made (0..27).
-  void SetFirstZone(int zone) { SetFirst(zone); }
-  // IZoneSubPage: the first zone; the zone of the active column (-1 for the Default column).
-  void SetPageIndex(int index) override { SetFirstZone(index); }
-  int GetCurrentIndex() const override;
 
   // The caption mode the window was made in.
   bool LtrCaptions() const { return m_ltrCaptions; }
 
  protected:
-  int FirstMax() const override { return kLastFirstZone; }
   grid::State CellState(const grid::Row& row, int column, int zone) override;
+  // "SYS. %2d" with the LTR captions.
   std::string ColumnCaption(int column) const override;
   void OnInitPage() override;
   void OnRefreshed() override;
-
-  void OnColumnButton(UINT nID);
+  bool PassPortCaptions() const override;
   DECLARE_MESSAGE_MAP()
 
  private:
