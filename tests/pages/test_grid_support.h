@@ -92,8 +92,10 @@ class GridTest : public page_test::PageHarness {
     DoubleClick(list->viewport(), at);
     Pump();
   }
-  void Prepare(const RadioSetup& s) {
-    LoadRadio(s.band, s.band == page_test::Band::Uhf ? 11 : 0);
+  // The radio of the setup, as a radio of the production type (-1: 11 on UHF, 0 on VHF).
+  void Prepare(const RadioSetup& s, int productionType = -1) {
+    if (productionType < 0) productionType = s.band == page_test::Band::Uhf ? 11 : 0;
+    LoadRadio(s.band, static_cast<std::uint8_t>(productionType));
     CEditModel& m = TheModel();
     const bool ltr = s.kind == kSystemLtr;
     m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
