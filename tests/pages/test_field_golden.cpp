@@ -51,13 +51,25 @@ std::string Overlong(const Binding& b, Band band) {
 
 class FieldGolden : public GoldenTest {
  protected:
+  // Gives a control the focus; false for one disabled or hidden. An enabled,
+  // shown control must take it, however long the events take: one passed over
+  // would save other bytes on a loaded machine.
+  bool Focus(int id) {
+    CWnd* w = Page().GetDlgItem(id);
+    if (!w || !w->IsWindowEnabled() || !w->IsWindowVisible()) return false;
+    dynamic_cast<CDialog&>(Page()).GotoDlgCtrl(w);
+    const bool focused = PumpUntil([&] { return FocusedId() == id; }, 30000);
+    EXPECT_TRUE(focused) << "control " << id << " did not take the focus";
+    return focused;
+  }
+
   void Drive(CFieldPage& page, Band band) {
     std::map<int, const Binding*> byId;
     for (const Binding& b : page.Bindings()) byId[b.id] = &b;
     for (const auto& [id, b] : byId) {
       // A list the table only shows (its choice is the page's own command) is passed over.
       const bool shownOnly = b->kind == BindKind::Combo && !b->field.IsBits() && !b->field.set;
-      if (b->kind == BindKind::Label || shownOnly || !TryFocus(id)) continue;
+      if (b->kind == BindKind::Label || shownOnly || !Focus(id)) continue;
       switch (b->kind) {
         case BindKind::Check:
           Key(Qt::Key_Space);
@@ -86,7 +98,7 @@ class FieldGolden : public GoldenTest {
   // the next one.
   void Drive(CKeyAssignPage& page) {
     for (int slot = 0; slot < kKeySlotCount; ++slot) {
-      if (!TryFocus(page.ButtonOf(slot))) continue;
+      if (!Focus(page.ButtonOf(slot))) continue;
       Key(Qt::Key_Return);
       Key(Qt::Key_Down);
       Key(Qt::Key_Return);
@@ -99,7 +111,7 @@ class FieldGolden : public GoldenTest {
   // editor allows, Enter.
   void DriveToneGrid() {
     auto& grid = *static_cast<CMSFlexGrid*>(Page().GetDlgItem(IDC_FT_TONE_GRID));
-    if (!TryFocus(IDC_FT_TONE_GRID)) return;
+    ASSERT_TRUE(Focus(IDC_FT_TONE_GRID));
     for (long r = grid.GetFixedRows(); r < grid.GetRows(); ++r) {
       for (long c = grid.GetFixedCols(); c < grid.GetCols(); ++c) {
         for (int step = 0; step < 40 && (grid.GetRow() != r || grid.GetCol() != c); ++step) {
@@ -155,18 +167,18 @@ TEST_F(FieldGolden, TheSameInputSavesTheSameBytes) {
     int productionType;
     std::uint64_t hash;
   } cases[] = {
-      {{"conventional UHF", kSystemConventional, Band::Uhf}, 0, 0xc4a73f20b0e255a4ull},
-      {{"conventional UHF", kSystemConventional, Band::Uhf}, 11, 0x41d5905959042599ull},
-      {{"conventional VHF", kSystemConventional, Band::Vhf}, 0, 0xb78caecfec9c2cd4ull},
-      {{"conventional VHF", kSystemConventional, Band::Vhf}, 11, 0x3afc9b7fc1e03caaull},
-      {{"LTR UHF", kSystemLtr, Band::Uhf}, 0, 0xb571ac3348b2fe3bull},
-      {{"LTR UHF", kSystemLtr, Band::Uhf}, 11, 0x42ca2209bcdf1662ull},
-      {{"LTR VHF", kSystemLtr, Band::Vhf}, 0, 0x614b4e057e406023ull},
-      {{"LTR VHF", kSystemLtr, Band::Vhf}, 11, 0x32d77c08559e7959ull},
-      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 0, 0x6e9cdb8d179c1b2aull},
-      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 11, 0x7ae5a4a75b65b4ccull},
-      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 0, 0xdf699952d6786e74ull},
-      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 11, 0x300b37bcea94501dull},
+      {{"conventional UHF", kSystemConventional, Band::Uhf}, 0, 0x52b6f0dd5c7e9260ull},
+      {{"conventional UHF", kSystemConventional, Band::Uhf}, 11, 0xc5ebb1e525726e45ull},
+      {{"conventional VHF", kSystemConventional, Band::Vhf}, 0, 0xe2008ab66f76e048ull},
+      {{"conventional VHF", kSystemConventional, Band::Vhf}, 11, 0xdcda62204756a256ull},
+      {{"LTR UHF", kSystemLtr, Band::Uhf}, 0, 0x290e6d73aa11d1efull},
+      {{"LTR UHF", kSystemLtr, Band::Uhf}, 11, 0xa16242e58db6c726ull},
+      {{"LTR VHF", kSystemLtr, Band::Vhf}, 0, 0x88d8ec5ae14f6eafull},
+      {{"LTR VHF", kSystemLtr, Band::Vhf}, 11, 0x88585a9bcf19538dull},
+      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 0, 0xcc9955c486a917d6ull},
+      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 11, 0x171cd984699f1370ull},
+      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 0, 0x30b3b01fde9f96e0ull},
+      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 11, 0xa4dcbef85002e981ull},
   };
   for (const auto& c : cases) {
     const std::string name = std::string(c.setup.name) + ", type " + std::to_string(c.productionType);
