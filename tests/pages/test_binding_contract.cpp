@@ -4,8 +4,10 @@
 // entry has shows the list's default entry; the control shows what the sheet
 // prints, except where the list itself says otherwise; an edit that changes the
 // image sets g_bModified, and a typed or chosen edit that changes nothing
-// leaves it clear. The rows of a table are one binding at other entities: the
-// first row of each is edited, every row is read.
+// leaves it clear; after every edit each control of the page shows its field
+// and each enable rule holds; two bit fields of the pages hold the same bits
+// or none of the same. The rows of a table are one binding at other entities:
+// the first row of each is edited, every row is read.
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -35,6 +37,25 @@ class BindingContract : public PageHarness {
   static bool Settable(const Binding& b) { return b.field.IsBits() || b.field.set; }
   int index = 0;  // the entity the page's fields stand for
 
+  static std::string RightTrimmed(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+  }
+  // A control shows its field: a check box its state, every other kind its page
+  // text (a cell may drop the blanks that pad a stored text).
+  void ExpectShowsItsField(std::span<const Binding> all, const Binding& b) {
+    if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, index)) != 0) << b.id;
+    else EXPECT_EQ(RightTrimmed(Shown(b.id)), RightTrimmed(PageText(all, b, index))) << "control " << b.id;
+  }
+  // After an edit: every control shows its field, every enable rule holds.
+  void ExpectPageShowsTheModel() {
+    const std::span<const Binding> all = FieldPage()->Bindings();
+    for (const Binding& b : all) ExpectShowsItsField(all, b);
+    for (const EnableRule& r : FieldPage()->BindingSet().Rules()) {
+      EXPECT_EQ(Enabled(r.id), r.enabledAt ? r.enabledAt(index) : r.enabled && r.enabled()) << "rule of " << r.id;
+    }
+  }
+
   // An edit sets g_bModified when it changes the image and, with onlyWhenChanged, only then.
   template <class Edit>
   void ExpectFlagFollowsImage(Edit edit, bool onlyWhenChanged = true) {
@@ -45,6 +66,7 @@ class BindingContract : public PageHarness {
     if (changed || onlyWhenChanged) {
       EXPECT_EQ(g_bModified != 0, changed);
     }
+    ExpectPageShowsTheModel();
   }
 
   static bool SameField(const Binding& a, const Binding& b) {
@@ -96,6 +118,16 @@ class BindingContract : public PageHarness {
     }
   }
 
+  // The lists whose entries the model works out (zones, groups, offered
+  // functions): every entry chosen by keys (Home, then Down), from the last one
+  // down; the keys pass over the entries above, which may store them.
+  void CheckModelList(const Binding& b) {
+    for (int k = static_cast<int>(Entries(b.id).size()) - 1; k >= 0; --k) {
+      SCOPED_TRACE("entry " + std::to_string(k));
+      ExpectFlagFollowsImage([&] { Choose(b.id, k); }, false);
+    }
+  }
+
   void CheckCombo(std::span<const Binding> all, const Binding& b) {
     index = FieldPage()->BindingSet().Index();
     const ChoiceList& list = *b.list;
@@ -116,6 +148,7 @@ class BindingContract : public PageHarness {
       for (const auto& [o, value] : others) {
         EXPECT_EQ(o->field.Get(TheModel(), EntityOf(*o, index)), value) << "field of " << o->id;
       }
+      ExpectPageShowsTheModel();
       // A bit field's choice changes bits of one image byte, under its mask.
       if (b.field.IsBits()) {
         const auto after = Packed();
@@ -167,12 +200,13 @@ class BindingContract : public PageHarness {
       SCOPED_TRACE("control " + std::to_string(b.id));
       ASSERT_NE(Page().GetDlgItem(b.id), nullptr) << "the template has no such control";
       if (b.kind == BindKind::Combo) CheckCombo(all, b);
-      // A check box shows its field's state; every other kind shows on screen what it prints.
-      else if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, index)) != 0);
-      else EXPECT_EQ(Shown(b.id), PageText(all, b, index));
+      else ExpectShowsItsField(all, b);
+      const bool modelList =
+          b.kind == BindKind::ZoneList || b.kind == BindKind::GroupList || b.kind == BindKind::Offered;
       if (FirstOfItsField(all, b) && Enabled(b.id)) {
         if (b.kind == BindKind::Chooser) CheckChooser(all, b);
         if (b.kind == BindKind::Text || b.kind == BindKind::Dial || b.kind == BindKind::Number) CheckTyping(b);
+        if (modelList) CheckModelList(b);
         if (b.kind == BindKind::Check) ExpectFlagFollowsImage([&] { Click(Page().GetDlgItem(b.id)); Pump(); }, false);
       }
       LoadRadio();
@@ -188,6 +222,26 @@ TEST_F(BindingContract, EveryFieldPageOfEveryBand) {
     for (auto [band, type] : {std::pair{Band::Uhf, 11}, std::pair{Band::Vhf, 0}}) {
       LoadRadio(band, static_cast<std::uint8_t>(type));
       CheckPage(idd);
+    }
+  }
+}
+
+// A field's mask that reaches into another field's bits shows as two bindings
+// of one byte whose masks overlap and differ, on one page or on two.
+TEST_F(BindingContract, NoTwoBitFieldsOfThePagesOverlap) {
+  std::vector<const Binding*> bits;  // the tables are the pages' static arrays
+  for (UINT idd : RegisteredPageIds()) {
+    Open(idd);
+    if (!FieldPage()) continue;
+    for (const Binding& b : FieldPage()->Bindings()) {
+      if (b.field.IsBits()) bits.push_back(&b);
+    }
+  }
+  ASSERT_FALSE(bits.empty());
+  for (std::size_t i = 0; i < bits.size(); ++i) {
+    for (std::size_t j = i + 1; j < bits.size(); ++j) {
+      if (!SharesBits(*bits[i], *bits[j])) continue;
+      EXPECT_EQ(bits[i]->field.bits.mask, bits[j]->field.bits.mask) << "controls " << bits[i]->id << ", " << bits[j]->id;
     }
   }
 }

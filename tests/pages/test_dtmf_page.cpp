@@ -1,6 +1,6 @@
-// The DTMF ANI page and the DTMF sheet: the image bits of every list, the dial
-// strings, paging codes and tags as typed, the KeyPad lock, the forced paging
-// bits, and the sheet read back from its PDF.
+// The DTMF ANI page and the DTMF sheet: where its records' bits go in the
+// image, the rows mapped to their records, the paging codes' cells, the KeyPad
+// lock, erased radio memory, and the sheet read back from its PDF.
 #include "model/dtmf_ani.h"
 #include "model/global_fields.h"
 #include "page_harness.h"
@@ -45,6 +45,8 @@ TEST_F(DtmfPage, DialStringsShowExactlyTheStoredDigits) {
   EXPECT_EQ(DialLength(D().dialMemory[9]), 2);
   EXPECT_EQ(g_bModified, 1u);
   ExpectImageDiff(before, {{402 + 72, 0xFF}, {402 + 73, 0xFF}});
+  TypeInto(IDC_DT_DIAL_TAG[0], "ab 1");
+  EXPECT_EQ(std::string(D().dialTag[9]), "AB 1    ");
 
   // "*" and "#" are digits 14 and 15; e, f and a sixteenth character are refused.
   TypeInto(IDC_DT_ANI_CODE, "a*#e1f234567890123");
@@ -66,48 +68,18 @@ TEST_F(DtmfPage, DialStringsShowExactlyTheStoredDigits) {
   EXPECT_EQ(Shown(IDC_DT_PAUSE_CODE), "0");
   Type("B");
   EXPECT_EQ(D().pauseByte & 0x0F, 11);
-
-  // Leaving the tab and coming back shows the same.
-  Open(IDD_DTMF);
-  EXPECT_EQ(Shown(IDC_DT_DIAL[0]), "13");
-  EXPECT_EQ(Shown(IDC_DT_ANI_CODE), "A*#123456789012");
-  EXPECT_EQ(Shown(IDC_DT_PAUSE_CODE), "B");
 }
 
-TEST_F(DtmfPage, PagingCodesShowWhatIsStoredAndFollowTheirDecoding) {
+// A paging code takes digits and A-D only; the positions it leaves blank store 15.
+TEST_F(DtmfPage, PagingCodesTakeNoSignsAndShowWhatIsStored) {
   D().pagingCode[3] = 0x2456;
   OpenAs<CDtmfAniPage>(IDD_DTMF);
   EXPECT_EQ(Shown(IDC_DT_PAGING_CODE[3]), "456");
-  // "1" over the selected "456": positions 2 and 3 are blank and store 15.
   TypeInto(IDC_DT_PAGING_CODE[3], "1");
   EXPECT_EQ(D().pagingCode[3], 0x21FF);
-  EXPECT_EQ(Shown(IDC_DT_PAGING_CODE[3]), "1");
-  Type("*#C");  // no signs in a paging code
+  Type("*#C");
   EXPECT_EQ(D().pagingCode[3], 0x21CF);
-
-  // Decoding off blanks and disables the code; on shows and enables it.
-  EXPECT_TRUE(Enabled(IDC_DT_PAGING_CODE[3]));
-  Choose(IDC_DT_DECODING[3], 0);
-  EXPECT_EQ(Shown(IDC_DT_PAGING_CODE[3]), "   ");
-  EXPECT_FALSE(Enabled(IDC_DT_PAGING_CODE[3]));
-  Choose(IDC_DT_DECODING[3], 1);
   EXPECT_EQ(Shown(IDC_DT_PAGING_CODE[3]), "1C");
-  EXPECT_TRUE(Enabled(IDC_DT_PAGING_CODE[3]));
-  EXPECT_FALSE(Enabled(IDC_DT_PAGING_CODE[4]));
-}
-
-TEST_F(DtmfPage, TagsAreUpperCaseAsciiPaddedWithBlanks) {
-  OpenAs<CDtmfAniPage>(IDD_DTMF);
-  TypeInto(IDC_DT_DIAL_TAG[0], "ab 1");
-  EXPECT_EQ(std::string(D().dialTag[9]), "AB 1    ");
-  prompts.Clear();
-  // A letter outside ASCII and a sign: refused with a beep each.
-  QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Eacute, QStringLiteral("\u00E9"),
-                      Qt::NoModifier);
-  Type("-");
-  EXPECT_EQ(prompts.Beeps(), 2);
-  EXPECT_EQ(std::string(D().dialTag[9]), "AB 1    ");
-  EXPECT_EQ(Shown(IDC_DT_DIAL_TAG[0]), "AB 1");
 }
 
 TEST_F(DtmfPage, KeypadIsLockedOnlyOnType11WithBit3OfByte251) {

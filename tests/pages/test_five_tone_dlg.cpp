@@ -1,7 +1,8 @@
-// The common/system dialog driven by real keys and clicks: every control into
-// its field, with the modified flag, and OK packing byte for byte what the
-// model's fields pack; Enter on a check box; Cancel and Esc leaving records and
-// g_bModified as they were; F1 going to the owner's help.
+// The common/system dialog driven by real keys: every control into its field,
+// with the modified flag, and OK packing byte for byte what the model's fields
+// pack; Enter toggling a check box; the delays' decimals, limits and empty
+// text; Cancel and Esc leaving records and g_bModified as they were; F1 going
+// to the owner's help.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -26,7 +27,8 @@ void ExpectRecordIsTheImage() {
   EXPECT_EQ(Values(), now);
 }
 
-// A delay typed and what it stores (tens of ms) and shows.
+// A delay typed over its selected text (empty: Delete) and what it stores
+// (tens of ms) and shows; Enter moves on, which stores it.
 struct DelayEdit {
   int id;
   const char* typed;
@@ -35,55 +37,82 @@ struct DelayEdit {
 };
 const DelayEdit kDelayEdits[] = {{IDC_FT_LEAD_IN_DELAY, "1234", 123, "1230 ms"},
                                  {IDC_FT_LEAD_OUT_DELAY, "9999", 250, "2500 ms"},
+                                 {IDC_FT_EXTENDED_FIRST_TONE, "", 0, "   0 ms"},
                                  {IDC_FT_EXTENDED_FIRST_TONE, "25.9", 2, "  20 ms"}};
 
 using FiveToneDlgTest = FiveToneTest;
 
 // Every control edited by real input, one after the other: each edit stores
-// its field at once and sets the modified flag, and OK packs the record into
-// the image exactly as the model's own fields pack the same values.
-TEST_F(FiveToneDlgTest, EveryEditStoresItsFieldAndSetsTheModifiedFlagAndOkPacksByteForByte) {
+// its field at once and sets the modified flag (Enter on a check box toggles
+// it and closes nothing; a delay passed through unchanged stores nothing).
+// Esc, Cancel and closing the window, with a delay typed and not yet stored,
+// leave the record, the image and the modified flag as they were; OK packs the
+// record into the image exactly as the model's own fields pack the same values.
+TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOtherWaysOutRestore) {
   const std::vector<std::uint8_t> original(RadioImage(), RadioImage() + kImageBufferSize);
-  TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
   std::vector<std::pair<Field, std::uint32_t>> stored;
-  const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-    EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
-    for (const Binding& b : FiveToneSystemBindings()) {
-      if (!d.GetDlgItem(b.id)->IsWindowVisible()) continue;  // the hidden list keeps its value
-      SCOPED_TRACE(b.id);
-      g_bModified = 0;
-      std::uint32_t expected = 0;
-      if (b.kind == BindKind::Combo) {
-        // The entry above the one shown (a code in no entry shows the default), or below the first.
-        const int shown = b.list->PositionOf(b.field.Get(TheModel()));
-        EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
-        FocusOn(d, b.id);
-        Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
-        expected = b.list->CodeAt(shown == 0 ? 1 : shown - 1);
-      } else if (b.kind == BindKind::Check) {
-        EXPECT_EQ(d.IsDlgButtonChecked(b.id), b.field.Get(TheModel()));
-        expected = b.field.Get(TheModel()) ^ 1;
-        Click(d.GetDlgItem(b.id));
-      } else if (b.kind == BindKind::Number) {
-        const DelayEdit& e = *std::find_if(std::begin(kDelayEdits), std::end(kDelayEdits),
-                                           [&](const DelayEdit& x) { return x.id == b.id; });
-        FocusOn(d, b.id);
-        Type(e.typed);
-        Key(Qt::Key_Tab);  // leaving the field stores it
-        EXPECT_EQ(d.GetDlgItemText(b.id), e.shown);
-        expected = e.stored;
-      } else {
-        ADD_FAILURE() << "no edit for this kind";
+  for (int way : {0, 1, 2, 3}) {  // Esc, Cancel, closed, OK
+    SCOPED_TRACE(way);
+    const std::uint32_t modifiedBefore = way % 2;
+    g_bModified = modifiedBefore;
+    stored.clear();
+    TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
+    const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
+      EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
+      for (const DelayEdit& e : kDelayEdits) {
+        FocusOn(d, e.id);
+        Key(Qt::Key_Tab);
       }
-      EXPECT_EQ(b.field.Get(TheModel()), expected);
-      EXPECT_EQ(g_bModified, 1u);
-      stored.emplace_back(b.field, expected);
-    }
-    FocusOn(d, IDOK);
-    Key(Qt::Key_Return);
-  });
-  EXPECT_EQ(result, IDOK);
-  ExpectRecordIsTheImage();
+      EXPECT_EQ(g_bModified, modifiedBefore);
+      for (const Binding& b : FiveToneSystemBindings()) {
+        if (!d.GetDlgItem(b.id)->IsWindowVisible() || b.kind == BindKind::Number) continue;  // hidden: kept
+        SCOPED_TRACE(b.id);
+        g_bModified = 0;
+        FocusOn(d, b.id);
+        std::uint32_t expected = b.field.Get(TheModel()) ^ 1;
+        if (b.kind == BindKind::Combo) {
+          // The entry above the one shown (a code in no entry shows the default), or below the first.
+          const int shown = b.list->PositionOf(b.field.Get(TheModel()));
+          EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
+          Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
+          expected = b.list->CodeAt(shown == 0 ? 1 : shown - 1);
+        } else {
+          EXPECT_EQ(d.IsDlgButtonChecked(b.id), b.field.Get(TheModel()));
+          Key(Qt::Key_Return);
+          EXPECT_EQ(d.IsDlgButtonChecked(b.id), expected);
+        }
+        EXPECT_EQ(b.field.Get(TheModel()), expected);
+        EXPECT_EQ(g_bModified, 1u);
+        stored.emplace_back(b.field, expected);
+      }
+      for (const DelayEdit& e : kDelayEdits) {
+        SCOPED_TRACE(e.typed);
+        g_bModified = 0;
+        FocusOn(d, e.id);  // its whole text selected
+        if (*e.typed) Type(e.typed);
+        else Key(Qt::Key_Delete);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(d.GetDlgItemText(e.id), e.shown);
+        const Binding& b = *FindBinding(FiveToneSystemBindings(), e.id);
+        EXPECT_EQ(b.field.Get(TheModel()), e.stored);
+        EXPECT_EQ(g_bModified, 1u);
+        stored.emplace_back(b.field, e.stored);
+      }
+      EXPECT_TRUE(d.IsWindowVisible());
+      FocusOn(d, way == 3 ? IDOK : IDC_FT_LEAD_IN_DELAY);
+      if (way != 3) Type("70");  // typed and not yet stored
+      if (way == 0) FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
+      if (way == 0) Key(Qt::Key_Escape);
+      if (way == 1) Click(d.GetDlgItem(IDCANCEL));
+      if (way == 2) d.GetSafeHwnd()->close();
+      if (way == 3) Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(result, way == 3 ? IDOK : IDCANCEL);
+    ExpectRecordIsTheImage();
+    if (way == 3) break;
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), RadioImage()));
+    EXPECT_EQ(g_bModified, modifiedBefore);
+  }
   // The same values stored through the model's fields into the image as it was.
   auto expected = std::make_unique<CEditModel>();
   std::copy(original.begin(), original.end(), expected->image.begin());
@@ -92,66 +121,6 @@ TEST_F(FiveToneDlgTest, EveryEditStoresItsFieldAndSetsTheModifiedFlagAndOkPacksB
   expected->fiveToneSystem.PackToImage(expected->image.data());
   EXPECT_FALSE(std::equal(original.begin(), original.end(), RadioImage()));
   EXPECT_TRUE(std::equal(expected->image.begin(), expected->image.end(), RadioImage()));
-}
-
-// What is irregular: Enter toggles a focused check box and closes nothing; a
-// delay passed through unchanged stores nothing; an emptied delay is 0.
-TEST_F(FiveToneDlgTest, EnterTogglesACheckBoxOnlyAndADelayIsStoredOnlyWhenItsTextChanged) {
-  Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-    const int box = kFtDecodeCodeIds[2];
-    const UINT checked = d.IsDlgButtonChecked(box);
-    FocusOn(d, box);
-    Key(Qt::Key_Return);
-    EXPECT_NE(d.IsDlgButtonChecked(box), checked);
-    EXPECT_EQ(kDecodeDigitUsed[2].Get(TheModel()), checked == BST_CHECKED ? 0u : 1u);
-    g_bModified = 0;
-    FocusOn(d, IDC_FT_TONE_TABLE);
-    Key(Qt::Key_Return);  // on a list: nothing
-    for (const DelayEdit& e : kDelayEdits) {
-      FocusOn(d, e.id);
-      Key(Qt::Key_Tab);
-    }
-    EXPECT_EQ(g_bModified, 0u);
-    FocusOn(d, IDC_FT_EXTENDED_FIRST_TONE);  // its whole text selected
-    Key(Qt::Key_Delete);
-    Key(Qt::Key_Return);  // Enter moves on, which stores: an empty field is 0
-    EXPECT_EQ(FocusedId(), IDC_FT_LEAD_IN_DELAY);
-    EXPECT_EQ(d.GetDlgItemText(IDC_FT_EXTENDED_FIRST_TONE), "   0 ms");
-    EXPECT_EQ(kExtendedFirstTone.Get(TheModel()), 0u);
-    EXPECT_EQ(g_bModified, 1u);
-    EXPECT_TRUE(d.IsWindowVisible());
-    FocusOn(d, IDOK);
-    Key(Qt::Key_Return);
-  });
-}
-
-TEST_F(FiveToneDlgTest, CancelEscAndClosingLeaveTheRecordTheImageAndTheModifiedFlagAsTheyWere) {
-  const std::vector<std::uint8_t> image = ImageBytes(kSystem, kSystem + 16);
-  for (std::uint32_t modifiedBefore : {0u, 1u}) {
-    for (int way = 0; way < 3; ++way) {
-      SCOPED_TRACE(std::to_string(modifiedBefore) + " " + std::to_string(way));
-      g_bModified = modifiedBefore;
-      const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-        FocusOn(d, IDC_FT_MONITOR_SW);
-        Key(Qt::Key_Up);
-        FocusOn(d, IDC_FT_LEAD_IN_DELAY);
-        Type("500");
-        Key(Qt::Key_Tab);
-        EXPECT_EQ(g_bModified, 1u);
-        Type("70");  // typed into the next delay and not yet stored
-        if (way == 0) {
-          FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
-          Key(Qt::Key_Escape);
-        }
-        if (way == 1) Click(d.GetDlgItem(IDCANCEL));
-        if (way == 2) d.GetSafeHwnd()->close();
-      });
-      EXPECT_EQ(result, IDCANCEL);
-      EXPECT_EQ(ImageBytes(kSystem, kSystem + 16), image);
-      ExpectRecordIsTheImage();
-      EXPECT_EQ(g_bModified, modifiedBefore);
-    }
-  }
 }
 
 TEST_F(FiveToneDlgTest, ACodeNoEntryHasShowsTheDefaultEntryAndKeepsItsCodeAndF1AsksTheOwnerForHelp) {

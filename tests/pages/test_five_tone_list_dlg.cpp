@@ -1,7 +1,7 @@
 // The encode/decode dialog driven by real keys, clicks and double-clicks: every
 // cell in view, the cells Space cycles, what the editor takes, the Tab chain,
-// the entry an edit reaches whatever moved the grid, Esc in a cell, and the
-// bytes OK packs.
+// the entry an edit reaches whatever moved the grid, Esc in a cell, the bytes
+// OK packs and the ways out that restore everything.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -44,35 +44,69 @@ const CellEdit kCellEdits[] = {
     {IDC_FT_SPECIAL_GRID, 2, 1, "E1", 0},
 };
 
-// Every kind of cell edited by real input: each edit sets the modified flag,
-// and OK packs the lists byte for byte as the lists' own operations pack the
-// same edits (encode and decode rows are entries 0.., STUN/KILL/REVIVE 5..7).
-// At the dialog's size every cell of the three grids shows, before and after.
-TEST_F(FiveToneListDlgTest, EveryCellEditSetsTheModifiedFlagAndOkPacksTheListsByteForByte) {
+// Every kind of cell edited by real input: each edit sets the modified flag.
+// OK packs the lists byte for byte as the lists' own operations pack the same
+// edits (encode and decode rows are entries 0.., STUN/KILL/REVIVE 5..7); at the
+// dialog's size every cell of the three grids shows, before and after. Esc on
+// a grid, the Cancel button, or the window closed while a code is being typed
+// leave the lists, the image and the modified flag as they were. F1 asks the
+// owner for help.
+TEST_F(FiveToneListDlgTest, EditsSetTheModifiedFlagOkPacksThemByteForByteAndTheOtherWaysOutRestore) {
   const std::vector<std::uint8_t> original(RadioImage(), RadioImage() + kImageBufferSize);
   const auto everyCellShown = [](CWnd& d) {
     for (int id : {IDC_FT_ENCODE_GRID, IDC_FT_DECODE_GRID, IDC_FT_SPECIAL_GRID}) {
       EXPECT_TRUE(grid_test::AllCellsShown(GridOf(d, id))) << id;
     }
   };
-  const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
-    everyCellShown(d);
-    for (const CellEdit& e : kCellEdits) {
-      SCOPED_TRACE(std::to_string(e.grid) + " " + std::to_string(e.row) + "," + std::to_string(e.col));
-      g_bModified = 0;
-      ClickCell(GridOf(d, e.grid), e.row, e.col);
-      if (e.typed) {
-        Type(e.typed);
-        Key(Qt::Key_Return);
+  for (int way : {1, 2, 3, 0}) {  // 0: OK
+    SCOPED_TRACE(way);
+    const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
+      everyCellShown(d);
+      for (const CellEdit& e : kCellEdits) {
+        SCOPED_TRACE(std::to_string(e.grid) + " " + std::to_string(e.row) + "," + std::to_string(e.col));
+        g_bModified = 0;
+        ClickCell(GridOf(d, e.grid), e.row, e.col);
+        if (e.typed) {
+          Type(e.typed);
+          Key(Qt::Key_Return);
+        }
+        for (int i = 0; i < e.spaces; ++i) Key(Qt::Key_Space);
+        EXPECT_EQ(g_bModified, 1u);
       }
-      for (int i = 0; i < e.spaces; ++i) Key(Qt::Key_Space);
-      EXPECT_EQ(g_bModified, 1u);
-    }
-    everyCellShown(d);
-    FocusOn(d, IDOK);
-    Key(Qt::Key_Return);
-  });
-  EXPECT_EQ(result, IDOK);
+      Key(Qt::Key_F1);
+      everyCellShown(d);
+      if (way == 0) {
+        FocusOn(d, IDOK);
+        Key(Qt::Key_Return);
+        return;
+      }
+      ClickCell(Decode(d), 3, 1);
+      Type("56");  // in the editor, not yet stored
+      if (way == 1) {
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Escape);
+      }
+      if (way == 2) Click(d.GetDlgItem(IDCANCEL));
+      if (way == 3) d.GetSafeHwnd()->close();
+    });
+    EXPECT_EQ(result, way == 0 ? IDOK : IDCANCEL);
+    if (way == 0) break;
+    EXPECT_EQ(g_bModified, 0u);
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), RadioImage()));
+    // The lists are what the image holds: they pack as lists fresh from the image do.
+    std::vector<std::uint8_t> now(RadioImage(), RadioImage() + kImageBufferSize);
+    std::vector<std::uint8_t> fresh = now;
+    Enc().PackToImage(now.data());
+    Dec().PackToImage(now.data());
+    CFiveToneEncodeList enc(TheModel());
+    CFiveToneDecodeList dec(TheModel());
+    enc.UnpackFromImage(RadioImage());
+    dec.UnpackFromImage(RadioImage());
+    enc.PackToImage(fresh.data());
+    dec.PackToImage(fresh.data());
+    EXPECT_EQ(now, fresh);
+  }
+  EXPECT_EQ(host.helpIds, (std::vector<int>{0, 0, 0, 0}));
   auto expected = std::make_unique<CEditModel>();
   std::copy(original.begin(), original.end(), expected->image.begin());
   CFiveToneEncodeList& enc = expected->fiveToneEncode;
@@ -187,48 +221,6 @@ TEST_F(FiveToneListDlgTest, TabLeadsToTheFirstCodesAndEditsReachTheEntryOfTheRow
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(result, IDOK);
-}
-
-// Esc on a grid, the Cancel button, or the window closed while a code is
-// being typed: the lists, the image and the modified flag are as they were.
-TEST_F(FiveToneListDlgTest, CancelLeavesTheListsTheImageAndTheModifiedFlagAsTheyWereAndF1AsksForHelp) {
-  const std::vector<std::uint8_t> block = ImageBytes(kEncode, kToneWords);
-  for (int way = 0; way < 3; ++way) {
-    SCOPED_TRACE(way);
-    const INT_PTR result = Run<CFiveToneListDlg>([&](CFiveToneListDlg& d) {
-      ClickCell(Encode(d), 2, 1);
-      Type("7");
-      Key(Qt::Key_Return);
-      ClickCell(Decode(d), 2, 5);
-      Key(Qt::Key_Space);
-      EXPECT_EQ(g_bModified, 1u);
-      Key(Qt::Key_F1);
-      ClickCell(Decode(d), 3, 1);
-      Type("56");  // in the editor, not yet stored
-      if (way == 0) {
-        Key(Qt::Key_Return);
-        Key(Qt::Key_Escape);
-      }
-      if (way == 1) Click(d.GetDlgItem(IDCANCEL));
-      if (way == 2) d.GetSafeHwnd()->close();
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(g_bModified, 0u);
-    EXPECT_EQ(ImageBytes(kEncode, kToneWords), block);
-    // The lists are what the image holds: they pack as lists fresh from the image do.
-    std::vector<std::uint8_t> now(RadioImage(), RadioImage() + kImageBufferSize);
-    std::vector<std::uint8_t> fresh = now;
-    Enc().PackToImage(now.data());
-    Dec().PackToImage(now.data());
-    CFiveToneEncodeList enc(TheModel());
-    CFiveToneDecodeList dec(TheModel());
-    enc.UnpackFromImage(RadioImage());
-    dec.UnpackFromImage(RadioImage());
-    enc.PackToImage(fresh.data());
-    dec.PackToImage(fresh.data());
-    EXPECT_EQ(now, fresh);
-  }
-  EXPECT_EQ(host.helpIds, (std::vector<int>{0, 0, 0}));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The "Global" sheet through the print dispatch, read back from the PDF: the
-// blocks of each production type, the two columns on one page, the row layout,
-// and the texts printed for codes no list entry has.
+// blocks of each production type, the two columns on one page and the row
+// layout. (Its values are the bindings' print texts, which the binding
+// contract checks for every code, listed or not.)
 #include <algorithm>
 
-#include "model/global_fields.h"
 #include "page_harness.h"
 #include "ui/print/sheet_registry.h"
 
@@ -73,23 +73,6 @@ TEST_F(GlobalSheet, OtherRadiosPrintPowerSavingAndHandheldAndNoDataRows) {
   for (const char* w : {"TQ-5100-RM3K-50(UHF)", "Angle", "Hook", "Data"}) EXPECT_EQ(FindWord(words, w), nullptr) << w;
   EXPECT_NEAR(Word(words, "Rotary").xMin - Word(words, "Handheld").xMin,
               (Word(words, "RX").xMin - Word(words, "Handheld").xMin) * 3 / 8, 1.0);
-}
-
-TEST_F(GlobalSheet, CodesWithoutAnEntryPrintTheSheetsOwnText) {
-  G().byte222 = 100;   // microphone: "-10db"
-  G().byte223 = 7;     // beep level: "High"
-  G().byte182 = 0x0A;  // Configure code 5: nothing
-  gf::kEmergencyLedColor.Set(TheModel(), 0, 0);  // "Green"
-  gf::kPowerOnStatus.Set(TheModel(), 0, 2);      // "Zone 1"
-  gf::kSqlOffset.Set(TheModel(), 0, 13);         // "12"
-  gf::kTpacMode.Set(TheModel(), 0, 3);           // "TX"
-  G().SetPasswordText("");
-  const std::string text = SheetText(kSheetGlobal);
-  for (const char* t : {"-10db", "High", "Green", "Zone 1", "12", "TX"}) {
-    EXPECT_NE(text.find(t), std::string::npos) << t;
-  }
-  EXPECT_EQ(text.find("Alternative"), std::string::npos);
-  EXPECT_EQ(text.find("AB"), std::string::npos);
 }
 
 }  // namespace

@@ -153,8 +153,10 @@ class GridTest : public page_test::PageHarness {
     return true;
   }
 
-  void Prepare(const RadioSetup& s) {
-    LoadRadio(s.band, s.band == page_test::Band::Uhf ? 11 : 0);
+  // The radio of the setup, as a radio of the production type (-1: 11 on UHF, 0 on VHF).
+  void Prepare(const RadioSetup& s, int productionType = -1) {
+    if (productionType < 0) productionType = s.band == page_test::Band::Uhf ? 11 : 0;
+    LoadRadio(s.band, static_cast<std::uint8_t>(productionType));
     CEditModel& m = TheModel();
     const bool ltr = s.kind == kSystemLtr;
     m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
@@ -209,7 +211,8 @@ class GridTest : public page_test::PageHarness {
     CWnd* w = Page().GetDlgItem(id);
     if (!w || !w->IsWindowEnabled() || !w->IsWindowVisible()) return false;
     dynamic_cast<CDialog&>(Page()).GotoDlgCtrl(w);
-    return PumpUntil([&] { return FocusedId() == id; }, 200);
+    // Waited on generously: a loaded machine must not turn a slow focus into a skipped cell.
+    return PumpUntil([&] { return FocusedId() == id; }, 5000);
   }
   // The list that has the focus (an open popup list).
   static QListWidget* OpenList() { return qobject_cast<QListWidget*>(QApplication::focusWidget()); }

@@ -34,43 +34,40 @@ class KeyAssign : public PageHarness {
     for (int i = 0; i < position; ++i) Key(Qt::Key_Down);
     Key(Qt::Key_Return);
   }
+  // A click on a slot's button beeps and opens, under the button, the list the
+  // model offers for the slot, on the held function, with the focus.
+  void ClickAndExpectTheOfferedList(KeyLayout layout, int slot) {
+    prompts.Clear();
+    Click(Button(slot));
+    EXPECT_EQ(prompts.Beeps(), 1);
+    const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, TheModel().global.optionBoardCode());
+    std::vector<std::string> texts;
+    for (const OfferedEntry& e : offered.entries) texts.push_back(e.text);
+    EXPECT_EQ(Entries(IDC_KEY_FUNCTION_LIST), texts);
+    EXPECT_EQ(ListSel(), offered.selected);
+    CRect button, list;
+    Button(slot)->GetWindowRect(&button);
+    List()->GetWindowRect(&list);
+    EXPECT_EQ(list.top, button.bottom);
+    EXPECT_GE(list.Width(), 2 * button.Width());
+    EXPECT_EQ(CWnd::GetFocus(), List());
+  }
 };
 
-TEST_F(KeyAssign, TheListUnderAButtonIsTheOneTheModelOffers) {
-  for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
-    OpenLayout(layout);
-    TheModel().global.SetOptionBoardCode(3);
-    for (int slot : {0, 3, 6, 11}) {
-      Click(Button(slot));
-      const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, 3);
-      std::vector<std::string> texts;
-      for (const OfferedEntry& e : offered.entries) texts.push_back(e.text);
-      EXPECT_EQ(Entries(IDC_KEY_FUNCTION_LIST), texts);
-      EXPECT_EQ(ListSel(), offered.selected);
-      CRect button, list;
-      Button(slot)->GetWindowRect(&button);
-      List()->GetWindowRect(&list);
-      EXPECT_EQ(list.top, button.bottom);
-      EXPECT_GE(list.Width(), 2 * button.Width());
-      EXPECT_EQ(CWnd::GetFocus(), List());
-    }
-    EXPECT_EQ(prompts.Beeps(), 4);
-    EXPECT_EQ(g_bModified, 0u);
-  }
-}
-
-// Choices, and the ways out of the list, in a random order: every non-zero
-// code on one slot at most (a panel pair code on both slots of one key), the
-// flags equal to the held codes, captions and hold buttons as the model says,
-// g_bModified set by a stored choice only.
+// Choices, and the ways out of the list, in a random order, with the option
+// board fitted: every non-zero code on one slot at most (a panel pair code on
+// both slots of one key), the flags equal to the held codes, captions and hold
+// buttons as the model says, g_bModified set by a stored choice only; Esc goes
+// back to the button.
 TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
   for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
     CKeyAssignPage& page = OpenLayout(layout);
+    TheModel().global.SetOptionBoardCode(3);
     std::mt19937 random(layout == KeyLayout::kPanel ? 142u : 215u);
     for (int step = 0; step < 80; ++step) {
       const int slot = int(random() % kKeySlotCount);
       if (!Button(slot)->IsWindowEnabled()) continue;
-      const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, 0);
+      const OfferedList offered = KeyFunctionChoices(Keys(), layout, slot, 3);
       const int position = int(random() % std::uint32_t(offered.size()));
       const std::vector<std::uint8_t> before(Keys().keyFunctionCodes, Keys().keyFunctionCodes + 12);
       g_bModified = 0;
@@ -79,9 +76,12 @@ TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
         ChooseByKeys(slot, position);
         ASSERT_EQ(Keys().keyFunctionCodes[slot], *offered.CodeAt(position));
       } else {
-        Click(Button(slot));
+        ClickAndExpectTheOfferedList(layout, slot);
         Key(Qt::Key_Down);
-        if (way == 3) Key(Qt::Key_Escape);
+        if (way == 3) {
+          Key(Qt::Key_Escape);
+          EXPECT_EQ(CWnd::GetFocus(), Button(slot));  // back on its button
+        }
         if (way == 4) Key(Qt::Key_Tab);
         if (way == 5) Click(&Page(), QPoint(2, 2));
         EXPECT_FALSE(List()->IsWindowVisible());
@@ -120,10 +120,7 @@ TEST_F(KeyAssign, EmergencyOnP2PressTakesTheHoldSlotUntilMonitorReplacesIt) {
   ChooseByKeys(1, KeyFunctionChoices(Keys(), KeyLayout::kPanel, 1, 0).Find(1));
   EXPECT_EQ(Keys().keyFunctionCodes[7], 17);
   EXPECT_TRUE(Button(7)->IsWindowEnabled());
-  Click(Button(7));
-  EXPECT_EQ(Entries(IDC_KEY_FUNCTION_LIST)[std::size_t(ListSel())], "Emergency");
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(CWnd::GetFocus(), Button(7));  // back on its button
+  ClickAndExpectTheOfferedList(KeyLayout::kPanel, 7);
 }
 
 TEST_F(KeyAssign, AByteNoFunctionHasShowsEmptyAndAChoiceWithoutSelectionStoresNothing) {

@@ -1,7 +1,6 @@
-// The Mobile Special page by keys: the image bits of its plain lists, the AF
-// Min VR level, random port and switch-table choices that keep the tables
-// apart, a zone change and stray switch zones from a file; its part of the
-// Global sheet read back from the PDF.
+// The Mobile Special page by keys: random port and switch-table choices that
+// keep the tables apart, a zone change and stray switch zones from a file; its
+// part of the Global sheet read back from the PDF.
 #include <algorithm>
 #include <random>
 #include <set>
@@ -53,31 +52,6 @@ class MobileSpecial : public PageHarness {
     }
   }
 };
-
-TEST_F(MobileSpecial, EveryPlainListOwnsItsImageBits) {
-  const ImageFact facts[] = {{IDC_MS_EXT_MIC_SENSE, 758, 0xFF},
-                             {IDC_MS_HORN_ALERT_TIME, 704, 0x70},
-                             {IDC_MS_IGNITION_SENSE, 748, 0x02},
-                             {IDC_MS_EXTERNAL_PTT, 704, 0x08}};
-  CheckImageFacts(facts);
-}
-
-TEST_F(MobileSpecial, AfMinVrLevelIsZeroToThirtyOneAndEmptyIsZero) {
-  for (auto [typed, stored] : {std::pair{"17", 17}, {"32", 17}, {"", 0}}) {
-    SCOPED_TRACE(typed);
-    g_bModified = 0;
-    const auto before = Packed();
-    TypeInto(IDC_MS_AF_MIN_VR, typed);
-    if (!*typed) {
-      for (Qt::Key k : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Backspace}) Key(k);
-    }
-    FocusOn(IDC_MS_EXT_MIC_SENSE);
-    EXPECT_EQ(G().afMinVrLevel, stored);
-    EXPECT_EQ(Shown(IDC_MS_AF_MIN_VR), std::to_string(stored));
-    EXPECT_EQ(g_bModified, std::string(typed) != "32" ? 1u : 0u);
-    ExpectImageDiff(before, {{226}});
-  }
-}
 
 // Position p of a list is the p-th entry it shows, and after every choice no
 // function is on two ports of a side, no port is both, no group in two

@@ -1,11 +1,10 @@
-// The Seed channel page and sheet: frequencies typed and committed by Enter or
-// Tab, the words stored, the beeps, the modified flag, a visit that stores
+// The Seed channel page and sheet: UHF frequencies typed and committed by
+// Enter, the words stored, the beeps, the modified flag, a visit that stores
 // nothing, and the sheet read back from its PDF.
 #include <cmath>
 #include <fstream>
 #include <iterator>
 
-#include "model/dfa_table.h"
 #include "model/seed_channel.h"
 #include "page_harness.h"
 #include "pages/settings/seed_page.h"
@@ -68,30 +67,7 @@ TEST_F(SeedPage, UhfFrequenciesAreStoredOnlyWhereTheBandPlanHoldsThem) {
     EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_SEED_FREQ[c.seed + 1]);
     const std::size_t at = 13696 + 6 * std::size_t(c.seed);
     ExpectImageDiff(before, {{at}, {at + 1}, {at + 2}, {at + 3}, {at + 4}, {at + 5}});
-    // Byte for byte: the three words big-endian.
-    const auto image = Packed();
-    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(image[at + 2 * k] << 8 | image[at + 2 * k + 1], c.words[k]) << k;
   }
-}
-
-TEST_F(SeedPage, VhfTakesTheNearestTableWordAtOrAbove) {
-  LoadRadio(Band::Vhf, 11);
-  // The table need not be sorted: word 9 lies nearer above 150.1 MHz than word 4.
-  for (int k = 0; k < kDfaEntryCount; ++k) TheModel().dfa.SetEntry(k, 17000000);
-  TheModel().dfa.SetEntry(4, 15020000);
-  TheModel().dfa.SetEntry(9, 15012500);
-  TheModel().dfa.SetEntry(11, 15000000);
-  OpenAs<CSeedChannelPage>(IDD_SEED);
-  Enter(5, "150");
-  EXPECT_EQ(Words(5), (std::vector<std::uint16_t>{0xF000 + 12, kBlank, kBlank}));
-  Enter(5, "150.1");
-  EXPECT_EQ(Words(5), (std::vector<std::uint16_t>{0xF000 + 10, kBlank, kBlank}));
-  EXPECT_EQ(Shown(IDC_SEED_FREQ[5]), " 150.12500");
-  EXPECT_EQ(g_bModified, 1u);
-  // Tab commits as well.
-  TypeInto(IDC_SEED_FREQ[6], "150.2");
-  Tab();
-  EXPECT_EQ(Words(6)[0], 0xF000 + 5);
 }
 
 std::vector<char> FileBytes(const std::string& path) {

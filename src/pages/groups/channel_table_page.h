@@ -1,6 +1,6 @@
 // CChannelTablePage: the 250 channel records fourteen at a time, in two blocks
 // of seven columns (enable, receive and transmit frequency, spacing), with the
-// radio-wide Default Split above them. It is a grid page (pages/grid) without
+// radio-wide Default Split above them. It is a grid page (pages/column_pages) without
 // a Default column whose arrows step by seven channels; the first channel shown
 // is kept from one opening to the next. The frequency entries, enabling and
 // clearing a channel (with the sweep of its references) and the Default Split

@@ -1,5 +1,5 @@
 // The group grid that the four group pages (conventional and LTR zones, each in
-// a basic and an advanced view) stand on: the grid engine (pages/grid) with a
+// a basic and an advanced view) stand on: the grid engine (pages/column_pages) with a
 // Default column over the store's DefaultGroupRecord and six group columns that
 // scroll over one zone's groups.
 //

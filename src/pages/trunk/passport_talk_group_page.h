@@ -1,7 +1,7 @@
 // CTalkGroupPage: the talk groups of one PassPort zone, up to 16 rows, one per
 // group record of the zone: an enable cell ("PRIMARY" on the zone's first
 // group), the TalkGroup ID, the Alias and five option check boxes. It is a grid
-// page (pages/grid) whose entities are the talk-group keys of its zone
+// page (pages/column_pages) whose entities are the talk-group keys of its zone
 // (tf::TalkGroupKey), so that the model's talk-group fields serve as the rows'
 // fields and a row without a group record shows nothing and takes no input.
 // Reached from the zone overview's "Group IDs" button; "Close" goes back.

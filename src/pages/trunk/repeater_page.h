@@ -1,7 +1,7 @@
 // CSystemRepeaterPage: the repeater grid of one LTR zone, the zone's 20
 // repeater slots sixteen at a time (two blocks of eight columns), each with
 // its channel, the channel's frequencies and spacing, and its data phases,
-// Dispatch and Interconnect. A grid page (pages/grid) with no Default column
+// Dispatch and Interconnect. A grid page (pages/column_pages) with no Default column
 // whose entities are the slots of the zone the main dialog hands over; the
 // slot rules are model operations (trunk_repeaters.h). The first slot shown
 // belongs to the page object, so the grid reopens where it was left, for any
