@@ -70,13 +70,6 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
   Choose(kChannel[2], kChannelList, "None TX       RX");
   EXPECT_EQ(Word(2), 0x0FFF);
   EXPECT_FALSE(Enabled(kTxPhase[2]));
-  // A flag by Enter: open, move, commit; the other bits stay.
-  FocusOn(kInterconnect[1]);
-  Key(Qt::Key_Return);
-  ASSERT_TRUE(ListShown(kPopupList));
-  Key(Qt::Key_Down);
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Word(1), 0x3258);
   // A channel list from column 6 opens to the left of its cell.
   CRect cell, list;
   ClickCell(kChannel[5]);
