@@ -4,8 +4,6 @@
 // every page on every zone without a change; each page fits its size; the ID
 // rule of each keystroke; which cells each zone column shows and opens by its
 // format; where the buttons lead; and each page's own rules.
-#include <QLabel>
-
 #include "model/global_fields.h"
 #include "model/home_channel.h"
 #include "model/trunk_fields.h"
@@ -18,6 +16,7 @@
 #include "res/page_repeater.h"
 #include "res/page_zone_overview.h"
 #include "test_grid_support.h"
+#include "ui/test_fit_support.h"
 #include "ui/test_print_support.h"
 
 namespace grid_test {
@@ -122,8 +121,8 @@ TEST_F(LtrPagesTest, EveryZoneFormatOpensEveryPageWithoutAChange) {
 }
 
 // At its own size (the size every page scrolls against) a page shows every
-// control whole, with the longest text a cell can hold in its cell; in a
-// smaller area it scrolls.
+// control whole, with every caption and the longest text a cell can hold in
+// its control; in a smaller area it scrolls.
 TEST_F(LtrPagesTest, EachPageFitsItsSizeAndScrollsInASmallArea) {
   const int kinds[] = {kSystemConventional, kSystemLtr, kSystemPassPort};
   for (int z = 0; z < 5; ++z) UseZone(z, kinds[z % 3]);
@@ -149,6 +148,7 @@ TEST_F(LtrPagesTest, EachPageFitsItsSizeAndScrollsInASmallArea) {
             << name << " \"" << label->text().toStdString() << "\"";
       }
     }
+    for (const std::string& line : fit_test::CutCaptions(surface, std::to_string(p.idd), true)) ADD_FAILURE() << line;
     EXPECT_FALSE(page.IsScrollBarShown(CScrollPage::SB_VERT)) << p.idd;
     page.MoveWindow(0, 0, 240, 160, TRUE);
     Pump();
