@@ -23,9 +23,15 @@ CDtmfSettings& D() { return TheModel().dtmf; }
 
 using DtmfPage = PageHarness;
 
-TEST_F(DtmfPage, CodesTakeOnlyTheirDigitsAtEveryKey) {
-  D().pagingCode[3] = 0x2456;
+TEST_F(DtmfPage, DecodingRowsOwnTheirBitsAndCodesTakeOnlyTheirDigitsAtEveryKey) {
   OpenAs<CDtmfAniPage>(IDD_DTMF);
+  // Each row's decoding is bit 13 of its own paging code (the golden script's toggles cannot tell the rows apart).
+  for (unsigned row = 0; row < 10; ++row) {
+    const ImageFact decoding{IDC_DT_DECODING[row], 562 + 2 * row, 0x20};
+    CheckImageFacts({&decoding, 1});
+  }
+  D().pagingCode[3] = 0x2456;
+  FieldPage()->UpdateControls();
   // The pause character code: "*" stores 14; emptied it stores 0 and shows it.
   TypeInto(IDC_DT_PAUSE_CODE, "*");
   EXPECT_EQ(D().pauseByte & 0x0F, 14);

@@ -45,10 +45,12 @@ TEST_F(FiveTonePageTest, TypedValuesAreStoredWithinTheirRangesAndShownFromTheRec
     const char* shown;
     bool modified;
   };
+  // Each range's ends (out of range: nothing stored, the record shows again).
   const Case cases[] = {
-      {4, 5, "2345", " 2345", true},
-      {4, 5, "3001", " 2345", false},  // out of range: the record shows again
-      {18, 5, "12A4", " 120", true},   // letters never reach the number; 124 is stored as 120
+      {4, 5, "2345", " 2345", true}, {4, 5, "3001", " 2345", false}, {4, 5, "299", " 2345", false},
+      {17, 2, "1", "  1", true},     {17, 4, "255", "255", true},    {17, 4, "256", "255", false},
+      {18, 3, "7", "   5", true},    {18, 1, "1275", "1275", true},  {18, 1, "4", "1275", false},
+      {18, 5, "12A4", " 120", true},  // letters never reach the number; 124 is stored as 120
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + " @" + std::to_string(c.row) + "," + std::to_string(c.col));
@@ -69,12 +71,12 @@ TEST_F(FiveTonePageTest, TypedValuesAreStoredWithinTheirRangesAndShownFromTheRec
   Key(Qt::Key_Backspace);
   Key(Qt::Key_Delete);
   Key(Qt::Key_Return);
-  ClickCell(Grid(), 18, 5);
+  ClickCell(Grid(), 17, 2);
   Type("9");
   Key(Qt::Key_Escape);
   EXPECT_FALSE(Editing());
   EXPECT_EQ(Grid().GetTextMatrix(4, 5), " 2345");
-  EXPECT_EQ(Grid().GetTextMatrix(18, 5), " 120");
+  EXPECT_EQ(Grid().GetTextMatrix(17, 2), "  1");
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_TRUE(page.IsWindowVisible());
 }
