@@ -25,7 +25,7 @@ using DtmfPage = PageHarness;
 
 TEST_F(DtmfPage, DecodingRowsOwnTheirBitsAndCodesTakeOnlyTheirDigitsAtEveryKey) {
   OpenAs<CDtmfAniPage>(IDD_DTMF);
-  // Each row's decoding is bit 13 of its own paging code (the golden script's toggles cannot tell the rows apart).
+  // Each row's decoding is bit 13 of its own paging code (the golden script's toggles leave a swap of rows unseen).
   for (unsigned row = 0; row < 10; ++row) {
     const ImageFact decoding{IDC_DT_DECODING[row], 562 + 2 * row, 0x20};
     CheckImageFacts({&decoding, 1});

@@ -29,11 +29,11 @@ class ToneCallSheets : public PageHarness {
     }
     return lines;
   }
-  // Every part is somewhere in the text; none of the absent parts is.
-  static void ExpectParts(const std::string& text, std::initializer_list<const char*> parts,
+  // Every piece is somewhere in the text; none of the absent pieces is.
+  static void ExpectPieces(const std::string& text, std::initializer_list<const char*> pieces,
                           std::initializer_list<const char*> absent = {}) {
-    for (const char* part : parts) EXPECT_NE(text.find(part), std::string::npos) << part << " in" << text;
-    for (const char* part : absent) EXPECT_EQ(text.find(part), std::string::npos) << part << " in" << text;
+    for (const char* piece : pieces) EXPECT_NE(text.find(piece), std::string::npos) << piece << " in" << text;
+    for (const char* piece : absent) EXPECT_EQ(text.find(piece), std::string::npos) << piece << " in" << text;
   }
 };
 
@@ -52,7 +52,7 @@ TEST_F(ToneCallSheets, FiveToneSheetsPrintTheRecordsAsTheDialogsShowThem) {
   kToneTableNo.Set(m, 0, 5);  // in no list: printed as the dialog shows it
   kChannelSw.Set(m, 0, 3);
   kLeadInDelay.Set(m, 0, 123);
-  ExpectParts(Text(kSheetFiveToneCommon),
+  ExpectPieces(Text(kSheetFiveToneCommon),
               {"\nZVEI CCIR1 EEA EIA NATEL\n", "\n3 1270 1275 1275 1023 1234\n",
                "\nGap Period Time[ms] 60 95 130 165 200\n", "\nDisplay Digit 1 V 2 V 3 V 4 V 5 V\n",
                "\nDecode Code 1 2 3 4 5\n", "\nCall DEC/ENC Tone Table No ZVEI\n", "\nChannel SW Null\n",
@@ -62,7 +62,7 @@ TEST_F(ToneCallSheets, FiveToneSheetsPrintTheRecordsAsTheDialogsShowThem) {
   ASSERT_TRUE(m.fiveToneEncode.SetCellText(0, 1, "777"));
   ASSERT_TRUE(m.fiveToneDecode.SetCellText(5, 1, "9"));
   const std::vector<std::uint8_t> image(RadioImage(), RadioImage() + kImageBufferSize);
-  ExpectParts(Text(kSheetFiveToneList),
+  ExpectPieces(Text(kSheetFiveToneList),
               {"\nEncode 1 777 ENC0 ", "\n5-Tone Decode\n", "\nSTUN 9\n", "\nKILL 345\n", "\nREVIVE 345\n", " DEC4 "},
               {"DEC5"});
   EXPECT_EQ(SheetPages(), 1);
@@ -81,7 +81,7 @@ TEST_F(ToneCallSheets, DtmfSheetPrintsTheRowsInThePagesOrder) {
   gf::kFirstDigitDelay.Set(TheModel(), 0, 6);  // neither 3 nor 4
   const std::string text = Text(kSheetDtmf);
   EXPECT_EQ(SheetPages(), 1);
-  ExpectParts(text, {"\n0 ZERO 0123456789ABCD* ", " 10 ABC on\n", "\n1st digit Delay 300msec\n", "\nDTMF Keypad "},
+  ExpectPieces(text, {"\n0 ZERO 0123456789ABCD* ", " 10 ABC on\n", "\n1st digit Delay 300msec\n", "\nDTMF Keypad "},
               {"500msec", "KeyPad"});
   EXPECT_LT(text.find(" ZERO "), text.find(" ONE "));
 }
@@ -100,7 +100,7 @@ TEST_F(ToneCallSheets, SelCallSheetPrintsFiftyEntriesABlockSideBySide) {
     const std::string text = Text(kSheetSelCall);
     EXPECT_TRUE(std::regex_search(text, std::regex("\n001 Disable [^\n]* 051 Global "))) << text;
     EXPECT_TRUE(std::regex_search(text, std::regex("\n050 [^\n]* LAST50 [^\n]* 100 [^\n]* 65519\n"))) << text;
-    ExpectParts(text, {}, {"\n101 ", " 101 ", " 4242"});
+    ExpectPieces(text, {}, {"\n101 ", " 101 ", " 4242"});
   }
 }
 
