@@ -1,8 +1,8 @@
 // The common/system dialog driven by real keys: every control into its field,
 // with the modified flag, and OK packing byte for byte what the model's fields
 // pack; Enter toggling a check box; the delays' decimals, limits and empty
-// text; Cancel and Esc leaving records and g_bModified as they were; F1 going
-// to the owner's help.
+// text; a code no entry has; Cancel and Esc leaving records and g_bModified as
+// they were; F1 going to the owner's help.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -48,7 +48,12 @@ using FiveToneDlgTest = FiveToneTest;
 // Esc, Cancel and closing the window, with a delay typed and not yet stored,
 // leave the record, the image and the modified flag as they were; OK packs the
 // record into the image exactly as the model's own fields pack the same values.
+// Tone table 6 and channel switch 3 are in no list: their controls show the
+// default entry (as the sheet prints it) and, left alone, keep the code. F1
+// asks the owner for help.
 TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOtherWaysOutRestore) {
+  RadioImage()[kSystem + 14] = static_cast<std::uint8_t>((RadioImage()[kSystem + 14] & 0x8F) | 0x60);
+  RadioImage()[kSystem + 13] |= 0xC0;
   const std::vector<std::uint8_t> original(RadioImage(), RadioImage() + kImageBufferSize);
   std::vector<std::pair<Field, std::uint32_t>> stored;
   for (int way : {0, 1, 2, 3}) {  // Esc, Cancel, closed, OK
@@ -59,6 +64,9 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
     TheModel().fiveToneSystem.SetGroupTone(3);  // a stale record: the dialog starts from the image
     const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
       EXPECT_EQ(Shown(d, IDC_FT_GROUP_TONE), "Tone 9");  // byte 23,682 of the image is 0x91
+      EXPECT_EQ(Shown(d, IDC_FT_TONE_TABLE), "ZVEI");
+      EXPECT_EQ(Shown(d, IDC_FT_CHANNEL_SW), "Null");
+      Key(Qt::Key_F1);
       for (const DelayEdit& e : kDelayEdits) {
         FocusOn(d, e.id);
         Key(Qt::Key_Tab);
@@ -66,12 +74,13 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
       EXPECT_EQ(g_bModified, modifiedBefore);
       for (const Binding& b : FiveToneSystemBindings()) {
         if (!d.GetDlgItem(b.id)->IsWindowVisible() || b.kind == BindKind::Number) continue;  // hidden: kept
+        if (b.kind == BindKind::Combo && b.list->Find(b.field.Get(TheModel())) < 0) continue;  // in no list: kept
         SCOPED_TRACE(b.id);
         g_bModified = 0;
         FocusOn(d, b.id);
         std::uint32_t expected = b.field.Get(TheModel()) ^ 1;
         if (b.kind == BindKind::Combo) {
-          // The entry above the one shown (a code in no entry shows the default), or below the first.
+          // The entry above the one shown, or below the first.
           const int shown = b.list->PositionOf(b.field.Get(TheModel()));
           EXPECT_EQ(Shown(d, b.id), b.list->TextAt(shown));
           Key(shown == 0 ? Qt::Key_Down : Qt::Key_Up);
@@ -113,6 +122,8 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
     EXPECT_TRUE(std::equal(original.begin(), original.end(), RadioImage()));
     EXPECT_EQ(g_bModified, modifiedBefore);
   }
+  EXPECT_EQ(host.helpIds, (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(kToneTableNo.Get(TheModel()), 6u);
   // The same values stored through the model's fields into the image as it was.
   auto expected = std::make_unique<CEditModel>();
   std::copy(original.begin(), original.end(), expected->image.begin());
@@ -121,25 +132,6 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
   expected->fiveToneSystem.PackToImage(expected->image.data());
   EXPECT_FALSE(std::equal(original.begin(), original.end(), RadioImage()));
   EXPECT_TRUE(std::equal(expected->image.begin(), expected->image.end(), RadioImage()));
-}
-
-TEST_F(FiveToneDlgTest, ACodeNoEntryHasShowsTheDefaultEntryAndKeepsItsCodeAndF1AsksTheOwnerForHelp) {
-  // Tone table 6 and channel switch 3 are in no list: the dialog shows the
-  // default entry (and the sheet prints the same, test_five_tone_sheet.cpp).
-  RadioImage()[kSystem + 14] = static_cast<std::uint8_t>((RadioImage()[kSystem + 14] & 0x8F) | 0x60);
-  RadioImage()[kSystem + 13] |= 0xC0;
-  Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
-    EXPECT_EQ(Shown(d, IDC_FT_TONE_TABLE), "ZVEI");
-    EXPECT_EQ(Shown(d, IDC_FT_CHANNEL_SW), "Null");
-    FocusOn(d, IDC_FT_GROUP_TONE);
-    Key(Qt::Key_F1);
-    FocusOn(d, IDOK);
-    Key(Qt::Key_Return);
-  });
-  EXPECT_EQ(host.helpIds, (std::vector<int>{0}));
-  EXPECT_EQ(kToneTableNo.Get(TheModel()), 6u);
-  EXPECT_EQ((RadioImage()[kSystem + 14] >> 4) & 7, 6);
-  EXPECT_EQ(RadioImage()[kSystem + 13] >> 6, 3);
 }
 
 }  // namespace

@@ -70,10 +70,6 @@ inline void ResetRecords() {
   g_bModified = 0;
 }
 
-inline std::vector<std::uint8_t> ImageBytes(std::size_t from, std::size_t to) {
-  return {RadioImage() + from, RadioImage() + to};
-}
-
 using grid_test::ClickCell;
 using grid_test::DoubleClickCell;
 inline int FocusedId() {
