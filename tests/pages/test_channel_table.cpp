@@ -79,6 +79,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   Show();
   EXPECT_EQ(Text(kRx[2]), " 451.00000");
   EXPECT_FALSE(Enabled(kRx[3]));
+  EXPECT_EQ(Text(kRx[3]), "          ");
 
   Choose(kEnable[2], kEnableList, "Disable");
   EXPECT_FALSE(S().channels[2].IsProgrammed());
@@ -90,6 +91,7 @@ TEST_F(ChannelTableTest, EnableClearAndEnableAgainWithTheSweepOfReferences) {
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_FALSE(Enabled(kRx[2]) || Enabled(kTx[2]) || Enabled(kSpace[2]));
   EXPECT_EQ(Text(kTx[2]), "          ");
+  EXPECT_EQ(Text(kEnable[2]), "Disable");
   EXPECT_EQ(FocusedId(), kEnable[2]);
 
   // Enable: narrow, the Rx edit blank with the focus; left blank, it clears again.
@@ -171,6 +173,9 @@ std::string NumberText(int n) {
 // The Default Split heads the first page; the channels in use follow under
 // their own numbers with no gap rows, spacing code 2 printed "Wide" as 3 is.
 TEST_F(ChannelTableTest, SheetPrintsTheChannelsInUseUnderTheirOwnNumbers) {
+  // Nothing in use: the headings only (Default Split 0.0 Ch. RX Freq. TX Freq. ch Space).
+  TheModel().message.SetDefaultSplit(0.0);
+  EXPECT_EQ(SheetWords(kSheetChannelTable).size(), 10u);
   UseChannel(0, 451.0, 456.0);
   UseChannel(1, 452.0, 457.0, 1);
   UseChannel(16, 453.125, 458.125, 2);
@@ -207,6 +212,12 @@ TEST_F(ChannelTableTest, SheetRunsIntoTheRightBlockAndOntoNewPagesWithItsHeading
   const PdfWord* right = FindWord(words, NumberText(rightFirst));
   EXPECT_NEAR(right->yMin, FindWord(words, "001")->yMin, 1.0);
   EXPECT_EQ(right->page, 1);
+  std::vector<const PdfWord*> heads;
+  for (const PdfWord& w : words) {
+    if (w.page == 1 && w.text == "Ch.") heads.push_back(&w);
+  }
+  ASSERT_EQ(heads.size(), 2u);
+  EXPECT_NEAR(heads[0]->yMin, heads[1]->yMin, 1.0);
 
   const int perBlock = rightFirst - 1;
   for (int c = perBlock; c < kChannelCount; ++c) S().channels[c].programmed = 0;

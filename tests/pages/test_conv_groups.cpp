@@ -37,6 +37,7 @@ TEST_F(ConvBasicTest, ColumnsFollowTheZoneAndThoseBeyondItAreGreyAndNeverWritten
   S().groups[3].channelWord = 0x1000 | 600;  // an LTR word naming no channel record
   S().channels[4].programmed |= 1;           // a channel the next zone's repeaters use
   S().zoneRepeaters[1][0] = 4;
+  const CGroupRecord ltrGroup = S().groups[4];
 
   ShowBasic(0);
   EXPECT_FALSE(Enabled(kCaptions[3]));  // the next zone's groups show, greyed
@@ -44,6 +45,9 @@ TEST_F(ConvBasicTest, ColumnsFollowTheZoneAndThoseBeyondItAreGreyAndNeverWritten
   EXPECT_EQ(Text(kRxFreq[3]), "");  // channel 601 is no record: nothing to show
   ClickButton(kNext);
   EXPECT_EQ(page->First(), 0);
+  // A Default commit reaches the zone's three groups and none of the columns past them.
+  Choose(kMonitorDefault, kMonitorList, "Disable");
+  EXPECT_EQ(S().groups[4], ltrGroup);
   EXPECT_TRUE(S().channels[4].programmed & 1);  // refreshes leave the repeater's channel in use
   EXPECT_EQ(S().groups[3].channelWord, 0x1000 | 600);
 
@@ -357,6 +361,7 @@ TEST_F(FrequencyCells, VhfEntriesAreClampedIntoTheBand) {
   SetProductionType(5);
   Show(IDD_CONV_GROUP_BASIC);
   Enter(kRxFreq[0], "173.39");
+  EXPECT_EQ(S().channels[0].rxFreq, 17339000);
   EXPECT_EQ(S().channels[0].txFreq, 17339625);
 }
 

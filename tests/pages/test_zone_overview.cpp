@@ -73,6 +73,7 @@ TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat
   S().zoneFormat[2] = 0x84;  // LTR
   Show();
   EXPECT_EQ(Text(kFormat[2]), "");
+  EXPECT_EQ(Text(kFormat[1]), "Conventional");
 
   Choose(kFormat[1], kPopupList, "Conventional");  // the same format: nothing else changes
   EXPECT_EQ(S().zoneTxPower[1], 4);
