@@ -68,10 +68,6 @@ TEST_F(GlobalSheet, Type11PrintsItsBlocksInTwoColumnsAndTheMobileSpecialPage) {
     S().groupCount[z] = std::uint8_t(z == 0 ? 6 : 4);
   }
   for (int g = 0; g < 10; ++g) S().groups[g].flags = std::uint8_t(g == 8 ? 0 : kGroupInUse);
-  G().extMicSense = 99;  // no entry: the page and the sheet both show the first
-  gf::kHornAlertTime.Set(TheModel(), 0, 7);
-  gf::kIgnitionSense.Set(TheModel(), 0, 1);
-  G().afMinVrLevel = 12;
   G().accInputFunction = {1, 0, 0, 0, 25};
   G().accOutputFunction = {0, 5, 0, 0, 14};
   G().groupSwitchZone = 1;
@@ -101,10 +97,10 @@ TEST_F(GlobalSheet, Type11PrintsItsBlocksInTwoColumnsAndTheMobileSpecialPage) {
   EXPECT_NEAR(Columns("Display", "LCD", "Emergency"), 55, 0.1);
 
   EXPECT_EQ(Line("Miscellaneous", 2), "Miscellaneous DSUB-15 Group Switch Table");
-  EXPECT_EQ(Line("Ext.", 2), "Ext. Mic. Sense +10db Zone Zone 2");
-  EXPECT_EQ(Line("Horn", 2), "Horn alert time 3 min #0 Grp 7 #8 Grp 10");
-  EXPECT_EQ(Line("Ignition", 2), "Ignition sense Enable #1 None #9 None");
-  EXPECT_EQ(Line("Af", 2), "Af Min Vr 12 #3 None #11 None");
+  EXPECT_EQ(Line("Ext.", 2), "Ext. Mic. Sense Standard Zone Zone 2");
+  EXPECT_EQ(Line("Horn", 2), "Horn alert time No Limited #0 Grp 7 #8 Grp 10");
+  EXPECT_EQ(Line("Ignition", 2), "Ignition sense Disable #1 None #9 None");
+  EXPECT_EQ(Line("Af", 2), "Af Min Vr 0 #3 None #11 None");
   EXPECT_EQ(Line("ACC1", 2), "ACC1 Input MON #6 None #14 None");
   EXPECT_EQ(Line("ACC2", 2), "ACC2 Output Horn Alert #7 None #15 None");
   EXPECT_EQ(Line("ACC3", 2), "ACC3 --- ---");
@@ -177,7 +173,10 @@ TEST_F(ZoneSheet, EachZoneInUsePrintsThePageOfItsFormat) {
   EXPECT_EQ(Line("4321", 4), "GRP. 15 Disable 4321 GROUP015");
   EXPECT_EQ(Count("PRIMARY", 4), 1);
   EXPECT_EQ(Count("Connect", 4), 0);
-  EXPECT_EQ(Count("005", 4), 1);
+  EXPECT_EQ(Line("ZONE", 4), "ZONE No. 005");
+  EXPECT_EQ(Line("PassPort", 4), "3 PassPort SYSTEM05 Enable 3.0min High");  // with the Talk Permit Tone
+  EXPECT_EQ(Line("Fixed", 4), "Fixed DCC Digital color code Home System ID Affiliated System ID");
+  EXPECT_EQ(Line("Mobile", 4), "Mobile Identity Number Home Channel Frequency Wide band /Narrow band");
 }
 
 TEST_F(ZoneSheet, LongTablesGoOnWithTheirHeaderAndTitlesStayVisible) {

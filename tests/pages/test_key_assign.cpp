@@ -13,7 +13,6 @@ namespace page_test {
 namespace {
 
 CKeyAssignSection& Keys() { return TheModel().keys; }
-std::size_t SlotByte(int slot) { return std::size_t(188 + (slot ^ 1)); }
 
 class KeyAssign : public PageHarness {
  protected:
@@ -131,7 +130,7 @@ TEST_F(KeyAssign, ARadiosBytesShowAndACodeNoFunctionHasGoesOnlyByAChoice) {
   for (std::size_t at = 188; at < 200; ++at) bytes.push_back(at);
   for (std::size_t at = 719; at < 748; ++at) bytes.push_back(at);
   for (std::size_t at : bytes) image[at] = std::uint8_t(random());
-  image[SlotByte(0)] = 200;
+  image[189] = 200;  // slot 0
   TheModel().UnpackImage(image.data());
   g_bModified = 0;
   Open(IDD_MOBILE_SPECIAL);
