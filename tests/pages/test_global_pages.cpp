@@ -39,6 +39,7 @@ TEST_F(GlobalPages, Global1ReportsItsModel) {
   ASSERT_EQ(host.sent.size(), 2u);
   EXPECT_EQ(host.sent[1].message, WM_MODEL_CHANGED);
   EXPECT_EQ(host.sent[1].lParam, 0);
+  EXPECT_EQ(g_bModified, 0u);
   FocusOn(IDC_G1_MODEL);
   Key(Qt::Key_Return);
   Key(Qt::Key_Escape);
