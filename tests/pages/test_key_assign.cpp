@@ -103,27 +103,21 @@ TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
   }
 }
 
-// The page takes the focus once, when it is made; showing it refreshes the
-// captions; paints move nothing.
-TEST_F(KeyAssign, ShowingRefreshesCaptionsAndPaintsLeaveTheFocus) {
+// The page takes the focus once, when it is made, and paints move it nowhere.
+// Bytes as any radio may hold them, a code no function has on slot 0: showing
+// the page again refreshes its captions, and these pages and the Mobile Special
+// page show every field. That slot's list opens on "None"; Enter with no entry
+// selected stores nothing, on "None" it stores it.
+TEST_F(KeyAssign, FocusAndCaptionsOnARadiosBytesAndACodeNoFunctionHas) {
   OpenLayout(KeyLayout::kSide);
   EXPECT_EQ(CWnd::GetFocus(), Button(0));
-  AssignKeyFunction(Keys(), KeyLayout::kSide, 2, 3);
-  Page().ShowWindow(SW_HIDE);
-  Page().ShowWindow(SW_SHOW);
-  EXPECT_EQ(Button(2)->GetWindowText(), "Scan");
   FocusOn(Keypage().ButtonOf(9));
   for (int i = 0; i < 3; ++i) {
     Page().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Pump(60);
   }
   EXPECT_EQ(CWnd::GetFocus(), Button(9));
-}
 
-// Bytes as any radio may hold them, a code no function has on slot 0: these
-// pages and the Mobile Special page show every field. The list opens on "None"
-// for that slot; Enter with no entry selected stores nothing, on "None" stores it.
-TEST_F(KeyAssign, ARadiosBytesShowAndACodeNoFunctionHasGoesOnlyByAChoice) {
   std::mt19937 random(8);
   auto& image = TheModel().image;
   std::vector<std::size_t> bytes = {226, 704, 748, 758};  // and the key slots and the DSUB-15 tables
@@ -133,14 +127,18 @@ TEST_F(KeyAssign, ARadiosBytesShowAndACodeNoFunctionHasGoesOnlyByAChoice) {
   image[189] = 200;  // slot 0
   TheModel().UnpackImage(image.data());
   g_bModified = 0;
+  const auto expectCaptions = [&] {
+    for (int s = 0; s < kKeySlotCount; ++s) {
+      EXPECT_EQ(Shown(Keypage().ButtonOf(s)), KeyFunctionName(Keypage().Layout(), Keys().keyFunctionCodes[s])) << s;
+    }
+  };
+  Page().ShowWindow(SW_HIDE);
+  Page().ShowWindow(SW_SHOW);
+  expectCaptions();
   Open(IDD_MOBILE_SPECIAL);
   for (const Binding& b : FieldPage()->Bindings()) EXPECT_EQ(Shown(b.id), PageText(FieldPage()->Bindings(), b));
-  for (UINT idd : {IDD_KEY_ASSIGN_SIDE, IDD_KEY_ASSIGN_PANEL}) {
-    auto& page = OpenAs<CKeyAssignPage>(idd);
-    for (int s = 0; s < kKeySlotCount; ++s) {
-      EXPECT_EQ(Shown(page.ButtonOf(s)), KeyFunctionName(page.Layout(), Keys().keyFunctionCodes[s]));
-    }
-  }
+  Open(IDD_KEY_ASSIGN_PANEL);
+  expectCaptions();
   EXPECT_EQ(Button(0)->GetWindowText(), "");
   Click(Button(0));
   EXPECT_EQ(ListSel(), 0);  // "None"
