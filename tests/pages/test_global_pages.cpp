@@ -1,6 +1,6 @@
 // The Global 1 and Global 2 pages: what their tables cannot say (the model
-// change, the LED times, the password, the zone and group pairs, the data
-// group list that is never enabled).
+// report and change, the typed LED times and password, the zone and group
+// pairs, the controls their templates keep disabled or hidden).
 #include <filesystem>
 #include <fstream>
 
@@ -16,54 +16,56 @@ namespace {
 
 CGlobalSettings& G() { return TheModel().global; }
 
-using Global1 = PageHarness;
-using Global2 = PageHarness;
+class GlobalPages : public PageHarness {
+ protected:
+  // The list's change notice, as the list sends it (also for the entry it shows already).
+  void SelChange(int id) {
+    Page().SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(Page().GetDlgItem(id)->GetSafeHwnd()));
+  }
+  static std::string Password() { return std::string(G().password.begin(), G().password.end()); }
+};
 
-// The model's report on every showing and the page's keys; the group captions are bold.
-TEST_F(Global1, ShowingRefreshesAndReportsTheModelAndKeysDoNothingElse) {
-  OpenAs<CGlobal1Page>(IDD_GLOBAL1);
-  EXPECT_EQ(Shown(IDC_G1_MODEL), kGlobal1ModelName);
+// Showing the page reports the listed model to the main dialog; keys on the
+// list do not choose it again; a radio not named shows no model. The group
+// captions are bold.
+TEST_F(GlobalPages, Global1ReportsItsModel) {
+  Open(IDD_GLOBAL1);
   EXPECT_TRUE(Page().GetDlgItem(IDC_G1_GRP_SCAN)->GetFont().bold());
   EXPECT_FALSE(Page().GetDlgItem(IDC_G1_LED_ON)->GetFont().bold());
   host.sent.clear();
-  G().byte185 = 0x10;
   Page().ShowWindow(SW_HIDE);
   Page().ShowWindow(SW_SHOW);
   ASSERT_EQ(host.sent.size(), 2u);
   EXPECT_EQ(host.sent[1].message, WM_MODEL_CHANGED);
   EXPECT_EQ(host.sent[1].lParam, 0);
-  EXPECT_EQ(Shown(IDC_G1_POWER_ON_TONE), "Enable");
   EXPECT_EQ(g_bModified, 0u);
-
-  // Enter and Esc do nothing on the page; letters do not pick the model again.
   FocusOn(IDC_G1_MODEL);
   Key(Qt::Key_Return);
   Key(Qt::Key_Escape);
   Type("t");
-  EXPECT_TRUE(Page().IsWindowVisible());
   EXPECT_EQ(hooks.asked, 0);
-  // A radio that is not named shows no model.
   LoadRadio(Band::Uhf, 0);
   EXPECT_EQ(Sel(IDC_G1_MODEL), -1);
 }
 
-TEST_F(Global1, LedTimesAreTypedInMillisecondsAndStoredInTensRoundedHalfUp) {
+// The LED times are typed in milliseconds (a click, then digits that replace
+// the whole text), 2550 at most, and stored in tens rounded half up. The
+// password is stored upper-case and padded with blanks, and cleared to zeros.
+TEST_F(GlobalPages, Global1TypedLedTimesAndPassword) {
   G().byte755 = 50;
-  OpenAs<CGlobal1Page>(IDD_GLOBAL1);
+  Open(IDD_GLOBAL1);
   EXPECT_EQ(Shown(IDC_G1_LED_ON), "500msec");
-  struct Case {
+  const struct {
     const char* typed;
     int stored;
     const char* shown;
     bool modified;
-  };
-  const Case cases[] = {{"2550", 255, "2550msec", true}, {"2551", 255, "2550msec", false},
-                        {"2544", 254, "2540msec", true}, {"4", 0, "0msec", true},
-                        {"5", 1, "10msec", true},        {"+1 2-0", 12, "120msec", true}};
-  for (const Case& c : cases) {
+  } cases[] = {{"2550", 255, "2550msec", true}, {"2551", 255, "2550msec", false}, {"2544", 254, "2540msec", true},
+               {"4", 0, "0msec", true},         {"5", 1, "10msec", true},         {"+1 2-0", 12, "120msec", true}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     g_bModified = 0;
-    // A click, then the digits: they replace the whole text.
     Click(Page().GetDlgItem(IDC_G1_LED_OFF));
     Pump();
     Type(c.typed);
@@ -72,16 +74,13 @@ TEST_F(Global1, LedTimesAreTypedInMillisecondsAndStoredInTensRoundedHalfUp) {
     EXPECT_EQ(Shown(IDC_G1_LED_OFF), c.shown);
     EXPECT_EQ(g_bModified, c.modified ? 1u : 0u);
   }
-}
 
-TEST_F(Global1, PasswordIsStoredAsTypedPaddedWithBlanksAndClearedToZeros) {
-  OpenAs<CGlobal1Page>(IDD_GLOBAL1);
   TypeInto(IDC_G1_PASSWORD, "ab");
   EXPECT_EQ(Shown(IDC_G1_PASSWORD), "AB");
-  EXPECT_EQ(std::string(G().password.begin(), G().password.end()), "AB      ");
+  EXPECT_EQ(Password(), "AB      ");
   EXPECT_EQ(g_bModified, 1u);
   Type("c-d123456789");  // refused characters and an over-long text
-  EXPECT_EQ(std::string(G().password.begin(), G().password.end()), "ABCD1234");
+  EXPECT_EQ(Password(), "ABCD1234");
   const auto before = Packed();
   for (int i = 0; i < 8; ++i) Key(Qt::Key_Backspace);
   EXPECT_EQ(G().password, (std::array<char, 8>{}));
@@ -91,15 +90,14 @@ TEST_F(Global1, PasswordIsStoredAsTypedPaddedWithBlanksAndClearedToZeros) {
 // The model change: the save prompt's Cancel changes nothing; without the data
 // folder every record is at its defaults and packed; the band's default file
 // is loaded otherwise, and byte 249 of the record survives both.
-TEST_F(Global1, ChoosingTheModelBeginsAnewFromTheBandsDefaults) {
+TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   // The default files are looked up from the working folder.
   print_test::TempDir dir;
-  const auto oldCwd = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path);
   struct Back {
     std::filesystem::path cwd;
     ~Back() { std::filesystem::current_path(cwd); }
-  } back{oldCwd};
+  } back{std::filesystem::current_path()};
+  std::filesystem::current_path(dir.path);
   hooks.folder = dir.path.string();
   auto edit = [] {
     G().byte185 = 0xFF;
@@ -108,15 +106,11 @@ TEST_F(Global1, ChoosingTheModelBeginsAnewFromTheBandsDefaults) {
     TheModel().store.SetChannelFreq1(0, 46012500);
     g_bModified = 1;
   };
-  auto chooseModel = [this] {
-    Page().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(Page().GetDlgItem(IDC_G1_MODEL)->GetSafeHwnd()));
-  };
-  OpenAs<CGlobal1Page>(IDD_GLOBAL1);
+  Open(IDD_GLOBAL1);
   edit();
   const auto image = TheModel().image;
   hooks.answer = false;
-  chooseModel();
+  SelChange(IDC_G1_MODEL);
   EXPECT_EQ(hooks.asked, 1);
   EXPECT_EQ(TheModel().image, image);
   EXPECT_EQ(G().byte185, 0xFF);
@@ -127,7 +121,7 @@ TEST_F(Global1, ChoosingTheModelBeginsAnewFromTheBandsDefaults) {
   hooks.answer = true;
   G().hardwareByte = 0x01;
   host.sent.clear();
-  chooseModel();
+  SelChange(IDC_G1_MODEL);
   EXPECT_EQ(prompts.MessageTexts(),
             (std::vector<std::string>{"Problem opening file\n    Data/DEFAULTUP.X417\n\n   Press any key"}));
   EXPECT_EQ(G().hardwareByte, 0x61u);
@@ -149,7 +143,7 @@ TEST_F(Global1, ChoosingTheModelBeginsAnewFromTheBandsDefaults) {
   std::ofstream(dir.path / "Data" / "DEFAULTUP.X417", std::ios::binary)
       .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   edit();
-  chooseModel();
+  SelChange(IDC_G1_MODEL);
   EXPECT_EQ(G().byte185, 0x10);
   EXPECT_EQ(G().systemType, 0x00);  // the record's byte 249, not the file's
   EXPECT_EQ(TheModel().store.channels[0].txFreq, 45000000);
@@ -157,31 +151,33 @@ TEST_F(Global1, ChoosingTheModelBeginsAnewFromTheBandsDefaults) {
   EXPECT_EQ(Shown(IDC_G1_MIC_SENS), "-3db");
 }
 
-// Zones 1 (conventional, groups 1-3), 3 (PassPort, groups 4-8) and 5 (group 9) in use.
-void ThreeZones() {
-  CChannelStore& s = TheModel().store;
-  for (int z = 0; z < kZoneCount; ++z) {
-    s.groupCount[z] = 0;
-    s.zoneFlags[z] = 0;
-    s.zoneFormat[z] = 0;
+// A zone list shows the zones in use (PassPort ones for home, not for the
+// emergency) and its group list the zone's groups in use; another zone resets
+// the group, the same zone keeps it, "None" clears both; a zone the list does
+// not show selects nothing and stores nothing. The data group list, Clone and
+// Test Mode are never enabled or shown, whatever data zone is chosen.
+TEST_F(GlobalPages, Global2ZoneChoiceRefillsItsGroupListAndResetsTheGroup) {
+  // Zones 1 (conventional, groups 1-3), 3 (PassPort, groups 4-8) and 5 (group 9) in use.
+  for (std::uint8_t type : {5, 11}) {
+    LoadRadio(Band::Uhf, type);
+    CChannelStore& s = TheModel().store;
+    for (int z = 0; z < kZoneCount; ++z) {
+      s.groupCount[z] = std::uint8_t(z == 0 ? 3 : z == 2 ? 5 : z == 4 ? 1 : 0);
+      s.zoneFlags[z] = std::uint8_t(z == 0 || z == 2 || z == 4 ? kZoneInUse : 0);
+      s.zoneFormat[z] = std::uint8_t(z == 2 ? 0x10 : 0);
+    }
+    for (int g = 0; g < 9; ++g) s.groups[g].flags = g == 1 ? 0 : kGroupInUse;
+    s.UpdateGroupTotals();
+    G().emergencySystem = 0;
+    G().emergencyGroup = 2;
+    G().homeSystem = 2;
+    G().homeGroup = 4;
+    Open(IDD_GLOBAL2);
+    Choose(IDC_G2_DATA_ZONE, 1);
+    EXPECT_FALSE(Enabled(IDC_G2_DATA_GROUP));
+    EXPECT_FALSE(Enabled(IDC_G2_CLONE));
+    EXPECT_FALSE(Page().GetDlgItem(IDC_G2_TEST_MODE)->IsWindowVisible());
   }
-  s.groupCount[0] = 3;
-  s.groupCount[2] = 5;
-  s.groupCount[4] = 1;
-  s.zoneFormat[2] = 0x10;
-  for (int z : {0, 2, 4}) s.zoneFlags[z] = kZoneInUse;
-  for (int g = 0; g < 9; ++g) s.groups[g].flags = g == 1 ? 0 : kGroupInUse;
-  s.UpdateGroupTotals();
-}
-
-TEST_F(Global2, ZoneChoiceRefillsItsGroupListAndResetsTheGroup) {
-  ThreeZones();
-  G().emergencySystem = 0;
-  G().emergencyGroup = 2;
-  G().homeSystem = 2;
-  G().homeGroup = 4;
-  OpenAs<CGlobal2Page>(IDD_GLOBAL2);
-  // PassPort zones are listed for home, not for the emergency.
   EXPECT_EQ(Entries(IDC_G2_EMRG_ZONE), (std::vector<std::string>{"None", "Zone  1", "Zone  5"}));
   EXPECT_EQ(Entries(IDC_G2_HOME_ZONE), (std::vector<std::string>{"None", "Zone  1", "Zone  3", "Zone  5"}));
   EXPECT_EQ(Entries(IDC_G2_EMRG_GROUP), (std::vector<std::string>{"None", "Grp  1", "Grp  3"}));
@@ -194,39 +190,21 @@ TEST_F(Global2, ZoneChoiceRefillsItsGroupListAndResetsTheGroup) {
   EXPECT_EQ(Entries(IDC_G2_EMRG_GROUP), (std::vector<std::string>{"None", "Grp  9"}));
   Choose(IDC_G2_EMRG_GROUP, 1);
   EXPECT_EQ(G().emergencyGroup, 8);
-  // The same zone again keeps the group; "None" clears both.
-  Page().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G2_EMRG_ZONE, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Page().GetDlgItem(IDC_G2_EMRG_ZONE)->GetSafeHwnd()));
+  SelChange(IDC_G2_EMRG_ZONE);
   EXPECT_EQ(G().emergencyGroup, 8);
   Choose(IDC_G2_EMRG_ZONE, 0);
   EXPECT_EQ(G().emergencySystem, 255);
   EXPECT_EQ(G().emergencyGroup, 255);
   EXPECT_EQ(Entries(IDC_G2_EMRG_GROUP), (std::vector<std::string>{"None"}));
 
-  // A zone the list does not show: nothing selected, and a change notice stores nothing.
   G().shortCutZone[1] = 7;
   g_bModified = 0;
   FieldPage()->UpdateControls();
   EXPECT_EQ(Sel(IDC_G2_SC2_ZONE), -1);
-  Page().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G2_SC2_ZONE, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Page().GetDlgItem(IDC_G2_SC2_ZONE)->GetSafeHwnd()));
+  SelChange(IDC_G2_SC2_ZONE);
   EXPECT_EQ(G().shortCutZone[1], 7);
   EXPECT_EQ(g_bModified, 0u);
-}
 
-// The data mode and zone lists belong to production type 11 radios; the data
-// group list is never enabled, on any radio, whatever zone is chosen.
-TEST_F(Global2, DataListsBelongToProductionType11) {
-  for (std::uint8_t type : {11, 5}) {
-    LoadRadio(Band::Uhf, type);
-    ThreeZones();
-    OpenAs<CGlobal2Page>(IDD_GLOBAL2);
-    for (int id : {IDC_G2_DATA_MODE, IDC_G2_DATA_ZONE}) EXPECT_EQ(Enabled(id), type == 11) << id;
-    Choose(IDC_G2_DATA_ZONE, 1);
-    EXPECT_FALSE(Enabled(IDC_G2_DATA_GROUP));
-    EXPECT_FALSE(Enabled(IDC_G2_CLONE));
-    EXPECT_FALSE(Page().GetDlgItem(IDC_G2_TEST_MODE)->IsWindowVisible());
-  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The Key Assignment pages of both key layouts, driven by clicks and keys: the
-// function list under a button, choices that keep every function on one slot,
-// the panel's shared Emergency and its hold button, bytes no function has,
-// ways out that store nothing, and a page that leaves the focus alone.
+// function list under a button, choices that keep every function on one slot
+// and the hold buttons as the model says, bytes no function has, ways out that
+// store nothing, and a page that leaves the focus alone.
 #include <random>
 #include <set>
 
@@ -13,7 +13,6 @@ namespace page_test {
 namespace {
 
 CKeyAssignSection& Keys() { return TheModel().keys; }
-std::size_t SlotByte(int slot) { return std::size_t(188 + (slot ^ 1)); }
 
 class KeyAssign : public PageHarness {
  protected:
@@ -58,7 +57,7 @@ class KeyAssign : public PageHarness {
 // board fitted: every non-zero code on one slot at most (a panel pair code on
 // both slots of one key), the flags equal to the held codes, captions and hold
 // buttons as the model says, g_bModified set by a stored choice only; Esc goes
-// back to the button.
+// back to the button. (The model's own tests hold the lists and the pairs.)
 TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
   for (KeyLayout layout : {KeyLayout::kPanel, KeyLayout::kSide}) {
     CKeyAssignPage& page = OpenLayout(layout);
@@ -104,29 +103,42 @@ TEST_F(KeyAssign, RandomChoicesByKeysKeepEveryFunctionOnOneSlot) {
   }
 }
 
-TEST_F(KeyAssign, EmergencyOnP2PressTakesTheHoldSlotUntilMonitorReplacesIt) {
-  OpenLayout(KeyLayout::kPanel);
-  // The pack wants an emergency group once a key has Emergency.
-  TheModel().store.groups[0].flags |= kGroupInUse;
-  TheModel().global.emergencySystem = 0;
-  TheModel().global.emergencyGroup = 0;
-  const auto before = Packed();
-  ChooseByKeys(1, KeyFunctionChoices(Keys(), KeyLayout::kPanel, 1, 0).Find(17));
-  EXPECT_EQ(Keys().keyFunctionCodes[7], 17);
-  EXPECT_FALSE(Button(7)->IsWindowEnabled());
-  EXPECT_EQ(Button(7)->GetWindowText(), "Emergency");
-  ExpectImageDiff(before, {{SlotByte(1)}, {SlotByte(7)}});
+// The page takes the focus once, when it is made, and paints move it nowhere.
+// Bytes as any radio may hold them, a code no function has on slot 0: showing
+// the page again refreshes its captions, and these pages and the Mobile Special
+// page show every field. That slot's list opens on "None"; Enter with no entry
+// selected stores nothing, on "None" it stores it.
+TEST_F(KeyAssign, FocusAndCaptionsOnARadiosBytesAndACodeNoFunctionHas) {
+  OpenLayout(KeyLayout::kSide);
+  EXPECT_EQ(CWnd::GetFocus(), Button(0));
+  FocusOn(Keypage().ButtonOf(9));
+  for (int i = 0; i < 3; ++i) {
+    Page().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(60);
+  }
+  EXPECT_EQ(CWnd::GetFocus(), Button(9));
 
-  ChooseByKeys(1, KeyFunctionChoices(Keys(), KeyLayout::kPanel, 1, 0).Find(1));
-  EXPECT_EQ(Keys().keyFunctionCodes[7], 17);
-  EXPECT_TRUE(Button(7)->IsWindowEnabled());
-  ClickAndExpectTheOfferedList(KeyLayout::kPanel, 7);
-}
-
-TEST_F(KeyAssign, AByteNoFunctionHasShowsEmptyAndAChoiceWithoutSelectionStoresNothing) {
-  TheModel().image[SlotByte(0)] = 200;
-  TheModel().UnpackImage(TheModel().image.data());
-  OpenAs<CKeyAssignPage>(IDD_KEY_ASSIGN_PANEL);
+  std::mt19937 random(8);
+  auto& image = TheModel().image;
+  std::vector<std::size_t> bytes = {226, 704, 748, 758};  // and the key slots and the DSUB-15 tables
+  for (std::size_t at = 188; at < 200; ++at) bytes.push_back(at);
+  for (std::size_t at = 719; at < 748; ++at) bytes.push_back(at);
+  for (std::size_t at : bytes) image[at] = std::uint8_t(random());
+  image[189] = 200;  // slot 0
+  TheModel().UnpackImage(image.data());
+  g_bModified = 0;
+  const auto expectCaptions = [&] {
+    for (int s = 0; s < kKeySlotCount; ++s) {
+      EXPECT_EQ(Shown(Keypage().ButtonOf(s)), KeyFunctionName(Keypage().Layout(), Keys().keyFunctionCodes[s])) << s;
+    }
+  };
+  Page().ShowWindow(SW_HIDE);
+  Page().ShowWindow(SW_SHOW);
+  expectCaptions();
+  Open(IDD_MOBILE_SPECIAL);
+  for (const Binding& b : FieldPage()->Bindings()) EXPECT_EQ(Shown(b.id), PageText(FieldPage()->Bindings(), b));
+  Open(IDD_KEY_ASSIGN_PANEL);
+  expectCaptions();
   EXPECT_EQ(Button(0)->GetWindowText(), "");
   Click(Button(0));
   EXPECT_EQ(ListSel(), 0);  // "None"
@@ -135,52 +147,10 @@ TEST_F(KeyAssign, AByteNoFunctionHasShowsEmptyAndAChoiceWithoutSelectionStoresNo
   EXPECT_EQ(Keys().keyFunctionCodes[0], 200);
   EXPECT_EQ(g_bModified, 0u);
   Click(Button(0));
-  Key(Qt::Key_Return);  // kept: Enter on "None" stores it
+  Key(Qt::Key_Return);
   EXPECT_EQ(Keys().keyFunctionCodes[0], 0);
   EXPECT_FALSE(Keys().IsFunctionAssigned(200));
   EXPECT_EQ(Button(0)->GetWindowText(), "None");
-}
-
-// The page takes the focus once, when it is made; showing it refreshes the
-// captions; paints move nothing.
-TEST_F(KeyAssign, ShowingRefreshesCaptionsAndPaintsLeaveTheFocus) {
-  OpenLayout(KeyLayout::kSide);
-  EXPECT_EQ(CWnd::GetFocus(), Button(0));
-  AssignKeyFunction(Keys(), KeyLayout::kSide, 2, 3);
-  Page().ShowWindow(SW_HIDE);
-  Page().ShowWindow(SW_SHOW);
-  EXPECT_EQ(Button(2)->GetWindowText(), "Scan");
-  FocusOn(Keypage().ButtonOf(9));
-  for (int i = 0; i < 3; ++i) {
-    Page().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    Pump(60);
-  }
-  EXPECT_EQ(CWnd::GetFocus(), Button(9));
-}
-
-// These pages and the Mobile Special page on each band's default data and on
-// bytes as any radio may hold them: every control shows its field.
-TEST_F(KeyAssign, PagesComeUpOnBothBandsAndOnARadiosBytes) {
-  std::mt19937 random(8);
-  for (int kind = 0; kind < 3; ++kind) {
-    LoadRadio(kind == 1 ? Band::Vhf : Band::Uhf);
-    if (kind == 2) {
-      auto& image = TheModel().image;
-      std::vector<std::size_t> bytes = {226, 704, 748, 758};  // and the key slots and the DSUB-15 tables
-      for (std::size_t at = 188; at < 200; ++at) bytes.push_back(at);
-      for (std::size_t at = 719; at < 748; ++at) bytes.push_back(at);
-      for (std::size_t at : bytes) image[at] = std::uint8_t(random());
-      TheModel().UnpackImage(image.data());
-    }
-    for (UINT idd : {IDD_KEY_ASSIGN_PANEL, IDD_KEY_ASSIGN_SIDE}) {
-      auto& page = OpenAs<CKeyAssignPage>(idd);
-      for (int s = 0; s < kKeySlotCount; ++s) {
-        EXPECT_EQ(Shown(page.ButtonOf(s)), KeyFunctionName(page.Layout(), Keys().keyFunctionCodes[s]));
-      }
-    }
-    Open(IDD_MOBILE_SPECIAL);
-    for (const Binding& b : FieldPage()->Bindings()) EXPECT_EQ(Shown(b.id), PageText(FieldPage()->Bindings(), b));
-  }
 }
 
 }  // namespace

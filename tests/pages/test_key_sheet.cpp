@@ -21,15 +21,13 @@ struct PdfImage {
 std::vector<PdfImage> PdfImages(const std::string& pdf) {
   std::istringstream list(print_test::RunCommand("pdfimages -list '" + pdf + "' 2>/dev/null"));
   std::vector<PdfImage> images;
-  std::string line;
-  for (int header = 0; header < 2 && std::getline(list, line); ++header) {
-  }
-  while (std::getline(list, line)) {
+  std::string line, skip;
+  for (int row = 0; std::getline(list, line); ++row) {
+    if (row < 2) continue;  // the heading and its rule
     std::istringstream f(line);
-    std::string page, num, type, color, comp, bpc, interp, object, id;
     PdfImage image;
-    f >> page >> num >> type >> image.width >> image.height >> color >> comp >> bpc >> image.encoding >> interp >>
-        object >> id >> image.ppi;
+    f >> skip >> skip >> skip >> image.width >> image.height >> skip >> skip >> skip >> image.encoding >> skip >>
+        skip >> skip >> image.ppi;
     images.push_back(image);
   }
   return images;

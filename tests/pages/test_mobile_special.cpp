@@ -1,6 +1,5 @@
 // The Mobile Special page by keys: random port and switch-table choices that
-// keep the tables apart, a zone change and stray switch zones from a file; its
-// part of the Global sheet read back from the PDF.
+// keep the tables apart, a zone change and stray switch zones from a file.
 #include <algorithm>
 #include <random>
 #include <set>
@@ -9,7 +8,6 @@
 #include "model/mobile_special.h"
 #include "page_harness.h"
 #include "pages/settings/mobile_special_page.h"
-#include "ui/print/sheet_registry.h"
 
 namespace page_test {
 namespace {
@@ -96,55 +94,6 @@ TEST_F(MobileSpecial, AnotherZoneEmptiesTheTableAndStrayZonesFromAFileAreNone) {
     const auto packed = Packed();
     EXPECT_TRUE(std::all_of(packed.begin() + 731, packed.begin() + 748, [](std::uint8_t b) { return b == 255; }));
   }
-}
-
-TEST_F(MobileSpecial, SheetIsTheGlobalSheetsSecondPage) {
-  G().extMicSense = 99;  // no entry: the page and the sheet both show the first
-  gf::kHornAlertTime.Set(TheModel(), 0, 7);
-  gf::kIgnitionSense.Set(TheModel(), 0, 1);
-  G().afMinVrLevel = 12;
-  G().accInputFunction = {1, 0, 0, 0, 25};
-  G().accOutputFunction = {0, 5, 0, 0, 14};
-  G().groupSwitchZone = 1;
-  G().groupSwitchGroup.fill(255);
-  G().groupSwitchGroup[0] = 6;
-  G().groupSwitchGroup[1] = 8;  // not in use: "None"
-  G().groupSwitchGroup[8] = 9;
-  OpenAs<CMobileSpecialPage>(IDD_MOBILE_SPECIAL);
-  EXPECT_EQ(Shown(IDC_MS_EXT_MIC_SENSE), "+10db");
-
-  const auto words = SheetWords(kSheetGlobal);
-  EXPECT_EQ(SheetPages(), 2);
-  const auto find = [&](const std::string& text) {
-    const auto w = std::find_if(words.begin(), words.end(), [&](auto& o) { return o.page == 2 && o.text == text; });
-    EXPECT_NE(w, words.end()) << text;
-    return w == words.end() ? print_test::PdfWord{} : *w;
-  };
-  // The words of a line of page 2, left to right.
-  const auto line = [&](const char* first) {
-    std::vector<print_test::PdfWord> on;
-    std::copy_if(words.begin(), words.end(), std::back_inserter(on),
-                 [&](auto& o) { return o.page == 2 && std::abs(o.yMin - find(first).yMin) < 1.0; });
-    std::sort(on.begin(), on.end(), [](auto& a, auto& b) { return a.xMin < b.xMin; });
-    std::string text;
-    for (auto& o : on) text += (text.empty() ? "" : " ") + o.text;
-    return text;
-  };
-  EXPECT_EQ(line("Miscellaneous"), "Miscellaneous DSUB-15 Group Switch Table");
-  EXPECT_EQ(line("Ext."), "Ext. Mic. Sense +10db Zone Zone 2");
-  EXPECT_EQ(line("Horn"), "Horn alert time 3 min #0 Grp 7 #8 Grp 10");
-  EXPECT_EQ(line("Ignition"), "Ignition sense Enable #1 None #9 None");
-  EXPECT_EQ(line("Af"), "Af Min Vr 12 #3 None #11 None");
-  EXPECT_EQ(line("ACC1"), "ACC1 Input MON #6 None #14 None");
-  EXPECT_EQ(line("ACC2"), "ACC2 Output Horn Alert #7 None #15 None");
-  EXPECT_EQ(line("ACC3"), "ACC3 --- ---");
-  EXPECT_EQ(line("ACC5"), "ACC5 Output Short cut GP1");
-  EXPECT_EQ(line("ACC6"), "ACC6 Input Data mode");
-  // The switch table 55 character widths right of the margin, its second
-  // column 20 further; texts at a frame's rule stand a third of a width in.
-  const double charW = (find("Ext.").xMin - find("Miscellaneous").xMin) / (8 - 1.0 / 3);
-  EXPECT_NEAR(find("Zone").xMin - find("Miscellaneous").xMin, 55 * charW, 1.5);
-  EXPECT_NEAR(find("#8").xMin - find("Zone").xMin, (20 - 1.0 / 3) * charW, 1.5);
 }
 
 }  // namespace
