@@ -39,14 +39,7 @@ std::array<int, 5> Side(const Bytes& b, bool tx) {
 TEST(ChannelDataDefaults, UhfPacksTheKnownDividers) {
   TestModel m;
   CChannelData ch;
-  ch.SetDefaults(*m);
-  EXPECT_EQ(ch.rxFreq, 45000000);
-  EXPECT_EQ(ch.txFreq, 45500000);  // split 5.0 MHz
-  EXPECT_EQ(ch.modeByte, 0x45);    // Wide, both on the 6.25 kHz raster
-  EXPECT_EQ(ch.FrequencyFlags(), CChannelData::kFlagNearWholeMHz);
-  EXPECT_STREQ(ch.name, "        ");
-  EXPECT_FALSE(ch.IsProgrammed());
-
+  ch.SetDefaults(*m);  // 450.0 and 455.0 MHz, Wide, both on the 6.25 kHz raster
   ch.programmed = 1;
   Bytes b = Pack(ch, *m);
   EXPECT_EQ(b[0], 0x45);

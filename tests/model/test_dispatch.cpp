@@ -9,20 +9,12 @@
 
 namespace {
 
-using Image = std::array<std::uint8_t, kImageBufferSize>;
-
-Image Blank() {
-  Image image{};
-  std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
-  return image;
-}
-
 TEST(Dispatch, GroupsBeyondTheZonesCountsLoseTheirInUseBit) {
   TestModel m;
   m->store.groupCount[0] = 4;
   m->store.groupCount[1] = 6;
   for (int g = 0; g < kGroupCount; ++g) m->store.groups[g].flags |= kGroupInUse;
-  Image image = Blank();
+  auto image = BlankImage();
   m->PackImage(image.data());
   for (int g = 0; g < 10; ++g) EXPECT_TRUE(m->store.groups[g].InUse()) << g;
   for (int g = 10; g < kGroupCount; ++g) ASSERT_FALSE(m->store.groups[g].InUse()) << g;

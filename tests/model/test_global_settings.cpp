@@ -12,13 +12,7 @@
 
 namespace {
 
-using Image = std::array<std::uint8_t, kImageBufferSize>;
-
-Image BlankImage() {
-  Image image{};
-  std::fill(image.begin(), image.begin() + kImageSize, 0xFF);
-  return image;
-}
+using Image = std::vector<std::uint8_t>;
 
 // A model whose keys call for nothing; zone counts as given, every zone, group
 // and channel out of use.

@@ -31,20 +31,8 @@ CGroupRecord InUse() {
 
 }  // namespace
 
-TEST(GroupRecordTest, ResetAndDefaultData) {
-  CGroupRecord first, other;
-  first.Reset(0);
-  other.Reset(41);
-  EXPECT_EQ(first.channelWord, 0);
-  EXPECT_EQ(first.flags, kGroupInUse);
-  EXPECT_STREQ(first.name, "GROUP001");
-  EXPECT_EQ(other.channelWord, 0x3FF);
-  EXPECT_EQ(other.flags, 0);
-  EXPECT_STREQ(other.name, "GROUP042");
-  EXPECT_EQ(other.byte0, 135);
-  EXPECT_EQ(other.byte4, 255);
-  EXPECT_EQ(other.idWord, 1);
-
+// A format's defaults keep the group's name and flags.
+TEST(GroupRecordTest, DefaultDataByZoneFormat) {
   CGroupRecord group = InUse();
   group.byte1 = 0x80;
   std::strcpy(group.name, "KEEP ME ");
