@@ -222,6 +222,18 @@ TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
   EXPECT_TRUE(m.host.savedLabels.empty());
 }
 
+// A save the pack refuses leaves the file, the flag and the title as they were.
+TEST_F(DataFileTest, ARefusedPackLeavesTheFileAsItWas) {
+  WriteAll(dir / "kept.X417", {1, 2, 3});
+  m->store.modelWord = 11 << 8;
+  m->keys.keyFunctionCodes[0] = CKeyAssignSection::kPhoneInterconnect;  // with no dial memory #0
+  g_bModified = 1;
+  EXPECT_FALSE(m->SaveDataFile((dir / "kept.X417").string()));
+  EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3}), ReadAll(dir / "kept.X417"));
+  EXPECT_EQ(1u, g_bModified);
+  EXPECT_TRUE(m.host.savedLabels.empty());
+}
+
 // A longer file loads with the bytes beyond a whole file ignored, and a save
 // over it replaces it whole.
 TEST_F(DataFileTest, ALongerFileLoadsWithoutItsExtraBytesAndASaveReplacesItWhole) {
