@@ -46,12 +46,8 @@ TEST(SmallRecordsTuningPoint, UhfRecordsFromTheirTestPairs) {
   auto image = BlankImage();
   CTuningPointRecord records[kTuningPointCount];
   for (int i = 0; i < kTuningPointCount; ++i) records[i].PackToImage(image.data(), i, 96, t);
-  for (int i = 0; i < kTuningPointCount; ++i) {
-    const std::uint8_t* b = image.data() + 13824 + 16 * i;
-    EXPECT_EQ(b[0], i / 8 + 2) << i;
-    EXPECT_EQ(b[14], 0x70) << i;
-    EXPECT_EQ(b[15], 0) << i;
-  }
+  // (Bytes 0, 14 and 15 of each record, the same whatever the tables hold, are in
+  // the default files.)
   // The pairs the tables are built around.
   const struct {
     int index;
@@ -89,10 +85,6 @@ TEST(SmallRecordsTuningPoint, VhfLeavesRecordsWithoutATestPair) {
   EXPECT_EQ(tx, rx);
   ASSERT_TRUE(CTuningPointRecord::TestPair(9, 0, rx, tx));
   EXPECT_EQ(rx, 17339625);
-  for (int i = 0; i < 15; ++i) {
-    EXPECT_EQ(image[13824 + 16 * i], 0) << i;
-    EXPECT_EQ(image[13824 + 16 * i + 14], 0x70) << i;
-  }
 }
 
 TEST(TuningData, ResetByBandKeepsTheRadiosBytes) {
