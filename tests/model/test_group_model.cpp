@@ -78,24 +78,6 @@ TEST(GroupFields, EachFieldReachesOnlyItsOwnBitsOfTheRecordItNames) {
   EXPECT_EQ(std::string(s.groups[9].name, 9), std::string("AB C    \0", 9));
 }
 
-TEST(GroupFields, TheDefaultColumnStartsAtEachListsDefaultEntry) {
-  const std::pair<Field, const ChoiceList*> rows[] = {
-      {grp::def::kMonitor, &grp::kMonitorList},           {grp::def::kCompander, &grp::kCompanderList},
-      {grp::def::kTxInhibit, &grp::kTxInhibitList},       {grp::def::kEncryption, &grp::kEncryptionList},
-      {grp::def::kSecondTxPower, &grp::kSecondTxPowerList11}, {grp::def::kAniMonitor, &grp::kAniMonitorList},
-      {grp::def::kSignalingNo, &grp::kPagingLocationList}, {grp::def::kAni, &grp::kAniList},
-      {grp::def::kTalkAroundUser, &grp::kTalkAroundList}, {grp::def::kTalkAroundFixed, &grp::kTalkAroundList},
-      {grp::def::kCallAlert, &grp::kCallAlertList},       {grp::def::kCallVerify, &grp::kCallVerifyList},
-      {grp::def::kDataGroup, &grp::kDataGroupList},       {grp::def::kBusyLockOutOnTa, &grp::kBusyLockOutOnTaList},
-      {grp::def::kExtMic, &grp::kExtMicList},             {grp::def::kFlatAf, &grp::kFlatAfList},
-      {grp::def::kScanMemory, &grp::kScanMemoryList},     {grp::def::kTpac, &grp::kTpacList},
-      {grp::def::kTimeOutTimer, &grp::kTimeOutTimerList}, {grp::def::kBusyLockOut, &grp::kBusyLockOutList},
-  };
-  TestModel m;
-  m->store.DefaultGroupRecord.Reset();
-  for (const auto& [field, list] : rows) EXPECT_EQ(field.Get(*m), list->CodeAt(list->defaultIndex)) << list->TextAt(list->defaultIndex);
-}
-
 // Scan memory bits only stored data hold, and codes outside the tone tables.
 // (Busy Lock Out 3, tone types 4..7 and the second power lists of each model
 // are shown through the group pages.)

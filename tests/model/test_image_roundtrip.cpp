@@ -1,6 +1,7 @@
-// Whole-image behaviour of unpack and pack: the map of positions, idempotence on
-// arbitrary images, bytes no record owns, and images that index past the records.
-// (A blank image is unpacked and packed with the global settings' tests.)
+// Whole-image behaviour of unpack and pack: idempotence on arbitrary images,
+// bytes no record owns, and images that index past the records. (A blank image
+// is unpacked and packed with the global settings' tests, the default files
+// with the data file's.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -52,22 +53,6 @@ TEST(ImageRoundTrip, PackOfAnUnpackIsStableOnArbitraryImages) {
     ASSERT_TRUE(SameRange(original, once, 22276, 23680));
     ASSERT_TRUE(SameRange(original, once, 24576, 32512));
     ASSERT_TRUE(SameRange(original, once, 256, 376));
-  }
-}
-
-TEST(ImageRoundTrip, DefaultFilesAreFixedPointsOfUnpackAndPack) {
-  for (bool uhf : {true, false}) {
-    std::vector<std::uint8_t> file;
-    ASSERT_TRUE(BuildDefaultDataFile(uhf, file));
-    TestModel m;
-    Image image{};
-    std::copy(file.begin(), file.begin() + kFileImagePart, image.begin());
-    std::copy(file.begin() + kFileImagePart, file.end(), image.begin() + kFileImagePart);
-    std::copy(file.begin() + kFileImagePart, file.end(), m->tail.begin());
-    m->UnpackImageTail(image.data(), m->tail.data(), 1);
-    const Image packed = PackedOnce(*m, image);
-    EXPECT_TRUE(SameRange(image, packed, 0, kFileImagePart)) << (uhf ? "UHF" : "VHF");
-    EXPECT_TRUE(m.host.messages.empty());
   }
 }
 

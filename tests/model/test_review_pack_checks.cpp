@@ -118,33 +118,4 @@ TEST(ReviewPackChecks, EachRefusalStopsThePackAtItsRecord) {
   }
 }
 
-TEST(ReviewPackChecks, WithoutTheTriggerEachCaseWouldPack) {
-  // The same models with the check's condition met pack with result 1: the cases
-  // above refuse for their own reason and no other.
-  auto fixes = [](CEditModel& m) {
-    m.global.homeSystem = 0;
-    m.store.groups[0].flags |= kGroupInUse;
-    m.global.shortCutZone = {0, 0, 0, 0};
-    m.global.emergencySystem = 0;
-    m.global.emergencyGroup = 0;
-    m.store.zoneHomeRepeater[0] = IsLtrFormat(m.store.zoneFormat[0]) ? 1 : 0x31;
-    m.store.zoneInterconnectLtrId[0] = 1;
-    m.store.zoneRepeaters[0][0] = 0;
-    m.store.zoneTxInhibitIdStart[0] = m.store.zoneTxInhibitIdStop[0] = 255;
-    m.dtmf.dialMemory[9][0] = 0x10;
-    m.dtmf.aniCode[0] = 0x10;
-    for (CGroupRecord& g : m.store.groups) g.byte2 = 0x12;  // DCS, sub-type 2
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.message);
-    TestModel m;
-    c.setUp(*m);
-    fixes(*m);
-    auto image = std::make_unique<Image>();
-    image->fill(kFill);
-    EXPECT_EQ(1, m->PackImage(image->data()));
-    EXPECT_TRUE(m.host.messages.empty());
-  }
-}
-
 }  // namespace

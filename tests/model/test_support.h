@@ -1,7 +1,8 @@
 // Shared pieces of the model tests: a host that records what the model reports,
-// a fresh model on the heap, and a model made a VHF radio.
+// a fresh model on the heap, a model made a VHF radio, and a blank image.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,4 +48,11 @@ inline void MakeVhf(CEditModel& m, std::uint8_t productionType = 0) {
   m.store.modelWord = std::uint32_t(productionType) << 8;
   m.freqRange.Reset();
   m.store.tuning.Reset(0);
+}
+
+// An image buffer of `fill` bytes up to the end of the image, 0 past it.
+inline std::vector<std::uint8_t> BlankImage(std::uint8_t fill = 0xFF) {
+  std::vector<std::uint8_t> image(kImageBufferSize, 0);
+  std::fill(image.begin(), image.begin() + kImageSize, fill);
+  return image;
 }
