@@ -208,15 +208,6 @@ bool CompanderEditable(const CEditModel& model, int g) {
   return ch < 0 || cf::kSpacing.Get(model, ch) == 0;
 }
 
-// ---- the Default column -----------------------------------------------------------------
-
-bool CommitDefault(CEditModel& model, int z, const Field& defaultField, const Field& groupField, std::uint32_t code) {
-  const ZoneSnapshot before(model.store, z);
-  defaultField.Set(model, 0, code);
-  ForEachZoneGroup(model.store, z, [&](int g) { groupField.Set(model, g, code); });
-  return before.Changed(model.store);
-}
-
 // ---- advanced views: signalling ---------------------------------------------------------
 
 bool IsType11(const CEditModel& model) { return IsProductionType11(model.store.ProductionType()); }

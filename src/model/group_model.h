@@ -97,14 +97,6 @@ bool ToneCodeEditable(const CEditModel& model, int g, bool rx);
 bool CompanderEditable(const CEditModel& model, int g);
 bool GroupEnabled(const CEditModel& model, int g);
 
-// ---- the Default column -----------------------------------------------------------------
-
-// A Default-column commit: `code` into the Default field and into the row's
-// field of every group of zone z (the count read again after each group); only
-// the row's bits change. A zone with no group changes only the Default field.
-bool CommitDefault(CEditModel& model, int z, const Field& defaultField, const Field& groupField,
-                   std::uint32_t code);
-
 // ---- advanced views: signalling ---------------------------------------------------------
 
 // The group index that stands for the Default column in the functions below
@@ -141,7 +133,7 @@ bool CommitDefaultLtrSignalingFunction(CEditModel& model, int z, std::uint32_t c
 // Signaling No.: the paging locations for function 1 ("Paging"), else the
 // systems; the cell shows "Disable" for function 0 or 3 with number 0. The
 // Default column follows the same rule with its own function value, and stores
-// the entry's value (kSignalingNo fields with CommitDefault).
+// the entry's value in its own kSignalingNo field.
 const ChoiceList& SignalingNoList(const CEditModel& model, int g);
 std::string SignalingNoText(const CEditModel& model, int g);
 

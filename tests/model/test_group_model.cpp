@@ -202,24 +202,6 @@ TEST(GroupRules, EnableBindsAChannelOnlyInAConventionalZone) {
   EXPECT_FALSE(s.groups[100].InUse());
 }
 
-TEST(DefaultColumn, WritesOnlyTheRowsBitsIntoEveryGroupOfTheZone) {
-  TestModel m;
-  FourZones(*m);
-  CChannelStore& s = m->store;
-  for (int g = 0; g < kGroupCount; ++g) s.groups[g].byte0 = std::uint8_t(g * 7 & 0x7F);
-  const std::vector<CGroupRecord> before(std::begin(s.groups), std::end(s.groups));
-  EXPECT_TRUE(CommitDefault(*m, 3, grp::def::kMonitor, grp::kMonitor, 1));
-  for (int g = 0; g < kGroupCount; ++g) {
-    const bool own = g >= 6 && g <= 9;
-    EXPECT_EQ(s.groups[g].byte0, own ? std::uint8_t(before[g].byte0 | 0x80) : before[g].byte0) << g;
-  }
-  EXPECT_FALSE(CommitDefault(*m, 3, grp::def::kMonitor, grp::kMonitor, 1));
-  // A zone with no group changes only the Default field.
-  const std::vector<CGroupRecord> all(std::begin(s.groups), std::end(s.groups));
-  EXPECT_TRUE(CommitDefault(*m, 10, grp::def::kTpac, grp::kTpac, 1));
-  EXPECT_TRUE(std::equal(all.begin(), all.end(), std::begin(s.groups)));
-}
-
 TEST(Signaling, GroupCommitsByModelAndOptionModule) {
   struct Case {  // byte 1: bit 7 ANI, 6 high (type 11), 4 low, 0-3 number; byte 3 bit 7 high (other types)
     bool type11, module;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "model/image.h"
@@ -22,13 +23,26 @@ CTuningData TaggedTables(std::uint32_t bandFlag) {
 
 }  // namespace
 
-// (Where each record's bytes lie is fixed by the saved files of the golden page
-// scripts.) The image keeps 16 bits of a Target MIN, and an index outside its
-// table touches nothing.
-TEST(SmallRecords, IndexesOutsideTheTablesTouchNothing) {
+// A Sel Call entry's bytes: Target MIN high byte first, the zone, the five
+// codes, the alias padded with blanks (the default files hold one zone value in
+// every entry, so the golden scripts cannot place the zone byte). The image
+// keeps 16 bits of a Target MIN, and an index outside its table touches nothing.
+TEST(SmallRecords, SelCallLayoutAndIndexesOutsideTheTablesTouchNothing) {
   CSelCallRecord e;
-  e.targetMin = 0x12345;
+  e.targetMin = 0x1234;
+  e.zoneCode = 5;
+  const std::uint8_t code[5] = {1, 2, 3, 4, 5};
+  std::copy(code, code + 5, e.code);
+  std::snprintf(e.alias, sizeof e.alias, "ABC");
   auto image = BlankImage();
+  e.PackToImage(image.data(), 7);
+  const std::uint8_t selCall[16] = {0x12, 0x34, 5, 1, 2, 3, 4, 5, 'A', 'B', 'C', ' ', ' ', ' ', ' ', ' '};
+  EXPECT_TRUE(std::equal(selCall, selCall + 16, image.begin() + 15232 + 16 * 7));
+  CSelCallRecord back;
+  back.UnpackFromImage(image.data(), 7);
+  EXPECT_EQ(back.zoneCode, 5);
+
+  e.targetMin = 0x12345;
   e.PackToImage(image.data(), 319);
   EXPECT_EQ(image[20336], 0x23);
   EXPECT_EQ(image[20337], 0x45);
