@@ -42,10 +42,17 @@ class BindingContract : public PageHarness {
     return text;
   }
   // A control shows its field: a check box its state, every other kind its page
-  // text (a cell may drop the blanks that pad a stored text).
+  // text (a cell may drop the blanks that pad a stored text); a list the model
+  // works out offers what the model offers now, not what it offered before the
+  // last edit.
   void ExpectShowsItsField(std::span<const Binding> all, const Binding& b) {
     if (b.kind == BindKind::Check) EXPECT_EQ(Checked(b.id), b.field.Get(TheModel(), EntityOf(b, index)) != 0) << b.id;
     else EXPECT_EQ(RightTrimmed(Shown(b.id)), RightTrimmed(PageText(all, b, index))) << "control " << b.id;
+    if (b.kind == BindKind::Offered) {
+      std::vector<std::string> offered;
+      for (const OfferedEntry& e : b.offered->offer(TheModel(), b.element).entries) offered.push_back(e.text);
+      EXPECT_EQ(Entries(b.id), offered) << "entries of " << b.id;
+    }
   }
   // After an edit: every control shows its field, every enable rule holds.
   void ExpectPageShowsTheModel() {
