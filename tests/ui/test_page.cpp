@@ -497,22 +497,10 @@ class SamplePageTest : public PageTest {
   std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t, std::uint32_t> saved;
 };
 
-TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
-  // "On" of the inverted bit is 0x20 clear; 100 is no code of the byte list: the default shows.
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"On", "Off", "On", "s5", "b253", "one"}));
-  EXPECT_EQ(g_bModified, 0u);
-
-  Choose(kControlTones, Qt::Key_Down);
-  EXPECT_EQ(TheModel().global.byte185, 0x98);  // bit 3 set, bits 7 and 4 as they were
-  EXPECT_EQ(g_bModified, 1u);
-  g_bModified = 0;
-  Choose(kResumeTime, Qt::Key_Down);
-  EXPECT_EQ(TheModel().global.byte183, 0x36);
-  EXPECT_EQ(g_bModified, 1u);
-  Choose(kMicSense, Qt::Key_Down);
-  EXPECT_EQ(TheModel().global.byte222, 160);  // a whole-byte field holds the code itself
-  Choose(kPowerOnTone, Qt::Key_Up);
-  EXPECT_EQ(TheModel().global.byte185, 0x88);
+// (That a choice stores its code under its mask and marks the data changed,
+// and that every code shows its entry or the list's default, is the binding
+// contract's, over every real field page.)
+TEST_F(SamplePageTest, AWideCodeKeepsTheBitsOutsideTheMaskAndShowingAgainRefreshesQuietly) {
   // A code wider than the field keeps every bit outside the mask (and reads back as 3,
   // which the list does not have).
   Choose(kWide, Qt::Key_Down);
@@ -524,7 +512,7 @@ TEST_F(SamplePageTest, RefreshChooseCommitIntoTheMaskedBitsAndRefreshAgain) {
   g_bModified = 0;
   page.ShowWindow(SW_HIDE);
   page.ShowWindow(SW_SHOW);
-  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Off", "Off", "Off", "s15", "b160", "one"}));
+  EXPECT_EQ(AllShown(), (std::vector<std::string>{"Off", "Off", "Off", "s15", "b253", "one"}));
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_EQ(TheModel().global.byte183, 0xFF);
 }
