@@ -49,8 +49,7 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
     EXPECT_EQ(Text(kFeatures[0]) == "Repeaters", ltr);
     for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kGroups[k]));
     for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kFeatures[k]));
-    FocusOn(ltr ? kLtrAdvanced : kInterconnect);
-    Key(Qt::Key_Return);  // Enter on a button presses it
+    Click(Page().GetDlgItem(ltr ? kLtrAdvanced : kInterconnect));
     std::vector<Switch> expected = {{WM_SHOWPAGE_GROUP_BASIC, 1, 0}, {WM_SHOWPAGE_CONV_BASIC, 2, 0}};
     if (ltr) {
       expected.insert(expected.end(), {{WM_SHOWPAGE_CONV_BASIC, 3, 0}, {WM_SHOWPAGE_REPEATERS, 1, 0},
