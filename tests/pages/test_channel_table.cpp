@@ -160,10 +160,6 @@ TEST_F(ChannelTableTest, BlankPageKeepsTheKeysOfEveryPage) {
 
 // ---- the sheet ----------------------------------------------------------------------------
 
-int Count(const std::vector<PdfWord>& words, const std::string& text, int page = 0) {
-  return int(std::count_if(words.begin(), words.end(),
-                           [&](const PdfWord& w) { return w.text == text && (page == 0 || w.page == page); }));
-}
 std::string NumberText(int n) {
   char number[16];
   std::snprintf(number, sizeof number, "%.3d", n);
@@ -183,12 +179,12 @@ TEST_F(ChannelTableTest, SheetPrintsTheChannelsInUseUnderTheirOwnNumbers) {
   TheModel().message.SetDefaultSplit(5.0);
   const auto words = SheetWords(kSheetChannelTable);
   EXPECT_EQ(SheetPages(), 1);
-  for (const char* number : {"001", "002", "017", "021"}) EXPECT_EQ(Count(words, number), 1) << number;
-  EXPECT_EQ(Count(words, "003"), 0);
-  EXPECT_EQ(Count(words, "5.0"), 1);
-  EXPECT_EQ(Count(words, "453.12500"), 1);
-  EXPECT_EQ(Count(words, "Wide"), 3);
-  EXPECT_EQ(Count(words, "Narrow"), 1);
+  for (const char* number : {"001", "002", "017", "021"}) EXPECT_EQ(print_test::CountWords(words, number), 1) << number;
+  EXPECT_EQ(print_test::CountWords(words, "003"), 0);
+  EXPECT_EQ(print_test::CountWords(words, "5.0"), 1);
+  EXPECT_EQ(print_test::CountWords(words, "453.12500"), 1);
+  EXPECT_EQ(print_test::CountWords(words, "Wide"), 3);
+  EXPECT_EQ(print_test::CountWords(words, "Narrow"), 1);
   const PdfWord* first = FindWord(words, "001");
   const PdfWord* third = FindWord(words, "017");
   ASSERT_TRUE(first && third);
@@ -204,8 +200,8 @@ TEST_F(ChannelTableTest, SheetRunsIntoTheRightBlockAndOntoNewPagesWithItsHeading
   const auto words = SheetWords(kSheetChannelTable);
   const int pages = SheetPages();
   ASSERT_GE(pages, 2);
-  for (int c = 1; c <= kChannelCount; ++c) EXPECT_EQ(Count(words, NumberText(c)), 1) << c;
-  EXPECT_EQ(Count(words, "Split"), 1);  // the Default Split only at the top of the first page
+  for (int c = 1; c <= kChannelCount; ++c) EXPECT_EQ(print_test::CountWords(words, NumberText(c)), 1) << c;
+  EXPECT_EQ(print_test::CountWords(words, "Split"), 1);  // the Default Split only at the top of the first page
   EXPECT_EQ(FindWord(words, "250")->page, pages);
   int rightFirst = 2;
   while (FindWord(words, NumberText(rightFirst))->xMin < FindWord(words, "001")->xMin + 50) ++rightFirst;
@@ -223,11 +219,11 @@ TEST_F(ChannelTableTest, SheetRunsIntoTheRightBlockAndOntoNewPagesWithItsHeading
   for (int c = perBlock; c < kChannelCount; ++c) S().channels[c].programmed = 0;
   auto filled = SheetWords(kSheetChannelTable);
   EXPECT_EQ(SheetPages(), 1);
-  EXPECT_EQ(Count(filled, "Ch."), 2);
+  EXPECT_EQ(print_test::CountWords(filled, "Ch."), 2);
   for (int c = perBlock; c < 2 * perBlock; ++c) UseChannel(c, 450.0, 455.0);
   filled = SheetWords(kSheetChannelTable);
   ASSERT_EQ(SheetPages(), 2);
-  EXPECT_EQ(Count(filled, "Ch.", 1), 2);
+  EXPECT_EQ(print_test::CountWords(filled, "Ch.", 1), 2);
   // Page 2: the heading row only ("Ch.", "RX Freq.", "TX Freq.", "ch Space").
   EXPECT_EQ(std::count_if(filled.begin(), filled.end(), [](const PdfWord& w) { return w.page == 2; }), 7);
 }

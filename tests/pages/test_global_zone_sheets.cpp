@@ -48,10 +48,7 @@ class SheetTest : public PageHarness {
     const double charW = (Word(label, page).xMin - Word(title, page).xMin) / (8 - 1.0 / 3);
     return (Word(word, page).xMin - Word(title, page).xMin) / charW;
   }
-  int Count(const std::string& text, int page = 0) {
-    return int(std::count_if(words.begin(), words.end(),
-                             [&](auto& o) { return o.text == text && (!page || o.page == page); }));
-  }
+  int Count(const std::string& text, int page = 0) { return print_test::CountWords(words, text, page); }
   std::vector<PdfWord> words;
 };
 using GlobalSheet = SheetTest;

@@ -103,7 +103,7 @@ TEST_F(SeedPage, SheetPrintsTwoBlocksWithTheirWordZeroFrequencies) {
   ASSERT_TRUE(first && eleventh && print_test::FindWord(words, "020"));
   EXPECT_NEAR(first->yMin, eleventh->yMin, 0.5);
   EXPECT_GT(eleventh->xMin, first->xMin);
-  EXPECT_EQ(std::count_if(words.begin(), words.end(), [](const auto& w) { return w.text == "455.00000"; }), 1);
+  EXPECT_EQ(print_test::CountWords(words, "455.00000"), 1);
   EXPECT_NE(print_test::FindWord(words, "Seed"), nullptr);
 }
 

@@ -109,6 +109,12 @@ inline const PdfWord* FindWord(const std::vector<PdfWord>& words, const std::str
   return nullptr;
 }
 
+// How many words read `text`, on page `page` (from 1) or, with 0, on every page.
+inline int CountWords(const std::vector<PdfWord>& words, const std::string& text, int page = 0) {
+  return static_cast<int>(
+      std::count_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text && (!page || w.page == page); }));
+}
+
 // Page `page` (from 1) rendered in grey at `dpi` dots per inch.
 struct GreyImage {
   int width = 0;
