@@ -1,15 +1,19 @@
 #include "link/serial_port.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -192,17 +196,63 @@ IPacing& RealPacing() {
 
 // ---- COM index to device ----
 
-std::filesystem::path ResolveComDevice(int comIndex, const std::filesystem::path& deviceFolder) {
-  if (comIndex < 0 || comIndex > 15) comIndex = 0;
-  const auto link = deviceFolder / ("com" + std::to_string(comIndex + 1));
+std::filesystem::path ComDevice::Shown() const {
+  if (link.empty()) return path;
   std::error_code ec;
-  if (std::filesystem::symlink_status(link, ec).type() != std::filesystem::file_type::not_found && !ec) return link;
-  return "/dev/ttyS" + std::to_string(comIndex);
+  const auto target = std::filesystem::read_symlink(link, ec);
+  if (ec) return link;
+  return target.is_absolute() ? target : (link.parent_path() / target).lexically_normal();
+}
+
+ComDevice ResolveComDevice(int comIndex, const ComFolders& folders) {
+  namespace fs = std::filesystem;
+  if (comIndex < 0 || comIndex > 15) comIndex = 0;
+  ComDevice device;
+  std::error_code ec;
+  // Whatever the user put in the link folder wins, also when it leads nowhere.
+  const auto own = folders.links / ("com" + std::to_string(comIndex + 1));
+  const auto type = fs::symlink_status(own, ec).type();
+  if (!ec && type != fs::file_type::not_found) {
+    device.path = own;
+    if (type == fs::file_type::symlink) device.link = own;
+    device.present = fs::exists(own, ec);
+    return device;
+  }
+  const std::string number = std::to_string(comIndex);
+  for (const char* kind : {"ttyUSB", "ttyACM", "ttyS"}) {
+    device.path = folders.devices / (kind + number);
+    if (fs::exists(device.path, ec)) {
+      device.present = true;
+      return device;
+    }
+  }
+  return device;  // the built-in port's name, absent
+}
+
+std::string OpenErrorText(const ComDevice& device, int error, std::optional<unsigned> deviceGroup) {
+  std::string text = "Open err\n\n";
+  const std::string shown = device.Shown().string();
+  if (!device.link.empty() && error == ENOENT) {
+    return text + "The link " + device.link.string() + " points to " + shown + ", which does not exist.";
+  }
+  text += shown;
+  if (error != 0) text += std::string(": ") + std::strerror(error);
+  if ((error == EACCES || error == EPERM) && deviceGroup) {
+    group entry{};
+    group* found = nullptr;
+    std::vector<char> buffer(16384);
+    std::string name = "with id " + std::to_string(*deviceGroup);
+    if (::getgrgid_r(gid_t(*deviceGroup), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
+      name = '"' + std::string(found->gr_name) + '"';
+    }
+    text += "\n\nAdd your user to the group " + name + " that owns " + shown + ", then log in again.";
+  }
+  return text;
 }
 
 // ---- CComPort ----
 
-CComPort::CComPort() : m_pacing(&RealPacing()), m_deviceFolder("dev") { SetOpener(nullptr); }
+CComPort::CComPort() : m_pacing(&RealPacing()) { SetOpener(nullptr); }
 
 CComPort::~CComPort() { ClosePort(); }
 
@@ -216,10 +266,16 @@ void CComPort::SetOpener(Opener opener) {
 
 int CComPort::OpenComPort(int comIndex, ILinkDialog& owner) {
   if (m_port) return 1;
-  const std::string path = ResolveComDevice(comIndex, m_deviceFolder).string();
+  const ComDevice device = ResolveComDevice(comIndex, m_folders);
+  const std::string path = device.path.string();
+  errno = 0;
   m_port = m_opener(path);
   if (!m_port) {
-    owner.MessageBox("Open err", "err");
+    const int error = errno;
+    std::optional<unsigned> group;
+    struct stat info {};
+    if ((error == EACCES || error == EPERM) && ::stat(path.c_str(), &info) == 0) group = info.st_gid;
+    owner.MessageBox(OpenErrorText(device, error, group), "err");
     return -1;
   }
   m_path = path;

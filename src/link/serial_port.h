@@ -3,9 +3,11 @@
 // pacing of written bytes and the Esc check of the transfer loops.
 //
 // COM ports on Linux: the configured COM index n (0..15, anything else is COM1)
-// opens the device the link "com<n+1>" in the device folder points at ("dev" in
-// the working folder unless set otherwise, e.g. dev/com1 -> /dev/ttyUSB0).
-// Without such a link COM n+1 is /dev/ttyS<n>.
+// opens the device the link "com<n+1>" in the link folder points at ("dev" in
+// the working folder unless set otherwise, e.g. dev/com1 -> /dev/ttyUSB0), also
+// when that device is missing. Without such a link COM n+1 is the first that
+// exists of /dev/ttyUSB<n>, /dev/ttyACM<n> and /dev/ttyS<n> (a USB cable, a
+// USB modem-class cable, a built-in port), and /dev/ttyS<n> when none does.
 #pragma once
 
 #include <chrono>
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Status of the read primitives and of everything built on them.
@@ -103,8 +106,31 @@ class ILinkDialog {
   virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
 };
 
-// The device path of COM index comIndex (see the top of this file).
-std::filesystem::path ResolveComDevice(int comIndex, const std::filesystem::path& deviceFolder);
+// Where COM ports are looked for: the folder of the comN links and the
+// system's device folder.
+struct ComFolders {
+  std::filesystem::path links = "dev";
+  std::filesystem::path devices = "/dev";
+};
+
+// The device of one COM port.
+struct ComDevice {
+  std::filesystem::path path;  // what is opened: the device, or the comN link
+  std::filesystem::path link;  // the comN link that chose the device; empty without one
+  bool present = false;        // the device (for a link, what it points at) exists
+  // The device named to the user: for a link, where it points (taken from the
+  // link's folder when relative); else the path.
+  std::filesystem::path Shown() const;
+};
+
+// The device COM index comIndex opens (see the top of this file).
+ComDevice ResolveComDevice(int comIndex, const ComFolders& folders);
+
+// The text of the box shown when a COM port's device could not be opened:
+// "Open err", then the device and the reason (error, an errno value; 0 gives none).
+// A refused permission names the group that owns the device (deviceGroup, a
+// group id, when known), a link the missing device it points at.
+std::string OpenErrorText(const ComDevice& device, int error, std::optional<unsigned> deviceGroup);
 
 // The one serial port of the program. "No port" is a state of its own: closing
 // twice, or using a closed port, does nothing to any other file.
@@ -118,7 +144,8 @@ class CComPort {
   CComPort& operator=(const CComPort&) = delete;
 
   // Opens COM index comIndex: 1 done (also when the port is already open);
-  // -1 after the box "Open err" (caption "err") when it cannot be opened.
+  // -1 after the box "Open err" (caption "err", the device and the reason
+  // below) when it cannot be opened.
   int OpenComPort(int comIndex, ILinkDialog& owner);
   // The close sequence of the link dialogs: DTR off, purge, close.
   void ClosePort();
@@ -155,8 +182,11 @@ class CComPort {
   void SetPacing(IPacing* pacing) { m_pacing = pacing ? pacing : &RealPacing(); }
 
   // Where the comN links live; "dev" (relative to the working folder) by default.
-  void SetDeviceFolder(std::filesystem::path folder) { m_deviceFolder = std::move(folder); }
-  const std::filesystem::path& DeviceFolder() const { return m_deviceFolder; }
+  void SetDeviceFolder(std::filesystem::path folder) { m_folders.links = std::move(folder); }
+  const std::filesystem::path& DeviceFolder() const { return m_folders.links; }
+  // The system's device folder, "/dev" unless set otherwise.
+  void SetSystemDeviceFolder(std::filesystem::path folder) { m_folders.devices = std::move(folder); }
+  const ComFolders& Folders() const { return m_folders; }
   // Opens a device path; the default opens a PosixSerialPort. Tests wrap it.
   void SetOpener(Opener opener);
 
@@ -164,7 +194,7 @@ class CComPort {
   std::unique_ptr<SerialPort> m_port;
   std::string m_path;
   IPacing* m_pacing;
-  std::filesystem::path m_deviceFolder;
+  ComFolders m_folders;
   Opener m_opener;
 };
 

@@ -11,7 +11,8 @@ const DialogTemplate& ConfigDialogTemplate() {
       IDD_CONFIG, "Configuration", 179, 93,
       {
           LText("Select COM Port", IDC_COM_CAPTION, 20, 14, 70, 8),
-          ComboBox(IDC_COM_LIST, 20, 26, 70, 120, CBS_DROPDOWNLIST | WS_VSCROLL),
+          // Wide enough for a port and its device: "COM 16   /dev/ttyUSB15".
+          ComboBox(IDC_COM_LIST, 20, 26, 139, 120, CBS_DROPDOWNLIST | WS_VSCROLL),
           // Left over from an earlier design: nothing shows or reads them.
           GroupBox("COM Port", IDC_COM_GROUP, 104, 8, 62, 56, 0, WS_VISIBLE),
           AutoRadioButton("COM &1", IDC_COM_RADIO1, 112, 19, 44, 10, WS_GROUP | WS_TABSTOP, WS_VISIBLE),

@@ -1,9 +1,13 @@
 // The serial port: finding and opening the device, the line it sets up, the
 // read time-outs, pacing, closing, and the Esc check.
 #include <fcntl.h>
+#include <grp.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "link/clone_protocol.h"
@@ -16,17 +20,113 @@ using radiosim::SimulatedRadio;
 
 // ---- COM index to device ----
 
-TEST(ComDevice, LinkInTheDeviceFolderElseTheDefault) {
-  const auto dir = FreshFolder();
-  std::filesystem::create_symlink("/nonexistent/ttyUSB7", dir / "com4");
-  EXPECT_EQ(ResolveComDevice(3, dir), dir / "com4");  // a dangling link still names the device
-  EXPECT_EQ(ResolveComDevice(4, dir), "/dev/ttyS4");
-  EXPECT_EQ(ResolveComDevice(15, dir), "/dev/ttyS15");
-  std::filesystem::create_symlink("/nonexistent/ttyACM0", dir / "com1");
-  // Indices outside 0..15 are COM1.
-  EXPECT_EQ(ResolveComDevice(16, dir), dir / "com1");
-  EXPECT_EQ(ResolveComDevice(-1, dir), dir / "com1");
-  std::filesystem::remove_all(dir);
+// A fake device tree: links in root/dev, devices in root/sys.
+class ComDeviceTree : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(folders.links);
+    std::filesystem::create_directories(folders.devices);
+  }
+  void TearDown() override { std::filesystem::remove_all(root); }
+  void Device(const std::string& name) { std::ofstream(folders.devices / name) << ""; }
+  void Link(const std::string& name, const std::string& target) {
+    std::filesystem::create_symlink(target, folders.links / name);
+  }
+  // A path below the root, or an absolute one as it is.
+  std::filesystem::path At(const std::string& path) const {
+    return path[0] == '/' ? std::filesystem::path(path) : root / path;
+  }
+
+  std::filesystem::path root = FreshFolder();
+  ComFolders folders{root / "dev", root / "sys"};
+};
+
+struct ResolveCase {
+  const char* name;
+  std::vector<const char*> devices;                       // in sys
+  std::vector<std::pair<const char*, const char*>> links;  // in dev: name, target as written
+  int comIndex;
+  const char* path;   // opened, below the root (or absolute)
+  const char* shown;  // named to the user
+  bool viaLink;
+  bool present;
+};
+
+TEST_F(ComDeviceTree, LinkWinsElseUsbThenAcmThenTheBuiltInPort) {
+  const ResolveCase cases[] = {
+      {"link over a present USB device", {"ttyUSB0", "ttyS5"}, {{"com1", "../sys/ttyS5"}}, 0, "dev/com1", "sys/ttyS5",
+       true, true},
+      {"link with a missing target", {"ttyUSB1"}, {{"com2", "/nonexistent/ttyUSB7"}}, 1, "dev/com2",
+       "/nonexistent/ttyUSB7", true, false},
+      {"USB before ACM and ttyS", {"ttyS2", "ttyACM2", "ttyUSB2"}, {}, 2, "sys/ttyUSB2", "sys/ttyUSB2", false, true},
+      {"ACM before ttyS", {"ttyS3", "ttyACM3", "ttyUSB2"}, {}, 3, "sys/ttyACM3", "sys/ttyACM3", false, true},
+      {"ttyS alone", {"ttyS15", "ttyUSB4"}, {}, 15, "sys/ttyS15", "sys/ttyS15", false, true},
+      {"nothing there", {"ttyUSB0", "ttyACM1"}, {{"com6", "../sys/ttyUSB0"}}, 4, "sys/ttyS4", "sys/ttyS4", false,
+       false},
+      {"index 16 is COM1", {"ttyUSB0", "ttyUSB16"}, {}, 16, "sys/ttyUSB0", "sys/ttyUSB0", false, true},
+      {"index -1 is COM1", {"ttyACM0"}, {{"com1", "/nonexistent/ttyACM9"}}, -1, "dev/com1", "/nonexistent/ttyACM9",
+       true, false},
+  };
+  for (const ResolveCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const char* d : c.devices) Device(d);
+    for (const auto& [name, target] : c.links) Link(name, target);
+    const ComDevice device = ResolveComDevice(c.comIndex, folders);
+    EXPECT_EQ(device.path, At(c.path));
+    EXPECT_EQ(device.Shown(), At(c.shown));
+    EXPECT_EQ(device.link, c.viaLink ? At(c.path) : std::filesystem::path());
+    EXPECT_EQ(device.present, c.present);
+    TearDown();
+    SetUp();
+  }
+}
+
+// ---- the message of a port that cannot be opened ----
+
+// A refused permission names the device's group, by name where it has one.
+TEST(ComOpenError, ARefusalNamesTheGroupThatOwnsTheDevice) {
+  const ComDevice usb{"/dev/ttyUSB0", {}, true};
+  const std::tuple<int, unsigned, std::string> cases[] = {
+      {EACCES, 0, "Permission denied\n\nAdd your user to the group \"root\""},
+      {EPERM, 0, "Operation not permitted\n\nAdd your user to the group \"root\""},
+      {EACCES, 3999999, "Permission denied\n\nAdd your user to the group with id 3999999"},
+  };
+  for (const auto& [error, group, text] : cases) {
+    EXPECT_EQ(OpenErrorText(usb, error, group),
+              "Open err\n\n/dev/ttyUSB0: " + text + " that owns /dev/ttyUSB0, then log in again.");
+  }
+}
+
+TEST_F(ComDeviceTree, OpenErrNamesTheDeviceAndWhyThroughThePort) {
+  RecordingDialog dialog;
+  CComPort port;
+  port.SetDeviceFolder(folders.links);
+  port.SetSystemDeviceFolder(folders.devices);
+
+  // No device at all: the built-in port's name, as the system refused it.
+  EXPECT_EQ(port.OpenComPort(0, dialog), -1);
+  // A link leading nowhere names the link and where it points.
+  Link("com2", "../sys/ttyUSB9");
+  EXPECT_EQ(port.OpenComPort(1, dialog), -1);
+  // A refusal (as root too: the opener refuses) names the group of the device.
+  Device("ttyUSB3");
+  port.SetOpener([](const std::string&) -> std::unique_ptr<SerialPort> {
+    errno = EACCES;
+    return nullptr;
+  });
+  EXPECT_EQ(port.OpenComPort(3, dialog), -1);
+
+  const group* own = ::getgrgid(::getegid());
+  ASSERT_NE(own, nullptr);
+  const std::string usb3 = (folders.devices / "ttyUSB3").string();
+  ASSERT_EQ(dialog.boxes.size(), 3u);
+  EXPECT_EQ(dialog.boxes[0].first, "Open err\n\n" + (folders.devices / "ttyS0").string() + ": No such file or directory");
+  EXPECT_EQ(dialog.boxes[1].first, "Open err\n\nThe link " + (folders.links / "com2").string() + " points to " +
+                                       (folders.devices / "ttyUSB9").string() + ", which does not exist.");
+  EXPECT_EQ(dialog.boxes[2].first, "Open err\n\n" + usb3 + ": Permission denied\n\nAdd your user to the group \"" +
+                                       own->gr_name + "\" that owns " + usb3 + ", then log in again.");
+  for (const auto& box : dialog.boxes) EXPECT_EQ(box.second, "err");
+  EXPECT_FALSE(port.IsOpen());
 }
 
 // ---- opening ----
@@ -44,7 +144,6 @@ TEST_F(ComPortOpen, MissingDeviceShowsOpenErrAndLeavesNoPort) {
   port.SetDeviceFolder(folder);
   EXPECT_EQ(port.OpenComPort(1, dialog), -1);
   ASSERT_EQ(dialog.boxes.size(), 1u);
-  EXPECT_EQ(dialog.boxes[0].first, "Open err");
   EXPECT_EQ(dialog.boxes[0].second, "err");
   EXPECT_FALSE(port.IsOpen());
   std::uint8_t b = 0;
@@ -72,7 +171,8 @@ TEST_F(ComPortOpen, PortInUseIsRefusedUntilClosed) {
   EXPECT_EQ(first.OpenComPort(0, dialog), 1);  // already open: kept
   EXPECT_EQ(second.OpenComPort(0, dialog), -1);
   ASSERT_EQ(dialog.boxes.size(), 1u);
-  EXPECT_EQ(dialog.boxes[0].first, "Open err");
+  EXPECT_EQ(dialog.boxes[0].first,
+            "Open err\n\n" + std::filesystem::read_symlink(folder / "com1").string() + ": Device or resource busy");
   first.ClosePort();
   EXPECT_EQ(second.OpenComPort(0, dialog), 1);
 }

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <filesystem>
@@ -36,6 +39,9 @@ class ConfigDlgTest : public WndTest {
     dir = name;
     config.SetFolder(dir);
     config.SetMessageSink([](const std::string& text) { AfxMessageBox(text); });
+    ports = {dir / "dev", dir / "sys"};
+    fs::create_directories(ports.links);
+    fs::create_directories(ports.devices);
   }
   void TearDown() override {
     WndTest::TearDown();
@@ -66,6 +72,7 @@ class ConfigDlgTest : public WndTest {
 
   fs::path dir;
   CProgramConfig config;
+  ComFolders ports;  // a fake device tree in dir: links and devices
 };
 
 TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
@@ -75,13 +82,13 @@ TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
   ASSERT_EQ(config.GetComPort(), 15);
 
   CConfigDlg dlg(nullptr, config);
+  dlg.SetComFolders(ports);
   const INT_PTR result = RunModal(dlg, [&] {
     EXPECT_EQ(dlg.GetWindowText(), "Configuration");
     CComboBox* list = Combo(dlg, IDC_COM_LIST);
     ASSERT_EQ(list->GetCount(), 16);
-    EXPECT_EQ(list->GetLBText(0), "COM 1");
     EXPECT_EQ(list->GetCurSel(), 15);
-    EXPECT_EQ(list->GetLBText(list->GetCurSel()), "COM 16");
+    EXPECT_EQ(list->GetLBText(list->GetCurSel()), "COM 16   (no device)");
     // The group box and its radio buttons stay hidden.
     EXPECT_FALSE(dlg.GetDlgItem(IDC_COM_GROUP)->IsWindowVisible());
     EXPECT_FALSE(dlg.GetDlgItem(IDC_COM_RADIO1)->IsWindowVisible());
@@ -96,6 +103,37 @@ TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
   EXPECT_EQ(Read("PX417.CFG"), File1(15));
   EXPECT_EQ(Read("KM907.CFG"), File2(15));
   EXPECT_EQ(config.GetComPort(), 15);
+}
+
+TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
+  for (const char* device : {"ttyUSB0", "ttyS3"}) std::ofstream(ports.devices / device) << "";
+  fs::create_symlink("/nonexistent/ttyUSB7", ports.links / "com2");
+  fs::create_symlink("../sys/ttyS3", ports.links / "com5");
+  const std::string sys = ports.devices.string();
+  const std::pair<int, std::string> shown[] = {
+      {0, "COM 1   " + sys + "/ttyUSB0"},
+      {1, "COM 2   /nonexistent/ttyUSB7 (missing)"},
+      {2, "COM 3   (no device)"},
+      {4, "COM 5   " + sys + "/ttyS3"},
+  };
+  config.Load();
+  CConfigDlg dlg(nullptr, config);
+  dlg.SetComFolders(ports);
+  int room = 0, need = 0;
+  RunModal(dlg, [&] {
+    CComboBox* list = Combo(dlg, IDC_COM_LIST);
+    for (const auto& [index, text] : shown) EXPECT_EQ(list->GetLBText(index), text);
+    EXPECT_EQ(list->GetCurSel(), 0);
+    // The longest usual entry fits the field beside the arrow.
+    auto* combo = qobject_cast<QComboBox*>(list->GetSafeHwnd());
+    ASSERT_NE(combo, nullptr);
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    need = combo->fontMetrics().horizontalAdvance(QStringLiteral("COM 16   /dev/ttyUSB15"));
+    Key(Qt::Key_Escape);
+  });
+  EXPECT_GE(room, need);
 }
 
 TEST_F(ConfigDlgTest, EnterInThePortListDoesNotCloseTheDialog) {

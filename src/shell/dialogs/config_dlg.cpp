@@ -1,13 +1,23 @@
 #include "shell/dialogs/config_dlg.h"
 
-#include <cstdio>
+#include <string>
 
 #include "shell/dialogs/app_help.h"
 #include "shell/program_config.h"
 
 namespace {
 constexpr int kPortCount = 16;  // COM 1 to COM 16
+
+// "COM n" and the device it opens now: a link's missing target is marked,
+// a port with neither link nor device says so.
+std::string PortEntry(int index, const ComFolders& folders) {
+  const ComDevice device = ResolveComDevice(index, folders);
+  std::string text = "COM " + std::to_string(index + 1) + "   ";
+  if (device.present) return text + device.Shown().string();
+  if (!device.link.empty()) return text + device.Shown().string() + " (missing)";
+  return text + "(no device)";
 }
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CConfigDlg, CDialog)
   ON_CBN_SELCHANGE(IDC_COM_LIST, OnSelChangePortList)
@@ -16,7 +26,8 @@ END_MESSAGE_MAP()
 
 CConfigDlg::CConfigDlg(CWnd* pParent) : CConfigDlg(pParent, TheProgramConfig()) {}
 
-CConfigDlg::CConfigDlg(CWnd* pParent, CProgramConfig& config) : CDialog(IDD, pParent), m_config(config) {
+CConfigDlg::CConfigDlg(CWnd* pParent, CProgramConfig& config)
+    : CDialog(IDD, pParent), m_folders(TheComPort().Folders()), m_config(config) {
   RegisterSmallDialogTemplates();
 }
 
@@ -30,11 +41,7 @@ void CConfigDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CConfigDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_nComPort = m_config.GetComPort();
-  for (int n = 1; n <= kPortCount; ++n) {
-    char text[16];
-    std::snprintf(text, sizeof text, "COM %d", n);
-    m_listPort.InsertString(-1, text);
-  }
+  for (int index = 0; index < kPortCount; ++index) m_listPort.InsertString(-1, PortEntry(index, m_folders));
   m_listPort.SetCurSel(m_nComPort);
   return TRUE;
 }

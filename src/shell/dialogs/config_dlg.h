@@ -1,7 +1,11 @@
 // The Configuration dialog: chooses the COM port of the programming cable and
-// saves it in the configuration files.
+// saves it in the configuration files. Each port is listed with the device it
+// would open.
 #pragma once
 
+#include <utility>
+
+#include "link/serial_port.h"
 #include "res/dialogs_small.h"
 #include "ui/cells/list_cells.h"
 #include "ui/wnd/wnd_layer.h"
@@ -19,6 +23,9 @@ class CConfigDlg : public CDialog {
   // The chosen port index, 0-based (0 = COM1).
   int GetPortIndex() const { return m_nComPort; }
 
+  // Where the ports' devices are looked for; the program's port's folders by default.
+  void SetComFolders(ComFolders folders) { m_folders = std::move(folders); }
+
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
@@ -32,6 +39,7 @@ class CConfigDlg : public CDialog {
   CButton m_btnOK;
   CEnterComboBox m_listPort;
   int m_nComPort = 0;
+  ComFolders m_folders;
 
   DECLARE_MESSAGE_MAP()
 
