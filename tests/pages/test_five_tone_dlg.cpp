@@ -28,7 +28,8 @@ void ExpectRecordIsTheImage() {
 }
 
 // A delay typed over its selected text (empty: Delete) and what it stores
-// (tens of ms) and shows; Enter moves on, which stores it.
+// (tens of ms) and shows; Enter stores it and keeps the focus there, the text
+// selected for the next value.
 struct DelayEdit {
   int id;
   const char* typed;
@@ -102,6 +103,8 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
         else Key(Qt::Key_Delete);
         Key(Qt::Key_Return);
         EXPECT_EQ(d.GetDlgItemText(e.id), e.shown);
+        EXPECT_EQ(FocusedId(), e.id);
+        EXPECT_EQ(static_cast<CEdit*>(d.GetDlgItem(e.id))->GetSel(), DWORD(std::strlen(e.shown)) << 16);
         const Binding& b = *FindBinding(FiveToneSystemBindings(), e.id);
         EXPECT_EQ(b.field.Get(TheModel()), e.stored);
         EXPECT_EQ(g_bModified, 1u);

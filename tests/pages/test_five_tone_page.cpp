@@ -2,6 +2,10 @@
 // editor takes and stores, the cells that never open it, the Tab into the
 // grid, the buttons, and the grid's scrolling in a small window. (The field
 // golden script types into every cell; the model tests hold each cell's range.)
+#include <QAccessible>
+
+#include <array>
+
 #include "shell/test_main_dlg_support.h"
 #include "test_five_tone_support.h"
 
@@ -115,6 +119,51 @@ TEST_F(FiveTonePageTest, OnlyTheRecordsCellsOpenTheEditorAndTheButtonsOpenTheDia
   ASSERT_EQ(prompts.Prompts().size(), 2u);
   EXPECT_EQ(prompts.Prompts()[0].dialogId, IDD_FIVE_TONE_SYSTEM);
   EXPECT_EQ(prompts.Prompts()[1].dialogId, IDD_FIVE_TONE_LISTS);
+}
+
+// The names accessibility tools read for a grid's column headers (left to
+// right) and row headers (top to bottom), each checked against the texts of its
+// fixed cells, blanks between.
+using Names = std::vector<std::string>;
+std::array<Names, 2> ExpectHeadersNamedAsShown(CMSFlexGrid& grid) {
+  std::array<Names, 2> names;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid.GetSafeHwnd());
+  for (int i = 0; table && i < table->childCount(); ++i) {
+    QAccessibleInterface* child = table->child(i);
+    const QAccessible::Role role = child ? child->role() : QAccessible::NoRole;
+    if (role == QAccessible::ColumnHeader || role == QAccessible::RowHeader)
+      names[role == QAccessible::RowHeader].push_back(child->text(QAccessible::Name).toStdString());
+  }
+  for (const bool rows : {false, true}) {
+    EXPECT_EQ(names[rows].size(), std::size_t(rows ? grid.GetRows() : grid.GetCols()));
+    for (long s = 0; s < long(names[rows].size()); ++s) {
+      std::string shown;
+      for (long i = 0; i < (rows ? grid.GetFixedCols() : grid.GetFixedRows()); ++i) {
+        const std::string text = rows ? grid.GetTextMatrix(s, i) : grid.GetTextMatrix(i, s);
+        if (!text.empty()) shown += (shown.empty() ? "" : " ") + text;
+      }
+      EXPECT_EQ(names[rows][std::size_t(s)], shown) << rows << ":" << s;
+    }
+  }
+  return names;
+}
+
+// A screen reader reads every heading and label of the tone grid and of the
+// encode/decode dialog's three grids by its text (two heading rows as one
+// name), also a heading written later.
+TEST_F(FiveTonePageTest, EveryHeaderOfEveryGridIsNamedByTheTextItShows) {
+  const auto tones = ExpectHeadersNamedAsShown(Grid());
+  EXPECT_EQ(tones[0], (Names{"", "ZVEI", "CCIR1", "EEA", "EIA", "NATEL/USER"}));
+  EXPECT_EQ(tones[1].back(), "Gap Period Time[ms]");
+  Grid().SetTextMatrix(0, 5, "USER");
+  Grid().SetTextMatrix(16, 0, "F'");
+  EXPECT_EQ(ExpectHeadersNamedAsShown(Grid())[1][16], "F'");
+  Run<CFiveToneListDlg>([](CFiveToneListDlg& d) {
+    EXPECT_EQ(ExpectHeadersNamedAsShown(GridOf(d, IDC_FT_ENCODE_GRID))[0][3], "Mute Mode");
+    EXPECT_EQ(ExpectHeadersNamedAsShown(GridOf(d, IDC_FT_DECODE_GRID))[1][2], "Decode 1");
+    EXPECT_EQ(ExpectHeadersNamedAsShown(GridOf(d, IDC_FT_SPECIAL_GRID))[1], (Names{"STUN", "KILL", "REVIVE"}));
+    d.EndDialog(IDCANCEL);
+  });
 }
 
 // The tab as the main dialog shows it: at the default window size every cell

@@ -2,6 +2,8 @@
 // slot shows for no channel, a channel record and a number that names none;
 // the bits a channel choice sets and "None" clears; the flag cells; the first
 // slot shown carried across zones within 0..4.
+#include <QScrollBar>
+
 #include "model/trunk_repeaters.h"
 #include "pages/trunk/repeater_page.h"
 #include "test_grid_support.h"
@@ -76,6 +78,39 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
   page.GetDlgItem(kChannel[5])->GetWindowRect(&cell);
   page.GetDlgItem(kChannelList)->GetWindowRect(&list);
   EXPECT_EQ(list.right, cell.left);
+}
+
+// The channel list is as wide as its widest entry needs in its fixed-pitch
+// font, with one channel and with more than it shows at once (beside its
+// scroll bar): no entry is cut off, no horizontal scroll bar; it opens beside
+// its cell, to the left where it would pass the page's edge.
+TEST_F(RepeaterPageTest, TheChannelListShowsEveryEntryWhole) {
+  for (const int channels : {1, 40}) {
+    for (CChannelData& c : S().channels) c.programmed &= ~1;
+    for (int n = 10; n < 10 + channels; ++n) Program(n, 45000000 + 12500 * n, 45500000 + 12500 * n);
+    auto& page = Show<CSystemRepeaterPage>(IDD_REPEATERS, 2);
+    for (const int column : {0, 4, 7}) {
+      SCOPED_TRACE(testing::Message() << channels << " channels, column " << column + 1);
+      ClickCell(kChannel[column]);
+      ASSERT_TRUE(ListShown(kChannelList));
+      QListWidget* list = List(kChannelList);
+      Pump();
+      EXPECT_EQ(list->count(), channels + 1);
+      EXPECT_EQ(list->verticalScrollBar()->isVisible(), channels > 1);
+      EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+      int widest = 0;
+      for (int i = 0; i < list->count(); ++i) widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+      EXPECT_LE(widest, list->viewport()->width());
+      // Within the page, beside its cell (RPT#5's opens to the left).
+      CRect inside, cell, shown;
+      page.GetWindowRect(&inside);
+      page.GetDlgItem(kChannel[column])->GetWindowRect(&cell);
+      page.GetDlgItem(kChannelList)->GetWindowRect(&shown);
+      EXPECT_LE(shown.right, inside.right);
+      EXPECT_TRUE(shown.left == cell.right - 5 || shown.right == cell.left);
+    }
+    Close();
+  }
 }
 
 TEST_F(RepeaterPageTest, TheFirstSlotShownIsCarriedAcrossZonesAndHeldArrowsNeverSwitchPage) {

@@ -1,6 +1,8 @@
 // The zone overview page driven by clicks, double-clicks and typing: both
 // caption modes, the buttons' page switches, the format and on/off commits with
 // the pool's fixes, greying, and the ID and home frequency entries.
+#include <QAccessible>
+
 #include "model/home_channel.h"
 #include "model/zone_model.h"
 #include "pages/trunk/zone_overview_page.h"
@@ -46,6 +48,11 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
     EXPECT_EQ(Visible(*overview, kLtrAdvanced), ltr);
     EXPECT_EQ(Text(kGroups[1]), "Groups");
     EXPECT_EQ(Text(kGroups[2]), ltr ? "Groups" : "Group\r\nIDs");
+    // Read out on one line.
+    auto name = [&](int id) {
+      return QAccessible::queryAccessibleInterface(Page().GetDlgItem(id)->GetSafeHwnd())->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(kGroups[2]), ltr ? "Groups" : "Group IDs");
     EXPECT_EQ(Text(kFeatures[0]) == "Repeaters", ltr);
     for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kGroups[k]));
     for (int k = 0; k < 4; ++k) Click(Page().GetDlgItem(kFeatures[k]));
@@ -60,6 +67,10 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
     }
     EXPECT_EQ(Sent(), expected);
     EXPECT_EQ(prompts.Beeps(), int(expected.size()) + 1);
+    // One zone on, the PassPort zone's button is the next one over.
+    Click(Page().GetDlgItem(kNext));
+    EXPECT_EQ(name(kGroups[2]), "Groups");
+    EXPECT_EQ(name(kGroups[1]), ltr ? "Groups" : "Group IDs");
     Close();
   }
 }

@@ -1,5 +1,8 @@
 #include "pages/column_pages/grid_page.h"
 
+#include <QListWidget>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <optional>
 
@@ -15,6 +18,17 @@ namespace grid {
 namespace {
 
 bool IsEdit(Cell kind) { return kind == Cell::Number || kind == Cell::Text || kind == Cell::Hex; }
+
+// The width a popup list of the given height needs to show its widest entry
+// whole in its own font: the entry, the frame, and the vertical scroll bar
+// when it holds more entries than it shows at once.
+int WidthForEntries(CListBox& list, int height) {
+  const auto* view = qobject_cast<const QListWidget*>(list.GetSafeHwnd());
+  if (!view || view->count() == 0) return 0;
+  const int frame = 2 * view->frameWidth();
+  const bool scrolls = view->count() * view->sizeHintForRow(0) > height - frame;
+  return view->sizeHintForColumn(0) + frame + (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0);
+}
 
 std::unique_ptr<CWnd> MakeCell(Cell kind) {
   switch (kind) {
@@ -434,9 +448,14 @@ void CGridPage::OpenCell(const Row& row, int column) {
   cell->GetWindowRect(&rc);
   GetWindowRect(&page);
   const int w = rc.Width(), h = rc.Height();
-  const bool toTheLeft = column > 0 && (column - 1) % m_axis.block >= m_axis.block - row.widthFactor;
-  const int left = toTheLeft ? rc.left - row.widthFactor * w - page.left - 5 : rc.right - page.left - 5;
-  ShowListEditor(list, left, rc.top - page.top - 10, row.widthFactor * w + 5, row.heightFactor * h, text, 1);
+  // Wider where an entry needs it, so that none is cut off; so widened, it
+  // opens to the left where it would pass the page's right edge.
+  const int least = row.widthFactor * w + 5;
+  const int width = std::max(least, WidthForEntries(*list, row.heightFactor * h));
+  const bool toTheLeft = (column > 0 && (column - 1) % m_axis.block >= m_axis.block - row.widthFactor) ||
+                         (width > least && rc.right - page.left - 5 + width > page.Width());
+  const int left = toTheLeft ? rc.left - page.left - width : rc.right - page.left - 5;
+  ShowListEditor(list, left, rc.top - page.top - 10, width, row.heightFactor * h, text, 1);
   // Only now: the edit that lost the focus to the list has had its say.
   m_active = column;
 }

@@ -81,6 +81,10 @@
 //   width and height: top T - 10, width widthFactor x W + 5, height
 //   heightFactor x H; left R - 5, or L - widthFactor x W - 5 when the column
 //   is among the last `widthFactor` columns of its block (it opens to the left).
+//   A list whose widest entry needs more, in the list's own font (with its
+//   frame, and its scroll bar when it holds more entries than it shows), is
+//   that wide instead (its right edge at L when it opens to the left), and
+//   opens to the left where it would pass the page's right edge.
 // - Committing (a double-click or Enter in the list; a selection change only on
 //   rows with Trigger::SelChange; a programmatic selection never commits): beep;
 //   the code of the selected item (from `choices`, or from the codes the fill

@@ -1,6 +1,7 @@
 #include "pages/fivetone/five_tone_dlg.h"
 
 #include "model/five_tone_fields.h"
+#include "ui/messages.h"
 #include "ui/page/page_pattern.h"
 #include "ui/wnd/ext/help.h"
 
@@ -24,9 +25,10 @@ const Binding kBindings[] = {
     Combo(IDC_FT_PTT_CALL, kPttCall, kEnableDisableList),
     Combo(IDC_FT_CALL1_ENCODE, kCall1EncodeCode, kEncodeNumberList),
     Combo(IDC_FT_CALL2_ENCODE, kCall2EncodeCode, kEncodeNumberList),
-    Number(IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone, kDelayFormat, 4, 1),
-    Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4, 1),
-    Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4, 1),
+    // Enter in a delay comes to the dialog (WM_NUMEDIT_ENTER), which stores it and keeps the focus there.
+    Number(IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone, kDelayFormat, 4, 1).With(kBindEnterNext),
+    Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4, 1).With(kBindEnterNext),
+    Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4, 1).With(kBindEnterNext),
     Combo(IDC_FT_BEEP_REPEAT, kBeepRepeat, kBeepRepeatList),
     Combo(IDC_FT_AUTO_RESET, kAutoReset, kEnableDisableList),
     Combo(IDC_FT_PTT_SW_AF_OPEN, kPttSwAfOpen, kEnableDisableList),
@@ -76,6 +78,7 @@ BEGIN_MESSAGE_MAP(CFiveToneDlg, CDialog)
   ON_CONTROL_RANGE(BN_CLICKED, kFirstFieldId, kLastControlId, OnBindingClicked)
   ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstFieldId, kLastControlId, OnBindingKillFocus)
   ON_CONTROL_RANGE(EN_SETFOCUS, kFirstFieldId, kLastControlId, OnBindingSetFocus)
+  ON_MESSAGE(WM_NUMEDIT_ENTER, OnDelayEnter)
   ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
@@ -99,6 +102,17 @@ void CFiveToneDlg::OnBindingKillFocus(UINT nID) {
   if (!m_bCancelled) m_set.HandleCommand(static_cast<int>(nID), EN_KILLFOCUS);
 }
 void CFiveToneDlg::OnBindingSetFocus(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), EN_SETFOCUS); }
+
+LRESULT CFiveToneDlg::OnDelayEnter(WPARAM wParam, LPARAM) {
+  // Stored as the loss of the focus stores it (kept within its limits and shown
+  // as stored); the focus stays, the text selected so that the next value replaces it.
+  const Binding* b = FindBinding(kBindings, static_cast<int>(wParam));
+  CWnd* edit = b ? m_set.Control(*b) : nullptr;
+  if (!edit) return 0;
+  m_set.Commit(*b);
+  edit->SendMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
+  return 0;
+}
 
 void CFiveToneDlg::OnOK() {
   CWnd* focus = GetFocus();

@@ -1,8 +1,8 @@
 // CFiveToneDlg: the modal "5-Tone" dialog of the common and system settings
 // (CFiveToneSystemData). It reloads the record from the image when it opens;
 // its lists, delays and digit check boxes are one binding table, each stored
-// as it is edited (a delay when it loses the focus with its text changed); OK
-// packs the record into the image. Cancel, Esc or closing the window reload
+// as it is edited (a delay, with its text changed, at Enter, which keeps the
+// focus in it, or when it loses the focus); OK packs the record into the image. Cancel, Esc or closing the window reload
 // the record from the image and give g_bModified back its value at opening
 // (a delay still being typed is dropped), so nothing of an abandoned edit
 // reaches a later save or send.
@@ -31,6 +31,8 @@ class CFiveToneDlg : public CDialog {
   void OnBindingClicked(UINT nID);
   void OnBindingKillFocus(UINT nID);
   void OnBindingSetFocus(UINT nID);
+  // Enter in a delay: stores it; the focus stays in the delay.
+  LRESULT OnDelayEnter(WPARAM wParam, LPARAM lParam);
   LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 

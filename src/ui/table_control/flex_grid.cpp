@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -140,8 +141,45 @@ class GridWidget : public QTableWidget {
     horizontalHeader()->setFixedHeight(static_cast<int>(fixedRows) * RowHeight());
     horizontalHeader()->setVisible(fixedRows > 0);
     updateGeometries();
+    NameSections();
     ShowCurrent();
     UpdatePanes();
+  }
+
+  // ---- header names --------------------------------------------------------------------
+
+  // Accessibility tools name a row or column header by its header item, else
+  // by its number. A column's header is named by the texts the fixed rows show
+  // in it, a row's by the texts of the fixed columns, top to bottom or left to
+  // right, the empty ones left out and the others joined by a blank.
+  QString SectionName(Qt::Orientation o, long section) const {
+    QStringList texts;
+    const long count = o == Qt::Horizontal ? fixedRows : fixedCols;
+    for (long i = 0; i < count; ++i) {
+      const QString text = o == Qt::Horizontal ? TextAt(i, section) : TextAt(section, i);
+      if (!text.isEmpty()) texts << text;
+    }
+    return texts.join(QLatin1Char(' '));
+  }
+  void NameSection(Qt::Orientation o, long section) {
+    const int s = static_cast<int>(section);
+    QTableWidgetItem* it = o == Qt::Horizontal ? horizontalHeaderItem(s) : verticalHeaderItem(s);
+    if (!it) {
+      it = new QTableWidgetItem;
+      if (o == Qt::Horizontal) setHorizontalHeaderItem(s, it);
+      else setVerticalHeaderItem(s, it);
+    }
+    const QString name = SectionName(o, section);
+    if (it->text() != name) it->setText(name);
+  }
+  void NameSections() {
+    for (long c = 0; c < columnCount(); ++c) NameSection(Qt::Horizontal, c);
+    for (long r = 0; r < rowCount(); ++r) NameSection(Qt::Vertical, r);
+  }
+  // A fixed cell's text changed: the headers it stands in are named again.
+  void NameSectionsOf(long r, long c) {
+    if (r < fixedRows) NameSection(Qt::Horizontal, c);
+    if (c < fixedCols) NameSection(Qt::Vertical, r);
   }
 
   void UpdatePanes() {
@@ -557,6 +595,7 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const std::string& text) {
   QTableWidgetItem* it = g ? g->Item(row, col) : nullptr;
   if (!it) return;
   it->setText(QString::fromStdString(text));
+  g->NameSectionsOf(row, col);
   if (!g->updatesEnabled()) return;
   g->Widen(row, col);
   if (g->IsFixed(row, col)) g->UpdatePanes();

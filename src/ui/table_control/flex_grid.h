@@ -6,6 +6,10 @@
 // and on around a fill, and headings of neighbouring fixed cells with the same
 // text merged into one.
 //
+// Accessibility tools read the headings and labels by the texts they show: a
+// column's header is named by the texts of the fixed rows over it, a row's by
+// those of the fixed columns beside it (non-empty texts, a blank between).
+//
 // The fixed rows and columns never scroll: when the grid is smaller than its
 // cells, only the others scroll, under the headings and beside the labels. A
 // column is never narrower than the widest text or picture it holds: the width

@@ -135,6 +135,14 @@ void SetWidgetText(QWidget* w, const std::string& text) {
   }
   if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     b->setText(q);
+    // A caption broken over lines is one name to accessibility tools, a blank
+    // for each break; any other caption is its own name.
+    QString name;
+    if (q.contains(QLatin1Char('\r')) || q.contains(QLatin1Char('\n'))) {
+      name = StripMnemonic(q).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+      name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    b->setAccessibleName(name);
     return;
   }
   w->setProperty(kTextProperty, q);
