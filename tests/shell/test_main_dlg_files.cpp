@@ -2,15 +2,21 @@
 // their extension rules, the save prompt on exit, open and SIGTERM, the
 // byte-exact round trip of a saved file, the DFA table before a VHF send, the
 // serial field, help with and without the help file, the About box, and the
-// tab set rebuilt by whatever replaces the data.
+// tab set and the Zone tab rebuilt by whatever replaces the data.
 #include "test_main_dlg_support.h"
 
 #include <signal.h>
 
+#include <algorithm>
+#include <set>
+#include <tuple>
+
 #include "link/dialogs/rom_edit_dlg.h"
 #include "model/five_tone_fields.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/dialogs_five_tone.h"
 #include "res/page_five_tone.h"
+#include "res/page_global1.h"
 #include "shell/app.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
@@ -550,5 +556,91 @@ TEST_F(MainDlgFilesTest, ARebuiltTabSetShowsOnlyTheSelectedTabsPage) {
       }
     }
   }
+  SetRadioLinkCommands(nullptr);
+}
+
+namespace {
+
+// Every window that shows while it is installed.
+class CShownWindows : public QObject {
+ public:
+  CShownWindows() { qApp->installEventFilter(this); }
+  ~CShownWindows() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (auto* w = qobject_cast<QWidget*>(o); w && e->type() == QEvent::Show) shown.insert(CWnd::FromHandlePermanent(w));
+    return false;
+  }
+  std::set<CWnd*> shown;
+};
+
+}  // namespace
+
+// Whatever brings new data (a file opened, a radio read, a recovery, the MODEL
+// choice, the memory editor's load) puts the Zone tab back at the zone overview
+// from zone 1, whichever sub-page it showed, and no sub-page of the data before
+// shows over the new data on the way. Within one image the tab keeps its
+// sub-page when another tab is shown in between.
+TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");  // what the MODEL choice loads
+  std::ofstream(dir / "KM907.CFG") << std::string(10, '\0');
+  TheProgramConfig().Load();
+  const std::string start = (dir / "Data/start.X417").string();
+  const std::string other = (dir / "Data/other.x417").string();
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  auto editorLoad = [&] {
+    InstallLinkDialogs();
+    Command(ID_ROM_EDITOR);
+    SetRadioLinkCommands(&link);
+    CDialog* editor = FindRomEditor();
+    ASSERT_NE(editor, nullptr);
+    prompts.AnswerFile(other);
+    editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_LOAD, 0);
+    editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
+  };
+  auto modelChoice = [&] {
+    Command(ID_PAGE_GLOBAL1);
+    CDialog* page = dlg->GetCurrentPage();
+    ASSERT_NE(page, nullptr);
+    CWnd* list = page->GetDlgItem(IDC_G1_MODEL);
+    list->SendMessage(CB_SETCURSEL, 0);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
+  };
+  // Each way, and the file label it leaves (the read's data comes from no file).
+  const std::tuple<const char*, const char*, std::function<void()>> loads[] = {
+      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }},
+      {"read", "", [&] { Command(ID_RADIO_READ); }},
+      {"recover", "File:start.X417", [&] { Command(ID_RADIO_RECOVER); }},
+      {"model", "File:DEFAULTUP.X417", modelChoice},
+      {"editor", "File:other.x417", editorLoad},
+  };
+  // Conventional group basic and advanced, LTR group basic and advanced, repeaters, LTR
+  // system, LTR advanced, interconnect, PassPort features and talk groups.
+  const UINT subPages[] = {169, 170, 171, 172, 174, 163, 167, 168, 111, 112};
+  // The first zone the overview shows (0: zone 1), -1 when it is not up.
+  auto firstZoneShown = [this] {
+    auto* overview = dynamic_cast<grid::CGridPage*>(PageWindow(IDD_ZONE_OVERVIEW));
+    return overview ? overview->First() : -1;
+  };
+  for (const auto& [way, label, load] : loads) {
+    for (const UINT sub : subPages) {
+      TheModel().LoadDataFile(start, dir.string());
+      Command(ID_PAGE_ZONE);
+      dlg->ShowZoneSubPage(IDD_ZONE_OVERVIEW, 4, true);
+      dlg->ShowZoneSubPage(sub, 1, true);
+      Command(ID_PAGE_GLOBAL2);
+      Command(ID_PAGE_ZONE);
+      ASSERT_NE(PageWindow(sub), nullptr) << sub;
+      CShownWindows windows;
+      load();
+      Pump();
+      EXPECT_EQ(dlg->GetFileLabel(), label) << way;
+      EXPECT_FALSE(windows.shown.count(&dlg->Page(sub))) << way << " from " << sub;
+      Command(ID_PAGE_ZONE);
+      EXPECT_EQ(PageWindow(sub), nullptr) << way << " from " << sub;
+      EXPECT_EQ(firstZoneShown(), 0) << way << " from " << sub;
+    }
+  }
+  EXPECT_EQ(std::count(link.calls.begin(), link.calls.end(), "recover"), 10);
   SetRadioLinkCommands(nullptr);
 }
