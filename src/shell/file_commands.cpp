@@ -134,9 +134,9 @@ void CMainDlg::OnReadFromRadio() {
   ShowReplacedData();
 }
 
+// The current page is not entered again before the tabs are rebuilt: on the
+// Zone tab that would make the sub-page of the data before over the new data.
 void CMainDlg::ShowReplacedData() {
-  LeavePage();
-  EnterPage();
   ShowSerialAndEsn();
   ShowModelName(0);
   BuildTabs();

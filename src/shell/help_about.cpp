@@ -1,11 +1,11 @@
 #include "shell/help_about.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QUrl>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <filesystem>
-#include <map>
 
 #include "shell/dialogs/help_dlg.h"
 #include "shell/main_dlg.h"
@@ -17,22 +17,38 @@ std::string& HelpPath() {
   return path;
 }
 
-HelpOpener& Opener() {
-  static HelpOpener opener;
-  return opener;
+std::string HelpFileMessage(const char* what, const std::string& path) {
+  return std::string(what) + "\n\n   File Path [ " + path + " ]";
 }
 
-// The topic map: context ids that share a topic of the help file.
-const std::map<DWORD, DWORD>& TopicMap() {
-  static const std::map<DWORD, DWORD> map = [] {
-    std::map<DWORD, DWORD> m;
-    m[1035] = 10600;
-    for (DWORD id = 1045; id <= 1055; ++id) {
-      if (id != 1049) m[id] = 10440;
-    }
-    return m;
-  }();
-  return map;
+// Runs the desktop's opener on the help file without waiting for it: its exit
+// status comes through the event loop, and the person is told, while the window
+// that asked is still there, when there is no opener or it did not succeed
+// (no program on the desktop handles the file). The process belongs to the
+// application, so it outlives the request and goes, at the latest, with it.
+void OpenWithDesktop(const std::string& path, QWidget* window) {
+  const std::string failed = NoHelpProgramText(path);
+  const QString opener = QStandardPaths::findExecutable(kHelpOpenerProgram);
+  if (opener.isEmpty()) {
+    AfxMessageBox(failed, MB_OK);
+    return;
+  }
+  auto* process = new QProcess(QCoreApplication::instance());
+  auto done = [process, asker = QPointer<QWidget>(window), failed](bool succeeded) {
+    process->deleteLater();
+    if (!succeeded && asker) AfxMessageBox(failed, MB_OK);
+  };
+  QObject::connect(process, &QProcess::finished, process, [done](int code, QProcess::ExitStatus status) {
+    done(status == QProcess::NormalExit && code == 0);
+  });
+  // A process that never started reports no finish.
+  QObject::connect(process, &QProcess::errorOccurred, process, [done](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) done(false);
+  });
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process->start(opener, {QString::fromStdString(path)});
 }
 
 }  // namespace
@@ -44,24 +60,15 @@ std::string GetHelpFilePath() {
 }
 
 void SetHelpFilePath(const std::string& path) { HelpPath() = path; }
-void SetHelpOpener(HelpOpener opener) { Opener() = std::move(opener); }
-
-DWORD HelpTopicOf(DWORD contextId) {
-  const auto it = TopicMap().find(contextId);
-  return it == TopicMap().end() ? contextId : it->second;
-}
-
-namespace {
-std::string HelpFileMessage(const char* what, const std::string& path) {
-  return std::string(what) + "\n\n   File Path [ " + path + " ]";
-}
-}  // namespace
 
 std::string MissingHelpFileText(const std::string& path) { return HelpFileMessage("Not Exist Html Help File", path); }
 
-std::string UnopenedHelpFileText(const std::string& path) { return HelpFileMessage("Can't Open Html Help File", path); }
+std::string NoHelpProgramText(const std::string& path) {
+  return HelpFileMessage("No program to show the help file was found", path);
+}
 
-void CMainDlg::WinHelp(DWORD_PTR dwData, UINT) {
+// The desktop opens the whole file: a help context cannot be handed to it.
+void CMainDlg::WinHelp(DWORD_PTR, UINT) {
   CWaitCursor wait;
   SendMessage(WM_CANCELMODE);
   const std::string path = GetHelpFilePath();
@@ -70,11 +77,7 @@ void CMainDlg::WinHelp(DWORD_PTR dwData, UINT) {
     AfxMessageBox(MissingHelpFileText(path), MB_OK);
     return;
   }
-  const DWORD topic = HelpTopicOf(static_cast<DWORD>(dwData));
-  // The desktop opens the file itself; a topic cannot be handed to it.
-  const bool opened = Opener() ? Opener()(path, topic)
-                               : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-  if (!opened) AfxMessageBox(UnopenedHelpFileText(path), MB_OK);
+  OpenWithDesktop(path, GetSafeHwnd());
 }
 
 void CMainDlg::OnHelpTopics() { WinHelp(ID_FILE_OPEN_X, HELP_CONTEXT); }

@@ -267,9 +267,7 @@ BOOL CMainDlg::OnInitDialog() {
   SetWindowText(MainWindowTitle(g_bModeM, g_bModeS));
   m_hAccel = LoadAccelerators(IDR_MAIN_ACCEL);
   SetAppWinHelp([this](DWORD_PTR dwData, UINT nCmd) { WinHelp(dwData, nCmd); });
-
-  if (auto* overview = dynamic_cast<IZoneSubPage*>(&Page(IDD_ZONE_OVERVIEW))) overview->SetPageIndex(0);
-  m_nZoneSubPageId = IDD_ZONE_OVERVIEW;
+  StartZoneTabAtOverview();
 
   m_editSerial.EnableWindow(g_bModeM || g_bModeS);
   m_editSerial.SetEditParams(m_hWnd, 8);
@@ -442,6 +440,10 @@ void SaveRectAndDestroy(CDialog* page) {
 void CMainDlg::BuildTabs() {
   if (!m_tab.GetSafeHwnd()) return;
   LeavePage();
+  // The tabs are built for the data in hand (at start-up, and after every load,
+  // read, recovery or model change): a sub-page kept from the data before may
+  // stand for a zone the new data lays out otherwise.
+  StartZoneTabAtOverview();
   m_tab.DeleteAllItems();
   int index = 0;
   for (const PageSlot slot : TabSet()) m_tab.InsertItem(index++, EntryOf(slot).label);
@@ -466,6 +468,11 @@ void CMainDlg::BuildTabs() {
   global1.ShowWindow(SW_SHOW);
   m_tab.PlacePage(&global1, CRect());
   FocusPage(global1);
+}
+
+void CMainDlg::StartZoneTabAtOverview() {
+  m_nZoneSubPageId = IDD_ZONE_OVERVIEW;
+  if (auto* overview = dynamic_cast<IZoneSubPage*>(&Page(IDD_ZONE_OVERVIEW))) overview->SetPageIndex(0);
 }
 
 void CMainDlg::NoteFocusInPage() {

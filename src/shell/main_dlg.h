@@ -96,6 +96,8 @@ class CMainDlg : public CDialog {
   int CheckOptionSCode();
 
   // ---- tabs and pages -----------------------------------------------------------
+  // The tab set of the model in hand, Global 1 current, the Zone tab back at
+  // the zone overview from zone 1.
   void BuildTabs();
   void EnterPage();
   void LeavePage();
@@ -133,8 +135,8 @@ class CMainDlg : public CDialog {
   void ShowSerialAndEsn();
   // The model label: model string `index` when the model is one the list names, else empty.
   void ShowModelName(int index);
-  // After a read or a recovery replaced the data: the current page, the
-  // identity fields, the model name and the tabs, all from the model.
+  // After a read or a recovery replaced the data: the identity fields, the
+  // model name and the tabs, all from the model.
   void ShowReplacedData();
   void SetFileLabel(const std::string& text);
   std::string GetFileLabel() const;
@@ -190,6 +192,8 @@ class CMainDlg : public CDialog {
   // or when the page left last had it (NoteFocusInPage, before it is left).
   void FocusPage(CDialog& page);
   void NoteFocusInPage();
+  // The Zone tab shows the zone overview, from zone 1, when it is next entered.
+  void StartZoneTabAtOverview();
   void SetZoneFlag(bool on);
   void SetGroupInUse(bool on);
   int CurrentIndexOfFirst(std::initializer_list<UINT> ids);

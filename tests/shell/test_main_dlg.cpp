@@ -344,7 +344,9 @@ TEST_F(MainDlgTest, ZoneSubPagesSwitchInPlace) {
     });
   }
   Start();
-  EXPECT_EQ(pages[234]->given, std::vector<int>{0});  // the overview starts at zone 0
+  ASSERT_FALSE(pages[234]->given.empty());
+  EXPECT_EQ(pages[234]->given.back(), 0);  // the overview starts at zone 0
+  const std::size_t givenAtStart = pages[234]->given.size();
   Command(ID_PAGE_ZONE);
   ASSERT_NE(PageWindow(234), nullptr);
 
@@ -373,7 +375,7 @@ TEST_F(MainDlgTest, ZoneSubPagesSwitchInPlace) {
 
   // Back to the overview where it was (255 keeps its zone).
   dlg->SendMessage(WM_SHOWPAGE_ZONE, 0, 255);
-  EXPECT_EQ(pages[234]->given, std::vector<int>{0});
+  EXPECT_EQ(pages[234]->given.size(), givenAtStart);
   ASSERT_NE(PageWindow(234), nullptr);
   pages[234]->current = 3;
   TheModel().store.zoneFlags[3] = 0x10;

@@ -1,16 +1,25 @@
 // The Files, Radio and Help commands of the main dialog: the file dialogs and
 // their extension rules, the save prompt on exit, open and SIGTERM, the
 // byte-exact round trip of a saved file, the DFA table before a VHF send, the
-// serial field, help with and without the help file, the About box, and the
-// tab set rebuilt by whatever replaces the data.
+// serial field, help with and without the help file and the desktop's opener,
+// the About box, and the tab set and the Zone tab rebuilt by whatever replaces
+// the data.
 #include "test_main_dlg_support.h"
 
 #include <signal.h>
 
+#include <QProcess>
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
 #include "link/dialogs/rom_edit_dlg.h"
 #include "model/five_tone_fields.h"
+#include "pages/column_pages/grid_page.h"
 #include "res/dialogs_five_tone.h"
 #include "res/page_five_tone.h"
+#include "res/page_global1.h"
 #include "shell/app.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
@@ -240,35 +249,79 @@ TEST_F(MainDlgFilesTest, SerialFieldRules) {
   EXPECT_EQ(CRadioIdentity::EsnFromWords(1, 0), 13633536u);
 }
 
-TEST_F(MainDlgFilesTest, HelpWithAndWithoutTheHelpFile) {
-  Command(ID_HELP_TOPICS);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{MissingHelpFileText((dir / kHelpFileName).string())});
-  EXPECT_EQ(prompts.MessageTexts()[0], "Not Exist Html Help File\n\n   File Path [ " + (dir / kHelpFileName).string() + " ]");
+namespace {
 
-  std::ofstream(dir / kHelpFileName) << "help";
-  std::vector<std::pair<std::string, DWORD>> opened;
-  SetHelpOpener([&](const std::string& path, DWORD topic) {
-    opened.emplace_back(path, topic);
-    return true;
-  });
-  prompts.Clear();
-  Command(ID_HELP_TOPICS_ALT);
+// The desktop's opener as a test puts it in its program folder: a shell script
+// that notes the file it is given in `note`, then runs `then`.
+void WriteOpener(const fs::path& bin, const fs::path& note, const std::string& then) {
+  const fs::path opener = bin / kHelpOpenerProgram;
+  std::ofstream(opener) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << note.string() << "'\n" << then << "\n";
+  fs::permissions(opener, fs::perms::owner_all);
+}
+
+// Every opener started has ended and been reported (they belong to the application).
+bool OpenersDone() { return qApp->findChildren<QProcess*>(Qt::FindDirectChildrenOnly).isEmpty(); }
+
+}  // namespace
+
+// Help hands the help file to the desktop's opener and does not wait for it:
+// an opener that fails or cannot start, and no opener at all, are
+// reported with the file's path once the event loop learns of it; a missing
+// help file is reported once and runs nothing. The menu's two commands and F1
+// on a control go the same way.
+TEST_F(MainDlgFilesTest, HelpTellsWhenNoProgramShowsTheHelpFile) {
+  const fs::path bin = OnlyTestPrograms();
+  const std::string path = (dir / kHelpFileName).string();
+  const fs::path note = dir / "opened";
+  EXPECT_EQ(NoHelpProgramText("/a/px417.html"), "No program to show the help file was found\n\n   File Path [ /a/px417.html ]");
+  EXPECT_EQ(MissingHelpFileText("/a/px417.html"), "Not Exist Html Help File\n\n   File Path [ /a/px417.html ]");
   HELPINFO info;
   info.iCtrlId = 1046;
-  dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  info.iCtrlId = 4321;
-  dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_TRUE(prompts.MessageTexts().empty());
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0], std::make_pair((dir / kHelpFileName).string(), DWORD{32775}));
-  EXPECT_EQ(opened[1].second, 10440u);
-  EXPECT_EQ(opened[2].second, 4321u);
+  const std::function<void()> topics = [this] { Command(ID_HELP_TOPICS); };
+  const std::function<void()> f1 = [&] { dlg->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info)); };
+  struct Case {
+    const char* name;
+    const char* opener;  // what the opener does after noting its file; null: there is none
+    bool helpFile;
+    std::function<void()> ask;
+    std::string message;  // empty: none
+    bool runs;
+  };
+  const Case cases[] = {
+      {"exits 0", "exit 0", true, topics, "", true},
+      {"exits 3 a moment later", "/bin/sleep 1; exit 3", true, [this] { Command(ID_HELP_TOPICS_ALT); },
+       NoHelpProgramText(path), true},
+      {"no opener", nullptr, true, f1, NoHelpProgramText(path), false},
+      {"help file missing", "exit 0", false, topics, MissingHelpFileText(path), false},
+  };
+  for (const Case& c : cases) {
+    prompts.Clear();
+    fs::remove(note);
+    fs::remove(bin / kHelpOpenerProgram);
+    if (c.opener) WriteOpener(bin, note, c.opener);
+    fs::remove(path);
+    if (c.helpFile) std::ofstream(path) << "<!DOCTYPE html>";
+    c.ask();
+    // The window is free while the opener runs.
+    if (c.runs) {
+      EXPECT_TRUE(prompts.MessageTexts().empty()) << c.name;
+    }
+    ASSERT_TRUE(PumpUntil(OpenersDone, 10000)) << c.name;
+    EXPECT_EQ(prompts.MessageTexts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message})
+        << c.name;
+    std::ifstream noted(note);
+    const std::string given((std::istreambuf_iterator<char>(noted)), {});
+    EXPECT_EQ(given, c.runs ? path : "") << c.name;
+  }
 
-  // Nothing on the desktop opens the file: the person is told, with the file named.
-  SetHelpOpener([](const std::string&, DWORD) { return false; });
+  // An opener that cannot be run.
+  std::ofstream(bin / kHelpOpenerProgram) << "#!/nonexistent/sh\n";
+  fs::permissions(bin / kHelpOpenerProgram, fs::perms::owner_all);
+  std::ofstream(path) << "<!DOCTYPE html>";
+  prompts.Clear();
   Command(ID_HELP_TOPICS);
-  EXPECT_EQ(prompts.MessageTexts(),
-            std::vector<std::string>{"Can't Open Html Help File\n\n   File Path [ " + (dir / kHelpFileName).string() + " ]"});
+  ASSERT_TRUE(PumpUntil(OpenersDone, 10000));
+  EXPECT_EQ(prompts.MessageTexts(), std::vector{NoHelpProgramText(path)});
 }
 
 #ifdef TQ_BUILT_HELP_FILE
@@ -286,14 +339,11 @@ TEST_F(MainDlgFilesTest, TheBuiltHelpFileIsOpenedByHelpTopics) {
   EXPECT_EQ(fs::path(GetHelpFilePath()).filename(), kHelpFileName);  // where the program looks by default
 
   SetHelpFilePath(built);
-  std::vector<std::string> opened;
-  SetHelpOpener([&](const std::string& path, DWORD) {
-    opened.push_back(path);
-    return true;
-  });
+  WriteOpener(OnlyTestPrograms(), dir / "opened", "exit 0");
   Command(ID_HELP_TOPICS);
+  ASSERT_TRUE(PumpUntil(OpenersDone, 10000));
   EXPECT_TRUE(prompts.MessageTexts().empty());
-  EXPECT_EQ(opened, std::vector<std::string>{built});
+  EXPECT_EQ(ReadBytes(dir / "opened"), Bytes(built.begin(), built.end()));
 }
 #endif
 
@@ -550,5 +600,91 @@ TEST_F(MainDlgFilesTest, ARebuiltTabSetShowsOnlyTheSelectedTabsPage) {
       }
     }
   }
+  SetRadioLinkCommands(nullptr);
+}
+
+namespace {
+
+// Every window that shows while it is installed.
+class CShownWindows : public QObject {
+ public:
+  CShownWindows() { qApp->installEventFilter(this); }
+  ~CShownWindows() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (auto* w = qobject_cast<QWidget*>(o); w && e->type() == QEvent::Show) shown.insert(CWnd::FromHandlePermanent(w));
+    return false;
+  }
+  std::set<CWnd*> shown;
+};
+
+}  // namespace
+
+// Whatever brings new data (a file opened, a radio read, a recovery, the MODEL
+// choice, the memory editor's load) puts the Zone tab back at the zone overview
+// from zone 1, whichever sub-page it showed, and no sub-page of the data before
+// shows over the new data on the way. Within one image the tab keeps its
+// sub-page when another tab is shown in between.
+TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");  // what the MODEL choice loads
+  std::ofstream(dir / "KM907.CFG") << std::string(10, '\0');
+  TheProgramConfig().Load();
+  const std::string start = (dir / "Data/start.X417").string();
+  const std::string other = (dir / "Data/other.x417").string();
+  CFakeLink link;
+  SetRadioLinkCommands(&link);
+  auto editorLoad = [&] {
+    InstallLinkDialogs();
+    Command(ID_ROM_EDITOR);
+    SetRadioLinkCommands(&link);
+    CDialog* editor = FindRomEditor();
+    ASSERT_NE(editor, nullptr);
+    prompts.AnswerFile(other);
+    editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_LOAD, 0);
+    editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
+  };
+  auto modelChoice = [&] {
+    Command(ID_PAGE_GLOBAL1);
+    CDialog* page = dlg->GetCurrentPage();
+    ASSERT_NE(page, nullptr);
+    CWnd* list = page->GetDlgItem(IDC_G1_MODEL);
+    list->SendMessage(CB_SETCURSEL, 0);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
+  };
+  // Each way, and the file label it leaves (the read's data comes from no file).
+  const std::tuple<const char*, const char*, std::function<void()>> loads[] = {
+      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }},
+      {"read", "", [&] { Command(ID_RADIO_READ); }},
+      {"recover", "File:start.X417", [&] { Command(ID_RADIO_RECOVER); }},
+      {"model", "File:DEFAULTUP.X417", modelChoice},
+      {"editor", "File:other.x417", editorLoad},
+  };
+  // Conventional group basic and advanced, LTR group basic and advanced, repeaters, LTR
+  // system, LTR advanced, interconnect, PassPort features and talk groups.
+  const UINT subPages[] = {169, 170, 171, 172, 174, 163, 167, 168, 111, 112};
+  // The first zone the overview shows (0: zone 1), -1 when it is not up.
+  auto firstZoneShown = [this] {
+    auto* overview = dynamic_cast<grid::CGridPage*>(PageWindow(IDD_ZONE_OVERVIEW));
+    return overview ? overview->First() : -1;
+  };
+  for (const auto& [way, label, load] : loads) {
+    for (const UINT sub : subPages) {
+      TheModel().LoadDataFile(start, dir.string());
+      Command(ID_PAGE_ZONE);
+      dlg->ShowZoneSubPage(IDD_ZONE_OVERVIEW, 4, true);
+      dlg->ShowZoneSubPage(sub, 1, true);
+      Command(ID_PAGE_GLOBAL2);
+      Command(ID_PAGE_ZONE);
+      ASSERT_NE(PageWindow(sub), nullptr) << sub;
+      CShownWindows windows;
+      load();
+      Pump();
+      EXPECT_EQ(dlg->GetFileLabel(), label) << way;
+      EXPECT_FALSE(windows.shown.count(&dlg->Page(sub))) << way << " from " << sub;
+      Command(ID_PAGE_ZONE);
+      EXPECT_EQ(PageWindow(sub), nullptr) << way << " from " << sub;
+      EXPECT_EQ(firstZoneShown(), 0) << way << " from " << sub;
+    }
+  }
+  EXPECT_EQ(std::count(link.calls.begin(), link.calls.end(), "recover"), 10);
   SetRadioLinkCommands(nullptr);
 }

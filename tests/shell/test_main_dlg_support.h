@@ -52,18 +52,26 @@ class MainDlgTest : public ui_test::WndTest {
     g_rcPage = CRect();
     SetProcessExitHandler([](int code) { throw UsageExit{code}; });
     SetHelpFilePath((dir / kHelpFileName).string());
-    SetHelpOpener(nullptr);
+    oldPath = qgetenv("PATH");
   }
   void TearDown() override {
     dlg.reset();
     ui_test::Pump();
     SetProcessExitHandler(nullptr);
-    SetHelpOpener(nullptr);
+    qputenv("PATH", oldPath);
     SetHelpFilePath("");
     fs::current_path(oldCwd);
     std::error_code ec;
     fs::remove_all(dir, ec);
     WndTest::TearDown();
+  }
+
+  // Programs are looked up in the test's own folder only, so that help runs
+  // the opener the test puts there, never the desktop's own.
+  fs::path OnlyTestPrograms() {
+    fs::create_directories(dir / "bin");
+    qputenv("PATH", (dir / "bin").c_str());
+    return dir / "bin";
   }
 
   // A data file of the model's defaults (UHF unless told), written as the
@@ -111,6 +119,7 @@ class MainDlgTest : public ui_test::WndTest {
 
   fs::path dir;
   fs::path oldCwd;
+  QByteArray oldPath;
   std::unique_ptr<CMainDlg> dlg;
 };
 
