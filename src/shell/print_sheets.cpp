@@ -1,13 +1,19 @@
 #include "shell/print_sheets.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QWidget>
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <utility>
 
+#include "model/edit_model.h"
+#include "model/zone_fields.h"
 #include "ui/print/dib_printer.h"
+#include "ui/wnd/ext/menu.h"
 
 BOOL g_bKeyPrintActive = FALSE;
 
@@ -22,29 +28,89 @@ bool ReportPrinterFailure() {
 // The left edge of a part of a sheet, in character widths from the margin.
 int PartColumn(int sheet, int part) { return sheet == kSheetGlobal && part == kPartGlobal2 ? kGlobal2Column : 0; }
 
+struct SheetCommand {
+  UINT command;
+  int sheet;
+};
+constexpr SheetCommand kSheetCommands[] = {
+    {ID_PRINT_GLOBAL, kSheetGlobal},          {ID_PRINT_ZONE, kSheetZone},
+    {ID_PRINT_CHANNELS, kSheetChannelTable},  {ID_PRINT_DTMF, kSheetDtmf},
+    {ID_PRINT_FIVE_TONE_COMMON, kSheetFiveToneCommon}, {ID_PRINT_FIVE_TONE_CODES, kSheetFiveToneList},
+    {ID_PRINT_SEED, kSheetSeedChannel},       {ID_PRINT_SEL_CALL, kSheetSelCall},
+};
+
+UINT CommandOfSheet(int sheet) {
+  for (const SheetCommand& c : kSheetCommands) {
+    if (c.sheet == sheet) return c.command;
+  }
+  return 0;
+}
+
+// The folder of the last sheet printed to a file; empty: the working folder.
+std::string& PrintFolder() {
+  static std::string folder;
+  return folder;
+}
+
+// After a job that printed into a file, its folder is the one offered next.
+void RememberPrintFolder(const QPrinter& printer) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
+  PrintFolder() = QFileInfo(printer.outputFileName()).absolutePath().toStdString();
+}
+
+// The menu item of a command, searched through the popups.
+const MenuItemTemplate* FindMenuItem(const std::vector<MenuItemTemplate>& items, UINT nID) {
+  for (const MenuItemTemplate& item : items) {
+    if (item.items.empty() && item.id == nID) return &item;
+    if (const MenuItemTemplate* found = FindMenuItem(item.items, nID)) return found;
+  }
+  return nullptr;
+}
+
+// The Zone sheet prints a page for every zone in use.
+bool NothingToPrint(int sheet) {
+  if (sheet != kSheetZone) return false;
+  for (int z = 0; z < kZoneCount; ++z) {
+    if (zf::kInUse.Get(TheModel(), z)) return false;
+  }
+  return true;
+}
+
+// The print dialog, offering the command's file.
+std::shared_ptr<QPrinter> RunPrintDialog(CWnd* pOwner, PrintDialogRequest request, UINT command) {
+  request.fileName = PrintFileName(command);
+  return GetPromptService().PrintDialog(pOwner, request);
+}
+
 }  // namespace
 
 int SheetOfCommand(UINT nID) {
-  switch (nID) {
-    case ID_PRINT_GLOBAL:
-      return kSheetGlobal;
-    case ID_PRINT_ZONE:
-      return kSheetZone;
-    case ID_PRINT_CHANNELS:
-      return kSheetChannelTable;
-    case ID_PRINT_DTMF:
-      return kSheetDtmf;
-    case ID_PRINT_FIVE_TONE_COMMON:
-      return kSheetFiveToneCommon;
-    case ID_PRINT_FIVE_TONE_CODES:
-      return kSheetFiveToneList;
-    case ID_PRINT_SEED:
-      return kSheetSeedChannel;
-    case ID_PRINT_SEL_CALL:
-      return kSheetSelCall;
-    default:
-      return -1;
+  for (const SheetCommand& c : kSheetCommands) {
+    if (c.command == nID) return c.sheet;
   }
+  return -1;
+}
+
+std::string PrintFileName(UINT nID) {
+  std::string name = "PX417";
+  const MenuTemplate* menu = FindMenuTemplate(IDR_MAIN_MENU);
+  if (const MenuItemTemplate* item = menu && nID ? FindMenuItem(menu->items, nID) : nullptr) {
+    name += '-';
+    bool capital = false;
+    for (const char c : item->text.substr(0, item->text.find('\t'))) {
+      if (c == '&') continue;
+      if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') {
+        capital = true;
+        continue;
+      }
+      name += capital ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+      capital = false;
+    }
+  }
+  // A folder removed since is not offered.
+  const QDir last(QString::fromStdString(PrintFolder()));
+  const QDir folder = !PrintFolder().empty() && last.exists() ? last : QDir::current();
+  return folder.absoluteFilePath(QString::fromStdString(name + ".pdf")).toStdString();
 }
 
 int SheetFontTenths(int sheet) { return sheet == kSheetZone ? 80 : 90; }
@@ -85,9 +151,14 @@ void FitSheetFont(CPrinterDC& dc, gdi::FontSpec font, const std::function<void()
 }
 
 bool PrintSheets(CWnd* pOwner, int sheet) {
+  // Said before the dialog: there is nothing to choose a printer for.
+  if (NothingToPrint(sheet)) {
+    AfxMessageBox(kNoZoneToPrint, MB_OK | MB_ICONINFORMATION);
+    return false;
+  }
   PrintDialogRequest request;
   request.flags = kPrintSheetsDialogFlags;
-  std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
+  std::shared_ptr<QPrinter> printer = RunPrintDialog(pOwner, request, CommandOfSheet(sheet));
   if (!printer) return false;
 
   CPrinterDC dc(*printer);
@@ -117,7 +188,9 @@ bool PrintSheets(CWnd* pOwner, int sheet) {
   dc.SelectFont(oldFont);
   if (sheet != kSheetZone) dc.EndPage();
   dc.EndDoc();
-  return dc.HasFailed() ? ReportPrinterFailure() : true;
+  if (dc.HasFailed()) return ReportPrinterFailure();
+  RememberPrintFolder(*printer);
+  return true;
 }
 
 QPixmap CaptureForegroundWindow(HWND hWnd) {
@@ -138,7 +211,7 @@ bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {
   request.flags = PD_RETURNDC;
   request.minPage = 1;
   request.maxPage = 0xFFFF;
-  std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
+  std::shared_ptr<QPrinter> printer = RunPrintDialog(pOwner, request, ID_PRINT_KEY);
   if (!printer) return false;
 
   CDibPrinter dib;
@@ -148,7 +221,9 @@ bool PrintCapturedBitmap(CWnd* pOwner, const QPixmap& bitmap) {
   CPrinterDC dc(*printer);
   dib.Print(&dc);
   if (dc.HasFailed()) return ReportPrinterFailure();
-  return dc.GetPageCount() > 0;
+  if (dc.GetPageCount() == 0) return false;
+  RememberPrintFolder(*printer);
+  return true;
 }
 
 bool OnPrintKey(CWnd* pOwner, const KeyPageSwitch& pages) {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "ui/print/printer_dc.h"
 #include "ui/print/sheet_registry.h"
@@ -26,6 +27,17 @@ extern BOOL g_bKeyPrintActive;
 // The sheet a print command prints, or -1 (the key sheet has no number).
 int SheetOfCommand(UINT nID);
 
+// The PDF file the print dialog offers for a print command: "PX417-" and the
+// command's menu text without "&", blanks and slashes (a letter after a blank
+// in capitals: "PX417-SelCall.pdf"), or "PX417.pdf" for a command the menu
+// does not show; in the folder of the last sheet printed to a file while it
+// exists, else (at first) the working folder.
+std::string PrintFileName(UINT nID);
+
+// What the Zone sheet, a page for every zone in use, says instead of opening
+// the print dialog when no zone is in use.
+inline constexpr const char* kNoZoneToPrint = "No zone is in use: there is nothing to print.";
+
 // The print dialog of the sheets: no selection, no page numbers, copies by the
 // device mode, no print-to-file box (0x14000C).
 inline constexpr DWORD kPrintSheetsDialogFlags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
@@ -38,7 +50,8 @@ inline constexpr const char* kPrinterCannotStart =
 
 // ---- the print job ----------------------------------------------------------------
 // The whole job of one sheet. Returns false when nothing was printed (the
-// dialog was cancelled, or the printer could not start: that is said once).
+// sheet had nothing to print or the printer could not start: that is said
+// once; or the dialog was cancelled).
 bool PrintSheets(CWnd* pOwner, int sheet);
 // Calls the routines of the sheet in order, each with its own left edge.
 void PrintPage(CPrinterDC& dc, int charW, int x, int pitch, int gap, int sheet);

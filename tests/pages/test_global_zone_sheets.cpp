@@ -12,6 +12,7 @@
 #include "model/global_fields.h"
 #include "model/zone_model.h"
 #include "page_harness.h"
+#include "shell/print_sheets.h"
 #include "ui/print/sheet_registry.h"
 
 namespace page_test {
@@ -203,11 +204,14 @@ TEST_F(ZoneSheet, LongTablesGoOnWithTheirHeaderAndTitlesStayVisible) {
   EXPECT_LT(darkest, 128);
 }
 
-TEST_F(ZoneSheet, NoZoneInUsePrintsNoPage) {
+// With no zone in use the command says so before any print dialog, and prints nothing.
+TEST_F(ZoneSheet, NoZoneInUseIsSaidInsteadOfPrinting) {
   S().zoneFlags[0] = 0;
-  words = SheetWords(kSheetZone);
-  EXPECT_LE(SheetPages(), 0);  // no page begun: the job writes no document
-  EXPECT_TRUE(words.empty());
+  prompts.Clear();
+  EXPECT_FALSE(PrintSheets(&host, kSheetZone));
+  ASSERT_EQ(prompts.Prompts().size(), 1u);
+  EXPECT_EQ(prompts.Prompts()[0].kind, CScriptedPrompts::Kind::MessageBox);
+  EXPECT_EQ(prompts.Prompts()[0].text, kNoZoneToPrint);
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST_F(ToneCallSheets, DtmfSheetPrintsTheRowsInThePagesOrder) {
   EXPECT_LT(text.find(" ZERO "), text.find(" ONE "));
 }
 
-// Entries 1 to 100 in two blocks of fifty, entry 51 on the line of entry 1, on A4 and Letter.
+// Entries 1 to 100 in two blocks of fifty, entry 51 on the line of entry 1,
+// on one page of A4 and of the shorter Letter.
 TEST_F(ToneCallSheets, SelCallSheetPrintsFiftyEntriesABlockSideBySide) {
   auto& entries = TheModel().store.selCalls;
   entries[0].zoneCode = 200;  // "Disable"
@@ -101,6 +102,7 @@ TEST_F(ToneCallSheets, SelCallSheetPrintsFiftyEntriesABlockSideBySide) {
     EXPECT_TRUE(std::regex_search(text, std::regex("\n001 Disable [^\n]* 051 Global "))) << text;
     EXPECT_TRUE(std::regex_search(text, std::regex("\n050 [^\n]* LAST50 [^\n]* 100 [^\n]* 65519\n"))) << text;
     ExpectPieces(text, {}, {"\n101 ", " 101 ", " 4242"});
+    EXPECT_EQ(SheetPages(), 1);
   }
 }
 

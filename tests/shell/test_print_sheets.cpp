@@ -133,6 +133,36 @@ TEST_F(PrintSheetsTest, MobileSpecialBeginsAPageOfItsOwnAndCommandsReachTheirShe
   EXPECT_EQ(SheetOfCommand(ID_PRINT_KEY), -1);
 }
 
+// The dialog offers a file named after the sheet's menu item, in the folder
+// the last sheet was printed to; the file chosen is the one written.
+TEST_F(PrintSheetsTest, TheDialogOffersAFileNamedAfterTheSheetInTheFolderLastPrintedTo) {
+  RegisterMainDialogResources();
+  const std::pair<UINT, const char*> names[] = {
+      {ID_PRINT_ZONE, "PX417-Zone.pdf"},
+      {ID_PRINT_SEL_CALL, "PX417-SelCall.pdf"},
+      {ID_PRINT_SEED, "PX417-SeedChannel.pdf"},
+      {ID_PRINT_FIVE_TONE_COMMON, "PX417-5-ToneCommonSystem.pdf"},
+      {ID_PRINT_KEY, "PX417-Key.pdf"},
+      {ID_PRINT_CHANNELS, "PX417.pdf"},  // no menu item
+  };
+  for (const auto& [command, name] : names) {
+    EXPECT_EQ(std::filesystem::path(PrintFileName(command)).filename(), name);
+  }
+
+  RegisterSheetRoutine(kSheetDtmf, Stub("DTMF", false, false));
+  RegisterSheetRoutine(kSheetSelCall, Stub("SELCALL", true, false));
+  std::filesystem::create_directory(tmp.path / "chosen");
+  const std::string dtmf = (tmp.path / "chosen" / "dtmf.pdf").string();
+  const std::string offered = PrintFileName(ID_PRINT_DTMF);
+  prompts.AnswerPrintToPdf(dtmf);
+  ASSERT_TRUE(PrintSheets(nullptr, kSheetDtmf));
+  EXPECT_NE(FindWord(PdfWords(dtmf), "DTMF"), nullptr);
+  EXPECT_EQ(prompts.Prompts().back().print.fileName, offered);
+  prompts.AnswerPrintToPdf(std::nullopt);
+  EXPECT_FALSE(PrintSheets(nullptr, kSheetSelCall));
+  EXPECT_EQ(prompts.Prompts().back().print.fileName, (tmp.path / "chosen" / "PX417-SelCall.pdf").string());
+}
+
 TEST_F(PrintSheetsTest, CancelledDialogPrintsNothing) {
   bool called = false;
   RegisterSheetRoutine(kSheetDtmf, [&](CPrinterDC&, int, int, int, int) { called = true; });
@@ -349,6 +379,8 @@ TEST_F(PrintSheetsTest, TheSystemPrintDialogPrintsASheetToAPdfFileOfItsOwn) {
   const std::string pdf = tmp.File("chosen.pdf");
   bool offered = false;
   bool dialogSeen = false;
+  std::string offeredFile;
+  const std::string proposed = PrintFileName(ID_PRINT_DTMF);
   ui_test::TimedAutopilot pilot([&] {
     auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
     if (!dialog || dialogSeen) return;
@@ -362,6 +394,7 @@ TEST_F(PrintSheetsTest, TheSystemPrintDialogPrintsASheetToAPdfFileOfItsOwn) {
       return;
     }
     printers->setCurrentIndex(toPdf);
+    offeredFile = file->text().toStdString();
     file->setText(QString::fromStdString(pdf));
     dialog->accept();
   });
@@ -369,6 +402,7 @@ TEST_F(PrintSheetsTest, TheSystemPrintDialogPrintsASheetToAPdfFileOfItsOwn) {
   SetPromptService(&prompts);
   EXPECT_TRUE(dialogSeen);
   EXPECT_TRUE(offered);
+  EXPECT_EQ(offeredFile, proposed);
   EXPECT_TRUE(printed);
   EXPECT_EQ(PdfPageCount(pdf), 1);
   EXPECT_NE(FindWord(PdfWords(pdf), "DTMF"), nullptr);

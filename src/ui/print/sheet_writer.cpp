@@ -17,18 +17,31 @@ SheetGeometry SheetGeometryOf(const gdi::TEXTMETRIC& tm) {
   return g;
 }
 
-CFittedFont::CFittedFont(CPrinterDC& dc, const SheetGeometry& sheet, int x, int columns)
+namespace {
+
+// The height of a line's text: the font's height and external leading.
+int TextHeight(const gdi::TEXTMETRIC& tm) { return tm.tmHeight + tm.tmExternalLeading; }
+
+}  // namespace
+
+CFittedFont::CFittedFont(CPrinterDC& dc, const SheetGeometry& sheet, int x, int columns, int y, int lines)
     : charW(sheet.charW), pitch(sheet.pitch), gap(sheet.gap), m_dc(dc), m_previous(dc.GetCurrentFont()) {
   const int width = dc.GetDeviceCaps(gdi::HORZRES);
+  // The pitch that keeps the lines above the foot of the printable area.
+  const int room = lines > 0 ? (dc.GetDeviceCaps(gdi::VERTRES) - y) / lines : INT_MAX;
+  int textHeight = TextHeight(dc.GetTextMetrics());
   gdi::FontSpec font = m_previous;
-  while (x + columns * charW > width && font.pointTenths > 10) {
+  while ((x + columns * charW > width || textHeight > room) && font.pointTenths > 10) {
     --font.pointTenths;
     dc.SelectFont(font);
-    const SheetGeometry g = SheetGeometryOf(dc.GetTextMetrics());
+    const gdi::TEXTMETRIC tm = dc.GetTextMetrics();
+    const SheetGeometry g = SheetGeometryOf(tm);
     charW = g.charW;
     pitch = g.pitch;
     gap = g.gap;
+    textHeight = TextHeight(tm);
   }
+  pitch = std::max(1, std::min(pitch, room));
 }
 
 CFittedFont::~CFittedFont() { m_dc.SelectFont(m_previous); }
@@ -203,9 +216,13 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
   const CSheetPen pen(dc);
   const int blocks = std::max(table.blocks, 1);
   const int lines = (table.entries + blocks - 1) / blocks;
+  int y = gap + 2 * pitch;
+  // The title, the header row and the entries' lines stay on this page.
+  const CFittedFont font(dc, {charW, x, pitch, gap}, x, 0, y, lines + 2);
+  pitch = font.pitch;
   int right = 0;
   for (const SheetColumn& c : table.columns) right = std::max(right, c.to);
-  charW = FitColumnWidth(dc, charW, x, (blocks - 1) * table.blockStep + right);
+  charW = FitColumnWidth(dc, font.charW, x, (blocks - 1) * table.blockStep + right);
   auto blockX = [&](int block) { return x + block * table.blockStep * charW; };
   auto header = [&](int y) {
     for (int b = 0; b < blocks; ++b) {
@@ -213,7 +230,6 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
     }
   };
 
-  int y = gap + 2 * pitch;
   PrintLine(&dc, x, &y, pitch, std::string(table.title), 1);
   header(y);
   y += pitch;
@@ -225,13 +241,6 @@ void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const
                       [&](int c) { return table.text ? table.text(entry, c) : std::string(); });
     }
     y += pitch;
-    if (line + 1 < lines && y + 2 * pitch > dc.GetDeviceCaps(gdi::VERTRES)) {
-      dc.EndPage();
-      dc.StartPage();
-      y = gap + 2 * pitch;
-      header(y);
-      y += pitch;
-    }
   }
 }
 

@@ -7,7 +7,9 @@
 // rule, and a label that would run into the text before it starts one blank
 // after it (one that would run into the box after it ends one blank before).
 // A part wider than the printable width narrows its columns, or is drawn in a
-// smaller font (FittedFont) where narrowed columns could not hold their texts.
+// smaller font (FittedFont) where narrowed columns could not hold their texts;
+// a one-page table taller than the printable height draws its lines closer
+// together (FittedFont too).
 #pragma once
 
 #include <array>
@@ -37,9 +39,14 @@ constexpr int TextInset(int charW) { return charW / 3; }
 // selected font where the part fits the printable width, else the largest
 // smaller one (in steps of a tenth of a point) that fits, selected until the
 // object goes. charW, pitch and gap are the geometry of the font in use.
+//
+// A part that must stay on its page, `lines` lines from y, also fits the
+// printable height: its pitch shrinks first, down to the height of its text
+// (the room above and below the text goes), and only where even that is too
+// tall is the font made smaller.
 class CFittedFont {
  public:
-  CFittedFont(CPrinterDC& dc, const SheetGeometry& sheet, int x, int columns);
+  CFittedFont(CPrinterDC& dc, const SheetGeometry& sheet, int x, int columns, int y = 0, int lines = 0);
   ~CFittedFont();
   CFittedFont(const CFittedFont&) = delete;
   CFittedFont& operator=(const CFittedFont&) = delete;
@@ -200,11 +207,10 @@ void PrintSheetRowsAt(CPrinterDC& dc, int charW, int x, int pitch, int y, std::s
 
 // ---- lists as framed tables ------------------------------------------------------------------
 //
-// A list of entries printed as a table of framed cells: a title line, a row of
-// column headers, then one row per entry. The entries are split evenly into
-// side-by-side blocks, `blockStep` character widths apart, entry r of each
-// block on one line. After each line, when y + 2 pitch passes the page height,
-// the table goes on at the top of a new page with its header row again.
+// A fixed list of entries printed as a table of framed cells on one page: a
+// title line, a row of column headers, then one row per entry. The entries are
+// split evenly into side-by-side blocks, `blockStep` character widths apart,
+// entry r of each block on one line.
 struct SheetColumn {
   std::string_view header;
   int from = 0;  // the cell's edges, in character widths from the block's left edge
@@ -220,9 +226,10 @@ struct SheetTable {
   std::function<std::string(int entry, int column)> text;
 };
 // Draws the table on the page the caller began, from the third line (gap + 2
-// pitch), with a pen of 4 device units and texts over the boxes, its columns
-// narrowed to fit the printable width; the last page is left for the caller to
-// end.
+// pitch), with a pen of 4 device units and texts over the boxes: its columns
+// narrowed to fit the printable width, its lines fitted to the printable height
+// (CFittedFont), so that it never runs onto a second page. The page is left for
+// the caller to end.
 void PrintSheetTable(CPrinterDC& dc, int charW, int x, int pitch, int gap, const SheetTable& table);
 
 // One row of framed cells at y, the columns' edges counted from x: each box,

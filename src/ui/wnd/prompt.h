@@ -39,6 +39,9 @@ struct PrintDialogRequest {
   DWORD flags = PD_ALLPAGES;
   int minPage = 1;
   int maxPage = 0xFFFF;
+  // The PDF file offered when the job is printed to a file (an absolute
+  // path); empty: "PX417.pdf" in the working folder.
+  std::string fileName;
 };
 
 // What a file dialog is asked to show.

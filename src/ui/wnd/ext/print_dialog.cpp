@@ -32,12 +32,14 @@ std::shared_ptr<QPrinter> CQtPromptService::PrintDialog(CWnd* pOwner, const Prin
   auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
   // Printing to a PDF file is always offered here, whatever the request says
   // about the print-to-file box: on this platform a computer often has no
-  // printer queue, and a PDF file is then the way to print. With no queue at
-  // all it is chosen from the start, with a file in the working folder.
-  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QDir::current().absoluteFilePath(QStringLiteral("PX417.pdf")));
-  }
+  // printer queue, and a PDF file is then the way to print. The file offered
+  // is the request's; with no queue at all it is chosen from the start, with a
+  // queue the default printer stays the choice.
+  const QString file = request.fileName.empty() ? QDir::current().absoluteFilePath(QStringLiteral("PX417.pdf"))
+                                                : QString::fromStdString(request.fileName);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(file);
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) printer->setOutputFormat(QPrinter::NativeFormat);
   QPrintDialog dialog(printer.get(), OwnerOf(pOwner));
   QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
   options.setFlag(QAbstractPrintDialog::PrintSelection, !(request.flags & PD_NOSELECTION));
