@@ -4,8 +4,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <filesystem>
+#include <map>
 
 #include "shell/dialogs/help_dlg.h"
 #include "shell/main_dlg.h"
@@ -17,6 +19,19 @@ std::string& HelpPath() {
   return path;
 }
 
+// The topic map: context ids that share a topic of the help file.
+const std::map<DWORD, DWORD>& TopicMap() {
+  static const std::map<DWORD, DWORD> map = [] {
+    std::map<DWORD, DWORD> m;
+    m[1035] = 10600;
+    for (DWORD id = 1045; id <= 1055; ++id) {
+      if (id != 1049) m[id] = 10440;
+    }
+    return m;
+  }();
+  return map;
+}
+
 std::string HelpFileMessage(const char* what, const std::string& path) {
   return std::string(what) + "\n\n   File Path [ " + path + " ]";
 }
@@ -26,7 +41,9 @@ std::string HelpFileMessage(const char* what, const std::string& path) {
 // that asked is still there, when there is no opener or it did not succeed
 // (no program on the desktop handles the file). The process belongs to the
 // application, so it outlives the request and goes, at the latest, with it.
-void OpenWithDesktop(const std::string& path, QWidget* window) {
+// The topic goes as the address's fragment: a browser shows the part of the
+// file that carries it as its id, else the file's top.
+void OpenWithDesktop(const std::string& path, DWORD topic, QWidget* window) {
   const std::string failed = NoHelpProgramText(path);
   const QString opener = QStandardPaths::findExecutable(kHelpOpenerProgram);
   if (opener.isEmpty()) {
@@ -48,7 +65,9 @@ void OpenWithDesktop(const std::string& path, QWidget* window) {
   process->setStandardInputFile(QProcess::nullDevice());
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process->start(opener, {QString::fromStdString(path)});
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
+  url.setFragment(QString::number(topic));
+  process->start(opener, {url.toString(QUrl::FullyEncoded)});
 }
 
 }  // namespace
@@ -61,14 +80,18 @@ std::string GetHelpFilePath() {
 
 void SetHelpFilePath(const std::string& path) { HelpPath() = path; }
 
+DWORD HelpTopicOf(DWORD contextId) {
+  const auto it = TopicMap().find(contextId);
+  return it == TopicMap().end() ? contextId : it->second;
+}
+
 std::string MissingHelpFileText(const std::string& path) { return HelpFileMessage("Not Exist Html Help File", path); }
 
 std::string NoHelpProgramText(const std::string& path) {
   return HelpFileMessage("No program to show the help file was found", path);
 }
 
-// The desktop opens the whole file: a help context cannot be handed to it.
-void CMainDlg::WinHelp(DWORD_PTR, UINT) {
+void CMainDlg::WinHelp(DWORD_PTR dwData, UINT) {
   CWaitCursor wait;
   SendMessage(WM_CANCELMODE);
   const std::string path = GetHelpFilePath();
@@ -77,7 +100,7 @@ void CMainDlg::WinHelp(DWORD_PTR, UINT) {
     AfxMessageBox(MissingHelpFileText(path), MB_OK);
     return;
   }
-  OpenWithDesktop(path, GetSafeHwnd());
+  OpenWithDesktop(path, HelpTopicOf(static_cast<DWORD>(dwData)), GetSafeHwnd());
 }
 
 void CMainDlg::OnHelpTopics() { WinHelp(ID_FILE_OPEN_X, HELP_CONTEXT); }

@@ -13,7 +13,11 @@ inline constexpr const char* kHelpFileName = "px417.html";
 std::string GetHelpFilePath();
 void SetHelpFilePath(const std::string& path);
 
-// The desktop's opener of files, run with the help file's path.
+// The help topic of a context id: the topic map's entry, or the id itself.
+DWORD HelpTopicOf(DWORD contextId);
+
+// The desktop's opener of files, run with the help file's address, the topic
+// as its fragment.
 inline constexpr const char* kHelpOpenerProgram = "xdg-open";
 
 // "Not Exist Html Help File\n\n   File Path [ %s ]" with the path.

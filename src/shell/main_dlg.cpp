@@ -196,6 +196,7 @@ CMainDlg::~CMainDlg() {
 
 bool CMainDlgPageHooks::QuerySaveChanges() { return m_dlg.QuerySaveChanges(); }
 bool CMainDlgPageHooks::IsModeM() const { return g_bModeM != FALSE; }
+void CMainDlgPageHooks::DataReplaced() { m_dlg.StartZoneTabAtOverview(); }
 
 // The pages that are built, and the sheet routines they print; every other tab
 // shows the placeholder page.

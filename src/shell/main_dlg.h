@@ -64,6 +64,7 @@ class CMainDlgPageHooks : public IMainDlgHooks {
   explicit CMainDlgPageHooks(CMainDlg& dlg) : m_dlg(dlg) {}
   bool QuerySaveChanges() override;
   bool IsModeM() const override;
+  void DataReplaced() override;
 
  private:
   CMainDlg& m_dlg;
@@ -99,6 +100,8 @@ class CMainDlg : public CDialog {
   // The tab set of the model in hand, Global 1 current, the Zone tab back at
   // the zone overview from zone 1.
   void BuildTabs();
+  // The Zone tab shows the zone overview, from zone 1, when it is next entered.
+  void StartZoneTabAtOverview();
   void EnterPage();
   void LeavePage();
   // Leave, select the tab of the page (the current one when the set has none), enter.
@@ -192,8 +195,6 @@ class CMainDlg : public CDialog {
   // or when the page left last had it (NoteFocusInPage, before it is left).
   void FocusPage(CDialog& page);
   void NoteFocusInPage();
-  // The Zone tab shows the zone overview, from zone 1, when it is next entered.
-  void StartZoneTabAtOverview();
   void SetZoneFlag(bool on);
   void SetGroupInUse(bool on);
   int CurrentIndexOfFirst(std::initializer_list<UINT> ids);

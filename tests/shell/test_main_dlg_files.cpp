@@ -285,14 +285,16 @@ TEST_F(MainDlgFilesTest, HelpTellsWhenNoProgramShowsTheHelpFile) {
     bool helpFile;
     std::function<void()> ask;
     std::string message;  // empty: none
-    bool runs;
+    const char* topic;    // the topic the opener is given; null: it does not run
   };
+  // F1 on control 1046 folds to the topic its neighbours share; Help Topics' context is its own topic.
   const Case cases[] = {
-      {"exits 0", "exit 0", true, topics, "", true},
+      {"exits 0", "exit 0", true, topics, "", "32775"},
+      {"exits 0 for a control", "exit 0", true, f1, "", "10440"},
       {"exits 3 a moment later", "/bin/sleep 1; exit 3", true, [this] { Command(ID_HELP_TOPICS_ALT); },
-       NoHelpProgramText(path), true},
-      {"no opener", nullptr, true, f1, NoHelpProgramText(path), false},
-      {"help file missing", "exit 0", false, topics, MissingHelpFileText(path), false},
+       NoHelpProgramText(path), "32775"},
+      {"no opener", nullptr, true, f1, NoHelpProgramText(path), nullptr},
+      {"help file missing", "exit 0", false, topics, MissingHelpFileText(path), nullptr},
   };
   for (const Case& c : cases) {
     prompts.Clear();
@@ -303,7 +305,7 @@ TEST_F(MainDlgFilesTest, HelpTellsWhenNoProgramShowsTheHelpFile) {
     if (c.helpFile) std::ofstream(path) << "<!DOCTYPE html>";
     c.ask();
     // The window is free while the opener runs.
-    if (c.runs) {
+    if (c.topic) {
       EXPECT_TRUE(prompts.MessageTexts().empty()) << c.name;
     }
     ASSERT_TRUE(PumpUntil(OpenersDone, 10000)) << c.name;
@@ -311,7 +313,7 @@ TEST_F(MainDlgFilesTest, HelpTellsWhenNoProgramShowsTheHelpFile) {
         << c.name;
     std::ifstream noted(note);
     const std::string given((std::istreambuf_iterator<char>(noted)), {});
-    EXPECT_EQ(given, c.runs ? path : "") << c.name;
+    EXPECT_EQ(given, c.topic ? "file://" + path + "#" + c.topic : "") << c.name;
   }
 
   // An opener that cannot be run.
@@ -343,7 +345,8 @@ TEST_F(MainDlgFilesTest, TheBuiltHelpFileIsOpenedByHelpTopics) {
   Command(ID_HELP_TOPICS);
   ASSERT_TRUE(PumpUntil(OpenersDone, 10000));
   EXPECT_TRUE(prompts.MessageTexts().empty());
-  EXPECT_EQ(ReadBytes(dir / "opened"), Bytes(built.begin(), built.end()));
+  const std::string url = "file://" + built + "#32775";
+  EXPECT_EQ(ReadBytes(dir / "opened"), Bytes(url.begin(), url.end()));
 }
 #endif
 
@@ -656,6 +659,13 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
       {"read", "", [&] { Command(ID_RADIO_READ); }},
       {"recover", "File:start.X417", [&] { Command(ID_RADIO_RECOVER); }},
       {"model", "File:DEFAULTUP.X417", modelChoice},
+      // Without its default file the choice starts from the built-in defaults; no load reports it.
+      {"model, no file", "File:start.X417",
+       [&] {
+         std::filesystem::rename(dir / "Data/DEFAULTUP.X417", dir / "Data/DEFAULTUP.away");
+         modelChoice();
+         std::filesystem::rename(dir / "Data/DEFAULTUP.away", dir / "Data/DEFAULTUP.X417");
+       }},
       {"editor", "File:other.x417", editorLoad},
   };
   // Conventional group basic and advanced, LTR group basic and advanced, repeaters, LTR

@@ -108,5 +108,7 @@ void CGlobal1Page::OnSelchangeModel() {
   CWnd* main = GetParentOwner();
   if (main && main != this) main->SendMessage(WM_MODEL_CHANGED, 0, index);
   TheModel().ChangeModel(kUhfHardware, MainDlgHooks().StartFolder());
+  // New data, also when the default file could not be loaded and no load said so.
+  MainDlgHooks().DataReplaced();
   UpdateControls();
 }

@@ -44,6 +44,9 @@ class IMainDlgHooks {
   virtual std::string StartFolder();
   // The "-m" mode of this run.
   virtual bool IsModeM() const { return false; }
+  // The edit model holds new data that no file load reported (the MODEL
+  // choice's defaults when the band's default file could not be loaded).
+  virtual void DataReplaced() {}
 };
 
 // The hooks in use; without any set, a default that lets every caller go on.
