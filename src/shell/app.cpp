@@ -7,7 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
+#include <QDialog>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -75,8 +75,8 @@ void OnTerminateSignal(int) {
 }
 
 // Answers each open message box as Cancel would (OK where that is its only
-// button), cancels each open file dialog, and cancels each modal dialog of the
-// program as its Cancel button does, so that nothing waits for a person.
+// button), cancels each modal dialog of the program as its Cancel button does,
+// and each file or print dialog, so that nothing waits for a person.
 void CancelOpenPrompts() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!window->isVisible()) continue;
@@ -89,12 +89,11 @@ void CancelOpenPrompts() {
       } else {
         box->reject();
       }
-    } else if (auto* files = qobject_cast<QFileDialog*>(window)) {
-      files->reject();
-    } else if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(window));
-               dialog && dialog != g_pMainDlg && window->isModal()) {
+    } else if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(window))) {
       // Posted: a transfer that holds the messages finishes its step first.
-      dialog->PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      if (dialog != g_pMainDlg && window->isModal()) dialog->PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else if (auto* system = qobject_cast<QDialog*>(window)) {
+      system->reject();  // the system's file and print dialogs
     }
   }
 }

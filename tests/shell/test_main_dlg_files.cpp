@@ -8,6 +8,7 @@
 
 #include <signal.h>
 
+#include <QPrintDialog>
 #include <QProcess>
 
 #include <algorithm>
@@ -210,6 +211,37 @@ TEST_F(MainDlgFilesTest, ASigtermCancelsAnOpenDialogBeforeTheClose) {
   EXPECT_TRUE(cancelledBeforeAsked);
   ASSERT_TRUE(TheModel().LoadDataFile((dir / "closed.X417").string(), dir.string()));
   EXPECT_EQ(used.Get(TheModel()), before);
+}
+
+// A SIGTERM while the system's print dialog is open cancels it (nothing is
+// printed), then closes as the close box does.
+TEST_F(MainDlgFilesTest, ASigtermCancelsTheSystemPrintDialogBeforeTheClose) {
+  // The scripted answers, but the system's own print dialog.
+  struct CSystemPrintDialog : CScriptedPrompts {
+    std::shared_ptr<QPrinter> PrintDialog(CWnd* owner, const PrintDialogRequest& request) override {
+      return system.PrintDialog(owner, request);
+    }
+    CQtPromptService system;
+  } withPrintDialog;
+  withPrintDialog.Answer(IDNO);
+  SetPromptService(&withPrintDialog);
+  Edit();
+  int ticksOpenAfterSignal = -1;  // -1: no signal sent yet
+  ui_test::TimedAutopilot pilot([&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    if (ticksOpenAfterSignal < 0) {
+      ticksOpenAfterSignal = 0;
+      Terminate();
+    } else if (++ticksOpenAfterSignal > 20) {
+      dialog->reject();  // the signal did not cancel it
+    }
+  });
+  Command(ID_PRINT_DTMF);
+  ASSERT_TRUE(PumpUntil([this] { return !dlg->IsWindowVisible(); }));
+  SetPromptService(&prompts);
+  EXPECT_EQ(ticksOpenAfterSignal, 0);
+  EXPECT_EQ(withPrintDialog.MessageTexts(), std::vector<std::string>{kAskToSave});
 }
 
 TEST_F(MainDlgFilesTest, OpenAsksAboutUnsavedChanges) {
