@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,10 +92,7 @@ TEST(GroupRecordTest, ChecksInOrderWithTheirTexts) {
       {0, 0x80, 0, 0, 0x88, 0, 5, false, kAniText},        // ANI: the code its selection bit chooses
       {0, 0x80, 0, 0, 0x88, 0, 5, true, nullptr},
       {0, 0x80, 0, 0, 0x88, 5, 0, true, kAniText},
-      {0x8000, 0, 0x12, 0, 0x88, 0, 0, false, nullptr},  // TPAC: DCS type 16 or 24, sub-type 2 or 3
-      {0x8000, 0, 0x1B, 0, 0x88, 0, 0, false, nullptr},
-      {0x8000, 0, 0x11, 0, 0x88, 0, 0, false, kTpacText},
-      {0x8000, 0, 0x0A, 0, 0x88, 0, 0, false, kTpacText},
+      {0x8000, 0, 0x0A, 0, 0x88, 0, 0, false, kTpacText},  // TPAC (every byte 2 in the next test)
       {0xA000, 0x80, 0, 0, 0x88, 0, 0, false, kToneText},  // horn before ANI before TPAC
       {0x8000, 0x80, 0, 0, 0x88, 0, 0, false, kAniText},
   };
@@ -112,6 +110,27 @@ TEST(GroupRecordTest, ChecksInOrderWithTheirTexts) {
     group.flags = 0;  // out of use: packed without any check
     EXPECT_EQ(pack.Pack(group), 1);
     EXPECT_EQ(pack.Bytes()[6], c.word >> 8);
+  }
+}
+
+// TPAC takes a DCS tone type (16 or 24) with sub-type 2 or 3 and no other pair
+// of byte 2, whatever its two top bits hold; a refusal names the zone.
+TEST(GroupRecordTest, TpacWantsDcsWithSubType2Or3) {
+  const std::set<int> accepted = {0x12, 0x13, 0x1A, 0x1B};
+  for (int top : {0x00, 0xC0}) {
+    for (int typeAndSub = 0; typeAndSub < 0x40; ++typeAndSub) {
+      SCOPED_TRACE(testing::Message() << "byte 2 = 0x" << std::hex << (top | typeAndSub));
+      GroupPack pack;
+      pack.context = {0x88, 32, false, false, 0, 0};
+      CGroupRecord group = InUse();
+      group.channelWord = 0x8005;
+      group.byte2 = std::uint8_t(top | typeAndSub);
+      const bool takes = accepted.count(typeAndSub) != 0;
+      EXPECT_EQ(pack.Pack(group), takes ? 1 : 0);
+      EXPECT_EQ(pack.host.messages,
+                takes ? std::vector<std::string>{}
+                      : std::vector<std::string>{"DCS code not been programmed for the TPAC function on Zone 32"});
+    }
   }
 }
 
