@@ -13,10 +13,6 @@
 namespace cf {
 
 inline CChannelData* ChannelAt(CEditModel& m, int c) { return m.store.Channel(c); }
-inline std::uint8_t& FrequencyFlagByte(CEditModel& m, int c) {
-  CChannelData* r = m.store.Channel(c);
-  return r ? r->FrequencyFlags() : NoRecordByte();
-}
 
 using C = CChannelData;
 // Mode byte.
@@ -25,10 +21,6 @@ inline constexpr BitField kRxStepSet = RecordBits<&ChannelAt, &C::modeByte>(C::k
 inline constexpr BitField kTxStepSet = RecordBits<&ChannelAt, &C::modeByte>(C::kTxStepMask);
 // In use ("programmed"): the channel table's "Enable".
 inline constexpr BitField kInUse = RecordBits<&ChannelAt, &C::programmed>(0x01);
-// The frequency flags of the entries.
-inline constexpr BitField kNearWholeMHz = BitsOf<&FrequencyFlagByte>(C::kFlagNearWholeMHz);
-inline constexpr BitField kNear921600 = BitsOf<&FrequencyFlagByte>(C::kFlagNear921600);
-inline constexpr BitField kNear80139 = BitsOf<&FrequencyFlagByte>(C::kFlagNear80139);
 // Frequencies in 10 Hz units.
 inline constexpr Field kRxFrequency{
     [](CEditModel& m, int c) -> std::uint32_t {

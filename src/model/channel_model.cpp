@@ -120,22 +120,6 @@ FrequencyEntry EnterTxFrequency(CEditModel& model, int c, const std::string& tex
   return e;
 }
 
-int PrevChannelsFirst(int first) {
-  first = std::clamp(first, 0, kChannelTableFirstMax);
-  return first >= kChannelTableStep ? first - kChannelTableStep : 0;
-}
-
-int NextChannelsFirst(int first) {
-  first = std::clamp(first, 0, kChannelTableFirstMax);
-  return first + 3 * kChannelTableStep < kChannelCount ? first + kChannelTableStep : kChannelTableFirstMax;
-}
-
-int ChannelTableChannel(int first, int column) {
-  if (column < 1 || column > kChannelTableColumns) return -1;
-  const int c = first + column - 1;
-  return c >= 0 && c < kChannelCount ? c : -1;
-}
-
 ChannelColumnTexts ChannelTableTexts(const CEditModel& model, int c) {
   ChannelColumnTexts t;
   const CChannelData* ch = model.store.Channel(c);

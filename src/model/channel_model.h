@@ -56,11 +56,6 @@ FrequencyEntry EnterTxFrequency(CEditModel& model, int c, const std::string& tex
 inline constexpr int kChannelTableColumns = 14;
 inline constexpr int kChannelTableStep = 7;
 inline constexpr int kChannelTableFirstMax = 236;  // column 14 then shows channel 250
-// The arrows: back by 7, or to 0; on by 7, or to 236.
-int PrevChannelsFirst(int first);
-int NextChannelsFirst(int first);
-// The channel of column 1..14, or -1.
-int ChannelTableChannel(int first, int column);
 
 struct ChannelColumnTexts {
   bool inUse = false;

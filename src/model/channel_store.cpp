@@ -112,12 +112,6 @@ int CChannelStore::ZoneOfGroup(int g) const {
   return -1;
 }
 
-int CChannelStore::GetZoneGroupSelection(int z) const {
-  if (z < 0 || z >= kZoneCount || zoneGroupSelection[z] == 0 || zoneGroupSelection[z] > groupCount[z]) return 255;
-  const int g = CountGroupsBeforeZone(z) + zoneGroupSelection[z] - 1;
-  return g < kGroupCount ? g : 255;
-}
-
 void CChannelStore::SetChannelFreq1(int i, std::int32_t value) {
   if (i >= 0 && i < kChannelCount) channels[i].rxFreq = value;
 }

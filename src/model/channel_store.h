@@ -176,8 +176,6 @@ class CChannelStore : public CModelPart {
   int GetFirstGroupIndex(int z, int g) const;
   // The zone whose run holds group g, or -1 for a group that lies in no zone.
   int ZoneOfGroup(int g) const;
-  // Zone group selection as a global group index, 255 for none.
-  int GetZoneGroupSelection(int z) const;
   void SetChannelFreq1(int i, std::int32_t value);  // receive frequency, 10 Hz units
   void SetChannelFreq2(int i, std::int32_t value);  // transmit frequency
   void ClearGroupInUse(int g) { if (g >= 0 && g < kGroupCount) groups[g].flags &= std::uint8_t(~kGroupInUse); }

@@ -59,16 +59,6 @@ double ChannelToFrequency(const CDfaTable& table, std::uint32_t n, int bandCode,
   return 0.0;
 }
 
-double ChannelToFrequency(std::uint32_t n, int bandCode, int useTable, int splitFlag, double* out) {
-  return ChannelToFrequency(TheModel().dfa, n, bandCode, useTable, splitFlag, out);
-}
-
-double ChannelToFrequency(std::uint32_t n, int bandCode, int useTable, int splitFlag) {
-  double viaOut = 0.0;
-  const double f = ChannelToFrequency(n, bandCode, useTable, splitFlag, &viaOut);
-  return f == -1.0 ? viaOut : f;
-}
-
 namespace {
 
 const char* const kCtcssTexts[kCtcssCount] = {

@@ -40,13 +40,9 @@ double BandChannelToFrequency(std::uint32_t n, int row, double x);
 //   through *out and returns -1.0; any other row returns its frequency.
 // - No frequency (no row of that code, or n outside every "Band 5b" window):
 //   0.0, and *out is set to 0.0 as well, so a caller never reads a stale value.
-// `out` may be nullptr; the table form reads the DFA table given, the other one
-// the program's model.
+// `out` may be nullptr.
 double ChannelToFrequency(const CDfaTable& table, std::uint32_t n, int bandCode, int useTable, int splitFlag,
                           double* out);
-double ChannelToFrequency(std::uint32_t n, int bandCode, int useTable, int splitFlag, double* out);
-// The same, returning the frequency whichever way it was delivered (0.0: none).
-double ChannelToFrequency(std::uint32_t n, int bandCode, int useTable, int splitFlag);
 
 // ---- CTCSS and DCS texts -------------------------------------------------------
 

@@ -39,15 +39,6 @@ std::uint32_t CDfaTable::ParseLine(const std::string& line) {
   return std::uint32_t(value);
 }
 
-int CDfaTable::LoadFromStream(std::istream& in) {
-  // Whole lines are read so that an over-long line stays one entry; lines beyond
-  // the table are ignored.
-  int k = 0;
-  std::string line;
-  while (k < kDfaEntryCount && std::getline(in, line)) SetEntry(k++, ParseLine(line));
-  return k;
-}
-
 bool CDfaTable::LoadFromFile(const std::string& path) {
   // Only a regular file is opened: a FIFO or a device would hold the program.
   std::error_code ec;
@@ -59,6 +50,8 @@ bool CDfaTable::LoadFromFile(const std::string& path) {
   }
   // The send packs every word of the table: a file without all of them would
   // leave words unset, so it is refused whole and the table keeps its words.
+  // Whole lines are read, so that an over-long line stays one entry; lines
+  // beyond the table are ignored.
   std::vector<std::uint32_t> words;
   std::string line;
   while (words.size() < m_words.size() && std::getline(in, line)) words.push_back(ParseLine(line));

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -36,8 +35,6 @@ class CDfaTable : public CModelPart {
   // words, "Problem reading from file..." with the path and the count. Either
   // returns false with the table unchanged.
   bool LoadFromFile(const std::string& path);
-  // The same from an open text stream; returns the number of words set.
-  int LoadFromStream(std::istream& in);
   // One line's value: leading blanks skipped, hexadecimal digits up to the first
   // other character (saturating at 0xFFFFFFFF), 0 when there are none.
   static std::uint32_t ParseLine(const std::string& line);

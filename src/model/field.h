@@ -235,8 +235,3 @@ struct ChoiceList {
   }
 };
 
-// The text of a choice field, on the page and on its sheet alike: the entry
-// whose code the field holds, else the list's default entry.
-inline std::string_view ChoiceText(CEditModel& model, const Field& field, const ChoiceList& list, int index = 0) {
-  return list.PageText(field.Get(model, index));
-}

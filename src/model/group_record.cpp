@@ -36,12 +36,6 @@ void CGroupRecord::SetDefaultData(std::uint8_t zoneFormat) {
   channelWord = IsLtrFormat(zoneFormat) ? 0x13FF : 0x03FF;
 }
 
-void CGroupRecord::InitDefault(int index, std::uint8_t zoneFormat) {
-  SetDefaultData(zoneFormat);
-  SetDefaultName(index);
-  flags = 0;
-}
-
 bool CGroupRecord::HasToneInformation() const {
   const int type = ToneType();
   return type == 8 || type == 16 || type == 24;

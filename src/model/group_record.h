@@ -62,10 +62,8 @@ class CGroupRecord {
 
   // Reset values; group 0 uses the first channel and is in use.
   void Reset(int index);
-  // The data of a group newly given to a zone: default options, no channel (busy
-  // lock-out 1 in an LTR zone), name "GROUP%3.3d" of index + 1, not in use.
-  void InitDefault(int index, std::uint8_t zoneFormat);
-  // The default options of InitDefault, keeping the name and the flags.
+  // The options of a group newly given to a zone, keeping the name and the
+  // flags: default options, no channel (busy lock-out 1 in an LTR zone).
   void SetDefaultData(std::uint8_t zoneFormat);
   void SetDefaultName(int index);
 

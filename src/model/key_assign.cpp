@@ -132,10 +132,6 @@ bool IsOffered(const CKeyAssignSection& keys, int slot, int code, std::uint8_t r
 
 }  // namespace
 
-KeyLayout KeyLayoutOf(std::uint32_t productionType) {
-  return IsProductionType11(productionType) ? KeyLayout::kPanel : KeyLayout::kSide;
-}
-
 std::string_view KeyFunctionName(KeyLayout layout, int code) {
   for (const KeyName& n : kNames)
     if (n.code == code) return layout == KeyLayout::kPanel ? n.panel : n.side;

@@ -19,7 +19,6 @@ class CKeyAssignSection;
 // The panel layout (keys "P1".."P4", "Up", "Down") for a production-type-11
 // radio, the side layout ("Side 1 switch", "Side 2 switch", "A".."D") otherwise.
 enum class KeyLayout { kPanel, kSide };
-KeyLayout KeyLayoutOf(std::uint32_t productionType);
 
 inline constexpr int kKeyCount = 6;
 inline constexpr int kKeySlotCount = 12;

@@ -14,16 +14,6 @@ int GlobalGroupIndex(const std::uint8_t* zoneGroupCounts, int zoneNumber, int gr
   return index;
 }
 
-int GlobalGroupIndex(const CChannelStore& store, int zoneNumber, int groupNumber) {
-  std::uint8_t counts[kZoneCount];
-  for (int z = 0; z < kZoneCount; ++z) counts[z] = std::uint8_t(store.GetGroupCount(z));
-  return GlobalGroupIndex(counts, zoneNumber, groupNumber);
-}
-
-int GlobalGroupIndex(int zoneNumber, int groupNumber) {
-  return GlobalGroupIndex(TheModel().store, zoneNumber, groupNumber);
-}
-
 // ---- CMiscOptionSection -------------------------------------------------------------
 
 void CMiscOptionSection::Reset() {
@@ -87,8 +77,6 @@ int CDtmfSettings::PackToImage(std::uint8_t* image) {
   }
   return 1;
 }
-
-std::uint8_t* CDtmfSettings::DialMemory(int r) { return (r >= 0 && r < kDialCount) ? dialMemory[r] : nullptr; }
 
 const std::uint8_t* CDtmfSettings::DialMemory(int r) const {
   return (r >= 0 && r < kDialCount) ? dialMemory[r] : nullptr;

@@ -9,14 +9,10 @@
 #include "model/dial_string.h"
 #include "model/model_part.h"
 
-class CChannelStore;
-
 // Global group index of group `groupNumber` of zone `zoneNumber` (1-based): the
 // group number plus the group counts of zones 0..zoneNumber - 2; below 2 the group
 // number itself. 255 as group number, and zone number 0 (none), give 255.
 int GlobalGroupIndex(const std::uint8_t* zoneGroupCounts, int zoneNumber, int groupNumber);  // 32 counts
-int GlobalGroupIndex(const CChannelStore& store, int zoneNumber, int groupNumber);
-int GlobalGroupIndex(int zoneNumber, int groupNumber);  // the program's model
 
 // Decoded from the image, never packed.
 class CMiscOptionSection : public CModelPart {
@@ -62,7 +58,6 @@ class CDtmfSettings : public CModelPart {
 
 
   // Dial memory r (0..9), nullptr outside.
-  std::uint8_t* DialMemory(int r);
   const std::uint8_t* DialMemory(int r) const;
   int DialMemoryLength(int r) const;  // 0 outside 0..9
   int AniCodeLength() const { return DialLength(aniCode); }

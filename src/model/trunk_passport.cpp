@@ -62,16 +62,6 @@ std::uint32_t PassPortTimerCode(const PassPortTimer& timer, const std::string& t
   return std::uint32_t(seconds / timer.unit);
 }
 
-TimerEntry EnterPassPortTimer(CEditModel& model, const PassPortTimer& timer, int z, const std::string& text) {
-  TimerEntry e;
-  if (!IsZone(z)) return e;
-  e.code = PassPortTimerCode(timer, text);
-  e.changed = timer.field.Get(model, z) != e.code;
-  timer.field.Set(model, z, e.code);
-  e.shown = PassPortTimerText(timer, e.code);
-  return e;
-}
-
 bool NormalisePassPortLevels(CEditModel& model, int z) {
   if (!IsZone(z)) return false;
   bool changed = false;

@@ -60,13 +60,6 @@ std::string PassPortTimerText(const PassPortTimer& timer, std::uint32_t code);
 // The code a typed text stores: its leading decimal number (0 for none) brought
 // into the timer's seconds, rounded down to whole units, in units.
 std::uint32_t PassPortTimerCode(const PassPortTimer& timer, const std::string& text);
-struct TimerEntry {
-  std::uint32_t code = 0;
-  std::string shown;  // the edit's text afterwards
-  bool changed = false;
-};
-// A timer edit losing the focus: stored clamped, without a message.
-TimerEntry EnterPassPortTimer(CEditModel& model, const PassPortTimer& timer, int z, const std::string& text);
 
 // The three RSSI level bytes of zone z: a 255 (never set) becomes 0 (-110 dBm)
 // when the page opens; true when one changed. The page does not count this as

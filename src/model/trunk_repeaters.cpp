@@ -43,19 +43,6 @@ constexpr std::uint16_t kClearOnNone = 0x4000 | 0x2000 | 0x1000;   // Dispatch, 
 
 }  // namespace
 
-int RepeaterWindow::SlotOf(int column) const {
-  if (column < 1 || column > kRepeaterColumns) return -1;
-  return first + column - 1;
-}
-
-bool RepeaterWindow::Scroll(int delta) {
-  const int before = first;
-  Set(first + delta);
-  return first != before;
-}
-
-void RepeaterWindow::Set(int value) { first = std::clamp(value, 0, kFirstRepeaterMax); }
-
 std::string RepeaterCaption(int slot) { return Format("RPT#%d", slot + 1); }
 
 RepeaterSlotView ViewRepeaterSlot(const CEditModel& model, int z, int slot) {

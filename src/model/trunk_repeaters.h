@@ -18,19 +18,6 @@
 inline constexpr int kRepeaterColumns = 16;
 inline constexpr int kFirstRepeaterMax = tf::kRepeaterSlots - kRepeaterColumns;  // 4
 
-// The slots the grid shows: first .. first + 15. It belongs to the page, not to
-// a zone, so the grid reopens where it was left, for any zone.
-struct RepeaterWindow {
-  int first = 0;  // 0..4
-
-  // The slot of column 1..16; -1 for another column.
-  int SlotOf(int column) const;
-  // Moves by `delta` within 0..4; false when nothing moved (at a limit).
-  bool Scroll(int delta);
-  // Brought into 0..4.
-  void Set(int value);
-};
-
 // "RPT#%d" of slot + 1.
 std::string RepeaterCaption(int slot);
 

@@ -66,21 +66,6 @@ std::uint64_t HashCode(const std::string& text) {
 
 }  // namespace
 
-std::vector<std::string> SplitCommandLine(const std::string& line) {
-  std::vector<std::string> words;
-  std::string word;
-  for (char c : line) {
-    if (c == ' ') {
-      if (!word.empty()) words.push_back(std::move(word));
-      word.clear();
-    } else {
-      word.push_back(c);
-    }
-  }
-  if (!word.empty()) words.push_back(std::move(word));
-  return words;
-}
-
 CommandLine ParseCommandLine(const std::vector<std::string>& words) {
   CommandLine result;
   for (const auto& word : words) {

@@ -36,9 +36,6 @@ struct CommandLine {
   std::vector<AccessMode> modeRequests;
 };
 
-// Cuts a command-line string at blanks; runs of blanks separate words.
-std::vector<std::string> SplitCommandLine(const std::string& line);
-
 // Parses the words of a command line (without the program name), stopping at
 // the first usage error.
 CommandLine ParseCommandLine(const std::vector<std::string>& words);

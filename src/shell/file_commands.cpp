@@ -69,7 +69,6 @@ class CWorkingFolderGuard {
 }  // namespace
 
 void SetRadioLinkCommands(IRadioLinkCommands* commands) { g_pRadioLink = commands; }
-IRadioLinkCommands* GetRadioLinkCommands() { return g_pRadioLink; }
 
 void CMainDlg::OnOpenFile() {
   if (!QuerySaveChanges()) return;

@@ -36,6 +36,5 @@ class IRadioLinkCommands {
   virtual void OpenRomEditor(CWnd* pOwner) = 0;
 };
 void SetRadioLinkCommands(IRadioLinkCommands* commands);
-IRadioLinkCommands* GetRadioLinkCommands();
 // Makes the link's dialogs carry out the radio commands (the tests set their own).
 void InstallLinkDialogs();

@@ -346,12 +346,8 @@ TEST(ChannelStoreTest, SelectionsAndBytesBAreNotWrittenBack) {
   image[108 + 1] = 0x42;
   s.UnpackFromImage(image.data());
   EXPECT_EQ(s.zoneGroupSelection[1], 3);
-  EXPECT_EQ(s.GetZoneGroupSelection(1), 7);
   EXPECT_EQ(s.zoneGroupSelection[2], 0);
-  EXPECT_EQ(s.GetZoneGroupSelection(2), 255);
   EXPECT_EQ(s.zoneByteB[1], 0x42);
-  s.zoneGroupSelection[0] = 9;  // beyond the zone's groups
-  EXPECT_EQ(s.GetZoneGroupSelection(0), 255);
 
   ASSERT_EQ(s.CheckAndPack(image.data()), 1);
   EXPECT_EQ(image[76 + 1], 255);
@@ -469,7 +465,6 @@ TEST(ChannelStoreTest, ImagesWithOutOfRangeIndicesAreSafe) {
     CChannelStore& s = m->store;
     EXPECT_LE(s.groupTotal, 250u);
     for (int z = 0; z < kZoneCount; ++z) {
-      EXPECT_LE(s.GetZoneGroupSelection(z), 255);
       EXPECT_LE(s.HomeRepeater(z), kRepeatersPerZone);
     }
     // The store's own pass and every group, as the pack runs them.

@@ -44,43 +44,44 @@ TEST(Conversions, DcsTableMatchesCodesAndIsSafeOutside) {
 }
 
 TEST(Conversions, ChannelToFrequencyRowsAndBand5bWindows) {
+  const TestModel m;
+  const CDfaTable& table = m.model->dfa;
   double out = 123.0;
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 0, &out), 450.0125);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1, 5, 0, 0, &out), 450.0125);
   EXPECT_DOUBLE_EQ(out, 123.0);  // a direct result leaves out alone
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(100, 0, 0, 0, &out), 1.25);  // base 0.0 rows
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(0x10001, 5, 0, 0, &out), 450.0125);  // 16 bits count
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 100, 0, 0, 0, &out), 1.25);  // base 0.0 rows
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 0x10001, 5, 0, 0, &out), 450.0125);  // 16 bits count
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 400, 6, 0, 0, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 455.0);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(401, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 401, 6, 0, 0, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 444.99375 + 401 * 0.0125);  // 450.00625 on the offset raster
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(801, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 801, 6, 0, 0, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 460.0125);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1600, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1600, 6, 0, 0, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 444.99375 + 20.0);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1789, 6, 0, 0, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1789, 6, 0, 0, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 472.3625);
   // With the split flag the "Band 5" row answers through out as well.
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 1, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1, 5, 0, 1, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 450.0125);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 1, &out), -1.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 400, 6, 0, 1, &out), -1.0);
   EXPECT_DOUBLE_EQ(out, 455.0);
-  // The four-argument form returns the frequency whichever way it came.
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(400, 6, 0, 0), 455.0);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 5, 0, 0), 450.0125);
 }
 
 TEST(Conversions, ChannelToFrequencyWithoutAFrequencyIsZeroEverywhere) {
+  const TestModel m;
+  const CDfaTable& table = m.model->dfa;
   for (std::uint32_t n : {1790u, 1800u, 5000u, 65535u}) {
     double out = 777.0;
-    EXPECT_DOUBLE_EQ(ChannelToFrequency(n, 6, 0, 0, &out), 0.0) << n;
+    EXPECT_DOUBLE_EQ(ChannelToFrequency(table, n, 6, 0, 0, &out), 0.0) << n;
     EXPECT_DOUBLE_EQ(out, 0.0) << n;  // never a stale value
-    EXPECT_DOUBLE_EQ(ChannelToFrequency(n, 6, 0, 1), 0.0) << n;
+    EXPECT_DOUBLE_EQ(ChannelToFrequency(table, n, 6, 0, 1, &out), 0.0) << n;
   }
   double out = 777.0;
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 13, 0, 0, &out), 0.0);  // no row of that code
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1, 13, 0, 0, &out), 0.0);  // no row of that code
   EXPECT_DOUBLE_EQ(out, 0.0);
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(1, 6, 0, 0, nullptr), -1.0);  // out may be absent
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(2000, 6, 0, 0, nullptr), 0.0);
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 1, 6, 0, 0, nullptr), -1.0);  // out may be absent
+  EXPECT_DOUBLE_EQ(ChannelToFrequency(table, 2000, 6, 0, 0, nullptr), 0.0);
 }
 
 TEST(Conversions, ChannelToFrequencyThroughTheDfaTable) {
@@ -93,8 +94,6 @@ TEST(Conversions, ChannelToFrequencyThroughTheDfaTable) {
   EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, 0, 5, 1, 0, &out), 0.0);
   EXPECT_DOUBLE_EQ(ChannelToFrequency(m->dfa, kDfaEntryCount + 1, 5, 1, 0, &out), 0.0);
   EXPECT_DOUBLE_EQ(out, 5.0);
-  // The program's model is used when no table is given.
-  EXPECT_DOUBLE_EQ(ChannelToFrequency(0, 5, 1, 0, &out), 0.0);
 }
 
 TEST(Conversions, BandPlanLimitsFollowTheChannelWindows) {

@@ -44,11 +44,6 @@ TEST(GroupRecordTest, DefaultDataByZoneFormat) {
   EXPECT_EQ(group.flags, kGroupInUse);
   group.SetDefaultData(0x90);  // PassPort zone: no busy lock-out
   EXPECT_EQ(group.channelWord, 0x03FF);
-
-  group.InitDefault(9, 0x84);
-  EXPECT_STREQ(group.name, "GROUP010");
-  EXPECT_EQ(group.flags, 0);
-  EXPECT_EQ(group.channelWord, 0x13FF);
 }
 
 // (Where the fields lie in either layout is fixed by the golden page scripts.)

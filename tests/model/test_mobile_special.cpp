@@ -25,7 +25,7 @@ TEST(MobileSpecial, PortRulesAndFieldTexts) {
   EXPECT_EQ(PortDirectionText(g, 4) + " " + PortFunctionText(g, 4), "Output Short cut GP1");
 
   m->global.extMicSense = 99;  // a code outside the list: the page and the sheet show the same entry
-  EXPECT_EQ(ChoiceText(*m, gf::kExtMicSense, ms::kExtMicSenseList), ms::kExtMicSenseList.PrintText(99));
+  EXPECT_EQ(ms::kExtMicSenseList.PageText(gf::kExtMicSense.Get(*m)), ms::kExtMicSenseList.PrintText(99));
   for (auto [typed, level] : {std::pair{"", 0}, {"31", 31}, {"32", -1}, {"1a", -1}}) {
     const auto parsed = ParseAfMinVrLevel(typed);
     EXPECT_EQ(parsed ? int(*parsed) : -1, level) << typed;

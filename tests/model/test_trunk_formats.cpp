@@ -55,7 +55,9 @@ void RunEveryOperation(CEditModel& m, int z, std::mt19937& rng) {
   OpenTalkGroups(m, z);
   NormalisePassPortLevels(m, z);
   PassPortEnableStates(m, z);
-  for (const PassPortTimer* t : kTimers) EnterPassPortTimer(m, *t, z, text);
+  if (z >= 0 && z < kZoneCount) {  // as the features page stores a typed timer of its zone
+    for (const PassPortTimer* t : kTimers) t->field.Set(m, z, PassPortTimerCode(*t, text));
+  }
 }
 
 }  // namespace

@@ -39,12 +39,6 @@ TEST(RepeaterSlotTest, ChoicesAtTheEdgesOfTheChannelsSlotsAndCounts) {
   s.zoneRepeaters[1][1] = 0x6000 | 700;
   const RepeaterSlotView raw = ViewRepeaterSlot(*m, 1, 1);
   EXPECT_TRUE(raw.channel == "701" && raw.holdsChannel && !raw.hasRecord);
-  RepeaterWindow w;  // the grid's window stops at both ends
-  EXPECT_FALSE(w.Scroll(-1));
-  w.Set(9);
-  EXPECT_FALSE(w.Scroll(1));
-  EXPECT_EQ(19, w.SlotOf(16));
-  EXPECT_EQ(-1, w.SlotOf(17));
 
   // A home repeater whose slot holds no channel reads "None"; there is no slot 21.
   s.SetSystemDefaults(5, kSystemLtr);

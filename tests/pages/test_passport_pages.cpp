@@ -253,6 +253,7 @@ TEST_F(PassPortTest, TheZoneSheetPrintsThePagesTexts) {
   S().zoneOsmRssi[kZone] = 146;
   S().zoneRxIdStop[kZone] = 30;
   ShowFeatures();
+  const std::span<const Binding> bindings = FieldPage()->Bindings();
   const std::pair<const char*, int> rows[] = {
       {"Disable Roam", kDisableRoam}, {"Enable ATB Ring back", kAtbRingBack}, {"Enable PP Group scan", kPpGroupScan},
       {"Interconnect companding", kInterconnectCompanding},
@@ -267,13 +268,13 @@ TEST_F(PassPortTest, TheZoneSheetPrintsThePagesTexts) {
   };
   const std::string sheet = SheetText(kSheetZone);
   for (const auto& [label, id] : rows) {
-    const std::string printed = PrintText(PassPortFeatureBindings(), id, kZone);
+    const std::string printed = PrintText(bindings, id, kZone);
     // The value follows its label (on the next line where a long label runs into the value's box).
     const std::regex line(std::string("(^| )") + label + "\\s+" + std::regex_replace(printed, std::regex("^ +"), "") +
                           "( |$)", std::regex::multiline);
     EXPECT_TRUE(std::regex_search(sheet, line)) << label << ": " << printed;
   }
-  EXPECT_EQ(PrintText(PassPortFeatureBindings(), kDuration, kZone), "60min");
+  EXPECT_EQ(PrintText(bindings, kDuration, kZone), "60min");
   EXPECT_EQ(Shown(kDuration), " 3min");
 }
 

@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <sstream>
 
 namespace {
 
-CommandLine Parse(const std::string& line) { return ParseCommandLine(SplitCommandLine(line)); }
+// The words of a line cut at blanks, as the shell hands them to the program.
+CommandLine Parse(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return ParseCommandLine(words);
+}
 
 const std::string kUsage =
     "        KM562 [<datafl>] [-h/?] [-m] [-c<n>] [-l<n>]\n\n"

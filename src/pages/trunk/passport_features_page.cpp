@@ -79,8 +79,6 @@ const EnableRule kRules[] = {
 
 }  // namespace
 
-std::span<const Binding> PassPortFeatureBindings() { return kBindings; }
-
 BEGIN_MESSAGE_MAP(CPassPortFeaturePage, CFieldPage)
   ON_BN_CLICKED(kClose, OnClose)
 END_MESSAGE_MAP()

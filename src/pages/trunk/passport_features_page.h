@@ -8,8 +8,6 @@
 // the zone overview's "Features" button; "Close" goes back.
 #pragma once
 
-#include <span>
-
 #include "res/page_passport_features.h"
 #include "ui/page/field_page.h"
 #include "ui/page/page_registry.h"
@@ -37,5 +35,3 @@ class CPassPortFeaturePage : public CFieldPage, public IZoneSubPage {
   int m_zone = 0;
 };
 
-// The page's bindings (their texts are the zone sheet's).
-std::span<const Binding> PassPortFeatureBindings();

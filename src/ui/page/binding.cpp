@@ -219,11 +219,6 @@ CWnd* CBindingSet::Control(const Binding& b) const {
   return i < m_controls.size() ? m_controls[i].get() : nullptr;
 }
 
-const ListIndexMap* CBindingSet::MapOf(const Binding& b) const {
-  const std::size_t i = IndexOf(b);
-  return i < m_maps.size() ? &m_maps[i] : nullptr;
-}
-
 void CBindingSet::Refresh() {
   for (const Binding& b : m_bindings) RefreshBinding(b);
   ApplyEnableRules();

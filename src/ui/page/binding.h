@@ -260,9 +260,6 @@ class CBindingSet {
   // The cell object of a binding's control; null when the template has none.
   CWnd* Control(const Binding& b) const;
 
-  // The list's position-to-zone or position-to-group map of a list binding.
-  const ListIndexMap* MapOf(const Binding& b) const;
-
  private:
   // After a store: g_bModified, the refreshes that follow, the hook.
   void Stored(const Binding& b);

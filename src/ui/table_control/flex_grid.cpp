@@ -626,19 +626,11 @@ void CMSFlexGrid::SetColWidth(long col, long twips) {
   if (g->updatesEnabled()) g->FitColumns();
 }
 
-short CMSFlexGrid::GetColAlignment(long col) const {
-  GridWidget* g = Grid(this);
-  return g && col >= 0 && At(col) < g->colAlign.size() ? g->colAlign[At(col)] : 0;
-}
 void CMSFlexGrid::SetColAlignment(long col, short value) {
   GridWidget* g = Grid(this);
   if (!g || col < 0 || At(col) >= g->colAlign.size()) return;
   g->colAlign[At(col)] = value;
   g->UpdatePanes();
-}
-short CMSFlexGrid::GetFixedAlignment(long col) const {
-  GridWidget* g = Grid(this);
-  return g && col >= 0 && At(col) < g->fixedAlign.size() ? g->fixedAlign[At(col)] : 0;
 }
 void CMSFlexGrid::SetFixedAlignment(long col, short value) {
   GridWidget* g = Grid(this);
@@ -647,7 +639,6 @@ void CMSFlexGrid::SetFixedAlignment(long col, short value) {
   g->UpdatePanes();
 }
 
-BOOL CMSFlexGrid::GetRedraw() const { return Grid(this) && Grid(this)->updatesEnabled(); }
 void CMSFlexGrid::SetRedraw(BOOL bRedraw) {
   GridWidget* g = Grid(this);
   if (!g) return;

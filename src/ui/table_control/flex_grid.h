@@ -83,14 +83,11 @@ class CMSFlexGrid : public CWnd {
   void SetColWidth(long col, long twips);
   // The width in twips a cell needs to show the text whole, in the grid's font.
   long GetTextWidth(const std::string& text) const;
-  short GetColAlignment(long col) const;
   void SetColAlignment(long col, short value);
-  short GetFixedAlignment(long col) const;
   void SetFixedAlignment(long col, short value);
 
   // Drawing off while a fill runs; on again widens the columns to their texts
   // and redraws once.
-  BOOL GetRedraw() const;
   void SetRedraw(BOOL bRedraw);
   // Fixed rows marked for merging show runs of equal neighbouring texts as one cell.
   void SetMergeRow(long row, BOOL bMerge);
