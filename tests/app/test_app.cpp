@@ -1,6 +1,5 @@
 // The program as a process: it comes up on a data file named on its command
-// line and closes cleanly when told to; a second copy ends at once; a signal
-// leaves its open save question alone.
+// line and closes cleanly when told to; a second copy ends at once.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -9,23 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QEvent>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
-
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "model/edit_model.h"
 #include "shell/app.h"
-#include "shell/main_dlg.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -173,131 +162,4 @@ TEST_F(AppTest, SecondInstanceEndsAtOnce) {
 
   CInstanceLock second;
   EXPECT_FALSE(second.Acquire());
-}
-
-namespace {
-
-// Every message box shown, in the order they came up.
-class MessageBoxWatch : public QObject {
- public:
-  std::vector<QPointer<QMessageBox>> shown;
-  std::vector<std::string> texts;
-
-  // The one open now, or null.
-  QMessageBox* Open() const {
-    for (const auto& box : shown) {
-      if (box && box->isVisible()) return box;
-    }
-    return nullptr;
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = qobject_cast<QMessageBox*>(watched);
-    if (box && event->type() == QEvent::Show) {
-      shown.emplace_back(box);
-      texts.push_back(box->text().toStdString());
-    }
-    return false;
-  }
-};
-
-}  // namespace
-
-// The program itself in this process, with the real message boxes: an edit,
-// then a SIGTERM opens the save question; a SIGTERM and a SIGINT while it is
-// open leave it open and ask nothing more. Cancel keeps the program and the
-// edit; the next SIGTERM asks again, and No ends the program.
-TEST_F(AppTest, ASignalLeavesTheOpenSaveQuestionAlone) {
-  setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
-  const fs::path oldCwd = fs::current_path();
-  fs::current_path(dir / "work");
-  InstallCloseRequests();
-  MessageBoxWatch watch;
-  application->installEventFilter(&watch);
-
-  enum class Step { Edit, Asked, Signalled, Cancelled, AskedAgain, Done } step = Step::Edit;
-  struct {
-    bool open = false, up = false, modified = false, edited = false;
-    std::size_t questions = 0;
-  } whileAsked, afterCancel;
-  const auto clock = std::chrono::steady_clock::now;
-  const auto start = clock();
-  auto since = start;
-  const auto look = [&] {
-    decltype(whileAsked) seen;
-    seen.open = !watch.shown.empty() && watch.shown.front() && watch.shown.front()->isVisible();
-    seen.up = g_pMainDlg && g_pMainDlg->IsWindowVisible();
-    seen.modified = g_bModified != 0;
-    seen.edited = std::strcmp(TheModel().store.groups[0].name, "EDITED") == 0;
-    seen.questions = watch.shown.size();
-    return seen;
-  };
-  const auto answer = [&](QMessageBox::StandardButton button) {
-    if (QMessageBox* box = watch.Open()) box->button(button)->click();
-  };
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (clock() - start > 30s) {  // a step that never came: end the program
-      answer(QMessageBox::No);
-      if (g_pMainDlg) g_pMainDlg->EndDialog(IDCANCEL);
-      return;
-    }
-    switch (step) {
-      case Step::Edit:
-        if (!g_pMainDlg || !g_pMainDlg->IsWindowVisible()) return;
-        std::strcpy(TheModel().store.groups[0].name, "EDITED");
-        g_bModified = 1;
-        ASSERT_EQ(kill(getpid(), SIGTERM), 0);
-        step = Step::Asked;
-        return;
-      case Step::Asked:
-        if (!watch.Open()) return;
-        ASSERT_EQ(kill(getpid(), SIGTERM), 0);
-        ASSERT_EQ(kill(getpid(), SIGINT), 0);
-        since = clock();
-        step = Step::Signalled;
-        return;
-      case Step::Signalled:
-        if (clock() - since < 500ms) return;
-        whileAsked = look();
-        answer(QMessageBox::Cancel);
-        since = clock();
-        step = Step::Cancelled;
-        return;
-      case Step::Cancelled:
-        if (clock() - since < 300ms) return;
-        afterCancel = look();
-        ASSERT_EQ(kill(getpid(), SIGTERM), 0);
-        step = Step::AskedAgain;
-        return;
-      case Step::AskedAgain:
-        if (watch.shown.size() < afterCancel.questions + 1 || !watch.Open()) return;
-        answer(QMessageBox::No);
-        step = Step::Done;
-        return;
-      case Step::Done:
-        return;
-    }
-  });
-  driver.start(20);
-  CMainApp({}).InitInstance();
-  driver.stop();
-  application->removeEventFilter(&watch);
-  fs::current_path(oldCwd);
-
-  EXPECT_EQ(step, Step::Done);
-  EXPECT_TRUE(whileAsked.open);
-  EXPECT_EQ(whileAsked.questions, 1u);
-  EXPECT_TRUE(whileAsked.up);
-  EXPECT_TRUE(whileAsked.modified);
-  EXPECT_TRUE(afterCancel.up);
-  EXPECT_TRUE(afterCancel.modified);
-  EXPECT_TRUE(afterCancel.edited);
-  EXPECT_EQ(afterCancel.questions, 1u);
-  EXPECT_EQ(watch.texts, std::vector<std::string>(2, "Save changes to File:DEFAULTUP.X417?"));
 }

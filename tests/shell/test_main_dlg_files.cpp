@@ -8,6 +8,8 @@
 
 #include <signal.h>
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 
@@ -211,6 +213,38 @@ TEST_F(MainDlgFilesTest, ASigtermCancelsAnOpenDialogBeforeTheClose) {
   EXPECT_TRUE(cancelledBeforeAsked);
   ASSERT_TRUE(TheModel().LoadDataFile((dir / "closed.X417").string(), dir.string()));
   EXPECT_EQ(used.Get(TheModel()), before);
+}
+
+// The save question as the real message box, which the close requests can
+// see: a SIGTERM while it is open leaves it open; Cancel keeps the edit.
+TEST_F(MainDlgFilesTest, ASigtermLeavesTheRealSaveQuestionOpen) {
+  struct CRealBoxes : CScriptedPrompts {
+    int MessageBox(CWnd* owner, const std::string& text, const std::string& caption, UINT type) override {
+      return system.MessageBox(owner, text, caption, type);
+    }
+    CQtPromptService system;
+  } realBoxes;
+  SetPromptService(&realBoxes);
+  Edit();
+  int terms = 0;
+  bool openAfterSignal = false;
+  ui_test::TimedAutopilot pilot([&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (terms++ == 0) {
+      Terminate();  // a second close request while the question is open
+    } else {
+      openAfterSignal = true;
+      box->button(QMessageBox::Cancel)->click();
+    }
+  });
+  Terminate();
+  ASSERT_TRUE(PumpUntil([&] { return terms >= 2 || !QApplication::activeModalWidget(); }));
+  Pump(100);
+  SetPromptService(&prompts);
+  EXPECT_TRUE(openAfterSignal);
+  EXPECT_TRUE(dlg->IsWindowVisible());
+  EXPECT_EQ(g_bModified, 1u);
 }
 
 // A SIGTERM while the system's print dialog is open cancels it (nothing is
