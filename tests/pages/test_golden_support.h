@@ -21,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -141,6 +142,49 @@ inline std::string DescribeDifferences(const std::vector<ByteChange>& recorded, 
   if (count > limit) lines += "  ... " + std::to_string(count - limit) + " more\n";
   return "saved bytes that differ from the record: " + std::to_string(count) + " (file offset: before -> after)\n" +
          lines;
+}
+
+// Drives the controls `ids` (in that order) the way a person reaches them all.
+// `drive` returns whether the control took a new value. A control that is not
+// reachable (disabled or hidden) or took no new value (a list that offers
+// nothing else yet) waits, and the passes over the waiting controls go on
+// while one of them takes a new value, so that a control another one enables
+// or fills is driven too. The controls in `last` (a group switched off,
+// another format) are driven after all the others. The drive stops at a
+// control not in `last` that made waiting controls unreachable, and returns
+// it (else 0): the script starts again with it in `last`.
+template <class Reachable, class Drive>
+int DriveInOrder(const std::vector<int>& ids, const std::set<int>& last, Reachable&& reachable, Drive&& drive) {
+  std::vector<int> pending, closers;
+  for (int id : ids) (last.count(id) ? closers : pending).push_back(id);
+  for (bool progress = true; progress;) {
+    progress = false;
+    std::vector<int> waiting;
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+      const int id = pending[i];
+      if (!reachable(id)) {
+        waiting.push_back(id);
+        continue;
+      }
+      std::vector<int> open;
+      for (const std::vector<int>* others : {&pending, &closers}) {
+        for (std::size_t j = others == &pending ? i + 1 : 0; j < others->size(); ++j) {
+          if (reachable((*others)[j])) open.push_back((*others)[j]);
+        }
+      }
+      for (int other : waiting) {
+        if (reachable(other)) open.push_back(other);
+      }
+      if (drive(id)) progress = true;
+      else waiting.push_back(id);
+      if (std::any_of(open.begin(), open.end(), [&](int other) { return !reachable(other); })) return id;
+    }
+    pending = std::move(waiting);
+  }
+  for (int id : closers) {
+    if (reachable(id)) drive(id);
+  }
+  return 0;
 }
 
 class GoldenTest : public GridTest {

@@ -182,8 +182,9 @@ class GridTest : public page_test::PageHarness {
   // open it), moves to entry k with the arrow keys and commits it with Enter;
   // a row that commits on each selection change is opened again after each
   // step. k < 0: the entry after the one the list opens on. False when no list
-  // opened or the entry was not reached.
-  bool ChooseByKeys(int cell, int k) {
+  // opened or the entry was not reached. `openedOn`, when given, takes the
+  // entry the list first opened on.
+  bool ChooseByKeys(int cell, int k, int* openedOn = nullptr) {
     auto& page = dynamic_cast<grid::CGridPage&>(Page());
     int column = 0;
     const grid::Row* row = page.RowOfCell(cell, &column);
@@ -195,6 +196,7 @@ class GridTest : public page_test::PageHarness {
       Pump();
       QListWidget* list = OpenList();
       if (!page.OpenRow() || !list || list->count() == 0) return false;
+      if (openedOn && step == 0) *openedOn = list->currentRow();
       if (k < 0) k = (list->currentRow() + 1) % list->count();
       if (k >= list->count()) return false;
       while (page.OpenRow() && list->currentRow() != k) Key(list->currentRow() < k ? Qt::Key_Down : Qt::Key_Up);
