@@ -293,27 +293,12 @@ class FieldGolden : public GoldenTest {
 TEST_F(FieldGolden, TheSameInputSavesTheSameBytes) {
   // The -m mode on the VHF radios only: the option board's list follows the
   // mode, not the production type.
-  const struct {
-    RadioSetup setup;
-    int productionType;
-  } cases[] = {
-      {{"conventional UHF", kSystemConventional, Band::Uhf}, 0},
-      {{"conventional UHF", kSystemConventional, Band::Uhf}, 11},
-      {{"conventional VHF", kSystemConventional, Band::Vhf}, 0},
-      {{"conventional VHF", kSystemConventional, Band::Vhf}, 11},
-      {{"LTR UHF", kSystemLtr, Band::Uhf}, 0},
-      {{"LTR UHF", kSystemLtr, Band::Uhf}, 11},
-      {{"LTR VHF", kSystemLtr, Band::Vhf}, 0},
-      {{"LTR VHF", kSystemLtr, Band::Vhf}, 11},
-      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 0},
-      {{"PassPort UHF", kSystemPassPort, Band::Uhf}, 11},
-      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 0},
-      {{"PassPort VHF", kSystemPassPort, Band::Vhf}, 11},
-  };
-  for (const auto& c : cases) {
-    const std::string name = std::string(c.setup.name) + ", type " + std::to_string(c.productionType);
-    SCOPED_TRACE(name);
-    Run(name, c.setup, c.productionType, c.setup.band == Band::Vhf);
+  for (const RadioSetup& radio : kGoldenRadios) {
+    for (const int productionType : {0, 11}) {
+      const std::string name = std::string(radio.name) + ", type " + std::to_string(productionType);
+      SCOPED_TRACE(name);
+      Run(name, radio, productionType, radio.band == Band::Vhf);
+    }
   }
   // A binding that offers another value but never takes one is one no record covers.
   for (const auto& [idd, id] : met) {

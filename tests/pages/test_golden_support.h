@@ -187,6 +187,16 @@ int DriveInOrder(const std::vector<int>& ids, const std::set<int>& last, Reachab
   return 0;
 }
 
+// The radios both golden scripts run on: each kind on each band.
+inline constexpr RadioSetup kGoldenRadios[] = {
+    {"conventional UHF", kSystemConventional, page_test::Band::Uhf},
+    {"conventional VHF", kSystemConventional, page_test::Band::Vhf},
+    {"LTR UHF", kSystemLtr, page_test::Band::Uhf},
+    {"LTR VHF", kSystemLtr, page_test::Band::Vhf},
+    {"PassPort UHF", kSystemPassPort, page_test::Band::Uhf},
+    {"PassPort VHF", kSystemPassPort, page_test::Band::Vhf},
+};
+
 class GoldenTest : public GridTest {
  protected:
   // Saves the records and returns the file's bytes.

@@ -242,15 +242,7 @@ class GridGolden : public GoldenTest {
 };
 
 TEST_F(GridGolden, TheSameInputSavesTheSameBytes) {
-  const RadioSetup cases[] = {
-      {"conventional UHF", kSystemConventional, Band::Uhf},
-      {"conventional VHF", kSystemConventional, Band::Vhf},
-      {"LTR UHF", kSystemLtr, Band::Uhf},
-      {"LTR VHF", kSystemLtr, Band::Vhf},
-      {"PassPort UHF", kSystemPassPort, Band::Uhf},
-      {"PassPort VHF", kSystemPassPort, Band::Vhf},
-  };
-  for (const RadioSetup& c : cases) {
+  for (const RadioSetup& c : kGoldenRadios) {
     SCOPED_TRACE(c.name);
     Run(c);
   }
