@@ -135,16 +135,19 @@ int CEditModel::LoadDataFile(const std::string& path, const std::string& startDi
   }
 
   const std::uint8_t previousSystemType = global.systemType;
-  std::copy(part.begin(), part.end(), image.begin());
-  std::copy(newTail.begin(), newTail.end(), tail.begin());
+  TakeDataFile(part.data(), part.size(), newTail.data());
+  Host().OnFileLoaded(FileLabel(path), identity.SerialText(), identity.Esn(), previousSystemType);
+  return 1;
+}
+
+void CEditModel::TakeDataFile(const std::uint8_t* part, std::size_t partSize, const std::uint8_t* newTail) {
+  std::copy(part, part + std::min(partSize, kFileImagePart), image.begin());
+  std::copy(newTail, newTail + kTailSize, tail.begin());
   // The adjustment blocks of the image mirror the tail (image blocks 254..256).
   std::copy(tail.begin(), tail.end(), image.begin() + img::kAdjustmentBlock);
-
   UnpackImage(image.data());
   UnpackImageTail(image.data(), tail.data(), 1);
   g_bModified = 0;
-  Host().OnFileLoaded(FileLabel(path), identity.SerialText(), identity.Esn(), previousSystemType);
-  return 1;
 }
 
 namespace {

@@ -80,3 +80,10 @@ std::vector<std::uint8_t> DataFileToQ58(const std::vector<std::uint8_t>& file) {
   std::copy(file.end() - std::ptrdiff_t(rest), file.end(), q58.begin() + std::ptrdiff_t(kSkip));
   return q58;
 }
+
+void CEditModel::UseBuiltInDefaults(bool uhf) {
+  std::vector<std::uint8_t> file;
+  // The defaults of a model just built always pack; a refusal would be a fault of the model itself.
+  if (!BuildDefaultDataFile(uhf, file)) return;
+  TakeDataFile(file.data(), kFileImagePart, file.data() + kFileImagePart);
+}

@@ -144,7 +144,9 @@ void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& star
 
   const bool uhf = band == kUhfBandFlag;
   const int loaded = LoadDataFile(uhf ? "Data/DEFAULTUP.X417" : "Data/DEFAULTVP.X417", startFolder);
-  if (!loaded) ResetEditModel();
+  // Without the file, the same data as the build writes into it: every byte the
+  // records leave unwritten (5-Tone scale, tuning, identity) as the records hold it.
+  if (!loaded) UseBuiltInDefaults(uhf);
 
   std::int32_t first;
   if (uhf) first = hardwareCode == 0x61 ? 45000000 : 48000000;
@@ -152,9 +154,10 @@ void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& star
   store.SetChannelFreq1(0, first);
   store.SetChannelFreq2(0, first);
 
-  if (!loaded) (void)PackImageDefaults(image.data());
-
   global.bandFlag = band;
   global.systemType = systemType;
   global.hardwareByte = hardwareCode;
+
+  // Data built here, not read: the image holds what the records hold.
+  if (!loaded) (void)PackImageDefaults(image.data());
 }

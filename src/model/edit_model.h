@@ -62,9 +62,16 @@ class CEditModel {
   // Begins anew from the default data of the band of a hardware code (0x61 UHF,
   // else VHF), keeping the system type: the record's hardware code and band,
   // the production type 11, the band's frequency ranges, the band's default data
-  // file under startFolder (the model's defaults, packed into the image, when it
-  // cannot be loaded), and the first channel's frequencies for the band.
+  // file under startFolder (the built-in defaults of the band when it cannot be
+  // loaded, the first channel and the kept system type then packed into the
+  // image), and the first channel's frequencies for the band.
   void ChangeModel(std::uint32_t hardwareCode, const std::string& startFolder);
+
+  // Takes the band's built-in defaults as a default data file of the band holds
+  // them (the same bytes the build writes into Data/): image, tail and every
+  // record, so that a file saved from them loads back as saved. Clears
+  // g_bModified; nothing is reported, no file name goes with these data.
+  void UseBuiltInDefaults(bool uhf);
 
   // Data files: the image's bytes 0..32,511 followed by the tail (32,896 bytes).
   int LoadDataFile(const std::string& path, const std::string& startDirectory);
@@ -74,6 +81,8 @@ class CEditModel {
 
  private:
   void MarkGroupsBeyondCounts();
+  // Puts a data file's image part and tail in place and unpacks them.
+  void TakeDataFile(const std::uint8_t* part, std::size_t partSize, const std::uint8_t* newTail);
   int PackRecords(std::uint8_t* img, bool defaults);
   IModelHost* m_host;
 };

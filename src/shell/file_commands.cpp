@@ -23,8 +23,12 @@ FileDialogRequest SaveFileRequest() {
   r.title = "Select save file";
   r.filter = "*.X417|*.X417||";
   r.initialDir = "Data";
-  // A new file must be allowed here, so the file need not exist.
-  r.flags = OFN_HIDEREADONLY;
+  // A new file must be allowed here, so the file need not exist. An existing
+  // one (the band's default files live in this folder) is replaced only after
+  // the desktop's question; the extension a save appends is known to the
+  // dialog, so the question names the file the save will replace.
+  r.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  r.defaultExt = "X417";
   return r;
 }
 
@@ -130,15 +134,15 @@ void CMainDlg::OnReadFromRadio() {
   const bool done = g_pRadioLink->ReadFromRadio(this);
   // The data no longer comes from a file.
   if (done) SetFileLabel("");
-  ShowReplacedData();
+  ShowReplacedData(done);
 }
 
 // The current page is not entered again before the tabs are rebuilt: on the
 // Zone tab that would make the sub-page of the data before over the new data.
-void CMainDlg::ShowReplacedData() {
+void CMainDlg::ShowReplacedData(bool newData) {
   ShowSerialAndEsn();
   ShowModelName(0);
-  BuildTabs();
+  BuildTabs(newData);
 }
 
 void CMainDlg::OnSendToRadio() {
@@ -169,7 +173,9 @@ void CMainDlg::OnAdjustmentRecover() {
   // A recovery may load a data file over the data in hand.
   if (!QuerySaveChanges()) return;
   g_pRadioLink->AdjustmentRecover(this);
-  ShowReplacedData();
+  // Data a recovery brings come by a file load, which has already put the
+  // Zone tab back at the overview; one that loaded nothing leaves it.
+  ShowReplacedData(false);
 }
 
 void CMainDlg::OpenRomEditor() {

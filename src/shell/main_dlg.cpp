@@ -315,7 +315,9 @@ int CMainDlg::LoadDefaultDataFile() {
     // The file's own group names stay as they are.
     if (!model.LoadDataFile(g_strDataFile, directory)) {
       g_strDataFile = "<NONE>";
-      model.PackImageDefaults(RadioImage());
+      // The data the build writes into the UHF default file, so that whatever
+      // is saved from here loads back as saved.
+      model.UseBuiltInDefaults(true);
     }
     m_bFirstLoad = FALSE;
   }
@@ -438,13 +440,13 @@ void SaveRectAndDestroy(CDialog* page) {
 
 }  // namespace
 
-void CMainDlg::BuildTabs() {
+void CMainDlg::BuildTabs(bool newData) {
   if (!m_tab.GetSafeHwnd()) return;
   LeavePage();
-  // The tabs are built for the data in hand (at start-up, and after every load,
-  // read, recovery or model change): a sub-page kept from the data before may
-  // stand for a zone the new data lays out otherwise.
-  StartZoneTabAtOverview();
+  // New data (at start-up, and after every load, completed read or model
+  // change): a sub-page kept from the data before may stand for a zone the new
+  // data lay out otherwise. The page is left first, so the one shown goes.
+  if (newData) StartZoneTabAtOverview();
   m_tab.DeleteAllItems();
   int index = 0;
   for (const PageSlot slot : TabSet()) m_tab.InsertItem(index++, EntryOf(slot).label);

@@ -97,9 +97,10 @@ class CMainDlg : public CDialog {
   int CheckOptionSCode();
 
   // ---- tabs and pages -----------------------------------------------------------
-  // The tab set of the model in hand, Global 1 current, the Zone tab back at
-  // the zone overview from zone 1.
-  void BuildTabs();
+  // The tab set of the model in hand, Global 1 current. With new data the Zone
+  // tab goes back to the zone overview from zone 1; without (a read or a
+  // recovery that brought none) it keeps the sub-page it showed.
+  void BuildTabs(bool newData = true);
   // The Zone tab shows the zone overview, from zone 1, when it is next entered.
   void StartZoneTabAtOverview();
   void EnterPage();
@@ -138,9 +139,9 @@ class CMainDlg : public CDialog {
   void ShowSerialAndEsn();
   // The model label: model string `index` when the model is one the list names, else empty.
   void ShowModelName(int index);
-  // After a read or a recovery replaced the data: the identity fields, the
-  // model name and the tabs, all from the model.
-  void ShowReplacedData();
+  // After a read or a recovery: the identity fields, the model name and the
+  // tabs, all from the model; newData as for BuildTabs.
+  void ShowReplacedData(bool newData);
   void SetFileLabel(const std::string& text);
   std::string GetFileLabel() const;
 

@@ -2,6 +2,7 @@
 // tab sets and the keys, page hosting through the registry, zone sub-pages.
 #include "test_main_dlg_support.h"
 
+#include "model/default_image.h"
 #include "res/dialogs_small.h"
 #include "res/page_global1.h"
 #include "shell/command_line.h"
@@ -150,18 +151,24 @@ TEST_F(MainDlgTest, TheFocusStartsOnTheGlobal1PageAndGoesToThePageThatFollows) {
   EXPECT_TRUE(onNextPage);
 }
 
-TEST_F(MainDlgTest, StartWithoutDataFilesPacksTheDefaults) {
+// Without its default file the program holds what the build writes into that
+// file: the same image and tail, byte for byte.
+TEST_F(MainDlgTest, StartWithoutDataFilesHoldsTheDefaultFilesData) {
   Start();
   EXPECT_EQ(g_strDataFile, "<NONE>");
   EXPECT_EQ(dlg->GetFileLabel(), "");
   ASSERT_EQ(prompts.MessageTexts().size(), 1u);
   EXPECT_EQ(prompts.MessageTexts()[0], "Problem opening file\n    Data/DEFAULTUP.X417\n\n   Press any key");
-  // The packed defaults are a loadable UHF image.
-  EXPECT_EQ(RadioImage()[img::kHardware], kUhfHardware);
-  EXPECT_EQ(TabLabels().size(), 7u);
+  Bytes file;
+  ASSERT_TRUE(BuildDefaultDataFile(true, file));
+  const CEditModel& model = TheModel();
+  EXPECT_TRUE(std::equal(file.begin(), file.begin() + kFileImagePart, model.image.begin()));
+  EXPECT_TRUE(std::equal(file.begin() + kFileImagePart, file.end(), model.tail.begin()));
+  EXPECT_EQ(TabLabels().size(), 9u);  // a production-type-11 radio, as the default file holds
 }
 
 TEST_F(MainDlgTest, TabSetsAndMenuEnabling) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");  // production type 0
   Start();
   EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Global 1", "Global 2", "Mobile Special", "Key Assignment",
                                                    "Zone", "DTMF ANI", "5-Tone"}));
@@ -196,6 +203,7 @@ TEST_F(MainDlgTest, TabSetsAndMenuEnabling) {
 }
 
 TEST_F(MainDlgTest, FunctionKeysSwitchTabsAndEnterEscAreInert) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");  // production type 0: the short tab set
   Start();
   dlg->GetTabCtrl().SetFocus();
   Key(Qt::Key_F3);
@@ -220,13 +228,14 @@ TEST_F(MainDlgTest, FunctionKeysSwitchTabsAndEnterEscAreInert) {
   EXPECT_NE(PageWindow(113), nullptr);  // Sel Call
   Key(Qt::Key_F7);
   EXPECT_NE(PageWindow(115), nullptr);  // Seed channel
-  EXPECT_TRUE(prompts.MessageTexts().size() == 1u);  // only the missing default file
+  EXPECT_TRUE(prompts.MessageTexts().empty());
 }
 
 // Ctrl+PageDown and Ctrl+Tab select the next tab, Ctrl+PageUp and
 // Ctrl+Shift+Tab the previous one, round the set, wherever the focus is; a
 // list with the focus never sees them, and keeps its own PageDown.
 TEST_F(MainDlgTest, TabKeysSelectTabsWhereverTheFocusIsAndNeverReachAList) {
+  WriteDataFile(dir / "Data/DEFAULTUP.X417");  // production type 0: seven tabs
   Start();
   CWnd* list = PageWindow(IDD_GLOBAL1)->GetDlgItem(IDC_G1_DIMMER);
   list->SetFocus();

@@ -442,16 +442,24 @@ class CFakeLink : public IRadioLinkCommands {
  public:
   bool ReadFromRadio(CWnd*) override {
     calls.push_back("read");
+    if (!done) return false;  // a read that did not complete changes nothing
     TheModel().store.modelWord = readModel;
     TheModel().identity.SetSerialText("7D123456");
     if (hardware) TheModel().global.hardwareByte = hardware;
-    return done;
+    return true;
   }
   void SendToRadio(CWnd*) override { calls.push_back("send"); }
   void Alignment(CWnd*) override { calls.push_back("align"); }
-  // A recovery that leaves a radio of another production type in the model.
+  // A recovery that leaves a radio of another production type in the model;
+  // with a file, one that repairs the radio from that data file (as the real
+  // one loads the band's default file); failing, one that changes nothing.
   void AdjustmentRecover(CWnd*) override {
     calls.push_back("recover");
+    if (recoverFails) return;
+    if (!recoverFile.empty()) {
+      TheModel().LoadDataFile(recoverFile, std::filesystem::current_path().string());
+      return;
+    }
     TheModel().store.modelWord = recoverModel;
     TheModel().identity.SetSerialText("3E000042");
   }
@@ -461,6 +469,8 @@ class CFakeLink : public IRadioLinkCommands {
   std::uint8_t hardware = 0;  // the hardware byte a read brings; 0 leaves it
   std::uint16_t readModel = 11 << 8;    // the model word of the radio a read brings
   std::uint16_t recoverModel = 1 << 8;  // and that of a recovery
+  std::string recoverFile;
+  bool recoverFails = false;
   std::vector<std::string> calls;
 };
 
@@ -691,8 +701,8 @@ class CShownWindows : public QObject {
 // Whatever brings new data (a file opened, a radio read, a recovery, the MODEL
 // choice, the memory editor's load) puts the Zone tab back at the zone overview
 // from zone 1, whichever sub-page it showed, and no sub-page of the data before
-// shows over the new data on the way. Within one image the tab keeps its
-// sub-page when another tab is shown in between.
+// shows over the new data on the way. A read or a recovery that brings none
+// leaves the tab at its sub-page, as does showing another tab in between.
 TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
   WriteDataFile(dir / "Data/DEFAULTUP.X417");  // what the MODEL choice loads
   std::ofstream(dir / "KM907.CFG") << std::string(10, '\0');
@@ -719,20 +729,35 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
     list->SendMessage(CB_SETCURSEL, 0);
     page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
   };
-  // Each way, and the file label it leaves (the read's data comes from no file).
-  const std::tuple<const char*, const char*, std::function<void()>> loads[] = {
-      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }},
-      {"read", "", [&] { Command(ID_RADIO_READ); }},
-      {"recover", "File:start.X417", [&] { Command(ID_RADIO_RECOVER); }},
-      {"model", "File:DEFAULTUP.X417", modelChoice},
+  // Each way, the file label it leaves (the read's data comes from no file),
+  // and whether it brings new data.
+  const std::tuple<const char*, const char*, std::function<void()>, bool> loads[] = {
+      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }, true},
+      {"read", "", [&] { link.done = true; Command(ID_RADIO_READ); }, true},
+      {"read cancelled", "File:start.X417", [&] { link.done = false; Command(ID_RADIO_READ); }, false},
+      {"recover", "File:other.x417",
+       [&] {
+         link.recoverFails = false;
+         link.recoverFile = other;
+         Command(ID_RADIO_RECOVER);
+       },
+       true},
+      {"recover failed", "File:start.X417",
+       [&] {
+         link.recoverFails = true;
+         Command(ID_RADIO_RECOVER);
+       },
+       false},
+      {"model", "File:DEFAULTUP.X417", modelChoice, true},
       // Without its default file the choice starts from the built-in defaults; no load reports it.
       {"model, no file", "File:start.X417",
        [&] {
          std::filesystem::rename(dir / "Data/DEFAULTUP.X417", dir / "Data/DEFAULTUP.away");
          modelChoice();
          std::filesystem::rename(dir / "Data/DEFAULTUP.away", dir / "Data/DEFAULTUP.X417");
-       }},
-      {"editor", "File:other.x417", editorLoad},
+       },
+       true},
+      {"editor", "File:other.x417", editorLoad, true},
   };
   // Conventional group basic and advanced, LTR group basic and advanced, repeaters, LTR
   // system, LTR advanced, interconnect, PassPort features and talk groups.
@@ -742,7 +767,7 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
     auto* overview = dynamic_cast<grid::CGridPage*>(PageWindow(IDD_ZONE_OVERVIEW));
     return overview ? overview->First() : -1;
   };
-  for (const auto& [way, label, load] : loads) {
+  for (const auto& [way, label, load, newData] : loads) {
     for (const UINT sub : subPages) {
       TheModel().LoadDataFile(start, dir.string());
       Command(ID_PAGE_ZONE);
@@ -757,10 +782,14 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
       EXPECT_EQ(dlg->GetFileLabel(), label) << way;
       EXPECT_FALSE(windows.shown.count(&dlg->Page(sub))) << way << " from " << sub;
       Command(ID_PAGE_ZONE);
-      EXPECT_EQ(PageWindow(sub), nullptr) << way << " from " << sub;
-      EXPECT_EQ(firstZoneShown(), 0) << way << " from " << sub;
+      if (newData) {
+        EXPECT_EQ(PageWindow(sub), nullptr) << way << " from " << sub;
+        EXPECT_EQ(firstZoneShown(), 0) << way << " from " << sub;
+      } else {
+        EXPECT_NE(PageWindow(sub), nullptr) << way << " from " << sub;
+      }
     }
   }
-  EXPECT_EQ(std::count(link.calls.begin(), link.calls.end(), "recover"), 10);
+  EXPECT_EQ(std::count(link.calls.begin(), link.calls.end(), "recover"), 20);
   SetRadioLinkCommands(nullptr);
 }
