@@ -158,6 +158,8 @@ void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& star
   global.systemType = systemType;
   global.hardwareByte = hardwareCode;
 
-  // Data built here, not read: the image holds what the records hold.
-  if (!loaded) (void)PackImageDefaults(image.data());
+  // Data built here, not read: the image holds what the records hold, the
+  // first channel and the kept system type too. The whole pack, so that the
+  // tables it shares image bytes with (the VHF frequency table) are written last.
+  if (!loaded) (void)PackImage(image.data());
 }

@@ -88,8 +88,9 @@ TEST_F(GlobalPages, Global1TypedLedTimesAndPassword) {
 }
 
 // The model change: the save prompt's Cancel changes nothing; without the data
-// folder every record is at its defaults and packed; the band's default file
-// is loaded otherwise, and byte 249 of the record survives both.
+// folder every record is at its defaults and the image is the band's default
+// file as the build writes it; the band's default file is loaded otherwise,
+// and byte 249 of the record survives both.
 TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   // The default files are looked up from the working folder.
   print_test::TempDir dir;
@@ -117,9 +118,13 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   EXPECT_EQ(TheModel().store.channels[0].rxFreq, 46012500);
   EXPECT_EQ(g_bModified, 1u);
 
-  // No data folder.
+  // No data folder; the system type kept is the one the built-in defaults hold.
+  std::vector<std::uint8_t> built;
+  ASSERT_TRUE(BuildDefaultDataFile(true, built));
   hooks.answer = true;
   G().hardwareByte = 0x01;
+  G().systemType = built[img::kSystemType];
+  std::fill(TheModel().image.begin(), TheModel().image.end(), 0x5A);  // another radio's bytes
   host.sent.clear();
   SelChange(IDC_G1_MODEL);
   EXPECT_EQ(prompts.MessageTexts(),
@@ -127,10 +132,19 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   EXPECT_EQ(G().hardwareByte, 0x61u);
   EXPECT_EQ(G().bandFlag, 0x60u);
   EXPECT_EQ(TheModel().store.channels[0].rxFreq, 45000000);
-  EXPECT_EQ(G().systemType, 0x00);
+  EXPECT_EQ(G().systemType, built[img::kSystemType]);
   EXPECT_NE(G().byte185, 0xFF);
   EXPECT_EQ(TheModel().image[32], 0x61);
   EXPECT_EQ(host.sent.size(), 2u);  // told before the load and by the refresh
+  // The image is the default file the build writes, but for the first channel's
+  // record (both frequencies at 450 MHz), and it holds what the records hold.
+  for (std::size_t i = 0; i < kFileImagePart; ++i) {
+    if (i < ChannelOffset(0) || i >= ChannelOffset(1)) ASSERT_EQ(TheModel().image[i], built[i]) << "byte " << i;
+  }
+  EXPECT_TRUE(std::equal(built.begin() + kFileImagePart, built.end(), TheModel().tail.begin()));
+  auto repacked = TheModel().image;
+  ASSERT_EQ(TheModel().PackImage(repacked.data()), 1);
+  EXPECT_EQ(repacked, TheModel().image);
 
   // A default file that loads.
   std::vector<std::uint8_t> file;

@@ -17,7 +17,6 @@
 #include <set>
 #include <tuple>
 
-#include "link/dialogs/rom_edit_dlg.h"
 #include "model/five_tone_fields.h"
 #include "pages/column_pages/grid_page.h"
 #include "res/dialogs_five_tone.h"
@@ -473,16 +472,6 @@ class CFakeLink : public IRadioLinkCommands {
   bool recoverFails = false;
   std::vector<std::string> calls;
 };
-
-// The memory editor window, when one is up.
-CDialog* FindRomEditor() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* editor = dynamic_cast<CRomEditDlg*>(CWnd::FromHandlePermanent(w)); editor && w->isVisible()) {
-      return editor;
-    }
-  }
-  return nullptr;
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "link/dialogs/rom_edit_dlg.h"
 #include "model/edit_model.h"
 #include "shell/help_about.h"
 #include "shell/main_dlg.h"
@@ -31,6 +32,16 @@ struct UsageExit {
 inline Bytes ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// The memory editor window, when one is up.
+inline CDialog* FindRomEditor() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* editor = dynamic_cast<CRomEditDlg*>(CWnd::FromHandlePermanent(w)); editor && w->isVisible()) {
+      return editor;
+    }
+  }
+  return nullptr;
 }
 
 class MainDlgTest : public ui_test::WndTest {
