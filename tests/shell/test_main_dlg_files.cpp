@@ -9,6 +9,7 @@
 #include <signal.h>
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
@@ -110,6 +111,51 @@ TEST_F(MainDlgFilesTest, SaveAppendsTheExtensionAndRoundTripsByteExact) {
   Command(ID_FILE_SAVE_ALT);
   EXPECT_FALSE(fs::exists(dir / "third.txt"));
   EXPECT_EQ(prompts.MessageTexts().size(), 1u);
+}
+
+// Saving over a file asks first, with the desktop's own question, in the
+// system's save dialog: No keeps the dialog open and the file as it was; Yes
+// replaces it. A name typed without its extension is asked about as the file
+// the save will write (the band's default files are beside it).
+TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
+  struct CSystemSaveDialog : CScriptedPrompts {
+    std::optional<std::string> GetSaveFileName(CWnd* owner, const FileDialogRequest& request) override {
+      return system.GetSaveFileName(owner, request);
+    }
+    CQtPromptService system;
+  } withSaveDialog;
+  SetPromptService(&withSaveDialog);
+  const Bytes original = ReadBytes(dir / "Data/start.X417");
+  TheModel().identity.SetSerialText("1C300000");  // the data in hand differ from the file
+  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    std::vector<std::string> questions;
+    int dialogsSeen = 0;
+    ui_test::TimedAutopilot pilot([&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        questions.push_back(box->text().toStdString());
+        box->button(answer)->click();
+      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        // The first time a name is given; after No the dialog is still there, and is cancelled.
+        if (dialogsSeen++ == 0) {
+          dialog->selectFile("start");
+          QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else {
+          QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        }
+      }
+    });
+    Command(ID_FILE_SAVE_X);
+    EXPECT_EQ(questions, std::vector<std::string>{"start.X417 already exists.\nDo you want to replace it?"});
+    if (answer == QMessageBox::No) {
+      EXPECT_EQ(dialogsSeen, 2);  // open again after the question
+      EXPECT_EQ(ReadBytes(dir / "Data/start.X417"), original);
+    } else {
+      EXPECT_EQ(dialogsSeen, 1);
+      EXPECT_NE(ReadBytes(dir / "Data/start.X417"), original);
+    }
+  }
+  SetPromptService(&prompts);
 }
 
 TEST_F(MainDlgFilesTest, ExitAsksAboutUnsavedChanges) {
