@@ -70,6 +70,14 @@ void RestoreLatency(int fd) {
 // ---- PosixSerialPort ----
 
 std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) {
+  // Only a character device can be a serial port. Anything else is refused
+  // unopened: opening a FIFO would wake whoever waits at its other end, and a
+  // folder or a socket would only be refused with a reason of their own.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && !S_ISCHR(info.st_mode)) {
+    errno = ENOTTY;
+    return nullptr;
+  }
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return nullptr;
   // Nobody else may use the port while we hold it: TIOCEXCL refuses later
@@ -80,14 +88,14 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path) 
     errno = e;
     return nullptr;
   }
+  // A device that is no terminal (/dev/null) fails both with ENOTTY.
   termios tio{};
-  if (::tcgetattr(fd, &tio) != 0) {
+  if (::tcgetattr(fd, &tio) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
     const int e = errno;
     ::close(fd);
     errno = e;
     return nullptr;
   }
-  ::ioctl(fd, TIOCEXCL);
   SetLine(fd, tio);
   const bool lowLatencySet = RequestLowLatency(fd);
   // A pseudo-terminal has no modem lines: the failure is of no concern.
@@ -211,6 +219,7 @@ ComDevice ResolveComDevice(int comIndex, const ComFolders& folders) {
   std::error_code ec;
   // Whatever the user put in the link folder wins, also when it leads nowhere.
   const auto own = folders.links / ("com" + std::to_string(comIndex + 1));
+  device.linkPlace = own;
   const auto type = fs::symlink_status(own, ec).type();
   if (!ec && type != fs::file_type::not_found) {
     device.path = own;
@@ -223,8 +232,10 @@ ComDevice ResolveComDevice(int comIndex, const ComFolders& folders) {
     device.path = folders.devices / (kind + number);
     if (fs::exists(device.path, ec)) {
       device.present = true;
+      device.searched.clear();
       return device;
     }
+    device.searched.push_back(device.path);
   }
   return device;  // the built-in port's name, absent
 }
@@ -232,8 +243,18 @@ ComDevice ResolveComDevice(int comIndex, const ComFolders& folders) {
 std::string OpenErrorText(const ComDevice& device, int error, std::optional<unsigned> deviceGroup) {
   std::string text = "Open err\n\n";
   const std::string shown = device.Shown().string();
-  if (!device.link.empty() && error == ENOENT) {
-    return text + "The link " + device.link.string() + " points to " + shown + ", which does not exist.";
+  if (!device.link.empty() && (error == ENOENT || error == ENOTTY)) {
+    return text + "The link " + device.link.string() + " points to " + shown + ", which " +
+           (error == ENOENT ? "does not exist." : "is not a serial port.");
+  }
+  if (error == ENOTTY) return text + shown + " is not a serial port.";
+  if (error == ENOENT && !device.searched.empty()) {
+    text += "None of ";
+    for (std::size_t i = 0; i < device.searched.size(); ++i) {
+      if (i > 0) text += i + 1 < device.searched.size() ? ", " : " and ";
+      text += device.searched[i].string();
+    }
+    return text + " exists.\n\nA link " + device.linkPlace.string() + " can name another device.";
   }
   text += shown;
   if (error != 0) text += std::string(": ") + std::strerror(error);

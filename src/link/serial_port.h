@@ -8,6 +8,8 @@
 // when that device is missing. Without such a link COM n+1 is the first that
 // exists of /dev/ttyUSB<n>, /dev/ttyACM<n> and /dev/ttyS<n> (a USB cable, a
 // USB modem-class cable, a built-in port), and /dev/ttyS<n> when none does.
+// Only a terminal device is opened: a file, a folder, a FIFO, a socket or a
+// device such as /dev/null is refused as not a serial port.
 #pragma once
 
 #include <chrono>
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Status of the read primitives and of everything built on them.
 inline constexpr int kCommDone = 0;
@@ -63,7 +66,8 @@ class SerialPort {
 // in the driver's low-latency mode while open where the driver has one.
 class PosixSerialPort : public SerialPort {
  public:
-  // nullptr when the device is missing, in use or not a terminal; errno tells why.
+  // nullptr when the device is missing, in use or not a serial port; errno
+  // tells why, ENOTTY for anything that is no terminal device.
   static std::unique_ptr<PosixSerialPort> Open(const std::string& path);
   ~PosixSerialPort() override;
   PosixSerialPort(const PosixSerialPort&) = delete;
@@ -118,6 +122,9 @@ struct ComDevice {
   std::filesystem::path path;  // what is opened: the device, or the comN link
   std::filesystem::path link;  // the comN link that chose the device; empty without one
   bool present = false;        // the device (for a link, what it points at) exists
+  // Without a link and with none of the devices there: those looked for, in order.
+  std::vector<std::filesystem::path> searched;
+  std::filesystem::path linkPlace;  // the comN link that would choose the device (dev/com5)
   // The device named to the user: for a link, where it points (taken from the
   // link's folder when relative); else the path.
   std::filesystem::path Shown() const;
@@ -129,7 +136,9 @@ ComDevice ResolveComDevice(int comIndex, const ComFolders& folders);
 // The text of the box shown when a COM port's device could not be opened:
 // "Open err", then the device and the reason (error, an errno value; 0 gives none).
 // A refused permission names the group that owns the device (deviceGroup, a
-// group id, when known), a link the missing device it points at.
+// group id, when known), a link the missing device it points at. ENOTTY says
+// that the device is not a serial port; a port without any device names the
+// devices looked for and the link that can name another one.
 std::string OpenErrorText(const ComDevice& device, int error, std::optional<unsigned> deviceGroup);
 
 // The one serial port of the program. "No port" is a state of its own: closing

@@ -2,10 +2,14 @@
 // read time-outs, pacing, closing, and the Esc check.
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <fstream>
+#include <optional>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -83,17 +87,37 @@ TEST_F(ComDeviceTree, LinkWinsElseUsbThenAcmThenTheBuiltInPort) {
 
 // ---- the message of a port that cannot be opened ----
 
-// A refused permission names the device's group, by name where it has one.
-TEST(ComOpenError, ARefusalNamesTheGroupThatOwnsTheDevice) {
-  const ComDevice usb{"/dev/ttyUSB0", {}, true};
-  const std::tuple<int, unsigned, std::string> cases[] = {
-      {EACCES, 0, "Permission denied\n\nAdd your user to the group \"root\""},
-      {EPERM, 0, "Operation not permitted\n\nAdd your user to the group \"root\""},
-      {EACCES, 3999999, "Permission denied\n\nAdd your user to the group with id 3999999"},
+// Each kind of device (a present one, one chosen by a link, none at all) with
+// the reasons the system gives.
+TEST_F(ComDeviceTree, OpenErrorTextOfEachDeviceAndReason) {
+  Device("ttyUSB0");
+  Link("com2", "../sys/ttyUSB9");
+  const ComDevice usb = ResolveComDevice(0, folders);
+  const ComDevice link = ResolveComDevice(1, folders);
+  const ComDevice none = ResolveComDevice(4, folders);
+  const std::string usb0 = (folders.devices / "ttyUSB0").string();
+  const std::string usb9 = (folders.devices / "ttyUSB9").string();
+  const std::string com2 = (folders.links / "com2").string();
+  const std::string sys = folders.devices.string();
+  const std::string hint = "\n\nAdd your user to the group ";
+  const std::tuple<const ComDevice&, int, std::optional<unsigned>, std::string> cases[] = {
+      {usb, EACCES, 0, usb0 + ": Permission denied" + hint + "\"root\" that owns " + usb0 + ", then log in again."},
+      {usb, EPERM, 0, usb0 + ": Operation not permitted" + hint + "\"root\" that owns " + usb0 + ", then log in again."},
+      {usb, EACCES, 3999999, usb0 + ": Permission denied" + hint + "with id 3999999 that owns " + usb0 + ", then log in again."},
+      {usb, EACCES, std::nullopt, usb0 + ": Permission denied"},
+      {usb, EBUSY, std::nullopt, usb0 + ": Device or resource busy"},
+      {usb, ENOTTY, std::nullopt, usb0 + " is not a serial port."},
+      {usb, 0, std::nullopt, usb0},
+      {link, EACCES, 0, usb9 + ": Permission denied" + hint + "\"root\" that owns " + usb9 + ", then log in again."},
+      {link, ENOENT, std::nullopt, "The link " + com2 + " points to " + usb9 + ", which does not exist."},
+      {link, ENOTTY, std::nullopt, "The link " + com2 + " points to " + usb9 + ", which is not a serial port."},
+      {none, ENOENT, std::nullopt, "None of " + sys + "/ttyUSB4, " + sys + "/ttyACM4 and " + sys + "/ttyS4 exists.\n\nA link " +
+                                       (folders.links / "com5").string() + " can name another device."},
+      {none, EBUSY, std::nullopt, sys + "/ttyS4: Device or resource busy"},  // it came while we looked
   };
-  for (const auto& [error, group, text] : cases) {
-    EXPECT_EQ(OpenErrorText(usb, error, group),
-              "Open err\n\n/dev/ttyUSB0: " + text + " that owns /dev/ttyUSB0, then log in again.");
+  for (const auto& [device, error, group, text] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(OpenErrorText(device, error, group), "Open err\n\n" + text);
   }
 }
 
@@ -120,7 +144,10 @@ TEST_F(ComDeviceTree, OpenErrNamesTheDeviceAndWhyThroughThePort) {
   ASSERT_NE(own, nullptr);
   const std::string usb3 = (folders.devices / "ttyUSB3").string();
   ASSERT_EQ(dialog.boxes.size(), 3u);
-  EXPECT_EQ(dialog.boxes[0].first, "Open err\n\n" + (folders.devices / "ttyS0").string() + ": No such file or directory");
+  const std::string sys = folders.devices.string();
+  EXPECT_EQ(dialog.boxes[0].first, "Open err\n\nNone of " + sys + "/ttyUSB0, " + sys + "/ttyACM0 and " + sys +
+                                       "/ttyS0 exists.\n\nA link " + (folders.links / "com1").string() +
+                                       " can name another device.");
   EXPECT_EQ(dialog.boxes[1].first, "Open err\n\nThe link " + (folders.links / "com2").string() + " points to " +
                                        (folders.devices / "ttyUSB9").string() + ", which does not exist.");
   EXPECT_EQ(dialog.boxes[2].first, "Open err\n\n" + usb3 + ": Permission denied\n\nAdd your user to the group \"" +
@@ -152,13 +179,70 @@ TEST_F(ComPortOpen, MissingDeviceShowsOpenErrAndLeavesNoPort) {
   port.ClosePort();  // nothing to close
 }
 
-TEST_F(ComPortOpen, FileThatIsNoTerminalIsRefused) {
-  std::ofstream(folder / "plain") << "x";
-  std::filesystem::create_symlink(folder / "plain", folder / "com1");
+// Whatever a link leads to that is no terminal device is refused in plain words
+// (the system would say "Inappropriate ioctl for device", "Is a directory" or
+// "No such device or address"), and so is a com1 that is no device itself.
+TEST_F(ComPortOpen, AnythingButATerminalDeviceIsNoSerialPort) {
+  const auto at = [this](const char* name) { return (folder / name).string(); };
+  std::ofstream(at("plain")) << "x";
+  ASSERT_EQ(::mkfifo(at("fifo").c_str(), 0600), 0);
+  std::filesystem::create_directory(at("folder"));
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  at("socket").copy(address.sun_path, sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+  const std::string com1 = at("com1");
+  for (const std::string& target : {at("plain"), std::string("/dev/null"), at("fifo"), at("folder"), at("socket")}) {
+    SCOPED_TRACE(target);
+    std::filesystem::remove(com1);
+    std::filesystem::create_symlink(target, com1);
+    CComPort port;
+    port.SetDeviceFolder(folder);
+    EXPECT_EQ(port.OpenComPort(0, dialog), -1);
+    ASSERT_FALSE(dialog.boxes.empty());
+    EXPECT_EQ(dialog.boxes.back().first,
+              "Open err\n\nThe link " + com1 + " points to " + target + ", which is not a serial port.");
+  }
+  std::filesystem::remove(com1);
+  std::ofstream(com1) << "x";
   CComPort port;
   port.SetDeviceFolder(folder);
   EXPECT_EQ(port.OpenComPort(0, dialog), -1);
-  EXPECT_EQ(dialog.boxes.size(), 1u);
+  EXPECT_EQ(dialog.boxes.back().first, "Open err\n\n" + com1 + " is not a serial port.");
+  ::close(listener);
+}
+
+// A refused permission names the group of the device a link leads to, not the
+// link's own group.
+TEST_F(ComPortOpen, RefusedLinkNamesTheGroupOfItsDevice) {
+  // As root a file of ours can be given any group; otherwise /dev/null (group
+  // root) differs from the group of the link we make.
+  std::string device = "/dev/null";
+  if (::geteuid() == 0) {
+    device = (folder / "ttyUSB0").string();
+    std::ofstream(device) << "";
+    ASSERT_EQ(::chown(device.c_str(), uid_t(-1), gid_t(3999999)), 0);
+  }
+  std::filesystem::create_symlink(device, folder / "com1");
+  struct stat target {}, link {};
+  ASSERT_EQ(::stat(device.c_str(), &target), 0);
+  ASSERT_EQ(::lstat((folder / "com1").c_str(), &link), 0);
+  ASSERT_NE(target.st_gid, link.st_gid) << "the link and its device need groups of their own";
+
+  CComPort port;
+  port.SetDeviceFolder(folder);
+  port.SetOpener([](const std::string&) -> std::unique_ptr<SerialPort> {
+    errno = EACCES;
+    return nullptr;
+  });
+  EXPECT_EQ(port.OpenComPort(0, dialog), -1);
+  const group* owner = ::getgrgid(target.st_gid);
+  const std::string name = owner ? '"' + std::string(owner->gr_name) + '"' : "with id " + std::to_string(target.st_gid);
+  ASSERT_EQ(dialog.boxes.size(), 1u);
+  EXPECT_EQ(dialog.boxes[0].first, "Open err\n\n" + device + ": Permission denied\n\nAdd your user to the group " +
+                                       name + " that owns " + device + ", then log in again.");
 }
 
 TEST_F(ComPortOpen, PortInUseIsRefusedUntilClosed) {
