@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,11 +13,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 #include <stdexcept>
 
 #include "model/conversions.h"
+#include "model/edit_model.h"
 #include "shell/print_sheets.h"
 #include "ui/test_print_support.h"
 #include "ui/ui_test_support.h"
@@ -161,6 +165,41 @@ TEST_F(PrintSheetsTest, TheDialogOffersAFileNamedAfterTheSheetInTheFolderLastPri
   prompts.AnswerPrintToPdf(std::nullopt);
   EXPECT_FALSE(PrintSheets(nullptr, kSheetSelCall));
   EXPECT_EQ(prompts.Prompts().back().print.fileName, (tmp.path / "chosen" / "PX417-SelCall.pdf").string());
+
+  // A folder removed since is not offered: the working folder is.
+  std::filesystem::remove_all(tmp.path / "chosen");
+  prompts.AnswerPrintToPdf(std::nullopt);
+  EXPECT_FALSE(PrintSheets(nullptr, kSheetSelCall));
+  EXPECT_EQ(prompts.Prompts().back().print.fileName,
+            QDir::current().absoluteFilePath(QStringLiteral("PX417-SelCall.pdf")).toStdString());
+}
+
+// The Zone sheet prints while any zone is in use, the first as well as the
+// last; with none it says so before any print dialog and prints nothing.
+TEST_F(PrintSheetsTest, TheZoneSheetPrintsWhileAnyZoneIsInUse) {
+  RegisterSheetRoutine(kSheetZone, Stub("ZONE", true, true));
+  std::uint8_t (&flags)[kZoneCount] = TheModel().store.zoneFlags;
+  std::uint8_t saved[kZoneCount];
+  std::copy(std::begin(flags), std::end(flags), saved);
+  const struct {
+    int inUse;  // the one zone in use, or -1
+    bool prints;
+  } cases[] = {{-1, false}, {0, true}, {kZoneCount - 1, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("zone in use " + std::to_string(c.inUse + 1));
+    std::fill(std::begin(flags), std::end(flags), std::uint8_t(0));
+    if (c.inUse >= 0) flags[c.inUse] = kZoneInUse;
+    prompts.Clear();
+    const std::string pdf = tmp.File("zone" + std::to_string(c.inUse + 1) + ".pdf");
+    prompts.AnswerPrintToPdf(pdf);
+    EXPECT_EQ(PrintSheets(nullptr, kSheetZone), c.prints);
+    const auto& shown = prompts.Prompts();
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](const auto& p) { return p.kind == CScriptedPrompts::Kind::Print; }),
+              c.prints ? 1 : 0);
+    EXPECT_EQ(prompts.MessageTexts(), c.prints ? std::vector<std::string>{} : std::vector<std::string>{kNoZoneToPrint});
+    EXPECT_EQ(PdfPageCount(pdf), c.prints ? 1 : -1);
+  }
+  std::copy(std::begin(saved), std::end(saved), flags);
 }
 
 TEST_F(PrintSheetsTest, CancelledDialogPrintsNothing) {
