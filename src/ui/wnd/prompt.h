@@ -43,7 +43,6 @@ struct PrintChoice {
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   bool toFile = true;
   std::string printerName;  // when not to a file
-  bool operator==(const PrintChoice&) const = default;
 };
 
 // What a print dialog is asked to show.
