@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QWidget>
 
@@ -76,13 +77,33 @@ bool NothingToPrint(int sheet) {
   return true;
 }
 
-// The print dialog, offering the command's file.
+// What an accepted print dialog left the printer with.
+PrintChoice ChoiceOf(const QPrinter& printer) {
+  PrintChoice choice;
+  const QPageLayout layout = printer.pageLayout();
+  choice.paper = layout.pageSize();
+  choice.orientation = layout.orientation();
+  choice.toFile = printer.outputFormat() == QPrinter::PdfFormat;
+  if (!choice.toFile) choice.printerName = printer.printerName().toStdString();
+  return choice;
+}
+
+// The print dialog, offering the command's file and starting from the last
+// choice accepted; an accepted dialog's choice is the next one's start.
 std::shared_ptr<QPrinter> RunPrintDialog(CWnd* pOwner, PrintDialogRequest request, UINT command) {
   request.fileName = PrintFileName(command);
-  return GetPromptService().PrintDialog(pOwner, request);
+  request.start = LastPrintChoice();
+  std::shared_ptr<QPrinter> printer = GetPromptService().PrintDialog(pOwner, request);
+  if (printer) LastPrintChoice() = ChoiceOf(*printer);
+  return printer;
 }
 
 }  // namespace
+
+std::optional<PrintChoice>& LastPrintChoice() {
+  static std::optional<PrintChoice> choice;
+  return choice;
+}
 
 int SheetOfCommand(UINT nID) {
   for (const SheetCommand& c : kSheetCommands) {

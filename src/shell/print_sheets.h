@@ -34,6 +34,11 @@ int SheetOfCommand(UINT nID);
 // exists, else (at first) the working folder.
 std::string PrintFileName(UINT nID);
 
+// The paper, orientation and printer or PDF file of the last print dialog
+// accepted in this session (none before the first): every print dialog, the
+// key sheet's too, starts from it. Nothing of it is saved.
+std::optional<PrintChoice>& LastPrintChoice();
+
 // What the Zone sheet, a page for every zone in use, says instead of opening
 // the print dialog when no zone is in use.
 inline constexpr const char* kNoZoneToPrint = "No zone is in use: there is nothing to print.";

@@ -5,18 +5,28 @@
 #include <QPixmap>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
+#include <regex>
 #include <stdexcept>
 
 #include "model/conversions.h"
+#include "model/edit_model.h"
 #include "shell/print_sheets.h"
 #include "ui/test_print_support.h"
 #include "ui/ui_test_support.h"
@@ -161,6 +171,41 @@ TEST_F(PrintSheetsTest, TheDialogOffersAFileNamedAfterTheSheetInTheFolderLastPri
   prompts.AnswerPrintToPdf(std::nullopt);
   EXPECT_FALSE(PrintSheets(nullptr, kSheetSelCall));
   EXPECT_EQ(prompts.Prompts().back().print.fileName, (tmp.path / "chosen" / "PX417-SelCall.pdf").string());
+
+  // A folder removed since is not offered: the working folder is.
+  std::filesystem::remove_all(tmp.path / "chosen");
+  prompts.AnswerPrintToPdf(std::nullopt);
+  EXPECT_FALSE(PrintSheets(nullptr, kSheetSelCall));
+  EXPECT_EQ(prompts.Prompts().back().print.fileName,
+            QDir::current().absoluteFilePath(QStringLiteral("PX417-SelCall.pdf")).toStdString());
+}
+
+// The Zone sheet prints while any zone is in use, the first as well as the
+// last; with none it says so before any print dialog and prints nothing.
+TEST_F(PrintSheetsTest, TheZoneSheetPrintsWhileAnyZoneIsInUse) {
+  RegisterSheetRoutine(kSheetZone, Stub("ZONE", true, true));
+  std::uint8_t (&flags)[kZoneCount] = TheModel().store.zoneFlags;
+  std::uint8_t saved[kZoneCount];
+  std::copy(std::begin(flags), std::end(flags), saved);
+  const struct {
+    int inUse;  // the one zone in use, or -1
+    bool prints;
+  } cases[] = {{-1, false}, {0, true}, {kZoneCount - 1, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("zone in use " + std::to_string(c.inUse + 1));
+    std::fill(std::begin(flags), std::end(flags), std::uint8_t(0));
+    if (c.inUse >= 0) flags[c.inUse] = kZoneInUse;
+    prompts.Clear();
+    const std::string pdf = tmp.File("zone" + std::to_string(c.inUse + 1) + ".pdf");
+    prompts.AnswerPrintToPdf(pdf);
+    EXPECT_EQ(PrintSheets(nullptr, kSheetZone), c.prints);
+    const auto& shown = prompts.Prompts();
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](const auto& p) { return p.kind == CScriptedPrompts::Kind::Print; }),
+              c.prints ? 1 : 0);
+    EXPECT_EQ(prompts.MessageTexts(), c.prints ? std::vector<std::string>{} : std::vector<std::string>{kNoZoneToPrint});
+    EXPECT_EQ(PdfPageCount(pdf), c.prints ? 1 : -1);
+  }
+  std::copy(std::begin(saved), std::end(saved), flags);
 }
 
 TEST_F(PrintSheetsTest, CancelledDialogPrintsNothing) {
@@ -303,6 +348,54 @@ TEST_F(PrintSheetsTest, KeySheetFailuresAreShownAndTheFlagCleared) {
   EXPECT_EQ(restored, 2);
 }
 
+// Every print dialog, the key sheet's too, starts from the paper, orientation
+// and PDF file of the last one accepted in the session (none at first); a
+// cancelled one changes nothing, and the file offered stays the sheet's own.
+TEST_F(PrintSheetsTest, EachPrintDialogStartsFromTheLastOneAccepted) {
+  RegisterSheetRoutine(kSheetDtmf, Stub("DTMF", false, false));
+  KeyWindow key;
+  KeyPageSwitch pages{[&]() -> HWND { return &key.body; }, [] {}};
+  using Paper = std::optional<std::pair<QPageSize::PageSizeId, QPageLayout::Orientation>>;
+  const struct {
+    bool keySheet;
+    Paper chosen;  // none: cancelled
+    Paper start;
+  } steps[] = {
+      {false, {{QPageSize::Letter, QPageLayout::Landscape}}, std::nullopt},
+      {true, std::nullopt, {{QPageSize::Letter, QPageLayout::Landscape}}},
+      {false, {{QPageSize::A4, QPageLayout::Portrait}}, {{QPageSize::Letter, QPageLayout::Landscape}}},
+      {true, {{QPageSize::Legal, QPageLayout::Landscape}}, {{QPageSize::A4, QPageLayout::Portrait}}},
+      {false, std::nullopt, {{QPageSize::Legal, QPageLayout::Landscape}}},
+  };
+  LastPrintChoice().reset();
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const auto& step = steps[i];
+    SCOPED_TRACE("step " + std::to_string(i));
+    prompts.Clear();
+    if (step.chosen) {
+      auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setPageSize(QPageSize(step.chosen->first));
+      printer->setPageOrientation(step.chosen->second);
+      printer->setOutputFileName(QString::fromStdString(tmp.File("step" + std::to_string(i) + ".pdf")));
+      prompts.AnswerPrinter(printer);
+    } else {
+      prompts.AnswerPrintToPdf(std::nullopt);
+    }
+    const std::string offered = PrintFileName(step.keySheet ? ID_PRINT_KEY : ID_PRINT_DTMF);
+    EXPECT_EQ(step.keySheet ? OnPrintKey(nullptr, pages) : PrintSheets(nullptr, kSheetDtmf), step.chosen.has_value());
+    ASSERT_EQ(prompts.Prompts().size(), 1u);
+    const PrintDialogRequest& request = prompts.Prompts()[0].print;
+    EXPECT_EQ(request.fileName, offered);
+    ASSERT_EQ(request.start.has_value(), step.start.has_value());
+    if (!step.start) continue;
+    EXPECT_EQ(request.start->paper.id(), step.start->first);
+    EXPECT_EQ(request.start->orientation, step.start->second);
+    EXPECT_TRUE(request.start->toFile);
+    EXPECT_EQ(request.start->printerName, "");
+  }
+}
+
 }  // namespace
 
 namespace {
@@ -406,6 +499,74 @@ TEST_F(PrintSheetsTest, TheSystemPrintDialogPrintsASheetToAPdfFileOfItsOwn) {
   EXPECT_TRUE(printed);
   EXPECT_EQ(PdfPageCount(pdf), 1);
   EXPECT_NE(FindWord(PdfWords(pdf), "DTMF"), nullptr);
+}
+
+// The paper and orientation chosen in the system dialog's page set-up (Letter
+// landscape) are what the next dialog, the key sheet's, holds when it opens:
+// accepted untouched, it prints on them, to the key sheet's own file.
+TEST_F(PrintSheetsTest, TheSystemPrintDialogOpensWithThePaperChosenInTheLastOne) {
+  RegisterSheetRoutine(kSheetDtmf, Stub("DTMF", false, false));
+  KeyWindow key;
+  KeyPageSwitch pages{[&]() -> HWND { return &key.body; }, [] {}};
+  LastPrintChoice().reset();
+  CQtPromptService system;
+  SetPromptService(&system);
+  const std::string first = tmp.File("first.pdf");
+  enum { kOpenSetUp, kChoosePaper, kPrintFirst, kPrintKey, kDone } stage = kOpenSetUp;
+  QPageLayout held;
+  bool heldToFile = false;
+  std::string offered;
+  ui_test::TimedAutopilot pilot([&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    auto* printers = dialog ? dialog->findChild<QComboBox*>(QStringLiteral("printers")) : nullptr;
+    auto* file = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("filename")) : nullptr;
+    if (stage == kOpenSetUp && dialog) {
+      // The page set-up opens modally: clicked once this step has returned.
+      auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"));
+      stage = properties ? kChoosePaper : kDone;
+      if (properties) QTimer::singleShot(0, properties, &QPushButton::click);
+      else dialog->reject();
+    } else if (stage == kChoosePaper && modal && !dialog) {
+      stage = kPrintFirst;
+      auto* sizes = modal->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+      auto* landscape = modal->findChild<QRadioButton*>(QStringLiteral("landscape"));
+      if (sizes) sizes->setCurrentIndex(sizes->findText(QStringLiteral("Letter"), Qt::MatchStartsWith));
+      if (landscape) landscape->click();
+      qobject_cast<QDialog*>(modal)->accept();
+    } else if (stage == kPrintFirst && dialog && printers && file) {
+      stage = kPrintKey;
+      printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+      file->setText(QString::fromStdString(first));
+      dialog->accept();
+    } else if (stage == kPrintKey && dialog && file) {
+      stage = kDone;
+      held = dialog->printer()->pageLayout();
+      heldToFile = dialog->printer()->outputFormat() == QPrinter::PdfFormat;
+      offered = file->text().toStdString();
+      dialog->accept();
+    } else if (dialog) {
+      dialog->reject();
+    }
+  });
+  const bool printedFirst = PrintSheets(nullptr, kSheetDtmf);
+  const std::string offeredForKey = PrintFileName(ID_PRINT_KEY);  // in the folder just printed to
+  const bool printedKey = OnPrintKey(nullptr, pages);
+  SetPromptService(&prompts);
+  EXPECT_EQ(stage, kDone);
+  EXPECT_TRUE(printedFirst);
+  EXPECT_TRUE(printedKey);
+  EXPECT_EQ(held.pageSize().id(), QPageSize::Letter);
+  EXPECT_EQ(held.orientation(), QPageLayout::Landscape);
+  EXPECT_TRUE(heldToFile);
+  EXPECT_EQ(offered, offeredForKey);
+  // Both files are on Letter landscape, 11 x 8.5 inches.
+  for (const std::string& pdf : {first, offeredForKey}) {
+    std::smatch size;
+    const std::string info = RunCommand("pdfinfo '" + pdf + "' 2>/dev/null");
+    EXPECT_TRUE(std::regex_search(info, size, std::regex(R"(Page size:\s+(\S+) x (\S+) pts)"))) << pdf;
+    EXPECT_EQ(size.size() == 3 ? size.str(1) + "x" + size.str(2) : "", "792x612") << pdf;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 // (scripted_prompt.h) that answers from a queue and records what was shown.
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QStringList>
 
 #include <memory>
@@ -34,6 +36,15 @@ inline constexpr DWORD PD_RETURNDC = 0x00000100;
 inline constexpr DWORD PD_USEDEVMODECOPIES = 0x00040000;
 inline constexpr DWORD PD_HIDEPRINTTOFILE = 0x00100000;
 
+// What a print dialog was left with: the paper, its orientation, and a PDF
+// file or the printer queue named.
+struct PrintChoice {
+  QPageSize paper;
+  QPageLayout::Orientation orientation = QPageLayout::Portrait;
+  bool toFile = true;
+  std::string printerName;  // when not to a file
+};
+
 // What a print dialog is asked to show.
 struct PrintDialogRequest {
   DWORD flags = PD_ALLPAGES;
@@ -42,6 +53,9 @@ struct PrintDialogRequest {
   // The PDF file offered when the job is printed to a file (an absolute
   // path); empty: "PX417.pdf" in the working folder.
   std::string fileName;
+  // The choice the dialog starts from; none: the system's default paper and
+  // printer (a PDF file when there is no printer queue).
+  std::optional<PrintChoice> start;
 };
 
 // What a file dialog is asked to show.

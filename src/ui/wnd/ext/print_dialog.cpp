@@ -34,12 +34,27 @@ std::shared_ptr<QPrinter> CQtPromptService::PrintDialog(CWnd* pOwner, const Prin
   // about the print-to-file box: on this platform a computer often has no
   // printer queue, and a PDF file is then the way to print. The file offered
   // is the request's; with no queue at all it is chosen from the start, with a
-  // queue the default printer stays the choice.
+  // queue the default printer stays the choice, unless the request starts
+  // from a choice of its own.
   const QString file = request.fileName.empty() ? QDir::current().absoluteFilePath(QStringLiteral("PX417.pdf"))
                                                 : QString::fromStdString(request.fileName);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(file);
-  if (!QPrinterInfo::availablePrinterNames().isEmpty()) printer->setOutputFormat(QPrinter::NativeFormat);
+  const QStringList queues = QPrinterInfo::availablePrinterNames();
+  if (const std::optional<PrintChoice>& start = request.start) {
+    // The choice the request starts from: its printer while the queue is
+    // still there (else the default one), or the PDF file; then its paper,
+    // set last because changing the printer may change the paper.
+    const QString queue = QString::fromStdString(start->printerName);
+    if (!start->toFile && !queues.isEmpty()) {
+      printer->setOutputFormat(QPrinter::NativeFormat);
+      if (queues.contains(queue)) printer->setPrinterName(queue);
+    }
+    printer->setPageSize(start->paper);
+    printer->setPageOrientation(start->orientation);
+  } else if (!queues.isEmpty()) {
+    printer->setOutputFormat(QPrinter::NativeFormat);
+  }
   QPrintDialog dialog(printer.get(), OwnerOf(pOwner));
   QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
   options.setFlag(QAbstractPrintDialog::PrintSelection, !(request.flags & PD_NOSELECTION));
