@@ -563,7 +563,9 @@ BOOL CMainDlg::PreTranslateMessage(MSG* pMsg) {
   if (m_hAccel) TranslateAccelerator(m_hWnd, m_hAccel, pMsg);
   if (pMsg->message == WM_KEYDOWN) {
     const WPARAM key = pMsg->wParam;
-    if (key == VK_RETURN || key == VK_ESCAPE || key == VK_F1) return TRUE;
+    // F1 goes on with the dialog keys: it asks for help on the control it was
+    // pressed on, and the help opens at that control's page.
+    if (key == VK_RETURN || key == VK_ESCAPE) return TRUE;
     if (key >= VK_F2 && key <= VK_F7) {
       LeavePage();
       m_tab.SetCurSel(static_cast<int>(key - VK_F2) + 1);

@@ -13,16 +13,25 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QTimer>
 
 #include <algorithm>
+#include <regex>
 #include <set>
 #include <tuple>
 
 #include "model/five_tone_fields.h"
 #include "pages/column_pages/grid_page.h"
+#include "res/dialogs_align.h"
 #include "res/dialogs_five_tone.h"
+#include "res/dialogs_link.h"
+#include "res/dialogs_rom_edit.h"
+#include "res/dialogs_small.h"
 #include "res/page_five_tone.h"
 #include "res/page_global1.h"
+#include "res/page_global2.h"
+#include "res/page_mobile_special.h"
+#include "res/page_zone_overview.h"
 #include "shell/app.h"
 #include "shell/file_commands.h"
 #include "ui/messages.h"
@@ -396,14 +405,15 @@ TEST_F(MainDlgFilesTest, HelpTellsWhenNoProgramShowsTheHelpFile) {
     bool helpFile;
     std::function<void()> ask;
     std::string message;  // empty: none
-    const char* topic;    // the topic the opener is given; null: it does not run
+    const char* topic;    // the section the opener is given; null: it does not run
   };
-  // F1 on control 1046 folds to the topic its neighbours share; Help Topics' context is its own topic.
+  // F1 on control 1046 folds to the topic its neighbours share, which has a
+  // section of its own; Help Topics opens the contents.
   const Case cases[] = {
-      {"exits 0", "exit 0", true, topics, "", "32775"},
-      {"exits 0 for a control", "exit 0", true, f1, "", "10440"},
+      {"exits 0", "exit 0", true, topics, "", "contents"},
+      {"exits 0 for a control", "exit 0", true, f1, "", "mobile-special-switch"},
       {"exits 3 a moment later", "/bin/sleep 1; exit 3", true, [this] { Command(ID_HELP_TOPICS_ALT); },
-       NoHelpProgramText(path), "32775"},
+       NoHelpProgramText(path), "contents"},
       {"no opener", nullptr, true, f1, NoHelpProgramText(path), nullptr},
       {"help file missing", "exit 0", false, topics, MissingHelpFileText(path), nullptr},
   };
@@ -456,8 +466,124 @@ TEST_F(MainDlgFilesTest, TheBuiltHelpFileIsOpenedByHelpTopics) {
   Command(ID_HELP_TOPICS);
   ASSERT_TRUE(PumpUntil(OpenersDone, 10000));
   EXPECT_TRUE(prompts.MessageTexts().empty());
-  const std::string url = "file://" + built + "#32775";
+  const std::string url = "file://" + built + "#contents";
   EXPECT_EQ(ReadBytes(dir / "opened"), Bytes(url.begin(), url.end()));
+}
+
+namespace {
+
+// The sections of the built help file: the ids of its elements.
+std::set<std::string> BuiltHelpSections() {
+  std::ifstream in(TQ_BUILT_HELP_FILE);
+  const std::string html((std::istreambuf_iterator<char>(in)), {});
+  static const std::regex id(R"re(\bid="([^"]+)")re");
+  std::set<std::string> ids;
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), id); it != std::sregex_iterator(); ++it) {
+    ids.insert((*it)[1]);
+  }
+  return ids;
+}
+
+}  // namespace
+
+// Every section the program can ask for is in the help file: the section of
+// every page and dialog, of each topic the topic map folds into, of Help
+// Topics, and the contents where nothing better is known.
+TEST_F(MainDlgFilesTest, EveryHelpSectionTheProgramAsksForIsInTheBuiltHelpFile) {
+  const std::set<std::string> sections = BuiltHelpSections();
+  for (const UINT id : RegisteredPageIds()) dlg->Page(id);  // a page object registers its template
+  RegisterSmallDialogTemplates();
+  RegisterLinkDialogTemplates();
+  RegisterRomEditDialogTemplate();
+  RegisterAlignDialogTemplates();
+  RegisterFiveToneDialogTemplates();
+  const std::vector<UINT> templates = RegisteredDialogTemplateIds();
+  EXPECT_EQ(templates.size(), 37u);  // every template of the program
+  for (const UINT id : templates) {
+    const char* section = HelpSectionOfTemplate(id);
+    ASSERT_NE(section, nullptr) << "template " << id;
+    EXPECT_TRUE(sections.count(section)) << "template " << id << ": " << section;
+  }
+  std::set<DWORD> topics = {ID_FILE_OPEN_X, ID_HELP_TOPICS_ALT};
+  for (const auto& [context, topic] : HelpTopicMap()) topics.insert(topic);
+  for (const DWORD topic : topics) {
+    const char* section = HelpSectionOfTopic(topic);
+    ASSERT_NE(section, nullptr) << "topic " << topic;
+    EXPECT_TRUE(sections.count(section)) << "topic " << topic << ": " << section;
+  }
+  EXPECT_EQ(HelpSectionFor(IDC_G1_MODEL, nullptr), kHelpContents);
+  EXPECT_TRUE(sections.count(kHelpContents));
+}
+
+// Help opens at the section of what it was asked for: F1 by the key on a
+// control of a page opens the page's section, or the section of the control's
+// topic when that topic is one of this page's (an id that folds into another
+// page's topic opens this page); F1 in a dialog opens the dialog's (a clone
+// dialog that sends: the send's); Help Topics the contents.
+TEST_F(MainDlgFilesTest, HelpOpensAtTheSectionOfThePageOrDialogItWasAskedFrom) {
+  const std::set<std::string> sections = BuiltHelpSections();
+  SetHelpFilePath(TQ_BUILT_HELP_FILE);
+  const fs::path note = dir / "opened";
+  WriteOpener(OnlyTestPrograms(), note, "exit 0");
+  const auto opened = [&] {
+    EXPECT_TRUE(PumpUntil(OpenersDone, 10000));
+    const Bytes given = ReadBytes(note);
+    fs::remove(note);
+    const std::string url(given.begin(), given.end());
+    const std::size_t hash = url.find('#');
+    const std::string section = hash == std::string::npos ? "" : url.substr(hash + 1);
+    EXPECT_TRUE(sections.count(section)) << url;
+    return section;
+  };
+
+  struct PageCase {
+    UINT command;
+    UINT page;
+    int control;
+    const char* section;
+  };
+  const PageCase pages[] = {
+      {ID_PAGE_GLOBAL1, IDD_GLOBAL1, IDC_G1_MODEL, "global1"},
+      {ID_PAGE_GLOBAL2, IDD_GLOBAL2, IDC_G2_LOCK_OUT, "global2-emergency"},
+      {ID_PAGE_GLOBAL2, IDD_GLOBAL2, IDC_G2_EMERGENCY_TIME, "global2"},  // folds into Mobile Special's topic
+      {ID_PAGE_MOBILE_SPECIAL, IDD_MOBILE_SPECIAL, kMsSwitchGroups[1], "mobile-special-switch"},
+      {ID_PAGE_ZONE, IDD_ZONE_OVERVIEW, zone_ids::kOnOff[0], "zone"},
+  };
+  for (const PageCase& c : pages) {
+    Command(c.command);
+    CWnd* page = PageWindow(c.page);
+    ASSERT_NE(page, nullptr) << c.section;
+    page->GetDlgItem(c.control)->SetFocus();
+    Key(Qt::Key_F1);
+    EXPECT_EQ(opened(), c.section) << c.control;
+  }
+
+  // F1 in a dialog once it has the keyboard (an offscreen window is activated later).
+  const auto f1InDialog = [&](CDialog& d) {
+    EXPECT_TRUE(Activate(d));
+    EXPECT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == d.GetSafeHwnd(); }));
+    Key(Qt::Key_F1);
+    EXPECT_TRUE(PumpUntil(OpenersDone, 10000));
+    d.EndDialog(IDCANCEL);
+  };
+  prompts.AnswerDialog([&](CDialog& d) { return RunModal(d, [&] { f1InDialog(d); }); });
+  Command(ID_FILE_CONFIGURE);
+  EXPECT_EQ(prompts.Prompts().back().dialogId, IDD_CONFIG);
+  EXPECT_EQ(opened(), "cable");
+  // The clone dialog runs without the prompts, as a radio command runs it.
+  QTimer::singleShot(0, [&] {
+    ASSERT_TRUE(PumpUntil([] { return QApplication::activeModalWidget() != nullptr; }));
+    auto* clone = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(QApplication::activeModalWidget()));
+    ASSERT_NE(clone, nullptr);
+    f1InDialog(*clone);
+  });
+  InstallLinkDialogs();
+  Command(ID_RADIO_SEND);
+  SetRadioLinkCommands(nullptr);
+  EXPECT_EQ(opened(), "send");
+
+  Command(ID_HELP_TOPICS);
+  EXPECT_EQ(opened(), "contents");
 }
 #endif
 
