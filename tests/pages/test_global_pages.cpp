@@ -139,7 +139,9 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   // The image is the default file the build writes, but for the first channel's
   // record (both frequencies at 450 MHz), and it holds what the records hold.
   for (std::size_t i = 0; i < kFileImagePart; ++i) {
-    if (i < ChannelOffset(0) || i >= ChannelOffset(1)) ASSERT_EQ(TheModel().image[i], built[i]) << "byte " << i;
+    if (i < ChannelOffset(0) || i >= ChannelOffset(1)) {
+      ASSERT_EQ(TheModel().image[i], built[i]) << "byte " << i;
+    }
   }
   EXPECT_TRUE(std::equal(built.begin() + kFileImagePart, built.end(), TheModel().tail.begin()));
   auto repacked = TheModel().image;
