@@ -196,7 +196,10 @@ CMainDlg::~CMainDlg() {
 
 bool CMainDlgPageHooks::QuerySaveChanges() { return m_dlg.QuerySaveChanges(); }
 bool CMainDlgPageHooks::IsModeM() const { return g_bModeM != FALSE; }
-void CMainDlgPageHooks::DataReplaced() { m_dlg.StartZoneTabAtOverview(); }
+void CMainDlgPageHooks::DataReplaced() {
+  m_dlg.ShowSerialAndEsn();
+  m_dlg.StartZoneTabAtOverview();
+}
 
 // The pages that are built, and the sheet routines they print; every other tab
 // shows the placeholder page.
@@ -318,6 +321,7 @@ int CMainDlg::LoadDefaultDataFile() {
       // The data the build writes into the UHF default file, so that whatever
       // is saved from here loads back as saved.
       model.UseBuiltInDefaults(true);
+      ShowSerialAndEsn();
     }
     m_bFirstLoad = FALSE;
   }

@@ -215,6 +215,9 @@ TEST_P(RoundTripTest, ASavedFileLoadsBackAsSaved) {
   ui_test::Pump();
   ASSERT_TRUE(dlg && dlg->IsWindowVisible());
   EXPECT_EQ(dlg->GetFileLabel(), GetParam().label);
+  // The window shows the identity of the data in hand.
+  EXPECT_EQ(dlg->GetDlgItemText(IDC_SERIAL_EDIT), TheModel().identity.SerialText());
+  EXPECT_EQ(dlg->GetDlgItemText(IDC_ESN_EDIT), std::to_string(TheModel().identity.Esn()));
 
   prompts.Clear();
   const std::vector<std::string> before = ShownPages();

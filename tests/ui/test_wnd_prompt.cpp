@@ -1,6 +1,9 @@
 // The prompt service: scripted answers and records for tests, the Qt message
 // box behind it, and the data model's messages and beeps routed through it.
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -152,6 +155,33 @@ TEST(QtPrompts, MessageBoxButtonsMapToTheResultCodes) {
   CQtPromptService service;
   EXPECT_EQ(service.MessageBox(nullptr, "Save?\r\nNow", "PX417", MB_YESNOCANCEL), IDNO);
   EXPECT_EQ(shownText, QStringLiteral("Save?\nNow"));
+}
+
+// The file dialogs open in their folder, or in the working folder when that
+// folder is not there, and then offer no file name of their own.
+TEST(QtPrompts, FileDialogsOpenInTheirFolderOrTheWorkingOne) {
+  EnsureApp();
+  const QDir work = QDir::current();
+  QDir::current().mkpath("prompt_test_folder");
+  for (const char* initial : {"prompt_test_folder", "no_such_folder"}) {
+    QString shownFolder, shownName;
+    QTimer::singleShot(0, [&] {
+      ASSERT_TRUE(PumpUntil([] { return QApplication::activeModalWidget() != nullptr; }));
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      shownFolder = dialog->directory().absolutePath();
+      shownName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+      dialog->reject();
+    });
+    CQtPromptService service;
+    FileDialogRequest request;
+    request.initialDir = initial;
+    EXPECT_EQ(service.GetSaveFileName(nullptr, request), std::nullopt);
+    const bool there = std::string(initial) == "prompt_test_folder";
+    EXPECT_EQ(shownFolder.toStdString(), (there ? work.absoluteFilePath(initial) : work.absolutePath()).toStdString());
+    EXPECT_EQ(shownName.toStdString(), "") << initial;
+  }
+  QDir::current().rmdir("prompt_test_folder");
 }
 
 }  // namespace

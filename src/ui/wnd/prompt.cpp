@@ -1,7 +1,9 @@
 #include "ui/wnd/prompt.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <cctype>
@@ -83,8 +85,11 @@ QString AnyCasePattern(const std::string& pattern) {
 }
 
 std::optional<std::string> RunFileDialog(CWnd* pOwner, const FileDialogRequest& request, bool open) {
-  QFileDialog dialog(OwnerWidget(pOwner), QString::fromStdString(request.title),
-                     QString::fromStdString(request.initialDir));
+  // A folder that is not there opens the working folder; the dialog would
+  // otherwise offer the folder's name as the file's.
+  QString folder = QString::fromStdString(request.initialDir);
+  if (!folder.isEmpty() && !QFileInfo(folder).isDir()) folder = QDir::currentPath();
+  QFileDialog dialog(OwnerWidget(pOwner), QString::fromStdString(request.title), folder);
   dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
