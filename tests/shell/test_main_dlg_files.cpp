@@ -882,14 +882,7 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
     editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_LOAD, 0);
     editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
   };
-  auto modelChoice = [&] {
-    Command(ID_PAGE_GLOBAL1);
-    CDialog* page = dlg->GetCurrentPage();
-    ASSERT_NE(page, nullptr);
-    CWnd* list = page->GetDlgItem(IDC_G1_MODEL);
-    list->SendMessage(CB_SETCURSEL, 0);
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
-  };
+  auto modelChoice = [this] { ChooseModel(); };
   // Each way, the file label it leaves (the read's data comes from no file),
   // and whether it brings new data.
   const std::tuple<const char*, const char*, std::function<void()>, bool> loads[] = {

@@ -18,7 +18,6 @@
 #include "radio/sim_transfer.h"
 #include "radio/simulated_radio.h"
 #include "res/page_five_tone.h"
-#include "res/page_global1.h"
 #include "shell/file_commands.h"
 #include "ui/table_control/flex_grid.h"
 
@@ -91,6 +90,7 @@ void PrintTo(const Arrival& arrival, std::ostream* out) { *out << arrival.name; 
 class RoundTripTest : public MainDlgTest, public ::testing::WithParamInterface<Arrival> {
  public:
   // What the ways of arrival drive.
+  using MainDlgTest::ChooseModel;
   using MainDlgTest::Command;
   using MainDlgTest::dir;
   using MainDlgTest::prompts;
@@ -117,15 +117,6 @@ class RoundTripTest : public MainDlgTest, public ::testing::WithParamInterface<A
     Command(ID_FILE_SAVE_X);
   }
 
-  // The MODEL list's one entry chosen on the Global 1 page.
-  void ChooseModel() {
-    Command(ID_PAGE_GLOBAL1);
-    CDialog* page = dlg->GetCurrentPage();
-    ASSERT_NE(page, nullptr);
-    CWnd* list = page->GetDlgItem(IDC_G1_MODEL);
-    list->SendMessage(CB_SETCURSEL, 0);
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
-  }
   // The same for a VHF model, which the list does not offer: what its handler runs.
   void ChooseVhfModel() {
     TheModel().ChangeModel(kVhfHardware, dir.string());

@@ -13,6 +13,7 @@
 
 #include "link/dialogs/rom_edit_dlg.h"
 #include "model/edit_model.h"
+#include "res/page_global1.h"
 #include "shell/help_about.h"
 #include "shell/main_dlg.h"
 #include "shell/page_registry.h"
@@ -109,6 +110,16 @@ class MainDlgTest : public ui_test::WndTest {
 
   // Sends a menu command as the menu does.
   void Command(UINT id) { dlg->SendMessage(WM_COMMAND, id, 0); }
+
+  // The MODEL list's one entry chosen on the Global 1 page.
+  void ChooseModel() {
+    Command(ID_PAGE_GLOBAL1);
+    CDialog* page = dlg->GetCurrentPage();
+    ASSERT_NE(page, nullptr);
+    CWnd* list = page->GetDlgItem(IDC_G1_MODEL);
+    list->SendMessage(CB_SETCURSEL, 0);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_G1_MODEL, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list->GetSafeHwnd()));
+  }
 
   CWnd* PageWindow(UINT id) {
     CDialog& page = dlg->Page(id);
