@@ -26,11 +26,6 @@ namespace {
 
 constexpr int kCom = 2;  // the simulated radio answers as COM3
 
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 Bytes DefaultFile(bool uhf) {
   Bytes file;
   EXPECT_TRUE(BuildDefaultDataFile(uhf, file));

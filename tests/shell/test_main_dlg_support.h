@@ -35,6 +35,11 @@ inline Bytes ReadBytes(const fs::path& path) {
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
+inline void WriteBytes(const fs::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
 // The memory editor window, when one is up.
 inline CDialog* FindRomEditor() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
