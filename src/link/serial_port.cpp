@@ -7,6 +7,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -238,6 +239,18 @@ ComDevice ResolveComDevice(int comIndex, const ComFolders& folders) {
     device.searched.push_back(device.path);
   }
   return device;  // the built-in port's name, absent
+}
+
+bool IsKnownNotASerialPort(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return false;
+  if (!S_ISCHR(info.st_mode)) return true;
+  // /sys/dev/char/<major>:<minor>/subsystem leads to the device's class.
+  const std::filesystem::path entry = "/sys/dev/char/" + std::to_string(major(info.st_rdev)) + ':' +
+                                      std::to_string(minor(info.st_rdev)) + "/subsystem";
+  std::error_code ec;
+  const auto subsystem = std::filesystem::read_symlink(entry, ec);
+  return !ec && subsystem.filename() != "tty";
 }
 
 std::string OpenErrorText(const ComDevice& device, int error, std::optional<unsigned> deviceGroup) {

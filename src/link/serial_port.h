@@ -133,6 +133,13 @@ struct ComDevice {
 // The device COM index comIndex opens (see the top of this file).
 ComDevice ResolveComDevice(int comIndex, const ComFolders& folders);
 
+// Whether the device at path (a link is followed) is certainly no serial port,
+// told without opening it (an open raises the modem lines of a real port):
+// anything but a character device, or a character device the system files
+// under another class than the terminals (/dev/null). A character device
+// without such an entry (a pseudo-terminal) and a missing path are not.
+bool IsKnownNotASerialPort(const std::filesystem::path& path);
+
 // The text of the box shown when a COM port's device could not be opened:
 // "Open err", then the device and the reason (error, an errno value; 0 gives none).
 // A refused permission names the group that owns the device (deviceGroup, a

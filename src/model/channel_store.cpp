@@ -210,15 +210,49 @@ void CChannelStore::ResetSystemGroups(int z) {
   for (int g = first; g < end; ++g) groups[g].SetDefaultData(zoneFormat[z]);
 }
 
-void CChannelStore::MoveGroupRecords(int from, int to, int count) {
-  if (from < 0 || to < 0 || count <= 0) return;
-  count = std::min({count, kGroupCount - from, kGroupCount - to});
-  if (count <= 0 || from == to) return;
+namespace {
+
+// Moves `count` records of an array from `from` to `to` (the ranges may
+// overlap), clipped to the array; returns the count moved.
+template <class Record, std::size_t N>
+int MoveRecords(Record (&records)[N], int from, int to, int count) {
+  const int size = int(N);
+  if (from < 0 || to < 0 || count <= 0) return 0;
+  count = std::min({count, size - from, size - to});
+  if (count <= 0 || from == to) return 0;
   if (to < from) {
-    for (int k = 0; k < count; ++k) groups[to + k] = groups[from + k];
+    for (int k = 0; k < count; ++k) records[to + k] = records[from + k];
   } else {
-    for (int k = count - 1; k >= 0; --k) groups[to + k] = groups[from + k];
+    for (int k = count - 1; k >= 0; --k) records[to + k] = records[from + k];
   }
+  return count;
+}
+
+}  // namespace
+
+void CChannelStore::MoveGroupRecords(int from, int to, int count) { MoveRecords(groups, from, to, count); }
+
+void CChannelStore::MoveChannelRecords(int from, int to, int count) {
+  count = MoveRecords(channels, from, to, count);
+  if (count == 0) return;
+  auto follow = [&](std::uint16_t& word) {
+    const int c = word & kChannelRefMask;
+    if (c >= from && c < from + count) {
+      word = std::uint16_t((word & ~kChannelRefMask) | (c + to - from));
+    } else if (c >= to && c < to + count) {
+      word = std::uint16_t(word | kChannelRefMask);
+    }
+  };
+  for (auto& zone : zoneRepeaters)
+    for (std::uint16_t& word : zone) follow(word);
+  for (CGroupRecord& group : groups) follow(group.channelWord);
+}
+
+void CChannelStore::ResetChannel(int c) {
+  if (c < 0 || c >= kChannelCount) return;
+  // A channel not programmed keeps what it holds: none of it is saved.
+  if (channels[c].IsProgrammed()) channels[c].SetDefaults(Model());
+  ClearChannelReferences(c);
 }
 
 void CChannelStore::ClearChannelReferences(int c) {
@@ -286,7 +320,7 @@ void CChannelStore::ResetPassPortFields(int z) {
   zonePassPortRssiFlags[z] = 0;
   zoneRegisteredRssi[z] = 0;
   zoneOsmRssi[z] = 0;
-  zoneRssiDuration[z] = 0;
+  zoneRssiDuration[z] = 3;  // what a PassPort image gives for a byte that holds no minutes
   zoneLookbackRssi[z] = 0;
   zoneLookbackTime[z] = 0;
 }

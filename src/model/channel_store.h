@@ -195,6 +195,14 @@ class CChannelStore : public CModelPart {
   // Moves `count` whole group records from index `from` to index `to` (the ranges
   // may overlap), clipped to the 250 records.
   void MoveGroupRecords(int from, int to, int count);
+  // Moves `count` whole channel records the same way, and keeps every channel
+  // word with its record: a group or repeater word that named a moved channel
+  // names it at its new index, one that named a record the move wrote over
+  // names none (bits 0..9 := 1023, the other bits kept).
+  void MoveChannelRecords(int from, int to, int count);
+  // Channel record c made a new group's channel: not programmed (a programmed
+  // one gets the band's defaults) and named by no group or repeater word.
+  void ResetChannel(int c);
   // Every repeater word and group channel word that names channel c names no
   // channel afterwards (bits 0..9 := 1023, the other bits kept).
   void ClearChannelReferences(int c);

@@ -157,6 +157,9 @@ void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& star
   global.bandFlag = band;
   global.systemType = systemType;
   global.hardwareByte = hardwareCode;
+  // The kept system type goes into the image too: a save's pack never writes
+  // byte 249, and the next load reads the zones by it.
+  image[img::kSystemType] = systemType;
 
   // Data built here, not read: the image holds what the records hold, the
   // first channel and the kept system type too. The whole pack, so that the

@@ -85,20 +85,26 @@ GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const
 
   const int end = s.CountGroupsBeforeZone(z) + old;  // just after the zone's old run
   const int later = total - end;                      // records of the zones after z
+  // A group of a Conventional zone uses the channel with its own index: the
+  // later zones' channels move with their groups, and a new or freed place
+  // gets a new group and a channel not programmed.
+  auto move = [&](int to) {
+    s.MoveGroupRecords(end, to, later);
+    s.MoveChannelRecords(end, to, later);
+  };
+  auto renew = [&](int i) {
+    InitGroupRecord(s, i, z, rules.busyFormat);
+    s.ClearGroupInUse(i);
+    s.ResetChannel(i);
+  };
   if (count > old) {
     const int grow = count - old;
-    s.MoveGroupRecords(end, end + grow, later);
-    for (int i = end; i < end + grow; ++i) {
-      InitGroupRecord(s, i, z, rules.busyFormat);
-      if (CGroupRecord* g = s.Group(i)) g->flags &= std::uint8_t(~kGroupInUse);
-    }
+    move(end + grow);
+    for (int i = end; i < end + grow; ++i) renew(i);
   } else if (count < old) {
     const int shrink = old - count;
-    s.MoveGroupRecords(end, end - shrink, later);
-    for (int i = end + later - shrink; i < end + later; ++i) {
-      InitGroupRecord(s, i, z, rules.busyFormat);
-      if (CGroupRecord* g = s.Group(i)) g->flags &= std::uint8_t(~kGroupInUse);
-    }
+    move(end - shrink);
+    for (int i = end + later - shrink; i < end + later; ++i) renew(i);
   }
   const std::uint8_t flagsBefore = s.zoneFlags[z];
   if (count != old) s.zoneRevertGroup[z] = kNone;

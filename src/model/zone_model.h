@@ -45,11 +45,12 @@ struct GroupCountResult {
 // Gives zone z `requested` group records (a negative request is 0). Refused when
 // the request exceeds the free records plus the zone's own, or a PassPort zone's
 // limit. Otherwise the later zones' records move as whole records so the runs
-// stay contiguous, new or freed records are initialised and not in use, the
-// zone's revert group becomes none when the count changes, the in-use bit
-// follows the count and the primary group is cleared for a count of 0. A
-// request that would leave the radio with no group at all gives the zone one
-// group, keeping its first record as it was.
+// stay contiguous, and their channel records with them (MoveChannelRecords);
+// new or freed records are initialised and not in use, their channels not
+// programmed (ResetChannel); the zone's revert group becomes none when the
+// count changes, the in-use bit follows the count and the primary group is
+// cleared for a count of 0. A request that would leave the radio with no
+// group at all gives the zone one group, keeping its first record as it was.
 GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const GroupCountRules& rules = {});
 
 // Whether `requested` records fit zone z: the free records plus the zone's own.

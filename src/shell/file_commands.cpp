@@ -25,10 +25,10 @@ FileDialogRequest SaveFileRequest() {
   r.initialDir = "Data";
   // A new file must be allowed here, so the file need not exist. An existing
   // one (the band's default files live in this folder) is replaced only after
-  // the desktop's question; the extension a save appends is known to the
-  // dialog, so the question names the file the save will replace.
+  // a question: the dialog asks about the name it returns; the save asks
+  // about a name it gives the extension (SaveFile), as no desktop's dialog
+  // knows of that extension when it checks.
   r.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  r.defaultExt = "X417";
   return r;
 }
 
@@ -43,6 +43,10 @@ std::string WithDefaultExtension(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   return path.find('.', nameStart) == std::string::npos ? path + ".X417" : path;
+}
+
+std::string ReplaceFileQuestion(const std::string& path) {
+  return std::filesystem::path(path).filename().string() + " already exists.\nDo you want to replace it?";
 }
 
 std::string ProblemOpeningFileText(const std::string& path) {
@@ -93,10 +97,21 @@ void CMainDlg::OnOpenFile() {
 bool CMainDlg::SaveFile() {
   MessageBeep(0);
   CWorkingFolderGuard folder;
-  const auto chosen = GetPromptService().GetSaveFileName(this, SaveFileRequest());
-  if (!chosen) return false;
+  FileDialogRequest request = SaveFileRequest();
+  std::string path;
+  for (;;) {
+    const auto chosen = GetPromptService().GetSaveFileName(this, request);
+    if (!chosen) return false;
+    path = WithDefaultExtension(*chosen);
+    // The dialog asked about the name it returned; the file written is asked
+    // about here. No offers the dialog again, with the name given.
+    std::error_code ec;
+    if (path == *chosen || !std::filesystem::exists(path, ec)) break;
+    const UINT question = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
+    if (GetPromptService().MessageBox(this, ReplaceFileQuestion(path), request.title, question) == IDYES) break;
+    request.fileName = *chosen;
+  }
   MessageBeep(0);
-  const std::string path = WithDefaultExtension(*chosen);
   if (!HasX417Extension(path)) {
     AfxMessageBox(ProblemOpeningFileText(path));
     return false;
@@ -173,9 +188,10 @@ void CMainDlg::OnAdjustmentRecover() {
   // A recovery may load a data file over the data in hand.
   if (!QuerySaveChanges()) return;
   g_pRadioLink->AdjustmentRecover(this);
-  // Data a recovery brings come by a file load, which has already put the
-  // Zone tab back at the overview; one that loaded nothing leaves it.
-  ShowReplacedData(false);
+  // Data a recovery brings come by a file load, which has already shown them
+  // and put the Zone tab back at the overview; one that loaded nothing leaves
+  // the window as it was, but for the serial number it may have read.
+  ShowSerialAndEsn();
 }
 
 void CMainDlg::OpenRomEditor() {

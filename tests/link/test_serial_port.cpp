@@ -2,6 +2,7 @@
 // read time-outs, pacing, closing, and the Esc check.
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -95,6 +96,8 @@ TEST_F(ComDeviceTree, OpenErrorTextOfEachDeviceAndReason) {
   const ComDevice usb = ResolveComDevice(0, folders);
   const ComDevice link = ResolveComDevice(1, folders);
   const ComDevice none = ResolveComDevice(4, folders);
+  Device("ttyS3");
+  const ComDevice later = ResolveComDevice(3, folders);  // after ttyUSB3 and ttyACM3 were looked for
   const std::string usb0 = (folders.devices / "ttyUSB0").string();
   const std::string usb9 = (folders.devices / "ttyUSB9").string();
   const std::string com2 = (folders.links / "com2").string();
@@ -114,6 +117,7 @@ TEST_F(ComDeviceTree, OpenErrorTextOfEachDeviceAndReason) {
       {none, ENOENT, std::nullopt, "None of " + sys + "/ttyUSB4, " + sys + "/ttyACM4 and " + sys + "/ttyS4 exists.\n\nA link " +
                                        (folders.links / "com5").string() + " can name another device."},
       {none, EBUSY, std::nullopt, sys + "/ttyS4: Device or resource busy"},  // it came while we looked
+      {later, ENOENT, std::nullopt, sys + "/ttyS3: No such file or directory"},  // it went while we looked
   };
   for (const auto& [device, error, group, text] : cases) {
     SCOPED_TRACE(text);
@@ -198,12 +202,15 @@ TEST_F(ComPortOpen, AnythingButATerminalDeviceIsNoSerialPort) {
     SCOPED_TRACE(target);
     std::filesystem::remove(com1);
     std::filesystem::create_symlink(target, com1);
-    CComPort port;
-    port.SetDeviceFolder(folder);
-    EXPECT_EQ(port.OpenComPort(0, dialog), -1);
-    ASSERT_FALSE(dialog.boxes.empty());
-    EXPECT_EQ(dialog.boxes.back().first,
-              "Open err\n\nThe link " + com1 + " points to " + target + ", which is not a serial port.");
+    // Twice: a refused device is closed again, so its lock does not make the next try "busy".
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      CComPort port;
+      port.SetDeviceFolder(folder);
+      EXPECT_EQ(port.OpenComPort(0, dialog), -1);
+      ASSERT_FALSE(dialog.boxes.empty());
+      EXPECT_EQ(dialog.boxes.back().first,
+                "Open err\n\nThe link " + com1 + " points to " + target + ", which is not a serial port.");
+    }
   }
   std::filesystem::remove(com1);
   std::ofstream(com1) << "x";
@@ -229,7 +236,10 @@ TEST_F(ComPortOpen, RefusedLinkNamesTheGroupOfItsDevice) {
   struct stat target {}, link {};
   ASSERT_EQ(::stat(device.c_str(), &target), 0);
   ASSERT_EQ(::lstat((folder / "com1").c_str(), &link), 0);
-  ASSERT_NE(target.st_gid, link.st_gid) << "the link and its device need groups of their own";
+  if (target.st_gid == link.st_gid) {
+    GTEST_SKIP() << "the link and " << device << " both belong to group " << target.st_gid
+                 << " (the primary group of this user), so the hint could name either";
+  }
 
   CComPort port;
   port.SetDeviceFolder(folder);
@@ -245,6 +255,19 @@ TEST_F(ComPortOpen, RefusedLinkNamesTheGroupOfItsDevice) {
                                        name + " that owns " + device + ", then log in again.");
 }
 
+// The exclusive flag of the terminal at device, asked through a descriptor of
+// ours on it (the radio keeps one open). A second open would not tell: root
+// passes TIOCEXCL. -1 when no descriptor is open on it.
+static int ExclusiveFlag(const std::string& device) {
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    if (std::filesystem::read_symlink(entry.path(), ec) != device) continue;
+    int flag = -1;
+    if (::ioctl(std::stoi(entry.path().filename().string()), TIOCGEXCL, &flag) == 0) return flag;
+  }
+  return -1;
+}
+
 TEST_F(ComPortOpen, PortInUseIsRefusedUntilClosed) {
   SimulatedRadio radio;
   radio.LinkAsCom(folder, 0);
@@ -252,12 +275,14 @@ TEST_F(ComPortOpen, PortInUseIsRefusedUntilClosed) {
   first.SetDeviceFolder(folder);
   second.SetDeviceFolder(folder);
   ASSERT_EQ(first.OpenComPort(0, dialog), 1);
+  EXPECT_EQ(ExclusiveFlag(radio.SlavePath()), 1);
   EXPECT_EQ(first.OpenComPort(0, dialog), 1);  // already open: kept
   EXPECT_EQ(second.OpenComPort(0, dialog), -1);
   ASSERT_EQ(dialog.boxes.size(), 1u);
   EXPECT_EQ(dialog.boxes[0].first,
             "Open err\n\n" + std::filesystem::read_symlink(folder / "com1").string() + ": Device or resource busy");
   first.ClosePort();
+  EXPECT_EQ(ExclusiveFlag(radio.SlavePath()), 0);
   EXPECT_EQ(second.OpenComPort(0, dialog), 1);
 }
 

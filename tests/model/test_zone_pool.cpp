@@ -1,9 +1,11 @@
 // The group pool of the zones and a zone going in and out of use: random count
 // changes keep the pool whole and the runs contiguous with every record moved
-// intact; the limits, the fixes of the pool's faults and the notices in their
-// order; the ranges of the zone and talk-group IDs at both ends.
+// intact with its channel, and every repeater on its channel's data; the
+// limits, the fixes of the pool's faults and the notices in their order; the
+// ranges of the zone and talk-group IDs at both ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -18,18 +20,26 @@
 
 namespace {
 
-// A record's whole content, to compare records that moved.
-std::string Content(const CGroupRecord& g) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X%02X%02X/%04X/%u/%s/%02X", g.byte0, g.byte1, g.byte2, g.byte3,
-                g.byte4, g.byte5, g.channelWord, unsigned(g.idWord), g.name, g.flags);
+// The receive frequency of the channel a word names, -1 for none: the
+// channels are marked so that it tells them apart.
+long NamedChannel(const CChannelStore& s, std::uint16_t word) {
+  const CChannelData* c = s.Channel(word & kChannelRefMask);
+  return c ? long(c->rxFreq) : -1L;
+}
+
+// A record's whole content with the channel it names, to compare records that moved.
+std::string Content(const CChannelStore& s, const CGroupRecord& g) {
+  char text[112];
+  std::snprintf(text, sizeof text, "%02X%02X%02X%02X%02X%02X/%X:%ld/%u/%s/%02X", g.byte0, g.byte1, g.byte2, g.byte3,
+                g.byte4, g.byte5, g.channelWord & ~kChannelRefMask, NamedChannel(s, g.channelWord),
+                unsigned(g.idWord), g.name, g.flags);
   return text;
 }
 
 std::vector<std::string> ZoneRecords(CChannelStore& s, int z) {
   std::vector<std::string> records;
   const int first = s.CountGroupsBeforeZone(z);
-  for (int k = 0; k < s.groupCount[z]; ++k) records.push_back(Content(s.groups[first + k]));
+  for (int k = 0; k < s.groupCount[z]; ++k) records.push_back(Content(s, s.groups[first + k]));
   return records;
 }
 
@@ -39,12 +49,17 @@ int Sum(const CChannelStore& s) {
   return total;
 }
 
-// Every record different, so that a move that loses or mixes records shows.
+// Every record different, so that a move that loses or mixes records shows;
+// each group on its own channel, every channel programmed with a frequency of
+// its own.
 void MarkRecords(CChannelStore& s) {
   for (int g = 0; g < kGroupCount; ++g) {
     s.groups[g].byte4 = std::uint8_t(g);
     s.groups[g].idWord = std::uint16_t(1000 + g);
     s.groups[g].flags = kGroupInUse | kGroupScanUser;
+    s.groups[g].channelWord = std::uint16_t(0x4000 | g);
+    s.channels[g].rxFreq = 46000000 + 100 * g;
+    s.channels[g].programmed |= 1;
   }
 }
 
@@ -59,6 +74,16 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     const int z = int(random() % kZoneCount);
     if (step % 5 == 0) s.SetSystemDefaults(z, random() % 2 ? kSystemPassPort : kSystemConventional);
     const long requested = long(random() % 70) - 5;
+    // Repeaters on any channel: one on a programmed channel keeps its data
+    // while the data is kept somewhere, else it names none.
+    for (std::uint16_t& word : s.zoneRepeaters[random() % kZoneCount]) word = std::uint16_t(random() % 256);
+    std::vector<long> repeaters;
+    for (const auto& zone : s.zoneRepeaters) {
+      for (std::uint16_t word : zone) {
+        const CChannelData* c = s.Channel(word & kChannelRefMask);
+        repeaters.push_back(c && !c->IsProgrammed() ? -2L : NamedChannel(s, word));
+      }
+    }
     std::vector<std::vector<std::string>> before;
     for (int k = 0; k < kZoneCount; ++k) before.push_back(ZoneRecords(s, k));
     const int old = s.groupCount[z], oldTotal = Sum(s);
@@ -70,6 +95,18 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     const GroupCountResult r = ApplyGroupCount(*m, z, requested);
 
     ASSERT_EQ(Sum(s) + int(s.freeGroupPool), kGroupCount);
+    std::vector<long> kept;
+    for (const CChannelData& c : s.channels)
+      if (c.IsProgrammed()) kept.push_back(c.rxFreq);
+    std::size_t n = 0;
+    for (const auto& zone : s.zoneRepeaters) {
+      for (std::uint16_t word : zone) {
+        const long was = repeaters[n++];
+        if (was != -2) {
+          ASSERT_EQ(NamedChannel(s, word), std::ranges::count(kept, was) ? was : -1L) << "step " << step;
+        }
+      }
+    }
     for (int k = 0; k < kZoneCount; ++k) {
       ASSERT_EQ(s.IsZoneInUse(k), s.groupCount[k] != 0) << k;
       if (k != z) {
@@ -96,7 +133,7 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
       char name[24];
       std::snprintf(name, sizeof name, "GROUP%03d", i + 1);
       return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() &&
-             g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
+             g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF) && !s.channels[i].IsProgrammed();
     };
     const int first = s.CountGroupsBeforeZone(z);
     for (int k = old; k < count; ++k) ASSERT_TRUE(fresh(first + k)) << "new record " << first + k << " step " << step;
@@ -130,11 +167,11 @@ TEST(ZonePoolTest, TheLastGroupOfTheRadioKeepsItsRecord) {
   MarkRecords(s);
   SetGroupCounts(s, {0, 0, 5});
   s.zoneGroupSelection[2] = 3;
-  const std::string first = Content(s.groups[0]);
+  const std::string first = Content(s, s.groups[0]);
   const GroupCountResult r = CommitGroupCount(*m, 2, 0);
   EXPECT_EQ(r.count, 1);
   EXPECT_TRUE(r.messages.empty());
-  EXPECT_EQ(Content(s.groups[0]), first);
+  EXPECT_EQ(Content(s, s.groups[0]), first);
   EXPECT_TRUE(s.groups[0].InUse());
   EXPECT_TRUE(s.IsZoneInUse(2));
   EXPECT_EQ(s.freeGroupPool, 249u);

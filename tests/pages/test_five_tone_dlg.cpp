@@ -1,8 +1,8 @@
 // The common/system dialog driven by real keys: every control into its field,
 // with the modified flag, and OK packing byte for byte what the model's fields
-// pack; Enter toggling a check box; the delays' decimals, limits and empty
-// text; a code no entry has; Cancel and Esc leaving records and g_bModified as
-// they were; F1 going to the owner's help.
+// pack; Enter toggling a check box; the delays' decimals, limits, empty text
+// and keys; a code no entry has; Cancel and Esc leaving records and
+// g_bModified as they were; F1 going to the owner's help.
 #include "test_five_tone_support.h"
 
 namespace five_tone_test {
@@ -27,7 +27,7 @@ void ExpectRecordIsTheImage() {
   EXPECT_EQ(Values(), now);
 }
 
-// A delay typed over its selected text (empty: Delete) and what it stores
+// A delay typed over its text (empty: Enter, then Delete) and what it stores
 // (tens of ms) and shows; Enter stores it and keeps the focus there, the text
 // selected for the next value.
 struct DelayEdit {
@@ -98,9 +98,13 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
       for (const DelayEdit& e : kDelayEdits) {
         SCOPED_TRACE(e.typed);
         g_bModified = 0;
-        FocusOn(d, e.id);  // its whole text selected
-        if (*e.typed) Type(e.typed);
-        else Key(Qt::Key_Delete);
+        FocusOn(d, e.id);
+        if (*e.typed) {
+          Type(e.typed);
+        } else {
+          Key(Qt::Key_Return);  // an edit of the whole text
+          Key(Qt::Key_Delete);
+        }
         Key(Qt::Key_Return);
         EXPECT_EQ(d.GetDlgItemText(e.id), e.shown);
         EXPECT_EQ(FocusedId(), e.id);
@@ -113,7 +117,7 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
       EXPECT_TRUE(d.IsWindowVisible());
       FocusOn(d, way == 3 ? IDOK : IDC_FT_LEAD_IN_DELAY);
       if (way != 3) Type("70");  // typed and not yet stored
-      if (way == 0) FocusOn(d, IDC_FT_MONITOR_SW);  // a number cell takes Esc itself
+      if (way == 0) FocusOn(d, IDC_FT_MONITOR_SW);  // an edit takes Esc itself
       if (way == 0) Key(Qt::Key_Escape);
       if (way == 1) Click(d.GetDlgItem(IDCANCEL));
       if (way == 2) d.GetSafeHwnd()->close();
@@ -135,6 +139,62 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
   expected->fiveToneSystem.PackToImage(expected->image.data());
   EXPECT_FALSE(std::equal(original.begin(), original.end(), RadioImage()));
   EXPECT_TRUE(std::equal(expected->image.begin(), expected->image.end(), RadioImage()));
+}
+
+// Keys on a delay that shows its value, as on every commit edit:
+// Esc puts an edit's text back and stores nothing, the dialog staying open;
+// Enter and an accepted blank start an edit (Enter of the text cut to four
+// characters, selected); Enter at the end of an edit stores it and keeps the
+// focus. Each row: the keys ('\r' Enter, '\x1b' Esc), what the cell then
+// shows, whether it is editing and its selection, the value stored at once and
+// once the focus has gone on (g_bModified set where it changed).
+constexpr std::uint8_t kDelayBefore = 123;  // "1230 ms"
+struct DelayKeys {
+  const char* name;
+  const char* keys;
+  const char* shown;
+  bool editing;
+  int selStart, selEnd;
+  std::uint32_t stored, storedAfterTab;
+};
+const DelayKeys kDelayKeys[] = {{"Esc", "500\x1b", "1230 ms", false, 0, 7, 123, 123},
+                                {"Enter", "\r", "1230", true, 0, 4, 123, 123},
+                                {"blank", " ", " ", true, 1, 1, 123, 0},
+                                {"Enter at the end", "\r70\r", "  70 ms", false, 0, 7, 7, 7}};
+
+TEST_F(FiveToneDlgTest, DelaysTakeKeysAsEveryCommitEditDoes) {
+  for (const DelayKeys& k : kDelayKeys) {
+    SCOPED_TRACE(k.name);
+    std::fill_n(RadioImage() + kSystem + 6, 3, kDelayBefore);  // the three delays
+    const INT_PTR result = Run<CFiveToneDlg>([&](CFiveToneDlg& d) {
+      for (int id : {IDC_FT_EXTENDED_FIRST_TONE, IDC_FT_LEAD_IN_DELAY, IDC_FT_LEAD_OUT_DELAY}) {
+        SCOPED_TRACE(id);
+        const Field& field = FindBinding(FiveToneSystemBindings(), id)->field;
+        auto& cell = *static_cast<CEdit*>(d.GetDlgItem(id));
+        g_bModified = 0;
+        FocusOn(d, id);
+        EXPECT_TRUE(cell.GetStyle() & ES_READONLY);
+        for (const char* c = k.keys; *c; ++c) {
+          if (*c == '\r') Key(Qt::Key_Return);
+          else if (*c == '\x1b') Key(Qt::Key_Escape);
+          else Type(std::string(1, *c).c_str());
+        }
+        EXPECT_EQ(cell.GetWindowText(), k.shown);
+        EXPECT_EQ(!(cell.GetStyle() & ES_READONLY), k.editing);
+        EXPECT_EQ(cell.GetSel(), DWORD(k.selEnd) << 16 | DWORD(k.selStart));
+        EXPECT_EQ(field.Get(TheModel()), k.stored);
+        EXPECT_EQ(FocusedId(), id);
+        EXPECT_TRUE(d.IsWindowVisible());
+        Key(Qt::Key_Tab);
+        ASSERT_TRUE(PumpUntil([&] { return FocusedId() != id; }));
+        EXPECT_EQ(field.Get(TheModel()), k.storedAfterTab);
+        EXPECT_EQ(cell.GetWindowText(), DelayText(k.storedAfterTab));
+        EXPECT_EQ(g_bModified, k.storedAfterTab != kDelayBefore ? 1u : 0u);
+      }
+      Click(d.GetDlgItem(IDCANCEL));
+    });
+    EXPECT_EQ(result, IDCANCEL);
+  }
 }
 
 }  // namespace

@@ -118,35 +118,42 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   EXPECT_EQ(TheModel().store.channels[0].rxFreq, 46012500);
   EXPECT_EQ(g_bModified, 1u);
 
-  // No data folder; the system type kept is the one the built-in defaults hold.
+  // No data folder: the built-in defaults, over another radio's bytes, with
+  // the kept system type (LTR as the defaults, and PassPort) in record and image.
   std::vector<std::uint8_t> built;
   ASSERT_TRUE(BuildDefaultDataFile(true, built));
   hooks.answer = true;
-  G().hardwareByte = 0x01;
-  G().systemType = built[img::kSystemType];
-  std::fill(TheModel().image.begin(), TheModel().image.end(), 0x5A);  // another radio's bytes
-  host.sent.clear();
-  SelChange(IDC_G1_MODEL);
-  EXPECT_EQ(prompts.MessageTexts(),
-            (std::vector<std::string>{"Problem opening file\n    Data/DEFAULTUP.X417\n\n   Press any key"}));
-  EXPECT_EQ(G().hardwareByte, 0x61u);
-  EXPECT_EQ(G().bandFlag, 0x60u);
-  EXPECT_EQ(TheModel().store.channels[0].rxFreq, 45000000);
-  EXPECT_EQ(G().systemType, built[img::kSystemType]);
-  EXPECT_NE(G().byte185, 0xFF);
-  EXPECT_EQ(TheModel().image[32], 0x61);
-  EXPECT_EQ(host.sent.size(), 2u);  // told before the load and by the refresh
-  // The image is the default file the build writes, but for the first channel's
-  // record (both frequencies at 450 MHz), and it holds what the records hold.
-  for (std::size_t i = 0; i < kFileImagePart; ++i) {
-    if (i < ChannelOffset(0) || i >= ChannelOffset(1)) {
-      ASSERT_EQ(TheModel().image[i], built[i]) << "byte " << i;
+  for (const std::uint8_t kept : {built[img::kSystemType], std::uint8_t(built[img::kSystemType] ^ 0x40)}) {
+    SCOPED_TRACE(int(kept));
+    G().hardwareByte = 0x01;
+    G().systemType = kept;
+    std::fill(TheModel().image.begin(), TheModel().image.end(), 0x5A);  // another radio's bytes
+    host.sent.clear();
+    prompts.Clear();
+    SelChange(IDC_G1_MODEL);
+    EXPECT_EQ(prompts.MessageTexts(),
+              (std::vector<std::string>{"Problem opening file\n    Data/DEFAULTUP.X417\n\n   Press any key"}));
+    EXPECT_EQ(G().hardwareByte, 0x61u);
+    EXPECT_EQ(G().bandFlag, 0x60u);
+    EXPECT_EQ(TheModel().store.channels[0].rxFreq, 45000000);
+    EXPECT_EQ(G().systemType, kept);
+    EXPECT_EQ(TheModel().image[img::kSystemType], kept);
+    EXPECT_NE(G().byte185, 0xFF);
+    EXPECT_EQ(TheModel().image[32], 0x61);
+    EXPECT_EQ(host.sent.size(), 2u);  // told before the load and by the refresh
+    // With the defaults' own system type the image is the default file the
+    // build writes, but for the first channel's record (both frequencies at
+    // 450 MHz); with either, it holds what the records hold.
+    for (std::size_t i = 0; kept == built[img::kSystemType] && i < kFileImagePart; ++i) {
+      if (i < ChannelOffset(0) || i >= ChannelOffset(1)) {
+        ASSERT_EQ(TheModel().image[i], built[i]) << "byte " << i;
+      }
     }
+    EXPECT_TRUE(std::equal(built.begin() + kFileImagePart, built.end(), TheModel().tail.begin()));
+    auto repacked = TheModel().image;
+    ASSERT_EQ(TheModel().PackImage(repacked.data()), 1);
+    EXPECT_EQ(repacked, TheModel().image);
   }
-  EXPECT_TRUE(std::equal(built.begin() + kFileImagePart, built.end(), TheModel().tail.begin()));
-  auto repacked = TheModel().image;
-  ASSERT_EQ(TheModel().PackImage(repacked.data()), 1);
-  EXPECT_EQ(repacked, TheModel().image);
 
   // A default file that loads.
   std::vector<std::uint8_t> file;
@@ -162,6 +169,7 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   SelChange(IDC_G1_MODEL);
   EXPECT_EQ(G().byte185, 0x10);
   EXPECT_EQ(G().systemType, 0x00);  // the record's byte 249, not the file's
+  EXPECT_EQ(TheModel().image[img::kSystemType], 0x00);
   EXPECT_EQ(TheModel().store.channels[0].txFreq, 45000000);
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_EQ(Shown(IDC_G1_MIC_SENS), "-3db");

@@ -15,6 +15,7 @@
 #include <sstream>
 #include <vector>
 
+#include "radio/simulated_radio.h"
 #include "shell/dialogs/app_help.h"
 #include "shell/dialogs/config_dlg.h"
 #include "shell/dialogs/help_dlg.h"
@@ -105,16 +106,26 @@ TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
   EXPECT_EQ(config.GetComPort(), 15);
 }
 
+// A terminal (the line of a simulated radio) is shown as it is; what the port
+// would refuse as no serial port is marked so, found by a link or not.
 TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
-  for (const char* device : {"ttyUSB0", "ttyS3"}) std::ofstream(ports.devices / device) << "";
+  const radiosim::SimulatedRadio terminal;
+  for (const char* device : {"ttyUSB0", "ttyS3"}) fs::create_symlink(terminal.SlavePath(), ports.devices / device);
+  std::ofstream(ports.devices / "ttyACM7") << "";
+  std::ofstream(dir / "plain") << "";
   fs::create_symlink("/nonexistent/ttyUSB7", ports.links / "com2");
   fs::create_symlink("../sys/ttyS3", ports.links / "com5");
+  fs::create_symlink("/dev/null", ports.links / "com6");
+  fs::create_symlink(dir / "plain", ports.links / "com7");
   const std::string sys = ports.devices.string();
   const std::pair<int, std::string> shown[] = {
       {0, "COM 1   " + sys + "/ttyUSB0"},
       {1, "COM 2   /nonexistent/ttyUSB7 (missing)"},
       {2, "COM 3   (no device)"},
       {4, "COM 5   " + sys + "/ttyS3"},
+      {5, "COM 6   /dev/null (not a serial port)"},
+      {6, "COM 7   " + (dir / "plain").string() + " (not a serial port)"},
+      {7, "COM 8   " + sys + "/ttyACM7 (not a serial port)"},
   };
   config.Load();
   CConfigDlg dlg(nullptr, config);
@@ -124,13 +135,15 @@ TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
     CComboBox* list = Combo(dlg, IDC_COM_LIST);
     for (const auto& [index, text] : shown) EXPECT_EQ(list->GetLBText(index), text);
     EXPECT_EQ(list->GetCurSel(), 0);
-    // The longest usual entry fits the field beside the arrow.
+    // The longest usual entries fit the field beside the arrow.
     auto* combo = qobject_cast<QComboBox*>(list->GetSafeHwnd());
     ASSERT_NE(combo, nullptr);
     QStyleOptionComboBox option;
     option.initFrom(combo);
     room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
-    need = combo->fontMetrics().horizontalAdvance(QStringLiteral("COM 16   /dev/ttyUSB15"));
+    for (const char* longest : {"COM 16   /dev/ttyUSB15", "COM 16   /dev/null (not a serial port)"}) {
+      need = std::max(need, combo->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)));
+    }
     Key(Qt::Key_Escape);
   });
   EXPECT_GE(room, need);

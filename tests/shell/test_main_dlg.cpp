@@ -3,6 +3,7 @@
 #include "test_main_dlg_support.h"
 
 #include "model/default_image.h"
+#include "pages/register_pages.h"
 #include "res/dialogs_small.h"
 #include "res/page_global1.h"
 #include "shell/command_line.h"
@@ -24,6 +25,30 @@ void AnswerCode(CScriptedPrompts& prompts, const std::string& code) {
     return IDOK;
   });
 }
+
+// Test pages stand in for the program's pages of some ids for one test; the
+// templates and page classes of those ids are the program's again afterwards,
+// also when the test stops early.
+class CStandInPages {
+ public:
+  explicit CStandInPages(std::initializer_list<UINT> ids) : m_ids(ids) {
+    for (const UINT id : ids) {
+      if (const DialogTemplate* t = FindDialogTemplate(id)) m_templates.push_back(*t);
+    }
+  }
+  ~CStandInPages() {
+    // A template not made yet is registered by its page when the page is made.
+    for (const DialogTemplate& t : m_templates) RegisterDialogTemplate(t);
+    for (const UINT id : m_ids) RegisterPage(id, nullptr);
+    ::RegisterPagesAndSheets();
+  }
+  CStandInPages(const CStandInPages&) = delete;
+  CStandInPages& operator=(const CStandInPages&) = delete;
+
+ private:
+  std::vector<UINT> m_ids;
+  std::vector<DialogTemplate> m_templates;
+};
 
 // A page of a test: an empty child template of its own; it can stand for a zone or group page.
 class CTestPage : public CDialog, public IZoneSubPage {
@@ -326,6 +351,7 @@ TEST_F(MainDlgTest, RegisteredPageReplacesThePlaceholder) {
   // The main dialog registers the built pages as it is made; a class
   // registered after that replaces the page of its id.
   Start();
+  const CStandInPages standIn{162};
   CTestPage* made = nullptr;
   RegisterPage(162, [&made] {
     auto page = std::make_unique<CTestPage>(162);
@@ -344,6 +370,7 @@ TEST_F(MainDlgTest, RegisteredPageReplacesThePlaceholder) {
 }
 
 TEST_F(MainDlgTest, ZoneSubPagesSwitchInPlace) {
+  const CStandInPages standIn{234, 171, 169, 163};
   std::map<UINT, CTestPage*> pages;
   for (UINT id : {234u, 171u, 169u, 163u}) {
     RegisterPage(id, [id, &pages] {
@@ -399,7 +426,6 @@ TEST_F(MainDlgTest, ZoneSubPagesSwitchInPlace) {
   EXPECT_EQ(PageWindow(169), nullptr);
   Command(ID_PAGE_ZONE);
   EXPECT_NE(PageWindow(169), nullptr);
-  for (UINT id : {234u, 171u, 169u, 163u}) RegisterPage(id, nullptr);
 }
 
 TEST_F(MainDlgTest, ChannelClearedSweepKeepsTheFlagBits) {

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
@@ -29,8 +30,11 @@
 #include "res/dialogs_small.h"
 #include "res/page_five_tone.h"
 #include "res/page_global1.h"
+#include "res/page_dtmf.h"
 #include "res/page_global2.h"
+#include "res/page_ltr_group.h"
 #include "res/page_mobile_special.h"
+#include "res/page_sel_call.h"
 #include "res/page_zone_overview.h"
 #include "shell/app.h"
 #include "shell/file_commands.h"
@@ -122,49 +126,73 @@ TEST_F(MainDlgFilesTest, SaveAppendsTheExtensionAndRoundTripsByteExact) {
   EXPECT_EQ(prompts.MessageTexts().size(), 1u);
 }
 
-// Saving over a file asks first, with the desktop's own question, in the
-// system's save dialog: No keeps the dialog open and the file as it was; Yes
-// replaces it. A name typed without its extension is asked about as the file
-// the save will write (the band's default files are beside it).
+// Saving over a file asks first, whichever file dialog the desktop gives: the
+// system's own dialog asks about the name typed when it exists, and the save
+// about the name it gives the extension. A desktop's native dialog returns
+// the typed name without the extension and asked about that one only (the
+// scripted dialog stands in for it). No keeps the file as it was and offers
+// the dialog again, with the name given; Yes replaces the file.
 TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
-  struct CSystemSaveDialog : CScriptedPrompts {
-    std::optional<std::string> GetSaveFileName(CWnd* owner, const FileDialogRequest& request) override {
-      return system.GetSaveFileName(owner, request);
-    }
-    CQtPromptService system;
-  } withSaveDialog;
-  SetPromptService(&withSaveDialog);
-  const Bytes original = ReadBytes(dir / "Data/start.X417");
-  TheModel().identity.SetSerialText("1C300000");  // the data in hand differ from the file
-  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+  struct Case {
+    bool systemDialog;  // else a dialog that returns the name as typed
+    const char* typed;
+    bool replace;
+  };
+  const Case cases[] = {
+      {true, "start", false},       {true, "start", true},      {true, "start.X417", false},
+      {true, "start.X417", true},   {false, "start", false},    {false, "start", true},
+  };
+  const std::string question = "start.X417 already exists.\nDo you want to replace it?";
+  const fs::path target = dir / "Data/start.X417";
+  const Bytes original = ReadBytes(target);
+  CQtPromptService system;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.systemDialog ? "system dialog, " : "native dialog, ") + c.typed +
+                 (c.replace ? ", Yes" : ", No"));
+    WriteBytes(target, original);
+    TheModel().identity.SetSerialText("1C300000");  // the data in hand differ from the file
     std::vector<std::string> questions;
-    int dialogsSeen = 0;
-    ui_test::TimedAutopilot pilot([&] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        questions.push_back(box->text().toStdString());
-        box->button(answer)->click();
-      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-        // The first time a name is given; after No the dialog is still there, and is cancelled.
-        if (dialogsSeen++ == 0) {
-          dialog->selectFile("start");
-          QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        } else {
-          QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    int dialogs = 0;  // times the file dialog was there to be answered
+    if (c.systemDialog) {
+      SetPromptService(&system);
+      // A person types the name into the name field and presses Enter; the
+      // dialog still (or again) there after No is cancelled.
+      TimedAutopilot pilot([&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+          questions.push_back(box->text().toStdString());
+          box->button(c.replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+          if (dialogs++ == 0) {
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
+            // Queued: the question Enter may raise is answered by this pilot.
+            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+          } else {
+            dialog->reject();
+          }
         }
-      }
-    });
-    Command(ID_FILE_SAVE_X);
-    EXPECT_EQ(questions, std::vector<std::string>{"start.X417 already exists.\nDo you want to replace it?"});
-    if (answer == QMessageBox::No) {
-      EXPECT_EQ(dialogsSeen, 2);  // open again after the question
-      EXPECT_EQ(ReadBytes(dir / "Data/start.X417"), original);
+      });
+      Command(ID_FILE_SAVE_X);
+      SetPromptService(&prompts);
     } else {
-      EXPECT_EQ(dialogsSeen, 1);
-      EXPECT_NE(ReadBytes(dir / "Data/start.X417"), original);
+      prompts.Clear();
+      prompts.AnswerFile((dir / "Data" / c.typed).string());
+      prompts.Answer(c.replace ? IDYES : IDNO);
+      prompts.AnswerFile(std::nullopt);
+      Command(ID_FILE_SAVE_X);
+      questions = prompts.MessageTexts();
+      for (const auto& shown : prompts.Prompts()) dialogs += shown.kind == CScriptedPrompts::Kind::SaveFile;
+      if (!c.replace) {
+        EXPECT_EQ(prompts.Prompts().back().request.fileName, (dir / "Data/start").string());
+      }
     }
+    EXPECT_EQ(questions, std::vector<std::string>{question});
+    EXPECT_EQ(dialogs, c.replace ? 1 : 2);
+    EXPECT_EQ(ReadBytes(target) == original, !c.replace);
+    EXPECT_FALSE(fs::exists(dir / "Data/start"));
   }
-  SetPromptService(&prompts);
 }
 
 TEST_F(MainDlgFilesTest, ExitAsksAboutUnsavedChanges) {
@@ -521,6 +549,14 @@ TEST_F(MainDlgFilesTest, EveryHelpSectionTheProgramAsksForIsInTheBuiltHelpFile) 
 // page's topic opens this page); F1 in a dialog opens the dialog's (a clone
 // dialog that sends: the send's); Help Topics the contents.
 TEST_F(MainDlgFilesTest, HelpOpensAtTheSectionOfThePageOrDialogItWasAskedFrom) {
+  // A radio of production type 11: every tab.
+  WriteDataFile(dir / "Data/type11.X417");
+  {
+    std::fstream f(dir / "Data/type11.X417", std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(img::kProductionType);
+    f.put(11);
+  }
+  ASSERT_TRUE(TheModel().LoadDataFile((dir / "Data/type11.X417").string(), dir.string()));
   const std::set<std::string> sections = BuiltHelpSections();
   SetHelpFilePath(TQ_BUILT_HELP_FILE);
   const fs::path note = dir / "opened";
@@ -536,6 +572,8 @@ TEST_F(MainDlgFilesTest, HelpOpensAtTheSectionOfThePageOrDialogItWasAskedFrom) {
     return section;
   };
 
+  // The page, the control given the focus (0: F1 straight after the tab
+  // switch) and the section.
   struct PageCase {
     UINT command;
     UINT page;
@@ -547,13 +585,18 @@ TEST_F(MainDlgFilesTest, HelpOpensAtTheSectionOfThePageOrDialogItWasAskedFrom) {
       {ID_PAGE_GLOBAL2, IDD_GLOBAL2, IDC_G2_LOCK_OUT, "global2-emergency"},
       {ID_PAGE_GLOBAL2, IDD_GLOBAL2, IDC_G2_EMERGENCY_TIME, "global2"},  // folds into Mobile Special's topic
       {ID_PAGE_MOBILE_SPECIAL, IDD_MOBILE_SPECIAL, kMsSwitchGroups[1], "mobile-special-switch"},
+      {ID_PAGE_MOBILE_SPECIAL, IDD_MOBILE_SPECIAL, kMsSwitchGroups[10], "mobile-special-switch"},
       {ID_PAGE_ZONE, IDD_ZONE_OVERVIEW, zone_ids::kOnOff[0], "zone"},
+      {ID_PAGE_ZONE, IDD_LTR_GROUP_BASIC, ltr_group_ids::kTxId[0], "groups-ltr"},
+      {ID_PAGE_SEL_CALL, IDD_SEL_CALL, 0, "sel-call"},
+      {ID_PAGE_DTMF, IDD_DTMF, 0, "dtmf"},
   };
   for (const PageCase& c : pages) {
     Command(c.command);
+    if (c.page == IDD_LTR_GROUP_BASIC) dlg->ShowZoneSubPage(c.page, 0, true);
     CWnd* page = PageWindow(c.page);
     ASSERT_NE(page, nullptr) << c.section;
-    page->GetDlgItem(c.control)->SetFocus();
+    if (c.control) page->GetDlgItem(c.control)->SetFocus();
     Key(Qt::Key_F1);
     EXPECT_EQ(opened(), c.section) << c.control;
   }
@@ -566,10 +609,21 @@ TEST_F(MainDlgFilesTest, HelpOpensAtTheSectionOfThePageOrDialogItWasAskedFrom) {
     EXPECT_TRUE(PumpUntil(OpenersDone, 10000));
     d.EndDialog(IDCANCEL);
   };
-  prompts.AnswerDialog([&](CDialog& d) { return RunModal(d, [&] { f1InDialog(d); }); });
+  const auto answerWithF1 = [&] {
+    prompts.AnswerDialog([&](CDialog& d) { return RunModal(d, [&] { f1InDialog(d); }); });
+  };
+  answerWithF1();
   Command(ID_FILE_CONFIGURE);
   EXPECT_EQ(prompts.Prompts().back().dialogId, IDD_CONFIG);
   EXPECT_EQ(opened(), "cable");
+  // The 5-Tone dialogs both open the contents, from any of their controls (the
+  // lists' dialog has the focus in a grid).
+  Command(ID_PAGE_FIVE_TONE);
+  for (const int button : {IDC_FT_COMMON_SYSTEM, IDC_FT_ENCODE_DECODE}) {
+    answerWithF1();
+    Click(dlg->GetCurrentPage()->GetDlgItem(button));
+    EXPECT_EQ(opened(), kHelpContents) << button;
+  }
   // The clone dialog runs without the prompts, as a radio command runs it.
   QTimer::singleShot(0, [&] {
     ASSERT_TRUE(PumpUntil([] { return QApplication::activeModalWidget() != nullptr; }));
@@ -621,17 +675,13 @@ class CFakeLink : public IRadioLinkCommands {
   }
   void SendToRadio(CWnd*) override { calls.push_back("send"); }
   void Alignment(CWnd*) override { calls.push_back("align"); }
-  // A recovery that leaves a radio of another production type in the model;
-  // with a file, one that repairs the radio from that data file (as the real
-  // one loads the band's default file); failing, one that changes nothing.
+  // A recovery repairs the radio from a data file (as the real one loads the
+  // band's default file); failing, it changes nothing.
   void AdjustmentRecover(CWnd*) override {
     calls.push_back("recover");
+    // A recovery brings data by loading a data file, then writes the radio's serial.
     if (recoverFails) return;
-    if (!recoverFile.empty()) {
-      TheModel().LoadDataFile(recoverFile, std::filesystem::current_path().string());
-      return;
-    }
-    TheModel().store.modelWord = recoverModel;
+    TheModel().LoadDataFile(recoverFile, std::filesystem::current_path().string());
     TheModel().identity.SetSerialText("3E000042");
   }
   void OpenRomEditor(CWnd*) override { calls.push_back("editor"); }
@@ -639,8 +689,7 @@ class CFakeLink : public IRadioLinkCommands {
   bool done = true;
   std::uint8_t hardware = 0;  // the hardware byte a read brings; 0 leaves it
   std::uint16_t readModel = 11 << 8;    // the model word of the radio a read brings
-  std::uint16_t recoverModel = 1 << 8;  // and that of a recovery
-  std::string recoverFile;
+  std::string recoverFile;  // the data file a recovery loads
   bool recoverFails = false;
   std::vector<std::string> calls;
 };
@@ -773,6 +822,14 @@ TEST_F(MainDlgFilesTest, ModelNameAndTabsFollowTheDataInHand) {
   Command(ID_RADIO_READ);
   EXPECT_EQ(modelLabel(), kName);
 
+  // A recovery that loads a file of a production type other than 11.
+  WriteDataFile(dir / "Data/type1.X417");
+  {
+    std::fstream f(dir / "Data/type1.X417", std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(img::kProductionType);
+    f.put(1);
+  }
+  link.recoverFile = (dir / "Data/type1.X417").string();
   Command(ID_PAGE_DTMF);
   Command(ID_RADIO_RECOVER);
   EXPECT_EQ(modelLabel(), "");
@@ -814,7 +871,7 @@ TEST_F(MainDlgFilesTest, ARebuiltTabSetShowsOnlyTheSelectedTabsPage) {
   const std::pair<const char*, std::function<void(int)>> ways[] = {
       {"open", [&](int to) { prompts.AnswerFile(files[to]); Command(ID_FILE_OPEN_X); }},
       {"read", [&](int to) { link.readModel = std::uint16_t((10 + to) << 8); Command(ID_RADIO_READ); }},
-      {"recover", [&](int to) { link.recoverModel = std::uint16_t((10 + to) << 8); Command(ID_RADIO_RECOVER); }},
+      {"recover", [&](int to) { link.recoverFile = files[to]; Command(ID_RADIO_RECOVER); }},
       {"load", [&](int to) { TheModel().LoadDataFile(files[to], dir.string()); }},
   };
   auto shownPages = [this] {
@@ -884,25 +941,27 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
   };
   auto modelChoice = [this] { ChooseModel(); };
   // Each way, the file label it leaves (the read's data comes from no file),
-  // and whether it brings new data.
-  const std::tuple<const char*, const char*, std::function<void()>, bool> loads[] = {
-      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }, true},
-      {"read", "", [&] { link.done = true; Command(ID_RADIO_READ); }, true},
-      {"read cancelled", "File:start.X417", [&] { link.done = false; Command(ID_RADIO_READ); }, false},
+  // whether it brings new data, and whether the Zone tab stays current (a
+  // read rebuilds the tabs at Global 1 even when cancelled; a recovery that
+  // loaded nothing changes nothing on screen).
+  const std::tuple<const char*, const char*, std::function<void()>, bool, bool> loads[] = {
+      {"open", "File:other.x417", [&] { prompts.AnswerFile(other); Command(ID_FILE_OPEN_X); }, true, false},
+      {"read", "", [&] { link.done = true; Command(ID_RADIO_READ); }, true, false},
+      {"read cancelled", "File:start.X417", [&] { link.done = false; Command(ID_RADIO_READ); }, false, false},
       {"recover", "File:other.x417",
        [&] {
          link.recoverFails = false;
          link.recoverFile = other;
          Command(ID_RADIO_RECOVER);
        },
-       true},
+       true, false},
       {"recover failed", "File:start.X417",
        [&] {
          link.recoverFails = true;
          Command(ID_RADIO_RECOVER);
        },
-       false},
-      {"model", "File:DEFAULTUP.X417", modelChoice, true},
+       false, true},
+      {"model", "File:DEFAULTUP.X417", modelChoice, true, false},
       // Without its default file the choice starts from the built-in defaults; no load reports it.
       {"model, no file", "File:start.X417",
        [&] {
@@ -910,8 +969,8 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
          modelChoice();
          std::filesystem::rename(dir / "Data/DEFAULTUP.away", dir / "Data/DEFAULTUP.X417");
        },
-       true},
-      {"editor", "File:other.x417", editorLoad, true},
+       true, false},
+      {"editor", "File:other.x417", editorLoad, true, false},
   };
   // Conventional group basic and advanced, LTR group basic and advanced, repeaters, LTR
   // system, LTR advanced, interconnect, PassPort features and talk groups.
@@ -921,7 +980,7 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
     auto* overview = dynamic_cast<grid::CGridPage*>(PageWindow(IDD_ZONE_OVERVIEW));
     return overview ? overview->First() : -1;
   };
-  for (const auto& [way, label, load, newData] : loads) {
+  for (const auto& [way, label, load, newData, keepsTab] : loads) {
     for (const UINT sub : subPages) {
       TheModel().LoadDataFile(start, dir.string());
       Command(ID_PAGE_ZONE);
@@ -935,6 +994,9 @@ TEST_F(MainDlgFilesTest, NewDataPutsTheZoneTabBackAtTheOverviewFromZoneOne) {
       Pump();
       EXPECT_EQ(dlg->GetFileLabel(), label) << way;
       EXPECT_FALSE(windows.shown.count(&dlg->Page(sub))) << way << " from " << sub;
+      if (keepsTab) {
+        EXPECT_EQ(dlg->GetCurrentPage(), PageWindow(sub)) << way << " from " << sub;
+      }
       Command(ID_PAGE_ZONE);
       if (newData) {
         EXPECT_EQ(PageWindow(sub), nullptr) << way << " from " << sub;

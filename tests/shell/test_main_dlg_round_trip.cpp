@@ -112,6 +112,18 @@ class RoundTripTest : public MainDlgTest, public ::testing::WithParamInterface<A
     Command(ID_FILE_SAVE_X);
   }
 
+  // A start on a dealer's VHF file outside Data/: the radio's own serial and
+  // ESN, and the system type given (0x40 LTR, 0x00 PassPort).
+  void StartOnDealersFile(std::uint8_t systemType) {
+    Bytes file = DefaultFile(false);
+    file[img::kSystemType] = std::uint8_t((file[img::kSystemType] & ~0x40) | systemType);
+    const std::uint8_t serial[4] = {0x0C, 0x01, 0x23, 0x45};
+    std::copy(std::begin(serial), std::end(serial), file.begin() + img::kAdjustmentBlock + 380);
+    WriteBytes(dir / "dealer.X417", file);
+    Start({"dealer.X417"});
+    EXPECT_EQ(dlg->GetDlgItemText(IDC_SERIAL_EDIT), "0N012345");
+  }
+
   // The same for a VHF model, which the list does not offer: what its handler runs.
   void ChooseVhfModel() {
     TheModel().ChangeModel(kVhfHardware, dir.string());
@@ -265,6 +277,29 @@ const Arrival kArrivals[] = {
        t.WriteDefaultFiles();
        t.Start({"Data/DEFAULTVP.X417"});
        fs::remove(t.dir / "Data/DEFAULTUP.X417");
+       t.ChooseModel();
+     }},
+    // The MODEL choice keeps the system type of the data before it, PassPort
+    // as well as LTR, with the band's default file, without it and without Data/.
+    {"ModelChoiceFromPassPortData", "File:DEFAULTUP.X417", [](RoundTripTest& t) {
+       t.WriteDefaultFiles();
+       t.StartOnDealersFile(0x00);
+       t.ChooseModel();
+     }},
+    {"ModelChoiceFromPassPortDataWithoutItsFile", "File:dealer.X417", [](RoundTripTest& t) {
+       t.WriteDefaultFiles();
+       fs::remove(t.dir / "Data/DEFAULTUP.X417");
+       t.StartOnDealersFile(0x00);
+       t.ChooseModel();
+     }},
+    {"ModelChoiceFromPassPortDataWithNoDataFolder", "File:dealer.X417", [](RoundTripTest& t) {
+       fs::remove_all(t.dir / "Data");
+       t.StartOnDealersFile(0x00);
+       t.ChooseModel();
+     }},
+    {"ModelChoiceFromLtrDataWithNoDataFolder", "File:dealer.X417", [](RoundTripTest& t) {
+       fs::remove_all(t.dir / "Data");
+       t.StartOnDealersFile(0x40);
        t.ChooseModel();
      }},
     {"ModelChoiceVhf", "File:DEFAULTVP.X417", [](RoundTripTest& t) {

@@ -2,10 +2,12 @@
 // box behind it, and the data model's messages and beeps routed through it.
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "ui_test_support.h"
 
@@ -158,12 +160,20 @@ TEST(QtPrompts, MessageBoxButtonsMapToTheResultCodes) {
 }
 
 // The file dialogs open in their folder, or in the working folder when that
-// folder is not there, and then offer no file name of their own.
+// folder is not there (nothing, or a plain file of its name), and then offer
+// no file name of their own.
 TEST(QtPrompts, FileDialogsOpenInTheirFolderOrTheWorkingOne) {
   EnsureApp();
-  const QDir work = QDir::current();
-  QDir::current().mkpath("prompt_test_folder");
-  for (const char* initial : {"prompt_test_folder", "no_such_folder"}) {
+  QTemporaryDir work;
+  ASSERT_TRUE(work.isValid());
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(work.path()));
+  QDir(work.path()).mkpath("Data");
+  QFile plain(work.filePath("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  const std::pair<const char*, bool> cases[] = {{"Data", true}, {"no_such_folder", false}, {"plain", false}};
+  for (const auto& [initial, there] : cases) {
     QString shownFolder, shownName;
     QTimer::singleShot(0, [&] {
       ASSERT_TRUE(PumpUntil([] { return QApplication::activeModalWidget() != nullptr; }));
@@ -177,11 +187,12 @@ TEST(QtPrompts, FileDialogsOpenInTheirFolderOrTheWorkingOne) {
     FileDialogRequest request;
     request.initialDir = initial;
     EXPECT_EQ(service.GetSaveFileName(nullptr, request), std::nullopt);
-    const bool there = std::string(initial) == "prompt_test_folder";
-    EXPECT_EQ(shownFolder.toStdString(), (there ? work.absoluteFilePath(initial) : work.absolutePath()).toStdString());
+    const QDir folder(work.path());
+    EXPECT_EQ(shownFolder.toStdString(), (there ? folder.absoluteFilePath(initial) : folder.absolutePath()).toStdString())
+        << initial;
     EXPECT_EQ(shownName.toStdString(), "") << initial;
   }
-  QDir::current().rmdir("prompt_test_folder");
+  QDir::setCurrent(before);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "pages/fivetone/five_tone_dlg.h"
 
+#include <optional>
+
 #include "model/five_tone_fields.h"
-#include "ui/messages.h"
 #include "ui/page/page_pattern.h"
 #include "ui/wnd/ext/help.h"
 
@@ -16,7 +17,7 @@ constexpr NumberFormat kDelayFormat{&DelayText, [](const std::string& text) -> s
                                     }};
 
 const Binding kBindings[] = {
-    // The lists and the delays, in the order the dialog fills them.
+    // The lists, in the order the dialog fills them.
     Combo(IDC_FT_TAG_DISPLAY, kTagDisplay, kEnableDisableList),
     Combo(IDC_FT_ANI_DISPLAY, kAniDisplay, kEnableDisableList),
     Combo(IDC_FT_GROUP_TONE, kGroupTone, kGroupToneList),
@@ -25,10 +26,6 @@ const Binding kBindings[] = {
     Combo(IDC_FT_PTT_CALL, kPttCall, kEnableDisableList),
     Combo(IDC_FT_CALL1_ENCODE, kCall1EncodeCode, kEncodeNumberList),
     Combo(IDC_FT_CALL2_ENCODE, kCall2EncodeCode, kEncodeNumberList),
-    // Enter in a delay comes to the dialog (WM_NUMEDIT_ENTER), which stores it and keeps the focus there.
-    Number(IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone, kDelayFormat, 4, 1).With(kBindEnterNext),
-    Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4, 1).With(kBindEnterNext),
-    Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4, 1).With(kBindEnterNext),
     Combo(IDC_FT_BEEP_REPEAT, kBeepRepeat, kBeepRepeatList),
     Combo(IDC_FT_AUTO_RESET, kAutoReset, kEnableDisableList),
     Combo(IDC_FT_PTT_SW_AF_OPEN, kPttSwAfOpen, kEnableDisableList),
@@ -53,7 +50,21 @@ const Binding kBindings[] = {
     Check(kFtDecodeCodeIds[2], kDecodeDigitUsed[2], &kDigitMarkList),
     Check(kFtDecodeCodeIds[3], kDecodeDigitUsed[3], &kDigitMarkList),
     Check(kFtDecodeCodeIds[4], kDecodeDigitUsed[4], &kDigitMarkList),
+    // The delays last: the dialog's own commit edits (4 characters: digits, '.', blank).
+    Number(IDC_FT_EXTENDED_FIRST_TONE, kExtendedFirstTone, kDelayFormat, 4),
+    Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4),
+    Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4),
 };
+constexpr std::size_t kDelayCount = 3;
+constexpr int kDelayFilterMode = 1;
+
+// The part of the table the binding set runs, and the delays.
+std::span<const Binding> ListsAndChecks() { return std::span(kBindings).first(std::size(kBindings) - kDelayCount); }
+std::span<const Binding> Delays() { return std::span(kBindings).last(kDelayCount); }
+
+bool EndsAnEdit(const MSG* pMsg) {
+  return (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) || pMsg->message == WM_LBUTTONDBLCLK;
+}
 
 constexpr UINT kFirstFieldId = 1000;  // below every bound control's id
 
@@ -78,12 +89,16 @@ BEGIN_MESSAGE_MAP(CFiveToneDlg, CDialog)
   ON_CONTROL_RANGE(BN_CLICKED, kFirstFieldId, kLastControlId, OnBindingClicked)
   ON_CONTROL_RANGE(EN_KILLFOCUS, kFirstFieldId, kLastControlId, OnBindingKillFocus)
   ON_CONTROL_RANGE(EN_SETFOCUS, kFirstFieldId, kLastControlId, OnBindingSetFocus)
-  ON_MESSAGE(WM_NUMEDIT_ENTER, OnDelayEnter)
   ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
-CFiveToneDlg::CFiveToneDlg(CWnd* pParent) : CDialog(IDD_FIVE_TONE_SYSTEM, pParent), m_set(kBindings, {}) {
+CFiveToneDlg::CFiveToneDlg(CWnd* pParent) : CDialog(IDD_FIVE_TONE_SYSTEM, pParent), m_set(ListsAndChecks(), {}) {
   RegisterFiveToneDialogTemplates();
+}
+
+void CFiveToneDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  for (std::size_t i = 0; i < kDelayCount; ++i) DDX_Control(pDX, Delays()[i].id, m_delays[i]);
 }
 
 BOOL CFiveToneDlg::OnInitDialog() {
@@ -92,27 +107,53 @@ BOOL CFiveToneDlg::OnInitDialog() {
   M().fiveToneSystem.UnpackFromImage(RadioImage());
   m_set.Attach(*this);
   m_set.Refresh();
+  for (std::size_t i = 0; i < kDelayCount; ++i) {
+    const Binding& b = Delays()[i];
+    CCommitEdit& edit = m_delays[i];
+    edit.SetMaxLength(b.maxLength);
+    edit.SetFilterMode(kDelayFilterMode);
+    edit.SetWindowText(PageText(kBindings, b));
+  }
   return TRUE;
+}
+
+BOOL CFiveToneDlg::PreTranslateMessage(MSG* pMsg) {
+  // The delay's own handling of the message has run first and ended its edit.
+  if (EndsAnEdit(pMsg)) {
+    for (std::size_t i = 0; i < kDelayCount; ++i) {
+      if (pMsg->hwnd == m_delays[i].GetSafeHwnd()) CommitDelay(i);
+    }
+  }
+  return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CFiveToneDlg::CommitDelay(std::size_t i) {
+  CCommitEdit& edit = m_delays[i];
+  if (!edit.GetCommitted()) return;  // passed through, or put back with Esc
+  edit.SetCommitted(0);
+  const Binding& b = Delays()[i];
+  // The typed text, kept within its limits; only a changed value marks the data modified.
+  const std::optional<std::uint32_t> code = b.number->parse(edit.GetWindowText());
+  if (code && *code != b.field.Get(M())) {
+    b.field.Set(M(), 0, *code);
+    g_bModified = 1;
+  }
+  // Shown as stored, selected: the next character starts the next value.
+  edit.SetWindowText(PageText(kBindings, b));
+  edit.SetSel(0, -1);
 }
 
 void CFiveToneDlg::OnBindingSelChange(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), CBN_SELCHANGE); }
 void CFiveToneDlg::OnBindingClicked(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), BN_CLICKED); }
 void CFiveToneDlg::OnBindingKillFocus(UINT nID) {
   // A delay that loses the focus as a cancelled dialog goes stores nothing.
-  if (!m_bCancelled) m_set.HandleCommand(static_cast<int>(nID), EN_KILLFOCUS);
+  if (m_bCancelled) return;
+  for (std::size_t i = 0; i < kDelayCount; ++i) {
+    if (Delays()[i].id == static_cast<int>(nID)) return CommitDelay(i);
+  }
+  m_set.HandleCommand(static_cast<int>(nID), EN_KILLFOCUS);
 }
 void CFiveToneDlg::OnBindingSetFocus(UINT nID) { m_set.HandleCommand(static_cast<int>(nID), EN_SETFOCUS); }
-
-LRESULT CFiveToneDlg::OnDelayEnter(WPARAM wParam, LPARAM) {
-  // Stored as the loss of the focus stores it (kept within its limits and shown
-  // as stored); the focus stays, the text selected so that the next value replaces it.
-  const Binding* b = FindBinding(kBindings, static_cast<int>(wParam));
-  CWnd* edit = b ? m_set.Control(*b) : nullptr;
-  if (!edit) return 0;
-  m_set.Commit(*b);
-  edit->SendMessage(EM_SETSEL, 0, static_cast<LPARAM>(-1));
-  return 0;
-}
 
 void CFiveToneDlg::OnOK() {
   CWnd* focus = GetFocus();

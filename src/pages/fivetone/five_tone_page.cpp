@@ -169,13 +169,15 @@ BOOL CFiveToneTablePage::PreTranslateMessage(MSG* pMsg) {
   return PagePreTranslateMessage(this, m_hAccel, pMsg);
 }
 
+// The dialogs belong to the main window, whichever window is active: their
+// help goes to it.
 void CFiveToneTablePage::OnCommonSystem() {
-  CFiveToneDlg dlg;
+  CFiveToneDlg dlg(GetParentOwner());
   GetPromptService().RunDialog(dlg);
 }
 
 void CFiveToneTablePage::OnEncodeDecode() {
-  CFiveToneListDlg dlg;
+  CFiveToneListDlg dlg(GetParentOwner());
   GetPromptService().RunDialog(dlg);
 }
 

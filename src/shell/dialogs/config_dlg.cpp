@@ -8,12 +8,16 @@
 namespace {
 constexpr int kPortCount = 16;  // COM 1 to COM 16
 
-// "COM n" and the device it opens now: a link's missing target is marked,
-// a port with neither link nor device says so.
+// "COM n" and the device it opens now: a link's missing target is marked, and
+// so is what the port would refuse as no serial port (a file, /dev/null); a
+// port with neither link nor device says so.
 std::string PortEntry(int index, const ComFolders& folders) {
   const ComDevice device = ResolveComDevice(index, folders);
   std::string text = "COM " + std::to_string(index + 1) + "   ";
-  if (device.present) return text + device.Shown().string();
+  if (device.present) {
+    text += device.Shown().string();
+    return IsKnownNotASerialPort(device.path) ? text + " (not a serial port)" : text;
+  }
   if (!device.link.empty()) return text + device.Shown().string() + " (missing)";
   return text + "(no device)";
 }

@@ -74,6 +74,11 @@ BEGIN_MESSAGE_MAP(CClickEdit, CColorEdit)
   ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
+void CClickEdit::PreSubclassWindow() {
+  CColorEdit::PreSubclassWindow();
+  SendMessage(EM_SETREADONLY, m_bReadOnly ? 1 : 0);
+}
+
 void CClickEdit::StartEditing() {
   LimitText(m_nMaxLength);
   const std::string text = GetWindowText();

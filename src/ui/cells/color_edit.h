@@ -52,6 +52,8 @@ class CClickEdit : public CColorEdit {
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
+  // The cell shows its value read-only until an edit starts, whatever its template says.
+  void PreSubclassWindow() override;
   void StartEditing();
   void StopEditing();
   void OnKillFocus(CWnd* pNewWnd);

@@ -183,8 +183,14 @@ LRESULT TabProc(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool* han
       return 0;
     }
     case WM_KEYDOWN:
-      if (wParam == VK_LEFT) t->UserSelect(bar->currentIndex() - 1);
-      if (wParam == VK_RIGHT) t->UserSelect(bar->currentIndex() + 1);
+      // The arrows are the control's; F1 and the other keys go on as in any window.
+      if (wParam == VK_LEFT) {
+        t->UserSelect(bar->currentIndex() - 1);
+      } else if (wParam == VK_RIGHT) {
+        t->UserSelect(bar->currentIndex() + 1);
+      } else {
+        *handled = false;
+      }
       return 0;
     case TCM_GETITEMCOUNT:
       return bar->count();

@@ -1,0 +1,148 @@
+// A zone's group count moves the groups of the zones after it, and a group of
+// a Conventional zone uses the channel with its own index. Zone 1 changes by
+// the zone overview's keys before zone 2, whose two groups have names,
+// settings and channels of their own: whether or not zone 2's page was opened
+// before the save, the saved file and zone 2's page show its groups as they
+// were, each on the channel with its new index.
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "model/channel_model.h"
+#include "pages/groups/conv_basic_page.h"
+#include "pages/trunk/zone_overview_page.h"
+#include "test_grid_support.h"
+
+namespace grid_test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// One thing done on the zone overview (its column 1 shows zone 1), or zone
+// 1's Groups page opened and left.
+struct Step {
+  enum Kind { Count, OnOff, GroupsPage } kind;
+  int column = 0;
+  const char* text = "";
+};
+
+struct MoveCase {
+  const char* name;
+  int firstKind;   // zone 1's format
+  int firstCount;  // and its groups at the start
+  std::vector<Step> steps;
+  int laterFirst;  // zone 2's first group afterwards
+};
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
+
+const MoveCase kCases[] = {
+    {"CountUp", kSystemConventional, 1, {{Step::Count, 0, "2"}}, 2},
+    {"CountDown", kSystemConventional, 3, {{Step::Count, 0, "1"}}, 1},
+    {"UpThenDownWithItsPageOpened", kSystemConventional, 1,
+     {{Step::Count, 0, "3"}, {Step::GroupsPage, 0}, {Step::Count, 0, "2"}}, 2},
+    {"OnOffCommit", kSystemConventional, 2, {{Step::OnOff, 0, "Disable"}}, 0},
+    {"PassPortZoneBefore", kSystemPassPort, 1, {{Step::Count, 0, "3"}}, 3},
+    {"LastZonesCount", kSystemConventional, 1, {{Step::Count, 1, "3"}}, 1},
+};
+
+// Zone 2's groups: tag, frequencies (10 Hz) and spacing.
+const struct {
+  const char* tag;
+  std::int32_t rx, tx;
+  bool wide;
+} kLater[] = {{"Z2G01   ", 45200000, 45700000, true}, {"Z2G02   ", 45300000, 45800000, false}};
+
+class ZoneGroupMoveTest : public GridTest, public testing::WithParamInterface<std::tuple<MoveCase, bool>> {
+ protected:
+  void SetUp() override {
+    GridTest::SetUp();
+    LoadRadio();
+  }
+  Bytes Saved() {
+    EXPECT_TRUE(TheModel().SaveDataFile(dir.File("moves.X417")));
+    std::ifstream in(dir.File("moves.X417"), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  void Do(const Step& s) {
+    if (s.kind == Step::GroupsPage) {
+      Show<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC, s.column);
+      Show<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
+    } else if (s.kind == Step::OnOff) {
+      Choose(zone_ids::kOnOff[s.column], zone_ids::kPopupList, s.text);
+    } else {
+      Enter(zone_ids::kGroupCounts[s.column], s.text);
+    }
+  }
+  void ExpectPageShowsZone2() {
+    using namespace conv_basic_ids;
+    Show<CConvGroupBasicPage>(IDD_CONV_GROUP_BASIC, 1);
+    for (int k = 0; k < 2; ++k) {
+      EXPECT_EQ(Text(group_ids::kTag[k]), kLater[k].tag) << k;
+      EXPECT_EQ(Text(kRxFreq[k]), FrequencyCellText(kLater[k].rx)) << k;
+      EXPECT_EQ(Text(kTxFreq[k]), FrequencyCellText(kLater[k].tx)) << k;
+      EXPECT_EQ(Text(kChannelSpace[k]), kLater[k].wide ? "Wide" : "Narrow") << k;
+    }
+  }
+  print_test::TempDir dir;
+};
+
+TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
+  const auto& [c, pageOpened] = GetParam();
+  CEditModel& m = TheModel();
+  UseZone(0, c.firstKind, c.firstCount);
+  UseZone(1, kSystemConventional, 2);
+  ASSERT_EQ(S().groupTotal, unsigned(c.firstCount + 2));
+  EnableGroups(0);
+  EnableGroups(1);
+  BindZoneChannels(m, 0);
+  BindZoneChannels(m, 1);
+  if (c.firstKind == kSystemConventional) EnterRxFrequency(m, 0, "451.5", BlankRx::Ignore);
+  const int was = c.firstCount;  // zone 2's first group
+  for (int k = 0; k < 2; ++k) {
+    std::memcpy(S().groups[was + k].name, kLater[k].tag, 8);
+    EnterRxFrequency(m, was + k, FrequencyEditText(kLater[k].rx), BlankRx::Ignore);
+    EnterTxFrequency(m, was + k, FrequencyEditText(kLater[k].tx));
+    CChannelData& ch = S().channels[was + k];
+    ch.modeByte = std::uint8_t((ch.modeByte & 0x3F) | (kLater[k].wide ? 0x40 : 0));
+  }
+  S().groups[was].byte2 = 0x09;  // CTCSS both ways
+  S().groups[was].byte4 = S().groups[was].byte5 = 3;
+  S().groups[was + 1].byte0 ^= 0x20;  // TX inhibit
+  const Bytes before = Saved();
+
+  Show<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
+  for (const Step& s : c.steps) Do(s);
+  const int now = S().CountGroupsBeforeZone(1);
+  ASSERT_EQ(now, c.laterFirst);
+  ASSERT_EQ(S().groupCount[1], c.steps.back().column == 1 ? 3 : 2);
+  if (pageOpened) ExpectPageShowsZone2();
+  const Bytes after = Saved();
+  ASSERT_EQ(after.size(), before.size());
+  // Group bytes 6-7 are its channel word: the channel follows the group's index.
+  auto group = [](const Bytes& file, int g) {
+    Bytes record(file.begin() + long(GroupOffset(g)), file.begin() + long(GroupOffset(g) + img::kGroupSize));
+    const int channel = (record[6] << 8 | record[7]) & kChannelRefMask;
+    record[6] &= 0xFC;
+    record[7] = 0;
+    return std::pair(record, channel);
+  };
+  auto channel = [](const Bytes& file, int n) {
+    return Bytes(file.begin() + long(ChannelOffset(n)), file.begin() + long(ChannelOffset(n) + img::kChannelSize));
+  };
+  for (int k = 0; k < 2; ++k) {
+    SCOPED_TRACE(kLater[k].tag);
+    EXPECT_EQ(group(after, now + k), std::pair(group(before, was + k).first, now + k));
+    EXPECT_EQ(channel(after, now + k), channel(before, was + k));
+  }
+  ASSERT_EQ(m.LoadDataFile(dir.File("moves.X417"), TQ_BINARY_DIR), 1);
+  ExpectPageShowsZone2();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ZoneGroupMoveTest, testing::Combine(testing::ValuesIn(kCases), testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "_PageOpened" : "_PageNotOpened");
+                         });
+
+}  // namespace
+}  // namespace grid_test
