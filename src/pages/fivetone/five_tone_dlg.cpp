@@ -55,12 +55,13 @@ const Binding kBindings[] = {
     Number(IDC_FT_LEAD_IN_DELAY, kLeadInDelay, kDelayFormat, 4),
     Number(IDC_FT_LEAD_OUT_DELAY, kLeadOutDelay, kDelayFormat, 4),
 };
-constexpr std::size_t kDelayCount = 3;
 constexpr int kDelayFilterMode = 1;
 
 // The part of the table the binding set runs, and the delays.
-std::span<const Binding> ListsAndChecks() { return std::span(kBindings).first(std::size(kBindings) - kDelayCount); }
-std::span<const Binding> Delays() { return std::span(kBindings).last(kDelayCount); }
+std::span<const Binding> ListsAndChecks() {
+  return std::span(kBindings).first(std::size(kBindings) - CFiveToneDlg::kDelayCount);
+}
+std::span<const Binding> Delays() { return std::span(kBindings).last(CFiveToneDlg::kDelayCount); }
 
 bool EndsAnEdit(const MSG* pMsg) {
   return (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) || pMsg->message == WM_LBUTTONDBLCLK;

@@ -25,6 +25,8 @@ class CFiveToneDlg : public CDialog {
   enum { IDD = IDD_FIVE_TONE_SYSTEM };
 
   explicit CFiveToneDlg(CWnd* pParent = nullptr);
+  // Extended 1st tone, lead-in and lead-out delay: the last rows of the binding table.
+  static constexpr std::size_t kDelayCount = 3;
 
   BOOL OnInitDialog() override;
   // Enter or a double click that ended a delay's edit stores it.
@@ -47,7 +49,7 @@ class CFiveToneDlg : public CDialog {
   void CommitDelay(std::size_t i);
 
   CBindingSet m_set;  // the lists and check boxes
-  std::array<CCommitEdit, 3> m_delays;
+  std::array<CCommitEdit, kDelayCount> m_delays;
   std::uint32_t m_modifiedAtOpen = 0;
   bool m_bCancelled = false;
 };

@@ -23,5 +23,5 @@ class CMobileSpecialPage : public CFieldPage {
 
 // The page's bindings, which its sheet prints.
 std::span<const Binding> MobileSpecialBindings();
-// The Mobile Special part of the "Global" sheet: a page of its own, which it begins.
+// Prints the Mobile Special settings on the "Global" sheet, on a page of their own that it begins.
 void PrintMobileSpecialSheet(CPrinterDC& dc, int charW, int x, int pitch, int gap);

@@ -1,4 +1,4 @@
-// The Mobile Special part of the printed "Global" sheet, on a page of its own:
+// The Mobile Special settings on the printed "Global" sheet, on a page of their own:
 // the miscellaneous settings and the accessory ports in the left column, the
 // group switch table beside them, every text as the page's bindings print it.
 #include "model/edit_model.h"
