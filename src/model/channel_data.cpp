@@ -171,19 +171,21 @@ void CChannelData::SetDefaults(const CEditModel& model) {
 }
 
 void CChannelData::UnpackFromImage(const std::uint8_t* p, const CEditModel& model) {
+  // The image gives nothing of a channel that is not programmed but that: it
+  // holds the channel defaults, whatever the record held before.
+  if (p[1] == 0xFF) {
+    SetDefaults(model);
+    return;
+  }
   const CFreqRangeSection& range = model.freqRange;
   const std::int32_t bandDefault = IsUhf(model) ? kUhfUnpackDefault : kVhfUnpackDefault;
 
-  modeByte = std::uint8_t((modeByte & 0x30) | (p[0] & 0xCF));
+  // Bits 5..4 are not read: they hold their reset value, 0.
+  modeByte = std::uint8_t(p[0] & 0xCF);
 
   rxFreq = ReadSide(p + 1, p + 7, range.StepUnits(RxStepSet()), range.OffsetUnits(RxStepSet()), bandDefault);
   txFreq = ReadSide(p + 9, p + 15, range.StepUnits(TxStepSet()), 0, bandDefault);
 
-  if (p[1] == 0xFF) {
-    programmed &= std::uint8_t(~1u);
-    rxWord = kEmptyRxWord;
-    return;
-  }
   programmed |= 1;
   rxWord = GetBE16(p + 1);
   rxFraction = p[3];

@@ -8,6 +8,7 @@
 #include "model/channel_fields.h"
 #include "model/edit_model.h"
 #include "model/home_channel.h"
+#include "model/references.h"
 
 namespace {
 
@@ -37,14 +38,6 @@ void StoreTx(const CEditModel& model, CChannelData& ch, double tx) {
   if (IsVhf(model)) SetFlag(ch, CChannelData::kFlagNear80139, CFreqRangeSection::IsNear80139Multiple(tx));
   ch.SetTuningForFrequency(tx, model.store.tuning);
   ch.txFreq = CChannelData::MHzToUnits(tx);
-}
-
-int ReferencesTo(const CChannelStore& s, int c) {
-  int n = 0;
-  for (const auto& zone : s.zoneRepeaters)
-    for (std::uint16_t word : zone) n += (word & kChannelRefMask) == c;
-  for (const CGroupRecord& g : s.groups) n += g.ChannelRef() == c;
-  return n;
 }
 
 }  // namespace
@@ -151,7 +144,7 @@ bool ClearChannel(CEditModel& model, int c) {
   const CChannelData before = *ch;
   ch->rxWord = std::uint16_t(ch->rxWord | 0xFF00);
   ch->programmed &= std::uint8_t(~1u);
-  const bool referenced = ReferencesTo(model.store, c) > 0;
+  const bool referenced = ChannelReferenceCount(model, c) > 0;
   model.store.ClearChannelReferences(c);
   return referenced || !(*ch == before);
 }

@@ -212,60 +212,76 @@ void CChannelStore::ResetSystemGroups(int z) {
 
 namespace {
 
-// Moves `count` records of an array from `from` to `to` (the ranges may
-// overlap), clipped to the array; returns the count moved.
-template <class Record, std::size_t N>
-int MoveRecords(Record (&records)[N], int from, int to, int count) {
-  const int size = int(N);
-  if (from < 0 || to < 0 || count <= 0) return 0;
-  count = std::min({count, size - from, size - to});
-  if (count <= 0 || from == to) return 0;
-  if (to < from) {
-    for (int k = 0; k < count; ++k) records[to + k] = records[from + k];
-  } else {
-    for (int k = count - 1; k >= 0; --k) records[to + k] = records[from + k];
+// Moves whole records by the map; the places that keep no record and receive
+// none are handed to `empty`.
+template <class Record, std::size_t N, class Empty>
+void MoveByMap(Record (&records)[N], const RecordMap& map, Empty empty) {
+  static_assert(N == std::size_t(kGroupCount));
+  std::vector<std::pair<int, Record>> moving;
+  std::bitset<N> filled;
+  for (int i = 0; i < int(N); ++i) {
+    if (map.Stays(i)) filled.set(std::size_t(i));
+    else if (!map.Gone(i)) moving.emplace_back(map.to[std::size_t(i)], records[i]);
   }
-  return count;
+  for (auto& [to, record] : moving) {
+    records[to] = std::move(record);
+    filled.set(std::size_t(to));
+  }
+  for (int i = 0; i < int(N); ++i)
+    if (!filled[std::size_t(i)]) empty(i);
 }
 
 }  // namespace
 
-void CChannelStore::MoveGroupRecords(int from, int to, int count) { MoveRecords(groups, from, to, count); }
-
-void CChannelStore::MoveChannelRecords(int from, int to, int count) {
-  count = MoveRecords(channels, from, to, count);
-  if (count == 0) return;
-  auto follow = [&](std::uint16_t& word) {
-    const int c = word & kChannelRefMask;
-    if (c >= from && c < from + count) {
-      word = std::uint16_t((word & ~kChannelRefMask) | (c + to - from));
-    } else if (c >= to && c < to + count) {
-      word = std::uint16_t(word | kChannelRefMask);
-    }
-  };
-  for (auto& zone : zoneRepeaters)
-    for (std::uint16_t& word : zone) follow(word);
-  for (CGroupRecord& group : groups) follow(group.channelWord);
+std::vector<std::string> CChannelStore::MoveGroupRecords(const RecordMap& map) {
+  MoveByMap(groups, map, [](int) {});
+  return FollowGroups(Model(), map);
 }
 
-void CChannelStore::ResetChannel(int c) {
+void CChannelStore::MoveChannelRecords(const RecordMap& map) {
+  MoveByMap(channels, map, [this](int c) { ResetChannelRecord(c); });
+  FollowChannels(Model(), map);
+}
+
+void CChannelStore::ResetChannelRecord(int c) {
   if (c < 0 || c >= kChannelCount) return;
-  // A channel not programmed keeps what it holds: none of it is saved.
-  if (channels[c].IsProgrammed()) channels[c].SetDefaults(Model());
-  ClearChannelReferences(c);
+  channels[c].SetDefaults(Model());
+  NameChannel(c);
+}
+
+void CChannelStore::NameChannel(int c) {
+  std::snprintf(channels[c].name, sizeof channels[c].name, " CH-%3.3u ", unsigned(c + 1) % 1000u);
+}
+
+void CChannelStore::ResetChannels(bool onlyNotProgrammed) {
+  CChannelData defaults;
+  defaults.SetDefaults(Model());
+  for (int c = 0; c < kChannelCount; ++c) {
+    if (onlyNotProgrammed && channels[c].IsProgrammed()) continue;
+    char name[sizeof channels[c].name];
+    std::memcpy(name, channels[c].name, sizeof name);
+    channels[c] = defaults;
+    if (onlyNotProgrammed) std::memcpy(channels[c].name, name, sizeof name);
+    else NameChannel(c);
+  }
 }
 
 void CChannelStore::ClearChannelReferences(int c) {
-  if (c < 0 || c >= int(kNoChannel)) return;
-  auto clear = [c](std::uint16_t& word) {
-    if ((word & kChannelRefMask) == c) word = std::uint16_t(word | kChannelRefMask);
-  };
-  for (auto& zone : zoneRepeaters)
-    for (std::uint16_t& word : zone) clear(word);
-  for (CGroupRecord& group : groups) clear(group.channelWord);
+  if (c < 0 || c >= kChannelCount) return;
+  RecordMap map;
+  map.to[std::size_t(c)] = RecordMap::kGone;
+  FollowChannels(Model(), map);
 }
 
 void CChannelStore::Reset() {
+  // The channel defaults interpolate on the tuning tables: reset those first.
+  tuning.Reset(Model().global.bandFlag);
+  ResetRecords();
+  DefaultGroupRecord.Reset();
+}
+
+// Everything but the tuning tables and the group pages' Default column.
+void CChannelStore::ResetRecords() {
   std::fill(std::begin(groupCount), std::end(groupCount), 0);
   std::fill(std::begin(zoneFlags), std::end(zoneFlags), 0);
   std::fill(std::begin(zoneGroupSelection), std::end(zoneGroupSelection), 0);
@@ -278,17 +294,9 @@ void CChannelStore::Reset() {
   groupsPerStore = kGroupCount;
   zoneCapacity = kZoneCount;
 
-  // The channel defaults interpolate on the tuning tables: reset those first.
-  tuning.Reset(Model().global.bandFlag);
-
   for (int g = 0; g < kGroupCount; ++g) groups[g].Reset(g);
-
-  for (int i = 0; i < kChannelCount; ++i) {
-    CChannelData& channel = channels[i];
-    channel.SetDefaults(Model());
-    std::snprintf(channel.name, sizeof channel.name, " CH-%3.3u ", unsigned(i + 1) % 1000u);
-    channel.programmed = i == 0 ? 1 : 0;
-  }
+  ResetChannels(false);
+  channels[0].programmed = 1;
 
   CopyText(messageText, "SELFTEST");
   for (int z = 0; z < kZoneCount; ++z) {
@@ -303,8 +311,7 @@ void CChannelStore::Reset() {
   for (CSelCallRecord& entry : selCalls) entry = CSelCallRecord();
   for (CSeedChannelRecord& seed : seedChannels) seed = CSeedChannelRecord();
   for (CTuningPointRecord& point : tuningPoints) point = CTuningPointRecord();
-
-  DefaultGroupRecord.Reset();
+  std::fill(std::begin(extraBytes), std::end(extraBytes), std::uint8_t(0));
 }
 
 // The PassPort fields of a zone as a model just built holds them.
@@ -329,6 +336,9 @@ void CChannelStore::ResetPassPortFields(int z) {
 // Unpack
 
 void CChannelStore::UnpackFromImage(const std::uint8_t* image) {
+  // Whatever the image does not give holds its reset value: nothing of the data
+  // held before reaches these. The tuning tables are the tail's (UnpackTuning).
+  ResetRecords();
   modelWord = (std::uint32_t(image[img::kProductionType]) << 8) + image[img::kModelWordLow];
   std::memcpy(tuning.imageBytes, image + CTuningData::kImageFirst, CTuningData::kImageCount);
   channelCapacity = kChannelCount;
@@ -336,12 +346,6 @@ void CChannelStore::UnpackFromImage(const std::uint8_t* image) {
   groupsPerStore = kGroupCount;
   zoneCapacity = kZoneCount;
   freeGroupPool = kGroupCount;
-
-  const std::int32_t defaultFrequency = Model().global.bandFlag == kUhfBandFlag ? 45000000 : 15000000;
-  for (CChannelData& channel : channels) {
-    channel.rxFreq = defaultFrequency;
-    channel.txFreq = defaultFrequency;
-  }
 
   // Group flags from the three bitmaps, in this order.
   for (int g = 0; g < kGroupCount; ++g) {
@@ -634,6 +638,8 @@ void CChannelStore::PackExtraBytes(std::uint8_t* image) {
 
 void CChannelStore::UnpackTuning(const std::uint8_t* image, const std::uint8_t* tail, int withTail) {
   tuning.Unpack(image, tail, withTail);
+  // The defaults of a channel that is not programmed interpolate on the tables just read.
+  if (withTail == 1) ResetChannels(true);
 }
 
 void CChannelStore::PackTuning(std::uint8_t* image, std::uint8_t* tail) {

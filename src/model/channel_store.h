@@ -13,11 +13,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/channel_data.h"
 #include "model/group_record.h"
 #include "model/image.h"
 #include "model/model_part.h"
+#include "model/references.h"
 #include "model/small_records.h"
 #include "model/tuning_data.h"
 
@@ -192,19 +194,23 @@ class CChannelStore : public CModelPart {
   void SetSystemDefaults(int z, int kind);
   // Default options for every group of zone z; names and flags stay.
   void ResetSystemGroups(int z);
-  // Moves `count` whole group records from index `from` to index `to` (the ranges
-  // may overlap), clipped to the 250 records.
-  void MoveGroupRecords(int from, int to, int count);
-  // Moves `count` whole channel records the same way, and keeps every channel
-  // word with its record: a group or repeater word that named a moved channel
-  // names it at its new index, one that named a record the move wrote over
-  // names none (bits 0..9 := 1023, the other bits kept).
-  void MoveChannelRecords(int from, int to, int count);
-  // Channel record c made a new group's channel: not programmed (a programmed
-  // one gets the band's defaults) and named by no group or repeater word.
-  void ResetChannel(int c);
-  // Every repeater word and group channel word that names channel c names no
-  // channel afterwards (bits 0..9 := 1023, the other bits kept).
+  // Moves whole group records by the map (a place that receives none keeps
+  // what it held, for the caller to renew); every group reference follows its
+  // group (references.h). Returns the notices of the references that named a
+  // gone group of their zone.
+  std::vector<std::string> MoveGroupRecords(const RecordMap& map);
+  // `count` records from index `from` to index `to` (the ranges may overlap),
+  // clipped to the 250 records.
+  void MoveGroupRecords(int from, int to, int count) { (void)MoveGroupRecords(RecordMap::Shift(from, to, count)); }
+  // Moves whole channel records by the map; a place that keeps no record and
+  // receives none gets a channel's defaults (ResetChannelRecord), and every
+  // channel reference follows its record (a gone one names none).
+  void MoveChannelRecords(const RecordMap& map);
+  // Channel record c as a reset gives it: the channel defaults of the band
+  // and the model's tuning tables, named " CH-%3.3d ", not programmed.
+  void ResetChannelRecord(int c);
+  // Every reference that names channel c names no channel afterwards (bits
+  // 0..9 := 1023, the other bits kept).
   void ClearChannelReferences(int c);
   // Recomputes groupTotal and freeGroupPool from the counts.
   void UpdateGroupTotals();
@@ -229,6 +235,10 @@ class CChannelStore : public CModelPart {
   std::string FormatZoneName(int zone) const;
 
  private:
+  void ResetRecords();
+  // Every channel (only those not programmed, keeping their names) as ResetChannelRecord gives it.
+  void ResetChannels(bool onlyNotProgrammed);
+  void NameChannel(int c);
   void FillZones(IChoiceList& combo, ListIndexMap& map, int selected, bool withPassPort) const;
   void FillGroups(IChoiceList& list, ListIndexMap& map, int selection, int zone, bool zoneRelative,
                   bool selectNoneFirst) const;

@@ -161,8 +161,9 @@ void CEditModel::ChangeModel(std::uint32_t hardwareCode, const std::string& star
   // byte 249, and the next load reads the zones by it.
   image[img::kSystemType] = systemType;
 
-  // Data built here, not read: the image holds what the records hold, the
-  // first channel and the kept system type too. The whole pack, so that the
-  // tables it shares image bytes with (the VHF frequency table) are written last.
-  if (!loaded) (void)PackImage(image.data());
+  // The image holds what the records hold, on both paths: the first channel,
+  // and the zones laid out by the kept system type, which the band's file may
+  // not share. The whole pack, so that the tables it shares image bytes with
+  // (the VHF frequency table) are written last.
+  (void)PackImage(image.data());
 }

@@ -47,11 +47,16 @@ void CGroupRecord::UnpackFromImage(int g, const std::uint8_t* image, bool idLayo
   byte1 = p[1];
   byte2 = p[2];
   byte3 = p[3];
+  // Bytes 4..5 hold one field or the other; the one they do not hold gets its reset value.
+  const CGroupRecord reset;
   if (idLayout) {
     idWord = GetBE16(p + 4);
+    byte4 = reset.byte4;
+    byte5 = reset.byte5;
   } else {
     byte4 = p[4];
     byte5 = p[5];
+    idWord = reset.idWord;
   }
   channelWord = GetBE16(p + 6);
   GetText(p + 8, name, 8);

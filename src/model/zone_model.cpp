@@ -1,8 +1,11 @@
 #include "model/zone_model.h"
 
+#include <array>
+#include <bitset>
 #include <cstdio>
 
 #include "model/edit_model.h"
+#include "model/references.h"
 #include "model/zone_fields.h"
 
 namespace {
@@ -18,7 +21,7 @@ int TotalGroups(const CChannelStore& s) {
 }
 
 std::string Numbered(const char* format, int number) {
-  char text[64];
+  char text[160];
   std::snprintf(text, sizeof text, format, number);
   return text;
 }
@@ -61,6 +64,66 @@ bool GroupCountFits(const CChannelStore& store, int z, long requested) {
   return free - requested + store.groupCount[z] >= 0;
 }
 
+namespace {
+
+// Whether record i lies in a Conventional zone's run once zone z holds `count` groups.
+std::bitset<kGroupCount> ConventionalRuns(const CChannelStore& s, int z, int count) {
+  std::bitset<kGroupCount> conventional;
+  int first = 0;
+  for (int k = 0; k < kZoneCount; ++k) {
+    const int n = k == z ? count : s.groupCount[k];
+    const bool conv = !IsLtrFormat(s.zoneFormat[k]) && !IsPassPortFormat(s.zoneFormat[k]);
+    for (int i = first; conv && i < first + n && i < kGroupCount; ++i) conventional.set(std::size_t(i));
+    first += n;
+  }
+  return conventional;
+}
+
+// Every channel that a reference still names after the move, but whose record
+// the move would write over or free, goes to a record that holds no
+// programmed channel, that nothing names and that is not `closed`: the first
+// such place past the groups, else the first before them. Returns the first
+// channel that finds no place (-1: every one found one).
+int KeepNamedChannels(const CChannelStore& s, RecordMap& channels, const std::bitset<kChannelCount>& named,
+                      const std::bitset<kGroupCount>& closed, int total) {
+  std::array<int, kChannelCount> arriving;
+  arriving.fill(-1);
+  for (int p = 0; p < kChannelCount; ++p)
+    if (!channels.Stays(p) && !channels.Gone(p)) arriving[std::size_t(channels.to[std::size_t(p)])] = p;
+  std::bitset<kChannelCount> taken;
+  auto place = [&](int p) {
+    for (int pass = 0; pass < 2; ++pass) {
+      const int from = pass == 0 ? total : 0, to = pass == 0 ? kChannelCount : total;
+      for (int t = from; t < to; ++t) {
+        const std::size_t i = std::size_t(t);
+        if (closed[i] || taken[i]) continue;
+        // What would lie there: the record moving in, the one staying, or none.
+        const int held = arriving[i] >= 0 ? arriving[i] : channels.Stays(t) ? t : -1;
+        if (held >= 0 && (s.channels[held].IsProgrammed() || named[std::size_t(held)])) continue;
+        if (held >= 0) channels.to[std::size_t(held)] = RecordMap::kGone;
+        channels.to[std::size_t(p)] = t;
+        taken.set(i);
+        return true;
+      }
+    }
+    return false;
+  };
+  for (int p = 0; p < kChannelCount; ++p) {
+    if (channels.Gone(p) && named[std::size_t(p)] && !place(p)) return p;
+  }
+  return -1;
+}
+
+// A group newly given to zone z, or freed at the end of the pool, whatever the
+// record held: a new group's data, out of use, with no talk-group ID of its own.
+void RenewGroup(CChannelStore& s, int i, int z, std::uint32_t busyFormat) {
+  if (CGroupRecord* g = s.Group(i)) g->Reset(i);
+  InitGroupRecord(s, i, z, busyFormat);
+  s.ClearGroupInUse(i);
+}
+
+}  // namespace
+
 GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const GroupCountRules& rules) {
   GroupCountResult r;
   CChannelStore& s = model.store;
@@ -73,41 +136,50 @@ GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const
   // Signed: the records free once the zone has given its own back.
   const long available = long(kGroupCount) - total + old;
   const bool passPort = IsPassPortFormat(s.zoneFormat[z]);
-  if (requested > available || (rules.passPortLimit && passPort && requested > kPassPortGroupLimit)) {
+  auto refuse = [&](std::string message) {
     r.refused = true;
     r.count = old;
-    r.messages.push_back(kTooManyGroups);
+    r.messages.push_back(std::move(message));
     return r;
+  };
+  if (requested > available || (rules.passPortLimit && passPort && requested > kPassPortGroupLimit)) {
+    return refuse(kTooManyGroups);
   }
   int count = requested < 0 ? 0 : int(requested);
   // The radio keeps at least one group: the zone keeps its first record.
   if (count == 0 && total - old == 0) count = 1;
 
-  const int end = s.CountGroupsBeforeZone(z) + old;  // just after the zone's old run
-  const int later = total - end;                      // records of the zones after z
-  // A group of a Conventional zone uses the channel with its own index: the
-  // later zones' channels move with their groups, and a new or freed place
-  // gets a new group and a channel not programmed.
-  auto move = [&](int to) {
-    s.MoveGroupRecords(end, to, later);
-    s.MoveChannelRecords(end, to, later);
-  };
-  auto renew = [&](int i) {
-    InitGroupRecord(s, i, z, rules.busyFormat);
-    s.ClearGroupInUse(i);
-    s.ResetChannel(i);
-  };
-  if (count > old) {
-    const int grow = count - old;
-    move(end + grow);
-    for (int i = end; i < end + grow; ++i) renew(i);
-  } else if (count < old) {
-    const int shrink = old - count;
-    move(end - shrink);
-    for (int i = end + later - shrink; i < end + later; ++i) renew(i);
+  if (count != old) {
+    // The later zones' records move as whole records so the runs stay
+    // contiguous. A group of a Conventional zone uses the channel with its own
+    // index, so the channels move with them; the places given to the zone or
+    // freed at the end get a new group and a channel's defaults.
+    const int end = s.CountGroupsBeforeZone(z) + old;  // just after the zone's old run
+    const int later = total - end;                      // records of the zones after z
+    const int shift = count - old;
+    const int newTotal = total + shift;
+    RecordMap groups = RecordMap::Shift(end, end + shift, later);
+    // What no record carries on: the zone's removed groups, or what lay past
+    // the groups where they now reach.
+    const int lostFrom = shift > 0 ? total : end + shift, lostTo = shift > 0 ? newTotal : end;
+    for (int i = lostFrom; i < lostTo; ++i)
+      if (groups.Stays(i)) groups.to[std::size_t(i)] = RecordMap::kGone;
+    const int renewFrom = shift > 0 ? end : newTotal, renewTo = shift > 0 ? end + shift : total;
+    // A channel that a repeater (or a group that stays) names is kept, wherever
+    // it must go: never where a Conventional zone's group binds it, nor on a
+    // record given to the zone, whose channel starts from the defaults.
+    std::bitset<kGroupCount> closed = ConventionalRuns(s, z, count);
+    for (int i = end; shift > 0 && i < end + shift; ++i) closed.set(std::size_t(i));
+    RecordMap channels = groups;
+    const int homeless = KeepNamedChannels(s, channels, NamedChannels(model, groups), closed, newTotal);
+    if (homeless >= 0) return refuse(Numbered(kNoFreeChannel, homeless + 1));
+
+    r.messages = s.MoveGroupRecords(groups);
+    for (int i = renewFrom; i < renewTo; ++i) RenewGroup(s, i, z, rules.busyFormat);
+    s.MoveChannelRecords(channels);
+    s.zoneRevertGroup[z] = kNone;
   }
   const std::uint8_t flagsBefore = s.zoneFlags[z];
-  if (count != old) s.zoneRevertGroup[z] = kNone;
   s.groupCount[z] = std::uint8_t(count);
   s.UpdateGroupTotals();
   if (count == 0) s.zoneGroupSelection[z] = 0;

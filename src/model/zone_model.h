@@ -20,6 +20,9 @@ class CEditModel;
 class CChannelStore;
 
 inline constexpr char kTooManyGroups[] = "Too many groups";
+// A count change that would lose a channel a repeater uses, with no free channel to move it to.
+inline constexpr char kNoFreeChannel[] =
+    "Channel %d, which a repeater uses, has no free channel to move to: the number of groups stays as it was.";
 // A PassPort zone holds at most this many talk groups.
 inline constexpr int kPassPortGroupLimit = 16;
 
@@ -42,15 +45,20 @@ struct GroupCountResult {
   std::vector<std::string> messages;
 };
 
-// Gives zone z `requested` group records (a negative request is 0). Refused when
-// the request exceeds the free records plus the zone's own, or a PassPort zone's
-// limit. Otherwise the later zones' records move as whole records so the runs
-// stay contiguous, and their channel records with them (MoveChannelRecords);
-// new or freed records are initialised and not in use, their channels not
-// programmed (ResetChannel); the zone's revert group becomes none when the
-// count changes, the in-use bit follows the count and the primary group is
-// cleared for a count of 0. A request that would leave the radio with no
-// group at all gives the zone one group, keeping its first record as it was.
+// Gives zone z `requested` group records (a negative request is 0). Refused
+// ("Too many groups") when the request exceeds the free records plus the
+// zone's own, or a PassPort zone's limit. Otherwise the later zones' records
+// move as whole records so the runs stay contiguous, and their channel records
+// with them; every channel and group reference follows its record
+// (references.h), and a group reference whose group is removed becomes none,
+// with its notice. A channel that a repeater still names keeps its data when
+// its record is written over or freed: it moves to a free record (refused,
+// kNoFreeChannel, when there is none). New or freed records get a new group's
+// data, out of use, and a channel's defaults; the zone's revert group becomes
+// none when the count changes, the in-use bit follows the count and the
+// primary group is cleared for a count of 0. A request that would leave the
+// radio with no group at all gives the zone one group, keeping its first
+// record as it was. A refusal changes nothing.
 GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const GroupCountRules& rules = {});
 
 // Whether `requested` records fit zone z: the free records plus the zone's own.

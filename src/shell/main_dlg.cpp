@@ -12,6 +12,7 @@
 #include "model/conversions.h"
 #include "model/edit_model.h"
 #include "model/global_fields.h"
+#include "model/references.h"
 #include "res/page_conv_groups.h"
 #include "res/page_dtmf.h"
 #include "res/page_five_tone.h"
@@ -693,18 +694,7 @@ void CMainDlg::SetGroupInUse(bool on) {
   if (on) {
     record.flags = static_cast<std::uint8_t>(record.flags | 1);
   } else {
-    CGlobalSettings& global = TheModel().global;
-    char text[64];
-    if (global.emergencyGroup == group) {
-      std::snprintf(text, sizeof text, "Delete Emergency Group %d", group + 1);
-      AfxMessageBox(text);
-      global.emergencyGroup = 255;
-    }
-    if (global.homeGroup == group) {
-      std::snprintf(text, sizeof text, "Delete Home Group %d", group + 1);
-      AfxMessageBox(text);
-      global.homeGroup = 255;
-    }
+    for (const std::string& notice : ReleaseGroup(TheModel(), group)) AfxMessageBox(notice);
     record.flags = static_cast<std::uint8_t>(record.flags & ~1);
   }
   g_bModified = 1;
@@ -717,15 +707,7 @@ void CMainDlg::OnSetGroupInUse() { SetGroupInUse(true); }
 void CMainDlg::OnClearGroupInUse() { SetGroupInUse(false); }
 
 LRESULT CMainDlg::OnChannelCleared(WPARAM wParam, LPARAM) {
-  const unsigned channel = static_cast<unsigned>(wParam) & 0x3FF;
-  auto clear = [channel](auto& word) {
-    if ((word & 0x3FFu) == channel) word = static_cast<std::remove_reference_t<decltype(word)>>((word & ~0x3FFu) | 1023u);
-  };
-  CChannelStore& store = TheModel().store;
-  for (auto& zone : store.zoneRepeaters) {
-    for (auto& word : zone) clear(word);
-  }
-  for (auto& group : store.groups) clear(group.channelWord);
+  TheModel().store.ClearChannelReferences(static_cast<int>(wParam & 0x3FF));
   g_bModified = 1;
   return 0;
 }

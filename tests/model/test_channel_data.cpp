@@ -80,13 +80,13 @@ TEST(ChannelDataCodec, EveryStepSetRoundTrips) {
           CChannelData ch = Programmed(rx, tx, std::uint8_t(0x40 | set << 2 | set));
           Bytes b = Pack(ch, *m);
           CChannelData back;
-          back.modeByte = 0x30;  // bits 5..4 are not the image's
+          back.modeByte = 0x30;  // bits 5..4 are not the image's: they take their reset value
           back.UnpackFromImage(b.data(), *m);
           SCOPED_TRACE(testing::Message() << "uhf " << uhf << " index " << stepIndex << " set " << set
                                           << " signs " << int(signs));
           EXPECT_EQ(back.rxFreq, rx);
           EXPECT_EQ(back.txFreq, tx);
-          EXPECT_EQ(back.modeByte, ch.modeByte | 0x30);
+          EXPECT_EQ(back.modeByte, ch.modeByte);
           EXPECT_TRUE(back.IsProgrammed());
           EXPECT_EQ(back.optionWordA, ch.optionWordA);
           EXPECT_EQ(std::uint16_t(b[4] << 8 | b[5]), ch.optionWordA);  // high byte first
@@ -110,15 +110,17 @@ TEST(ChannelDataCodec, EmptyChannel) {
   EXPECT_EQ(Pack(ch, *m), expected);
   EXPECT_EQ(ch.rxWord, CChannelData::kEmptyRxWord);
 
-  CChannelData back = Programmed(1, 2, 0x45);
-  back.UnpackFromImage(expected.data(), *m);
-  EXPECT_FALSE(back.IsProgrammed());
-  EXPECT_EQ(back.rxWord, CChannelData::kEmptyRxWord);
-  EXPECT_EQ(back.rxFreq, 45000000);  // tune words 0: the band's default
-  EXPECT_EQ(back.txFreq, 45000000);
-  MakeVhf(*m);
-  back.UnpackFromImage(expected.data(), *m);
-  EXPECT_EQ(back.rxFreq, 15000000);
+  // Unpacked, it holds the channel defaults of the band, whatever it held before.
+  for (bool uhf : {true, false}) {
+    if (!uhf) MakeVhf(*m);
+    CChannelData back = Programmed(1, 2, 0x85);
+    back.UnpackFromImage(expected.data(), *m);
+    CChannelData defaults;
+    defaults.SetDefaults(*m);
+    EXPECT_FALSE(back.IsProgrammed());
+    EXPECT_TRUE(back == defaults) << uhf;
+    EXPECT_EQ(back.rxFreq, uhf ? 45000000 : 15077500);
+  }
 }
 
 TEST(ChannelDataCodec, ZeroFrequenciesRoundTrip) {

@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "model/channel_model.h"
 #include "model/default_image.h"
+#include "model/group_model.h"
+#include "model/zone_model.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -208,6 +212,79 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheOtherZoneLayoutBehind) {
     ASSERT_EQ(expected.size(), edited.size());
     const auto differ = std::mismatch(expected.begin(), expected.end(), edited.begin());
     EXPECT_TRUE(differ.first == expected.end()) << "first differing byte " << (differ.first - expected.begin());
+  }
+}
+
+// An earlier file (every channel programmed with option and flag bits of its
+// own, talk-group IDs on a PassPort zone and on the groups past the zones)
+// leaves nothing behind: after opening a file, or unpacking it as a read
+// does, the records and the bytes saved after the same edits are those of a
+// model that never held the earlier file.
+TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheFileBeforeBehind) {
+  TestModel a;
+  a->global.systemType = 0x00;
+  a->store.SetSystemDefaults(0, kSystemPassPort);
+  ASSERT_FALSE(ApplyGroupCount(*a, 0, 16).refused);
+  for (int g = 0; g < kGroupCount; ++g) {
+    a->store.groups[g].idWord = std::uint16_t(3000 + g);
+    CChannelData& c = a->store.channels[g];
+    EnterRxFrequency(*a, g, "452.00625", BlankRx::Ignore);
+    c.modeByte |= 0x30;
+    c.optionWordA |= 0x2003;
+    c.optionWordB |= 0x2003;
+  }
+  // Its tail holds the tables a model starts with: a read keeps the tables the
+  // model holds (the radio's are not taken), so they are the same either way.
+  a->store.PackTuning(a->image.data(), a->tail.data());
+  ASSERT_TRUE(a->SaveDataFile((dir / "earlier.X417").string()));
+  WriteAll(dir / "next.X417", DefaultFile(true));
+
+  using Edit = std::function<void(CEditModel&)>;
+  const Edit arrivals[] = {
+      [&](CEditModel& m) { ASSERT_EQ(1, m.LoadDataFile((dir / "next.X417").string(), dir.string())); },
+      [&](CEditModel& m) {  // a read: the radio's image and tail, with the model's tables kept
+        const auto next = ReadAll(dir / "next.X417");
+        std::copy(next.begin(), next.begin() + long(kFileImagePart), m.image.begin());
+        std::copy(next.begin() + long(kFileImagePart), next.end(), m.tail.begin());
+        m.store.PackTuning(m.image.data(), m.tail.data());
+        m.UnpackImage(m.image.data());
+        m.UnpackImageTail(m.image.data(), m.tail.data(), 0);
+      },
+  };
+  const struct {
+    const char* name;
+    Edit edit;
+  } rows[] = {
+      {"nothing", [](CEditModel&) {}},
+      {"a new group's channel programmed", [](CEditModel& m) {
+         ASSERT_FALSE(ApplyGroupCount(m, 0, 3).refused);
+         SetGroupEnabled(m, 1, true);
+         EnterRxFrequency(m, 1, "452.5", BlankRx::Ignore);
+         SetGroupEnabled(m, 2, true);
+       }},
+      {"the zone made PassPort", [](CEditModel& m) {
+         m.store.SetSystemDefaults(0, kSystemPassPort);
+         m.store.ResetSystemGroups(0);
+         ASSERT_FALSE(ApplyGroupCount(m, 0, 4).refused);
+       }},
+  };
+  for (const auto& row : rows) {
+    for (std::size_t arrival = 0; arrival < std::size(arrivals); ++arrival) {
+      SCOPED_TRACE(testing::Message() << row.name << ", arrival " << arrival);
+      TestModel fresh, used;
+      ASSERT_EQ(1, used->LoadDataFile((dir / "earlier.X417").string(), dir.string()));
+      for (CEditModel* m : {fresh.model.get(), used.model.get()}) {
+        arrivals[arrival](*m);
+        row.edit(*m);
+      }
+      for (int i = 0; i < kChannelCount; ++i) {
+        ASSERT_TRUE(fresh->store.channels[i] == used->store.channels[i]) << "channel " << i;
+        ASSERT_TRUE(fresh->store.groups[i] == used->store.groups[i]) << "group " << i;
+      }
+      ASSERT_TRUE(fresh->SaveDataFile((dir / "fresh.X417").string()));
+      ASSERT_TRUE(used->SaveDataFile((dir / "used.X417").string()));
+      EXPECT_TRUE(ReadAll(dir / "fresh.X417") == ReadAll(dir / "used.X417"));
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // The group pool of the zones and a zone going in and out of use: random count
 // changes keep the pool whole and the runs contiguous with every record moved
-// intact with its channel, and every repeater on its channel's data; the
+// intact with its channel, every repeater on its channel's data and every
+// group reference on its group; the
 // limits, the fixes of the pool's faults and the notices in their order; the
 // ranges of the zone and talk-group IDs at both ends.
 #include <gtest/gtest.h>
@@ -9,9 +10,12 @@
 #include <cstdio>
 #include <functional>
 #include <random>
+#include <set>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "model/references.h"
 #include "model/trunk_passport.h"
 #include "model/zone_fields.h"
 #include "model/zone_model.h"
@@ -50,8 +54,8 @@ int Sum(const CChannelStore& s) {
 }
 
 // Every record different, so that a move that loses or mixes records shows;
-// each group on its own channel, every channel programmed with a frequency of
-// its own.
+// each group on its own channel with a frequency of its own, two channels in
+// three programmed.
 void MarkRecords(CChannelStore& s) {
   for (int g = 0; g < kGroupCount; ++g) {
     s.groups[g].byte4 = std::uint8_t(g);
@@ -59,7 +63,7 @@ void MarkRecords(CChannelStore& s) {
     s.groups[g].flags = kGroupInUse | kGroupScanUser;
     s.groups[g].channelWord = std::uint16_t(0x4000 | g);
     s.channels[g].rxFreq = 46000000 + 100 * g;
-    s.channels[g].programmed |= 1;
+    s.channels[g].programmed = g % 3 != 0;
   }
 }
 
@@ -70,23 +74,37 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
   CChannelStore& s = m->store;
   MarkRecords(s);
   std::mt19937 random(7);
+  int relocated = 0, homeless = 0;
   for (int step = 0; step < 800; ++step) {
     const int z = int(random() % kZoneCount);
     if (step % 5 == 0) s.SetSystemDefaults(z, random() % 2 ? kSystemPassPort : kSystemConventional);
     const long requested = long(random() % 70) - 5;
-    // Repeaters on any channel: one on a programmed channel keeps its data
-    // while the data is kept somewhere, else it names none.
-    for (std::uint16_t& word : s.zoneRepeaters[random() % kZoneCount]) word = std::uint16_t(random() % 256);
-    std::vector<long> repeaters;
+    // Repeaters on any channel (past the records too), and group references to any group.
+    for (int k = 0; k < 3; ++k) {
+      s.zoneRepeaters[random() % kZoneCount][random() % kRepeatersPerZone] =
+          std::uint16_t(random() % 8 ? random() % 256 : kNoChannel);
+    }
+    const std::span<const ReferenceList> lists = GroupReferences();
+    const ReferenceList& list = lists[random() % lists.size()];
+    list.field.Set(*m, int(random() % unsigned(list.count)), random() % 4 ? random() % 250 : 255);
+    std::vector<const CChannelData*> repeaterData;  // null: a word that names no record
+    std::vector<CChannelData> data(s.channels, s.channels + kChannelCount);
     for (const auto& zone : s.zoneRepeaters) {
       for (std::uint16_t word : zone) {
-        const CChannelData* c = s.Channel(word & kChannelRefMask);
-        repeaters.push_back(c && !c->IsProgrammed() ? -2L : NamedChannel(s, word));
+        const int c = word & kChannelRefMask;
+        repeaterData.push_back(c < kChannelCount ? &data[std::size_t(c)] : nullptr);
+      }
+    }
+    std::vector<std::pair<std::uint32_t, std::string>> groupRefs;
+    for (const ReferenceList& l : lists) {
+      for (int k = 0; k < l.count; ++k) {
+        const std::uint32_t g = l.field.Get(*m, k);
+        groupRefs.emplace_back(g, g < 250 ? Content(s, s.groups[g]) : "");
       }
     }
     std::vector<std::vector<std::string>> before;
     for (int k = 0; k < kZoneCount; ++k) before.push_back(ZoneRecords(s, k));
-    const int old = s.groupCount[z], oldTotal = Sum(s);
+    const int old = s.groupCount[z], oldTotal = Sum(s), first = s.CountGroupsBeforeZone(z);
     const std::uint8_t selection = std::uint8_t(1 + step % 5);
     s.zoneGroupSelection[z] = selection;
     s.zoneRevertGroup[z] = 3;
@@ -95,15 +113,39 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     const GroupCountResult r = ApplyGroupCount(*m, z, requested);
 
     ASSERT_EQ(Sum(s) + int(s.freeGroupPool), kGroupCount);
-    std::vector<long> kept;
-    for (const CChannelData& c : s.channels)
-      if (c.IsProgrammed()) kept.push_back(c.rxFreq);
+    // Every repeater names the data it named, wherever that went.
     std::size_t n = 0;
+    std::set<int> repeaterChannels;
     for (const auto& zone : s.zoneRepeaters) {
       for (std::uint16_t word : zone) {
-        const long was = repeaters[n++];
-        if (was != -2) {
-          ASSERT_EQ(NamedChannel(s, word), std::ranges::count(kept, was) ? was : -1L) << "step " << step;
+        const CChannelData* was = repeaterData[n++];
+        const CChannelData* now = s.Channel(word & kChannelRefMask);
+        ASSERT_EQ(now != nullptr, was != nullptr) << "step " << step << " repeater " << n - 1;
+        if (!now) continue;
+        repeaterChannels.insert(word & kChannelRefMask);
+        ASSERT_TRUE(*now == *was) << "step " << step << " repeater " << n - 1;
+      }
+    }
+    // Every group reference names the record it named, or none when that group went.
+    const int count = s.groupCount[z];
+    n = 0;
+    for (const ReferenceList& l : lists) {
+      for (int k = 0; k < l.count; ++k) {
+        const auto& [g, content] = groupRefs[n++];
+        const std::uint32_t now = l.field.Get(*m, k);
+        if (g >= 250) {
+          ASSERT_EQ(now, g);
+          continue;
+        }
+        const bool went = (int(g) >= first + std::min(old, count) && int(g) < first + old) ||
+                          (int(g) >= oldTotal && int(g) < Sum(s));
+        if (went && !r.refused) {
+          ASSERT_EQ(now, 255u) << "step " << step;
+        } else if (int(g) >= oldTotal) {
+          ASSERT_EQ(now, g) << "step " << step;  // no zone's group: it stays where it is
+        } else {
+          ASSERT_LT(now, 250u) << "step " << step;
+          ASSERT_EQ(Content(s, s.groups[now]), content) << "step " << step;
         }
       }
     }
@@ -114,11 +156,11 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
       }
     }
     if (r.refused) {
+      homeless += r.messages.front() != kTooManyGroups;
       ASSERT_EQ(s.groupCount[z], old);
       ASSERT_EQ(ZoneRecords(s, z), before[std::size_t(z)]);
       continue;
     }
-    const int count = s.groupCount[z];
     ASSERT_EQ(r.count, count);
     ASSERT_EQ(r.changed, count != old || s.IsZoneInUse(z) != inUse);
     // A new count makes the revert group none; the group reference goes with the last group.
@@ -126,19 +168,28 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     ASSERT_EQ(s.zoneGroupSelection[z], count == 0 ? 0 : selection);
     const std::vector<std::string> now = ZoneRecords(s, z);
     for (int k = 0; k < std::min(old, count); ++k) ASSERT_EQ(now[std::size_t(k)], before[std::size_t(z)][std::size_t(k)]);
-    // New records of the zone, and the records a shrink freed at the end of the
-    // pool, hold a new group's data, out of use.
+    // New records of the zone hold a new group's data, out of use, on a
+    // channel not programmed; the records a shrink freed at the end of the
+    // pool the same, unless a repeater's channel moved there.
     auto fresh = [&](int i) {
       const CGroupRecord& g = s.groups[i];
       char name[24];
       std::snprintf(name, sizeof name, "GROUP%03d", i + 1);
-      return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() &&
-             g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF) && !s.channels[i].IsProgrammed();
+      return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() && g.idWord == 1 &&
+             g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
     };
-    const int first = s.CountGroupsBeforeZone(z);
-    for (int k = old; k < count; ++k) ASSERT_TRUE(fresh(first + k)) << "new record " << first + k << " step " << step;
-    for (int i = Sum(s); i < oldTotal; ++i) ASSERT_TRUE(fresh(i)) << "freed record " << i << " step " << step;
+    for (int k = old; k < count; ++k) {
+      ASSERT_TRUE(fresh(first + k) && !s.channels[first + k].IsProgrammed()) << "new record " << first + k << " step " << step;
+    }
+    for (int i = Sum(s); i < oldTotal; ++i) {
+      ASSERT_TRUE(fresh(i)) << "freed record " << i << " step " << step;
+      ASSERT_TRUE(!s.channels[i].IsProgrammed() || repeaterChannels.count(i)) << "freed record " << i;
+      relocated += repeaterChannels.count(i) != 0;
+    }
   }
+  // The random steps did move repeaters' channels, and found no place for some.
+  EXPECT_GT(relocated, 0);
+  EXPECT_GT(homeless, 0);
 }
 
 // Counts checked as signed numbers, with every record given out. (The PassPort

@@ -170,6 +170,10 @@ TEST_F(GlobalPages, Global1ModelChoiceBeginsAnewFromTheBandsDefaults) {
   EXPECT_EQ(G().byte185, 0x10);
   EXPECT_EQ(G().systemType, 0x00);  // the record's byte 249, not the file's
   EXPECT_EQ(TheModel().image[img::kSystemType], 0x00);
+  // The image holds what the records hold: the zones in the kept type's layout too.
+  auto repacked = TheModel().image;
+  ASSERT_EQ(TheModel().PackImage(repacked.data()), 1);
+  EXPECT_EQ(repacked, TheModel().image);
   EXPECT_EQ(TheModel().store.channels[0].txFreq, 45000000);
   EXPECT_EQ(g_bModified, 0u);
   EXPECT_EQ(Shown(IDC_G1_MIC_SENS), "-3db");

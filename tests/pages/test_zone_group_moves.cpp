@@ -1,15 +1,20 @@
 // A zone's group count moves the groups of the zones after it, and a group of
-// a Conventional zone uses the channel with its own index. Zone 1 changes by
-// the zone overview's keys before zone 2, whose two groups have names,
-// settings and channels of their own: whether or not zone 2's page was opened
-// before the save, the saved file and zone 2's page show its groups as they
-// were, each on the channel with its new index.
+// a Conventional zone uses the channel with its own index. Zone 1 (or zone 3)
+// changes by the zone overview's keys before zone 2, whose two groups have
+// names, settings and channels of their own: whether or not zone 2's page was
+// opened before the save, the saved file and zone 2's page show its groups as
+// they were, each on the channel with its new index. The emergency group and
+// two switch positions name zone 2's groups and follow them; the repeaters of
+// an LTR zone 3 keep their channels' data wherever a move writes over or
+// frees their records, and when no free record is left the change is refused.
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
 #include "model/channel_model.h"
+#include "model/zone_model.h"
 #include "pages/groups/conv_basic_page.h"
+#include "pages/trunk/repeater_page.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "test_grid_support.h"
 
@@ -32,6 +37,9 @@ struct MoveCase {
   int firstCount;  // and its groups at the start
   std::vector<Step> steps;
   int laterFirst;  // zone 2's first group afterwards
+  int ltrCount = 0;                    // zone 3's groups (LTR), none when 0
+  std::vector<int> repeaterChannels;   // zone 3's slot k on this channel record at the start
+  bool fullStore = false;              // every channel record programmed: the steps are refused
 };
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
@@ -43,6 +51,16 @@ const MoveCase kCases[] = {
     {"OnOffCommit", kSystemConventional, 2, {{Step::OnOff, 0, "Disable"}}, 0},
     {"PassPortZoneBefore", kSystemPassPort, 1, {{Step::Count, 0, "3"}}, 3},
     {"LastZonesCount", kSystemConventional, 1, {{Step::Count, 1, "3"}}, 1},
+    // Repeaters on the LTR zone's own records, its count down.
+    {"LtrZonesOwnRecords", kSystemConventional, 1, {{Step::Count, 2, "1"}}, 1, 3, {4, 5}},
+    // Repeaters past the last group, an earlier zone growing over them.
+    {"EarlierZoneGrowsOverRepeaters", kSystemConventional, 1, {{Step::Count, 0, "12"}}, 12, 1, {10, 11}},
+    // A repeater on the record just past the groups, a zone switched on after the last.
+    {"ZoneSwitchedOnAfterTheLast", kSystemConventional, 1, {{Step::OnOff, 3, "Enable"}}, 1, 1, {4}},
+    // A channel that a repeater and a removed conventional group share.
+    {"SharedWithARemovedGroup", kSystemConventional, 3, {{Step::Count, 0, "1"}}, 1, 2, {2}},
+    // No record free for the repeater's channel: nothing changes.
+    {"FullStore", kSystemConventional, 1, {{Step::Count, 0, "12"}}, 1, 1, {10}, true},
 };
 
 // Zone 2's groups: tag, frequencies (10 Hz) and spacing.
@@ -51,6 +69,9 @@ const struct {
   std::int32_t rx, tx;
   bool wide;
 } kLater[] = {{"Z2G01   ", 45200000, 45700000, true}, {"Z2G02   ", 45300000, 45800000, false}};
+
+// Zone 3's repeater k: its channel's receive frequency; transmit 5 MHz up, narrow for odd k.
+std::int32_t RepeaterRx(int k) { return 46100000 + 12500 * k; }
 
 class ZoneGroupMoveTest : public GridTest, public testing::WithParamInterface<std::tuple<MoveCase, bool>> {
  protected:
@@ -83,15 +104,27 @@ class ZoneGroupMoveTest : public GridTest, public testing::WithParamInterface<st
       EXPECT_EQ(Text(kChannelSpace[k]), kLater[k].wide ? "Wide" : "Narrow") << k;
     }
   }
+  void ExpectRepeatersShowTheirChannels(const MoveCase& c) {
+    using namespace repeater_ids;
+    if (c.repeaterChannels.empty()) return;
+    Show<CSystemRepeaterPage>(IDD_REPEATERS, 2);
+    for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {
+      EXPECT_EQ(Text(kRxFreq[k]), FrequencyCellText(RepeaterRx(k))) << k;
+      EXPECT_EQ(Text(kTxFreq[k]), FrequencyCellText(RepeaterRx(k) + 500000)) << k;
+      EXPECT_EQ(Text(kSpace[k]), k % 2 ? "Narrow" : "Wide") << k;
+    }
+  }
   print_test::TempDir dir;
 };
 
 TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
   const auto& [c, pageOpened] = GetParam();
   CEditModel& m = TheModel();
+  m.global.systemType |= 0x40;  // the repeater words are the radio's
   UseZone(0, c.firstKind, c.firstCount);
   UseZone(1, kSystemConventional, 2);
-  ASSERT_EQ(S().groupTotal, unsigned(c.firstCount + 2));
+  if (c.ltrCount) UseZone(2, kSystemLtr, c.ltrCount);
+  ASSERT_EQ(S().groupTotal, unsigned(c.firstCount + 2 + c.ltrCount));
   EnableGroups(0);
   EnableGroups(1);
   BindZoneChannels(m, 0);
@@ -108,6 +141,19 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
   S().groups[was].byte2 = 0x09;  // CTCSS both ways
   S().groups[was].byte4 = S().groups[was].byte5 = 3;
   S().groups[was + 1].byte0 ^= 0x20;  // TX inhibit
+  // The emergency group is Z2G02, switch position #0 Z2G02 and #1 Z2G01.
+  m.global.emergencySystem = m.global.groupSwitchZone = 1;
+  m.global.emergencyGroup = m.global.groupSwitchGroup[0] = std::uint8_t(was + 1);
+  m.global.groupSwitchGroup[1] = std::uint8_t(was);
+  if (c.fullStore) {
+    for (CChannelData& ch : S().channels) ch.programmed |= 1;
+  }
+  for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {
+    const int n = c.repeaterChannels[std::size_t(k)];
+    EnterRxFrequency(m, n, FrequencyEditText(RepeaterRx(k)), BlankRx::Ignore);
+    S().channels[n].modeByte = std::uint8_t((S().channels[n].modeByte & 0x3F) | (k % 2 ? 0 : 0x40));
+    S().zoneRepeaters[2][k] = std::uint16_t(n);
+  }
   const Bytes before = Saved();
 
   Show<CZoneOverviewPage>(IDD_ZONE_OVERVIEW);
@@ -115,9 +161,15 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
   const int now = S().CountGroupsBeforeZone(1);
   ASSERT_EQ(now, c.laterFirst);
   ASSERT_EQ(S().groupCount[1], c.steps.back().column == 1 ? 3 : 2);
+  if (c.fullStore) {
+    char text[160];
+    std::snprintf(text, sizeof text, kNoFreeChannel, c.repeaterChannels[0] + 1);
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{text});
+  }
   if (pageOpened) ExpectPageShowsZone2();
   const Bytes after = Saved();
   ASSERT_EQ(after.size(), before.size());
+  if (c.fullStore) EXPECT_TRUE(after == before);
   // Group bytes 6-7 are its channel word: the channel follows the group's index.
   auto group = [](const Bytes& file, int g) {
     Bytes record(file.begin() + long(GroupOffset(g)), file.begin() + long(GroupOffset(g) + img::kGroupSize));
@@ -134,8 +186,23 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
     EXPECT_EQ(group(after, now + k), std::pair(group(before, was + k).first, now + k));
     EXPECT_EQ(channel(after, now + k), channel(before, was + k));
   }
+  // The emergency group and the switch positions name zone 2's groups by their numbers in the zone.
+  EXPECT_EQ(std::vector<int>({after[234], after[235], after[731], after[732], after[733]}),
+            std::vector<int>({1, 1, 1, 1, 0}));
+  EXPECT_EQ(m.global.emergencyGroup, now + 1);
+  // Each repeater names the data its channel held, wherever that lies now.
+  const int zone3 = S().CountGroupsBeforeZone(2);
+  for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {
+    SCOPED_TRACE(k);
+    const int named = S().zoneRepeaters[2][k] & kChannelRefMask;
+    ASSERT_LT(named, kChannelCount);
+    EXPECT_EQ(channel(after, named), channel(before, c.repeaterChannels[std::size_t(k)]));
+    // Never on a group of a Conventional zone.
+    EXPECT_TRUE(named >= zone3) << named;
+  }
   ASSERT_EQ(m.LoadDataFile(dir.File("moves.X417"), TQ_BINARY_DIR), 1);
   ExpectPageShowsZone2();
+  ExpectRepeatersShowTheirChannels(c);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ZoneGroupMoveTest, testing::Combine(testing::ValuesIn(kCases), testing::Bool()),
