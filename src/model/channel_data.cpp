@@ -270,7 +270,7 @@ void CFreqRangeSection::SetBandDefaults() {
   stepIndex = uhf ? 0 : 2;
   signBits = uhf ? 0x08 : 0x00;
   byte333 = 47;
-  Model().message.SetDefaultSplit(uhf ? 5.0 : 0.0);
+  Model().message.SetDefaultSplit(CMessageSection::BandDefaultSplit(Model().global.bandFlag));
 }
 
 void CFreqRangeSection::Reset() {

@@ -173,6 +173,9 @@ void CMessageSection::Reset() {
 }
 
 void CMessageSection::UnpackFromImage(const std::uint8_t* image) {
+  // No image byte holds the default split: it is the band's, as a model reset
+  // for the band holds it, whatever the data before were.
+  defaultSplit = BandDefaultSplit(Model().global.bandFlag);
   flag182Bit6 = (image[182] >> 6) & 1;
   flag186Bit3 = (image[186] >> 3) & 1;
   flag205Bit1 = (image[205] >> 1) & 1;

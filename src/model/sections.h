@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/dial_string.h"
+#include "model/image.h"
 #include "model/model_part.h"
 
 // Global group index of group `groupNumber` of zone `zoneNumber` (1-based): the
@@ -127,6 +128,8 @@ class CMessageSection : public CModelPart {
   std::uint8_t flag209Bit4 = 0;
   std::uint8_t otherBytes[3] = {1, 0, 10};
   char messageText[9] = "SELFTEST";  // image 768..775
+  // The band's default split: 5.0 MHz for UHF, none for VHF.
+  static double BandDefaultSplit(std::uint32_t bandFlag) { return bandFlag == kUhfBandFlag ? 5.0 : 0.0; }
   void SetDefaultSplit(double mhz) { defaultSplit = mhz; }
   double GetDefaultSplit() const { return defaultSplit; }
   void Reset();
