@@ -1,4 +1,5 @@
-// Unpack and pack of a whole memory image, as every load, save, read and send does.
+// Unpack and pack of a whole memory image, as every load, save, read and send does;
+// a zone's group count changed, moving the later zones' records.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -6,6 +7,7 @@
 
 #include "model/default_image.h"
 #include "model/edit_model.h"
+#include "model/zone_model.h"
 
 static void BM_UnpackPackImage(benchmark::State& state) {
   std::vector<std::uint8_t> file;
@@ -18,3 +20,24 @@ static void BM_UnpackPackImage(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UnpackPackImage)->Unit(benchmark::kMicrosecond);
+
+// A zone's group count changed back and forth on a radio whose 32 zones all
+// hold groups, LTR zones with repeaters on channels across the store: every
+// later record moves, with every channel and group reference.
+static void BM_GroupCountChange(benchmark::State& state) {
+  auto model = std::make_unique<CEditModel>();
+  CEditModel& m = *model;
+  for (int z = 0; z < kZoneCount; ++z) {
+    m.store.SetSystemDefaults(z, z % 3 ? kSystemConventional : kSystemLtr);
+    ApplyGroupCount(m, z, 1 + z % 7);
+    for (int r = 0; r < kRepeatersPerZone; r += 4) m.store.zoneRepeaters[z][r] = std::uint16_t((z * 7 + r) % 250);
+  }
+  m.global.emergencySystem = 5;
+  m.global.emergencyGroup = std::uint8_t(m.store.CountGroupsBeforeZone(5));
+  int count = 3;
+  for (auto _ : state) {
+    count = count == 3 ? 5 : 3;
+    benchmark::DoNotOptimize(ApplyGroupCount(m, 1, count).count);
+  }
+}
+BENCHMARK(BM_GroupCountChange)->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -235,10 +236,21 @@ class CChannelStore : public CModelPart {
   std::string FormatZoneName(int zone) const;
 
  private:
+  // A channel's defaults as the last reset or unpack worked them out (the
+  // band, its frequency ranges, the default split and the tuning tables).
+  CChannelData m_channelDefaults;
   void ResetRecords();
   // Every channel (only those not programmed, keeping their names) as ResetChannelRecord gives it.
   void ResetChannels(bool onlyNotProgrammed);
   void NameChannel(int c);
+  // Runs `replace` on channel c's record and gives the record its name back.
+  template <class Replace>
+  void KeepName(int c, Replace replace) {
+    char name[sizeof channels[c].name];
+    std::memcpy(name, channels[c].name, sizeof name);
+    replace();
+    std::memcpy(channels[c].name, name, sizeof name);
+  }
   void FillZones(IChoiceList& combo, ListIndexMap& map, int selected, bool withPassPort) const;
   void FillGroups(IChoiceList& list, ListIndexMap& map, int selection, int zone, bool zoneRelative,
                   bool selectNoneFirst) const;

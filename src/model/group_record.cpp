@@ -1,6 +1,7 @@
 #include "model/group_record.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "model/group_fields.h"
 #include "model/image.h"
@@ -16,7 +17,12 @@ constexpr char kTpacMessage[] = "DCS code not been programmed for the TPAC funct
 }  // namespace
 
 void CGroupRecord::SetDefaultName(int index) {
-  std::snprintf(name, sizeof name, "GROUP%3.3u", unsigned(index + 1) % 1000u);
+  // "GROUP%3.3d" of index + 1, without the cost of a format for each of 250 records.
+  const unsigned n = unsigned(index + 1) % 1000u;
+  std::memcpy(name, "GROUP000", sizeof name);
+  name[5] = char('0' + n / 100);
+  name[6] = char('0' + n / 10 % 10);
+  name[7] = char('0' + n % 10);
 }
 
 void CGroupRecord::Reset(int index) {
