@@ -58,6 +58,12 @@ const DialogTemplate& ChannelTablePageTemplate() {
     items.push_back(dlg::LText("MHz", IDC_STATIC, kColumnX + 39, 4, 20, 9));
     AddBlock(items, 0, kBlock1Y);
     AddBlock(items, 7, kBlock2Y);
+    // One channel at a time, columns 1 to 7 of the upper block, then 8 to 14.
+    std::vector<grid_res::Area> columns;
+    for (int k = 0; k < kColumns; ++k) {
+      columns.push_back({ColumnX(k), k < 7 ? kBlock1Y : kBlock2Y, kCellWidth, 5 * kPitchY});
+    }
+    grid_res::OrderByColumns(items, columns);
     // The arrows after the cells in the tab order; "Close" is not shown.
     items.push_back(dlg::PushButton("<", kPrev, kColumnX, 18, 20, 12));
     items.push_back(dlg::PushButton(">", kNext, ColumnX(6) + kCellWidth - 20, 18, 20, 12));

@@ -48,6 +48,7 @@ const DialogTemplate& ConvGroupBasicPageTemplate() {
     y += 9;
     AddRows(items, {{"Scan Memory", Kind::List, kScanMemoryDefault, kScanMemory}}, y);
     items.push_back(WideButton("Advanced Features", kAdvancedFeatures, y + 3));
+    OrderGroupCells(items);
     AddArrowsAndClose(items);
     AddLists(items, {kEnableList, kChannelSpaceList, kRxTypeList, kTxTypeList, kCtcssList, kDcsList, kMonitorList,
                      kTxInhibitList, kTimeOutTimerList, kBusyLockOutList, kCompanderList, kScanMemoryList});
@@ -94,6 +95,7 @@ const DialogTemplate& ConvGroupAdvancedPageTemplate() {
              {"Call Verify", Kind::Static, 0, kCallVerify, true},
              {"Data Group", Kind::List, 0, kDataGroup, true}},
             y);
+    OrderGroupCells(items);
     AddArrowsAndClose(items);
     AddLists(items, {kCallAlertList, kAniMonitorList, kAniList, kTalkAroundUserList, kTalkAroundFixedList,
                      kSecondTxPowerList, kTpacList, kFlatAfList, kSignalingFunctionList, kSignalingNoList,

@@ -32,6 +32,12 @@ void AddArrowsAndClose(std::vector<DlgItemTemplate>& items) {
   items.push_back(dlg::PushButton(">", kNext, right - 20, 16, 20, 12));
 }
 
+void OrderGroupCells(std::vector<DlgItemTemplate>& items) {
+  std::vector<grid_res::Area> columns{{kDefaultX, kFirstRowY, kCellWidth}};
+  for (int k = 1; k <= 6; ++k) columns.push_back({GroupX(k), kFirstRowY, kCellWidth});
+  grid_res::OrderByColumns(items, columns);
+}
+
 void AddGroupRow(std::vector<DlgItemTemplate>& items, const GroupRow& row, int y) {
   const std::size_t first = items.size();
   if (row.label) {

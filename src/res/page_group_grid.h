@@ -69,6 +69,10 @@ DialogTemplate GroupPageTemplate(UINT id);
 // The arrows over the grid with "Close" between them; added after the cells,
 // so that they come last in the tab order.
 void AddArrowsAndClose(std::vector<DlgItemTemplate>& items);
+// The cells in the tab order of a group page, one group at a time
+// (grid_res::OrderByColumns): the Default column, then group columns 1 to 6,
+// each top to bottom.
+void OrderGroupCells(std::vector<DlgItemTemplate>& items);
 
 // One row at y: its bold label (none for a null text; it runs over the Default
 // column on rows without a Default cell), the Default cell (0: none) and the

@@ -34,6 +34,7 @@ const DialogTemplate& InterconnectPageTemplate() {
     AddRows(items, kRows, y);
     y += 6;
     items.push_back(dlg::PushButton("Close", kClose, ZoneX(4), y, kZoneWidth, 14));
+    OrderZoneCells(items);
     AddArrowsAndPopup(items, kPrev, kNext, kPopupList);
     return d;
   }();

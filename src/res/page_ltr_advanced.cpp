@@ -42,6 +42,7 @@ const DialogTemplate& LtrAdvancedPageTemplate() {
     y += 6;
     items.push_back(dlg::PushButton("Interconnect Setting", kInterconnect, kLabelX, y, 96, 14));
     items.push_back(dlg::PushButton("Close", kClose, ZoneX(4), y, kZoneWidth, 14));
+    OrderZoneCells(items);
     AddArrowsAndPopup(items, kPrev, kNext, kPopupList);
     return d;
   }();

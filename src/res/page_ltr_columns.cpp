@@ -24,7 +24,7 @@ void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows,
   for (int k = 0; k < 5; ++k) zones.x.push_back(ZoneX(k));
   for (const CellRow& r : rows) {
     AddLabel(items, r.label, r.labelId, y);
-    // The Default cell, then the zone cells: the tab order.
+    // The Default cell, then the zone cells.
     grid_res::AddRow(items, defaults, y, r.kind, r.defaultId, {});
     grid_res::AddRow(items, zones, y, r.kind, 0, r.ids);
     y += kPitch;
@@ -43,6 +43,12 @@ void AddEditPairRow(std::vector<DlgItemTemplate>& items, const char* label, int 
     items.push_back(grid_res::EditCell(second[k], ZoneX(k) + zoneHalf, y, kZoneWidth - zoneHalf, kCellHeight));
   }
   y += kPitch;
+}
+
+void OrderZoneCells(std::vector<DlgItemTemplate>& items) {
+  std::vector<grid_res::Area> columns{{kDefaultX, 0, kDefaultWidth}};
+  for (int k = 0; k < 5; ++k) columns.push_back({ZoneX(k), 0, kZoneWidth});
+  grid_res::OrderByColumns(items, columns);
 }
 
 void AddArrowsAndPopup(std::vector<DlgItemTemplate>& items, int prevId, int nextId, int popupListId) {

@@ -39,6 +39,10 @@ void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows,
 // A row of two edits in each column (a start and a stop), the Default pair included.
 void AddEditPairRow(std::vector<DlgItemTemplate>& items, const char* label, int labelId, const int (&defaultIds)[2],
                     const int (&first)[5], const int (&second)[5], int& y);
+// The cells in the tab order of a zone page, one zone at a time
+// (grid_res::OrderByColumns): the Default column, then zone columns 1 to 5,
+// each top to bottom and a pair of edits start before stop.
+void OrderZoneCells(std::vector<DlgItemTemplate>& items);
 // The arrows over the first and last zone columns, which come after the cells
 // in the tab order, and the popup list the rows drop down.
 void AddArrowsAndPopup(std::vector<DlgItemTemplate>& items, int prevId, int nextId, int popupListId);

@@ -71,6 +71,7 @@ const DialogTemplate& LtrGroupBasicTemplate() {
     AddRows(items, kIdRows, y);
     AddRows(items, kBasicRows, y);
     items.push_back(group_res::WideButton("Advanced Features", kAdvancedFeatures, y + 6));
+    group_res::OrderGroupCells(items);
     group_res::AddArrowsAndClose(items);
     for (int id : kBasicLists) items.push_back(grid_res::PopupList(id));
     AlignIdsRight(items);
@@ -89,6 +90,7 @@ const DialogTemplate& LtrGroupAdvancedTemplate() {
     y += group_res::kPitch + 3;
     AddRows(items, kAdvancedRows, y);
     items.push_back(group_res::WideButton("Basic Features", kLtrBasicFeatures, y + 6));
+    group_res::OrderGroupCells(items);
     group_res::AddArrowsAndClose(items);
     for (int id : kAdvancedLists) items.push_back(grid_res::PopupList(id));
     AlignIdsRight(items);

@@ -50,6 +50,7 @@ const DialogTemplate& LtrSystemPageTemplate() {
     for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Repeaters", kRepeaters[k], ZoneX(k), y, kZoneWidth, 12));
     y += kPitch + 1;
     for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Groups", kGroups[k], ZoneX(k), y, kZoneWidth, 12));
+    OrderZoneCells(items);
     AddArrowsAndPopup(items, kPrev, kNext, kPopupList);
     return d;
   }();

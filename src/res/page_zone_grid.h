@@ -38,4 +38,18 @@ struct Columns {
 void AddRow(std::vector<DlgItemTemplate>& items, const Columns& columns, int y, Kind kind, int defaultId,
             std::span<const int> ids);
 
+// The area of a column's cells, in dialog units (by default down to the page's foot).
+struct Area {
+  int x = 0;
+  int y = 0;
+  int cx = 0;
+  int cy = 1000;
+};
+// The tab order of a grid, one entity at a time: the cells column by column in
+// the order of `columns` (the Default column first), each column top to bottom
+// and left to right on a line, where the first of them stood; every other item
+// keeps its order. A cell is a tab stop, other than a push button or a list,
+// that lies inside one of the columns.
+void OrderByColumns(std::vector<DlgItemTemplate>& items, std::span<const Area> columns);
+
 }  // namespace grid_res

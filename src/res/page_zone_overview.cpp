@@ -69,7 +69,7 @@ void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows,
       items.push_back(dlg::LText(r.label, r.labelId, kLabelX, y + 1, width, kCellHeight - 1,
                                  SS_LEFTNOWORDWRAP | SS_CENTERIMAGE));
     }
-    // The Default cell of the row, then its zone cells (the tab order).
+    // The Default cell of the row, then its zone cells.
     grid_res::AddRow(items, defaults, y, r.defaultId == kLtrTalkPermitDefault ? Kind::List : r.kind, r.defaultId, {});
     grid_res::AddRow(items, zones, y, r.kind, 0, r.ids);
     y += kPitch;
@@ -98,6 +98,10 @@ const DialogTemplate& ZoneOverviewPageTemplate() {
     y += kPitch + 1;
     // Two lines: "Group" over "IDs" for a PassPort zone.
     for (int k = 0; k < 5; ++k) items.push_back(dlg::PushButton("Groups", kGroups[k], ZoneX(k), y, kZoneWidth, 20));
+    // One zone at a time: the Default column, then the zone columns.
+    std::vector<Area> columns{{kDefaultX, 0, kDefaultWidth}};
+    for (int k = 0; k < 5; ++k) columns.push_back({ZoneX(k), 0, kZoneWidth});
+    OrderByColumns(items, columns);
     // The arrows come after the cells in the tab order.
     items.push_back(dlg::PushButton("<", kPrev, ZoneX(0), 2, 20, 12));
     items.push_back(dlg::PushButton(">", kNext, ZoneX(4) + kZoneWidth - 20, 2, 20, 12));

@@ -5,10 +5,14 @@
 // back, byte for byte); a Default-column choice stores the Default value and,
 // for a row whose scope is the entities, the same code into every entity of the
 // page's scope, and nothing else; the cell then shows the entry chosen, and
-// the data are marked changed unless the row commits quietly.
+// the data are marked changed unless the row commits quietly. Tab walks one
+// entity at a time: from each typed cell of the Default and the first column
+// it reaches the next tab stop of that column, and Shift+Tab comes back.
 // Rows whose commit does more by design are listed below with the reason.
+#include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "res/page_channel_table.h"
 #include "res/page_conv_groups.h"
@@ -113,12 +117,34 @@ class GridContract : public GridTest {
     }
   }
 
+  // The column's tab stops as they stand, top to bottom and left to right:
+  // from each typed one, Tab goes to the next and Shift+Tab back.
+  void CheckTabWalk(grid::CGridPage& page, int column) {
+    std::vector<std::tuple<int, int, int, bool>> stops;  // top, left, cell, typed
+    for (const grid::Row& row : page.Rows()) {
+      const int id = page.CellId(row, column);
+      CRect rc;
+      if (!id || !Reachable(id) || !(page.Item(id)->GetStyle() & WS_TABSTOP)) continue;
+      page.Item(id)->GetWindowRect(&rc);
+      stops.emplace_back(rc.top, rc.left, id, row.kind != grid::Cell::List && row.kind != grid::Cell::Check);
+    }
+    std::sort(stops.begin(), stops.end());
+    for (std::size_t i = 0; i + 1 < stops.size(); ++i) {
+      if (!std::get<3>(stops[i]) || !TryFocus(std::get<2>(stops[i]))) continue;
+      Tab();
+      EXPECT_EQ(FocusedId(), std::get<2>(stops[i + 1])) << "Tab from cell " << std::get<2>(stops[i]);
+      Key(Qt::Key_Tab, Qt::ShiftModifier);
+      EXPECT_EQ(FocusedId(), std::get<2>(stops[i])) << "Shift+Tab back to cell " << std::get<2>(stops[i]);
+    }
+  }
+
   void CheckPage(UINT idd) {
     pageIndex = 0;
     auto* page = dynamic_cast<grid::CGridPage*>(&Open(idd));
     if (!page) return;
     SCOPED_TRACE("page " + std::to_string(idd));
     prompts.Clear();
+    for (int c : {0, 1}) CheckTabWalk(*page, c);
     // Rows the template keeps hidden are shown, so that they are reached too.
     for (const grid::Row& row : page->Rows()) {
       bool shown = false;

@@ -127,7 +127,9 @@
 //   Enter on a List cell opens it unless the row says `enterOpens = false`
 //   (such a cell opens on a click only);
 //   F1 to F7 left to the main dialog; Tab and Shift+Tab on a cell move through
-//   the tab stops (template order); Enter in a number edit set up with
+//   the tab stops (template order: the templates put the cells one entity at a
+//   time, column by column, with grid_res::OrderByColumns, so that a value
+//   typed after Tab stays in the entity); Enter in a number edit set up with
 //   `enterNext` moves on as well. Messages the page does not handle stay with it.
 #pragma once
 
