@@ -8,6 +8,7 @@
 #include "shell/dialogs/config_dlg.h"
 #include "shell/main_dlg.h"
 #include "shell/program_config.h"
+#include "ui/wnd/save_prompt.h"
 
 FileDialogRequest OpenFileRequest() {
   FileDialogRequest r;
@@ -25,10 +26,9 @@ FileDialogRequest SaveFileRequest() {
   r.initialDir = "Data";
   // A new file must be allowed here, so the file need not exist. An existing
   // one (the band's default files live in this folder) is replaced only after
-  // a question: the dialog asks about the name it returns; the save asks
-  // about a name it gives the extension (SaveFile), as no desktop's dialog
-  // knows of that extension when it checks.
-  r.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  // the question of ChooseFileToSave. No default extension: the dialog would
+  // append it after it asked about the name as typed.
+  r.flags = OFN_HIDEREADONLY;
   return r;
 }
 
@@ -43,10 +43,6 @@ std::string WithDefaultExtension(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   return path.find('.', nameStart) == std::string::npos ? path + ".X417" : path;
-}
-
-std::string ReplaceFileQuestion(const std::string& path) {
-  return std::filesystem::path(path).filename().string() + " already exists.\nDo you want to replace it?";
 }
 
 std::string ProblemOpeningFileText(const std::string& path) {
@@ -97,20 +93,9 @@ void CMainDlg::OnOpenFile() {
 bool CMainDlg::SaveFile() {
   MessageBeep(0);
   CWorkingFolderGuard folder;
-  FileDialogRequest request = SaveFileRequest();
-  std::string path;
-  for (;;) {
-    const auto chosen = GetPromptService().GetSaveFileName(this, request);
-    if (!chosen) return false;
-    path = WithDefaultExtension(*chosen);
-    // The dialog asked about the name it returned; the file written is asked
-    // about here. No offers the dialog again, with the name given.
-    std::error_code ec;
-    if (path == *chosen || !std::filesystem::exists(path, ec)) break;
-    const UINT question = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
-    if (GetPromptService().MessageBox(this, ReplaceFileQuestion(path), request.title, question) == IDYES) break;
-    request.fileName = *chosen;
-  }
+  const std::optional<std::string> chosen = ChooseFileToSave(this, SaveFileRequest(), WithDefaultExtension);
+  if (!chosen) return false;
+  const std::string& path = *chosen;
   MessageBeep(0);
   if (!HasX417Extension(path)) {
     AfxMessageBox(ProblemOpeningFileText(path));

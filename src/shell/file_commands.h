@@ -13,9 +13,6 @@ FileDialogRequest SaveFileRequest();
 bool HasX417Extension(const std::string& path);
 // Appends ".X417" when the file's own name (not a folder above it) holds no dot.
 std::string WithDefaultExtension(const std::string& path);
-// The question before a save replaces a file: "<name> already exists.\nDo you
-// want to replace it?", as the desktop's file dialog words it.
-std::string ReplaceFileQuestion(const std::string& path);
 // "Problem opening file\n    %s\n\n   Press any key" with the path.
 std::string ProblemOpeningFileText(const std::string& path);
 // Shown by the radio commands while the program has no radio link.

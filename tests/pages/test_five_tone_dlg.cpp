@@ -144,10 +144,11 @@ TEST_F(FiveToneDlgTest, EveryEditSetsTheModifiedFlagOkPacksByteForByteAndTheOthe
 // Keys on a delay that shows its value, as on every commit edit:
 // Esc puts an edit's text back and stores nothing, the dialog staying open;
 // Enter and an accepted blank start an edit (Enter of the text cut to four
-// characters, selected); Enter at the end of an edit stores it and keeps the
-// focus. Each row: the keys ('\r' Enter, '\x1b' Esc), what the cell then
-// shows, whether it is editing and its selection, the value stored at once and
-// once the focus has gone on (g_bModified set where it changed).
+// characters, selected); Enter or a double click at the end of an edit stores
+// it and keeps the focus. Each row: the keys ('\r' Enter, '\x1b' Esc, '\x01' a
+// double click), what the cell then shows, whether it is editing and its
+// selection (-1: the edit's own double click chose it), the value stored at
+// once and once the focus has gone on (g_bModified set where it changed).
 constexpr std::uint8_t kDelayBefore = 123;  // "1230 ms"
 struct DelayKeys {
   const char* name;
@@ -160,7 +161,8 @@ struct DelayKeys {
 const DelayKeys kDelayKeys[] = {{"Esc", "500\x1b", "1230 ms", false, 0, 7, 123, 123},
                                 {"Enter", "\r", "1230", true, 0, 4, 123, 123},
                                 {"blank", " ", " ", true, 1, 1, 123, 0},
-                                {"Enter at the end", "\r70\r", "  70 ms", false, 0, 7, 7, 7}};
+                                {"Enter at the end", "\r70\r", "  70 ms", false, 0, 7, 7, 7},
+                                {"double click at the end", "\r70\x01", "  70 ms", false, -1, -1, 7, 7}};
 
 TEST_F(FiveToneDlgTest, DelaysTakeKeysAsEveryCommitEditDoes) {
   for (const DelayKeys& k : kDelayKeys) {
@@ -177,11 +179,12 @@ TEST_F(FiveToneDlgTest, DelaysTakeKeysAsEveryCommitEditDoes) {
         for (const char* c = k.keys; *c; ++c) {
           if (*c == '\r') Key(Qt::Key_Return);
           else if (*c == '\x1b') Key(Qt::Key_Escape);
+          else if (*c == '\x01') DoubleClick(cell.GetSafeHwnd(), QPoint(4, 4));
           else Type(std::string(1, *c).c_str());
         }
         EXPECT_EQ(cell.GetWindowText(), k.shown);
         EXPECT_EQ(!(cell.GetStyle() & ES_READONLY), k.editing);
-        EXPECT_EQ(cell.GetSel(), DWORD(k.selEnd) << 16 | DWORD(k.selStart));
+        EXPECT_TRUE(k.selStart < 0 || cell.GetSel() == (DWORD(k.selEnd) << 16 | DWORD(k.selStart))) << cell.GetSel();
         EXPECT_EQ(field.Get(TheModel()), k.stored);
         EXPECT_EQ(FocusedId(), id);
         EXPECT_TRUE(d.IsWindowVisible());

@@ -1,5 +1,6 @@
 // The Configuration and HELP dialogs, run modally and driven by real keys and
 // clicks in an offscreen window.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAbstractScrollArea>
@@ -106,8 +107,9 @@ TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
   EXPECT_EQ(config.GetComPort(), 15);
 }
 
-// A terminal (the line of a simulated radio) is shown as it is; what the port
-// would refuse as no serial port is marked so, found by a link or not.
+// A terminal (the line of a simulated radio, a pseudo-terminal) is shown as it
+// is; what the port would refuse as no serial port (a file, a folder, a FIFO,
+// /dev/null) is marked so, found by a link or not.
 TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
   const radiosim::SimulatedRadio terminal;
   for (const char* device : {"ttyUSB0", "ttyS3"}) fs::create_symlink(terminal.SlavePath(), ports.devices / device);
@@ -117,6 +119,9 @@ TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
   fs::create_symlink("../sys/ttyS3", ports.links / "com5");
   fs::create_symlink("/dev/null", ports.links / "com6");
   fs::create_symlink(dir / "plain", ports.links / "com7");
+  fs::create_symlink(terminal.SlavePath(), ports.links / "com9");
+  fs::create_symlink(dir, ports.links / "com10");
+  ASSERT_EQ(mkfifo((ports.devices / "ttyS10").c_str(), 0600), 0);
   const std::string sys = ports.devices.string();
   const std::pair<int, std::string> shown[] = {
       {0, "COM 1   " + sys + "/ttyUSB0"},
@@ -126,6 +131,9 @@ TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
       {5, "COM 6   /dev/null (not a serial port)"},
       {6, "COM 7   " + (dir / "plain").string() + " (not a serial port)"},
       {7, "COM 8   " + sys + "/ttyACM7 (not a serial port)"},
+      {8, "COM 9   " + terminal.SlavePath()},
+      {9, "COM 10   " + dir.string() + " (not a serial port)"},
+      {10, "COM 11   " + sys + "/ttyS10 (not a serial port)"},
   };
   config.Load();
   CConfigDlg dlg(nullptr, config);

@@ -131,26 +131,37 @@ TEST_F(MainDlgFilesTest, SaveAppendsTheExtensionAndRoundTripsByteExact) {
 // about the name it gives the extension. A desktop's native dialog returns
 // the typed name without the extension and asked about that one only (the
 // scripted dialog stands in for it). No keeps the file as it was and offers
-// the dialog again, with the name given; Yes replaces the file.
+// the dialog again, with the name given; Yes replaces the file. No is the
+// default (Enter answers it). The memory editor's FILE SAVE asks the same.
 TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
   struct Case {
+    bool editor;        // the memory editor's FILE SAVE, else Files > Save File
     bool systemDialog;  // else a dialog that returns the name as typed
     const char* typed;
     bool replace;
   };
   const Case cases[] = {
-      {true, "start", false},       {true, "start", true},      {true, "start.X417", false},
-      {true, "start.X417", true},   {false, "start", false},    {false, "start", true},
+      {false, true, "start", false},     {false, true, "start", true},  {false, true, "start.X417", false},
+      {false, true, "start.X417", true}, {false, false, "start", false}, {false, false, "start", true},
+      {true, true, "start", false},      {true, true, "start.X417", false}, {true, false, "start", false},
+      {true, false, "start", true},
   };
   const std::string question = "start.X417 already exists.\nDo you want to replace it?";
   const fs::path target = dir / "Data/start.X417";
   const Bytes original = ReadBytes(target);
+  std::ofstream(dir / "KM907.CFG") << std::string(10, '\0');
+  TheProgramConfig().Load();
+  InstallLinkDialogs();
+  Command(ID_ROM_EDITOR);
+  CDialog* editor = FindRomEditor();
+  ASSERT_NE(editor, nullptr);
   CQtPromptService system;
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.systemDialog ? "system dialog, " : "native dialog, ") + c.typed +
-                 (c.replace ? ", Yes" : ", No"));
+    SCOPED_TRACE(std::string(c.editor ? "editor, " : "") + (c.systemDialog ? "system dialog, " : "native dialog, ") +
+                 c.typed + (c.replace ? ", Yes" : ", No"));
     WriteBytes(target, original);
-    TheModel().identity.SetSerialText("1C300000");  // the data in hand differ from the file
+    TheModel().tail[0] = static_cast<std::uint8_t>(~original[kFileImagePart]);  // the data in hand differ from the file
+    auto save = [&] { c.editor ? void(editor->SendMessage(WM_COMMAND, IDC_ROM_FILE_SAVE)) : Command(ID_FILE_SAVE_X); };
     std::vector<std::string> questions;
     int dialogs = 0;  // times the file dialog was there to be answered
     if (c.systemDialog) {
@@ -161,7 +172,8 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
           questions.push_back(box->text().toStdString());
-          box->button(c.replace ? QMessageBox::Yes : QMessageBox::No)->click();
+          if (c.replace) box->button(QMessageBox::Yes)->click();
+          else QTest::keyClick(box, Qt::Key_Return);
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
           if (dialogs++ == 0) {
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -174,16 +186,19 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
           }
         }
       });
-      Command(ID_FILE_SAVE_X);
+      save();
       SetPromptService(&prompts);
     } else {
       prompts.Clear();
       prompts.AnswerFile((dir / "Data" / c.typed).string());
       prompts.Answer(c.replace ? IDYES : IDNO);
       prompts.AnswerFile(std::nullopt);
-      Command(ID_FILE_SAVE_X);
+      save();
       questions = prompts.MessageTexts();
-      for (const auto& shown : prompts.Prompts()) dialogs += shown.kind == CScriptedPrompts::Kind::SaveFile;
+      for (const auto& shown : prompts.Prompts()) {
+        dialogs += shown.kind == CScriptedPrompts::Kind::SaveFile;
+        EXPECT_TRUE(shown.kind != CScriptedPrompts::Kind::MessageBox || (shown.type & MB_DEFMASK) == MB_DEFBUTTON2);
+      }
       if (!c.replace) {
         EXPECT_EQ(prompts.Prompts().back().request.fileName, (dir / "Data/start").string());
       }
@@ -193,6 +208,8 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
     EXPECT_EQ(ReadBytes(target) == original, !c.replace);
     EXPECT_FALSE(fs::exists(dir / "Data/start"));
   }
+  editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
+  SetRadioLinkCommands(nullptr);
 }
 
 TEST_F(MainDlgFilesTest, ExitAsksAboutUnsavedChanges) {

@@ -54,8 +54,8 @@ class MainDlgTest : public ui_test::WndTest {
  protected:
   void SetUp() override {
     WndTest::SetUp();
-    char name[] = "/tmp/maindlgXXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
+    std::string name = (fs::temp_directory_path() / "maindlgXXXXXX").string();
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
     dir = name;
     oldCwd = fs::current_path();
     fs::current_path(dir);

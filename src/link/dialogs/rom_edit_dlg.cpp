@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "ui/messages.h"
+#include "ui/wnd/save_prompt.h"
 
 namespace {
 
@@ -242,8 +243,8 @@ void CRomEditDlg::OnFileSave() {
   request.initialDir = "Data";
   // A new name must be possible: the file need not exist.
   request.flags = OFN_HIDEREADONLY;
-  const std::optional<std::string> path = GetPromptService().GetSaveFileName(this, request);
-  if (!path || path->empty()) return;
+  const std::optional<std::string> path = ChooseFileToSave(this, request, RomEditorSaveName);
+  if (!path) return;
   m_editor.SaveFile(*path);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/wnd/scripted_prompt.h"
 
+#include <filesystem>
+
 #include "ui/wnd/dialog.h"
 #include "ui/wnd/dlg_template.h"
 
@@ -79,8 +81,15 @@ std::optional<std::string> CScriptedPrompts::FileAnswer(Kind kind, const FileDia
   s.request = request;
   shown_.push_back(s);
   auto answer = Next();
-  if (!answer) return std::nullopt;
-  return answer->path;
+  if (!answer || !answer->path) return std::nullopt;
+  // As Qt hands on a desktop's own dialog's choice: the request's default
+  // extension is appended to a name without a dot.
+  std::string path = *answer->path;
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (!request.defaultExt.empty() && !name.empty() && name.find('.') == std::string::npos) {
+    path += "." + request.defaultExt;
+  }
+  return path;
 }
 
 std::optional<std::string> CScriptedPrompts::GetOpenFileName(CWnd*, const FileDialogRequest& request) {

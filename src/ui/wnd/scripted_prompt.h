@@ -41,7 +41,9 @@ class CScriptedPrompts : public IPromptService, public IBeepSink {
   // The next message box's answer is what the function returns, called while
   // the box is up (a test may act in that moment).
   void AnswerWith(std::function<int()> decide);
-  // The next file dialog's answer: a path, or nothing for Cancel.
+  // The next file dialog's answer: a path, or nothing for Cancel. It stands
+  // for a desktop's own dialog: a name without a dot gets the request's
+  // default extension, as Qt appends it to what such a dialog returns.
   void AnswerFile(std::optional<std::string> path);
   // The next dialog is run by this function (which may run it modally and
   // drive it); its return value is the dialog's result.
