@@ -10,8 +10,7 @@
 #include <cstdio>
 #include <functional>
 #include <random>
-#include <set>
-#include <span>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +66,25 @@ void MarkRecords(CChannelStore& s) {
   }
 }
 
+// What every repeater word names (nothing for a word past the records), and
+// every group reference.
+std::vector<std::optional<CChannelData>> RepeaterChannels(const CChannelStore& s) {
+  std::vector<std::optional<CChannelData>> named;
+  for (const auto& zone : s.zoneRepeaters) {
+    for (std::uint16_t word : zone) {
+      const CChannelData* c = s.Channel(word & kChannelRefMask);
+      named.push_back(c ? std::optional(*c) : std::nullopt);
+    }
+  }
+  return named;
+}
+std::vector<std::uint32_t> GroupIndexes(CEditModel& m) {
+  std::vector<std::uint32_t> indexes;
+  for (const ReferenceList& l : GroupReferences())
+    for (int k = 0; k < l.count; ++k) indexes.push_back(l.field.Get(m, k));
+  return indexes;
+}
+
 }  // namespace
 
 TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
@@ -76,6 +94,7 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
   std::mt19937 random(7);
   int relocated = 0, homeless = 0;
   for (int step = 0; step < 800; ++step) {
+    SCOPED_TRACE(step);
     const int z = int(random() % kZoneCount);
     if (step % 5 == 0) s.SetSystemDefaults(z, random() % 2 ? kSystemPassPort : kSystemConventional);
     const long requested = long(random() % 70) - 5;
@@ -84,24 +103,12 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
       s.zoneRepeaters[random() % kZoneCount][random() % kRepeatersPerZone] =
           std::uint16_t(random() % 8 ? random() % 256 : kNoChannel);
     }
-    const std::span<const ReferenceList> lists = GroupReferences();
-    const ReferenceList& list = lists[random() % lists.size()];
+    const ReferenceList& list = GroupReferences()[random() % GroupReferences().size()];
     list.field.Set(*m, int(random() % unsigned(list.count)), random() % 4 ? random() % 250 : 255);
-    std::vector<const CChannelData*> repeaterData;  // null: a word that names no record
-    std::vector<CChannelData> data(s.channels, s.channels + kChannelCount);
-    for (const auto& zone : s.zoneRepeaters) {
-      for (std::uint16_t word : zone) {
-        const int c = word & kChannelRefMask;
-        repeaterData.push_back(c < kChannelCount ? &data[std::size_t(c)] : nullptr);
-      }
-    }
-    std::vector<std::pair<std::uint32_t, std::string>> groupRefs;
-    for (const ReferenceList& l : lists) {
-      for (int k = 0; k < l.count; ++k) {
-        const std::uint32_t g = l.field.Get(*m, k);
-        groupRefs.emplace_back(g, g < 250 ? Content(s, s.groups[g]) : "");
-      }
-    }
+    const auto repeaters = RepeaterChannels(s);
+    const std::vector<std::uint32_t> groupRefs = GroupIndexes(*m);
+    std::vector<std::string> referenced;
+    for (std::uint32_t g : groupRefs) referenced.push_back(g < 250 ? Content(s, s.groups[g]) : "");
     std::vector<std::vector<std::string>> before;
     for (int k = 0; k < kZoneCount; ++k) before.push_back(ZoneRecords(s, k));
     const int old = s.groupCount[z], oldTotal = Sum(s), first = s.CountGroupsBeforeZone(z);
@@ -113,46 +120,23 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     const GroupCountResult r = ApplyGroupCount(*m, z, requested);
 
     ASSERT_EQ(Sum(s) + int(s.freeGroupPool), kGroupCount);
-    // Every repeater names the data it named, wherever that went.
-    std::size_t n = 0;
-    std::set<int> repeaterChannels;
-    for (const auto& zone : s.zoneRepeaters) {
-      for (std::uint16_t word : zone) {
-        const CChannelData* was = repeaterData[n++];
-        const CChannelData* now = s.Channel(word & kChannelRefMask);
-        ASSERT_EQ(now != nullptr, was != nullptr) << "step " << step << " repeater " << n - 1;
-        if (!now) continue;
-        repeaterChannels.insert(word & kChannelRefMask);
-        ASSERT_TRUE(*now == *was) << "step " << step << " repeater " << n - 1;
-      }
-    }
-    // Every group reference names the record it named, or none when that group went.
+    // Every repeater names the data it named, wherever that went; every group
+    // reference the record it named, none when that group went, and one past
+    // the zones' groups the place it named.
+    ASSERT_TRUE(RepeaterChannels(s) == repeaters);
     const int count = s.groupCount[z];
-    n = 0;
-    for (const ReferenceList& l : lists) {
-      for (int k = 0; k < l.count; ++k) {
-        const auto& [g, content] = groupRefs[n++];
-        const std::uint32_t now = l.field.Get(*m, k);
-        if (g >= 250) {
-          ASSERT_EQ(now, g);
-          continue;
-        }
-        const bool went = (int(g) >= first + std::min(old, count) && int(g) < first + old) ||
-                          (int(g) >= oldTotal && int(g) < Sum(s));
-        if (went && !r.refused) {
-          ASSERT_EQ(now, 255u) << "step " << step;
-        } else if (int(g) >= oldTotal) {
-          ASSERT_EQ(now, g) << "step " << step;  // no zone's group: it stays where it is
-        } else {
-          ASSERT_LT(now, 250u) << "step " << step;
-          ASSERT_EQ(Content(s, s.groups[now]), content) << "step " << step;
-        }
-      }
+    const std::vector<std::uint32_t> groupRefsNow = GroupIndexes(*m);
+    for (std::size_t n = 0; n < groupRefs.size(); ++n) {
+      const int g = int(groupRefs[n]);
+      const bool went = (g >= first + std::min(old, count) && g < first + old) || (g >= oldTotal && g < Sum(s));
+      if (went) ASSERT_EQ(groupRefsNow[n], 255u) << n;
+      else if (g >= oldTotal) ASSERT_EQ(int(groupRefsNow[n]), g) << n;
+      else ASSERT_EQ(Content(s, s.groups[groupRefsNow[n]]), referenced[n]) << n;
     }
     for (int k = 0; k < kZoneCount; ++k) {
       ASSERT_EQ(s.IsZoneInUse(k), s.groupCount[k] != 0) << k;
       if (k != z) {
-        ASSERT_EQ(ZoneRecords(s, k), before[std::size_t(k)]) << "zone " << k << " step " << step;
+        ASSERT_EQ(ZoneRecords(s, k), before[std::size_t(k)]) << "zone " << k;
       }
     }
     if (r.refused) {
@@ -178,13 +162,10 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
       return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() && g.idWord == 1 &&
              g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
     };
-    for (int k = old; k < count; ++k) {
-      ASSERT_TRUE(fresh(first + k) && !s.channels[first + k].IsProgrammed()) << "new record " << first + k << " step " << step;
-    }
+    for (int i = first + old; i < first + count; ++i) ASSERT_TRUE(fresh(i) && !s.channels[i].IsProgrammed()) << i;
     for (int i = Sum(s); i < oldTotal; ++i) {
-      ASSERT_TRUE(fresh(i)) << "freed record " << i << " step " << step;
-      ASSERT_TRUE(!s.channels[i].IsProgrammed() || repeaterChannels.count(i)) << "freed record " << i;
-      relocated += repeaterChannels.count(i) != 0;
+      ASSERT_TRUE(fresh(i)) << "freed record " << i;
+      relocated += s.channels[i].IsProgrammed();
     }
   }
   // The random steps did move repeaters' channels, and found no place for some.

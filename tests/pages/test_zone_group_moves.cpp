@@ -109,9 +109,9 @@ class ZoneGroupMoveTest : public GridTest, public testing::WithParamInterface<st
     if (c.repeaterChannels.empty()) return;
     Show<CSystemRepeaterPage>(IDD_REPEATERS, 2);
     for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {
-      EXPECT_EQ(Text(kRxFreq[k]), FrequencyCellText(RepeaterRx(k))) << k;
-      EXPECT_EQ(Text(kTxFreq[k]), FrequencyCellText(RepeaterRx(k) + 500000)) << k;
-      EXPECT_EQ(Text(kSpace[k]), k % 2 ? "Narrow" : "Wide") << k;
+      EXPECT_EQ(std::vector<std::string>({Text(kRxFreq[k]), Text(kTxFreq[k]), Text(kSpace[k])}),
+                std::vector<std::string>({FrequencyCellText(RepeaterRx(k)), FrequencyCellText(RepeaterRx(k) + 500000),
+                                          k % 2 ? "Narrow" : "Wide"})) << k;
     }
   }
   print_test::TempDir dir;
