@@ -170,56 +170,12 @@ TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
   EXPECT_TRUE(std::equal(m->tail.begin(), m->tail.end(), saved.begin() + kFileImagePart));
 }
 
-// Bytes 16.. of a zone record hold the LTR repeaters or the PassPort fields, by
-// the system type. Whatever an earlier file or edit left in the fields of the
-// layout a file does not hold, opening that file and switching the system type
-// saves what a model just built saves.
-TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheOtherZoneLayoutBehind) {
-  for (const std::uint8_t systemType : {std::uint8_t(0x40), std::uint8_t(0x00)}) {
-    SCOPED_TRACE(int(systemType));
-    auto file = DefaultFile(true);
-    file[img::kSystemType] = std::uint8_t((file[img::kSystemType] & ~0x40) | systemType);
-    WriteAll(dir / "layout.X417", file);
-    auto openSwitchAndSave = [&](CEditModel& model, const char* name) {
-      EXPECT_EQ(1, model.LoadDataFile((dir / "layout.X417").string(), dir.string()));
-      model.global.systemType ^= 0x40;
-      EXPECT_TRUE(model.SaveDataFile((dir / name).string()));
-      return ReadAll(dir / name);
-    };
-    TestModel fresh;
-    const auto expected = openSwitchAndSave(*fresh, "fresh.X417");
-
-    CChannelStore& s = m->store;
-    for (int z = 0; z < kZoneCount; ++z) {
-      for (std::uint16_t& word : s.zoneRepeaters[z]) word = 0x0123;
-      s.zoneFlags2[z] = 0x35;
-      s.zoneAffiliatedSystemId[z] = 7;
-      s.zoneHomeSystemId[z] = 0x1234;
-      s.zoneMobileId[z] = 0x0456;
-      for (int k = 0; k < 3; ++k) {
-        s.zoneHomeChannelWords[k][z] = 0x2222;
-        s.zoneBackupHomeChannelWords[k][z] = 0x3333;
-      }
-      s.zonePassPortRssiFlags[z] = 0x74;
-      s.zoneRegisteredRssi[z] = 5;
-      s.zoneOsmRssi[z] = 1;
-      s.zoneRssiDuration[z] = 9;
-      s.zoneLookbackRssi[z] = 5;
-      s.zoneLookbackTime[z] = 8;
-    }
-    const auto edited = openSwitchAndSave(*m, "edited.X417");
-    ASSERT_EQ(expected.size(), edited.size());
-    const auto differ = std::mismatch(expected.begin(), expected.end(), edited.begin());
-    EXPECT_TRUE(differ.first == expected.end()) << "first differing byte " << (differ.first - expected.begin());
-  }
-}
-
 // An earlier UHF file (every channel programmed with option and flag bits of
 // its own, talk-group IDs on a PassPort zone and on the groups past the zones)
-// leaves nothing behind: after opening a UHF or a VHF file, or unpacking it as
-// a read does, the records and the bytes saved after the same edits are those
-// of a model of that band that never held the earlier file.
-TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheFileBeforeBehind) {
+// and edits to both zone layouts' fields leave nothing behind: after opening a
+// UHF or VHF file of either system type, the records and the bytes saved after
+// the same edits are those of a model of that band that never held them.
+TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheDataBeforeBehind) {
   TestModel a;
   a->global.systemType = 0x00;
   a->store.SetSystemDefaults(0, kSystemPassPort);
@@ -230,8 +186,6 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheFileBeforeBehind) {
     a->store.channels[g].modeByte |= 0x30;
     a->store.channels[g].optionWordA |= 0x2003;
   }
-  // Its tail holds a new model's tables: a read keeps the model's tables (the radio's are not taken).
-  a->store.PackTuning(a->image.data(), a->tail.data());
   ASSERT_TRUE(a->SaveDataFile((dir / "earlier.X417").string()));
 
   using Edit = void (*)(CEditModel&);
@@ -247,25 +201,31 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheFileBeforeBehind) {
         m.store.ResetSystemGroups(0);
         ASSERT_FALSE(ApplyGroupCount(m, 0, 4).refused);
       },
+      [](CEditModel& m) { m.global.systemType ^= 0x40; },  // the other zone layout saved
   };
   for (const bool uhf : {true, false}) {
-    const auto next = DefaultFile(uhf);
-    WriteAll(dir / "next.X417", next);
-    for (std::size_t e = 0; e < std::size(edits); ++e) {
-      for (const bool read : {false, true}) {
-        SCOPED_TRACE(testing::Message() << (uhf ? "UHF" : "VHF") << ", edit " << e << (read ? ", read" : ""));
+    for (const int systemType : {0x40, 0x00}) {
+      auto next = DefaultFile(uhf);
+      next[img::kSystemType] = std::uint8_t((next[img::kSystemType] & ~0x40) | systemType);
+      WriteAll(dir / "next.X417", next);
+      for (std::size_t e = 0; e < 2 * std::size(edits); ++e) {
+        const bool read = e >= std::size(edits);  // a read: the image unpacked, the model's tables kept
+        SCOPED_TRACE(testing::Message() << (uhf ? "UHF" : "VHF") << ", type " << systemType << ", edit " << e);
         TestModel fresh, used;
         if (!uhf) MakeVhf(*fresh);
         ASSERT_EQ(1, used->LoadDataFile((dir / "earlier.X417").string(), dir.string()));
         if (read) fresh->store.tuning = used->store.tuning;
+        CChannelStore& s = used->store;
+        for (int z = 0; z < kZoneCount; ++z) {
+          std::fill(std::begin(s.zoneRepeaters[z]), std::end(s.zoneRepeaters[z]), std::uint16_t(0x0123));
+          s.zoneFlags2[z] = 0x35, s.zoneHomeSystemId[z] = 0x1234, s.zoneRssiDuration[z] = 9;
+          s.zoneHomeChannelWords[0][z] = s.zoneBackupHomeChannelWords[2][z] = 0x2222;
+        }
         for (CEditModel* m : {fresh.model.get(), used.model.get()}) {
-          if (read) {  // the radio's image, the model's tables kept
-            std::copy(next.begin(), next.end(), m->image.begin());
-            m->UnpackImage(m->image.data());
-          } else {
-            ASSERT_EQ(1, m->LoadDataFile((dir / "next.X417").string(), dir.string()));
-          }
-          edits[e](*m);
+          if (read) std::copy(next.begin(), next.begin() + long(kFileImagePart), m->image.begin());
+          if (read) m->UnpackImage(m->image.data());
+          else ASSERT_EQ(1, m->LoadDataFile((dir / "next.X417").string(), dir.string()));
+          edits[e % std::size(edits)](*m);
         }
         for (int i = 0; i < kChannelCount; ++i) {
           ASSERT_TRUE(fresh->store.channels[i] == used->store.channels[i]) << "channel " << i;
@@ -273,9 +233,9 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheFileBeforeBehind) {
         }
         ASSERT_TRUE(fresh->SaveDataFile((dir / "fresh.X417").string()));
         ASSERT_TRUE(used->SaveDataFile((dir / "used.X417").string()));
-        // A read's tail is the radio's: only the image is the data's.
         const auto saved = ReadAll(dir / "fresh.X417"), other = ReadAll(dir / "used.X417");
-        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + long(read ? kFileImagePart : saved.size()), other.begin()));
+        // The image part: a read's tail is the radio's.
+        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + long(kFileImagePart), other.begin()));
       }
     }
   }

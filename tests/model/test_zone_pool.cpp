@@ -162,7 +162,9 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
       return g.name == std::string(name) && g.byte0 == 0x87 && g.byte4 == 0xFF && !g.InUse() && g.idWord == 1 &&
              g.channelWord == (s.IsZonePassPort(z) ? 0x13FF : 0x03FF);
     };
-    for (int i = first + old; i < first + count; ++i) ASSERT_TRUE(fresh(i) && !s.channels[i].IsProgrammed()) << i;
+    for (int i = first + old; i < first + count; ++i) {
+      ASSERT_TRUE(fresh(i) && !s.channels[i].IsProgrammed()) << i;
+    }
     for (int i = Sum(s); i < oldTotal; ++i) {
       ASSERT_TRUE(fresh(i)) << "freed record " << i;
       relocated += s.channels[i].IsProgrammed();
