@@ -78,7 +78,7 @@ class BlockPushRead {
     m_s.ui.MessageBeep();
     // The read is complete: only now do image, tail and model change.
     m_scratch.CommitTo(m_model);
-    m_model.UnpackImage(m_model.image.data());
+    m_model.UnpackImage(m_model.image.data(), m_scratch.received);
     g_bModified = 0;
     return kTransferDone;
   }
@@ -166,13 +166,13 @@ class BlockPushRead {
   void Store(const Frame& frame) {
     const TransferSettings& cfg = m_s.settings;
     std::uint8_t* to = &m_scratch.image[std::size_t(frame.block) * kBlockSize];  // a byte's block fits the image
-    if (frame.block <= cfg.eepromSizeCode) {
-      SwapWordBytes(frame.data, to);
-    } else if (frame.block == cfg.blockCount - 1) {
+    if (frame.block == cfg.blockCount - 1 && frame.block > cfg.eepromSizeCode) {
       std::memcpy(m_scratch.tail.data(), frame.data, kBlockSize);
-    } else {
-      std::memcpy(to, frame.data, kBlockSize);
+      return;
     }
+    if (frame.block <= cfg.eepromSizeCode) SwapWordBytes(frame.data, to);
+    else std::memcpy(to, frame.data, kBlockSize);
+    m_scratch.received.set(std::size_t(frame.block));
   }
 
   TransferSession m_s;

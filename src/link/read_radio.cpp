@@ -31,6 +31,7 @@ class WordModeRead {
     const TransferSettings& cfg = m_s.settings;
     const int n = cfg.eepromSizeCode;
     if (int st = m_s.ReadWordPhase(m_scratch.image.data(), 64 * (n + 1), m_errors); st != kTransferDone) return st;
+    for (int b = 0; b <= n; ++b) m_scratch.received.set(std::size_t(b));
     if (int st = IdentityChecks(); st != kTransferDone) return st;
     if (int st = BlockPhase(n); st != kTransferDone) return st;
     if (int st = AdjustmentPhase(); st != kTransferDone) return st;
@@ -39,7 +40,7 @@ class WordModeRead {
     m_s.ui.SetProgressPos(kLastAdjustmentBlock + 1);
     m_s.Sleep(2000);
     m_s.ui.MessageBeep();
-    m_model.UnpackImage(m_model.image.data());
+    m_model.UnpackImage(m_model.image.data(), m_scratch.received);
     g_bModified = 0;
     return kTransferDone;
   }
@@ -84,8 +85,10 @@ class WordModeRead {
       }
       if (int st = m_s.ReadBlock(b, data, b + 1, m_total, m_errors); st != kTransferDone) return st;
       // The last block of the count is asked for but not kept.
-      if (b <= cfg.memMap4 || b <= cfg.blockCount - 2)
+      if (b <= cfg.memMap4 || b <= cfg.blockCount - 2) {
         std::memcpy(image + std::size_t(b) * kBlockSize, data, kBlockSize);
+        m_scratch.received.set(std::size_t(b));
+      }
     }
     return kTransferDone;
   }
@@ -99,13 +102,14 @@ class WordModeRead {
       std::uint8_t* block = tail + std::size_t(b - kFirstAdjustmentBlock) * kBlockSize;
       if (int st = m_s.ReadBlock(b, block, b, kLastAdjustmentBlock, m_errors); st != kTransferDone) return st;
       std::memcpy(image + std::size_t(b) * kBlockSize, block, kBlockSize);
+      m_scratch.received.set(std::size_t(b));
     }
     // The read is complete: only now do image, tail and model change. The
     // radio's adjustment tables do not replace the model's: the tail takes the
     // model's tables again, keeping the radio's serial number.
     if (!cfg.romEditorTransfer && !cfg.modeM) m_model.store.PackTuning(image, tail);
     m_scratch.CommitTo(m_model);
-    m_model.UnpackImage(m_model.image.data());
+    m_model.UnpackImage(m_model.image.data(), m_scratch.received);
     m_model.UnpackImageTail(m_model.image.data(), m_model.tail.data(), 0);
     return kTransferDone;
   }

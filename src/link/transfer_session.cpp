@@ -14,7 +14,8 @@ constexpr const char* kReceiveBlock = "Receive block %i / %i";
 ScratchImage::ScratchImage(const CEditModel& model, Kind kind)
     : image(kind == kErased ? std::vector<std::uint8_t>(kImageSize, 0xFF)
                             : std::vector<std::uint8_t>(model.image.begin(), model.image.begin() + kImageSize)),
-      tail(model.tail.begin(), model.tail.end()) {}
+      tail(model.tail.begin(), model.tail.end()),
+      received(kind == kErased ? ImageBlocks() : AllImageBlocks()) {}
 
 void ScratchImage::CommitTo(CEditModel& model) const {
   std::copy(image.begin(), image.end(), model.image.begin());

@@ -110,6 +110,7 @@ struct ScratchImage {
 
   std::vector<std::uint8_t> image;  // kImageSize bytes
   std::vector<std::uint8_t> tail;   // kTailSize bytes
+  ImageBlocks received;             // the image blocks that arrived (a read)
 };
 
 // The steps every transfer engine shares: pauses, message lines, the lead

@@ -91,21 +91,26 @@ bool IsPackedZero(const std::uint8_t* divider, const std::uint8_t* tune) {
   return divider[0] == 0 && divider[1] == 0 && divider[2] == 0 && tune[0] == 0xFF && tune[1] == 0xFF;
 }
 
-// One side's frequency (10 Hz units) from its divider bytes and tune word: the
-// band's default for a tune word of 0, 0 for a packed zero, else divider x step + offset.
-std::int32_t ReadSide(const std::uint8_t* divider, const std::uint8_t* tune, int step, std::int64_t offset,
-                      std::int32_t bandDefault) {
-  if (tune[0] == 0 && tune[1] == 0) return bandDefault;
-  if (IsPackedZero(divider, tune)) return 0;
-  return ClampToInt32(ReadDivider(divider) * step + offset);
-}
-
 // The value the tune word subtracts from the divider: one for UHF, by the side's
 // step set for VHF (step3Base for set 3; none for sets 0 and 1).
 std::int64_t TuneBase(bool uhf, int stepSet, std::int64_t step3Base) {
   if (uhf) return kUhfTuneBase;
   if (stepSet == 2) return kVhfTuneBaseStep2;
   return stepSet == 3 ? step3Base : 0;
+}
+
+// One side's frequency (10 Hz units) from its divider bytes and tune word: the
+// band's default for a tune word of 0, 0 for a packed zero, else divider x step
+// + offset. A divider whose own tune word is 0 (a damaged record: its tune word
+// says otherwise) gives the band's default too, as the record saved from it
+// would give again, so that a file opens as it was saved.
+std::int32_t ReadSide(const std::uint8_t* divider, const std::uint8_t* tune, int step, std::int64_t offset,
+                      std::int64_t tuneBase, std::int32_t bandDefault) {
+  if (tune[0] == 0 && tune[1] == 0) return bandDefault;
+  if (IsPackedZero(divider, tune)) return 0;
+  const std::int64_t n = ReadDivider(divider);
+  if (std::uint16_t(n - tuneBase) == 0) return bandDefault;
+  return ClampToInt32(n * step + offset);
 }
 
 // Writes one side: divider n into its three bytes, word and fraction, and the
@@ -183,8 +188,11 @@ void CChannelData::UnpackFromImage(const std::uint8_t* p, const CEditModel& mode
   // Bits 5..4 are not read: they hold their reset value, 0.
   modeByte = std::uint8_t(p[0] & 0xCF);
 
-  rxFreq = ReadSide(p + 1, p + 7, range.StepUnits(RxStepSet()), range.OffsetUnits(RxStepSet()), bandDefault);
-  txFreq = ReadSide(p + 9, p + 15, range.StepUnits(TxStepSet()), 0, bandDefault);
+  const bool uhf = IsUhf(model);
+  rxFreq = ReadSide(p + 1, p + 7, range.StepUnits(RxStepSet()), range.OffsetUnits(RxStepSet()),
+                    TuneBase(uhf, RxStepSet(), kVhfRxTuneBaseStep3), bandDefault);
+  txFreq = ReadSide(p + 9, p + 15, range.StepUnits(TxStepSet()), 0, TuneBase(uhf, TxStepSet(), kVhfTxTuneBaseStep3),
+                    bandDefault);
 
   programmed |= 1;
   rxWord = GetBE16(p + 1);

@@ -340,9 +340,11 @@ void CChannelStore::ResetPassPortFields(int z) {
 void CChannelStore::UnpackFromImage(const std::uint8_t* image) {
   // Whatever the image does not give holds its reset value: nothing of the data
   // held before reaches these. The tuning tables are the tail's (UnpackTuning).
-  ResetRecords();
+  // The channel defaults the reset works out read the production type and the
+  // image's tuning bytes: those of this image, not of the data before.
   modelWord = (std::uint32_t(image[img::kProductionType]) << 8) + image[img::kModelWordLow];
   std::memcpy(tuning.imageBytes, image + CTuningData::kImageFirst, CTuningData::kImageCount);
+  ResetRecords();
   channelCapacity = kChannelCount;
   groupCapacity = kGroupCount;
   groupsPerStore = kGroupCount;

@@ -1,6 +1,10 @@
 #include "model/edit_model.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "model/conversions.h"
+#include "model/default_image.h"
 
 std::uint32_t g_bModified = 0;
 
@@ -39,7 +43,25 @@ CEditModel& TheModel() {
   return model;
 }
 
-void CEditModel::UnpackImage(const std::uint8_t* img) {
+void CEditModel::UnpackImage(const std::uint8_t* img) { UnpackImage(img, AllImageBlocks()); }
+
+void CEditModel::UnpackImage(const std::uint8_t* img, const ImageBlocks& received) {
+  // A block that did not arrive is read as a fresh start of the radio's band
+  // holds it: its 0xFF is no data. (The image itself keeps the 0xFF.)
+  std::vector<std::uint8_t> merged;
+  if (!received.all()) {
+    std::vector<std::uint8_t> fresh;
+    const bool uhf = !received[0] || (img[img::kHardware] & 0xE0) == kUhfBandFlag;
+    if (BuildDefaultDataFile(uhf, fresh)) {
+      merged.assign(img, img + kImageSize);
+      for (std::size_t b = 0; b < received.size(); ++b) {
+        const long at = long(b * kBlockSize);
+        if (!received[b]) std::copy_n(fresh.begin() + at, kBlockSize, merged.begin() + at);
+      }
+      img = merged.data();
+    }
+  }
+
   freqRange.UnpackFromImage(img);
   global.UnpackFromImage(img);
   misc.UnpackFromImage(img);
@@ -49,7 +71,10 @@ void CEditModel::UnpackImage(const std::uint8_t* img) {
   message.UnpackFromImage(img);
   store.UnpackFromImage(img);
 
-  for (int g = 0; g < kGroupCount; ++g) store.UnpackGroup(g, img);
+  // A group whose bytes did not arrive keeps the reset value the store's unpack
+  // gave it: the fresh start's bytes lie in the layout of its zones, not the radio's.
+  for (int g = 0; g < kGroupCount; ++g)
+    if (HoldsBytes(received, GroupOffset(g), img::kGroupSize)) store.UnpackGroup(g, img);
   for (int i = 0; i < kChannelCount; ++i) store.UnpackChannel(i, img);
   for (int t = 0; t < kTuningPointCount; ++t) store.UnpackTuningPoint(t, img);
   for (int e = 0; e < kSelCallCount; ++e) store.UnpackSelCall(e, img);

@@ -54,6 +54,10 @@ class CEditModel {
   void SetHost(IModelHost* host) { m_host = host ? host : &NullModelHost(); }
 
   void UnpackImage(const std::uint8_t* img);
+  // The same for an image a transfer filled only in part: what it did not bring
+  // is read as a fresh start of the radio's band holds it, a group as its reset
+  // value (the image keeps its 0xFF).
+  void UnpackImage(const std::uint8_t* img, const ImageBlocks& received);
   void UnpackImageTail(const std::uint8_t* img, const std::uint8_t* tl, int withTail);
   void ResetEditModel();
   int PackImage(std::uint8_t* img);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <bit>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -59,6 +60,17 @@ inline constexpr std::size_t kAdjustmentBlock = 32512;
 constexpr std::size_t ChannelOffset(int i) { return img::kChannels + 25 * std::size_t(i) + 3 * std::size_t(i / 5); }
 constexpr std::size_t GroupOffset(int g) { return img::kGroups + img::kGroupSize * std::size_t(g); }
 constexpr std::size_t ZoneOffset(int z) { return img::kZoneRecords + img::kZoneRecordSize * std::size_t(z); }
+
+// The image blocks a transfer filled. A read leaves the blocks it skips 0xFF,
+// which the unpack does not take for data.
+using ImageBlocks = std::bitset<kImageSize / kBlockSize>;
+inline ImageBlocks AllImageBlocks() { return ImageBlocks().set(); }
+// Whether bytes at..at + n - 1 all lie in blocks of `blocks`.
+inline bool HoldsBytes(const ImageBlocks& blocks, std::size_t at, std::size_t n) {
+  for (std::size_t b = at / kBlockSize; b <= (at + n - 1) / kBlockSize; ++b)
+    if (b >= blocks.size() || !blocks[b]) return false;
+  return true;
+}
 
 static_assert(ChannelOffset(5) == 7424);
 static_assert(ChannelOffset(249) + img::kChannelSize <= img::kSeedChannels);

@@ -17,6 +17,7 @@ class CSelCallRecord {
   char alias[9] = "        ";   // 8 characters, blank padded
   void UnpackFromImage(const std::uint8_t* image, int e);
   void PackToImage(std::uint8_t* image, int e) const;
+  bool operator==(const CSelCallRecord&) const = default;
 };
 
 // A seed channel (image 13,696 + 6 s): three big-endian channel words
@@ -28,6 +29,7 @@ class CSeedChannelRecord {
   std::uint16_t channelWord[3] = {0x4320, kBlankWord, kBlankWord};
   void UnpackFromImage(const std::uint8_t* image, int s);
   void PackToImage(std::uint8_t* image, int s) const;
+  bool operator==(const CSeedChannelRecord&) const = default;
 };
 
 // A tuning point (image 13,824 + 16 t): 16 raw bytes. The pack recomputes the
@@ -38,6 +40,7 @@ class CTuningPointRecord {
   std::uint8_t b[16] = {};
   void UnpackFromImage(const std::uint8_t* image, int t);
   void PackToImage(std::uint8_t* image, int t, std::uint32_t bandFlag, const CTuningData& tuning);
+  bool operator==(const CTuningPointRecord&) const = default;
 
   // The test pair of record t in the band, in 10 Hz units; false when it has none.
   static bool TestPair(int t, std::uint32_t bandFlag, std::int32_t& rx, std::int32_t& tx);

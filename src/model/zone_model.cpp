@@ -66,50 +66,38 @@ bool GroupCountFits(const CChannelStore& store, int z, long requested) {
 
 namespace {
 
-// Whether record i lies in a Conventional zone's run once zone z holds `count` groups.
-std::bitset<kGroupCount> ConventionalRuns(const CChannelStore& s, int z, int count) {
-  std::bitset<kGroupCount> conventional;
-  int first = 0;
-  for (int k = 0; k < kZoneCount; ++k) {
-    const int n = k == z ? count : s.groupCount[k];
-    const bool conv = !IsLtrFormat(s.zoneFormat[k]) && !IsPassPortFormat(s.zoneFormat[k]);
-    for (int i = first; conv && i < first + n && i < kGroupCount; ++i) conventional.set(std::size_t(i));
-    first += n;
-  }
-  return conventional;
-}
-
 // Every channel that a reference still names after the move, but whose record
-// the move would write over or free, goes to a record that holds no
-// programmed channel, that nothing names and that is not `closed`: the first
-// such place past the groups, else the first before them. Returns the first
-// channel that finds no place (-1: every one found one).
+// the move would write over or free, goes to a record outside every zone's run
+// (past the `total` groups, where no format change can bind it to a group)
+// that holds no programmed channel and that nothing names: the first such.
+// Returns the first channel in the way when one of them finds no place (-1:
+// every one found one).
 int KeepNamedChannels(const CChannelStore& s, RecordMap& channels, const std::bitset<kChannelCount>& named,
-                      const std::bitset<kGroupCount>& closed, int total) {
+                      int total) {
   std::array<int, kChannelCount> arriving;
   arriving.fill(-1);
   for (int p = 0; p < kChannelCount; ++p)
     if (!channels.Stays(p) && !channels.Gone(p)) arriving[std::size_t(channels.to[std::size_t(p)])] = p;
   std::bitset<kChannelCount> taken;
   auto place = [&](int p) {
-    for (int pass = 0; pass < 2; ++pass) {
-      const int from = pass == 0 ? total : 0, to = pass == 0 ? kChannelCount : total;
-      for (int t = from; t < to; ++t) {
-        const std::size_t i = std::size_t(t);
-        if (closed[i] || taken[i]) continue;
-        // What would lie there: the record moving in, the one staying, or none.
-        const int held = arriving[i] >= 0 ? arriving[i] : channels.Stays(t) ? t : -1;
-        if (held >= 0 && (s.channels[held].IsProgrammed() || named[std::size_t(held)])) continue;
-        if (held >= 0) channels.to[std::size_t(held)] = RecordMap::kGone;
-        channels.to[std::size_t(p)] = t;
-        taken.set(i);
-        return true;
-      }
+    for (int t = total; t < kChannelCount; ++t) {
+      const std::size_t i = std::size_t(t);
+      if (taken[i]) continue;
+      // What would lie there: the record moving in, the one staying, or none.
+      const int held = arriving[i] >= 0 ? arriving[i] : channels.Stays(t) ? t : -1;
+      if (held >= 0 && (s.channels[held].IsProgrammed() || named[std::size_t(held)])) continue;
+      if (held >= 0) channels.to[std::size_t(held)] = RecordMap::kGone;
+      channels.to[std::size_t(p)] = t;
+      taken.set(i);
+      return true;
     }
     return false;
   };
+  int first = -1;
   for (int p = 0; p < kChannelCount; ++p) {
-    if (channels.Gone(p) && named[std::size_t(p)] && !place(p)) return p;
+    if (!channels.Gone(p) || !named[std::size_t(p)]) continue;
+    if (first < 0) first = p;
+    if (!place(p)) return first;
   }
   return -1;
 }
@@ -165,13 +153,10 @@ GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const
     for (int i = lostFrom; i < lostTo; ++i)
       if (groups.Stays(i)) groups.to[std::size_t(i)] = RecordMap::kGone;
     const int renewFrom = shift > 0 ? end : newTotal, renewTo = shift > 0 ? end + shift : total;
-    // A channel that a repeater (or a group that stays) names is kept, wherever
-    // it must go: never where a Conventional zone's group binds it, nor on a
-    // record given to the zone, whose channel starts from the defaults.
-    std::bitset<kGroupCount> closed = ConventionalRuns(s, z, count);
-    for (int i = end; shift > 0 && i < end + shift; ++i) closed.set(std::size_t(i));
+    // A channel that a repeater (or a group that stays) names is kept, past
+    // the groups.
     RecordMap channels = groups;
-    const int homeless = KeepNamedChannels(s, channels, NamedChannels(model, groups), closed, newTotal);
+    const int homeless = KeepNamedChannels(s, channels, NamedChannels(model, groups), newTotal);
     if (homeless >= 0) return refuse(Numbered(kNoFreeChannel, homeless + 1));
 
     r.messages = s.MoveGroupRecords(groups);

@@ -172,6 +172,10 @@ class BlockPushRead : public BlockPushTest {
                             [](std::uint8_t x) { return x == 0xA5; }));
     EXPECT_EQ(model->global.lastChannelBlock, 40);
     EXPECT_EQ(g_bModified, 0u);
+    // A Sel Call entry past the pushed blocks holds what a fresh start holds.
+    CEditModel fresh;
+    fresh.UseBuiltInDefaults(true);
+    EXPECT_TRUE(model->store.selCalls[0] == fresh.store.selCalls[0]);
   }
 };
 

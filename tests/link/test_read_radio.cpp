@@ -116,6 +116,13 @@ TEST_F(ReadRadio, FullReadTakesTheRadioWhereReadAndLeavesSkippedBlocksErased) {
   // The model is the radio's now, except for its tuning tables, which the tail
   // takes back; the tail's other bytes are the radio's.
   EXPECT_EQ(model->global.lastChannelBlock, 100);
+  // A group and a Sel Call entry of skipped blocks hold what a fresh start holds, not the 0xFF.
+  CEditModel fresh;
+  fresh.UseBuiltInDefaults(true);
+  CGroupRecord group = fresh.store.groups[240];
+  group.flags = model->store.groups[240].flags;  // the radio's bitmaps
+  EXPECT_TRUE(model->store.groups[240] == group);
+  EXPECT_TRUE(model->store.selCalls[0] == fresh.store.selCalls[0]);
   EXPECT_EQ(model->store.tuning.base, 0x77);
   EXPECT_EQ(model->tail[2], 0x77);
   EXPECT_STREQ(model->identity.serial, "1O234567");

@@ -171,10 +171,12 @@ TEST_F(DataFileTest, SavedFileReadsBackToTheSameBytes) {
 }
 
 // An earlier UHF file (every channel programmed with option and flag bits of
-// its own, talk-group IDs on a PassPort zone and on the groups past the zones)
-// and edits to both zone layouts' fields leave nothing behind: after opening a
-// UHF or VHF file of either system type, the records and the bytes saved after
-// the same edits are those of a model of that band that never held them.
+// its own, talk-group IDs on a PassPort zone and on the groups past the zones,
+// tuning bytes of its own at image 14 and 15) and edits to both zone layouts'
+// fields leave nothing behind: after opening a UHF or VHF file of either
+// system type, or reading it from a radio (whole, or with the blocks a read
+// skips left 0xFF), the records and the bytes saved after the same edits are
+// those of a model of that band that never held them and read every block.
 TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheDataBeforeBehind) {
   TestModel a;
   a->global.systemType = 0x00;
@@ -187,14 +189,17 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheDataBeforeBehind) {
     a->store.channels[g].optionWordA |= 0x2003;
   }
   ASSERT_TRUE(a->SaveDataFile((dir / "earlier.X417").string()));
+  auto earlier = ReadAll(dir / "earlier.X417");
+  earlier[14] = earlier[15] = 200;
+  WriteAll(dir / "earlier.X417", earlier);
 
   using Edit = void (*)(CEditModel&);
   const Edit edits[] = {
       [](CEditModel&) {},
-      [](CEditModel& m) {  // a new group's channel programmed
-        ASSERT_FALSE(ApplyGroupCount(m, 0, 3).refused);
-        SetGroupEnabled(m, 1, true);
-        EnterRxFrequency(m, 1, "452.5", BlankRx::Ignore);
+      [](CEditModel& m) {  // a spare group past the first group block enabled, its channel programmed
+        ASSERT_FALSE(ApplyGroupCount(m, 0, 10).refused);
+        SetGroupEnabled(m, 9, true);
+        EnterRxFrequency(m, 9, "452.5", BlankRx::Ignore);
       },
       [](CEditModel& m) {  // the zone made PassPort
         m.store.SetSystemDefaults(0, kSystemPassPort);
@@ -203,18 +208,35 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheDataBeforeBehind) {
       },
       [](CEditModel& m) { m.global.systemType ^= 0x40; },  // the other zone layout saved
   };
+  enum Way { kOpened, kRead, kReadSkipping, kWays };
   for (const bool uhf : {true, false}) {
     for (const int systemType : {0x40, 0x00}) {
-      auto next = DefaultFile(uhf);
-      next[img::kSystemType] = std::uint8_t((next[img::kSystemType] & ~0x40) | systemType);
-      WriteAll(dir / "next.X417", next);
-      for (std::size_t e = 0; e < 2 * std::size(edits); ++e) {
-        const bool read = e >= std::size(edits);  // a read: the image unpacked, the model's tables kept
+      // The band's defaults saved with the system type: the groups past the zones in its layout.
+      TestModel saver;
+      WriteAll(dir / "next.X417", DefaultFile(uhf));
+      ASSERT_EQ(1, saver->LoadDataFile((dir / "next.X417").string(), dir.string()));
+      saver->global.systemType = saver->image[img::kSystemType] =
+          std::uint8_t((saver->image[img::kSystemType] & ~0x40) | systemType);
+      ASSERT_TRUE(saver->SaveDataFile((dir / "next.X417").string()));
+      const auto next = ReadAll(dir / "next.X417");
+      // What a read of `next` brings when it skips blocks: the word area, the
+      // blocks up to the last group block, the channel blocks up to the last
+      // channel block, the 5-Tone blocks and the adjustment blocks; and a header
+      // block lost on top, read as the band's fresh start holds it.
+      ImageBlocks skipping;
+      for (std::size_t b = 0; b < skipping.size(); ++b)
+        skipping[b] = b != 5 && (b <= next[253] || (b >= 57 && b <= next[252]) || (b >= 185 && b <= 191) || b >= 254);
+      auto skipped = next;
+      for (std::size_t i = 0; i < kImageSize; ++i)
+        if (!skipping[i / kBlockSize]) skipped[i] = 0xFF;
+      for (std::size_t e = 0; e < kWays * std::size(edits); ++e) {
+        const Way way = Way(e / std::size(edits));
         SCOPED_TRACE(testing::Message() << (uhf ? "UHF" : "VHF") << ", type " << systemType << ", edit " << e);
         TestModel fresh, used;
         if (!uhf) MakeVhf(*fresh);
         ASSERT_EQ(1, used->LoadDataFile((dir / "earlier.X417").string(), dir.string()));
-        if (read) fresh->store.tuning = used->store.tuning;
+        // A read keeps the model's tables, not the image bytes that go with them.
+        if (way != kOpened) fresh->store.tuning = used->store.tuning, fresh->store.tuning.imageBytes[0] = 0;
         CChannelStore& s = used->store;
         for (int z = 0; z < kZoneCount; ++z) {
           std::fill(std::begin(s.zoneRepeaters[z]), std::end(s.zoneRepeaters[z]), std::uint16_t(0x0123));
@@ -222,20 +244,33 @@ TEST_F(DataFileTest, OpeningAFileLeavesNothingOfTheDataBeforeBehind) {
           s.zoneHomeChannelWords[0][z] = s.zoneBackupHomeChannelWords[2][z] = 0x2222;
         }
         for (CEditModel* m : {fresh.model.get(), used.model.get()}) {
-          if (read) std::copy(next.begin(), next.begin() + long(kFileImagePart), m->image.begin());
-          if (read) m->UnpackImage(m->image.data());
-          else ASSERT_EQ(1, m->LoadDataFile((dir / "next.X417").string(), dir.string()));
+          const bool skips = way == kReadSkipping && m == used.model.get();
+          if (way != kOpened) std::copy_n((skips ? skipped : next).begin(), kFileImagePart, m->image.begin());
+          if (way == kOpened) ASSERT_EQ(1, m->LoadDataFile((dir / "next.X417").string(), dir.string()));
+          else m->UnpackImage(m->image.data(), skips ? skipping : AllImageBlocks());
           edits[e % std::size(edits)](*m);
         }
         for (int i = 0; i < kChannelCount; ++i) {
           ASSERT_TRUE(fresh->store.channels[i] == used->store.channels[i]) << "channel " << i;
           ASSERT_TRUE(fresh->store.groups[i] == used->store.groups[i]) << "group " << i;
         }
+        EXPECT_TRUE(std::ranges::equal(fresh->store.selCalls, used->store.selCalls));
+        EXPECT_TRUE(std::ranges::equal(fresh->store.seedChannels, used->store.seedChannels));
+        EXPECT_TRUE(std::ranges::equal(fresh->store.tuningPoints, used->store.tuningPoints));
+        EXPECT_TRUE(std::ranges::equal(fresh->store.extraBytes, used->store.extraBytes));
+        EXPECT_TRUE(fresh->global.accOutputFunction == used->global.accOutputFunction);  // header block 5
+        EXPECT_EQ(fresh->global.extMicSense, used->global.extMicSense);
         ASSERT_TRUE(fresh->SaveDataFile((dir / "fresh.X417").string()));
         ASSERT_TRUE(used->SaveDataFile((dir / "used.X417").string()));
         const auto saved = ReadAll(dir / "fresh.X417"), other = ReadAll(dir / "used.X417");
-        // The image part: a read's tail is the radio's.
-        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + long(kFileImagePart), other.begin()));
+        // The image part (a read's tail is the radio's); a block a read skipped
+        // stays 0xFF but for what the records write into it, the groups and
+        // tuning points whole.
+        auto whole = [](std::size_t i) { return (i >= img::kGroups && i < 7200) || (i >= 13824 && i < 15232); };
+        for (std::size_t i = 0; i < kFileImagePart; ++i)
+          if (way != kReadSkipping || skipping[i / kBlockSize] || whole(i)) {
+            ASSERT_EQ(saved[i], other[i]) << "byte " << i;
+          }
       }
     }
   }

@@ -105,7 +105,19 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     }
     const ReferenceList& list = GroupReferences()[random() % GroupReferences().size()];
     list.field.Set(*m, int(random() % unsigned(list.count)), random() % 4 ? random() % 250 : 255);
+    // The emergency and home groups, each in its zone or another, mostly near z.
+    CGlobalSettings& gl = m->global;
+    for (std::uint8_t* ref : {&gl.emergencyGroup, &gl.homeGroup}) {
+      if (random() % 2) *ref = std::uint8_t(s.CountGroupsBeforeZone(z) + int(random() % 8));
+    }
+    gl.emergencySystem = std::uint8_t(random() % 3 ? z : random() % kZoneCount);
+    gl.homeSystem = std::uint8_t(random() % 3 ? z : random() % kZoneCount);
+    const int emergencyZone = s.ZoneOfGroup(gl.emergencyGroup), homeZone = s.ZoneOfGroup(gl.homeGroup);
+    const int emergencyWas = gl.emergencyGroup, homeWas = gl.homeGroup;
     const auto repeaters = RepeaterChannels(s);
+    const std::vector<CChannelData> channelsBefore(std::begin(s.channels), std::end(s.channels));
+    std::vector<std::uint16_t> repeaterWords;
+    for (const auto& zone : s.zoneRepeaters) repeaterWords.insert(repeaterWords.end(), std::begin(zone), std::end(zone));
     const std::vector<std::uint32_t> groupRefs = GroupIndexes(*m);
     std::vector<std::string> referenced;
     for (std::uint32_t g : groupRefs) referenced.push_back(g < 250 ? Content(s, s.groups[g]) : "");
@@ -139,6 +151,22 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
         ASSERT_EQ(ZoneRecords(s, k), before[std::size_t(k)]) << "zone " << k;
       }
     }
+    // A repeater's channel stays, moves with the later zones' groups, or, kept
+    // from a record the move took, lies outside every zone's run.
+    for (std::size_t n = 0; n < repeaterWords.size(); ++n) {
+      const int was = repeaterWords[n] & kChannelRefMask, end = first + old, shift = s.groupCount[z] - old;
+      const int now = s.zoneRepeaters[n / kRepeatersPerZone][n % kRepeatersPerZone] & kChannelRefMask;
+      if (was >= kChannelCount || now == was || (was >= end && was < oldTotal && now == was + shift)) continue;
+      ASSERT_GE(now, Sum(s)) << n;
+      ++relocated;
+    }
+    // Past the groups, a programmed channel that came there is one a repeater names.
+    for (int i = Sum(s); i < kChannelCount; ++i) {
+      if (s.channels[i] == channelsBefore[std::size_t(i)] || !s.channels[i].IsProgrammed()) continue;
+      ASSERT_TRUE(std::ranges::any_of(s.zoneRepeaters, [&](const auto& zone) {
+        return std::ranges::any_of(zone, [&](std::uint16_t w) { return (w & kChannelRefMask) == i; });
+      })) << "channel " << i;
+    }
     if (r.refused) {
       homeless += r.messages.front() != kTooManyGroups;
       ASSERT_EQ(s.groupCount[z], old);
@@ -147,6 +175,14 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     }
     ASSERT_EQ(r.count, count);
     ASSERT_EQ(r.changed, count != old || s.IsZoneInUse(z) != inUse);
+    // A notice for the emergency or home group only when it went and lay in its own zone.
+    std::vector<std::string> notices;
+    auto gone = [&](int g) { return g < kGroupCount && g >= first + count && g < first + old; };
+    if (gone(emergencyWas) && emergencyZone == gl.emergencySystem)
+      notices.push_back("Delete Emergency Group " + std::to_string(emergencyWas + 1));
+    if (gone(homeWas) && homeZone == gl.homeSystem)
+      notices.push_back("Delete Home Group " + std::to_string(homeWas + 1));
+    ASSERT_EQ(r.messages, notices);
     // A new count makes the revert group none; the group reference goes with the last group.
     ASSERT_EQ(s.zoneRevertGroup[z], count != old ? 255 : 3);
     ASSERT_EQ(s.zoneGroupSelection[z], count == 0 ? 0 : selection);
@@ -167,7 +203,6 @@ TEST(ZonePoolTest, RandomCountChangesKeepThePoolWholeAndTheRecordsIntact) {
     }
     for (int i = Sum(s); i < oldTotal; ++i) {
       ASSERT_TRUE(fresh(i)) << "freed record " << i;
-      relocated += s.channels[i].IsProgrammed();
     }
   }
   // The random steps did move repeaters' channels, and found no place for some.

@@ -38,6 +38,7 @@ struct MoveCase {
   int ltrCount = 0;                    // zone 3's groups (LTR), none when 0
   std::vector<int> repeaterChannels;   // zone 3's slot k on this channel record at the start
   bool fullStore = false;              // every channel record programmed: the steps are refused
+  int spare = 0;                       // but this many at the end
 };
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
@@ -59,6 +60,8 @@ const MoveCase kCases[] = {
     {"SharedWithARemovedGroup", kSystemConventional, 3, {{Step::Count, 0, "1"}}, 1, 2, {2}, false},
     // No record free for the repeater's channel: nothing changes.
     {"FullStore", kSystemConventional, 1, {{Step::Count, 0, "12"}}, 1, 1, {10}, true},
+    // A free record for the first of two channels in the way: the refusal names the first.
+    {"FullStoreButOne", kSystemConventional, 1, {{Step::Count, 0, "12"}}, 1, 1, {10, 11}, true, 1},
 };
 
 // Zone 2's groups: tag, frequencies (10 Hz) and spacing.
@@ -131,7 +134,7 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
   m.global.emergencyGroup = m.global.groupSwitchGroup[0] = std::uint8_t(was + 1);
   m.global.groupSwitchGroup[1] = std::uint8_t(was);
   if (c.fullStore) {
-    for (CChannelData& ch : S().channels) ch.programmed |= 1;
+    for (int n = 0; n < kChannelCount - c.spare; ++n) S().channels[n].programmed |= 1;
   }
   for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {
     const int n = c.repeaterChannels[std::size_t(k)];
