@@ -331,6 +331,15 @@ const Arrival kArrivals[] = {
        t.Start();
        t.OpenFile(t.dir / "Data/type10.X417");
      }},
+    // A damaged channel 107: programmed, its receive divider 0, its tune word 0x2E00.
+    {"OpenAFileWithADamagedChannel", "File:damaged.X417", [](RoundTripTest& t) {
+       t.WriteDefaultFiles();
+       Bytes file = DefaultFile(false);
+       file[10010] = file[10011] = 0, file[10016] = 0x2E;
+       WriteBytes(t.dir / "Data/damaged.X417", file);
+       t.Start();
+       t.OpenFile(t.dir / "Data/damaged.X417");
+     }},
     {"ReadFromTheSimulatedRadio", "", [](RoundTripTest& t) {
        t.WriteDefaultFiles();
        t.Start();
