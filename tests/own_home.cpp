@@ -6,10 +6,13 @@
 // cleaning up) takes the same home. A program that cannot make one ends.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -66,4 +69,38 @@ TEST(OwnHome, SettingsAndTemporaryFoldersAreTheProgramsOwn) {
     const char* value = getenv(name);
     EXPECT_EQ(std::string(value ? value : "").rfind(home, 0), 0u) << name;
   }
+}
+
+// The program started again by a parent, running only the test above, with a
+// temporary folder of this test's and a HOME that is no test home: with no
+// folder to make a home in, it ends at once and says why; with one, it makes a
+// home of its own there and removes it as it ends, also when a home was handed
+// on under another HOME.
+TEST(OwnHome, AProgramWithoutAHomeEndsAndOneWithAHomeRemovesIt) {
+  std::string made = (std::filesystem::temp_directory_path() / "startXXXXXX").string();
+  ASSERT_NE(mkdtemp(made.data()), nullptr);
+  const std::filesystem::path dir = made;
+  const struct {
+    const char* tmp;     // TMPDIR, in the test's folder
+    const char* handed;  // TQ_TEST_HOME, in the test's folder, or null
+    bool ends;           // ends with a failure, saying so
+  } runs[] = {{"missing", nullptr, true}, {"tmp", nullptr, false}, {"tmp", "handed", false}};
+  for (const auto& r : runs) {
+    const std::filesystem::path tmp = dir / r.tmp;
+    SCOPED_TRACE(tmp.string() + (r.handed ? ", a home handed on" : ""));
+    if (!r.ends) std::filesystem::create_directory(tmp);
+    const std::string handed = r.handed ? " TQ_TEST_HOME='" + (dir / r.handed).string() + "'" : "";
+    const std::string command = "cd '" + dir.string() + "' && env -u TQ_TEST_HOME -u GTEST_OUTPUT TMPDIR='" +
+                                tmp.string() + "' HOME='" + (dir / "person").string() + "'" + handed + " '" +
+                                std::filesystem::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=OwnHome.SettingsAndTemporaryFoldersAreTheProgramsOwn >out 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream said(dir / "out");
+    const std::string text{std::istreambuf_iterator<char>(said), std::istreambuf_iterator<char>()};
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == (r.ends ? EXIT_FAILURE : 0)) << text;
+    const std::string why = "This test program cannot make a home of its own in " + tmp.string() + ": ";
+    EXPECT_EQ(text.rfind(why, 0) == 0, r.ends) << text;
+    EXPECT_TRUE(r.ends || std::filesystem::is_empty(tmp)) << "a home left behind";
+  }
+  std::filesystem::remove_all(dir);
 }

@@ -6,8 +6,9 @@
 // for a row whose scope is the entities, the same code into every entity of the
 // page's scope, and nothing else; the cell then shows the entry chosen, and
 // the data are marked changed unless the row commits quietly. Tab walks one
-// entity at a time: from each typed cell of the Default and the first column
-// it reaches the next tab stop of that column, and Shift+Tab comes back.
+// entity at a time: the cells of the Default column, then of each column in
+// turn, each top to bottom, where the template had the first of them; and
+// Shift+Tab walks back.
 // Rows whose commit does more by design are listed below with the reason.
 #include <algorithm>
 #include <map>
@@ -42,6 +43,9 @@ const std::map<std::pair<UINT, int>, const char*> kIrregular = {
     {{IDD_LTR_GROUP_ADVANCED, ltr_group_ids::kSignalingFunctionDefault},
      "the Default keeps its code in bits of its own; the groups take the function's bits"},
 };
+
+// Pages whose template puts a tab stop of its own before the cells: that stop.
+const std::map<UINT, int> kBeforeTheCells = {{IDD_CHANNEL_TABLE, channel_ids::kSplit}};
 
 // Default cells whose commit reaches only the LTR zones: their bytes are the
 // Connect Dial of a Conventional zone and the roaming timers and flags of a
@@ -117,25 +121,44 @@ class GridContract : public GridTest {
     }
   }
 
-  // The column's tab stops as they stand, top to bottom and left to right:
-  // from each typed one, Tab goes to the next and Shift+Tab back.
-  void CheckTabWalk(grid::CGridPage& page, int column) {
-    std::vector<std::tuple<int, int, int, bool>> stops;  // top, left, cell, typed
-    for (const grid::Row& row : page.Rows()) {
-      const int id = page.CellId(row, column);
-      CRect rc;
-      if (!id || !Reachable(id) || !(page.Item(id)->GetStyle() & WS_TABSTOP)) continue;
-      page.Item(id)->GetWindowRect(&rc);
-      stops.emplace_back(rc.top, rc.left, id, row.kind != grid::Cell::List && row.kind != grid::Cell::Check);
+  // The cells' tab stops as they stand, column by column (the Default column
+  // first), each top to bottom and left to right: Tab walks them one after
+  // the other and Shift+Tab back. Shift+Tab from the first reaches the stop
+  // the template has before them: the page's last (the cells lead its tab
+  // order), or the one kBeforeTheCells names.
+  void CheckTabWalk(grid::CGridPage& page, UINT idd) {
+    std::vector<int> cells;
+    for (int c = page.GetAxis().hasDefault ? 0 : 1; c <= page.GetAxis().columns; ++c) {
+      std::vector<std::tuple<int, int, int>> column;  // top, left, cell
+      for (const grid::Row& row : page.Rows()) {
+        const int id = page.CellId(row, c);
+        CRect rc;
+        if (!id || !Reachable(id) || !(page.Item(id)->GetStyle() & WS_TABSTOP)) continue;
+        page.Item(id)->GetWindowRect(&rc);
+        column.emplace_back(rc.top, rc.left, id);
+      }
+      std::sort(column.begin(), column.end());
+      for (const auto& stop : column) cells.push_back(std::get<2>(stop));
     }
-    std::sort(stops.begin(), stops.end());
-    for (std::size_t i = 0; i + 1 < stops.size(); ++i) {
-      if (!std::get<3>(stops[i]) || !TryFocus(std::get<2>(stops[i]))) continue;
+    if (cells.empty()) return;
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+      if (FocusedId() != cells[i] && !TryFocus(cells[i])) continue;
       Tab();
-      EXPECT_EQ(FocusedId(), std::get<2>(stops[i + 1])) << "Tab from cell " << std::get<2>(stops[i]);
-      Key(Qt::Key_Tab, Qt::ShiftModifier);
-      EXPECT_EQ(FocusedId(), std::get<2>(stops[i])) << "Shift+Tab back to cell " << std::get<2>(stops[i]);
+      EXPECT_EQ(FocusedId(), cells[i + 1]) << "Tab from cell " << cells[i];
     }
+    for (std::size_t i = cells.size() - 1; i > 0; --i) {
+      if (FocusedId() != cells[i] && !TryFocus(cells[i])) continue;
+      Key(Qt::Key_Tab, Qt::ShiftModifier);
+      EXPECT_EQ(FocusedId(), cells[i - 1]) << "Shift+Tab from cell " << cells[i];
+    }
+    int before = 0;
+    for (const DlgItemTemplate& item : FindDialogTemplate(idd)->items) {
+      if (item.id > 0 && (item.style & WS_TABSTOP) && Reachable(item.id)) before = item.id;
+    }
+    if (const auto it = kBeforeTheCells.find(idd); it != kBeforeTheCells.end()) before = it->second;
+    if (FocusedId() != cells[0] && !TryFocus(cells[0])) return;
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedId(), before) << "Shift+Tab from the first cell " << cells[0];
   }
 
   void CheckPage(UINT idd) {
@@ -144,7 +167,7 @@ class GridContract : public GridTest {
     if (!page) return;
     SCOPED_TRACE("page " + std::to_string(idd));
     prompts.Clear();
-    for (int c : {0, 1}) CheckTabWalk(*page, c);
+    CheckTabWalk(*page, idd);
     // Rows the template keeps hidden are shown, so that they are reached too.
     for (const grid::Row& row : page->Rows()) {
       bool shown = false;
@@ -172,7 +195,7 @@ TEST_F(GridContract, EveryListRowOfEveryGridPage) {
   for (const RadioSetup& s : kKindSetups) {
     SCOPED_TRACE(s.name);
     for (UINT idd : RegisteredPageIds()) {
-      Prepare(s);
+      Prepare(s, -1, 5);  // every zone column of the zone pages in use
       hooks.modeM = true;  // the rows only mode M shows
       CheckPage(idd);
     }

@@ -153,25 +153,26 @@ class GridTest : public page_test::PageHarness {
     return true;
   }
 
-  // The radio of the setup, as a radio of the production type (-1: 11 on UHF, 0 on VHF).
-  void Prepare(const RadioSetup& s, int productionType = -1) {
+  // The radio of the setup, as a radio of the production type (-1: 11 on UHF,
+  // 0 on VHF), with the first zones in use, three groups each.
+  void Prepare(const RadioSetup& s, int productionType = -1, int zones = 3) {
     if (productionType < 0) productionType = s.band == page_test::Band::Uhf ? 11 : 0;
     LoadRadio(s.band, static_cast<std::uint8_t>(productionType));
     CEditModel& m = TheModel();
     const bool ltr = s.kind == kSystemLtr;
     m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
-    for (int z = 0; z < 3; ++z) UseZone(z, s.kind, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{});
-    for (int g = 0; g < 9; ++g) SetGroupEnabled(m, g, true);
+    for (int z = 0; z < zones; ++z) UseZone(z, s.kind, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{});
+    for (int g = 0; g < 3 * zones; ++g) SetGroupEnabled(m, g, true);
     // Programmed channels past the ones the channel table's first columns
     // show, for the LTR zones' home repeaters.
-    for (int n = 100; n < 110; ++n) {
+    for (int n = 100; n < 101 + 3 * zones; ++n) {
       CChannelData& c = m.store.channels[n];
       c.rxFreq = (s.band == page_test::Band::Uhf ? 45000000 : 15000000) + 2500 * n;
       c.txFreq = c.rxFreq + 500000;
       c.programmed |= 1;
     }
     if (ltr) {
-      for (int z = 0; z < 3; ++z) {
+      for (int z = 0; z < zones; ++z) {
         for (int r = 0; r < 3; ++r) m.store.zoneRepeaters[z][r] = std::uint16_t(100 + 3 * z + r);
       }
     }

@@ -3,6 +3,8 @@
 // column, the ID rule of each view with the TX to RX copy of the edit's own
 // group, the advanced view's signalling and Encryption by model and option
 // board, and the page switches.
+#include <functional>
+
 #include "model/group_model.h"
 #include "model/zone_model.h"
 #include "pages/groups/ltr_group_pages.h"
@@ -67,14 +69,9 @@ TEST_F(LtrGroupTest, IdsAreCheckedAtEachKeystrokeAndTheRxIdFollowsTheEditsOwnGro
   EXPECT_EQ(Text(kRxId[2]), "12");
   EXPECT_EQ(S().groups[0].byte5, 25);
   EXPECT_EQ(S().groups[0].byte0 & 0x20, 0x20);
-  // A different RX ID stays until the TX ID edit is entered and left again.
   TypeInto(kRxId[2], "40");
   Tab();
   EXPECT_EQ(S().groups[2].byte5, 40);
-  FocusOn(kTxId[2]);
-  Tab();
-  EXPECT_EQ(S().groups[2].byte5, 12);
-  EXPECT_EQ(Text(kRxId[2]), "12");
 
   // The advanced view stores the same way but counts only what it stored.
   Show(IDD_LTR_GROUP_ADVANCED, 0);
@@ -87,6 +84,39 @@ TEST_F(LtrGroupTest, IdsAreCheckedAtEachKeystrokeAndTheRxIdFollowsTheEditsOwnGro
   EXPECT_EQ(g_bModified, 1u);
   EXPECT_EQ(S().groups[1].byte4, 7);
   EXPECT_EQ(S().groups[1].byte5, 7);
+}
+
+// Only a TX ID changed in the edit goes on to the RX ID: one passed through
+// (walking back with Shift+Tab, a click in and out, paging away and back),
+// typed again as it was or refused leaves the RX ID typed before, in each view.
+TEST_F(LtrGroupTest, AnRxIdStaysWhenTheTxIdIsLeftUnchanged) {
+  UseZone(0, kSystemLtr, 8);
+  EnableGroups(0, 8);
+  const auto backTab = [this] { Key(Qt::Key_Tab, Qt::ShiftModifier); };
+  const struct {
+    const char* walk;
+    std::function<void()> keys;
+    int rx;
+  } cases[] = {
+      {"TX, Tab, RX, Tab, Shift+Tab twice, Tab",
+       [&] { Enter(kTxId[1], "25"); Type("40"); Tab(); backTab(); backTab(); Tab(); }, 40},
+      {"a click in and out", [&] { ClickCell(kTxId[1]); ClickCell(kTag[3]); }, 30},
+      {"the arrows, then in and out",
+       [&] { ClickCell(kTxId[1]); ClickButton(kNext); ClickButton(kPrev); ClickCell(kTxId[1]); Tab(); }, 30},
+      {"typed as it was", [&] { Enter(kTxId[1], "21"); }, 30},
+      {"refused", [&] { Enter(kTxId[1], "0"); }, 30},
+  };
+  for (UINT idd : {IDD_LTR_GROUP_BASIC, IDD_LTR_GROUP_ADVANCED}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::to_string(idd) + ": " + c.walk);
+      S().groups[1].byte4 = 21;
+      S().groups[1].byte5 = 30;
+      Show(idd, 0);
+      c.keys();
+      EXPECT_EQ(S().groups[1].byte5, c.rx);
+      EXPECT_EQ(Text(kRxId[1]), std::to_string(c.rx));
+    }
+  }
 }
 
 TEST_F(LtrGroupTest, AdvancedViewSignallingAndEncryptionByModelAndOptionBoard) {

@@ -107,8 +107,8 @@ TEST_F(ConfigDlgTest, OpensOnTheConfiguredPortAndCancelLeavesTheFilesAlone) {
   EXPECT_EQ(config.GetComPort(), 15);
 }
 
-// A terminal (the line of a simulated radio, a pseudo-terminal) is shown as it
-// is; what the port would refuse as no serial port (a file, a folder, a FIFO,
+// A terminal (the line of a simulated radio, a pseudo-terminal, the process's
+// own terminal) is shown as it is; what the port would refuse as no serial port (a file, a folder, a FIFO,
 // /dev/null) is marked so, found by a link or not.
 TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
   const radiosim::SimulatedRadio terminal;
@@ -121,6 +121,7 @@ TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
   fs::create_symlink(dir / "plain", ports.links / "com7");
   fs::create_symlink(terminal.SlavePath(), ports.links / "com9");
   fs::create_symlink(dir, ports.links / "com10");
+  fs::create_symlink("/dev/tty", ports.links / "com12");
   ASSERT_EQ(mkfifo((ports.devices / "ttyS10").c_str(), 0600), 0);
   const std::string sys = ports.devices.string();
   const std::pair<int, std::string> shown[] = {
@@ -134,6 +135,7 @@ TEST_F(ConfigDlgTest, EachPortShowsTheDeviceItWouldOpenAndFits) {
       {8, "COM 9   " + terminal.SlavePath()},
       {9, "COM 10   " + dir.string() + " (not a serial port)"},
       {10, "COM 11   " + sys + "/ttyS10 (not a serial port)"},
+      {11, "COM 12   /dev/tty"},
   };
   config.Load();
   CConfigDlg dlg(nullptr, config);

@@ -133,6 +133,7 @@ TEST_F(MainDlgFilesTest, SaveAppendsTheExtensionAndRoundTripsByteExact) {
 // scripted dialog stands in for it). No keeps the file as it was and offers
 // the dialog again, with the name given; Yes replaces the file. No is the
 // default (Enter answers it). The memory editor's FILE SAVE asks the same.
+// An empty name is no file: nothing is asked or saved.
 TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
   struct Case {
     bool editor;        // the memory editor's FILE SAVE, else Files > Save File
@@ -144,7 +145,7 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
       {false, true, "start", false},     {false, true, "start", true},  {false, true, "start.X417", false},
       {false, true, "start.X417", true}, {false, false, "start", false}, {false, false, "start", true},
       {true, true, "start", false},      {true, true, "start.X417", false}, {true, false, "start", false},
-      {true, false, "start", true},
+      {true, false, "start", true},      {false, false, "", false},
   };
   const std::string question = "start.X417 already exists.\nDo you want to replace it?";
   const fs::path target = dir / "Data/start.X417";
@@ -190,7 +191,7 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
       SetPromptService(&prompts);
     } else {
       prompts.Clear();
-      prompts.AnswerFile((dir / "Data" / c.typed).string());
+      prompts.AnswerFile(*c.typed ? (dir / "Data" / c.typed).string() : "");
       prompts.Answer(c.replace ? IDYES : IDNO);
       prompts.AnswerFile(std::nullopt);
       save();
@@ -199,14 +200,14 @@ TEST_F(MainDlgFilesTest, SavingOverAFileAsksFirst) {
         dialogs += shown.kind == CScriptedPrompts::Kind::SaveFile;
         EXPECT_TRUE(shown.kind != CScriptedPrompts::Kind::MessageBox || (shown.type & MB_DEFMASK) == MB_DEFBUTTON2);
       }
-      if (!c.replace) {
+      if (!c.replace && *c.typed) {
         EXPECT_EQ(prompts.Prompts().back().request.fileName, (dir / "Data/start").string());
       }
     }
-    EXPECT_EQ(questions, std::vector<std::string>{question});
-    EXPECT_EQ(dialogs, c.replace ? 1 : 2);
+    EXPECT_EQ(questions, *c.typed ? std::vector<std::string>{question} : std::vector<std::string>{});
+    EXPECT_EQ(dialogs, c.replace || !*c.typed ? 1 : 2);
     EXPECT_EQ(ReadBytes(target) == original, !c.replace);
-    EXPECT_FALSE(fs::exists(dir / "Data/start"));
+    EXPECT_FALSE(fs::exists(dir / "Data/start") || fs::exists(dir / ".X417") || fs::exists(dir / "Data/.X417"));
   }
   editor->SendMessage(WM_COMMAND, IDCANCEL, 0);
   SetRadioLinkCommands(nullptr);

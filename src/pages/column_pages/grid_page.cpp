@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "model/edit_model.h"
 #include "model/zone_model.h"
@@ -198,6 +199,7 @@ BOOL CGridPage::OnInitDialog() {
   SetFirst(m_first);
   m_openRow = nullptr;
   m_openList = 0;
+  m_visit = {};
   IndexItems();
   BindCells();
   BindArrows();
@@ -545,6 +547,9 @@ void CGridPage::OnEditSetFocus(UINT nID) {
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
   if (!row || !IsEdit(row->kind)) return;
   m_active = column;
+  if (row->leave && IsWritable(column)) {
+    m_visit = {static_cast<int>(nID), EntityOf(column), CellText(*row, EntityOf(column))};
+  }
   if (CWnd* edit = CellWnd(*row, column)) edit->PostMessage(EM_SETSEL, 0, -1);
   HideListsExcept(0);
   OnEditFocus(*row, column);
@@ -562,7 +567,11 @@ void CGridPage::OnEditKillFocus(UINT nID) {
     CommitEdit(*row, column, *edit);
     shown = edit->GetWindowText();
   }
-  if (row->leave && IsWritable(column)) row->leave(*this, *row, EntityOf(column), *edit);
+  // Only a value changed in this visit goes on to the leave hook: leaving an
+  // edit as it was entered must not write over what was typed elsewhere since.
+  if (!row->leave || m_visit.id != static_cast<int>(nID)) return;
+  const EditVisit visit = std::exchange(m_visit, {});
+  if (CellText(*row, visit.entity) != visit.text) row->leave(*this, *row, visit.entity, *edit);
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {

@@ -105,7 +105,11 @@
 //   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from its
 //   control id. `edit.keystrokeModifies` sets g_bModified on each change of a
 //   Number cell whatever the trigger; a row's `keystroke` hook runs on each
-//   change before any commit (a check as the person types).
+//   change before any commit (a check as the person types). A row's `leave`
+//   hook runs when the edit loses the focus after its value changed while it
+//   had it (the cell's text from the model differs from the one it showed on
+//   taking the focus), for the entity it took the focus on: passing through,
+//   or typing a value back as it was, runs nothing.
 // - States, worked out again at every refresh and at every paint (WM_CTLCOLOR):
 //   Active (enabled, white), Inactive (disabled, grey 0xC0C0C0: no click, no
 //   focus, skipped by Tab), EnabledGrey (enabled, grey) and Default (the
@@ -245,7 +249,7 @@ struct Row {
   AfterFn after = nullptr;         // after each entity's write
   EditFn commitEdit = nullptr;     // the commit of an edit cell
   EditFn keystroke = nullptr;      // each change of an edit cell, before any commit
-  EditFn leave = nullptr;          // every time an edit cell loses the focus, changed or not
+  EditFn leave = nullptr;          // an edit cell loses the focus after its value changed there
 };
 
 struct Axis {
@@ -384,6 +388,14 @@ class CGridPage : public CScrollPage {
   const Row* m_openRow = nullptr;
   int m_openList = 0;
   std::vector<std::uint32_t> m_openCodes;  // the codes of a list a fill hook built
+  // The edit cell of a row with a `leave` hook that has the focus: its entity
+  // and the text the cell showed when it took the focus.
+  struct EditVisit {
+    int id = 0;
+    int entity = kDefaultEntity;
+    std::string text;
+  };
+  EditVisit m_visit;
 
   void IndexItems();
 

@@ -34,7 +34,8 @@ void CommitId(grid::CGridPage&, const Row&, int g, CWnd& edit) {
   if (e.stored || ModifiedOnRefusal) g_bModified = 1;
 }
 
-// Leaving a TX ID edit, changed or not: its own group's RX ID follows.
+// Leaving a TX ID edit whose ID was changed there: its own group's RX ID
+// follows (an RX ID typed since stays when the TX ID is only passed through).
 void CopyTxToRx(grid::CGridPage& page, const Row&, int g, CWnd&) {
   if (CopyTxIdToRxId(M(), g).changed) g_bModified = 1;
   page.Refresh();
