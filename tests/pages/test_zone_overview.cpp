@@ -151,9 +151,11 @@ TEST_F(ZoneOverviewTest, GroupCountsTypedInAColumnApplyToThatColumnsZone) {
   EXPECT_EQ(S().zoneTxTimeout[3] >> 4, 14);
   EXPECT_EQ(S().zoneTxTimeout[1] >> 4, 6);
 
+  g_bModified = 0;
   Enter(kGroupCounts[3], "17");  // a PassPort zone takes 16 at most
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{kTooManyGroups});
   EXPECT_EQ(Text(kGroupCounts[3]), "1");
+  EXPECT_EQ(g_bModified, 0u);  // refused: nothing changed
   prompts.Clear();
   Enter(kGroupCounts[1], "0");
   EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Delete Emergency System 2"});
@@ -176,10 +178,12 @@ TEST_F(ZoneOverviewTest, IdEntriesKeepTheirRanges) {
   };
   for (const auto& c : cases) {
     prompts.Clear();
+    g_bModified = 0;
     Enter(c.edit, c.typed);
     EXPECT_EQ(prompts.MessageTexts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
         << c.typed;
     EXPECT_EQ(Text(c.edit), c.shown);
+    EXPECT_EQ(g_bModified, c.message ? 0u : 1u) << c.typed;
   }
 }
 

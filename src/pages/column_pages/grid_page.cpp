@@ -547,8 +547,8 @@ void CGridPage::OnEditSetFocus(UINT nID) {
   const Row* row = RowOfCell(static_cast<int>(nID), &column);
   if (!row || !IsEdit(row->kind)) return;
   m_active = column;
-  if (row->leave && IsWritable(column)) {
-    m_visit = {static_cast<int>(nID), EntityOf(column), CellText(*row, EntityOf(column))};
+  if ((row->leave || row->edit.keystrokeModifies) && IsWritable(column)) {
+    m_visit = {static_cast<int>(nID), EntityOf(column), CellText(*row, EntityOf(column)), g_bModified != 0};
   }
   if (CWnd* edit = CellWnd(*row, column)) edit->PostMessage(EM_SETSEL, 0, -1);
   HideListsExcept(0);
@@ -567,11 +567,15 @@ void CGridPage::OnEditKillFocus(UINT nID) {
     CommitEdit(*row, column, *edit);
     shown = edit->GetWindowText();
   }
+  if (m_visit.id != static_cast<int>(nID)) return;
+  const EditVisit visit = std::exchange(m_visit, {});
+  const bool changed = CellText(*row, visit.entity) != visit.text;
+  // The keys typed marked the data changed; a visit that leaves the value as
+  // it was (refused, or typed back) changed nothing.
+  if (row->edit.keystrokeModifies && !changed && !visit.modified) g_bModified = 0;
   // Only a value changed in this visit goes on to the leave hook: leaving an
   // edit as it was entered must not write over what was typed elsewhere since.
-  if (!row->leave || m_visit.id != static_cast<int>(nID)) return;
-  const EditVisit visit = std::exchange(m_visit, {});
-  if (CellText(*row, visit.entity) != visit.text) row->leave(*this, *row, visit.entity, *edit);
+  if (row->leave && changed) row->leave(*this, *row, visit.entity, *edit);
 }
 
 LRESULT CGridPage::OnNumEditChange(WPARAM wParam, LPARAM) {

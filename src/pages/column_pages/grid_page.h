@@ -104,7 +104,9 @@
 //   each change (Trigger::Keystroke: WM_NUMEDIT_CHANGE, WM_SERIALEDIT_CHANGE,
 //   WM_HEXEDIT_CHANGE). It always acts on the edit's own column, taken from its
 //   control id. `edit.keystrokeModifies` sets g_bModified on each change of a
-//   Number cell whatever the trigger; a row's `keystroke` hook runs on each
+//   Number cell whatever the trigger, and clears it again when the edit is left
+//   with the cell's value as it was and the data were not marked before (a
+//   refused or retyped value changes nothing); a row's `keystroke` hook runs on each
 //   change before any commit (a check as the person types). A row's `leave`
 //   hook runs when the edit loses the focus after its value changed while it
 //   had it (the cell's text from the model differs from the one it showed on
@@ -388,12 +390,14 @@ class CGridPage : public CScrollPage {
   const Row* m_openRow = nullptr;
   int m_openList = 0;
   std::vector<std::uint32_t> m_openCodes;  // the codes of a list a fill hook built
-  // The edit cell of a row with a `leave` hook that has the focus: its entity
-  // and the text the cell showed when it took the focus.
+  // The edit cell of a row with a `leave` hook or marked by keystrokes that has
+  // the focus: its entity, the text the cell showed and whether the data were
+  // marked changed when it took the focus.
   struct EditVisit {
     int id = 0;
     int entity = kDefaultEntity;
     std::string text;
+    bool modified = false;
   };
   EditVisit m_visit;
 
