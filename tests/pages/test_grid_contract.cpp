@@ -100,6 +100,12 @@ class GridContract : public GridTest {
       EXPECT_EQ(Text(id), entries[std::size_t(k)].text);
       if (column > 0) {
         EXPECT_EQ(RowValue::Get(page, row, entity), RowValue::Kept(row, entity, code));
+        // A cell the person sees takes only what the save keeps (or refuses with its message).
+        std::vector<std::uint8_t> saved(TheModel().image.begin(), TheModel().image.end());
+        if (m_shown.count(id) && RowValue::Get(page, row, entity) != old[std::size_t(entity)] &&
+            TheModel().PackImage(saved.data())) {
+          EXPECT_NE(saved, before) << "a choice the save drops";
+        }
       }
       // Undone field by field, the image is what it was.
       if (column == 0) {
@@ -161,6 +167,8 @@ class GridContract : public GridTest {
     EXPECT_EQ(FocusedId(), before) << "Shift+Tab from the first cell " << cells[0];
   }
 
+  std::set<int> m_shown;  // the cells in columns the page shows enabled
+
   void CheckPage(UINT idd) {
     pageIndex = 0;
     auto* page = dynamic_cast<grid::CGridPage*>(&Open(idd));
@@ -168,6 +176,10 @@ class GridContract : public GridTest {
     SCOPED_TRACE("page " + std::to_string(idd));
     prompts.Clear();
     CheckTabWalk(*page, idd);
+    m_shown.clear();
+    for (const grid::Row& row : page->Rows())
+      for (int c = 1; c <= page->GetAxis().columns; ++c)
+        if (const int id = page->CellId(row, c); id && Reachable(id)) m_shown.insert(id);
     // Rows the template keeps hidden are shown, so that they are reached too.
     for (const grid::Row& row : page->Rows()) {
       bool shown = false;
