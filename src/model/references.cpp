@@ -12,10 +12,16 @@ namespace {
 
 constexpr std::uint32_t kNoChannelRef = kNoChannel;
 constexpr std::uint32_t kNoGroup = 255;
+constexpr std::uint32_t kNoZone = 255;
 
 // The home group the header's bytes 140 and 141 give, kept beside the options decoded from them.
 constexpr Field kDecodedHomeGroup{[](CEditModel& m, int) { return m.misc.homeGroupIndex; },
                                   [](CEditModel& m, int, std::uint32_t g) { m.misc.homeGroupIndex = g; }};
+
+// The home zone the header's byte 141 gives, as its number (0 none).
+constexpr Field kDecodedHomeZone{
+    [](CEditModel& m, int) { return m.misc.homeZoneNumber == 0 ? kNoZone : m.misc.homeZoneNumber - 1; },
+    [](CEditModel& m, int, std::uint32_t z) { m.misc.homeZoneNumber = z < std::uint32_t(kZoneCount) ? z + 1 : 0; }};
 
 constexpr ReferenceList kChannelReferences[] = {
     {grp::kChannel, kGroupCount, RefHolder::Group},
@@ -32,6 +38,18 @@ constexpr ReferenceList kGroupReferences[] = {
     {gf::kShortCutGroup[3], 1, RefHolder::Fixed},
     {gf::kGroupSwitchGroup, 16, RefHolder::Fixed},
     {kDecodedHomeGroup, 1, RefHolder::Fixed},
+};
+
+constexpr ReferenceList kZoneReferences[] = {
+    {gf::kEmergencyZone, 1, RefHolder::Fixed, "Delete Emergency %s %d"},
+    {gf::kHomeZone, 1, RefHolder::Fixed, "Delete Home %s %d"},
+    {gf::kDataZone, 1, RefHolder::Fixed},
+    {gf::kShortCutZone[0], 1, RefHolder::Fixed},
+    {gf::kShortCutZone[1], 1, RefHolder::Fixed},
+    {gf::kShortCutZone[2], 1, RefHolder::Fixed},
+    {gf::kShortCutZone[3], 1, RefHolder::Fixed},
+    {gf::kGroupSwitchZone, 1, RefHolder::Fixed},
+    {kDecodedHomeZone, 1, RefHolder::Fixed},
 };
 
 // Calls f(list, k, index named) for every reference of the lists.
@@ -63,6 +81,7 @@ std::string Notice(const char* format, std::uint32_t g) {
 
 std::span<const ReferenceList> ChannelReferences() { return kChannelReferences; }
 std::span<const ReferenceList> GroupReferences() { return kGroupReferences; }
+std::span<const ReferenceList> ZoneReferences() { return kZoneReferences; }
 
 RecordMap::RecordMap() {
   for (int i = 0; i < kGroupCount; ++i) to[std::size_t(i)] = i;
@@ -122,5 +141,19 @@ std::vector<std::string> ReleaseGroup(CEditModel& model, int g) {
       list.field.Set(model, k, kNoGroup);
     }
   }
+  return notices;
+}
+
+std::vector<std::string> ReleaseZone(CEditModel& model, int z, const char* wording) {
+  std::vector<std::string> notices;
+  ForEach(kZoneReferences, model, [&](const ReferenceList& list, int k, std::uint32_t named) {
+    if (named != std::uint32_t(z)) return;
+    if (list.notice) {
+      char text[64];
+      std::snprintf(text, sizeof text, list.notice, wording, z + 1);
+      notices.push_back(text);
+    }
+    list.field.Set(model, k, kNoZone);
+  });
   return notices;
 }

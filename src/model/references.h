@@ -1,10 +1,11 @@
 // The fields that name another record by its index, listed once: a channel
 // record by its index 0..249 (bits 0..9 of a group's channel word or of a
-// repeater word, 1023 none) and a group by its global index 0..249 (255
-// none). Whatever moves, drops or resets records rewrites the references
-// through these lists, so that each names afterwards the record it named
-// before; a reference added to the model is added here, and every move
-// keeps it.
+// repeater word, 1023 none), a group by its global index 0..249 (255 none)
+// and a zone by its index 0..31 (255 none). Whatever moves, drops or resets
+// records rewrites the references through these lists, so that each names
+// afterwards the record it named before, and a zone that leaves use leaves
+// every zone reference; a reference added to the model is added here, and
+// every move keeps it.
 #pragma once
 
 #include <array>
@@ -31,7 +32,9 @@ struct ReferenceList {
   int count;    // entities 0..count-1
   RefHolder holder;
   // A group reference that a removed group leaves with a notice ("... %d" of
-  // the group's number), when the group lay in the zone `zone` names.
+  // the group's number), when the group lay in the zone `zone` names; a zone
+  // reference that its zone leaves, with the wording and the zone's number
+  // ("Delete Home %s %d": "Zone" or "System").
   const char* notice = nullptr;
   Field zone{};
 };
@@ -41,6 +44,9 @@ std::span<const ReferenceList> ChannelReferences();
 // The emergency, home, data and short-cut groups, the sixteen group switch
 // positions and the home group the image's header gives.
 std::span<const ReferenceList> GroupReferences();
+// The emergency, home, data and four short-cut zones, the group switch
+// table's zone and the home zone the image's header gives.
+std::span<const ReferenceList> ZoneReferences();
 
 // Where each record goes: its new index, or kGone when its content is lost. A
 // place that keeps no record of its own and receives none is left empty.
@@ -73,3 +79,7 @@ int ChannelReferenceCount(const CEditModel& model, int c);
 // The notices of the group references with a notice that name group g, which
 // become none ("Delete Emergency Group %d", "Delete Home Group %d").
 std::vector<std::string> ReleaseGroup(CEditModel& model, int g);
+
+// Every zone reference that names zone z becomes none. Returns the notices of
+// those with one, in list order, with `wording` ("Zone" or "System") and z + 1.
+std::vector<std::string> ReleaseZone(CEditModel& model, int z, const char* wording);

@@ -16,6 +16,8 @@ enum ZoneDefaultSlot : int {
   kOverviewPowerSlot,
   kOverviewRevertSlot,
   kOverviewDccSlot,
+  kOverviewHomeRepeaterSlot,
+  kOverviewGroupDecodeSlot,
   // The LTR system page.
   kLtrSystemTimeoutSlot,
   kLtrSystemPowerSlot,

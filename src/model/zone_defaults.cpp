@@ -6,7 +6,12 @@ void ResetZoneDefaults(CEditModel& model, std::span<const ZoneDefault> values) {
 
 bool Reaches(const CEditModel& model, const ZoneDefault& value, int z) {
   if (z < 0 || z >= kZoneCount) return false;
-  return value.reach == Reach::AllZones || zf::kFormat.Get(model, z) == zf::kLtr;
+  const std::uint32_t format = zf::kFormat.Get(model, z);
+  switch (value.reach) {
+    case Reach::LtrZones: return format == zf::kLtr;
+    case Reach::TrunkedZones: return format != zf::kConventional;
+    default: return true;
+  }
 }
 
 void CommitZoneDefault(CEditModel& model, const ZoneDefault& value, std::uint32_t code) {

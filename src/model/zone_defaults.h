@@ -17,8 +17,10 @@
 
 // Which zones a Default commit writes. The LTR IDs, resume and data rise times
 // share their bytes with the Connect Dial of a Conventional zone and the
-// roaming timers and flags of a PassPort zone, so they reach LTR zones only.
-enum class Reach { AllZones, LtrZones };
+// roaming timers and flags of a PassPort zone, so they reach LTR zones only;
+// the home repeater shares its byte with a Conventional zone's Connect Dial,
+// so it reaches the LTR and PassPort zones.
+enum class Reach { AllZones, LtrZones, TrunkedZones };
 
 struct ZoneDefault {
   BitField value;          // the Default value
@@ -50,7 +52,13 @@ inline constexpr ZoneDefault kTxTimeout = DefaultOf<kOverviewTimeoutSlot>(zf::kT
 inline constexpr ZoneDefault kTxPower = DefaultOf<kOverviewPowerSlot>(zf::kTxPower, zf::kTxPowerList);
 inline constexpr ZoneDefault kRevertGroup = DefaultOf<kOverviewRevertSlot>(zf::kRevertGroup, zf::kNoRevertGroup);
 inline constexpr ZoneDefault kDcc = DefaultOf<kOverviewDccSlot>(zf::kDcc, zf::kDccList);
-inline constexpr ZoneDefault kValues[] = {kTalkPermit, kLtrTalkPermit, kTxTimeout, kTxPower, kRevertGroup, kDcc};
+// Its list offers "None" only: the home repeater of each zone it reaches none, and no slot's bits.
+inline constexpr ZoneDefault kHomeRepeater =
+    DefaultOf<kOverviewHomeRepeaterSlot>(zf::kHomeRepeater, 0, Reach::TrunkedZones);
+inline constexpr ZoneDefault kGroupDecode =
+    DefaultOf<kOverviewGroupDecodeSlot>(zf::kMultipleGroupDecode, zf::kDisableEnableList);
+inline constexpr ZoneDefault kValues[] = {kTalkPermit, kLtrTalkPermit, kTxTimeout,   kTxPower,
+                                          kRevertGroup, kDcc,          kHomeRepeater, kGroupDecode};
 }  // namespace overview
 
 namespace ltrsystem {

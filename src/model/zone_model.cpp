@@ -175,19 +175,8 @@ GroupCountResult ApplyGroupCount(CEditModel& model, int z, long requested, const
 }
 
 std::vector<std::string> ReleaseZoneReferences(CEditModel& model, int z, ReferenceWording wording) {
-  std::vector<std::string> messages;
-  if (!IsZone(z)) return messages;
-  CGlobalSettings& g = model.global;
-  const bool zone = wording == ReferenceWording::Zone;
-  if (g.emergencySystem == z) {
-    messages.push_back(Numbered(zone ? "Delete Emergency Zone %d" : "Delete Emergency System %d", z + 1));
-    g.emergencySystem = kNone;
-  }
-  if (g.homeSystem == z) {
-    messages.push_back(Numbered(zone ? "Delete Home Zone %d" : "Delete Home System %d", z + 1));
-    g.homeSystem = kNone;
-  }
-  return messages;
+  if (!IsZone(z)) return {};
+  return ReleaseZone(model, z, wording == ReferenceWording::Zone ? "Zone" : "System");
 }
 
 GroupCountResult CommitGroupCount(CEditModel& model, int z, long requested, const GroupCountRules& rules) {

@@ -1,6 +1,5 @@
 // What the zone pages do to the model: the pool of the 250 group records that
-// the 32 zones share, a zone going in and out of use with its home and
-// emergency references, and the range checks of the PassPort identity. Each
+// the 32 zones share, a zone going in and out of use with the references to it, and the range checks of the PassPort identity. Each
 // operation returns what it stored and the messages it raises, in order; the
 // page shows them. None of them sets g_bModified: the page does, for every
 // change it stores.
@@ -67,7 +66,8 @@ bool GroupCountFits(const CChannelStore& store, int z, long requested);
 // The wording of the notices when a zone stops being the home or emergency zone.
 enum class ReferenceWording { Zone, System };
 
-// Clears the emergency and then the home zone when they name zone z; returns
+// A zone that left use: every zone reference that names zone z becomes none
+// (references.h); returns the notices of the emergency and then the home zone,
 // "Delete Emergency Zone %d" / "Delete Home Zone %d" (or "... System %d") with z + 1.
 std::vector<std::string> ReleaseZoneReferences(CEditModel& model, int z, ReferenceWording wording);
 

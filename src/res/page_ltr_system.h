@@ -24,9 +24,8 @@ inline constexpr const int (&kAreaCode)[5] = zone_ids::kDcc;
 inline constexpr const int (&kRepeaters)[5] = zone_ids::kFeatures;
 
 inline constexpr int kZoneScanCells[5] = {1118, 1121, 1122, 1123, 1124};
-inline constexpr int kHomeRepeater[5] = {1204, 1205, 1206, 1207, 1208};
-inline constexpr int kTalkPermit[5] = {1113, 1114, 1115, 1116, 1117};
-inline constexpr int kGroupDecode[5] = {1219, 1220, 1221, 1222, 1223};
+using zone_ids::kHomeRepeater, zone_ids::kGroupDecode;
+inline constexpr const int (&kTalkPermit)[5] = zone_ids::kLtrTalkPermit;
 inline constexpr int kScanWords[5] = {1226, 1227, 1228, 1229, 1230};
 
 }  // namespace ltr_system_ids

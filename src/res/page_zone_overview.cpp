@@ -24,13 +24,17 @@ constexpr int kZoneWidth = 47;  // wider than the Default cells: "Conventional" 
 using grid_res::Kind;
 
 // One row of cells: its label (none for the on/off row), stopping at the Default
-// column or running over it on rows without a Default cell, and its cells.
+// column or running over it on rows without a Default cell, and its cells; a
+// row of the identity edits holds the list cells of an LTR setting in the same
+// places, which the page shows in their stead with the LTR captions.
 struct CellRow {
   const char* label;
   int labelId;
   Kind kind;
   int defaultId;
   const int (&ids)[5];
+  int ltrDefaultId = 0;
+  const int* ltrIds = nullptr;
 };
 
 // Above the buttons that lead to the zone's interconnect and LTR settings.
@@ -44,14 +48,14 @@ const CellRow kUpperRows[] = {
     {"TX Power", kLabelPower, Kind::List, kPowerDefault, kPower},
     {"Revert Group", kLabelRevert, Kind::List, kRevertDefault, kRevert},
 };
-// Below the heading; the Default cell of the Affiliated System ID row opens the
-// list of the (hidden) LTR Talk Permit Tone row.
+// Below the heading; the Default cell of the Affiliated System ID row is the
+// LTR Talk Permit Tone's, shown with both captions.
 const CellRow kLowerRows[] = {
     {"Fixed DCC", kLabelFixedDcc, Kind::List, 0, kFixedDcc},
     {"Digital Color Code", kLabelDcc, Kind::List, 0, kDcc},
-    {"Home System ID", kLabelHomeSystemId, Kind::Edit, 0, kHomeSystemId},
-    {"Affiliated System ID ", kLabelAffiliated, Kind::Edit, kLtrTalkPermitDefault, kAffiliatedId},
-    {"Mobile Identity Number", kLabelMobileId, Kind::Edit, 0, kMobileId},
+    {"Home System ID", kLabelHomeSystemId, Kind::Edit, 0, kHomeSystemId, kHomeRepeaterDefault, kHomeRepeater},
+    {"Affiliated System ID ", kLabelAffiliated, Kind::Edit, 0, kAffiliatedId, kLtrTalkPermitDefault, kLtrTalkPermit},
+    {"Mobile Identity Number", kLabelMobileId, Kind::Edit, 0, kMobileId, kGroupDecodeDefault, kGroupDecode},
     {"Home Channel Frequency", kLabelHomeFreq, Kind::Edit, 0, kHomeFreq},
     {"Back up Home Channel Frequency", kLabelBackupFreq, Kind::Edit, 0, kBackupFreq},
     {"Wide Band / Narrow Band", kLabelBandwidth, Kind::List, 0, kBandwidth},
@@ -65,13 +69,17 @@ void AddRows(std::vector<DlgItemTemplate>& items, std::span<const CellRow> rows,
   for (int k = 0; k < 5; ++k) zones.x.push_back(ZoneX(k));
   for (const CellRow& r : rows) {
     if (r.label) {
-      const int width = (r.defaultId ? kDefaultX : kZoneX) - kLabelX - 3;
+      const int width = (r.defaultId || r.ltrDefaultId ? kDefaultX : kZoneX) - kLabelX - 3;
       items.push_back(dlg::LText(r.label, r.labelId, kLabelX, y + 1, width, kCellHeight - 1,
                                  SS_LEFTNOWORDWRAP | SS_CENTERIMAGE));
     }
     // The Default cell of the row, then its zone cells.
-    grid_res::AddRow(items, defaults, y, r.defaultId == kLtrTalkPermitDefault ? Kind::List : r.kind, r.defaultId, {});
+    grid_res::AddRow(items, defaults, y, r.kind, r.defaultId, {});
     grid_res::AddRow(items, zones, y, r.kind, 0, r.ids);
+    if (r.ltrIds) {
+      grid_res::AddRow(items, defaults, y, Kind::List, r.ltrDefaultId, {});
+      grid_res::AddRow(items, zones, y, Kind::List, 0, std::span<const int>(r.ltrIds, 5));
+    }
     y += kPitch;
   }
 }

@@ -37,6 +37,13 @@ inline constexpr int kMobileId[5] = {11260, 11271, 11281, 11291, 11301};
 inline constexpr int kHomeFreq[5] = {11361, 11372, 11382, 11392, 11402};
 inline constexpr int kBackupFreq[5] = {11412, 11422, 11432, 11442, 11452};
 inline constexpr int kBandwidth[5] = {11110, 11251, 11462, 11472, 11482};
+// With the LTR captions the LTR settings stand in place of the three identity
+// rows (the LTR system page shows the same cells).
+inline constexpr int kHomeRepeaterDefault = 12030;
+inline constexpr int kHomeRepeater[5] = {1204, 1205, 1206, 1207, 1208};
+inline constexpr int kLtrTalkPermit[5] = {1113, 1114, 1115, 1116, 1117};
+inline constexpr int kGroupDecodeDefault = 12180;
+inline constexpr int kGroupDecode[5] = {1219, 1220, 1221, 1222, 1223};
 
 // The popup list every row of the page drops down (filled for the row that opens it).
 inline constexpr int kPopupList = 1307;

@@ -4,6 +4,7 @@
 
 #include "model/mobile_special.h"
 #include "model/global_fields.h"
+#include "model/zone_model.h"
 #include "test_support.h"
 
 namespace {
@@ -47,6 +48,10 @@ TEST(MobileSpecial, TheSwitchTableKeepsOnlyInUseGroupsOfItsZone) {
   EXPECT_TRUE(NormaliseSwitchTable(*m));
   EXPECT_EQ(g.groupSwitchGroup,
             (std::array<std::uint8_t, 16>{4, 255, 255, 6, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255}));
+  // The switch zone leaving use is none: the page's list opens on "None".
+  CommitGroupCount(*m, 1, 0);
+  EXPECT_EQ(g.groupSwitchZone, 255);
+  EXPECT_EQ(SwitchZoneChoices(*m).selected, 0);
   g.groupSwitchZone = 40;
   g.groupSwitchGroup.fill(0);
   EXPECT_EQ(SwitchZoneText(*m), "None");

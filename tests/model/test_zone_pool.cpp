@@ -280,11 +280,15 @@ TEST(ZonePoolTest, ReferencesGoInOrderAndOnAndOffReportOnlyRealChanges) {
   CChannelStore& s = m->store;
   CGlobalSettings& g = m->global;
   SetGroupCounts(s, {3, 2, 0, 4});
-  g.homeSystem = g.emergencySystem = 3;
+  // Every zone reference names zone 4 (the header's home zone by its number).
+  g.homeSystem = g.emergencySystem = g.dataZone = g.groupSwitchZone = 3;
+  g.shortCutZone.fill(3);
+  m->misc.homeZoneNumber = 4;
   GroupCountResult r = CommitGroupCount(*m, 3, 0);
   EXPECT_EQ(r.messages, (std::vector<std::string>{"Delete Emergency System 4", "Delete Home System 4"}));
-  EXPECT_EQ(g.homeSystem, 255);
-  EXPECT_EQ(g.emergencySystem, 255);
+  EXPECT_EQ(std::vector<int>({g.homeSystem, g.emergencySystem, g.dataZone, g.groupSwitchZone, g.shortCutZone[0],
+                              g.shortCutZone[1], g.shortCutZone[2], g.shortCutZone[3], int(m->misc.homeZoneNumber)}),
+            std::vector<int>({255, 255, 255, 255, 255, 255, 255, 255, 0}));
 
   EXPECT_TRUE(SetZoneInUse(*m, 1, false).changed);
   EXPECT_TRUE(SetZoneInUse(*m, 1, true).changed);

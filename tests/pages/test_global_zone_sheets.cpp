@@ -113,7 +113,12 @@ TEST_F(GlobalSheet, Type11PrintsItsBlocksInTwoColumnsAndTheMobileSpecialPage) {
 TEST_F(GlobalSheet, OtherRadiosPrintPowerSavingAndHandheldAndNoDataRows) {
   LoadRadio(Band::Uhf, 0);
   G().byte186 = 0x03;  // RX save 1:3
+  // The switch zone's groups all gone: its zone is none on the sheet too.
+  ASSERT_FALSE(ApplyGroupCount(TheModel(), 1, 2).refused);
+  G().groupSwitchZone = 1;
+  CommitGroupCount(TheModel(), 1, 0);
   words = SheetWords(kSheetGlobal);
+  EXPECT_EQ(Line("Ext.", 2), "Ext. Mic. Sense Standard Zone None");
   EXPECT_EQ(Line("MODEL"), "MODEL Emergency Zone/Group Zone 1 None");
   EXPECT_EQ(Line("saving"), "Power saving LED Disable");
   EXPECT_EQ(Line("RX"), "RX save mode 1:3 LED Blink Off");
@@ -175,6 +180,10 @@ TEST_F(ZoneSheet, EachZoneInUsePrintsThePageOfItsFormat) {
   EXPECT_EQ(Line("PassPort", 4), "3 PassPort SYSTEM05 Enable 3.0min High");  // with the Talk Permit Tone
   EXPECT_EQ(Line("Fixed", 4), "Fixed DCC Digital color code Home System ID Affiliated System ID");
   EXPECT_EQ(Line("Mobile", 4), "Mobile Identity Number Home Channel Frequency Wide band /Narrow band");
+  G().systemType |= 0x40;  // the LTR settings the overview shows in the identity's place
+  words = SheetWords(kSheetZone);
+  EXPECT_EQ(Line("Fixed", 4), "Fixed DCC Digital color code Home Channel Number Multiple Group Decode");
+  EXPECT_EQ(Count("Mobile", 4), 0);
 }
 
 TEST_F(ZoneSheet, LongTablesGoOnWithTheirHeaderAndTitlesStayVisible) {

@@ -35,6 +35,7 @@ const std::map<std::pair<UINT, int>, const char*> kIrregular = {
     {{IDD_ZONE_OVERVIEW, zone_ids::kFormat[0]}, "a new format gives the zone that format's defaults"},
     {{IDD_LTR_SYSTEM, ltr_system_ids::kOnOff[0]}, "puts the zone in or out of use with its groups"},
     {{IDD_LTR_SYSTEM, ltr_system_ids::kHomeRepeater[0]}, "also sets the Dispatch and Interconnect bits of the slot"},
+    {{IDD_ZONE_OVERVIEW, zone_ids::kHomeRepeater[0]}, "also sets the Dispatch and Interconnect bits of the slot"},
     {{IDD_CONV_GROUP_BASIC, conv_basic_ids::kRxType[0]}, "a type set or cleared sets or clears the codes as well"},
     {{IDD_CHANNEL_TABLE, channel_ids::kEnable[0]}, "programs or clears the channel and its references"},
     {{IDD_REPEATERS, repeater_ids::kChannel[0]}, "a channel sets the slot's flags; the cell shows its number only"},
@@ -49,9 +50,11 @@ const std::map<UINT, int> kBeforeTheCells = {{IDD_CHANNEL_TABLE, channel_ids::kS
 
 // Default cells whose commit reaches only the LTR zones: their bytes are the
 // Connect Dial of a Conventional zone and the roaming timers and flags of a
-// PassPort zone. Every other Default cell of the zone pages reaches every zone.
+// PassPort zone (the home repeater's: every zone but a Conventional one).
+// Every other Default cell of the zone pages reaches every zone.
 const std::set<int> kLtrZonesOnly = {ltr_advanced_ids::kRiseTimeDefault, ltr_advanced_ids::kDecodeResumeDefault,
                                      ltr_advanced_ids::kTxInhibitResumeDefault};
+const std::set<int> kTrunkedZonesOnly = {zone_ids::kHomeRepeaterDefault};
 
 class GridContract : public GridTest {
  protected:
@@ -59,6 +62,7 @@ class GridContract : public GridTest {
   // a row over the entities; every zone, or the LTR zones, for the zone pages'
   // own Default values.
   static bool DefaultReaches(grid::CGridPage& page, const grid::Row& row, int e) {
+    if (kTrunkedZonesOnly.count(row.defaultId)) return zf::kFormat.Get(TheModel(), e) != zf::kConventional;
     if (row.writeDefault) return !kLtrZonesOnly.count(row.defaultId) || TheModel().store.IsZoneLtr(e);
     const auto [begin, end] = RowValue::Scope(page, row);
     return e >= begin && e < end;

@@ -35,6 +35,8 @@ constexpr Fact kFacts[] = {
     {IDD_CONV_GROUP_ADVANCED, conv_advanced_ids::kTalkAroundFixed[0], 3, 0x10},
     {IDD_CONV_GROUP_ADVANCED, conv_advanced_ids::kCallVerify[0], 3, 0x04},
     {IDD_ZONE_OVERVIEW, zone_ids::kTimeout[0], 1, 0xF0, true},
+    {IDD_ZONE_OVERVIEW, zone_ids::kLtrTalkPermit[0], 12, 0x80, true, kSystemLtr},
+    {IDD_ZONE_OVERVIEW, zone_ids::kGroupDecode[0], 12, 0x20, true, kSystemLtr},
     {IDD_INTERCONNECT, interconnect_ids::kTimeout[0], 1, 0x0F, true},
     {IDD_INTERCONNECT, interconnect_ids::kOnlyRx[0], 0, 0x40, true},
     {IDD_LTR_SYSTEM, ltr_system_ids::kAreaCode[0], 2, 0x80, true, kSystemLtr},

@@ -3,8 +3,8 @@
 // changes by the zone overview's keys before zone 2, whose two groups have
 // names, settings and channels of their own: whether or not zone 2's page was
 // opened before the save, the saved file and zone 2's page show its groups as
-// they were, each on the channel with its new index. The emergency group and
-// two switch positions name zone 2's groups and follow them; the repeaters of
+// they were, each on the channel with its new index. The emergency and data
+// groups and two switch positions name zone 2's groups and follow them; the repeaters of
 // an LTR zone 3 keep their channels' data wherever a move writes over or
 // frees their records, and when no free record is left the change is refused.
 #include <cstring>
@@ -129,10 +129,10 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
   S().groups[was].byte2 = 0x09;  // CTCSS both ways
   S().groups[was].byte4 = S().groups[was].byte5 = 3;
   S().groups[was + 1].byte0 ^= 0x20;  // TX inhibit
-  // The emergency group is Z2G02, switch position #0 Z2G02 and #1 Z2G01.
-  m.global.emergencySystem = m.global.groupSwitchZone = 1;
+  // The emergency group is Z2G02, switch position #0 Z2G02 and #15 Z2G01, the data group Z2G01.
+  m.global.emergencySystem = m.global.groupSwitchZone = m.global.dataZone = 1;
   m.global.emergencyGroup = m.global.groupSwitchGroup[0] = std::uint8_t(was + 1);
-  m.global.groupSwitchGroup[1] = std::uint8_t(was);
+  m.global.groupSwitchGroup[15] = m.global.dataGroup = std::uint8_t(was);
   if (c.fullStore) {
     for (int n = 0; n < kChannelCount - c.spare; ++n) S().channels[n].programmed |= 1;
   }
@@ -172,10 +172,11 @@ TEST_P(ZoneGroupMoveTest, LaterZonesGroupsKeepTheirChannels) {
     EXPECT_EQ(group(after, now + k), std::pair(group(before, was + k).first, now + k));
     EXPECT_EQ(channel(after, now + k), channel(before, was + k));
   }
-  // The emergency group and the switch positions name zone 2's groups by their numbers in the zone.
-  EXPECT_EQ(std::vector<int>({after[234], after[235], after[731], after[732], after[733]}),
+  // The emergency group and the switch positions name zone 2's groups by their
+  // numbers in the zone; the data group (the image holds its zone only) its group.
+  EXPECT_EQ(std::vector<int>({after[234], after[235], after[731], after[732], after[747]}),
             std::vector<int>({1, 1, 1, 1, 0}));
-  EXPECT_EQ(m.global.emergencyGroup, now + 1);
+  EXPECT_EQ(std::pair(int(m.global.emergencyGroup), int(m.global.dataGroup)), std::pair(now + 1, now));
   // Each repeater names the data its channel held, wherever that lies now.
   const int zone3 = S().CountGroupsBeforeZone(2);
   for (int k = 0; k < int(c.repeaterChannels.size()); ++k) {

@@ -43,6 +43,8 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
     EXPECT_EQ(Text(kLabelFormat), ltr ? "System Type" : "Zone Format");
     EXPECT_EQ(Text(ltr ? kLabelHomeSystemId : kLabelAffiliated), ltr ? "Home Channel Number" : "Affiliated System ID ");
     EXPECT_EQ(Visible(*overview, kHomeFreq[0]), !ltr);
+    EXPECT_EQ(Visible(*overview, kMobileId[0]), !ltr);
+    EXPECT_EQ(Visible(*overview, kGroupDecode[0]), ltr);
     EXPECT_EQ(Visible(*overview, kBandwidth[0]), !ltr);
     EXPECT_EQ(Visible(*overview, kRevert[0]), ltr);
     EXPECT_EQ(Visible(*overview, kLtrAdvanced), ltr);
@@ -73,6 +75,37 @@ TEST_F(ZoneOverviewTest, CaptionModesAndWhereTheButtonsLead) {
     EXPECT_EQ(name(kGroups[1]), ltr ? "Groups" : "Group IDs");
     Close();
   }
+}
+
+// With the LTR captions the identity rows edit the LTR settings their labels
+// name, grey where a zone keeps none; the home repeater chosen there lets the
+// pack pass and comes back, and the Default "None" spares a Conventional zone's dial.
+TEST_F(ZoneOverviewTest, LtrCaptionsEditTheSettingsTheLabelsName) {
+  LoadRadio();
+  G().systemType |= 0x40;
+  UseZone(0, kSystemLtr);
+  UseZone(1, kSystemConventional);
+  UseZone(2, kSystemPassPort);
+  S().zoneRepeaters[0][0] = kNoChannel;  // RPT#1 none, the zone's home repeater
+  S().zoneRepeaters[0][2] = 5;
+  S().zoneHomeRepeater[1] = 0x41;  // a Connect Dial of four digits
+  Show();
+  for (const int* row : {kHomeRepeater, kLtrTalkPermit, kGroupDecode}) {
+    EXPECT_TRUE(Enabled(row[0]) && !Enabled(row[1]) && Enabled(row[2]) && !Enabled(row[3])) << row[0];
+  }
+  std::vector<std::uint8_t> image(TheModel().image.begin(), TheModel().image.end());
+  EXPECT_EQ(TheModel().PackImage(image.data()), 0);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Home Channel of SYS # 1 has not been programmed"});
+  Choose(kHomeRepeater[0], kPopupList, " 3");
+  image = Packed();
+  S().zoneHomeRepeater[0] = 0;
+  TheModel().UnpackImage(image.data());
+  overview->Refresh();
+  EXPECT_EQ(Text(kHomeRepeater[0]), " 3");
+  EXPECT_EQ(S().zoneRepeaters[0][2], 0x6005);  // Dispatch and Interconnect
+  Choose(kHomeRepeaterDefault, kPopupList, "None");
+  EXPECT_EQ(std::vector<int>({S().zoneHomeRepeater[0], S().zoneHomeRepeater[1], S().zoneHomeRepeater[2]}),
+            std::vector<int>({0, 0x41, 0x80}));
 }
 
 TEST_F(ZoneOverviewTest, FormatChangesResetTheZoneAndAnLtrZoneShowsAnEmptyFormat) {

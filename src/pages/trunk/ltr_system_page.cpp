@@ -5,7 +5,6 @@
 
 #include "model/edit_model.h"
 #include "model/trunk_ltr.h"
-#include "model/trunk_repeaters.h"
 #include "model/zone_defaults.h"
 #include "model/zone_fields.h"
 #include "pages/trunk/zone_rows.h"
@@ -56,16 +55,6 @@ void CommitCount(grid::CGridPage& page, const Row&, int z, CWnd& edit) {
   page.Refresh();
 }
 
-// ---- revert group and home repeater ----------------------------------------------------------
-
-std::string HomeText(grid::CGridPage&, const Row&, int z) { return HomeRepeaterText(M(), z); }
-
-void HomeEntries(grid::CGridPage&, const Row&, int z, std::vector<grid::Entry>& entries) {
-  for (const OfferedEntry& e : HomeRepeaterChoices(M(), z).entries) entries.push_back({e.text, e.code});
-}
-
-void WriteHome(grid::CGridPage&, const Row&, int z, std::uint32_t repeater) { ChooseHomeRepeater(M(), z, repeater); }
-
 using grid::Cell;
 using grid::Scope;
 using grid::Trigger;
@@ -92,12 +81,9 @@ const Row kRows[] = {
      .enterOpens = false},
     {.ids = grid::Ids(kAreaCode), .listId = kPopupList, .choices = tf::kAreaCodeList, .field = zf::kAreaCode,
      .tags = kTrunking},
-    {.ids = grid::Ids(kHomeRepeater), .listId = kPopupList, .field = zf::kHomeRepeater, .heightFactor = 4,
-     .tags = kTrunking, .show = &HomeText, .fill = &HomeEntries, .write = &WriteHome},
-    {.ids = grid::Ids(kTalkPermit), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
-     .field = zf::kTalkPermitTone, .tags = kTrunking},
-    {.ids = grid::Ids(kGroupDecode), .listId = kPopupList, .choices = zf::kDisableEnableList,
-     .field = zf::kMultipleGroupDecode, .tags = kTrunking},
+    zone_rows::kHomeRepeaterRow,
+    zone_rows::kTalkPermitRow,
+    zone_rows::kGroupDecodeRow,
     {.ids = grid::Ids(kScanWords), .listId = kPopupList, .choices = zf::kScanWordList, .field = zf::kScanWords,
      .heightFactor = 4, .tags = kTrunking},
 };

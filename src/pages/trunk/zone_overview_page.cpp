@@ -158,15 +158,15 @@ const Row kRows[] = {
     {.kind = Cell::Number, .ids = grid::Ids(kHomeSystemId), .field = zf::kHomeSystemId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kHomeSystemIdRange>},
-    {.defaultId = kLtrTalkPermitDefault, .listId = kPopupList, .choices = zf::kDisableEnableOnList,
-     .field = overview::kLtrTalkPermit.zones, .defaultField = overview::kLtrTalkPermit.value,
-     .scope = Scope::Entities},
+    zone_rows::WithDefault<overview::kHomeRepeater>(zone_rows::kHomeRepeaterRow, kHomeRepeaterDefault),
     {.kind = Cell::Number, .ids = grid::Ids(kAffiliatedId), .field = zf::kAffiliatedSystemId,
      .trigger = Trigger::KillFocus, .edit = {.intDigits = 3, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kAffiliatedSystemIdRange>},
+    zone_rows::WithDefault<overview::kLtrTalkPermit>(zone_rows::kTalkPermitRow, kLtrTalkPermitDefault),
     {.kind = Cell::Number, .ids = grid::Ids(kMobileId), .field = zf::kMobileId, .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 5, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .commitEdit = &CommitId<kMobileIdRange>},
+    zone_rows::WithDefault<overview::kGroupDecode>(zone_rows::kGroupDecodeRow, kGroupDecodeDefault),
     {.kind = Cell::Number, .ids = grid::Ids(kHomeFreq), .trigger = Trigger::KillFocus,
      .edit = {.intDigits = 4, .decimals = 5, .enterNext = true, .keystrokeModifies = true}, .tags = kPassPortOnly,
      .show = &HomeFreqText, .commitEdit = &CommitHomeFreq},
@@ -244,8 +244,13 @@ void CZoneOverviewPage::OnInitPage() {
   for (int id : {kLabelRevert, kRevertDefault, kLtrAdvanced}) show(id, m_ltrCaptions);
   for (int id : kRevert) show(id, m_ltrCaptions);
   for (int id : {kLabelHomeFreq, kLabelBackupFreq, kLabelBandwidth}) show(id, !m_ltrCaptions);
-  for (const int* row : {kHomeFreq, kBackupFreq, kBandwidth}) {
+  for (const int* row : {kHomeFreq, kBackupFreq, kBandwidth, kHomeSystemId, kAffiliatedId, kMobileId}) {
     for (int k = 0; k < 5; ++k) show(row[k], !m_ltrCaptions);
+  }
+  // The LTR settings the identity rows' labels name, in the identity edits' places.
+  for (int id : {kHomeRepeaterDefault, kGroupDecodeDefault}) show(id, m_ltrCaptions);
+  for (const int* row : {kHomeRepeater, kLtrTalkPermit, kGroupDecode}) {
+    for (int k = 0; k < 5; ++k) show(row[k], m_ltrCaptions);
   }
   LayOutRows();
 }

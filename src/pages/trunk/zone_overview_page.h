@@ -1,7 +1,8 @@
 // CZoneOverviewPage: the page the Zone tab shows first, the 32 zones five at a
 // time with a Default column: on/off, number of groups, format, alias, the
-// common trunking settings and the PassPort system identity, and the buttons
-// that lead to a zone's sub-pages. It is a grid page (pages/column_pages) whose rows
+// common trunking settings and the PassPort system identity (with the LTR
+// captions, the LTR settings in its place), and the buttons that lead to a
+// zone's sub-pages. It is a grid page (pages/column_pages) whose rows
 // are the table in zone_overview_page.cpp; the group pool, the on/off rules,
 // the ID ranges and the home channel words are model operations (zone_model.h,
 // home_channel.h). The caption mode (LTR or PassPort) follows the global

@@ -1,5 +1,6 @@
 #include "pages/trunk/zone_rows.h"
 
+#include "model/trunk_repeaters.h"
 #include "ui/wnd/prompt.h"
 
 namespace zone_rows {
@@ -23,6 +24,20 @@ void ShowIdEntry(grid::CGridPage& page, int zone, CWnd& edit, const LtrIdEntry& 
   }
   g_bModified = 1;
   if (zone == grid::kDefaultEntity) page.RefreshKeepingSelection(edit);
+}
+
+grid::State TrunkedZoneState(grid::CGridPage&, const grid::Row&, int, int zone) {
+  return LtrSystemCellEnabled(TheModel(), zone, true) ? grid::State::Active : grid::State::Inactive;
+}
+
+std::string HomeRepeaterShow(grid::CGridPage&, const grid::Row&, int zone) { return HomeRepeaterText(TheModel(), zone); }
+
+void HomeRepeaterEntries(grid::CGridPage&, const grid::Row&, int zone, std::vector<grid::Entry>& entries) {
+  for (const OfferedEntry& e : HomeRepeaterChoices(TheModel(), zone).entries) entries.push_back({e.text, e.code});
+}
+
+void WriteHomeRepeater(grid::CGridPage&, const grid::Row&, int zone, std::uint32_t repeater) {
+  ChooseHomeRepeater(TheModel(), zone, repeater);
 }
 
 }  // namespace zone_rows

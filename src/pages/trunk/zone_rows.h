@@ -16,6 +16,7 @@
 #include "model/trunk_ltr.h"
 #include "model/zone_defaults.h"
 #include "pages/column_pages/grid_page.h"
+#include "res/page_zone_overview.h"
 
 namespace zone_rows {
 
@@ -79,6 +80,42 @@ constexpr grid::Row IdRow(const int (&ids)[5], int defaultId, grid::StateFn stat
   return {.kind = grid::Cell::Number, .ids = grid::Ids(ids), .defaultId = defaultId, .field = D.zones,
           .defaultField = D.value, .trigger = grid::Trigger::Keystroke, .edit = {.intDigits = 3, .maxValue = 999},
           .show = &IdText<D>, .state = state, .commitEdit = &EnterId<D>};
+}
+
+// ---- the LTR settings the LTR system page and the zone overview (LTR captions) share ----
+
+// Enabled for a zone in use that is not Conventional: a Conventional zone has
+// no trunking, and its home repeater byte is its Connect Dial.
+grid::State TrunkedZoneState(grid::CGridPage& page, const grid::Row& row, int column, int zone);
+// The Home Channel Number: the zone's home repeater, its list ("None" only in
+// the Default column) and its choice, which also sets the slot's Dispatch and
+// Interconnect bits.
+std::string HomeRepeaterShow(grid::CGridPage& page, const grid::Row& row, int zone);
+void HomeRepeaterEntries(grid::CGridPage& page, const grid::Row& row, int zone, std::vector<grid::Entry>& entries);
+void WriteHomeRepeater(grid::CGridPage& page, const grid::Row& row, int zone, std::uint32_t repeater);
+
+// The rows without a Default cell; WithDefault gives one a page's Default value.
+inline constexpr grid::Row kHomeRepeaterRow{
+    .ids = grid::Ids(zone_ids::kHomeRepeater), .listId = zone_ids::kPopupList, .field = zf::kHomeRepeater,
+    .heightFactor = 4, .show = &HomeRepeaterShow, .state = &TrunkedZoneState, .fill = &HomeRepeaterEntries,
+    .write = &WriteHomeRepeater};
+inline constexpr grid::Row kTalkPermitRow{.ids = grid::Ids(zone_ids::kLtrTalkPermit), .listId = zone_ids::kPopupList,
+                                          .choices = zf::kDisableEnableOnList, .field = zf::kTalkPermitTone,
+                                          .state = &TrunkedZoneState};
+inline constexpr grid::Row kGroupDecodeRow{.ids = grid::Ids(zone_ids::kGroupDecode), .listId = zone_ids::kPopupList,
+                                           .choices = zf::kDisableEnableList, .field = zf::kMultipleGroupDecode,
+                                           .state = &TrunkedZoneState};
+
+// A row with a Default cell over the Default value D: a value that reaches
+// every zone writes them as the engine's scope, any other through the model
+// (the zones' bits only, never a row's own write).
+template <const ZoneDefault& D>
+constexpr grid::Row WithDefault(grid::Row row, int defaultId) {
+  row.defaultId = defaultId;
+  row.defaultField = D.value;
+  if (D.reach == Reach::AllZones) row.scope = grid::Scope::Entities;
+  else row.writeDefault = &WriteDefault<D>;
+  return row;
 }
 
 }  // namespace zone_rows

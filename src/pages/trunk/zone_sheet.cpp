@@ -17,6 +17,7 @@
 #include "model/home_channel.h"
 #include "model/trunk_fields.h"
 #include "model/trunk_ltr.h"
+#include "model/trunk_repeaters.h"
 #include "model/zone_fields.h"
 #include "pages/trunk/zone_overview_page.h"
 #include "ui/print/sheet_writer.h"
@@ -236,16 +237,26 @@ void PrintZonePage(CPrinterDC& dc, const SheetGeometry& sheet, int z) {
 
   int interconnectLine = 7;
   if (passPort) {
-    cells(6, {{"Fixed DCC", 23, Printed(zf::kDisableEnableList, zf::kFixedDcc, z)},
-              {"Digital color code", 23, Printed(zf::kDccList, zf::kDcc, z)},
-              {"Home System ID", 23, Number("%ld", long(zf::kHomeSystemId.Get(m, z)))},
-              {"Affiliated System ID", 23, Number("%ld", long(zf::kAffiliatedSystemId.Get(m, z)))}});
-    char frequency[48];
-    std::snprintf(frequency, sizeof frequency, "%10.5f", HomeChannelFrequency(m, z));
-    cells(9, {{"Mobile Identity Number", 46, Number("%ld", long(zf::kMobileId.Get(m, z)))},
-              {"Home Channel Frequency", 46, frequency},
-              {"Wide band /Narrow band", 46, Printed(zf::kBandwidthList, zf::kNarrow, z)}});
-    interconnectLine = 12;
+    std::vector<SheetLabelCell> second = {{"Fixed DCC", 23, Printed(zf::kDisableEnableList, zf::kFixedDcc, z)},
+                                          {"Digital color code", 23, Printed(zf::kDccList, zf::kDcc, z)}};
+    if (gf::kLtrCaptions.Get(m) != 0) {
+      // As the overview shows the zone with the LTR captions: the LTR settings
+      // in place of the PassPort identity, which an LTR radio does not keep.
+      second.push_back({"Home Channel Number", 23, HomeRepeaterText(m, z)});
+      second.push_back({"Multiple Group Decode", 23, Printed(zf::kDisableEnableList, zf::kMultipleGroupDecode, z)});
+      cells(6, second);
+      interconnectLine = 9;
+    } else {
+      second.push_back({"Home System ID", 23, Number("%ld", long(zf::kHomeSystemId.Get(m, z)))});
+      second.push_back({"Affiliated System ID", 23, Number("%ld", long(zf::kAffiliatedSystemId.Get(m, z)))});
+      cells(6, second);
+      char frequency[48];
+      std::snprintf(frequency, sizeof frequency, "%10.5f", HomeChannelFrequency(m, z));
+      cells(9, {{"Mobile Identity Number", 46, Number("%ld", long(zf::kMobileId.Get(m, z)))},
+                {"Home Channel Frequency", 46, frequency},
+                {"Wide band /Narrow band", 46, Printed(zf::kBandwidthList, zf::kNarrow, z)}});
+      interconnectLine = 12;
+    }
   }
 
   TextAt(dc, column(40), line(interconnectLine), "Interconnect Setting");
