@@ -22,6 +22,13 @@ std::array<std::uint8_t*, kDialStringBytes> ConnectDialBytes(CChannelStore& s, i
 
 namespace tf {
 
+bool HomeSlotFlagsForced(const CEditModel& model, int key) {
+  const CChannelStore& s = model.store;
+  if (key < 0 || key >= kZoneCount * kRepeaterSlots) return false;
+  const int z = key / kRepeaterSlots;
+  return s.IsLtrSystemType() && s.IsZoneLtr(z) && key % kRepeaterSlots == s.HomeRepeater(z) - 1;
+}
+
 std::uint16_t* RepeaterWord(CEditModel& model, int key) {
   if (key < 0 || key >= kZoneCount * kRepeaterSlots) return nullptr;
   return &model.store.zoneRepeaters[key / kRepeaterSlots][key % kRepeaterSlots];

@@ -67,8 +67,18 @@ inline constexpr Field kRepeaterChannel = RecordBits<&RepeaterWord>(0x03FF);  //
 inline constexpr Field kTxDataPhase = RecordBits<&RepeaterWord>(0x0400);      // 1 "Invert"
 inline constexpr Field kRxDataPhase = RecordBits<&RepeaterWord>(0x0800);
 inline constexpr Field kDataAppli = RecordBits<&RepeaterWord>(0x1000);
-inline constexpr Field kRepeaterInterconnect = RecordBits<&RepeaterWord>(0x2000);
-inline constexpr Field kRepeaterDispatch = RecordBits<&RepeaterWord>(0x4000);
+// The save turns Dispatch and Interconnect on in an LTR zone's home repeater
+// slot while the radio is in LTR mode: there they read on, whatever the word holds.
+bool HomeSlotFlagsForced(const CEditModel& model, int key);
+template <const BitField& B>
+constexpr Field OnInHomeSlot() {
+  return {[](CEditModel& m, int key) -> std::uint32_t { return HomeSlotFlagsForced(m, key) ? 1u : B.Get(m, key); },
+          [](CEditModel& m, int key, std::uint32_t on) { B.Set(m, key, on); }};
+}
+inline constexpr BitField kInterconnectBit = RecordBits<&RepeaterWord>(0x2000);
+inline constexpr BitField kDispatchBit = RecordBits<&RepeaterWord>(0x4000);
+inline constexpr Field kRepeaterInterconnect = OnInHomeSlot<kInterconnectBit>();
+inline constexpr Field kRepeaterDispatch = OnInHomeSlot<kDispatchBit>();
 
 // ---- LTR zones: timing, ID blocks, interconnect ID -------------------------------------------
 

@@ -66,8 +66,14 @@ TEST_F(RepeaterPageTest, SlotsShowTheirChannelsAndTakeChoicesByTheRules) {
   EXPECT_EQ(Word(0), 0x6C04);
   EXPECT_EQ(Text(kDispatch[0]), "Enable");
   EXPECT_EQ(Text(kTxPhase[0]), "Invert");
-  EXPECT_TRUE(Enabled(kInterconnect[0]));
   EXPECT_EQ(g_bModified, 1u);
+  // RPT#1 is the home repeater: its Dispatch and Interconnect are on, as the
+  // save writes them, whatever the word holds; the other slots take a choice.
+  S().zoneRepeaters[2][0] &= 0x9FFF;
+  page.Refresh();
+  EXPECT_EQ(Text(kInterconnect[0]), "Enable");
+  EXPECT_FALSE(Enabled(kInterconnect[0]));
+  EXPECT_TRUE(Enabled(kInterconnect[2]));
   // "None": Dispatch, Interconnect and Data Appli. cleared, the phases kept.
   Choose(kChannel[2], kChannelList, "None TX       RX");
   EXPECT_EQ(Word(2), 0x0FFF);

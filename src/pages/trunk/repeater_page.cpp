@@ -38,6 +38,11 @@ grid::State AlwaysActive(grid::CGridPage&, const Row&, int, int) { return grid::
 grid::State FlagState(grid::CGridPage& page, const Row&, int, int slot) {
   return ChannelOf(page, slot) != tf::kNoRepeaterChannel ? grid::State::Active : grid::State::Inactive;
 }
+// Dispatch and Interconnect of the home repeater's slot are the save's: they take no choice.
+grid::State HomeFlagState(grid::CGridPage& page, const Row& row, int column, int slot) {
+  if (tf::HomeSlotFlagsForced(M(), tf::RepeaterKey(ZoneOf(page), slot))) return grid::State::Inactive;
+  return FlagState(page, row, column, slot);
+}
 // The frequencies show only for a channel record.
 grid::State FrequencyState(grid::CGridPage& page, const Row&, int, int slot) {
   return M().store.Channel(int(ChannelOf(page, slot))) ? grid::State::Active : grid::State::Inactive;
@@ -65,9 +70,9 @@ const Row kRows[] = {
     {.ids = grid::Ids(kTxPhase), .listId = kPopupList, .choices = tf::kDataPhaseList, .field = tf::kTxDataPhase,
      .state = &FlagState},
     {.ids = grid::Ids(kDispatch), .listId = kPopupList, .choices = zf::kDisableEnableOnList,
-     .field = tf::kRepeaterDispatch, .state = &FlagState},
+     .field = tf::kRepeaterDispatch, .state = &HomeFlagState},
     {.ids = grid::Ids(kInterconnect), .listId = kPopupList, .choices = zf::kDisableEnableList,
-     .field = tf::kRepeaterInterconnect, .state = &FlagState},
+     .field = tf::kRepeaterInterconnect, .state = &HomeFlagState},
 };
 
 constexpr grid::Axis kAxis{.columns = kColumns, .block = 8, .entities = tf::kRepeaterSlots, .step = 1,
