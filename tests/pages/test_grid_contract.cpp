@@ -5,7 +5,10 @@
 // back, byte for byte); a Default-column choice stores the Default value and,
 // for a row whose scope is the entities, the same code into every entity of the
 // page's scope, and nothing else; the cell then shows the entry chosen, and
-// the data are marked changed unless the row commits quietly. Tab walks one
+// the data are marked changed unless the row commits quietly. A choice, or a
+// number typed, in a cell the page shows for a zone it serves reaches the
+// saved image (on a radio of each kind, and with PassPort zones on an LTR
+// radio): no cell takes what the save drops. Tab walks one
 // entity at a time: the cells of the Default column, then of each column in
 // turn, each top to bottom, where the template had the first of them; and
 // Shift+Tab walks back.
@@ -21,6 +24,7 @@
 #include "res/page_ltr_advanced.h"
 #include "res/page_ltr_group.h"
 #include "res/page_ltr_system.h"
+#include "res/page_passport_talk_groups.h"
 #include "res/page_repeater.h"
 #include "res/page_zone_overview.h"
 #include "test_grid_support.h"
@@ -44,6 +48,13 @@ const std::map<std::pair<UINT, int>, const char*> kIrregular = {
     {{IDD_LTR_GROUP_ADVANCED, ltr_group_ids::kSignalingFunctionDefault},
      "the Default keeps its code in bits of its own; the groups take the function's bits"},
 };
+
+// The zones a page serves, where the zone overview opens it for one format
+// only; a page not listed serves every zone.
+const std::map<UINT, int> kServes = {
+    {IDD_CONV_GROUP_BASIC, kSystemConventional}, {IDD_CONV_GROUP_ADVANCED, kSystemConventional},
+    {IDD_LTR_GROUP_BASIC, kSystemLtr},           {IDD_LTR_GROUP_ADVANCED, kSystemLtr},
+    {IDD_REPEATERS, kSystemLtr},                 {IDD_PASSPORT_TALK_GROUPS, kSystemPassPort}};
 
 // Pages whose template puts a tab stop of its own before the cells: that stop.
 const std::map<UINT, int> kBeforeTheCells = {{IDD_CHANNEL_TABLE, channel_ids::kSplit}};
@@ -173,6 +184,29 @@ class GridContract : public GridTest {
 
   std::set<int> m_shown;  // the cells in columns the page shows enabled
 
+  // A number typed into a cell the page shows: what the cell then shows the
+  // save keeps (or refuses with its message). Typed back afterwards.
+  void CheckNumber(grid::CGridPage& page, int id) {
+    SCOPED_TRACE("number cell " + std::to_string(id));
+    auto trimmed = [&] {
+      const std::string text = Text(id);
+      const auto first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+      return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    };
+    const std::string shown = trimmed();
+    const auto before = Packed();
+    Enter(id, shown == "1" ? "2" : "1");
+    std::vector<std::uint8_t> saved(TheModel().image.begin(), TheModel().image.end());
+    if (trimmed() != shown && TheModel().PackImage(saved.data())) {
+      EXPECT_NE(saved, before) << "a number the save drops: \"" << Text(id) << "\" was \"" << shown << "\"";
+    }
+    // Back as the save had it; the pack leaves the system type byte as loaded.
+    std::vector<std::uint8_t> back = before;
+    back[img::kSystemType] = std::uint8_t(TheModel().global.systemType);
+    TheModel().UnpackImage(back.data());
+    page.Refresh();
+  }
+
   void CheckPage(UINT idd) {
     pageIndex = 0;
     auto* page = dynamic_cast<grid::CGridPage*>(&Open(idd));
@@ -193,6 +227,18 @@ class GridContract : public GridTest {
       }
     }
     Pump();
+    const CChannelStore& store = TheModel().store;
+    const int kind = store.IsZonePassPort(0) ? kSystemPassPort : store.IsZoneLtr(0) ? kSystemLtr : kSystemConventional;
+    if (const auto it = kServes.find(idd); it != kServes.end() && it->second != kind) m_shown.clear();
+    for (const grid::Row& row : page->Rows()) {
+      if (row.kind != grid::Cell::Number || Irregular(idd, row, 1)) continue;
+      for (int c = 1; c <= page->GetAxis().columns; ++c) {
+        if (const int id = page->CellId(row, c); id && m_shown.count(id)) {
+          CheckNumber(*page, id);
+          break;
+        }
+      }
+    }
     for (const grid::Row& row : page->Rows()) {
       if (row.kind != grid::Cell::List) continue;
       // The first column whose cell takes input, and the Default cell.
@@ -208,7 +254,9 @@ class GridContract : public GridTest {
 };
 
 TEST_F(GridContract, EveryListRowOfEveryGridPage) {
-  for (const RadioSetup& s : kKindSetups) {
+  std::vector<RadioSetup> setups(std::begin(kKindSetups), std::end(kKindSetups));
+  setups.push_back({"PassPort zones on an LTR radio", kSystemPassPort, page_test::Band::Uhf, true});
+  for (const RadioSetup& s : setups) {
     SCOPED_TRACE(s.name);
     for (UINT idd : RegisteredPageIds()) {
       Prepare(s, -1, 5);  // every zone column of the zone pages in use

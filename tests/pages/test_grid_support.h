@@ -59,6 +59,7 @@ struct RadioSetup {
   const char* name;
   int kind;
   page_test::Band band = page_test::Band::Uhf;
+  bool ltrRadio = false;  // the LTR system type whatever the zones' format
 };
 inline constexpr RadioSetup kKindSetups[] = {
     {"conventional", kSystemConventional}, {"LTR", kSystemLtr}, {"PassPort", kSystemPassPort}};
@@ -160,7 +161,7 @@ class GridTest : public page_test::PageHarness {
     LoadRadio(s.band, static_cast<std::uint8_t>(productionType));
     CEditModel& m = TheModel();
     const bool ltr = s.kind == kSystemLtr;
-    m.global.systemType = std::uint8_t(ltr ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
+    m.global.systemType = std::uint8_t(ltr || s.ltrRadio ? m.global.systemType | 0x40 : m.global.systemType & ~0x40);
     for (int z = 0; z < zones; ++z) UseZone(z, s.kind, 3, ltr ? GroupCountRules{false, zf::kLtr} : GroupCountRules{});
     for (int g = 0; g < 3 * zones; ++g) SetGroupEnabled(m, g, true);
     // Programmed channels past the ones the channel table's first columns
