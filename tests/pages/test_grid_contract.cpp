@@ -51,10 +51,10 @@ const std::map<std::pair<UINT, int>, const char*> kIrregular = {
 
 // The zones a page serves, where the zone overview opens it for one format
 // only; a page not listed serves every zone.
-const std::map<UINT, int> kServes = {
-    {IDD_CONV_GROUP_BASIC, kSystemConventional}, {IDD_CONV_GROUP_ADVANCED, kSystemConventional},
-    {IDD_LTR_GROUP_BASIC, kSystemLtr},           {IDD_LTR_GROUP_ADVANCED, kSystemLtr},
-    {IDD_REPEATERS, kSystemLtr},                 {IDD_PASSPORT_TALK_GROUPS, kSystemPassPort}};
+const std::map<UINT, int> kServes = {{IDD_CONV_GROUP_BASIC, kSystemConventional},
+                                     {IDD_CONV_GROUP_ADVANCED, kSystemConventional}, {IDD_LTR_GROUP_BASIC, kSystemLtr},
+                                     {IDD_LTR_GROUP_ADVANCED, kSystemLtr}, {IDD_REPEATERS, kSystemLtr},
+                                     {IDD_PASSPORT_TALK_GROUPS, kSystemPassPort}};
 
 // Pages whose template puts a tab stop of its own before the cells: that stop.
 const std::map<UINT, int> kBeforeTheCells = {{IDD_CHANNEL_TABLE, channel_ids::kSplit}};
@@ -115,12 +115,7 @@ class GridContract : public GridTest {
       EXPECT_EQ(Text(id), entries[std::size_t(k)].text);
       if (column > 0) {
         EXPECT_EQ(RowValue::Get(page, row, entity), RowValue::Kept(row, entity, code));
-        // A cell the person sees takes only what the save keeps (or refuses with its message).
-        std::vector<std::uint8_t> saved(TheModel().image.begin(), TheModel().image.end());
-        if (m_shown.count(id) && RowValue::Get(page, row, entity) != old[std::size_t(entity)] &&
-            TheModel().PackImage(saved.data())) {
-          EXPECT_NE(saved, before) << "a choice the save drops";
-        }
+        if (RowValue::Get(page, row, entity) != old[std::size_t(entity)]) ExpectSaved(id, before);
       }
       // Undone field by field, the image is what it was.
       if (column == 0) {
@@ -182,28 +177,24 @@ class GridContract : public GridTest {
     EXPECT_EQ(FocusedId(), before) << "Shift+Tab from the first cell " << cells[0];
   }
 
-  std::set<int> m_shown;  // the cells in columns the page shows enabled
+  std::set<int> m_shown;  // the cells the page shows enabled, for a zone it serves
 
-  // A number typed into a cell the page shows: what the cell then shows the
-  // save keeps (or refuses with its message). Typed back afterwards.
-  void CheckNumber(grid::CGridPage& page, int id) {
-    SCOPED_TRACE("number cell " + std::to_string(id));
-    auto trimmed = [&] {
-      const std::string text = Text(id);
-      const auto first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
-      return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-    };
-    const std::string shown = trimmed();
-    const auto before = Packed();
-    Enter(id, shown == "1" ? "2" : "1");
+  // A cell the person sees takes only what the save keeps, or refuses with its message.
+  void ExpectSaved(int id, const std::vector<std::uint8_t>& before) {
     std::vector<std::uint8_t> saved(TheModel().image.begin(), TheModel().image.end());
-    if (trimmed() != shown && TheModel().PackImage(saved.data())) {
-      EXPECT_NE(saved, before) << "a number the save drops: \"" << Text(id) << "\" was \"" << shown << "\"";
+    if (m_shown.count(id) && TheModel().PackImage(saved.data())) {
+      EXPECT_NE(saved, before) << "the save drops " << id;
     }
-    // Back as the save had it; the pack leaves the system type byte as loaded.
-    std::vector<std::uint8_t> back = before;
-    back[img::kSystemType] = std::uint8_t(TheModel().global.systemType);
-    TheModel().UnpackImage(back.data());
+  }
+  // A number typed into such a cell; then the data as the save had them (the
+  // pack leaves the system type byte as loaded).
+  void CheckNumber(grid::CGridPage& page, int id) {
+    const double shown = std::atof(Text(id).c_str());
+    auto before = Packed();
+    Enter(id, shown == 1 ? "2" : "1");
+    if (std::atof(Text(id).c_str()) != shown) ExpectSaved(id, before);
+    before[img::kSystemType] = std::uint8_t(TheModel().global.systemType);
+    TheModel().UnpackImage(before.data());
     page.Refresh();
   }
 
@@ -215,9 +206,12 @@ class GridContract : public GridTest {
     prompts.Clear();
     CheckTabWalk(*page, idd);
     m_shown.clear();
-    for (const grid::Row& row : page->Rows())
-      for (int c = 1; c <= page->GetAxis().columns; ++c)
+    const CChannelStore& store = TheModel().store;
+    const int kind = store.IsZonePassPort(0) ? kSystemPassPort : store.IsZoneLtr(0) ? kSystemLtr : kSystemConventional;
+    for (const grid::Row& row : page->Rows()) {
+      for (int c = 1; c <= page->GetAxis().columns && (!kServes.count(idd) || kServes.at(idd) == kind); ++c)
         if (const int id = page->CellId(row, c); id && Reachable(id)) m_shown.insert(id);
+    }
     // Rows the template keeps hidden are shown, so that they are reached too.
     for (const grid::Row& row : page->Rows()) {
       bool shown = false;
@@ -227,17 +221,9 @@ class GridContract : public GridTest {
       }
     }
     Pump();
-    const CChannelStore& store = TheModel().store;
-    const int kind = store.IsZonePassPort(0) ? kSystemPassPort : store.IsZoneLtr(0) ? kSystemLtr : kSystemConventional;
-    if (const auto it = kServes.find(idd); it != kServes.end() && it->second != kind) m_shown.clear();
     for (const grid::Row& row : page->Rows()) {
-      if (row.kind != grid::Cell::Number || Irregular(idd, row, 1)) continue;
-      for (int c = 1; c <= page->GetAxis().columns; ++c) {
-        if (const int id = page->CellId(row, c); id && m_shown.count(id)) {
-          CheckNumber(*page, id);
-          break;
-        }
-      }
+      const auto c = std::ranges::find_if(row.ids, [&](int id) { return m_shown.count(id) != 0; });
+      if (row.kind == grid::Cell::Number && !Irregular(idd, row, 1) && c != row.ids.end()) CheckNumber(*page, *c);
     }
     for (const grid::Row& row : page->Rows()) {
       if (row.kind != grid::Cell::List) continue;
