@@ -97,19 +97,20 @@ const DialogTemplate& AlignDialogTemplate() {
       v.push_back(AutoRadioButton(text, id, 256, y, 96, 10));
       y += 13;
     }
-    // The adjust column and the live column.
-    v.push_back(CText("Parameter", IDC_ALIGN_LEFT_HEADING, 360, 14, 38, 10, 0, kHidden));
+    // The adjust column and the live column. The headings take two lines:
+    // "Receiver Noise Level" does not fit a column's width on one.
+    v.push_back(CText("Parameter", IDC_ALIGN_LEFT_HEADING, 360, 14, 38, 18, 0, kHidden));
     v.push_back(Control("", IDC_ALIGN_SLIDER, TRACKBAR_CLASS,
-                        WS_CHILD | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS | TBS_BOTH, 360, 26, 16, 150));
-    v.push_back(Control("", IDC_ALIGN_LEFT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 380, 26, 14,
-                        150));
+                        WS_CHILD | WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS | TBS_BOTH, 360, 34, 16, 142));
+    v.push_back(Control("", IDC_ALIGN_LEFT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 380, 34, 14,
+                        142));
     v.push_back(LText("Level", IDC_ALIGN_LEFT_LEVEL, 360, 180, 20, 8, 0, kHidden));
     v.push_back(LText("", IDC_ALIGN_LEFT_VALUE, 382, 180, 18, 8, 0, kHidden));
     v.push_back(LText("Max", IDC_ALIGN_LEFT_MAX_LABEL, 360, 190, 20, 8, 0, kHidden));
     v.push_back(LText("", IDC_ALIGN_LEFT_MAX, 382, 190, 18, 8, 0, kHidden));
-    v.push_back(CText("RSS", IDC_ALIGN_RIGHT_HEADING, 402, 14, 38, 10, 0, kHidden));
-    v.push_back(Control("", IDC_ALIGN_RIGHT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 414, 26, 14,
-                        150));
+    v.push_back(CText("RSS", IDC_ALIGN_RIGHT_HEADING, 402, 14, 38, 18, 0, kHidden));
+    v.push_back(Control("", IDC_ALIGN_RIGHT_METER, PROGRESS_CLASS, WS_CHILD | PBS_VERTICAL | WS_BORDER, 414, 34, 14,
+                        142));
     v.push_back(LText("Level", IDC_ALIGN_RIGHT_LEVEL, 402, 180, 20, 8, 0, kHidden));
     v.push_back(LText("", IDC_ALIGN_RIGHT_VALUE, 424, 180, 18, 8, 0, kHidden));
     v.push_back(LText("Max", IDC_ALIGN_RIGHT_MAX_LABEL, 402, 190, 20, 8, 0, kHidden));

@@ -51,10 +51,16 @@ class LinkTest : public ::testing::Test {
     if (folder.empty()) folder = FreshFolder();
     radio->LinkAsCom(folder, kCom);
     port.SetDeviceFolder(folder);
+    port.SetOpener(settled ? radiosim::SettledOpener(lineOpener) : lineOpener);
     port.SetPacing(&pacing);
     ASSERT_EQ(port.OpenComPort(kCom, dialog), 1);
   }
 
+  // What opens the radio's line (the real device when empty); its reads are
+  // settled with the radio (radiosim::SettledPort), so no time-out races the
+  // radio's thread. A test that sets an opener of its own reads unsettled.
+  CComPort::Opener lineOpener;
+  bool settled = true;  // false: the port's own time-outs race the radio, as on a real line
   std::filesystem::path folder;
   std::unique_ptr<radiosim::SimulatedRadio> radio;
   radiosim::TestPacing pacing;

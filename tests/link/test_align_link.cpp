@@ -111,7 +111,7 @@ TEST(AlignPrimitives, DrainOfALineThatNeverFallsQuietEnds) {
 class AlignLinkTest : public LinkTest {
  protected:
   void SetUp() override {
-    port.SetOpener(radiosim::FaultInjectingOpener(faults));
+    lineOpener = radiosim::FaultInjectingOpener(faults);
     Connect(RadioIn(Mode::kAlignment));
     align = std::make_unique<AlignmentRadio>(*radio);
     radio->SetImage(radiosim::AlignmentMemory());
@@ -249,6 +249,10 @@ TEST_F(AlignLinkTest, SilenceIsTriedAgainOnlyWhereTheCommandSaysSo) {
   radio->InjectFault({.fault = Fault::kSilence, .command = '2'});
   EXPECT_EQ(AlignSendCmd2(port, 1, 2, 3, 4), kAlignDone);
   EXPECT_EQ(Count('2'), 2u);
+  // A radio whose thread runs late (a busy machine) is not a silent radio.
+  radio->Stall(400ms);
+  EXPECT_EQ(AlignSendCmd2(port, 5, 6, 7, 8), kAlignDone);
+  EXPECT_EQ(Count('2'), 3u);
 }
 
 TEST_F(AlignLinkTest, QuestionIsTriedAgainOnlyWhenItsSendFails) {
@@ -297,7 +301,6 @@ TEST_F(AlignLinkTest, BlockWriteNeedsAnAck) {
 // taken for the echo or the reply.
 TEST_F(AlignLinkTest, StaleInputIsDrainedBeforeAFrame) {
   radio->After(0ms, [](radiosim::SimulatedRadio::Context& c) { c.reply = {NAK, NAK, 0x99}; });
-  std::this_thread::sleep_for(30ms);
   EXPECT_EQ(AlignSendCmdGreater(port), kAlignDone);
 }
 
@@ -367,8 +370,6 @@ TEST_F(AlignLinkTest, RadioRestartsAndComesBackIntoAlignmentMode) {
   // Without the wait flag the send is all.
   align->SetRestart(10ms);
   EXPECT_EQ(AlignSendCmd8(port, 0), kAlignDone);
-  ASSERT_TRUE(radio->WaitForFrames(radio->Frames().size(), 1s));
-  for (int i = 0; i < 400 && align->Restarts() < 2; ++i) std::this_thread::sleep_for(5ms);  // the radio's thread
   EXPECT_EQ(align->Restarts(), 2);
   EXPECT_EQ(align->Commands().back(), '8');
 }
@@ -397,9 +398,7 @@ TEST_F(AlignLinkTest, RadioThatNeverComesBackEndsTheWaitAfterTwentySeconds) {
   } clock;
   port.SetPacing(&clock);
   align->SetRestart(0ms, AlignmentRadio::RestartAnswer::kNothing);
-  const auto began = std::chrono::steady_clock::now();
   EXPECT_EQ(AlignSendCmd8(port, 1), kAlignNoRestart);
   EXPECT_GE(clock.ticks, 22);  // every whole second up to 20 still waited
   EXPECT_LT(clock.ticks, 26);
-  EXPECT_LT(MillisSince(began), 3000);
 }

@@ -112,9 +112,15 @@ TEST_F(AlignDlgTest, IdentityAndTheChannelStep) {
 
 TEST_F(AlignDlgTest, TheProcedureTextWrapsAndEveryCaptionFits) {
   for (const std::string& line : fit_test::CutCaptions(dlg->GetSafeHwnd(), "idle", true)) ADD_FAILURE() << line;
+  // Each item running, with its own column headings and the widest readings.
+  align->QueueReadings({radiosim::Readings{255, 255, 255, 255, 255, 255, 255, 255}});
+  for (const AlignItem& item : AlignItems()) {
+    Start(item.buttonId);
+    for (int i = 0; i < 20; ++i) Tick();
+    for (const std::string& line : fit_test::CutCaptions(dlg->GetSafeHwnd(), item.name, true)) ADD_FAILURE() << line;
+    Press(IDC_ALIGN_CANCEL_ITEM);
+  }
   Start(IDC_ITEM_POWER_HIGH);
-  // The captions of the running item (the columns' headings, Level, Max) fit too.
-  for (const std::string& line : fit_test::CutCaptions(dlg->GetSafeHwnd(), "running", true)) ADD_FAILURE() << line;
   // The long step lines wrap at the edit's edge: nothing lies beyond it.
   auto* text = qobject_cast<QPlainTextEdit*>(dlg->GetDlgItem(IDC_ALIGN_TEXT)->GetSafeHwnd());
   ASSERT_NE(text, nullptr);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "link/serial_port.h"
+#include "radio/simulated_radio.h"
 
 namespace radiosim {
 
@@ -43,6 +45,35 @@ class FaultInjectingPort : public SerialPort {
 
 // An opener for CComPort::SetOpener: the real device wrapped in a FaultInjectingPort.
 CComPort::Opener FaultInjectingOpener(std::shared_ptr<PortFaults> faults);
+
+// A port on a simulated radio's line whose reads never race the radio's
+// thread: before a read waits for its time-out, the radio takes every byte
+// written so far and does what it was due to do by the read's deadline
+// (SimulatedRadio::Settle). Bytes it has sent by then are read however late
+// they come; only when it has nothing more to say does the read wait out its
+// time-out. So a time-out means the radio stayed silent, never that a busy
+// machine let its thread fall behind. On any other device it is the inner port.
+class SettledPort : public SerialPort {
+ public:
+  SettledPort(std::unique_ptr<SerialPort> inner, std::filesystem::path device);
+  void SetTimeouts(const CommTimeouts& t) override { m_inner->SetTimeouts(t); }
+  const CommTimeouts& Timeouts() const override { return m_inner->Timeouts(); }
+  bool Read(std::uint8_t* buffer, std::size_t n, std::size_t& got) override;
+  bool Write(const std::uint8_t* bytes, std::size_t n, std::size_t& written) override;
+  void ClearDtr() override { m_inner->ClearDtr(); }
+  void Purge() override;
+
+ private:
+  const SimulatedRadio* Radio() const { return SimulatedRadio::AtDevice(m_device); }
+  void Resync();  // the counts start again from what the radio has now
+  std::unique_ptr<SerialPort> m_inner;
+  std::filesystem::path m_device;
+  std::size_t m_written = 0;  // as the radio counts what it received
+  std::size_t m_read = 0;     // as the radio counts what it sent
+};
+
+// An opener whose ports are SettledPorts over `inner` (the real device when empty).
+CComPort::Opener SettledOpener(CComPort::Opener inner = {});
 
 // Records every pause; sleeps divide by `divisor`, busy waits are skipped.
 class TestPacing : public IPacing {

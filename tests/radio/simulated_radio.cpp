@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <future>
+#include <map>
 #include <stdexcept>
 
 #include "model/image.h"
@@ -41,6 +42,16 @@ std::vector<std::uint8_t> MakeFrame(std::uint8_t command, const std::vector<std:
 
 [[noreturn]] void Fail(const char* what) { throw std::runtime_error(std::string(what) + ": " + std::strerror(errno)); }
 
+// The live radios by their slave device.
+std::mutex g_radiosMutex;
+std::map<std::string, const SimulatedRadio*>& Radios() {
+  static std::map<std::string, const SimulatedRadio*> radios;
+  return radios;
+}
+
+// How long a settle waits at most: far beyond any pause of a loaded machine.
+constexpr std::chrono::seconds kSettleLimit{5};
+
 }  // namespace
 
 SimulatedRadio::SimulatedRadio() : SimulatedRadio(Options{}) {}
@@ -62,9 +73,15 @@ SimulatedRadio::SimulatedRadio(Options options) : m_options(options), m_mode(opt
   if (::pipe2(m_wake, O_NONBLOCK | O_CLOEXEC) != 0) Fail("pipe");
   AddWordMode();
   m_thread = std::thread([this] { Run(); });
+  std::lock_guard lock(g_radiosMutex);
+  Radios()[m_slavePath] = this;
 }
 
 SimulatedRadio::~SimulatedRadio() {
+  {
+    std::lock_guard lock(g_radiosMutex);
+    Radios().erase(m_slavePath);
+  }
   {
     std::lock_guard lock(m_mutex);
     m_stop = true;
@@ -167,6 +184,12 @@ void SimulatedRadio::Run() {
     pollfd p[2] = {{m_wake[0], POLLIN, 0}, {m_master, POLLIN, 0}};
     const int r = ::ppoll(p, m_master >= 0 ? 2 : 1, next ? &wait : nullptr, nullptr);
     if (r < 0 && errno != EINTR) return;
+    std::chrono::milliseconds stall{0};
+    {
+      std::lock_guard lock(m_mutex);
+      std::swap(stall, m_stall);
+    }
+    if (stall.count() > 0) std::this_thread::sleep_for(stall);
     if (r > 0 && (p[0].revents & POLLIN)) {
       char sink[64];
       while (::read(m_wake[0], sink, sizeof sink) > 0) {
@@ -189,11 +212,17 @@ void SimulatedRadio::Run() {
           std::stable_partition(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.when > now; });
       due.assign(std::make_move_iterator(split), std::make_move_iterator(m_timers.end()));
       m_timers.erase(split, m_timers.end());
+      m_busy = !due.empty() || !tasks.empty();
     }
     // Timers that fell due together (the thread was late) run in the order they were due.
     std::stable_sort(due.begin(), due.end(), [](const Timer& a, const Timer& b) { return a.when < b.when; });
     for (auto& t : due) t.action();
     for (auto& t : tasks) t();
+    {
+      std::lock_guard lock(m_mutex);
+      m_busy = false;
+    }
+    m_changed.notify_all();
   }
 }
 
@@ -265,6 +294,7 @@ void SimulatedRadio::WriteLocked(const std::vector<std::uint8_t>& bytes) {
     const ssize_t k = ::write(m_master, bytes.data() + sent, bytes.size() - sent);
     if (k > 0) {
       sent += std::size_t(k);
+      m_sent += std::size_t(k);
     } else if (k < 0 && (errno == EAGAIN || errno == EINTR)) {
       pollfd p{m_master, POLLOUT, 0};
       ::poll(&p, 1, 10);
@@ -288,6 +318,7 @@ void SimulatedRadio::PowerOnLocked() {
 void SimulatedRadio::OnBytes(const std::uint8_t* bytes, std::size_t n) {
   std::lock_guard lock(m_mutex);
   m_chunks.emplace_back(bytes, bytes + n);
+  m_received += n;
   if (LineModelled()) {
     // Each byte takes the wire to the radio in turn; its echo runs alongside.
     const auto now = Clock::now();
@@ -528,6 +559,43 @@ bool SimulatedRadio::WaitForFrames(std::size_t n, std::chrono::milliseconds time
 SimulatedRadio::Clock::time_point SimulatedRadio::WireToRadioFree() const {
   std::lock_guard lock(m_mutex);
   return m_toRadioFree;
+}
+
+std::size_t SimulatedRadio::BytesReceived() const {
+  std::lock_guard lock(m_mutex);
+  return m_received;
+}
+
+std::size_t SimulatedRadio::BytesSent() const {
+  std::lock_guard lock(m_mutex);
+  return m_sent;
+}
+
+std::size_t SimulatedRadio::Settle(std::size_t received, Clock::time_point until) const {
+  std::unique_lock lock(m_mutex);
+  m_changed.wait_for(lock, kSettleLimit, [&] {
+    if (m_stop || m_master < 0) return true;
+    if (m_received < received || m_busy) return false;
+    for (const Timer& t : m_timers)
+      if (t.when <= until) return false;
+    const auto line = NextLineEventLocked();
+    return !line || *line > until;
+  });
+  return m_sent;
+}
+
+void SimulatedRadio::Stall(std::chrono::milliseconds duration) {
+  std::lock_guard lock(m_mutex);
+  m_stall = duration;
+}
+
+const SimulatedRadio* SimulatedRadio::AtDevice(const std::filesystem::path& device) {
+  std::error_code error;
+  const auto real = std::filesystem::canonical(device, error);
+  if (error) return nullptr;
+  std::lock_guard lock(g_radiosMutex);
+  const auto it = Radios().find(real.string());
+  return it == Radios().end() ? nullptr : it->second;
 }
 
 void SimulatedRadio::Unplug() {

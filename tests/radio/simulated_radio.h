@@ -141,6 +141,21 @@ class SimulatedRadio {
   // have reached the radio (in the past when the wire is idle).
   Clock::time_point WireToRadioFree() const;
 
+  // Bytes taken from the computer, and written to it (echoes included), so far.
+  std::size_t BytesReceived() const;
+  std::size_t BytesSent() const;
+  // For a reader that must not race the radio's thread (SettledPort): waits
+  // until the radio has taken at least `received` bytes and has done what it
+  // was due to do up to `until` (its timers, the bytes on a modelled line),
+  // or until the line is gone. The bytes written to the computer by then.
+  std::size_t Settle(std::size_t received, Clock::time_point until) const;
+  // The radio's thread is held up for this long when it next wakes, as on a
+  // machine too busy to run it: its answers come late for the computer.
+  void Stall(std::chrono::milliseconds duration);
+  // The live radio whose slave side is this device (a comN link is
+  // followed); nullptr for any other device.
+  static const SimulatedRadio* AtDevice(const std::filesystem::path& device);
+
   // Pulls the cable: the master side closes, the computer's calls fail.
   void Unplug();
 
@@ -224,6 +239,9 @@ class SimulatedRadio {
   std::deque<TimedByte> m_arriving;           // at the radio once their last bit is in
   std::deque<TimedByte> m_delivering;         // to the computer when the adapter passes them on
   std::deque<std::function<void()>> m_tasks;
+  std::size_t m_received = 0, m_sent = 0;  // bytes from and to the computer
+  bool m_busy = false;  // timers or tasks taken from the lists and still running
+  std::chrono::milliseconds m_stall{0};  // the next wake's hold-up
   bool m_stop = false;
   std::thread m_thread;
 };

@@ -43,6 +43,7 @@ class CSimulatedRadioLink : public IRadioLinkCommands {
     m_radio->LinkAsCom(folder, kCom);
     m_radio->SetImage(memory);
     m_port.SetDeviceFolder(folder);
+    m_port.SetOpener(radiosim::SettledOpener());  // no time-out races the radio's thread
     m_port.SetPacing(&m_pacing);
     m_settings.comIndex = kCom;
   }

@@ -171,7 +171,7 @@ TEST_F(CellTest, RepeatButtonOnItsOwnTimerStopsWhenTheReleaseGoesElsewhere) {
   QTest::mousePress(host.repeat.GetSafeHwnd(), Qt::LeftButton);
   EXPECT_TRUE(host.repeat.IsRepeating());
   QTest::mouseRelease(host.num.GetSafeHwnd(), Qt::LeftButton);
-  EXPECT_TRUE(PumpUntil([&] { return !host.repeat.IsRepeating(); }, 150));
+  EXPECT_TRUE(PumpUntil([&] { return !host.repeat.IsRepeating(); }));
   EXPECT_EQ(value, 0);
 
   FocusOn(host.repeat);

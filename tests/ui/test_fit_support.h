@@ -51,7 +51,7 @@ inline std::vector<std::string> CutCaptions(QWidget* surface, const std::string&
     int needHeight = 0;  // height it needs where it wraps
     if (auto* label = qobject_cast<QLabel*>(w)) {
       text = label->text();
-      if (text.isEmpty() || label->frameShape() != QFrame::NoFrame) continue;
+      if (text.isEmpty()) continue;
       const QFontMetrics fm(label->font());
       room = label->contentsRect().width();
       if (label->wordWrap()) {
