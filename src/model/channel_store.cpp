@@ -546,8 +546,8 @@ int CChannelStore::CheckAndPackZone(int z, std::uint8_t* image, bool ltrSystem, 
 
   if (ltrSystem) {
     // The home repeater of an LTR zone always carries interconnect and dispatch.
-    for (int k = 0; k < kRepeatersPerZone; ++k)
-      if (tf::HomeSlotFlagsForced(Model(), tf::RepeaterKey(z, k))) zoneRepeaters[z][k] |= kRepeaterInterconnect | kRepeaterDispatch;
+    if (home != 0 && tf::HomeSlotFlagsForced(Model(), tf::RepeaterKey(z, home - 1)))
+      zoneRepeaters[z][home - 1] |= kRepeaterInterconnect | kRepeaterDispatch;
     for (int k = 0; k < kRepeatersPerZone; ++k) SetBE16(r + 16 + 2 * k, zoneRepeaters[z][k]);
   } else {
     PackPassPortFields(z, r);

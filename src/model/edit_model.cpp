@@ -71,10 +71,11 @@ void CEditModel::UnpackImage(const std::uint8_t* img, const ImageBlocks& receive
   message.UnpackFromImage(img);
   store.UnpackFromImage(img);
 
-  // A group whose bytes did not arrive keeps the reset value the store's unpack
-  // gave it: the fresh start's bytes lie in the layout of its zones, not the radio's.
+  // A group whose block did not arrive (eight lie in a block) keeps the reset
+  // value the store's unpack gave it: the fresh start's bytes lie in the layout
+  // of its zones, not the radio's.
   for (int g = 0; g < kGroupCount; ++g)
-    if (HoldsBytes(received, GroupOffset(g), img::kGroupSize)) store.UnpackGroup(g, img);
+    if (received[GroupOffset(g) / kBlockSize]) store.UnpackGroup(g, img);
   for (int i = 0; i < kChannelCount; ++i) store.UnpackChannel(i, img);
   for (int t = 0; t < kTuningPointCount; ++t) store.UnpackTuningPoint(t, img);
   for (int e = 0; e < kSelCallCount; ++e) store.UnpackSelCall(e, img);

@@ -65,12 +65,7 @@ constexpr std::size_t ZoneOffset(int z) { return img::kZoneRecords + img::kZoneR
 // which the unpack does not take for data.
 using ImageBlocks = std::bitset<kImageSize / kBlockSize>;
 inline ImageBlocks AllImageBlocks() { return ImageBlocks().set(); }
-// Whether bytes at..at + n - 1 all lie in blocks of `blocks`.
-inline bool HoldsBytes(const ImageBlocks& blocks, std::size_t at, std::size_t n) {
-  for (std::size_t b = at / kBlockSize; b <= (at + n - 1) / kBlockSize; ++b)
-    if (b >= blocks.size() || !blocks[b]) return false;
-  return true;
-}
+static_assert(kBlockSize % img::kGroupSize == 0, "a group lies in one block");
 
 static_assert(ChannelOffset(5) == 7424);
 static_assert(ChannelOffset(249) + img::kChannelSize <= img::kSeedChannels);

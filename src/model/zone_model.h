@@ -1,8 +1,8 @@
 // What the zone pages do to the model: the pool of the 250 group records that
-// the 32 zones share, a zone going in and out of use with the references to it, and the range checks of the PassPort identity. Each
-// operation returns what it stored and the messages it raises, in order; the
-// page shows them. None of them sets g_bModified: the page does, for every
-// change it stores.
+// the 32 zones share, a zone going in and out of use with the references to
+// it, and the range checks of the PassPort identity. Each operation returns
+// what it stored and the messages it raises, in order; the page shows them.
+// None of them sets g_bModified: the page does, for every change it stores.
 //
 // The pool: zone z owns the groupCount[z] records that begin at
 // CountGroupsBeforeZone(z); the runs lie zone after zone without gaps, and

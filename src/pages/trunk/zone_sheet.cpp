@@ -237,19 +237,21 @@ void PrintZonePage(CPrinterDC& dc, const SheetGeometry& sheet, int z) {
 
   int interconnectLine = 7;
   if (passPort) {
+    // With the LTR captions, as the overview shows the zone: the LTR settings
+    // in place of the PassPort identity, which an LTR radio does not keep.
+    const bool ltrCaptions = gf::kLtrCaptions.Get(m) != 0;
     std::vector<SheetLabelCell> second = {{"Fixed DCC", 23, Printed(zf::kDisableEnableList, zf::kFixedDcc, z)},
                                           {"Digital color code", 23, Printed(zf::kDccList, zf::kDcc, z)}};
-    if (gf::kLtrCaptions.Get(m) != 0) {
-      // As the overview shows the zone with the LTR captions: the LTR settings
-      // in place of the PassPort identity, which an LTR radio does not keep.
+    if (ltrCaptions) {
       second.push_back({"Home Channel Number", 23, HomeRepeaterText(m, z)});
       second.push_back({"Multiple Group Decode", 23, Printed(zf::kDisableEnableList, zf::kMultipleGroupDecode, z)});
-      cells(6, second);
-      interconnectLine = 9;
     } else {
       second.push_back({"Home System ID", 23, Number("%ld", long(zf::kHomeSystemId.Get(m, z)))});
       second.push_back({"Affiliated System ID", 23, Number("%ld", long(zf::kAffiliatedSystemId.Get(m, z)))});
-      cells(6, second);
+    }
+    cells(6, second);
+    interconnectLine = 9;
+    if (!ltrCaptions) {
       char frequency[48];
       std::snprintf(frequency, sizeof frequency, "%10.5f", HomeChannelFrequency(m, z));
       cells(9, {{"Mobile Identity Number", 46, Number("%ld", long(zf::kMobileId.Get(m, z)))},
